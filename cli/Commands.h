@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One function per hopscope-cli command. Each takes the arguments after the
+// command's name and returns the process exit status.
+int RunPathCommand(const std::vector<std::string>& args);
+int RunPredictCommand(const std::vector<std::string>& args);
+int RunSettingsCommand(const std::vector<std::string>& args);
+int RunAtlasCommand(const std::vector<std::string>& args);

@@ -1,0 +1,43 @@
+#include "cli/Commands.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: hopscope-cli COMMAND [OPTIONS]\n"
+    "\n"
+    "commands:\n"
+    "  path      bearings, lengths, sun times and header lines of both paths\n"
+    "  predict   a complete prediction of both paths (text, csv or json)\n"
+    "  settings  the settings in effect\n"
+    "  atlas     find, list and search the atlas of call-sign prefixes\n"
+    "\n"
+    "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "path")
+        return RunPathCommand(args);
+    if (command == "predict")
+        return RunPredictCommand(args);
+    if (command == "settings")
+        return RunSettingsCommand(args);
+    if (command == "atlas")
+        return RunAtlasCommand(args);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    std::fprintf(stderr, "hopscope-cli: unknown command '%s'\n\n%s", command.c_str(), kUsage);
+    return 2;
+}

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian packages Hopscope needs to build, run and test.
+# Idempotent: packages already present are not touched, and apt is not called at all
+# when nothing is missing.
+set -e
+packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev \
+libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
