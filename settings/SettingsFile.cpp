@@ -1,0 +1,129 @@
+#include "settings/SettingsFile.h"
+
+#include "core/DataDirectory.h"
+#include "settings/SettingsRecord.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <fstream>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reads up to `limit` bytes of the file; nullopt on a read error.
+std::optional<std::vector<std::uint8_t>> ReadHead(const fs::path& path, std::size_t limit) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(limit);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
+    if (in.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// Moves a damaged file out of the way so the next save cannot destroy it.
+void KeepDamagedFile(const fs::path& path) {
+    std::error_code ec;
+    fs::rename(path, DamagedSettingsPath(path), ec);
+}
+
+SettingsLoad Factory(SettingsSource source) { return {FactorySettings(), source}; }
+
+// Writes all of `size` bytes to `fd`; false on any error.
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+} // namespace
+
+fs::path SettingsFilePath(const fs::path& dataDir) { return dataDir / kSettingsFileName; }
+
+fs::path DamagedSettingsPath(const fs::path& settingsFile) {
+    fs::path bad = settingsFile;
+    bad += ".bad";
+    return bad;
+}
+
+SettingsLoad LoadSettings(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec))
+        return Factory(SettingsSource::MissingFile);
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec)
+        return Factory(SettingsSource::ReadError);
+
+    if (size == kEarlierSettingsRecordSize) {
+        const auto head = ReadHead(path, kEarlierSettingsRecordSize);
+        if (!head || head->size() != kEarlierSettingsRecordSize)
+            return Factory(SettingsSource::ReadError);
+        const SettingsRecordBytes converted =
+            ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize>(head->data(), head->size()));
+        std::optional<Settings> settings = DecodeSettings(converted);
+        if (!settings) {
+            KeepDamagedFile(path);
+            return Factory(SettingsSource::DamagedFile);
+        }
+        SaveSettings(path, *settings);
+        return {*settings, SettingsSource::Converted};
+    }
+
+    const auto head = ReadHead(path, kSettingsRecordSize);
+    if (!head)
+        return Factory(SettingsSource::ReadError);
+    if (head->size() < kSettingsRecordSize) {
+        if (!head->empty())
+            KeepDamagedFile(path);
+        return Factory(SettingsSource::ShortFile);
+    }
+    std::optional<Settings> settings =
+        DecodeSettings(std::span<const std::uint8_t, kSettingsRecordSize>(head->data(), head->size()));
+    if (!settings) {
+        KeepDamagedFile(path);
+        return Factory(SettingsSource::DamagedFile);
+    }
+    return {*settings, SettingsSource::File};
+}
+
+bool SaveSettings(const fs::path& path, const Settings& settings) {
+    const SettingsRecordBytes bytes = EncodeSettings(settings);
+    fs::path folder = path.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string pattern = (folder / (path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return false;
+    const fs::path temp = pattern;
+    bool ok = WriteAll(fd, bytes.data(), bytes.size());
+    ok = (::fsync(fd) == 0) && ok;
+    // mkstemp makes the file private; keep the old file's permissions, or plain 0644.
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    ok = (::fchmod(fd, mode) == 0) && ok;
+    ok = (::close(fd) == 0) && ok;
+    std::error_code ec;
+    if (ok) {
+        fs::rename(temp, path, ec);
+        ok = !ec;
+    }
+    if (!ok)
+        fs::remove(temp, ec);
+    return ok;
+}

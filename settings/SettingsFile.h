@@ -1,0 +1,45 @@
+#pragma once
+
+#include "settings/Settings.h"
+
+#include <filesystem>
+
+/// How LoadSettings came by the settings it returns.
+enum class SettingsSource {
+    File,          ///< read from a 344-byte (or longer) file as stored
+    Converted,     ///< read from a 340-byte file of the earlier layout, rewritten as 344 bytes
+    MissingFile,   ///< no file: factory settings
+    ShortFile,     ///< shorter than a record (and not the earlier layout): factory settings
+    DamagedFile,   ///< out-of-range contents: factory settings, the file kept as ".bad"
+    ReadError,     ///< the file could not be read: factory settings
+};
+
+/// The settings in effect after LoadSettings, and where they came from.
+struct SettingsLoad {
+    Settings settings;
+    SettingsSource source = SettingsSource::MissingFile;
+};
+
+/// The settings file of a data directory: dataDir / "Hopscope.SAV".
+std::filesystem::path SettingsFilePath(const std::filesystem::path& dataDir);
+
+/// Where a damaged settings file is kept: the file's path + ".bad".
+std::filesystem::path DamagedSettingsPath(const std::filesystem::path& settingsFile);
+
+/// Reads the settings file at `path`:
+/// - exactly 340 bytes: the earlier layout, converted and written back at once as 344
+///   bytes (when the conversion gives a sound record; a read error leaves the file alone);
+/// - 344 bytes or more: the first 344 bytes, used as stored, derived fields included;
+/// - missing, shorter or unreadable: FactorySettings();
+/// - damaged (see DecodeSettings): FactorySettings(), and the damaged file is moved to
+///   DamagedSettingsPath(path) so the next save does not destroy it. A short file that
+///   is not empty is kept the same way.
+/// Never throws and never shows anything; the time-zone state and the default terminal
+/// are the caller's to set from the result.
+SettingsLoad LoadSettings(const std::filesystem::path& path);
+
+/// Writes the 344-byte record to `path` through a temporary file in the same folder
+/// renamed over the old file, so a failed write leaves the previous file intact.
+/// Returns false on failure, which callers normally ignore: failures to save the
+/// settings are not reported to the user.
+bool SaveSettings(const std::filesystem::path& path, const Settings& settings);
