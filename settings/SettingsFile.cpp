@@ -3,6 +3,7 @@
 #include "core/DataDirectory.h"
 #include "settings/SettingsRecord.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,7 +62,7 @@ fs::path DamagedSettingsPath(const fs::path& settingsFile) {
     return bad;
 }
 
-SettingsLoad LoadSettings(const fs::path& path) {
+SettingsLoad ReadSettingsFile(const fs::path& path) {
     std::error_code ec;
     if (!fs::exists(path, ec))
         return Factory(SettingsSource::MissingFile);
@@ -69,36 +70,43 @@ SettingsLoad LoadSettings(const fs::path& path) {
     if (ec)
         return Factory(SettingsSource::ReadError);
 
-    if (size == kEarlierSettingsRecordSize) {
-        const auto head = ReadHead(path, kEarlierSettingsRecordSize);
-        if (!head || head->size() != kEarlierSettingsRecordSize)
-            return Factory(SettingsSource::ReadError);
-        const SettingsRecordBytes converted =
-            ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize>(head->data(), head->size()));
-        std::optional<Settings> settings = DecodeSettings(converted);
-        if (!settings) {
-            KeepDamagedFile(path);
-            return Factory(SettingsSource::DamagedFile);
-        }
-        SaveSettings(path, *settings);
-        return {*settings, SettingsSource::Converted};
-    }
-
-    const auto head = ReadHead(path, kSettingsRecordSize);
+    const bool earlier = size == kEarlierSettingsRecordSize;
+    const std::size_t wanted = earlier ? kEarlierSettingsRecordSize : kSettingsRecordSize;
+    const auto head = ReadHead(path, wanted);
     if (!head)
         return Factory(SettingsSource::ReadError);
-    if (head->size() < kSettingsRecordSize) {
-        if (!head->empty())
-            KeepDamagedFile(path);
-        return Factory(SettingsSource::ShortFile);
-    }
-    std::optional<Settings> settings =
-        DecodeSettings(std::span<const std::uint8_t, kSettingsRecordSize>(head->data(), head->size()));
-    if (!settings) {
-        KeepDamagedFile(path);
+    if (head->size() < wanted)
+        return Factory(earlier ? SettingsSource::ReadError : SettingsSource::ShortFile);
+
+    SettingsRecordBytes record;
+    if (earlier)
+        record = ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize>(head->data(), wanted));
+    else
+        std::copy(head->begin(), head->end(), record.begin());
+    std::optional<Settings> settings = DecodeSettings(record);
+    if (!settings)
         return Factory(SettingsSource::DamagedFile);
+    return {*settings, earlier ? SettingsSource::Converted : SettingsSource::File};
+}
+
+SettingsLoad LoadSettings(const fs::path& path) {
+    SettingsLoad load = ReadSettingsFile(path);
+    std::error_code ec;
+    switch (load.source) {
+    case SettingsSource::Converted:
+        SaveSettings(path, load.settings);
+        break;
+    case SettingsSource::DamagedFile:
+        KeepDamagedFile(path);
+        break;
+    case SettingsSource::ShortFile:
+        if (fs::file_size(path, ec) > 0 && !ec)
+            KeepDamagedFile(path);
+        break;
+    default:
+        break;
     }
-    return {*settings, SettingsSource::File};
+    return load;
 }
 
 bool SaveSettings(const fs::path& path, const Settings& settings) {

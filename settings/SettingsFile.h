@@ -26,7 +26,12 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& dataDir);
 /// Where a damaged settings file is kept: the file's path + ".bad".
 std::filesystem::path DamagedSettingsPath(const std::filesystem::path& settingsFile);
 
-/// Reads the settings file at `path`:
+/// Reads the settings file at `path` as LoadSettings does, without touching the file:
+/// nothing is converted on disk and a damaged file stays where it is. For readers that
+/// must not write (the command line's predict and settings commands).
+SettingsLoad ReadSettingsFile(const std::filesystem::path& path);
+
+/// Reads the settings file at `path` at start-up:
 /// - exactly 340 bytes: the earlier layout, converted and written back at once as 344
 ///   bytes (when the conversion gives a sound record; a read error leaves the file alone);
 /// - 344 bytes or more: the first 344 bytes, used as stored, derived fields included;

@@ -159,3 +159,23 @@ TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsAReadFailure) {
     EXPECT_EQ(load.settings, FactorySettings());
     EXPECT_TRUE(fs::is_directory(m_file));
 }
+
+TEST_F(SettingsFileTest, ReadingOnlyNeverTouchesTheFile) {
+    const std::vector<std::uint8_t> now = Image(UserSettings());
+    std::vector<std::uint8_t> old(now.begin(), now.begin() + 42);
+    old.insert(old.end(), now.begin() + 44, now.begin() + 336);
+    old.resize(kEarlierSettingsRecordSize, 0);
+    old[334] = 5;
+    Write(old);
+    const SettingsLoad converted = ReadSettingsFile(m_file);
+    EXPECT_EQ(converted.source, SettingsSource::Converted);
+    EXPECT_EQ(converted.settings.MapUpdateMinutes, 5);
+    EXPECT_EQ(Read(m_file), old);
+
+    std::vector<std::uint8_t> damaged = now;
+    damaged[44] = 9;
+    Write(damaged);
+    EXPECT_EQ(ReadSettingsFile(m_file).source, SettingsSource::DamagedFile);
+    EXPECT_EQ(Read(m_file), damaged);
+    EXPECT_FALSE(fs::exists(DamagedSettingsPath(m_file)));
+}
