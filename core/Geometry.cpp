@@ -1,0 +1,239 @@
+#include "core/Geometry.h"
+
+#include <cmath>
+
+#include "core/Constants.h"
+#include "core/Numeric.h"
+#include "core/Syntax.h"
+
+CentralAngleResult CentralAngle(double lat1, double lon1, double lat2, double lon2) {
+    CentralAngleResult r;
+    r.dLon = lon1 - lon2;
+    const double c = std::cos(r.dLon) * std::cos(lat1) * std::cos(lat2) + std::sin(lat1) * std::sin(lat2);
+    // Only the test for coincident or antipodal points is made in single precision.
+    const float single = static_cast<float>(c);
+    if (std::fabs(single) != 1.0f) {
+        r.cosAngle = c;
+        r.sinAngle = std::sqrt(1.0 - c * c);
+        r.angle = ArcCos(c);
+    } else {
+        r.cosAngle = single > 0 ? 1.0 : -1.0;
+        r.sinAngle = 0.0;
+        r.angle = single > 0 ? 0.0 : kPi;
+    }
+    return r;
+}
+
+BearingResult InitialBearing(double lat1, double lon1, double lat2, double lon2) {
+    if (std::fabs(lat1) > kPoleLimitRad)
+        return {lat1 > 0 ? kPi : 0.0, BearingStatus::AtPole};
+    const CentralAngleResult ca = CentralAngle(lat1, lon1, lat2, lon2);
+    if ((lat1 == lat2 && lon1 == lon2) || ca.sinAngle == 0.0 || std::fabs(ca.cosAngle) == 1.0)
+        return {0.0, BearingStatus::Indeterminate};
+    const double denominator = std::cos(lat1) * ca.sinAngle;
+    double b = ArcCos((std::sin(lat2) - std::sin(lat1) * ca.cosAngle) / denominator);
+    if (denominator == 0.0 || !std::isfinite(b)) {
+        if (std::fabs(ca.sinAngle) > std::fabs(std::cos(lat1)))
+            return {lat1 > 0 ? kPi : 0.0, BearingStatus::AtPole};
+        return {0.0, BearingStatus::Indeterminate};
+    }
+    if (std::sin(ca.dLon) < 0.0)
+        b = kTwoPi - b;
+    return {b, BearingStatus::Ok};
+}
+
+GeoLatLon PointAlongPath(GeoLatLon start, PathKind kind, double bearingRad, double distanceRad,
+                         double farLongitudeRad) {
+    const double phi0 = start.latRad;
+    const double d = distanceRad;
+    if (phi0 > kPoleLimitRad || phi0 < -kPoleLimitRad) {
+        const bool north = phi0 > 0;
+        if (kind == PathKind::Short)
+            return {north ? kHalfPi - d : d - kHalfPi, farLongitudeRad};
+        if (d < kPi)
+            return {north ? kHalfPi - d : d - kHalfPi, farLongitudeRad + kPi};
+        return {north ? d - 3.0 * kHalfPi : 3.0 * kHalfPi - d, farLongitudeRad};
+    }
+    double sinPhi = std::sin(phi0) * std::cos(d) + std::cos(phi0) * std::sin(d) * std::cos(bearingRad);
+    double cosPhi = 0.0;
+    double phi = 0.0;
+    if (std::fabs(sinPhi) < 1.0) {
+        cosPhi = std::sqrt(1.0 - sinPhi * sinPhi);
+        phi = ArcSin(sinPhi);
+    } else {
+        sinPhi = sinPhi > 0 ? 1.0 : -1.0;
+        phi = sinPhi * kHalfPi;
+    }
+    const double denominator = std::cos(phi0) * cosPhi;
+    if (denominator == 0.0)
+        return {phi, farLongitudeRad};
+    const double delta = ArcCos((std::cos(d) - sinPhi * std::sin(phi0)) / denominator);
+    if (!std::isfinite(delta))
+        return {phi, farLongitudeRad};
+    const bool turnsEast = (std::sin(bearingRad) < 0.0) != (d > kPi);
+    return {phi, turnsEast ? start.lonRad + delta : start.lonRad - delta};
+}
+
+UserMessage IndeterminatePathMessage() {
+    return ErrorMessage("The path between the specified\rterminals is indeterminate");
+}
+
+void SetTerminalDegrees(Terminal& terminal, double latitudeDeg, double longitudeDeg) {
+    terminal.LatitudeDeg = latitudeDeg;
+    terminal.LongitudeDeg = longitudeDeg;
+    terminal.LatitudeRad = latitudeDeg * kRadPerDeg;
+    terminal.LongitudeRad = longitudeDeg * kRadPerDeg;
+    terminal.SinLatitude = std::sin(terminal.LatitudeRad);
+    terminal.CosLatitude = std::cos(terminal.LatitudeRad);
+}
+
+CheckResult DeriveTerminalCoordinates(Terminal& terminal) {
+    const CoordinateParse lat = ParseCoordinate(terminal.LatitudeText, CoordinateKind::Latitude);
+    if (!lat)
+        return {false, lat.message};
+    const CoordinateParse lon = ParseCoordinate(terminal.LongitudeText, CoordinateKind::Longitude);
+    if (!lon)
+        return {false, lon.message};
+    SetTerminalDegrees(terminal, lat.valueDeg, lon.valueDeg);
+    return {true, {}};
+}
+
+namespace {
+
+/// Puts a terminal exactly onto the pole its latitude is nearest to.
+void SnapToPole(Terminal& t) {
+    const double s = t.LatitudeRad > 0 ? 1.0 : -1.0;
+    t.LatitudeDeg = 90.0 * s;
+    t.LatitudeRad = kHalfPi * s;
+    t.SinLatitude = s;
+    t.CosLatitude = 0.0;
+}
+
+bool NearPole(const Terminal& t) { return std::fabs(t.LatitudeRad) > kPoleLimitRad; }
+
+PathGeometryResult Indeterminate() { return {false, IndeterminatePathMessage()}; }
+
+} // namespace
+
+PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& shortPath,
+                                       PathGeometry& longPath) {
+    if (CheckResult check = DeriveTerminalCoordinates(a); !check)
+        return {false, check.message};
+    if (CheckResult check = DeriveTerminalCoordinates(b); !check)
+        return {false, check.message};
+    // Two poles have no great circle of their own between them.
+    if (NearPole(a) && NearPole(b))
+        return Indeterminate();
+
+    shortPath.Length = CentralAngle(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad).angle;
+
+    const BearingResult atA = InitialBearing(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad);
+    switch (atA.status) {
+    case BearingStatus::Ok:
+        shortPath.BearingAtA = atA.bearing;
+        longPath.BearingAtA = atA.bearing - kPi;
+        break;
+    case BearingStatus::Indeterminate:
+        return Indeterminate();
+    case BearingStatus::AtPole:
+        SnapToPole(a);
+        if (a.LatitudeRad > 0) {
+            shortPath.BearingAtA = kPi;
+            longPath.BearingAtA = kPi;
+            shortPath.BearingAtB = 0.0;
+            longPath.BearingAtB = kPi;
+            shortPath.Length = kHalfPi - b.LatitudeRad;
+        } else {
+            shortPath.BearingAtA = 0.0;
+            longPath.BearingAtA = 0.0;
+            shortPath.BearingAtB = kPi;
+            longPath.BearingAtB = 0.0;
+            shortPath.Length = kHalfPi + b.LatitudeRad;
+        }
+        break;
+    }
+
+    const BearingResult atB = InitialBearing(b.LatitudeRad, b.LongitudeRad, a.LatitudeRad, a.LongitudeRad);
+    switch (atB.status) {
+    case BearingStatus::Ok:
+        shortPath.BearingAtB = atB.bearing;
+        longPath.BearingAtB = atB.bearing - kPi;
+        break;
+    case BearingStatus::Indeterminate:
+        return Indeterminate();
+    case BearingStatus::AtPole:
+        SnapToPole(b);
+        if (b.LatitudeRad > 0) {
+            shortPath.BearingAtB = kPi;
+            longPath.BearingAtB = kPi;
+            shortPath.BearingAtA = 0.0;
+            longPath.BearingAtA = kPi;
+            shortPath.Length = kHalfPi - a.LatitudeRad;
+        } else {
+            shortPath.BearingAtB = 0.0;
+            longPath.BearingAtB = 0.0;
+            shortPath.BearingAtA = kPi;
+            longPath.BearingAtA = 0.0;
+            shortPath.Length = kHalfPi + a.LatitudeRad;
+        }
+        break;
+    }
+
+    longPath.Length = kTwoPi - shortPath.Length;
+    return {true, {}};
+}
+
+namespace {
+
+struct PolarPoint {
+    double latRad;
+    double lonRad;
+};
+
+constexpr PolarPoint kPolarPoints[2] = {
+    {kNorthPolarPointLatDeg * kRadPerDeg, kNorthPolarPointLonDeg * kRadPerDeg},
+    {kSouthPolarPointLatDeg * kRadPerDeg, kSouthPolarPointLonDeg * kRadPerDeg},
+};
+
+/// |b1 − b2| folded into [0, π].
+double BearingDifference(double b1, double b2) {
+    double e = std::fabs(b1 - b2);
+    if (e > kPi)
+        e = kTwoPi - e;
+    return e;
+}
+
+} // namespace
+
+void MarkPolarPaths(const Terminal& a, const Terminal& b, PathGeometry& shortPath, PathGeometry& longPath) {
+    constexpr double r = kPolarRadiusDeg * kRadPerDeg;
+    shortPath.IsPolar = false;
+    longPath.IsPolar = false;
+
+    for (const Terminal* t : {&a, &b}) {
+        for (const PolarPoint& p : kPolarPoints) {
+            if (CentralAngle(t->LatitudeRad, t->LongitudeRad, p.latRad, p.lonRad).angle < r) {
+                shortPath.IsPolar = true;
+                longPath.IsPolar = true;
+                return;
+            }
+        }
+    }
+
+    // The pole of the great circle through A and B.
+    const GeoLatLon q = PointAlongPath({a.LatitudeRad, a.LongitudeRad}, PathKind::Short,
+                                       shortPath.BearingAtA + kHalfPi, kHalfPi, b.LongitudeRad);
+    for (const PolarPoint& p : kPolarPoints) {
+        const double d = CentralAngle(q.latRad, q.lonRad, p.latRad, p.lonRad).angle;
+        if (std::fabs(d - kHalfPi) >= r)
+            continue;
+        const double e1 = BearingDifference(
+            InitialBearing(a.LatitudeRad, a.LongitudeRad, p.latRad, p.lonRad).bearing, shortPath.BearingAtA);
+        const double e2 = BearingDifference(
+            InitialBearing(b.LatitudeRad, b.LongitudeRad, p.latRad, p.lonRad).bearing, shortPath.BearingAtB);
+        if (e1 < kHalfPi && e2 < kHalfPi)
+            shortPath.IsPolar = true;
+        else
+            longPath.IsPolar = true;
+    }
+}
