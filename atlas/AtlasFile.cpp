@@ -1,0 +1,187 @@
+#include "atlas/AtlasFile.h"
+
+#include "atlas/BuiltInAtlas.h"
+#include "core/DataDirectory.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kLegacyRecordSize = 46;
+constexpr AtlasField kLegacyPrefixField{0, 6};
+constexpr AtlasField kLegacyLatitudeField{7, 9};
+constexpr AtlasField kLegacyLongitudeField{17, 10};
+constexpr AtlasField kLegacyNameField{28, 17};
+
+bool Exists(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+// Writes everything or fails; retries writes cut short by a signal.
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Replaces `path` with `bytes`: they go to a temporary file in the same folder, which
+// is flushed to disk and then renamed over `path`. On any failure the temporary file
+// is removed and `path` keeps what it held (or stays absent).
+bool ReplaceFile(const fs::path& path, const std::string& bytes) {
+    std::string temp = (path.parent_path() / (path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    // The new file keeps the old one's permissions; a first file gets rw-r--r--.
+    std::error_code ec;
+    const fs::file_status old = fs::status(path, ec);
+    const auto mode = fs::exists(old) ? static_cast<mode_t>(old.permissions() & fs::perms::mask) : mode_t{0644};
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::chmod(temp.c_str(), mode) == 0;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        ::unlink(temp.c_str());
+    return ok;
+}
+
+// The legacy atlas's records copied into atlas entries, in order. Stops quietly at
+// the first record that cannot be read (or when the header cannot be read).
+std::vector<AtlasEntry> ImportLegacyAtlas(const fs::path& legacyPath,
+                                          const std::function<void()>& processEvents) {
+    std::vector<AtlasEntry> entries;
+    std::ifstream in(legacyPath, std::ios::binary);
+    AtlasEntry record; // a 46-byte legacy record read into the first 46 bytes
+    const auto readRecord = [&] {
+        char buffer[kLegacyRecordSize];
+        if (!in.read(buffer, kLegacyRecordSize))
+            return false;
+        std::copy(std::begin(buffer), std::end(buffer), record.bytes.begin());
+        return true;
+    };
+    if (!in || !readRecord())
+        return entries;
+    const std::uint32_t header = std::uint32_t{record.bytes[0]} | std::uint32_t{record.bytes[1]} << 8 |
+                                 std::uint32_t{record.bytes[2]} << 16 | std::uint32_t{record.bytes[3]} << 24;
+    const std::uint16_t count = static_cast<std::uint16_t>(header & 0xFFFFu);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (!readRecord())
+            break;
+        entries.push_back(MakeAtlasEntry(ReadAtlasText(record, kLegacyPrefixField),
+                                         ReadAtlasText(record, kLegacyLatitudeField),
+                                         ReadAtlasText(record, kLegacyLongitudeField),
+                                         ReadAtlasText(record, kLegacyNameField)));
+        if (processEvents)
+            processEvents();
+    }
+    return entries;
+}
+
+// Reads the whole atlas file into the atlas: Count is the number of whole records,
+// 0 when the file cannot be read.
+void ReadAtlasFile(Atlas& atlas) {
+    atlas.Entries.clear();
+    atlas.Count = 0;
+    std::ifstream in(atlas.FilePath, std::ios::binary | std::ios::ate);
+    if (!in)
+        return;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return;
+    const auto count = static_cast<std::uint64_t>(size) / AtlasEntry::kSize;
+    if (count > static_cast<std::uint64_t>(INT32_MAX))
+        return;
+    try {
+        std::string bytes(static_cast<std::size_t>(count * AtlasEntry::kSize), '\0');
+        in.seekg(0);
+        if (!bytes.empty() && !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+            return;
+        std::vector<AtlasEntry> entries(static_cast<std::size_t>(count));
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(i * AtlasEntry::kSize);
+            std::copy(first, first + AtlasEntry::kSize, entries[i].bytes.begin());
+        }
+        atlas.Entries = std::move(entries);
+        atlas.Count = static_cast<std::int32_t>(count);
+    } catch (const std::bad_alloc&) {
+        atlas.Entries = {};
+    }
+}
+
+} // namespace
+
+std::string AtlasFileBytes(const std::vector<AtlasEntry>& entries) {
+    std::string bytes;
+    bytes.reserve(entries.size() * AtlasEntry::kSize);
+    for (const AtlasEntry& entry : entries)
+        bytes.append(reinterpret_cast<const char*>(entry.bytes.data()), AtlasEntry::kSize);
+    return bytes;
+}
+
+void LoadAtlas(Atlas& atlas, const fs::path& directory, const std::function<void()>& processEvents) {
+    FreeAtlas(atlas);
+    atlas.FilePath = directory / kAtlasFileName;
+    const fs::path legacyPath = directory / kLegacyAtlasFileName;
+    if (!Exists(atlas.FilePath) && Exists(legacyPath))
+        ReplaceFile(atlas.FilePath, AtlasFileBytes(ImportLegacyAtlas(legacyPath, processEvents)));
+    if (!Exists(atlas.FilePath))
+        ReplaceFile(atlas.FilePath, AtlasFileBytes(BuiltInAtlasEntries()));
+    if (!Exists(atlas.FilePath))
+        ReplaceFile(atlas.FilePath, {});
+    if (!Exists(atlas.FilePath)) {
+        atlas.Count = -1;
+        return;
+    }
+    ReloadAtlas(atlas);
+}
+
+void ReloadAtlas(Atlas& atlas) {
+    ReadAtlasFile(atlas);
+    BuildAtlasIndexes(atlas);
+}
+
+bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
+    if (atlas.Count < 0 || atlas.Count >= kMaxAtlasEntries || FindAtlasEntry(atlas, entry.Prefix()))
+        return false;
+    const std::size_t p = AtlasLowerBound(atlas, entry.Prefix(), AtlasIndex::ByPrefix, atlas.Entries.size());
+    std::vector<AtlasEntry> entries = atlas.Entries;
+    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(p - 1), entry);
+    if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(entries)))
+        return false;
+    ReloadAtlas(atlas);
+    return true;
+}
+
+bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix) {
+    if (atlas.Count <= 0)
+        return false;
+    const std::size_t p = AtlasLowerBound(atlas, prefix, AtlasIndex::ByPrefix, atlas.Entries.size());
+    if (p > atlas.Entries.size() || atlas.Entries[p - 1].Prefix() != prefix)
+        return false;
+    std::vector<AtlasEntry> entries = atlas.Entries;
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(p - 1));
+    if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(entries)))
+        return false;
+    ReloadAtlas(atlas);
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "atlas/Atlas.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+/// Loads the atlas file "Hopscope.ATL" of `directory` into `atlas` and builds its
+/// indexes. When that file is missing it is first created:
+/// - from the legacy atlas "QKT.ATL" of the same folder when there is one (a 46-byte
+///   header whose first 4 bytes are the entry count N, little-endian; then N 46-byte
+///   records, N taken modulo 65,536); the import stops quietly at the first record
+///   that cannot be read and keeps what it copied; `processEvents` (may be empty) is
+///   called after each record so a window stays alive;
+/// - otherwise from the built-in table of 371 places;
+/// - otherwise (that write failed) as an empty file.
+/// Afterwards Count is -1 when there is still no file, 0 when the file is empty or
+/// cannot be read, else the file size div 48 (a trailing partial record is ignored).
+/// Every file is written through a temporary file in the same folder and a rename.
+void LoadAtlas(Atlas& atlas, const std::filesystem::path& directory,
+               const std::function<void()>& processEvents = {});
+
+/// Re-reads the file the atlas was loaded from (after a change). Same Count rules.
+void ReloadAtlas(Atlas& atlas);
+
+/// Adds `entry` at its place in prefix order, rewrites the file and reloads. Returns
+/// false, leaving both the file and the atlas as they were, when the write fails, the
+/// atlas is unavailable (Count -1), its prefix is already in use (checked exactly, as
+/// FindAtlasEntry) or the atlas is full (kMaxAtlasEntries).
+bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry);
+
+/// Removes the entry whose prefix is exactly `prefix`, rewrites the file and reloads.
+/// Returns false, leaving both the file and the atlas as they were, when the write
+/// fails or no entry has that prefix.
+bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix);
+
+/// The whole atlas file for `entries`: their 48-byte records back to back.
+std::string AtlasFileBytes(const std::vector<AtlasEntry>& entries);
