@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/SolarPosition.h"
+
+// The E layer: its critical frequency by the structure of Muggleton's formula and
+// the maximum usable frequency of a hop reflected by it. Arguments and results are
+// 32-bit floats as the engine holds them; the arithmetic in between is double.
+// Latitudes north positive, longitudes WEST positive, angles in radians.
+
+/// Constants of the E-layer model, computed once.
+struct ELayerConstants {
+    double NightCosine = 0.0;    ///< sin(6.27e-13·40^8.02 °): the modified zenith cosine at χ = 90°
+    double NightFloorHigh = 0.0; ///< NightCosine^1.2 (|latitude| above 12°)
+    double NightFloorLow = 0.0;  ///< NightCosine^1.31
+    double CosineOf73 = 0.0;     ///< cos 73°
+    double NoonLimit = 0.0;      ///< 80°, radians
+    double EReferenceAngle = 0.0; ///< 0.5·arccos(0.9830147248905233), radians
+};
+
+/// The process-wide E-layer constants (immutable after their first construction).
+const ELayerConstants& ELayerConstantsTable();
+
+/// Ground half-angle (radians, ≥ 0) of a hop reflected at 110 km height whose
+/// take-off elevation is `elevationRad` (cosElevation its cosine):
+/// ψ = π/2 − Δ − arcsin(Re·cos Δ/(Re + 110)), 0 when that comes out negative.
+float EHopGroundAngle(float cosElevation, float elevationRad);
+
+/// E-layer maximum usable frequency (MHz, > 0) of a hop of elevation Δ whose control
+/// point is (latRad, lonWestRad), at tHours UTC (0..24) for sunspot number ssn.
+/// foE = G^(1/4) with G the larger of the night floor 0.017·(1 + 0.0098·Ssn)² and
+/// the solar term D·R^−2.4·(1 + 0.0091·Ssn)·A (noon factor A, zenith term D with
+/// its twilight and after-sunset decay), times a quartic in the hop's ground
+/// half-angle relative to the reference hop. Reads the Sun's declination, hour
+/// angle and distance. Any latitude, including the poles, is accepted.
+float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosElevation,
+           float elevationRad, const SolarPosition& sun);
