@@ -1,0 +1,394 @@
+#include "engine/KxPdRousModes.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/Constants.h"
+#include "core/HopMode.h"
+#include "core/Numeric.h"
+#include "engine/KxELayer.h"
+#include "engine/KxFLayer.h"
+
+namespace {
+
+constexpr int kMaxHalfUnits = 80;
+constexpr int kAllFEntry = kMaxHalfUnits / 2; // the entry after those of nh = 2..80
+constexpr int kMaxTries = 12;
+constexpr double kUnset = std::numeric_limits<double>::quiet_NaN();
+
+// 20·log10 of the free-space constant of the signal budget.
+const double kBasicLevelDb = 20.0 * std::log10(11066.229697328);
+
+// True when a point lies so close to the border of a whole-degree mask cell that
+// a last-bit difference in its distance along the path could move it across.
+bool NearMaskEdge(const GeoLatLon& p)
+{
+    constexpr double kHair = 1e-9;
+    const double east = PositiveMod(360, -p.lonRad * kDegPerRad);
+    const double lat = std::fabs(p.latRad * kDegPerRad);
+    const double eastFraction = east - std::floor(east);
+    const double latFraction = lat - std::floor(lat);
+    return std::fabs(eastFraction - 0.5) < kHair || std::fabs(latFraction - 0.5) < kHair;
+}
+
+// The parts of a candidate geometry that follow from its unit u and elevation.
+void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, double elevation,
+                  double cosElevation)
+{
+    const double re = EarthRadiusKm;
+    g.nh = nh;
+    g.u = u;
+    g.elevation = elevation;
+    g.cosElevation = cosElevation;
+    g.elevationF = static_cast<float>(elevation);
+    g.cosElevationF = static_cast<float>(cosElevation);
+    g.slantF = (re + s.baseHeightKm) * std::sin(2 * u) / cosElevation;
+    g.slantE = re * std::sin(u) / std::cos(elevation + u);
+    const double x = re * cosElevation / (re + 100.0);
+    g.secant100 = 1.0 / std::sqrt(1.0 - x * x);
+    g.theta100 = kHalfPi - ArcSin(x) - elevation;
+    g.focusDb = FocusGainDb(cosElevation);
+
+    const int half = nh / 2;
+    g.odd.resize(half);
+    g.entering.resize(half);
+    g.leaving.resize(half);
+    g.ground.resize(half);
+    g.groundNearEdge.resize(half);
+    for (int k = 0; k < half; ++k) {
+        g.odd[k] = PathPoint(s, (2 * k + 1) * u);
+        g.entering[k] = PathPoint(s, (2 * k) * u + g.theta100);
+        g.leaving[k] = PathPoint(s, (2 * (k + 1)) * u - g.theta100);
+        const GeoLatLon end = PathPoint(s, (2 * (k + 1)) * u);
+        g.ground[k] = GroundKindAt(end.lonRad * kDegPerRad, end.latRad * kDegPerRad);
+        g.groundNearEdge[k] = NearMaskEdge(end);
+    }
+    g.firstF = PathPoint(s, 2 * u);
+    g.lastF = PathPoint(s, s.lengthRad - 2 * u);
+}
+
+} // namespace
+
+double FocusGainDb(double c)
+{
+    if (c > 0.999388523)
+        return 9.0;
+    const double q = 430.0 / EarthRadiusKm;
+    const double w = std::sqrt(q / (1.0 - c * c) + 1.0);
+    return 10.0 * std::log10((1.0 + q) * w / (w - c * c * (w - 1.0)));
+}
+
+double AntipodalGainDb(double lengthRad)
+{
+    const double a = MinOf(2.7881634800609415, kPi - std::fabs(kPi - lengthRad));
+    return 10.0 * std::log10(a / std::sin(a));
+}
+
+HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, int nh)
+{
+    HalfUnitGeometry g;
+    g.nh = nh;
+    const double theta = 2 * s.lengthRad / nh;
+    if (theta >= kHalfPi)
+        return g;
+    const double ratio = EarthRadiusKm / (EarthRadiusKm + s.baseHeightKm);
+    const double elevation = std::atan((std::cos(theta) - ratio) / std::sin(theta));
+    if (elevation < s.minElevationRad)
+        return g;
+    g.usable = true;
+    FillGeometry(s, g, nh, s.lengthRad / nh, elevation, std::cos(elevation));
+    return g;
+}
+
+HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s)
+{
+    HalfUnitGeometry g;
+    const int nh = 4 * s.hops.hops;
+    g.usable = true;
+    FillGeometry(s, g, nh, s.lengthRad / nh, s.hops.elevation, s.hops.cosElevation);
+    return g;
+}
+
+struct ModeSearch::Entry {
+    HalfUnitGeometry g;
+    bool built = false;
+    int halfHour = -1;               // the half hour the values below belong to
+    std::vector<float> eMuf;
+    std::vector<char> eMufSet;
+    std::vector<double> entering;    // absorption without the frequency factor
+    std::vector<double> leaving;
+    float firstFMuf = 0.0f;
+    float lastFMuf = 0.0f;
+    bool firstFSet = false;
+    bool lastFSet = false;
+    // Ground losses by frequency slot and ground kind; they hold for the whole path.
+    std::array<std::array<double, 3>, kMaxFrequencies> groundLoss;
+};
+
+struct ModeSearch::Candidate {
+    std::string letters;
+    Entry* entry = nullptr;
+    float firstEMuf = 0.0f;
+    float lastEMuf = 0.0f;
+};
+
+ModeSearch::ModeSearch(const PathSetup& setup)
+    : m_setup(setup), m_antipodalDb(AntipodalGainDb(setup.lengthRad))
+{
+    m_entries.resize(kAllFEntry + 1);
+}
+
+ModeSearch::~ModeSearch() = default;
+
+ModeSearch::Entry& ModeSearch::EntryFor(int nh)
+{
+    const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
+    std::unique_ptr<Entry>& slot = m_entries[index];
+    if (!slot) {
+        slot = std::make_unique<Entry>();
+        slot->g = nh == 0 ? MakeHopGeometryModes(m_setup) : MakeHalfUnitGeometry(m_setup, nh);
+        for (auto& row : slot->groundLoss)
+            row.fill(kUnset);
+    }
+    return *slot;
+}
+
+void ModeSearch::StartHalfHour(Entry& e, int j)
+{
+    if (e.halfHour == j)
+        return;
+    const std::size_t half = e.g.odd.size();
+    e.halfHour = j;
+    e.eMuf.assign(half, 0.0f);
+    e.eMufSet.assign(half, 0);
+    e.entering.assign(half, kUnset);
+    e.leaving.assign(half, kUnset);
+    e.firstFSet = false;
+    e.lastFSet = false;
+}
+
+float ModeSearch::OddEMuf(Entry& e, int k, int j)
+{
+    StartHalfHour(e, j);
+    if (!e.eMufSet[k]) {
+        const GeoLatLon& p = e.g.odd[k];
+        e.eMuf[k] = EMuf(static_cast<float>(p.lonRad), static_cast<float>(p.latRad), m_setup.ssn,
+                         0.5f * j, e.g.cosElevationF, e.g.elevationF, *m_setup.sun);
+        e.eMufSet[k] = 1;
+    }
+    return e.eMuf[k];
+}
+
+double ModeSearch::EnteringAbsorption(Entry& e, int k, int j)
+{
+    StartHalfHour(e, j);
+    if (std::isnan(e.entering[k])) {
+        const GeoLatLon& p = e.g.entering[k];
+        e.entering[k] = AbsorptionBase(j, m_setup.month, m_setup.day, p.latRad, p.lonRad, m_setup.ssn,
+                                       e.g.secant100, *m_setup.sun);
+    }
+    return e.entering[k];
+}
+
+double ModeSearch::LeavingAbsorption(Entry& e, int k, int j)
+{
+    StartHalfHour(e, j);
+    if (std::isnan(e.leaving[k])) {
+        const GeoLatLon& p = e.g.leaving[k];
+        e.leaving[k] = AbsorptionBase(j, m_setup.month, m_setup.day, p.latRad, p.lonRad, m_setup.ssn,
+                                      e.g.secant100, *m_setup.sun);
+    }
+    return e.leaving[k];
+}
+
+double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance)
+{
+    GroundKind kind = e.g.ground[k];
+    if (e.g.groundNearEdge[k]) {
+        // Take the ground at the distance exactly as the hops added it up.
+        const GeoLatLon p = PathPoint(m_setup, exactDistance);
+        kind = GroundKindAt(p.lonRad * kDegPerRad, p.latRad * kDegPerRad);
+    }
+    double& loss = e.groundLoss[n][static_cast<int>(kind)];
+    if (std::isnan(loss))
+        loss = GroundLossFor(kind, e.g.elevation * kDegPerRad, m_setup.frequencies[n].FrequencyMHz);
+    return loss;
+}
+
+float ModeSearch::FirstFMuf(Entry& e, int j)
+{
+    StartHalfHour(e, j);
+    if (!e.firstFSet) {
+        const GeoLatLon& p = e.g.firstF;
+        e.firstFMuf = F2Muf(m_setup.month, m_setup.day, m_setup.kIndex, static_cast<float>(p.lonRad),
+                            static_cast<float>(p.latRad), e.g.cosElevationF, e.g.elevationF,
+                            m_setup.ssn, 0.5f * j, *m_setup.sun);
+        e.firstFSet = true;
+    }
+    return e.firstFMuf;
+}
+
+float ModeSearch::LastFMuf(Entry& e, int j)
+{
+    StartHalfHour(e, j);
+    if (!e.lastFSet) {
+        const GeoLatLon& p = e.g.lastF;
+        e.lastFMuf = F2Muf(m_setup.month, m_setup.day, m_setup.kIndex, static_cast<float>(p.lonRad),
+                           static_cast<float>(p.latRad), e.g.cosElevationF, e.g.elevationF,
+                           m_setup.ssn, 0.5f * j, *m_setup.sun);
+        e.lastFSet = true;
+    }
+    return e.lastFMuf;
+}
+
+double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j)
+{
+    const HalfUnitGeometry& g = e.g;
+    const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
+    double absorption = 0.0;
+    double ground = 0.0;
+    double x = 0.0;
+    int p = 0;
+    int eHops = 0;
+    int fHops = 0;
+    for (const char layer : letters) {
+        const bool isE = layer == 'E';
+        absorption += EnteringAbsorption(e, p / 2, j) * absorptionFactor;
+        p += isE ? 2 : 4;
+        absorption += LeavingAbsorption(e, p / 2 - 1, j) * absorptionFactor;
+        x += isE ? 2 * g.u : 4 * g.u;
+        ground += GroundLoss(e, p / 2 - 1, n, x);
+        ++(isE ? eHops : fHops);
+    }
+    const double slantKm = 0.002 * (fHops * g.slantF + eHops * g.slantE);
+    const double hops = static_cast<double>(letters.size());
+    const double basic = kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb -
+                         2.0 * hops - 3.0;
+    return basic - m_setup.frequencies[n].FrequencyTermDb - ground - absorption;
+}
+
+double ModeSearch::ModeSignal(const std::string& letters, int nh, int n, int j)
+{
+    return Signal(letters, EntryFor(nh), n, j);
+}
+
+bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out)
+{
+    for (;;) {
+        Entry* e = nullptr;
+        do {
+            nh += 2;
+            if (nh > kMaxHalfUnits)
+                return false;
+            e = &EntryFor(nh);
+        } while (!e->g.usable);
+        ++tries;
+
+        out.letters.clear();
+        out.entry = e;
+        out.firstEMuf = 0.0f;
+        out.lastEMuf = 0.0f;
+        int off = 0;
+        bool complete = true;
+        while (off < nh) {
+            const float e1 = OddEMuf(*e, off / 2, j);
+            if (freq > e1) {
+                // The ray passes the E layer here and must clear it by 5 % over the
+                // whole F hop.
+                if (freq <= 1.05 * e1 || off + 3 > nh) {
+                    complete = false;
+                    break;
+                }
+                const float e3 = OddEMuf(*e, off / 2 + 1, j);
+                if (freq <= 1.05 * e3) {
+                    complete = false;
+                    break;
+                }
+                out.letters += 'F';
+                off += 4;
+            } else {
+                if (off == 0)
+                    out.firstEMuf = e1;
+                if (off + 2 == nh)
+                    out.lastEMuf = e1;
+                out.letters += 'E';
+                off += 2;
+            }
+        }
+        if (complete)
+            return true;
+        if (tries > kMaxTries - 1 || nh > kMaxHalfUnits - 1)
+            return false;
+    }
+}
+
+void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& rel)
+{
+    const float freq = m_setup.frequencies[n].FrequencyMHz;
+    const int hops = m_setup.hops.hops;
+    const double tHours = 0.5 * j;
+
+    // A frequency above one that propagates by the path's own all-F hops does too.
+    if (n > 0 && result.Hops[j][n - 1] == hops) {
+        const std::string allF(hops, 'F');
+        if (result.Mode[j][n - 1] == LettersToMode(allF)) {
+            result.Signal[j][n] = static_cast<float>(Signal(allF, EntryFor(0), n, j));
+            result.Mode[j][n] = LettersToMode(allF);
+            result.Hops[j][n] = static_cast<std::uint8_t>(hops);
+            result.Elevation[j][n] =
+                static_cast<std::uint8_t>(RoundHalfEven(m_setup.hops.elevation * kDegPerRad));
+            return;
+        }
+    }
+
+    double best = kNoModeSignal;
+    bool found = false;
+    Candidate bestMode;
+    Candidate candidate;
+    int nh = 0;
+    int tries = 0;
+    while (NextMode(nh, tries, freq, j, candidate)) {
+        const double s = Signal(candidate.letters, *candidate.entry, n, j);
+        if (s > best) {
+            best = s;
+            bestMode = candidate;
+            found = true;
+        }
+        if (candidate.letters.find('E') == std::string::npos || tries >= kMaxTries ||
+            nh >= kMaxHalfUnits)
+            break;
+    }
+
+    if (!found) {
+        result.Signal[j][n] = kNoModeSignal;
+        result.Mode[j][n] = HopLayers{};
+        result.Hops[j][n] = 0;
+        result.Elevation[j][n] = 0;
+        rel.atA[n] = 0.0f;
+        rel.atB[n] = 0.0f;
+        return;
+    }
+
+    const std::string& letters = bestMode.letters;
+    Entry& e = *bestMode.entry;
+    result.Signal[j][n] = static_cast<float>(best);
+    result.Mode[j][n] = LettersToMode(letters);
+    result.Hops[j][n] = static_cast<std::uint8_t>(letters.size());
+    result.Elevation[j][n] = static_cast<std::uint8_t>(RoundHalfEven(e.g.elevation * kDegPerRad));
+
+    const SolarPosition& sun = *m_setup.sun;
+    if (letters.front() == 'E')
+        rel.atA[n] = static_cast<float>(Reliability(Layer::E, freq, tHours, 0.0, 0.0,
+                                                    bestMode.firstEMuf, m_setup.month, m_setup.ssn, sun));
+    if (letters.back() == 'E')
+        rel.atB[n] = static_cast<float>(Reliability(Layer::E, freq, tHours, 0.0, 0.0,
+                                                    bestMode.lastEMuf, m_setup.month, m_setup.ssn, sun));
+    if (letters.front() == 'F')
+        rel.atA[n] = static_cast<float>(Reliability(Layer::F, freq, tHours, e.g.firstF.latRad,
+                                                    e.g.firstF.lonRad, FirstFMuf(e, j), m_setup.month,
+                                                    m_setup.ssn, sun));
+    if (letters.back() == 'F')
+        rel.atB[n] = static_cast<float>(Reliability(Layer::F, freq, tHours, e.g.lastF.latRad,
+                                                    e.g.lastF.lonRad, LastFMuf(e, j), m_setup.month,
+                                                    m_setup.ssn, sun));
+}
