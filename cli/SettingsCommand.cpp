@@ -52,7 +52,7 @@ void PrintSettings(const std::filesystem::path& file, const SettingsLoad& load) 
     std::printf("Frequencies:              %d\n", s.FrequencyCount);
     if (s.FrequencyCount > 0)
         std::printf("    MHz  Constant dB    Term dB  Absorption\n");
-    for (int k = 0; k < s.FrequencyCount && k < kMaxFrequencies; ++k)
+    for (int k = 0; k < s.FrequencyCount && k < kFrequencySlots; ++k)
         std::printf("  %5s  %11s  %9.3f  %10.4f\n", s.Frequencies[k].FrequencyText.c_str(),
                     s.Frequencies[k].ConstantText.c_str(), s.FrequencyTermDb[k], s.AbsorptionFactor[k]);
     std::printf("Noise environment:        %s (constant %.1f dB, slope %.1f dB)\n",

@@ -45,8 +45,8 @@ Settings FactorySettings() {
 void DeriveSettings(Settings& s) {
     s.DefaultDefined = !s.DefaultLatitudeText.empty() && !s.DefaultLongitudeText.empty();
 
-    const int count = std::clamp(s.FrequencyCount, 0, kMaxFrequencies);
-    for (int k = 0; k < kMaxFrequencies; ++k) {
+    const int count = std::clamp(s.FrequencyCount, 0, kFrequencySlots);
+    for (int k = 0; k < kFrequencySlots; ++k) {
         if (k >= count) {
             s.FrequencyMHz[k] = s.FrequencyTermDb[k] = s.AbsorptionFactor[k] = 0.0f;
             continue;

@@ -13,8 +13,9 @@ inline constexpr std::size_t kMinRadiationAngleCapacity = 4;
 inline constexpr std::size_t kFrequencyTextCapacity = 4;
 inline constexpr std::size_t kConstantTextCapacity = 5;
 
-/// The most frequencies a prediction is made for.
-inline constexpr int kMaxFrequencies = 10;
+/// The number of frequency slots of the settings record (the most frequencies a
+/// prediction is made for).
+inline constexpr int kFrequencySlots = 10;
 
 /// `SuppressionLevelDb` of "No suppression": a threshold far below any signal.
 inline constexpr std::int32_t kNoSuppressionDb = -32700;
@@ -62,10 +63,10 @@ struct Settings {
 
     // Frequencies: entries 0..FrequencyCount-1 are used, in ascending order.
     int FrequencyCount = 0; ///< 0..10
-    std::array<FrequencyEntry, kMaxFrequencies> Frequencies{};
-    std::array<float, kMaxFrequencies> FrequencyMHz{};     ///< derived, MHz
-    std::array<float, kMaxFrequencies> FrequencyTermDb{};  ///< derived: 20·log10(f) − constant
-    std::array<float, kMaxFrequencies> AbsorptionFactor{}; ///< derived: 143 / ((f + 0.904)² + 10)
+    std::array<FrequencyEntry, kFrequencySlots> Frequencies{};
+    std::array<float, kFrequencySlots> FrequencyMHz{};     ///< derived, MHz
+    std::array<float, kFrequencySlots> FrequencyTermDb{};  ///< derived: 20·log10(f) − constant
+    std::array<float, kFrequencySlots> AbsorptionFactor{}; ///< derived: 143 / ((f + 0.904)² + 10)
 
     // Preferences.
     bool SunspotPrimary = false;  ///< a solar index without a letter is a sunspot number

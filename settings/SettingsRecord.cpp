@@ -125,14 +125,14 @@ SettingsRecordBytes EncodeSettings(const Settings& s) {
     w.Single(kOffNoiseSlope, s.NoiseSlope);
     w.Single(kOffBandwidthDb, s.BandwidthDb);
     w.I32(kOffSuppressionLevel, s.SuppressionLevelDb);
-    const int count = std::clamp(s.FrequencyCount, 0, kMaxFrequencies);
+    const int count = std::clamp(s.FrequencyCount, 0, kFrequencySlots);
     w.U8(kOffFrequencyCount, static_cast<std::uint8_t>(count));
     for (int k = 0; k < count; ++k) {
         const std::size_t entry = kOffFrequencyList + k * kFrequencyEntrySize;
         w.Text(entry, s.Frequencies[k].FrequencyText, kFrequencyTextCapacity);
         w.Text(entry + 1 + kFrequencyTextCapacity, s.Frequencies[k].ConstantText, kConstantTextCapacity);
     }
-    for (int k = 0; k < kMaxFrequencies; ++k) {
+    for (int k = 0; k < kFrequencySlots; ++k) {
         w.Single(kOffFrequencyMHz + 4 * k, s.FrequencyMHz[k]);
         w.Single(kOffFrequencyTerms + 8 * k, s.FrequencyTermDb[k]);
         w.Single(kOffFrequencyTerms + 8 * k + 4, s.AbsorptionFactor[k]);
@@ -165,14 +165,14 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
     s.BandwidthDb = r.Single(kOffBandwidthDb);
     s.SuppressionLevelDb = r.I32(kOffSuppressionLevel);
     s.FrequencyCount = r.U8(kOffFrequencyCount);
-    if (s.FrequencyCount > kMaxFrequencies)
+    if (s.FrequencyCount > kFrequencySlots)
         return std::nullopt;
     for (int k = 0; k < s.FrequencyCount; ++k) {
         const std::size_t entry = kOffFrequencyList + k * kFrequencyEntrySize;
         s.Frequencies[k].FrequencyText = r.Text(entry, kFrequencyTextCapacity);
         s.Frequencies[k].ConstantText = r.Text(entry + 1 + kFrequencyTextCapacity, kConstantTextCapacity);
     }
-    for (int k = 0; k < kMaxFrequencies; ++k) {
+    for (int k = 0; k < kFrequencySlots; ++k) {
         s.FrequencyMHz[k] = r.Single(kOffFrequencyMHz + 4 * k);
         s.FrequencyTermDb[k] = r.Single(kOffFrequencyTerms + 8 * k);
         s.AbsorptionFactor[k] = r.Single(kOffFrequencyTerms + 8 * k + 4);

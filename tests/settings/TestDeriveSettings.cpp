@@ -19,7 +19,7 @@ TEST(FactorySettings, FirstRunValues) {
         EXPECT_EQ(s.FrequencyMHz[k], mhz[k]);
         EXPECT_NEAR(s.FrequencyTermDb[k], 20.0 * std::log10(mhz[k]), kSingleTol);
     }
-    for (int k = 5; k < kMaxFrequencies; ++k) {
+    for (int k = 5; k < kFrequencySlots; ++k) {
         EXPECT_EQ(s.Frequencies[k], FrequencyEntry{});
         EXPECT_EQ(s.FrequencyMHz[k], 0.0f);
         EXPECT_EQ(s.AbsorptionFactor[k], 0.0f);
