@@ -1,0 +1,64 @@
+#pragma once
+
+#include "atlas/AtlasEntry.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+
+/// A fresh folder under the system's temporary folder, removed with everything in it
+/// when the test ends.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "hopscope-atlas-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            m_path = pattern;
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+/// Shows an entry in test failures as its four texts.
+inline void PrintTo(const AtlasEntry& entry, std::ostream* os) {
+    *os << '{' << entry.Prefix() << " | " << entry.Latitude() << " | " << entry.Longitude() << " | "
+        << entry.Name() << '}';
+}
+
+#include "atlas/Atlas.h"
+#include "atlas/BuiltInAtlas.h"
+
+#include <vector>
+
+/// An atlas in memory from entries in file order, with its indexes built.
+inline Atlas MakeAtlas(std::vector<AtlasEntry> entries) {
+    Atlas atlas;
+    atlas.Count = static_cast<std::int32_t>(entries.size());
+    atlas.Entries = std::move(entries);
+    BuildAtlasIndexes(atlas);
+    return atlas;
+}
+
+/// The built-in atlas in memory, as a first start loads it.
+inline Atlas BuiltInAtlas() { return MakeAtlas(BuiltInAtlasEntries()); }

@@ -1,0 +1,262 @@
+#include "atlas/AtlasFile.h"
+
+#include "atlas/BuiltInAtlas.h"
+#include "tests/atlas/AtlasTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// One 46-byte record of the legacy atlas: texts of capacity 6, 9, 10 and 17.
+std::string LegacyRecord(const std::string& prefix, const std::string& lat, const std::string& lon,
+                         const std::string& name) {
+    std::string record(46, '\0');
+    const auto put = [&](std::size_t offset, const std::string& text) {
+        record[offset] = static_cast<char>(text.size());
+        record.replace(offset + 1, text.size(), text);
+    };
+    put(0, prefix);
+    put(7, lat);
+    put(17, lon);
+    put(28, name);
+    return record;
+}
+
+std::string LegacyHeader(std::uint32_t count) {
+    std::string header(46, '\x55'); // the unused bytes are never read
+    for (int i = 0; i < 4; ++i)
+        header[static_cast<std::size_t>(i)] = static_cast<char>((count >> (8 * i)) & 0xFF);
+    return header;
+}
+
+std::vector<std::string> Prefixes(const Atlas& atlas) {
+    std::vector<std::string> result;
+    for (const AtlasEntry& entry : atlas.Entries)
+        result.push_back(entry.Prefix());
+    return result;
+}
+
+bool InAtlasOrder(const Atlas& atlas) {
+    for (std::size_t i = 1; i < atlas.Entries.size(); ++i)
+        if (CompareAtlasText(atlas.Entries[i - 1].Prefix(), atlas.Entries[i].Prefix()) >= 0)
+            return false;
+    return true;
+}
+
+// Files in a folder other than the atlas: a failed rewrite must leave none behind.
+std::size_t FileCount(const std::filesystem::path& dir) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
+                                                  std::filesystem::directory_iterator()));
+}
+
+} // namespace
+
+TEST(LoadAtlas, FirstStartWritesTheBuiltInTable) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    const std::string bytes = ReadBytes(dir / "Hopscope.ATL");
+    ASSERT_EQ(bytes.size(), 17808u);
+    EXPECT_EQ(bytes, AtlasFileBytes(BuiltInAtlasEntries()));
+    // The first record, byte for byte.
+    EXPECT_EQ(bytes.substr(0, 48), std::string("\x03" "1A0\0\0\0", 7) + std::string("\x05" "41 54\0\0\0\0\0", 11) +
+                                       std::string("\x06-12 29\0\0\0\0\0", 12) +
+                                       std::string("\x0FS.M.O. of Malta\0\0", 18));
+    EXPECT_EQ(atlas.Count, 371);
+    EXPECT_EQ(atlas.FilePath, dir / "Hopscope.ATL");
+    EXPECT_EQ(AtlasEntryAt(atlas, AtlasIndex::ByPrefix, 1).Prefix(), "1A0");
+    EXPECT_EQ(AtlasEntryAt(atlas, AtlasIndex::ByPrefix, 371).Prefix(), "ZS8");
+    EXPECT_EQ(atlas.ByName.size(), 371u);
+}
+
+TEST(LoadAtlas, ImportsTheLegacyAtlasInsteadOfTheBuiltInOne) {
+    TempDir dir;
+    WriteBytes(dir / "QKT.ATL", LegacyHeader(2) + LegacyRecord("AB1", "-12 34 56", "-123 45 67", "Seventeen chars 1") +
+                                    LegacyRecord("K", "1", "2", "Somewhere"));
+    int events = 0;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path(), [&] { ++events; });
+    EXPECT_EQ(events, 2);
+    ASSERT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 96u);
+    ASSERT_EQ(atlas.Count, 2);
+    EXPECT_EQ(atlas.Entries[0], MakeAtlasEntry("AB1", "-12 34 56", "-123 45 67", "Seventeen chars 1"));
+    EXPECT_EQ(atlas.Entries[1], MakeAtlasEntry("K", "1", "2", "Somewhere"));
+    EXPECT_EQ(ReadBytes(dir / "QKT.ATL").size(), 46u * 3); // read, never written
+}
+
+TEST(LoadAtlas, LegacyImportKeepsWhatItCouldRead) {
+    struct Case {
+        const char* name;
+        std::string legacy;
+        int count;
+    };
+    const std::string record = LegacyRecord("W", "1", "2", "N");
+    const Case cases[] = {
+        {"header promises more than the file holds", LegacyHeader(5) + record + record + "partial", 2},
+        {"count taken modulo 65536", LegacyHeader(65536 + 1) + record + record, 1},
+        {"negative count read as 16 bits", LegacyHeader(0xFFFF0000u) + record, 0},
+        {"file shorter than its header", "short", 0},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        WriteBytes(dir / "QKT.ATL", c.legacy);
+        Atlas atlas;
+        LoadAtlas(atlas, dir.Path());
+        EXPECT_EQ(atlas.Count, c.count) << c.name;
+        EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 48u * static_cast<std::size_t>(c.count)) << c.name;
+    }
+}
+
+TEST(LoadAtlas, CountsWholeRecordsOnly) {
+    TempDir dir;
+    const std::string two = AtlasFileBytes({MakeAtlasEntry("A", "1", "2", "a"), MakeAtlasEntry("B", "3", "4", "b")});
+    WriteBytes(dir / "Hopscope.ATL", two + "tail");
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    EXPECT_EQ(atlas.Count, 2);
+    EXPECT_EQ(Prefixes(atlas), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 100u); // loading never rewrites
+}
+
+TEST(LoadAtlas, AnEmptyFileIsAnEmptyAtlasAndDamagedBytesStayInBounds) {
+    TempDir dir;
+    WriteBytes(dir / "Hopscope.ATL", "");
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    EXPECT_EQ(atlas.Count, 0);
+    EXPECT_EQ(AtlasStatus(atlas, 0).message.text, "The atlas is empty.");
+
+    WriteBytes(dir / "Hopscope.ATL", std::string(48 * 3, '\xFF'));
+    LoadAtlas(atlas, dir.Path());
+    ASSERT_EQ(atlas.Count, 3);
+    EXPECT_EQ(atlas.Entries[0].Prefix(), std::string(6, '\xFF'));
+    EXPECT_EQ(atlas.Entries[0].Name(), std::string(17, '\xFF'));
+    EXPECT_FALSE(FindAtlasEntry(atlas, "VE3"));
+}
+
+TEST(LoadAtlas, NoFolderMeansNoAtlas) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir / "missing" / "folder");
+    EXPECT_EQ(atlas.Count, -1);
+    EXPECT_TRUE(atlas.Entries.empty());
+    EXPECT_FALSE(FindAtlasEntry(atlas, "VE3"));
+    EXPECT_EQ(AtlasStatus(atlas, -1).message.text,
+              "Atlas file " + (dir / "missing" / "folder" / "Hopscope.ATL").string() +
+                  " not found\ror the file is corrupt.");
+}
+
+TEST(InsertAtlasEntry, PutsTheEntryInPrefixOrderAndReloads) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    ASSERT_TRUE(InsertAtlasEntry(atlas, MakeAtlasEntry("K", "39 50", "98 35", "U.S.A.")));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 17808u + 48u);
+    EXPECT_EQ(atlas.Count, 372);
+    EXPECT_TRUE(InAtlasOrder(atlas));
+    const std::vector<std::string> prefixes = Prefixes(atlas);
+    const auto k = std::find(prefixes.begin(), prefixes.end(), "K");
+    ASSERT_NE(k, prefixes.end());
+    EXPECT_EQ(*(k - 1), "JY");
+    EXPECT_EQ(*(k + 1), "KC4");
+    EXPECT_EQ(FindAtlasEntry(atlas, "K")->Name(), "U.S.A.");
+    // What is in memory is what is in the file.
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), AtlasFileBytes(atlas.Entries));
+    EXPECT_EQ(FileCount(dir.Path()), 1u);
+}
+
+TEST(InsertAtlasEntry, AtTheEndsAndIntoAnEmptyAtlas) {
+    TempDir dir;
+    WriteBytes(dir / "Hopscope.ATL", "");
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    for (const char* prefix : {"M", "ZZ", "0A", "m1"})
+        ASSERT_TRUE(InsertAtlasEntry(atlas, MakeAtlasEntry(prefix, "0", "0", prefix)));
+    EXPECT_EQ(Prefixes(atlas), (std::vector<std::string>{"0A", "M", "m1", "ZZ"}));
+}
+
+TEST(InsertAtlasEntry, KeepsTheBytesOfOtherEntriesAsRead) {
+    TempDir dir;
+    AtlasEntry noisy = MakeAtlasEntry("A", "1", "2", "a");
+    noisy.bytes[5] = 'x'; // after the prefix's length: not significant, but kept
+    noisy.bytes[47] = 'y';
+    WriteBytes(dir / "Hopscope.ATL", AtlasFileBytes({noisy}));
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    ASSERT_TRUE(InsertAtlasEntry(atlas, MakeAtlasEntry("B", "1", "2", "b")));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").substr(0, 48), AtlasFileBytes({noisy}));
+}
+
+TEST(InsertAtlasEntry, RefusesWhatItCannotDoWithoutTouchingTheFile) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    const std::string before = ReadBytes(dir / "Hopscope.ATL");
+    EXPECT_FALSE(InsertAtlasEntry(atlas, MakeAtlasEntry("VE3", "0", "0", "Duplicate")));
+    EXPECT_FALSE(DeleteAtlasEntry(atlas, "VE0"));
+    EXPECT_FALSE(DeleteAtlasEntry(atlas, "ve3"));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), before);
+    EXPECT_EQ(atlas.Count, 371);
+
+    Atlas unavailable;
+    LoadAtlas(unavailable, dir / "missing" / "folder");
+    EXPECT_FALSE(InsertAtlasEntry(unavailable, MakeAtlasEntry("K", "0", "0", "x")));
+    EXPECT_FALSE(DeleteAtlasEntry(unavailable, "K"));
+}
+
+TEST(InsertAtlasEntry, AFailedWriteLeavesTheOldFileAndAtlas) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    const std::string before = ReadBytes(dir / "Hopscope.ATL");
+
+    // Files may grow to 1000 bytes only: the rewrite fails part way, as on a full disk.
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool inserted = InsertAtlasEntry(atlas, MakeAtlasEntry("K", "0", "0", "x"));
+    const bool deleted = DeleteAtlasEntry(atlas, "VE3");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(inserted);
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), before);
+    EXPECT_EQ(FileCount(dir.Path()), 1u);
+    EXPECT_EQ(atlas.Count, 371);
+    EXPECT_TRUE(FindAtlasEntry(atlas, "VE3"));
+    EXPECT_FALSE(FindAtlasEntry(atlas, "K"));
+}
+
+TEST(DeleteAtlasEntry, RemovesExactlyThatEntry) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    ASSERT_TRUE(DeleteAtlasEntry(atlas, "VE"));
+    EXPECT_EQ(atlas.Count, 370);
+    EXPECT_FALSE(FindAtlasEntry(atlas, "VE"));
+    EXPECT_EQ(FindAtlasEntry(atlas, "VE1")->Name(), "Halifax, N.S.");
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 17808u - 48u);
+    EXPECT_TRUE(InAtlasOrder(atlas));
+}
+
+TEST(DeleteAtlasEntry, DeletingTheLastEntryLeavesAnEmptyFile) {
+    TempDir dir;
+    WriteBytes(dir / "Hopscope.ATL", AtlasFileBytes({MakeAtlasEntry("W", "39 50", "98 35", "U.S.A.")}));
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    ASSERT_TRUE(DeleteAtlasEntry(atlas, "W"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "Hopscope.ATL"));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 0u);
+    EXPECT_EQ(atlas.Count, 0);
+    EXPECT_EQ(AtlasStatus(atlas, 0).message.text, "The atlas is empty.");
+    // The next start keeps the empty atlas: the built-in table is only for a missing file.
+    LoadAtlas(atlas, dir.Path());
+    EXPECT_EQ(atlas.Count, 0);
+}
