@@ -1,0 +1,80 @@
+#include "widgets/TKxDateEdit.h"
+
+#include "widgets/KxDateMask.h"
+#include "widgets/KxLocaleDates.h"
+
+#include <QKeyEvent>
+
+TKxDateEdit::TKxDateEdit(QWidget* parent) : TKxEdit(parent) {
+    setMaxChars(8);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setDateConventions(SystemDateConventions());
+}
+
+void TKxDateEdit::setDateConventions(const DateConventions& dates) {
+    m_dates = dates;
+    setAllowedCharacters(QStringLiteral("0123456789") + QChar::fromLatin1(dates.separator));
+}
+
+QString TKxDateEdit::blankText() const {
+    return QString::fromStdString(BlankDateText(m_dates));
+}
+
+void TKxDateEdit::clearDate() {
+    setText(blankText());
+    setCursorPosition(0);
+}
+
+bool TKxDateEdit::Validate() {
+    const CheckResult check = CheckDateText(text().toStdString(), m_dates);
+    return check.ok ? true : refuse(check.message);
+}
+
+void TKxDateEdit::applyState(const DateMaskState& state) {
+    setText(QString::fromStdString(state.text));
+    setCursorPosition(state.caret);
+}
+
+void TKxDateEdit::keyPressEvent(QKeyEvent* event) {
+    if (AllowKeyPressHandler()) {
+        TKxEdit::keyPressEvent(event);
+        return;
+    }
+    const std::string blank = BlankDateText(m_dates);
+    const std::string current = text().toStdString();
+    const int caret = cursorPosition();
+    const int selStart = hasSelectedText() ? selectionStart() : caret;
+    const int selEnd = hasSelectedText() ? selectionEnd() : caret;
+
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        applyState(DateMaskDelete(current, caret, selStart, selEnd, blank));
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier) {
+        applyState(DateMaskBackspace(current, caret, selStart, selEnd, blank));
+        event->accept();
+        return;
+    }
+    // Editing that would break the mask (cut, paste, undo, deleting words) is refused.
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+        event->matches(QKeySequence::DeleteEndOfWord) ||
+        event->matches(QKeySequence::DeleteStartOfWord) ||
+        event->matches(QKeySequence::DeleteEndOfLine) ||
+        event->matches(QKeySequence::DeleteCompleteLine)) {
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.at(0).unicode() >= 32 && typed.at(0).unicode() != 127 &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const char c = typed.at(0).unicode() < 128 ? static_cast<char>(typed.at(0).unicode()) : '\0';
+        applyState(DateMaskType(current, caret, selStart, selEnd, c, blank));
+        event->accept();
+        return;
+    }
+    TKxEdit::keyPressEvent(event);
+}

@@ -1,0 +1,179 @@
+#include "widgets/TKxEdit.h"
+
+#include "widgets/KxMessages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QValidator>
+
+namespace {
+
+constexpr const char* kCancelProperty = "kxCancelButton";
+
+/// Keeps typed and pasted text to the field's allowed characters, case and length.
+/// Texts set by the window pass unchanged.
+class CharacterFilter final : public QValidator {
+public:
+    explicit CharacterFilter(TKxEdit* edit) : QValidator(edit), m_edit(edit) {}
+
+    State validate(QString& input, int& pos) const override {
+        if (!m_edit->userInput()) return Acceptable;
+        QString kept;
+        kept.reserve(input.size());
+        int newPos = pos;
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = m_edit->applyCase(input.at(i));
+            if (m_edit->accepts(c))
+                kept.append(c);
+            else if (i < pos)
+                --newPos;
+        }
+        // Past the limit only edits that shorten the text go through (a longer text
+        // the window set can still be cut down).
+        if (m_edit->maxChars() > 0 && kept.size() > m_edit->maxChars() &&
+            kept.size() >= m_edit->textLengthBeforeInput())
+            return Invalid;
+        input = kept;
+        pos = qBound(0, newPos, static_cast<int>(input.size()));
+        return Acceptable;
+    }
+
+private:
+    TKxEdit* m_edit;
+};
+
+bool IsEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+/// Marks the events that carry the user's own input, for the character filter.
+class UserInputScope {
+public:
+    explicit UserInputScope(TKxEdit* edit) : m_edit(edit) {
+        if (m_edit->m_userInput++ == 0) m_edit->m_lengthBefore = static_cast<int>(m_edit->text().size());
+    }
+    ~UserInputScope() { --m_edit->m_userInput; }
+    UserInputScope(const UserInputScope&) = delete;
+    UserInputScope& operator=(const UserInputScope&) = delete;
+
+private:
+    TKxEdit* m_edit;
+};
+
+TKxEdit::TKxEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new CharacterFilter(this));
+}
+
+void TKxEdit::setAllowKeyPressHandler(bool on) {
+    m_allowKeyPressHandler = on;
+    setValidator(on ? nullptr : new CharacterFilter(this));
+}
+
+bool TKxEdit::accepts(QChar c) const {
+    if (c.unicode() < 32 || c.unicode() == 127) return true;
+    return m_allowed.isEmpty() || m_allowed.contains(c);
+}
+
+QChar TKxEdit::applyCase(QChar c) const {
+    switch (m_charCase) {
+    case CharCase::Upper: return c.toUpper();
+    case CharCase::Lower: return c.toLower();
+    case CharCase::Normal: break;
+    }
+    return c;
+}
+
+bool TKxEdit::Validate() {
+    return true;
+}
+
+bool TKxEdit::IsCancelTarget(const QWidget* target) {
+    const auto* button = qobject_cast<const QAbstractButton*>(target);
+    if (!button) return false;
+    return button->property(kCancelProperty).toBool() ||
+           button->text().contains(QStringLiteral("Cancel"));
+}
+
+void TKxEdit::MarkAsCancelButton(QAbstractButton* button) {
+    if (button) button->setProperty(kCancelProperty, true);
+}
+
+void TKxEdit::refocus() {
+    // A field on a hidden page of a page control: bring the page to the front first.
+    for (QWidget* child = this; child; child = child->parentWidget()) {
+        QWidget* parent = child->parentWidget();
+        if (auto* stack = qobject_cast<QStackedWidget*>(parent)) stack->setCurrentWidget(child);
+    }
+    setFocus(Qt::OtherFocusReason);
+}
+
+void TKxEdit::keyPressEvent(QKeyEvent* event) {
+    if (!m_allowKeyPressHandler && m_enterToTab && IsEnter(event) &&
+        event->modifiers() == Qt::NoModifier) {
+        focusNextChild();
+        event->accept();
+        return;
+    }
+    UserInputScope scope(this);
+    QLineEdit::keyPressEvent(event);
+}
+
+void TKxEdit::inputMethodEvent(QInputMethodEvent* event) {
+    UserInputScope scope(this);
+    QLineEdit::inputMethodEvent(event);
+}
+
+void TKxEdit::mouseReleaseEvent(QMouseEvent* event) {
+    UserInputScope scope(this); // the middle-button paste of X11
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TKxEdit::contextMenuEvent(QContextMenuEvent* event) {
+    UserInputScope scope(this); // "Paste" of the context menu
+    QLineEdit::contextMenuEvent(event);
+}
+
+void TKxEdit::dropEvent(QDropEvent* event) {
+    UserInputScope scope(this);
+    QLineEdit::dropEvent(event);
+}
+
+void TKxEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != window() || !isEnabled() || !isVisible()) return;
+    if (m_allowExitHandler) {
+        emit exitRequested(target);
+        return;
+    }
+    if (IsCancelTarget(target)) return;
+    if (Validate()) return;
+    refocus();
+    // A mouse press that tried to take the focus away is delivered to its button
+    // after this returns; release that button again so it does not stay pressed.
+    if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        QPointer<QAbstractButton> guard(button);
+        QTimer::singleShot(0, button, [guard] {
+            if (guard) guard->setDown(false);
+        });
+    }
+}
+
+bool TKxEdit::refuse(const UserMessage& message) {
+    ShowUserMessage(this, message);
+    return false;
+}
+
+bool TKxEdit::apply(const TextCheck& check) {
+    if (!check.ok) return refuse(check.message);
+    if (text() != QString::fromStdString(check.text)) setText(QString::fromStdString(check.text));
+    return true;
+}

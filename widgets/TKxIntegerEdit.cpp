@@ -1,0 +1,12 @@
+#include "widgets/TKxIntegerEdit.h"
+
+#include "widgets/KxFieldChecks.h"
+
+TKxIntegerEdit::TKxIntegerEdit(QWidget* parent) : TKxEdit(parent) {
+    setAllowedCharacters(QStringLiteral("+-0123456789"));
+}
+
+bool TKxIntegerEdit::Validate() {
+    const int width = RightJustify() ? maxChars() : 0;
+    return apply(CheckIntegerField(text().toStdString(), m_min, m_max, width));
+}

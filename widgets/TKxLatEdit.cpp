@@ -1,0 +1,13 @@
+#include "widgets/TKxLatEdit.h"
+
+#include "widgets/KxFieldChecks.h"
+
+TKxLatEdit::TKxLatEdit(QWidget* parent) : TKxEdit(parent) {
+    setAllowedCharacters(QStringLiteral(" +-.0123456789NS"));
+    setMaxChars(10);
+    setCharCase(CharCase::Upper);
+}
+
+bool TKxLatEdit::Validate() {
+    return apply(CheckLatitudeField(text().toStdString()));
+}

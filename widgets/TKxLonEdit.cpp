@@ -1,0 +1,13 @@
+#include "widgets/TKxLonEdit.h"
+
+#include "widgets/KxFieldChecks.h"
+
+TKxLonEdit::TKxLonEdit(QWidget* parent) : TKxEdit(parent) {
+    setAllowedCharacters(QStringLiteral(" +-.0123456789EW"));
+    setMaxChars(11);
+    setCharCase(CharCase::Upper);
+}
+
+bool TKxLonEdit::Validate() {
+    return apply(CheckLongitudeField(text().toStdString()));
+}

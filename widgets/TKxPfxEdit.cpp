@@ -1,0 +1,15 @@
+#include "widgets/TKxPfxEdit.h"
+
+#include "widgets/KxFieldChecks.h"
+
+TKxPfxEdit::TKxPfxEdit(QWidget* parent) : TKxEdit(parent) {
+    setAllowedCharacters(QStringLiteral("/0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    setMaxChars(6);
+    setCharCase(CharCase::Upper);
+}
+
+bool TKxPfxEdit::Validate() {
+    const CheckResult check =
+        CheckPrefixField(text().toStdString(), m_atlas, m_canBeLocator, m_mustFindInAtlas);
+    return check.ok ? true : refuse(check.message);
+}

@@ -1,0 +1,14 @@
+#include "widgets/TKxRealEdit.h"
+
+#include "widgets/KxFieldChecks.h"
+
+TKxRealEdit::TKxRealEdit(QWidget* parent) : TKxEdit(parent) {
+    setAllowedCharacters(QStringLiteral("+-.0123456789"));
+}
+
+bool TKxRealEdit::Validate() {
+    const int width = RightJustify() ? maxChars() : 0;
+    if (apply(CheckRealField(text().toStdString(), m_precision, m_min, m_max, width))) return true;
+    selectAll();
+    return false;
+}

@@ -1,0 +1,22 @@
+#include "widgets/TKxTimeEdit.h"
+
+#include "core/Syntax.h"
+
+TKxTimeEdit::TKxTimeEdit(QWidget* parent) : TKxWordEdit(parent) {
+    setMaxChars(4);
+    setMinValue(0);
+    setMaxValue(2359);
+}
+
+bool TKxTimeEdit::Validate() {
+    const std::string typed = text().toStdString();
+    CheckResult check = CheckTimeOfDay(typed);
+    if (check.ok) {
+        const int value = text().toInt();
+        if (value < MinValue() || value > MaxValue()) {
+            check.ok = false;
+            check.message = ErrorMessage("Please enter a four-digit time between 0000 and 2359.");
+        }
+    }
+    return check.ok ? true : refuse(check.message);
+}
