@@ -1,0 +1,91 @@
+// Speed of the atlas operations a user waits for: building the indexes after every
+// load, the exact prefix look-up of the entry fields, and the prefix search window's
+// list and incremental search, for the built-in atlas and for a full one of 65,534.
+#include "atlas/Atlas.h"
+#include "atlas/AtlasFile.h"
+#include "atlas/BuiltInAtlas.h"
+#include "atlas/PrefixSearch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+
+namespace {
+
+// Built-in entries repeated with made-up prefixes (in order) and shuffled names,
+// up to `count` entries.
+Atlas LargeAtlas(std::size_t count) {
+    const std::vector<AtlasEntry> builtIn = BuiltInAtlasEntries();
+    std::mt19937 random(7);
+    Atlas atlas;
+    for (std::size_t i = 0; i < count; ++i) {
+        char prefix[24];
+        std::snprintf(prefix, sizeof prefix, "A%05zu", i);
+        const AtlasEntry& model = builtIn[random() % builtIn.size()];
+        atlas.Entries.push_back(MakeAtlasEntry(prefix, model.Latitude(), model.Longitude(),
+                                               model.Name() + std::to_string(random() % 100)));
+    }
+    atlas.Count = static_cast<std::int32_t>(count);
+    BuildAtlasIndexes(atlas);
+    return atlas;
+}
+
+Atlas AtlasOfSize(std::int64_t size) {
+    if (size == static_cast<std::int64_t>(kBuiltInAtlasSize)) {
+        Atlas atlas;
+        atlas.Entries = BuiltInAtlasEntries();
+        atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
+        BuildAtlasIndexes(atlas);
+        return atlas;
+    }
+    return LargeAtlas(static_cast<std::size_t>(size));
+}
+
+void BM_BuildAtlasIndexes(benchmark::State& state) {
+    Atlas atlas = AtlasOfSize(state.range(0));
+    for (auto _ : state) {
+        BuildAtlasIndexes(atlas);
+        benchmark::DoNotOptimize(atlas.ByName.data());
+    }
+}
+BENCHMARK(BM_BuildAtlasIndexes)->Arg(371)->Arg(kMaxAtlasEntries)->Unit(benchmark::kMicrosecond);
+
+void BM_FindAtlasEntry(benchmark::State& state) {
+    const Atlas atlas = AtlasOfSize(state.range(0));
+    const std::string key = AtlasEntryAt(atlas, AtlasIndex::ByPrefix, atlas.ByPrefix.size() / 3).Prefix();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindAtlasEntry(atlas, key));
+}
+BENCHMARK(BM_FindAtlasEntry)->Arg(371)->Arg(kMaxAtlasEntries);
+
+void BM_PrefixSearchLines(benchmark::State& state) {
+    const Atlas atlas = AtlasOfSize(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PrefixSearchLines(atlas, PrefixSearchMode::ByName));
+}
+BENCHMARK(BM_PrefixSearchLines)->Arg(371)->Arg(kMaxAtlasEntries)->Unit(benchmark::kMicrosecond);
+
+// A text no line begins with: the whole list is scanned, then searched.
+void BM_IncrementalSearchMiss(benchmark::State& state) {
+    const Atlas atlas = AtlasOfSize(state.range(0));
+    const std::vector<std::string> lines = PrefixSearchLines(atlas, PrefixSearchMode::ByPrefix);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(IncrementalSearch(lines, "ZZ"));
+}
+BENCHMARK(BM_IncrementalSearchMiss)->Arg(371)->Arg(kMaxAtlasEntries);
+
+void BM_LoadBuiltInAtlasFile(benchmark::State& state) {
+    char pattern[] = "/tmp/hopscope-bench-atlas-XXXXXX";
+    const std::filesystem::path dir = ::mkdtemp(pattern);
+    Atlas atlas;
+    LoadAtlas(atlas, dir); // creates the file; the loop only reads it
+    for (auto _ : state) {
+        ReloadAtlas(atlas);
+        benchmark::DoNotOptimize(atlas.Count);
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_LoadBuiltInAtlasFile)->Unit(benchmark::kMicrosecond);
+
+} // namespace
