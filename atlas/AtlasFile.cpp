@@ -97,6 +97,22 @@ std::vector<AtlasEntry> ImportLegacyAtlas(const fs::path& legacyPath,
     return entries;
 }
 
+// The position (1..Count) of the entry whose prefix is exactly `prefix`, or 0.
+std::size_t PositionOf(const Atlas& atlas, std::string_view prefix) {
+    if (atlas.Count <= 0)
+        return 0;
+    const std::size_t p = AtlasLowerBound(atlas, prefix, AtlasIndex::ByPrefix, atlas.Entries.size());
+    return p <= atlas.Entries.size() && atlas.Entries[p - 1].Prefix() == prefix ? p : 0;
+}
+
+// Writes `entries` as the atlas file and, when that worked, loads them back.
+bool Rewrite(Atlas& atlas, const std::vector<AtlasEntry>& entries) {
+    if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(entries)))
+        return false;
+    ReloadAtlas(atlas);
+    return true;
+}
+
 // Reads the whole atlas file into the atlas: Count is the number of whole records,
 // 0 when the file cannot be read.
 void ReadAtlasFile(Atlas& atlas) {
@@ -161,27 +177,36 @@ void ReloadAtlas(Atlas& atlas) {
 }
 
 bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
-    if (atlas.Count < 0 || atlas.Count >= kMaxAtlasEntries || FindAtlasEntry(atlas, entry.Prefix()))
+    if (atlas.Count < 0 || atlas.Count >= kMaxAtlasEntries || PositionOf(atlas, entry.Prefix()) != 0)
         return false;
     const std::size_t p = AtlasLowerBound(atlas, entry.Prefix(), AtlasIndex::ByPrefix, atlas.Entries.size());
     std::vector<AtlasEntry> entries = atlas.Entries;
     entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(p - 1), entry);
-    if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(entries)))
-        return false;
-    ReloadAtlas(atlas);
-    return true;
+    return Rewrite(atlas, entries);
 }
 
 bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix) {
-    if (atlas.Count <= 0)
-        return false;
-    const std::size_t p = AtlasLowerBound(atlas, prefix, AtlasIndex::ByPrefix, atlas.Entries.size());
-    if (p > atlas.Entries.size() || atlas.Entries[p - 1].Prefix() != prefix)
+    const std::size_t p = PositionOf(atlas, prefix);
+    if (p == 0)
         return false;
     std::vector<AtlasEntry> entries = atlas.Entries;
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(p - 1));
-    if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(entries)))
+    return Rewrite(atlas, entries);
+}
+
+bool ModifyAtlasEntry(Atlas& atlas, std::string_view oldPrefix, const AtlasEntry& entry) {
+    const std::size_t old = PositionOf(atlas, oldPrefix);
+    if (old == 0)
         return false;
-    ReloadAtlas(atlas);
-    return true;
+    const std::size_t taken = PositionOf(atlas, entry.Prefix());
+    if (taken != 0 && taken != old)
+        return false;
+    std::vector<AtlasEntry> entries = atlas.Entries;
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(old - 1));
+    // The new entry's place among the others, by the same rule as an insert.
+    std::size_t p = 0;
+    while (p < entries.size() && CompareAtlasText(entries[p].Prefix(), entry.Prefix()) < 0)
+        ++p;
+    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(p), entry);
+    return Rewrite(atlas, entries);
 }

@@ -35,5 +35,13 @@ bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry);
 /// fails or no entry has that prefix.
 bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix);
 
+/// Replaces the entry whose prefix is exactly `oldPrefix` by `entry` (which may have
+/// another prefix: it goes to its own place in prefix order), in one rewrite of the
+/// file, then reloads. Either both the removal and the addition are in the file
+/// afterwards or neither is: a failed write never loses the old entry. Returns false,
+/// changing nothing, when the write fails, `oldPrefix` is absent, or the new prefix
+/// belongs to another entry.
+bool ModifyAtlasEntry(Atlas& atlas, std::string_view oldPrefix, const AtlasEntry& entry);
+
 /// The whole atlas file for `entries`: their 48-byte records back to back.
 std::string AtlasFileBytes(const std::vector<AtlasEntry>& entries);

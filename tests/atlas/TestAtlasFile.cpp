@@ -52,6 +52,22 @@ std::size_t FileCount(const std::filesystem::path& dir) {
                                                   std::filesystem::directory_iterator()));
 }
 
+// Runs `action` while files may grow to `limit` bytes only, so that writing a
+// bigger file fails part way, as on a full disk. Works for root too.
+template <class Action>
+auto WithFileSizeLimit(rlim_t limit, Action action) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = action();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
+}
+
 } // namespace
 
 TEST(LoadAtlas, FirstStartWritesTheBuiltInTable) {
@@ -213,17 +229,8 @@ TEST(InsertAtlasEntry, AFailedWriteLeavesTheOldFileAndAtlas) {
     LoadAtlas(atlas, dir.Path());
     const std::string before = ReadBytes(dir / "Hopscope.ATL");
 
-    // Files may grow to 1000 bytes only: the rewrite fails part way, as on a full disk.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool inserted = InsertAtlasEntry(atlas, MakeAtlasEntry("K", "0", "0", "x"));
-    const bool deleted = DeleteAtlasEntry(atlas, "VE3");
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool inserted = WithFileSizeLimit(1000, [&] { return InsertAtlasEntry(atlas, MakeAtlasEntry("K", "0", "0", "x")); });
+    const bool deleted = WithFileSizeLimit(1000, [&] { return DeleteAtlasEntry(atlas, "VE3"); });
 
     EXPECT_FALSE(inserted);
     EXPECT_FALSE(deleted);
@@ -259,4 +266,38 @@ TEST(DeleteAtlasEntry, DeletingTheLastEntryLeavesAnEmptyFile) {
     // The next start keeps the empty atlas: the built-in table is only for a missing file.
     LoadAtlas(atlas, dir.Path());
     EXPECT_EQ(atlas.Count, 0);
+}
+
+TEST(ModifyAtlasEntry, ReplacesAnEntryInOneRewrite) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    // Same prefix, new texts.
+    ASSERT_TRUE(ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("VE3", "45 25", "75 42", "Ottawa, Ontario")));
+    EXPECT_EQ(FindAtlasEntry(atlas, "VE3")->Name(), "Ottawa, Ontario");
+    EXPECT_EQ(atlas.Count, 371);
+    // A new prefix moves the entry to its place.
+    ASSERT_TRUE(ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("K", "45 25", "75 42", "Ottawa, Ontario")));
+    EXPECT_FALSE(FindAtlasEntry(atlas, "VE3"));
+    EXPECT_EQ(FindAtlasEntry(atlas, "K")->Name(), "Ottawa, Ontario");
+    EXPECT_TRUE(InAtlasOrder(atlas));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), AtlasFileBytes(atlas.Entries));
+    // Refused: absent old prefix, or a new prefix another entry has.
+    const std::string before = ReadBytes(dir / "Hopscope.ATL");
+    EXPECT_FALSE(ModifyAtlasEntry(atlas, "VE0", MakeAtlasEntry("VE0", "0", "0", "x")));
+    EXPECT_FALSE(ModifyAtlasEntry(atlas, "K", MakeAtlasEntry("W", "0", "0", "x")));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), before);
+}
+
+TEST(ModifyAtlasEntry, AFailedWriteKeepsTheOldEntry) {
+    TempDir dir;
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    const std::string before = ReadBytes(dir / "Hopscope.ATL");
+    const bool modified = WithFileSizeLimit(1000, [&] {
+        return ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("VE3", "0", "0", "Lost?"));
+    });
+    EXPECT_FALSE(modified);
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), before);
+    EXPECT_EQ(FindAtlasEntry(atlas, "VE3")->Name(), "Toronto, Ontario");
 }
