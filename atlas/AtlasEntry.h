@@ -32,6 +32,7 @@ struct AtlasEntry {
     std::string Longitude() const;
     std::string Name() const;
 
+    /// All 48 bytes equal, the insignificant ones after each text included.
     friend bool operator==(const AtlasEntry&, const AtlasEntry&) = default;
 };
 
