@@ -10,9 +10,10 @@
 // reefs at the island. Where the positions come from:
 // - "deg min" rows for a city: the coordinates of that city's zone in the time-zone
 //   database (zone.tab of Debian's tzdata), rounded to the minute, east turned into
-//   negative; for capitals and cities without a zone there (Ottawa, Beijing, New
-//   Delhi, Brasilia, Canberra, Wellington, Boston, ...) their commonly published
-//   coordinates to the minute;
+//   negative; for places without a zone there (Ottawa, Beijing, New Delhi, Brasilia,
+//   Canberra, Wellington, Boston, ..., and a few islands and reefs such as Agalega,
+//   Europa, Kingman Reef and Market Reef) their commonly published coordinates to
+//   the minute;
 // - decimal rows for islands, reefs and remote entities: the entity positions of the
 //   cty.dat country file (Debian's hamradio-files, whose longitudes are also west
 //   positive);
