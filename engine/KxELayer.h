@@ -34,3 +34,26 @@ float EHopGroundAngle(float cosElevation, float elevationRad);
 /// angle and distance. Any latitude, including the poles, is accepted.
 float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosElevation,
            float elevationRad, const SolarPosition& sun);
+
+/// The parts of EMuf at one control point and hop elevation that stay the same all
+/// day, so that a point evaluated at many times pays for them once.
+struct EMufPoint {
+    double lonWestRad = 0.0;
+    double sinTerm = 0.0;        ///< sin φ·sin δ
+    double cosTerm = 0.0;        ///< cos φ·cos δ
+    double lDeg = 0.0;           ///< |φ| in degrees
+    double noonFactor = 0.0;     ///< A
+    double distanceFactor = 0.0; ///< R^−2.4
+    double solarFactor = 0.0;    ///< 1 + 0.0091·Ssn
+    double floorG = 0.0;         ///< 0.017·(1 + 0.0098·Ssn)²
+    bool hasSunset = false;      ///< the Sun rises and sets here on this day
+    double sunsetHours = 0.0;    ///< UTC hour of sunset at 0 h local shift, for the decay
+    double hopFactor = 0.0;      ///< the quartic in the hop's ground half-angle
+};
+
+/// The day-long parts of EMuf for a control point and hop elevation.
+EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevation,
+                      float elevationRad, const SolarPosition& sun);
+
+/// EMuf at tHours UTC from the prepared point: the same value EMuf gives.
+float EMufAt(const EMufPoint& point, float tHours, const SolarPosition& sun);

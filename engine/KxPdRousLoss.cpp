@@ -56,27 +56,45 @@ double WinterFactor(int month, int day, double latRad)
     return (30.0 - std::fabs(absLatDeg - 60.0)) * w + 1.0;
 }
 
+AbsorptionPoint PrepareAbsorption(int month, int day, double latRad, double lonWestRad, float ssn,
+                                  double secant, const SolarPosition& sun)
+{
+    const AbsorptionConstants& k = AbsorptionConstantsTable();
+    AbsorptionPoint p;
+    const double absLatDeg = std::fabs(latRad * kDegPerRad);
+    p.lonWestRad = lonWestRad;
+    p.sinTerm = std::sin(latRad) * sun.SinDeclination;
+    p.cosTerm = std::cos(latRad) * sun.CosDeclination;
+    p.latitudeFactor = 1.0 + 0.0087 * absLatDeg;
+    p.secant = secant;
+    const double m = std::fabs(sun.Declination - latRad);
+    p.sunReaches = m < kHalfPi;
+    if (p.sunReaches) {
+        const double w = WinterFactor(month, day, latRad);
+        const double power = MaxOf(1.3, 2.25 - 0.032 * absLatDeg);
+        p.dayFactor = w * (1.0 + 0.005 * ssn) * std::pow(std::cos(m), power);
+        p.cosScaledNoon = std::cos(k.ZenithScale * m);
+    }
+    return p;
+}
+
+double AbsorptionAt(const AbsorptionPoint& p, int j, const SolarPosition& sun)
+{
+    const AbsorptionConstants& k = AbsorptionConstantsTable();
+    double a = 0.01;
+    if (p.sunReaches) {
+        const double cosChi =
+            p.sinTerm + p.cosTerm * std::cos(p.lonWestRad - (7.5 * j + sun.HourAngleOffset) * kRadPerDeg);
+        if (cosChi > k.DarkLimitCosine)
+            a = p.dayFactor * std::cos(k.ZenithScale * ArcCos(cosChi)) / p.cosScaledNoon;
+    }
+    return MaxOf(0.01, a) * p.latitudeFactor * p.secant;
+}
+
 double AbsorptionBase(int j, int month, int day, double latRad, double lonWestRad, float ssn,
                       double secant, const SolarPosition& sun)
 {
-    const AbsorptionConstants& k = AbsorptionConstantsTable();
-    const double absLatDeg = std::fabs(latRad * kDegPerRad);
-    double a = 0.01;
-    const double m = std::fabs(sun.Declination - latRad);
-    if (m < kHalfPi) {
-        const double cosChi =
-            std::sin(latRad) * sun.SinDeclination +
-            std::cos(latRad) * sun.CosDeclination *
-                std::cos(lonWestRad - (7.5 * j + sun.HourAngleOffset) * kRadPerDeg);
-        if (cosChi > k.DarkLimitCosine) {
-            const double w = WinterFactor(month, day, latRad);
-            const double p = MaxOf(1.3, 2.25 - 0.032 * absLatDeg);
-            const double chi = ArcCos(cosChi);
-            a = w * (1.0 + 0.005 * ssn) * std::pow(std::cos(m), p) *
-                std::cos(k.ZenithScale * chi) / std::cos(k.ZenithScale * m);
-        }
-    }
-    return MaxOf(0.01, a) * (1.0 + 0.0087 * absLatDeg) * secant;
+    return AbsorptionAt(PrepareAbsorption(month, day, latRad, lonWestRad, ssn, secant, sun), j, sun);
 }
 
 double Absorption(int j, int month, int day, double latRad, double lonWestRad, float ssn,

@@ -40,6 +40,25 @@ double WinterFactor(int month, int day, double latRad);
 double AbsorptionBase(int j, int month, int day, double latRad, double lonWestRad, float ssn,
                       double secant, const SolarPosition& sun);
 
+/// The parts of AbsorptionBase at one crossing point that stay the same all day.
+struct AbsorptionPoint {
+    double lonWestRad = 0.0;
+    double sinTerm = 0.0;      ///< sin φ·sin δ
+    double cosTerm = 0.0;      ///< cos φ·cos δ
+    bool sunReaches = false;   ///< the noon zenith angle m is below 90°
+    double dayFactor = 0.0;    ///< WinterFactor·(1 + 0.005·Ssn)·(cos m)^p
+    double cosScaledNoon = 1.0; ///< cos(k·m)
+    double latitudeFactor = 0.0; ///< 1 + 0.0087·|φ°|
+    double secant = 1.0;
+};
+
+/// The day-long parts of AbsorptionBase at a point.
+AbsorptionPoint PrepareAbsorption(int month, int day, double latRad, double lonWestRad, float ssn,
+                                  double secant, const SolarPosition& sun);
+
+/// AbsorptionBase at half-hour j from the prepared point: the same value.
+double AbsorptionAt(const AbsorptionPoint& point, int j, const SolarPosition& sun);
+
 /// Absorption (dB) at one crossing for a frequency whose absorption factor is
 /// 143/((f + 0.904)² + 10): AbsorptionBase · absorptionFactor.
 double Absorption(int j, int month, int day, double latRad, double lonWestRad, float ssn,

@@ -55,10 +55,20 @@ void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, dou
     g.leaving.resize(half);
     g.ground.resize(half);
     g.groundNearEdge.resize(half);
+    g.oddTerms.resize(half);
+    g.enteringTerms.resize(half);
+    g.leavingTerms.resize(half);
+    const SolarPosition& sun = *s.sun;
     for (int k = 0; k < half; ++k) {
         g.odd[k] = PathPoint(s, (2 * k + 1) * u);
+        g.oddTerms[k] = PrepareEMuf(static_cast<float>(g.odd[k].lonRad), static_cast<float>(g.odd[k].latRad),
+                                    s.ssn, g.cosElevationF, g.elevationF, sun);
         g.entering[k] = PathPoint(s, (2 * k) * u + g.theta100);
+        g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad, g.entering[k].lonRad,
+                                               s.ssn, g.secant100, sun);
         g.leaving[k] = PathPoint(s, (2 * (k + 1)) * u - g.theta100);
+        g.leavingTerms[k] = PrepareAbsorption(s.month, s.day, g.leaving[k].latRad, g.leaving[k].lonRad,
+                                              s.ssn, g.secant100, sun);
         const GeoLatLon end = PathPoint(s, (2 * (k + 1)) * u);
         g.ground[k] = GroundKindAt(end.lonRad * kDegPerRad, end.latRad * kDegPerRad);
         g.groundNearEdge[k] = NearMaskEdge(end);
@@ -171,9 +181,7 @@ float ModeSearch::OddEMuf(Entry& e, int k, int j)
 {
     StartHalfHour(e, j);
     if (!e.eMufSet[k]) {
-        const GeoLatLon& p = e.g.odd[k];
-        e.eMuf[k] = EMuf(static_cast<float>(p.lonRad), static_cast<float>(p.latRad), m_setup.ssn,
-                         0.5f * j, e.g.cosElevationF, e.g.elevationF, *m_setup.sun);
+        e.eMuf[k] = EMufAt(e.g.oddTerms[k], 0.5f * j, *m_setup.sun);
         e.eMufSet[k] = 1;
     }
     return e.eMuf[k];
@@ -183,9 +191,7 @@ double ModeSearch::EnteringAbsorption(Entry& e, int k, int j)
 {
     StartHalfHour(e, j);
     if (std::isnan(e.entering[k])) {
-        const GeoLatLon& p = e.g.entering[k];
-        e.entering[k] = AbsorptionBase(j, m_setup.month, m_setup.day, p.latRad, p.lonRad, m_setup.ssn,
-                                       e.g.secant100, *m_setup.sun);
+        e.entering[k] = AbsorptionAt(e.g.enteringTerms[k], j, *m_setup.sun);
     }
     return e.entering[k];
 }
@@ -194,9 +200,7 @@ double ModeSearch::LeavingAbsorption(Entry& e, int k, int j)
 {
     StartHalfHour(e, j);
     if (std::isnan(e.leaving[k])) {
-        const GeoLatLon& p = e.g.leaving[k];
-        e.leaving[k] = AbsorptionBase(j, m_setup.month, m_setup.day, p.latRad, p.lonRad, m_setup.ssn,
-                                      e.g.secant100, *m_setup.sun);
+        e.leaving[k] = AbsorptionAt(e.g.leavingTerms[k], j, *m_setup.sun);
     }
     return e.leaving[k];
 }
@@ -241,16 +245,26 @@ float ModeSearch::LastFMuf(Entry& e, int j)
     return e.lastFMuf;
 }
 
-double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j)
+double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, double floorDb)
 {
     const HalfUnitGeometry& g = e.g;
+    int eHops = 0;
+    for (const char layer : letters)
+        eHops += layer == 'E';
+    const int fHops = static_cast<int>(letters.size()) - eHops;
+    const double slantKm = 0.002 * (fHops * g.slantF + eHops * g.slantE);
+    const double hops = static_cast<double>(letters.size());
+    const double basic = kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb -
+                         2.0 * hops - 3.0;
+    const double level = basic - m_setup.frequencies[n].FrequencyTermDb;
+
+    // Losses only add up, so once the level with the losses so far is no better
+    // than floorDb the full level cannot be either and the rest is not needed.
     const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
     double absorption = 0.0;
     double ground = 0.0;
     double x = 0.0;
     int p = 0;
-    int eHops = 0;
-    int fHops = 0;
     for (const char layer : letters) {
         const bool isE = layer == 'E';
         absorption += EnteringAbsorption(e, p / 2, j) * absorptionFactor;
@@ -258,18 +272,15 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j)
         absorption += LeavingAbsorption(e, p / 2 - 1, j) * absorptionFactor;
         x += isE ? 2 * g.u : 4 * g.u;
         ground += GroundLoss(e, p / 2 - 1, n, x);
-        ++(isE ? eHops : fHops);
+        if (level - ground - absorption <= floorDb)
+            return floorDb;
     }
-    const double slantKm = 0.002 * (fHops * g.slantF + eHops * g.slantE);
-    const double hops = static_cast<double>(letters.size());
-    const double basic = kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb -
-                         2.0 * hops - 3.0;
-    return basic - m_setup.frequencies[n].FrequencyTermDb - ground - absorption;
+    return level - ground - absorption;
 }
 
 double ModeSearch::ModeSignal(const std::string& letters, int nh, int n, int j)
 {
-    return Signal(letters, EntryFor(nh), n, j);
+    return Signal(letters, EntryFor(nh), n, j, -std::numeric_limits<double>::infinity());
 }
 
 bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out)
@@ -332,7 +343,8 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
     if (n > 0 && result.Hops[j][n - 1] == hops) {
         const std::string allF(hops, 'F');
         if (result.Mode[j][n - 1] == LettersToMode(allF)) {
-            result.Signal[j][n] = static_cast<float>(Signal(allF, EntryFor(0), n, j));
+            result.Signal[j][n] = static_cast<float>(
+                Signal(allF, EntryFor(0), n, j, -std::numeric_limits<double>::infinity()));
             result.Mode[j][n] = LettersToMode(allF);
             result.Hops[j][n] = static_cast<std::uint8_t>(hops);
             result.Elevation[j][n] =
@@ -348,7 +360,7 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
     int nh = 0;
     int tries = 0;
     while (NextMode(nh, tries, freq, j, candidate)) {
-        const double s = Signal(candidate.letters, *candidate.entry, n, j);
+        const double s = Signal(candidate.letters, *candidate.entry, n, j, best);
         if (s > best) {
             best = s;
             bestMode = candidate;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Geometry.h"
+#include "engine/KxELayer.h"
 #include "engine/KxPdRousLoss.h"
 #include "engine/KxPdRousMuf.h"
 #include "engine/PredictionRecord.h"
@@ -36,6 +37,9 @@ struct HalfUnitGeometry {
     std::vector<GeoLatLon> leaving;  ///< 2(k + 1)·u − θ100: where a hop ending at 2(k + 1) leaves it
     std::vector<GroundKind> ground;  ///< ground at 2(k + 1)·u, hop ends
     std::vector<bool> groundNearEdge; ///< that point lies within a hair of a mask cell border
+    std::vector<EMufPoint> oddTerms;             ///< the day-long E-layer terms at `odd`
+    std::vector<AbsorptionPoint> enteringTerms;  ///< the day-long absorption terms at `entering`
+    std::vector<AbsorptionPoint> leavingTerms;   ///< the day-long absorption terms at `leaving`
     GeoLatLon firstF;            ///< 2u: middle of a first F hop
     GeoLatLon lastF;             ///< D − 2u: middle of a last F hop
 };
@@ -93,7 +97,8 @@ private:
     double GroundLoss(Entry& entry, int k, int n, double exactDistance);
     float FirstFMuf(Entry& entry, int j);
     float LastFMuf(Entry& entry, int j);
-    double Signal(const std::string& letters, Entry& entry, int n, int j);
+    /// The signal level, or exactly floorDb as soon as it is sure not to exceed it.
+    double Signal(const std::string& letters, Entry& entry, int n, int j, double floorDb);
     bool NextMode(int& nh, int& tries, float freq, int j, Candidate& out);
 
     const PathSetup& m_setup;
