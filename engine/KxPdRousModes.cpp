@@ -167,6 +167,8 @@ void ModeSearch::StartHalfHour(Entry& e, int j)
 {
     if (e.halfHour == j)
         return;
+    // The values of another half hour are of no more use: this is where the
+    // E-layer cache of the previous half hour is released.
     const std::size_t half = e.g.odd.size();
     e.halfHour = j;
     e.eMuf.assign(half, 0.0f);
@@ -179,7 +181,6 @@ void ModeSearch::StartHalfHour(Entry& e, int j)
 
 float ModeSearch::OddEMuf(Entry& e, int k, int j)
 {
-    StartHalfHour(e, j);
     if (!e.eMufSet[k]) {
         e.eMuf[k] = EMufAt(e.g.oddTerms[k], 0.5f * j, *m_setup.sun);
         e.eMufSet[k] = 1;
@@ -189,7 +190,6 @@ float ModeSearch::OddEMuf(Entry& e, int k, int j)
 
 double ModeSearch::EnteringAbsorption(Entry& e, int k, int j)
 {
-    StartHalfHour(e, j);
     if (std::isnan(e.entering[k])) {
         e.entering[k] = AbsorptionAt(e.g.enteringTerms[k], j, *m_setup.sun);
     }
@@ -198,7 +198,6 @@ double ModeSearch::EnteringAbsorption(Entry& e, int k, int j)
 
 double ModeSearch::LeavingAbsorption(Entry& e, int k, int j)
 {
-    StartHalfHour(e, j);
     if (std::isnan(e.leaving[k])) {
         e.leaving[k] = AbsorptionAt(e.g.leavingTerms[k], j, *m_setup.sun);
     }
@@ -247,6 +246,7 @@ float ModeSearch::LastFMuf(Entry& e, int j)
 
 double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, double floorDb)
 {
+    StartHalfHour(e, j);
     const HalfUnitGeometry& g = e.g;
     int eHops = 0;
     for (const char layer : letters)
@@ -294,6 +294,7 @@ bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out
             e = &EntryFor(nh);
         } while (!e->g.usable);
         ++tries;
+        StartHalfHour(*e, j);
 
         out.letters.clear();
         out.entry = e;

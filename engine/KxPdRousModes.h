@@ -90,6 +90,8 @@ private:
     struct Candidate;
 
     Entry& EntryFor(int nh);
+    /// Makes the entry's time-dependent values those of half hour j; the getters
+    /// below read them and need it called first.
     void StartHalfHour(Entry& entry, int j);
     float OddEMuf(Entry& entry, int k, int j);
     double EnteringAbsorption(Entry& entry, int k, int j);
