@@ -47,6 +47,21 @@ std::optional<double> SumOfFields(const std::string& fields) {
 
 } // namespace
 
+std::string FitCoordinateText(std::string_view normalizedText, double valueDeg, std::size_t capacity) {
+    if (normalizedText.size() <= capacity)
+        return std::string(normalizedText);
+    const std::size_t n = normalizedText.size();
+    if (n >= 2 && normalizedText[n - 2] == ' ' &&
+        std::string_view("NSEW").find(normalizedText[n - 1]) != std::string_view::npos && n - 1 <= capacity)
+        return std::string(normalizedText.substr(0, n - 2)) + normalizedText[n - 1];
+    for (int decimals = 6; decimals > 0; --decimals) {
+        const std::string text = FormatFixed(valueDeg, 0, decimals);
+        if (text.size() <= capacity)
+            return text;
+    }
+    return FormatFixed(valueDeg, 0, 0);
+}
+
 std::vector<std::string> SyntaxErrorLines(CoordinateKind kind) {
     const bool latitude = kind == CoordinateKind::Latitude;
     return {
@@ -123,10 +138,10 @@ CoordinateParse ParseCoordinate(std::string_view text, CoordinateKind kind) {
         normalized.insert(0, 1, sign);
     if (letter)
         normalized += std::string(" ") + letter;
-    result.normalizedText = CutText(normalized, 11);
     result.ok = true;
     const bool negative = sign == '-' || (!sign && (letter == 'S' || letter == 'E'));
     result.valueDeg = negative ? -*value : *value;
+    result.normalizedText = FitCoordinateText(normalized, result.valueDeg, 11);
     return result;
 }
 

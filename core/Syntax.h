@@ -26,13 +26,21 @@ struct CoordinateParse {
 /// below 60, value = deg + min/60 + sec/3600, the limit is inclusive. A "-" or a
 /// trailing S or E makes the value negative (the letter is not checked against
 /// the kind). The text is normalized: outer blanks removed, runs of blanks
-/// squeezed, a blank before the letter ("40  54N" → "40 54 N").
+/// squeezed, a blank before the letter ("40  54N" → "40 54 N"), and made to fit
+/// 11 characters by FitCoordinateText.
 /// Refusals: the syntax-error window (SyntaxErrorLines) for doubled signs or
 /// letters, a sign mixed with a letter, more than three fields, a field that is
 /// not a number, minutes or seconds of 60 or more; "You have not entered a valid
 /// latitude." for an empty text; "Please enter a latitude between -90 and +90
 /// degrees." beyond the limit. Upper-case letters only (entry fields raise case).
 CoordinateParse ParseCoordinate(std::string_view text, CoordinateKind kind);
+
+/// A coordinate text that fits `capacity` characters and reads back to the same
+/// value: the normalized text when it fits; else without the blank before its
+/// letter ("28 10 30.2E"); else the value in signed decimal degrees with as many
+/// decimals (up to 6) as fit. Cutting the text instead could drop the letter and
+/// with it the sign.
+std::string FitCoordinateText(std::string_view normalizedText, double valueDeg, std::size_t capacity);
 
 /// The nine lines of the syntax-error window for a latitude or a longitude.
 std::vector<std::string> SyntaxErrorLines(CoordinateKind kind);

@@ -76,6 +76,24 @@ TEST(ParseCoordinate, EmptyAndOutOfRangeGetTheirMessages) {
               "Please enter a longitude between -360 and +360 degrees.");
 }
 
+// The normalized text is what records store and parse again, so it must never
+// lose the letter that carries the sign.
+TEST(ParseCoordinate, NormalizedTextsThatGrowKeepTheirSign) {
+    const CoordinateParse full = ParseCoordinate("28 10 30.2E", kLon);
+    ASSERT_TRUE(full.ok);
+    EXPECT_EQ(full.normalizedText, "28 10 30.2E");
+    EXPECT_EQ(ParseCoordinate(full.normalizedText, kLon).valueDeg, full.valueDeg);
+    const CoordinateParse longer = ParseCoordinate("28 10 30.25 E", kLon);
+    ASSERT_TRUE(longer.ok);
+    EXPECT_EQ(longer.normalizedText, "-28.175069");
+    // A latitude record holds 10 characters.
+    const CoordinateParse lat = ParseCoordinate("40 5 30.5S", kLat);
+    EXPECT_EQ(lat.normalizedText, "40 5 30.5 S");
+    EXPECT_EQ(FitCoordinateText(lat.normalizedText, lat.valueDeg, kLatitudeTextCapacity), "40 5 30.5S");
+    EXPECT_EQ(FitCoordinateText("+40 5 30.55", 40.091819444, kLatitudeTextCapacity), "40.091819");
+    EXPECT_EQ(FitCoordinateText("40 54 N", 40.9, kLatitudeTextCapacity), "40 54 N");
+}
+
 TEST(ParseCoordinate, SyntaxWindowLinesByKind) {
     const std::vector<std::string> lat = SyntaxErrorLines(kLat);
     ASSERT_EQ(lat.size(), 9u);
@@ -199,23 +217,32 @@ TEST(KIndex, CanonicalFormAndRefusals) {
 // No text may crash a parser or leave it in an inconsistent state.
 TEST(Syntax, RandomTextsNeverCrashAndResultsStayConsistent) {
     const std::string alphabet = "0123456789 +-.NSEWnsew/ABRXZ_:\t\r\xff";
+    const std::string plausible = "0123456789012345    .NSEW-";
     std::mt19937 rng(2026);
     std::uniform_int_distribution<std::size_t> length(0, 40), pick(0, alphabet.size() - 1);
     const DateConventions dates{DateOrder::MonthDayYear, '/'};
     for (int i = 0; i < 20000; ++i) {
         std::string text(length(rng), ' ');
+        const std::string& chars = i % 2 ? alphabet : plausible;
         for (char& c : text)
-            c = alphabet[pick(rng)];
+            c = chars[pick(rng) % chars.size()];
+        if (i % 2 == 0)
+            text.resize(text.size() % 14);
         for (CoordinateKind kind : {kLat, kLon}) {
             const CoordinateParse r = ParseCoordinate(text, kind);
             ASSERT_LE(r.normalizedText.size(), 11u);
             ASSERT_EQ(r.ok, r.message.IsEmpty()) << text;
             if (r.ok) {
                 ASSERT_LE(std::abs(r.valueDeg), kind == kLat ? 90.0 : 360.0);
-                // The normalized text reads back to the same value.
-                const CoordinateParse again = ParseCoordinate(r.normalizedText, kind);
-                ASSERT_TRUE(again.ok) << text;
-                ASSERT_EQ(again.valueDeg, r.valueDeg) << text;
+                // The normalized text, also when fitted into its record,
+                // reads back to the same value (to the 6 decimals of a fallback).
+                for (const std::string& stored :
+                     {r.normalizedText, FitCoordinateText(r.normalizedText, r.valueDeg,
+                                                         kind == kLat ? kLatitudeTextCapacity : kLongitudeTextCapacity)}) {
+                    const CoordinateParse again = ParseCoordinate(stored, kind);
+                    ASSERT_TRUE(again.ok) << text;
+                    ASSERT_NEAR(again.valueDeg, r.valueDeg, 5e-7) << text << " stored as " << stored;
+                }
             }
         }
         const LocatorResult loc = GridLocatorToCoordinates(text, true);
