@@ -1,0 +1,74 @@
+#pragma once
+
+// Building prediction requests for the engine tests the way the prediction dialog
+// does: terminals from their texts, both paths, the Sun of the date, the solar
+// numbers and the frequency terms of the settings.
+
+#include <cmath>
+#include <vector>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "core/KxLib.h"
+#include "engine/KxEphem.h"
+#include "engine/PredictionRecord.h"
+
+struct RequestSpec {
+    std::string latA = "40";
+    std::string lonA = "0";
+    std::string latB = "40";
+    std::string lonB = "60";
+    int year = 2026;
+    int month = 6;
+    int day = 15;
+    std::string solar = "S100";
+    std::string kIndex;
+    std::vector<double> freqs = {3.6, 7.1, 14.1, 21.2, 28.3};
+    double minAngleDeg = 1.5;
+};
+
+/// The frequency terms DeriveSettings gives for a frequency with additive constant 0.
+inline FrequencyTerms TermsFor(double freqMHz, double constantDb = 0.0)
+{
+    FrequencyTerms t;
+    t.FrequencyMHz = static_cast<float>(freqMHz);
+    t.FrequencyTermDb = static_cast<float>(20.0 * std::log10(freqMHz) - constantDb);
+    t.AbsorptionFactor = static_cast<float>(143.0 / ((freqMHz + 0.904) * (freqMHz + 0.904) + 10.0));
+    return t;
+}
+
+/// A complete request; throws when the terminals give an indeterminate path.
+inline PredictionRequest MakeRequest(const RequestSpec& spec)
+{
+    PredictionRequest r;
+    r.TerminalA.LatitudeText = spec.latA;
+    r.TerminalA.LongitudeText = spec.lonA;
+    r.TerminalA.Name = "A";
+    r.TerminalB.LatitudeText = spec.latB;
+    r.TerminalB.LongitudeText = spec.lonB;
+    r.TerminalB.Name = "B";
+    if (!ComputePathGeometry(r.TerminalA, r.TerminalB, r.ShortPath, r.LongPath))
+        throw std::runtime_error("indeterminate path " + spec.latA + "," + spec.lonA + " - " +
+                                 spec.latB + "," + spec.lonB);
+    MarkPolarPaths(r.TerminalA, r.TerminalB, r.ShortPath, r.LongPath);
+    r.Date = DateFromCalendar(spec.year, spec.month, spec.day);
+    r.Zone = TimeZoneState{};
+    r.Sun = ComputeSolarPosition(r.Date, r.Zone);
+    const auto solar = ConvertSolarIndex(spec.solar, r.Sun);
+    if (!solar)
+        throw std::runtime_error("bad solar index " + spec.solar);
+    r.Ssn = solar->Ssn;
+    r.Flux = solar->Flux;
+    r.KIndexText = spec.kIndex;
+    r.MinElevationRad = spec.minAngleDeg * kRadPerDeg;
+    for (double f : spec.freqs)
+        r.Frequencies[r.FrequencyCount++] = TermsFor(f);
+    return r;
+}
+
+inline void PrintTo(const FrequencyTerms& t, std::ostream* os)
+{
+    *os << "{" << t.FrequencyMHz << " MHz, term " << t.FrequencyTermDb << " dB, absorption factor "
+        << t.AbsorptionFactor << "}";
+}
