@@ -1,8 +1,511 @@
+#include "atlas/Atlas.h"
+#include "atlas/AtlasFile.h"
+#include "atlas/BuiltInAtlas.h"
+#include "cli/ArgList.h"
 #include "cli/Commands.h"
+#include "cli/TerminalArgs.h"
+#include "core/DataDirectory.h"
+#include "core/Dates.h"
+#include "core/Numeric.h"
+#include "core/Syntax.h"
+#include "core/TimeZone.h"
+#include "engine/KxPdComp.h"
+#include "report/PredictionExport.h"
+#include "report/PredictionReport.h"
+#include "report/PredictionSetup.h"
+#include "report/SystemDates.h"
+#include "settings/DefaultTerminal.h"
+#include "settings/SettingsFile.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
-int RunPredictCommand(const std::vector<std::string>&) {
-    std::fputs("hopscope-cli: this command is not available yet\n", stderr);
-    return 2;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kPredictUsage =
+    "usage: hopscope-cli predict TERMINAL-A TERMINAL-B --solar INDEX [OPTIONS]\n"
+    "\n"
+    "A complete prediction of the short and the long path between two terminals, for\n"
+    "every half hour of the UTC day and every frequency of the list.\n"
+    "\n"
+    "Terminals:\n"
+    "  --a PREFIX|LOCATOR|DEFAULT  terminal A from the atlas, a grid square (FN31) or\n"
+    "                   the default terminal of the settings\n"
+    "  --a-lat LAT --a-lon LON     terminal A by hand: [+/-]deg [min [sec]] [N/S] and\n"
+    "                   [W/E]; longitudes are positive WEST (11 E is -11)\n"
+    "  --a-name NAME    terminal A's place name (17 characters)\n"
+    "  --b...           the same for terminal B\n"
+    "Prediction:\n"
+    "  --date YYYY-MM-DD  the day (default: today, UTC)\n"
+    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410); a bare\n"
+    "                   number is read as the settings' primary solar index says\n"
+    "  --k N            K index 0-9; -1 or absent for the average\n"
+    "  --path short|long|both      (default both)\n"
+    "  --utc | --local | --tz-offset +HH:MM   times in UTC, in this machine's local\n"
+    "                   time, or at an offset of local time from UTC (default: settings)\n"
+    "Settings for this run only (the settings file is never written):\n"
+    "  --freqs 3.6,7.1,...  up to ten frequencies 3.0-30.0 MHz ('' for none)\n"
+    "  --constants 0.0,-3.5,...  their additive signal level constants (dB)\n"
+    "  --min-angle DEG  minimum radiation angle 0.0-45.0\n"
+    "  --bandwidth HZ   noise bandwidth 1-20000\n"
+    "  --noise industrial|residential|rural|remote\n"
+    "  --suppression 0|-10|-20|none\n"
+    "  --show-zero | --hide-zero   zero-availability predictions\n"
+    "  --snr | --signal              signal-to-noise ratios or signal levels\n"
+    "Output:\n"
+    "  --format text|csv|json  the 101-column report (default), or the raw values\n"
+    "  --date-order mdy|dmy|ymd  order of the report's date (default: the locale's)\n"
+    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
+
+/// A refusal: the text for standard error and the exit status.
+struct Failure {
+    std::string text;
+    int status = 1;
+};
+
+Failure Usage(const std::string& problem) { return {problem + "\n\n" + kPredictUsage, 2}; }
+Failure Refused(const UserMessage& message) { return {OneLineText(message), 1}; }
+Failure Refused(const std::string& text) { return {text, 1}; }
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+std::vector<std::string> SplitList(const std::string& text) {
+    std::vector<std::string> items;
+    if (text.empty())
+        return items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        item.erase(0, item.find_first_not_of(' '));
+        item.erase(item.find_last_not_of(' ') + 1);
+        items.push_back(item);
+        if (comma == std::string::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+// A bound as the entry fields write it: whole numbers without decimals.
+std::string BoundText(double bound) {
+    return FormatFixed(bound, 0, bound == std::trunc(bound) ? 0 : 1);
+}
+
+/// The check of a real entry field with one decimal: the value rounded to one decimal
+/// must lie within the bounds; the text becomes the value with one decimal.
+std::optional<std::string> CheckReal(const std::string& text, double min, double max, std::string& error) {
+    const std::optional<double> value = ParseDecimal(text, true);
+    const double shown = value ? RoundToShown(*value, 1) : 0.0;
+    if (!value || shown < RoundToShown(min, 1) || shown > RoundToShown(max, 1)) {
+        error = "Please enter a value between " + BoundText(min) + " and " + BoundText(max) + ".";
+        return std::nullopt;
+    }
+    return FormatFixed(shown, 0, 1);
+}
+
+/// The check of an integer entry field.
+std::optional<int> CheckInteger(const std::string& text, int min, int max, std::string& error) {
+    const std::optional<double> value = ParseDecimal(text, true);
+    if (!value || *value < min || *value > max) {
+        error = "Please enter a value between " + std::to_string(min) + " and " + std::to_string(max) + ".";
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+/// The setting overrides of the command line.
+struct SettingOverrides {
+    std::optional<std::string> freqs, constants, minAngle, bandwidth, noise, suppression;
+    bool showZero = false, hideZero = false, snr = false, signal = false;
+};
+
+SettingOverrides TakeOverrides(ArgList& args) {
+    SettingOverrides o;
+    o.freqs = args.Value("freqs");
+    o.constants = args.Value("constants");
+    o.minAngle = args.Value("min-angle");
+    o.bandwidth = args.Value("bandwidth");
+    o.noise = args.Value("noise");
+    o.suppression = args.Value("suppression");
+    o.showZero = args.Flag("show-zero");
+    o.hideZero = args.Flag("hide-zero");
+    o.snr = args.Flag("snr");
+    o.signal = args.Flag("signal");
+    return o;
+}
+
+/// The frequency list from --freqs and --constants, in ascending order.
+std::optional<Failure> ApplyFrequencies(const SettingOverrides& o, Settings& s) {
+    std::vector<FrequencyEntry> entries;
+    std::string error;
+    if (o.freqs) {
+        for (const std::string& text : SplitList(*o.freqs)) {
+            const std::optional<std::string> freq = CheckReal(text, 3.0, 30.0, error);
+            if (!freq)
+                return Refused("--freqs '" + text + "': " + error);
+            for (const FrequencyEntry& e : entries)
+                if (e.FrequencyText == *freq)
+                    return Refused(text + " MHz is a duplicate frequency");
+            entries.push_back({*freq, "0.0"});
+        }
+        if (entries.size() > static_cast<std::size_t>(kFrequencySlots))
+            return Refused("--freqs: at most 10 frequencies can be given");
+    } else {
+        entries.assign(s.Frequencies.begin(), s.Frequencies.begin() + std::clamp(s.FrequencyCount, 0, kFrequencySlots));
+    }
+    if (o.constants) {
+        const std::vector<std::string> texts = SplitList(*o.constants);
+        if (texts.size() != entries.size())
+            return Refused("--constants: give one constant for each of the " + std::to_string(entries.size()) +
+                           " frequencies");
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            const std::optional<std::string> constant = CheckReal(texts[k], -99.9, 100.0, error);
+            if (!constant)
+                return Refused("--constants '" + texts[k] + "': " + error);
+            entries[k].ConstantText = *constant;
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const FrequencyEntry& x, const FrequencyEntry& y) {
+        return ParseDecimal(x.FrequencyText, false).value_or(0) < ParseDecimal(y.FrequencyText, false).value_or(0);
+    });
+    s.FrequencyCount = static_cast<int>(entries.size());
+    s.Frequencies = {};
+    std::copy(entries.begin(), entries.end(), s.Frequencies.begin());
+    return std::nullopt;
+}
+
+std::optional<Failure> ApplyOverrides(const SettingOverrides& o, Settings& s) {
+    if (o.showZero && o.hideZero)
+        return Usage("give only one of --show-zero and --hide-zero");
+    if (o.snr && o.signal)
+        return Usage("give only one of --snr and --signal");
+    if (o.freqs || o.constants)
+        if (auto failure = ApplyFrequencies(o, s))
+            return failure;
+    std::string error;
+    if (o.minAngle) {
+        const std::optional<std::string> angle = CheckReal(*o.minAngle, 0.0, 45.0, error);
+        if (!angle)
+            return Refused("--min-angle '" + *o.minAngle + "': " + error);
+        s.MinRadiationAngleText = *angle;
+    }
+    if (o.bandwidth) {
+        const std::optional<int> hz = CheckInteger(*o.bandwidth, 1, 20000, error);
+        if (!hz)
+            return Refused("--bandwidth '" + *o.bandwidth + "': " + error);
+        s.NoiseBandwidthText = std::to_string(*hz);
+    }
+    if (o.noise) {
+        static const char* const names[] = {"industrial", "residential", "rural", "remote"};
+        const auto found = std::find(std::begin(names), std::end(names), Lower(*o.noise));
+        if (found == std::end(names))
+            return Usage("--noise must be industrial, residential, rural or remote");
+        s.NoiseEnvironment = static_cast<int>(found - std::begin(names));
+    }
+    if (o.suppression) {
+        static const char* const levels[] = {"0", "-10", "-20", "none"};
+        const auto found = std::find(std::begin(levels), std::end(levels), Lower(*o.suppression));
+        if (found == std::end(levels))
+            return Usage("--suppression must be 0, -10, -20 or none");
+        s.SuppressionThreshold = static_cast<int>(found - std::begin(levels));
+    }
+    if (o.showZero || o.hideZero)
+        s.ShowZeroAvailability = o.showZero;
+    if (o.snr || o.signal)
+        s.ShowSnr = o.snr;
+    DeriveSettings(s);
+    return std::nullopt;
+}
+
+/// The atlas of the data directory, read without creating or changing any file: the
+/// atlas file when there is one, otherwise the built-in places.
+class ReadOnlyAtlas {
+public:
+    explicit ReadOnlyAtlas(fs::path dataDir) : m_dataDir(std::move(dataDir)) {}
+    const Atlas& Get() {
+        if (!m_loaded) {
+            m_loaded = true;
+            std::error_code ec;
+            if (fs::exists(m_dataDir / kAtlasFileName, ec)) {
+                LoadAtlas(m_atlas, m_dataDir); // the file exists, so this only reads it
+            } else {
+                m_atlas.Entries = BuiltInAtlasEntries();
+                m_atlas.Count = static_cast<std::int32_t>(m_atlas.Entries.size());
+                BuildAtlasIndexes(m_atlas);
+            }
+        }
+        return m_atlas;
+    }
+
+private:
+    fs::path m_dataDir;
+    Atlas m_atlas;
+    bool m_loaded = false;
+};
+
+/// Terminal `letter` from --X (a prefix of the atlas, a locator or DEFAULT) or from
+/// --X-lat/--X-lon, with --X-name.
+std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter, const Settings& settings,
+                                    ReadOnlyAtlas& atlas, Terminal& terminal) {
+    const std::optional<std::string> given = args.Value(letter);
+    const std::optional<std::string> lat = args.Value(letter + "-lat");
+    const std::optional<std::string> lon = args.Value(letter + "-lon");
+    const std::optional<std::string> name = args.Value(letter + "-name");
+
+    if (given && !lat && !lon) {
+        const std::string text = Upper(*given);
+        if (text == kDefaultPrefix || text.empty()) {
+            if (!settings.DefaultDefined)
+                return Refused(ErrorMessage("The default terminal is not available until it is defined. Choose\r"
+                                            "Options from the Hopscope Main Menu Bar to define the default terminal."));
+            terminal = DefaultTerminal(settings);
+            return std::nullopt;
+        }
+        if (const std::optional<AtlasEntry> entry = FindAtlasEntry(atlas.Get(), text)) {
+            terminal = {};
+            terminal.Prefix = CutText(text, kPrefixCapacity);
+            terminal.LatitudeText = entry->Latitude();
+            terminal.LongitudeText = entry->Longitude();
+            terminal.Name = name ? CutText(*name, kNameCapacity) : entry->Name();
+            return std::nullopt;
+        }
+        if (!GridLocatorToCoordinates(text, false))
+            return Refused(ErrorMessage(*given + " not found in atlas\rand not a valid grid locator"));
+    }
+    // A locator or coordinates typed by hand: read as the terminal options read them.
+    std::vector<std::string> own;
+    const auto add = [&](const std::string& option, const std::optional<std::string>& value) {
+        if (value) {
+            own.push_back("--" + option);
+            own.push_back(*value);
+        }
+    };
+    add(letter, given);
+    add(letter + "-lat", lat);
+    add(letter + "-lon", lon);
+    add(letter + "-name", name);
+    ArgList terminalArgs(own);
+    const TerminalArgs read = ReadTerminalArgs(terminalArgs, letter);
+    if (!read.ok)
+        return Refused(TerminalArgsProblem(read));
+    terminal = read.terminal;
+    return std::nullopt;
+}
+
+/// A date written YYYY-MM-DD.
+std::optional<DateValue> ParseIsoDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
+        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+            return std::nullopt;
+    const int year = std::stoi(text.substr(0, 4));
+    const int month = std::stoi(text.substr(5, 2));
+    const int day = std::stoi(text.substr(8, 2));
+    if (CalendarDate(JulianDayNumber(year, month, day)) != CalendarDay{year, month, day})
+        return std::nullopt;
+    return DateFromCalendar(year, month, day);
+}
+
+/// "+05:30" or "-08:00": local time minus UTC, in minutes.
+std::optional<int> ParseTzOffset(const std::string& text) {
+    if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':')
+        return std::nullopt;
+    for (std::size_t i : {1u, 2u, 4u, 5u})
+        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+            return std::nullopt;
+    const int hours = std::stoi(text.substr(1, 2));
+    const int minutes = std::stoi(text.substr(4, 2));
+    if (hours > 14 || minutes > 59)
+        return std::nullopt;
+    const int total = hours * 60 + minutes;
+    return text[0] == '-' ? -total : total;
+}
+
+/// Everything the command needs once its arguments are read.
+struct PredictRun {
+    Settings settings;
+    PredictionInputs inputs;
+    std::vector<PathKind> kinds;
+    std::string format = "text";
+    DateConventions dates;
+};
+
+std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictRun& run) {
+    ArgList args(argList);
+    const std::optional<std::string> dataDir = args.Value("data-dir");
+    const std::optional<std::string> date = args.Value("date");
+    const std::optional<std::string> solar = args.Value("solar");
+    const std::optional<std::string> kIndex = args.Value("k");
+    const std::optional<std::string> path = args.Value("path");
+    const bool utc = args.Flag("utc");
+    const bool local = args.Flag("local");
+    const std::optional<std::string> tzOffset = args.Value("tz-offset");
+    const std::optional<std::string> format = args.Value("format");
+    const std::optional<std::string> dateOrder = args.Value("date-order");
+    const SettingOverrides overrides = TakeOverrides(args);
+
+    // The terminal options are taken last-but-one so that any unknown option shows up.
+    std::vector<std::string> terminalOptions;
+    for (const char* letter : {"a", "b"})
+        for (const char* suffix : {"", "-lat", "-lon", "-name"}) {
+            const std::string option = std::string(letter) + suffix;
+            if (std::optional<std::string> value = args.Value(option)) {
+                terminalOptions.push_back("--" + option);
+                terminalOptions.push_back(*value);
+            }
+        }
+    if (const auto problem = args.Problem())
+        return Usage(*problem);
+
+    if (path) {
+        const std::string p = Lower(*path);
+        if (p == "short" || p == "both")
+            run.kinds.push_back(PathKind::Short);
+        if (p == "long" || p == "both")
+            run.kinds.push_back(PathKind::Long);
+        if (run.kinds.empty())
+            return Usage("--path must be short, long or both");
+    } else {
+        run.kinds = {PathKind::Short, PathKind::Long};
+    }
+    if (format) {
+        run.format = Lower(*format);
+        if (run.format != "text" && run.format != "csv" && run.format != "json")
+            return Usage("--format must be text, csv or json");
+    }
+    run.dates = SystemDateConventions();
+    if (dateOrder) {
+        const std::string order = Lower(*dateOrder);
+        if (order == "mdy")
+            run.dates.order = DateOrder::MonthDayYear;
+        else if (order == "dmy")
+            run.dates.order = DateOrder::DayMonthYear;
+        else if (order == "ymd")
+            run.dates.order = DateOrder::YearMonthDay;
+        else
+            return Usage("--date-order must be mdy, dmy or ymd");
+    }
+    if (static_cast<int>(utc) + static_cast<int>(local) + static_cast<int>(tzOffset.has_value()) > 1)
+        return Usage("give only one of --utc, --local and --tz-offset");
+
+    // The data directory is only read: one that does not exist is a mistake.
+    std::error_code ec;
+    if (dataDir && !fs::is_directory(*dataDir, ec))
+        return Refused("the data directory \"" + *dataDir + "\" does not exist");
+    const DataDirectoryResult dir = ResolveDataDirectory(dataDir);
+    if (!dir.Ok())
+        return Refused(dir.error);
+    run.settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;
+    if (auto failure = ApplyOverrides(overrides, run.settings))
+        return failure;
+
+    ReadOnlyAtlas atlas(dir.directory);
+    ArgList terminalArgs(terminalOptions);
+    if (auto failure = ReadTerminal(terminalArgs, "a", run.settings, atlas, run.inputs.terminalA))
+        return failure;
+    if (auto failure = ReadTerminal(terminalArgs, "b", run.settings, atlas, run.inputs.terminalB))
+        return failure;
+
+    const ClockReading clock = ReadSystemClock();
+    if (tzOffset) {
+        const std::optional<int> minutes = ParseTzOffset(*tzOffset);
+        if (!minutes)
+            return Usage("--tz-offset must be +HH:MM or -HH:MM (local time minus UTC, e.g. +05:30)");
+        run.inputs.zone.utc = false;
+        run.inputs.zone.UtcOffset = -*minutes / 1440.0;
+        run.inputs.zone.TimeZoneLabel = "ULT";
+    } else {
+        run.inputs.zone = SetTimeZone(local ? false : (utc ? true : run.settings.UseUtc), clock);
+    }
+    if (date) {
+        const std::optional<DateValue> day = ParseIsoDate(*date);
+        if (!day)
+            return Refused(ErrorMessage("Invalid date"));
+        run.inputs.date = *day;
+    } else {
+        run.inputs.date = UtcToday(clock);
+    }
+    run.inputs.zone.PredictionDate = run.inputs.date;
+
+    const TextCheck solarIndex = CheckSolarIndex(solar.value_or(""), run.settings.SunspotPrimary);
+    if (!solarIndex)
+        return Refused(solarIndex.message);
+    run.inputs.solarIndexText = solarIndex.text;
+    const TextCheck k = CheckKIndex(kIndex.value_or(""));
+    if (!k)
+        return Refused(k.message);
+    run.inputs.kIndexText = k.text;
+    return std::nullopt;
+}
+
+std::string TextReport(const PredictRun& run, const PredictionResult& result) {
+    const TableRules rules = TableRulesOf(run.settings, !run.settings.ShowSnr);
+    const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
+    std::string text;
+    for (PathKind kind : run.kinds) {
+        const PathResult& path = result.Paths[static_cast<int>(kind)];
+        TableSource source;
+        source.path = &path;
+        source.frequencyCount = result.FrequencyCount;
+        source.frequencyMHz = result.FrequencyMHz;
+        source.frequencyTexts = FrequencyTexts(run.settings);
+        source.timeLabel = run.inputs.zone.TimeZoneLabel;
+        source.utcOffsetDays = run.inputs.zone.UtcOffset;
+        const PredictionTable table = BuildPredictionTable(source, rules);
+        text += JoinReportLines(PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind,
+                                                      dateText, ReportStyle::BatchFile));
+    }
+    return text;
+}
+
+} // namespace
+
+int RunPredictCommand(const std::vector<std::string>& argList) {
+    if (std::find(argList.begin(), argList.end(), "--help") != argList.end()) {
+        std::fputs(kPredictUsage, stdout);
+        return 0;
+    }
+    PredictRun run;
+    if (const std::optional<Failure> failure = ReadRun(argList, run)) {
+        std::fprintf(stderr, "hopscope-cli predict: %s\n", failure->text.c_str());
+        return failure->status;
+    }
+    const PreparedPrediction prepared = PreparePrediction(run.inputs, run.settings);
+    if (!prepared) {
+        std::fprintf(stderr, "hopscope-cli predict: %s\n", OneLineText(prepared.message).c_str());
+        return 1;
+    }
+    const PredictionResult result = ComputePrediction(prepared.request);
+    std::string output;
+    if (run.format == "json")
+        output = PredictionJson(result, run.kinds);
+    else if (run.format == "csv")
+        output = PredictionCsv(result, run.kinds);
+    else
+        output = TextReport(run, result);
+    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
+    if (std::fflush(stdout) != 0 || !written) {
+        std::fputs("hopscope-cli predict: the output could not be written\n", stderr);
+        return 1;
+    }
+    return 0;
 }
