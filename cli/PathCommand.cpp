@@ -52,8 +52,8 @@ std::optional<DateValue> ParseIsoDate(const std::string& text) {
     const auto year = ParseInteger(text.substr(0, 4));
     const auto month = ParseInteger(text.substr(5, 2));
     const auto day = ParseInteger(text.substr(8, 2));
-    if (!year || !month || !day || text[0] == '+' || text[0] == '-' || text[5] == '+' || text[5] == '-' ||
-        text[8] == '+' || text[8] == '-')
+    if (!year || !month || !day || text[0] == '+' || text[0] == '-' || text[5] == '+' ||
+        text[5] == '-' || text[8] == '+' || text[8] == '-')
         return std::nullopt;
     // The day-number formula holds from 1901 to 2099; the round trip refuses the rest.
     if (CalendarDate(JulianDayNumber(*year, *month, *day)) != CalendarDay{*year, *month, *day})
@@ -84,7 +84,10 @@ std::string JsonString(const std::string& text) {
             out += static_cast<char>(c);
         } else {
             // Pass a well-formed UTF-8 sequence through; escape a stray byte.
-            const std::size_t length = c >= 0xf0 && c < 0xf5 ? 4 : c >= 0xe0 ? 3 : c >= 0xc2 && c < 0xe0 ? 2 : 0;
+            const std::size_t length = c >= 0xf0 && c < 0xf5   ? 4
+                                       : c >= 0xe0             ? 3
+                                       : c >= 0xc2 && c < 0xe0 ? 2
+                                                               : 0;
             bool wellFormed = length > 0 && i + length <= text.size();
             for (std::size_t k = 1; wellFormed && k < length; ++k)
                 wellFormed = (static_cast<unsigned char>(text[i + k]) & 0xc0) == 0x80;
@@ -106,15 +109,17 @@ struct SunTexts {
 };
 
 SunTexts SunTextsAt(const Terminal& t, const SolarPosition& sun, const TimeZoneState& zone) {
-    return {SunEventTime(SunEvent::Sunrise, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone),
-            SunEventTime(SunEvent::Sunset, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone),
-            GrayLineBearings(SunEvent::Sunrise, t.CosLatitude, sun),
-            GrayLineBearings(SunEvent::Sunset, t.CosLatitude, sun)};
+    return {
+        SunEventTime(SunEvent::Sunrise, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone),
+        SunEventTime(SunEvent::Sunset, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone),
+        GrayLineBearings(SunEvent::Sunrise, t.CosLatitude, sun),
+        GrayLineBearings(SunEvent::Sunset, t.CosLatitude, sun)};
 }
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 struct PathReport {
@@ -123,25 +128,31 @@ struct PathReport {
     HeaderLines lines;
 };
 
-double BearingDeg(double rad) { return PositiveMod(360, rad * kDegPerRad); }
+double BearingDeg(double rad) {
+    return PositiveMod(360, rad * kDegPerRad);
+}
 
-void PrintText(const Terminal (&terminals)[2], const SunTexts (&sun)[2], const PathReport (&paths)[2],
-               bool withSolar) {
+void PrintText(const Terminal (&terminals)[2], const SunTexts (&sun)[2],
+               const PathReport (&paths)[2], bool withSolar) {
     for (int i = 0; i < 2; ++i) {
         const Terminal& t = terminals[i];
         std::printf("Terminal %c: %s %s  %s\n", i == 0 ? 'A' : 'B',
                     FormatCoordinate(CoordinateKind::Latitude, t.LatitudeDeg).c_str(),
-                    FormatCoordinate(CoordinateKind::Longitude, t.LongitudeDeg).c_str(), t.Name.c_str());
+                    FormatCoordinate(CoordinateKind::Longitude, t.LongitudeDeg).c_str(),
+                    t.Name.c_str());
         std::printf("  Sunrise: %s  Sunset: %s\n", sun[i].sunrise.c_str(), sun[i].sunset.c_str());
-        std::printf("  Gray line at sunrise: %s  at sunset: %s\n", Trimmed(sun[i].grayLineSunrise).c_str(),
+        std::printf("  Gray line at sunrise: %s  at sunset: %s\n",
+                    Trimmed(sun[i].grayLineSunrise).c_str(),
                     Trimmed(sun[i].grayLineSunset).c_str());
     }
     for (const PathReport& p : paths) {
-        std::printf("\n%s path%s\n", p.kind[0] == 's' ? "Short" : "Long", p.path->IsPolar ? " (POLAR)" : "");
+        std::printf("\n%s path%s\n", p.kind[0] == 's' ? "Short" : "Long",
+                    p.path->IsPolar ? " (POLAR)" : "");
         std::printf("  Bearing at A: %s deg  Bearing at B: %s deg\n",
                     FormatFixed(BearingDeg(p.path->BearingAtA), 0, 1).c_str(),
                     FormatFixed(BearingDeg(p.path->BearingAtB), 0, 1).c_str());
-        std::printf("  Length: %s km  %s nmi  %s mi\n", FormatFixed(p.path->Length * DisplayRadiusKm, 0, 0).c_str(),
+        std::printf("  Length: %s km  %s nmi  %s mi\n",
+                    FormatFixed(p.path->Length * DisplayRadiusKm, 0, 0).c_str(),
                     FormatFixed(p.path->Length * DisplayRadiusNmi, 0, 0).c_str(),
                     FormatFixed(p.path->Length * DisplayRadiusMi, 0, 0).c_str());
         for (int k = 0; k < (withSolar ? 3 : 2); ++k)
@@ -149,24 +160,29 @@ void PrintText(const Terminal (&terminals)[2], const SunTexts (&sun)[2], const P
     }
 }
 
-void PrintJson(const Terminal (&terminals)[2], const SunTexts (&sun)[2], const PathReport (&paths)[2]) {
+void PrintJson(const Terminal (&terminals)[2], const SunTexts (&sun)[2],
+               const PathReport (&paths)[2]) {
     std::printf("{\"terminals\": [");
     for (int i = 0; i < 2; ++i) {
-        std::printf("%s{\"latitudeDeg\": %s, \"longitudeDeg\": %s, \"sunrise\": %s, \"sunset\": %s, "
-                    "\"grayLineSunrise\": %s, \"grayLineSunset\": %s}",
-                    i ? ", " : "", Number(terminals[i].LatitudeDeg).c_str(), Number(terminals[i].LongitudeDeg).c_str(),
-                    JsonString(sun[i].sunrise).c_str(), JsonString(sun[i].sunset).c_str(),
-                    JsonString(sun[i].grayLineSunrise).c_str(), JsonString(sun[i].grayLineSunset).c_str());
+        std::printf(
+            "%s{\"latitudeDeg\": %s, \"longitudeDeg\": %s, \"sunrise\": %s, \"sunset\": %s, "
+            "\"grayLineSunrise\": %s, \"grayLineSunset\": %s}",
+            i ? ", " : "", Number(terminals[i].LatitudeDeg).c_str(),
+            Number(terminals[i].LongitudeDeg).c_str(), JsonString(sun[i].sunrise).c_str(),
+            JsonString(sun[i].sunset).c_str(), JsonString(sun[i].grayLineSunrise).c_str(),
+            JsonString(sun[i].grayLineSunset).c_str());
     }
     std::printf("], \"paths\": [");
     for (int i = 0; i < 2; ++i) {
         const PathReport& p = paths[i];
-        std::printf("%s{\"kind\": \"%s\", \"bearingAtA\": %s, \"bearingAtB\": %s, \"length\": %s, \"lengthKm\": %s, "
+        std::printf("%s{\"kind\": \"%s\", \"bearingAtA\": %s, \"bearingAtB\": %s, \"length\": %s, "
+                    "\"lengthKm\": %s, "
                     "\"isPolar\": %s, \"headerLines\": [%s, %s, %s]}",
                     i ? ", " : "", p.kind, Number(BearingDeg(p.path->BearingAtA)).c_str(),
                     Number(BearingDeg(p.path->BearingAtB)).c_str(), Number(p.path->Length).c_str(),
-                    Number(p.path->Length * DisplayRadiusKm).c_str(), p.path->IsPolar ? "true" : "false",
-                    JsonString(p.lines[0]).c_str(), JsonString(p.lines[1]).c_str(), JsonString(p.lines[2]).c_str());
+                    Number(p.path->Length * DisplayRadiusKm).c_str(),
+                    p.path->IsPolar ? "true" : "false", JsonString(p.lines[0]).c_str(),
+                    JsonString(p.lines[1]).c_str(), JsonString(p.lines[2]).c_str());
     }
     std::printf("]}\n");
 }
@@ -227,7 +243,9 @@ int RunPathCommand(const std::vector<std::string>& rawArgs) {
 
     Terminal terminals[2] = {a.terminal, b.terminal};
     PathGeometry shortPath, longPath;
-    if (const PathGeometryResult result = ComputePathGeometry(terminals[0], terminals[1], shortPath, longPath); !result)
+    if (const PathGeometryResult result =
+            ComputePathGeometry(terminals[0], terminals[1], shortPath, longPath);
+        !result)
         return Refuse(OneLineText(result.message));
     MarkPolarPaths(terminals[0], terminals[1], shortPath, longPath);
     const SolarPosition sun = ComputeSolarPosition(zone.PredictionDate, zone);
@@ -241,12 +259,15 @@ int RunPathCommand(const std::vector<std::string>& rawArgs) {
         flux = values->Flux;
     }
     PathReport paths[2] = {
-        {"short", &shortPath, BuildHeaderLines(terminals[0], terminals[1], shortPath, ssn, flux, kIndex, sun, zone)},
-        {"long", &longPath, BuildHeaderLines(terminals[0], terminals[1], longPath, ssn, flux, kIndex, sun, zone)}};
+        {"short", &shortPath,
+         BuildHeaderLines(terminals[0], terminals[1], shortPath, ssn, flux, kIndex, sun, zone)},
+        {"long", &longPath,
+         BuildHeaderLines(terminals[0], terminals[1], longPath, ssn, flux, kIndex, sun, zone)}};
     if (solar.empty())
         for (PathReport& p : paths)
             p.lines[2].clear();
-    const SunTexts sunTexts[2] = {SunTextsAt(terminals[0], sun, zone), SunTextsAt(terminals[1], sun, zone)};
+    const SunTexts sunTexts[2] = {SunTextsAt(terminals[0], sun, zone),
+                                  SunTextsAt(terminals[1], sun, zone)};
 
     if (format == "json")
         PrintJson(terminals, sunTexts, paths);

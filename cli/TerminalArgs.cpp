@@ -39,13 +39,14 @@ TerminalArgs ReadTerminalArgs(ArgList& args, std::string_view letter) {
     const std::optional<std::string> placeName = args.Value(name + "-name");
 
     if (locator && (lat || lon))
-        return Misused("give terminal " + upper + " either as --" + name + " LOCATOR or as --" + name +
-                       "-lat and --" + name + "-lon");
+        return Misused("give terminal " + upper + " either as --" + name + " LOCATOR or as --" +
+                       name + "-lat and --" + name + "-lon");
     if (!locator && !lat && !lon)
-        return Misused("terminal " + upper + " is missing: give --" + name + " LOCATOR or --" + name + "-lat LAT --" +
-                       name + "-lon LON");
+        return Misused("terminal " + upper + " is missing: give --" + name + " LOCATOR or --" +
+                       name + "-lat LAT --" + name + "-lon LON");
     if (!locator && (!lat || !lon))
-        return Misused("terminal " + upper + " needs both --" + name + "-lat and --" + name + "-lon");
+        return Misused("terminal " + upper + " needs both --" + name + "-lat and --" + name +
+                       "-lon");
 
     TerminalArgs result;
     result.terminal.Name = CutText(placeName.value_or(""), kNameCapacity);
@@ -56,8 +57,8 @@ TerminalArgs ReadTerminalArgs(ArgList& args, std::string_view letter) {
             // A locator of the wrong length fails without a message of its own.
             return Refused("--" + name, *locator,
                            centre.message.IsEmpty()
-                                            ? ErrorMessage("You have not entered a valid grid locator")
-                                                  : centre.message);
+                               ? ErrorMessage("You have not entered a valid grid locator")
+                               : centre.message);
         }
         result.terminal.Prefix = text;
         result.terminal.LatitudeText = centre.latitudeText;
@@ -66,12 +67,15 @@ TerminalArgs ReadTerminalArgs(ArgList& args, std::string_view letter) {
         const CoordinateParse latitude = ParseCoordinate(UpperCase(*lat), CoordinateKind::Latitude);
         if (!latitude)
             return Refused("--" + name + "-lat", *lat, latitude.message);
-        const CoordinateParse longitude = ParseCoordinate(UpperCase(*lon), CoordinateKind::Longitude);
+        const CoordinateParse longitude =
+            ParseCoordinate(UpperCase(*lon), CoordinateKind::Longitude);
         if (!longitude)
             return Refused("--" + name + "-lon", *lon, longitude.message);
         result.terminal.Prefix = "<Ins>";
-        result.terminal.LatitudeText = FitCoordinateText(latitude.normalizedText, latitude.valueDeg, kLatitudeTextCapacity);
-        result.terminal.LongitudeText = FitCoordinateText(longitude.normalizedText, longitude.valueDeg, kLongitudeTextCapacity);
+        result.terminal.LatitudeText =
+            FitCoordinateText(latitude.normalizedText, latitude.valueDeg, kLatitudeTextCapacity);
+        result.terminal.LongitudeText =
+            FitCoordinateText(longitude.normalizedText, longitude.valueDeg, kLongitudeTextCapacity);
     }
     result.ok = true;
     return result;

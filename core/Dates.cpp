@@ -15,9 +15,12 @@ struct FieldOrder {
 
 FieldOrder FieldsOf(DateOrder order) {
     switch (order) {
-    case DateOrder::DayMonthYear: return {2, 1, 0};
-    case DateOrder::MonthDayYear: return {2, 0, 1};
-    case DateOrder::YearMonthDay: break;
+    case DateOrder::DayMonthYear:
+        return {2, 1, 0};
+    case DateOrder::MonthDayYear:
+        return {2, 0, 1};
+    case DateOrder::YearMonthDay:
+        break;
     }
     return {0, 1, 2};
 }
@@ -42,7 +45,8 @@ int TwoDigitNumber(std::string_view text, std::size_t pos) {
 std::optional<CalendarDay> DayOfText(std::string_view text, const DateConventions& dates) {
     if (text.size() != 8)
         return std::nullopt;
-    const int numbers[3] = {TwoDigitNumber(text, 0), TwoDigitNumber(text, 3), TwoDigitNumber(text, 6)};
+    const int numbers[3] = {TwoDigitNumber(text, 0), TwoDigitNumber(text, 3),
+                            TwoDigitNumber(text, 6)};
     for (int n : numbers)
         if (n < 0)
             return std::nullopt;
@@ -153,14 +157,18 @@ CheckResult CheckDateText(std::string_view text, const DateConventions& dates) {
 
 std::string FormatDateText(bool fourDigitYear, DateValue date, const DateConventions& dates) {
     const CalendarDay day = CalendarFromDate(date);
-    const std::string year = fourDigitYear ? std::to_string(day.year) : TwoDigits(((day.year % 100) + 100) % 100);
+    const std::string year =
+        fourDigitYear ? std::to_string(day.year) : TwoDigits(((day.year % 100) + 100) % 100);
     const std::string month = TwoDigits(day.month);
     const std::string dd = TwoDigits(day.day);
     const std::string sep(1, dates.separator);
     switch (dates.order) {
-    case DateOrder::DayMonthYear: return dd + sep + month + sep + year;
-    case DateOrder::MonthDayYear: return month + sep + dd + sep + year;
-    case DateOrder::YearMonthDay: break;
+    case DateOrder::DayMonthYear:
+        return dd + sep + month + sep + year;
+    case DateOrder::MonthDayYear:
+        return month + sep + dd + sep + year;
+    case DateOrder::YearMonthDay:
+        break;
     }
     return year + sep + month + sep + dd;
 }

@@ -9,7 +9,8 @@
 CentralAngleResult CentralAngle(double lat1, double lon1, double lat2, double lon2) {
     CentralAngleResult r;
     r.dLon = lon1 - lon2;
-    const double c = std::cos(r.dLon) * std::cos(lat1) * std::cos(lat2) + std::sin(lat1) * std::sin(lat2);
+    const double c =
+        std::cos(r.dLon) * std::cos(lat1) * std::cos(lat2) + std::sin(lat1) * std::sin(lat2);
     // Only the test for coincident or antipodal points is made in single precision.
     const float single = static_cast<float>(c);
     if (std::fabs(single) != 1.0f) {
@@ -54,7 +55,8 @@ GeoLatLon PointAlongPath(GeoLatLon start, PathKind kind, double bearingRad, doub
             return {north ? kHalfPi - d : d - kHalfPi, farLongitudeRad + kPi};
         return {north ? d - 3.0 * kHalfPi : 3.0 * kHalfPi - d, farLongitudeRad};
     }
-    double sinPhi = std::sin(phi0) * std::cos(d) + std::cos(phi0) * std::sin(d) * std::cos(bearingRad);
+    double sinPhi =
+        std::sin(phi0) * std::cos(d) + std::cos(phi0) * std::sin(d) * std::cos(bearingRad);
     double cosPhi = 0.0;
     double phi = 0.0;
     if (std::fabs(sinPhi) < 1.0) {
@@ -109,9 +111,13 @@ void SnapToPole(Terminal& t) {
     t.CosLatitude = 0.0;
 }
 
-bool NearPole(const Terminal& t) { return std::fabs(t.LatitudeRad) > kPoleLimitRad; }
+bool NearPole(const Terminal& t) {
+    return std::fabs(t.LatitudeRad) > kPoleLimitRad;
+}
 
-PathGeometryResult Indeterminate() { return {false, IndeterminatePathMessage()}; }
+PathGeometryResult Indeterminate() {
+    return {false, IndeterminatePathMessage()};
+}
 
 } // namespace
 
@@ -125,9 +131,11 @@ PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& s
     if (NearPole(a) && NearPole(b))
         return Indeterminate();
 
-    shortPath.Length = CentralAngle(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad).angle;
+    shortPath.Length =
+        CentralAngle(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad).angle;
 
-    const BearingResult atA = InitialBearing(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad);
+    const BearingResult atA =
+        InitialBearing(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad);
     switch (atA.status) {
     case BearingStatus::Ok:
         shortPath.BearingAtA = atA.bearing;
@@ -153,7 +161,8 @@ PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& s
         break;
     }
 
-    const BearingResult atB = InitialBearing(b.LatitudeRad, b.LongitudeRad, a.LatitudeRad, a.LongitudeRad);
+    const BearingResult atB =
+        InitialBearing(b.LatitudeRad, b.LongitudeRad, a.LatitudeRad, a.LongitudeRad);
     switch (atB.status) {
     case BearingStatus::Ok:
         shortPath.BearingAtB = atB.bearing;
@@ -191,8 +200,8 @@ struct PolarPoint {
 };
 
 constexpr PolarPoint kPolarPoints[2] = {
-    {kNorthPolarPointLatDeg * kRadPerDeg, kNorthPolarPointLonDeg * kRadPerDeg},
-    {kSouthPolarPointLatDeg * kRadPerDeg, kSouthPolarPointLonDeg * kRadPerDeg},
+    {kNorthPolarPointLatDeg * kRadPerDeg, kNorthPolarPointLonDeg* kRadPerDeg},
+    {kSouthPolarPointLatDeg * kRadPerDeg, kSouthPolarPointLonDeg* kRadPerDeg},
 };
 
 /// |b1 − b2| folded into [0, π].
@@ -205,7 +214,8 @@ double BearingDifference(double b1, double b2) {
 
 } // namespace
 
-void MarkPolarPaths(const Terminal& a, const Terminal& b, PathGeometry& shortPath, PathGeometry& longPath) {
+void MarkPolarPaths(const Terminal& a, const Terminal& b, PathGeometry& shortPath,
+                    PathGeometry& longPath) {
     constexpr double r = kPolarRadiusDeg * kRadPerDeg;
     shortPath.IsPolar = false;
     longPath.IsPolar = false;
@@ -228,9 +238,11 @@ void MarkPolarPaths(const Terminal& a, const Terminal& b, PathGeometry& shortPat
         if (std::fabs(d - kHalfPi) >= r)
             continue;
         const double e1 = BearingDifference(
-            InitialBearing(a.LatitudeRad, a.LongitudeRad, p.latRad, p.lonRad).bearing, shortPath.BearingAtA);
+            InitialBearing(a.LatitudeRad, a.LongitudeRad, p.latRad, p.lonRad).bearing,
+            shortPath.BearingAtA);
         const double e2 = BearingDifference(
-            InitialBearing(b.LatitudeRad, b.LongitudeRad, p.latRad, p.lonRad).bearing, shortPath.BearingAtB);
+            InitialBearing(b.LatitudeRad, b.LongitudeRad, p.latRad, p.lonRad).bearing,
+            shortPath.BearingAtB);
         if (e1 < kHalfPi && e2 < kHalfPi)
             shortPath.IsPolar = true;
         else

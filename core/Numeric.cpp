@@ -63,7 +63,8 @@ std::string FormatFixed(double x, int width, int decimals) {
 
     // The value to 15 significant digits: d.dddddddddddddde±xx.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
     const std::string sci(buf, res.ptr);
     const std::size_t ePos = sci.find('e');
     std::string digits;
@@ -127,16 +128,30 @@ std::string FormatHHMM(double dayFraction) {
     return text;
 }
 
-int Sign(double x) { return x > 0.0 ? 1 : (x < 0.0 ? -1 : 0); }
+int Sign(double x) {
+    return x > 0.0 ? 1 : (x < 0.0 ? -1 : 0);
+}
 
-double MaxOf(double a, double b) { return a > b ? a : b; }
-double MinOf(double a, double b) { return a < b ? a : b; }
-int MaxOf(int a, int b) { return a > b ? a : b; }
-int MinOf(int a, int b) { return a < b ? a : b; }
+double MaxOf(double a, double b) {
+    return a > b ? a : b;
+}
+double MinOf(double a, double b) {
+    return a < b ? a : b;
+}
+int MaxOf(int a, int b) {
+    return a > b ? a : b;
+}
+int MinOf(int a, int b) {
+    return a < b ? a : b;
+}
 
-double Log10(double x) { return std::log10(x); }
+double Log10(double x) {
+    return std::log10(x);
+}
 
-SinCosPair SinCos(double angleRad) { return {std::sin(angleRad), std::cos(angleRad)}; }
+SinCosPair SinCos(double angleRad) {
+    return {std::sin(angleRad), std::cos(angleRad)};
+}
 
 double SqrtOneMinusSquare(double x) {
     const double v = 1.0 - x * x;

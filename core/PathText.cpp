@@ -17,8 +17,8 @@ std::string FormatCoordinate(CoordinateKind kind, double valueDeg) {
     return text;
 }
 
-std::string SunEventTime(SunEvent event, double sinLat, double cosLat, double lonDeg, const SolarPosition& sun,
-                         const TimeZoneState& zone) {
+std::string SunEventTime(SunEvent event, double sinLat, double cosLat, double lonDeg,
+                         const SolarPosition& sun, const TimeZoneState& zone) {
     const double denominator = cosLat * sun.CosDeclination;
     if (denominator == 0.0)
         return "None";
@@ -28,8 +28,9 @@ std::string SunEventTime(SunEvent event, double sinLat, double cosLat, double lo
         return "None";
     const double hourAngleDeg = ArcCos(x) * kDegPerRad;
     const double transit = (lonDeg - sun.HourAngleOffset) / 15.0;
-    const double hours = PositiveMod(24, event == SunEvent::Sunrise ? transit - hourAngleDeg / 15.0
-                                                                    : transit + hourAngleDeg / 15.0);
+    const double hours =
+        PositiveMod(24, event == SunEvent::Sunrise ? transit - hourAngleDeg / 15.0
+                                                   : transit + hourAngleDeg / 15.0);
     const double clock = hours / 24.0 - zone.UtcOffset;
     const double fraction = clock - std::trunc(clock);
     return CutText(FormatHHMM(fraction) + " " + zone.TimeZoneLabel, 8);
@@ -68,15 +69,18 @@ void Place(std::string& line, int column, const std::string& piece) {
         line[start + i] = piece[i];
 }
 
-std::string TerminalLine(char letter, const Terminal& t, double bearingRad, const SolarPosition& sun,
-                         const TimeZoneState& zone) {
+std::string TerminalLine(char letter, const Terminal& t, double bearingRad,
+                         const SolarPosition& sun, const TimeZoneState& zone) {
     const char other = letter == 'A' ? 'B' : 'A';
     std::string line(kHeaderLineWidth, ' ');
     Place(line, 2,
-          std::string("TERMINAL ") + letter + ": " + FormatCoordinate(CoordinateKind::Latitude, t.LatitudeDeg) +
-              " " + FormatCoordinate(CoordinateKind::Longitude, t.LongitudeDeg) + "  " + t.Name);
-    const std::string rise = SunEventTime(SunEvent::Sunrise, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone);
-    const std::string set = SunEventTime(SunEvent::Sunset, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone);
+          std::string("TERMINAL ") + letter + ": " +
+              FormatCoordinate(CoordinateKind::Latitude, t.LatitudeDeg) + " " +
+              FormatCoordinate(CoordinateKind::Longitude, t.LongitudeDeg) + "  " + t.Name);
+    const std::string rise =
+        SunEventTime(SunEvent::Sunrise, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone);
+    const std::string set =
+        SunEventTime(SunEvent::Sunset, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone);
     Place(line, 51, "Sunrise/Set: " + rise.substr(0, 4) + "/" + set);
     Place(line, 79, std::string("Bearing to ") + other + ":");
     Place(line, 92, FormatFixed(PositiveMod(360, bearingRad * kDegPerRad), 6, 1) + " deg");
@@ -85,14 +89,16 @@ std::string TerminalLine(char letter, const Terminal& t, double bearingRad, cons
 
 } // namespace
 
-HeaderLines BuildHeaderLines(const Terminal& a, const Terminal& b, const PathGeometry& path, float ssn, float flux,
-                             std::string_view kIndexText, const SolarPosition& sun, const TimeZoneState& zone) {
+HeaderLines BuildHeaderLines(const Terminal& a, const Terminal& b, const PathGeometry& path,
+                             float ssn, float flux, std::string_view kIndexText,
+                             const SolarPosition& sun, const TimeZoneState& zone) {
     HeaderLines lines;
     lines[0] = TerminalLine('A', a, path.BearingAtA, sun, zone);
     lines[1] = TerminalLine('B', b, path.BearingAtB, sun, zone);
     std::string& third = lines[2];
     third.assign(kHeaderLineWidth, ' ');
-    Place(third, 2, "SSN:" + FormatFixed(ssn, 6, 1) + "  Flux:" + FormatFixed(flux, 6, 1) + "  K: ");
+    Place(third, 2,
+          "SSN:" + FormatFixed(ssn, 6, 1) + "  Flux:" + FormatFixed(flux, 6, 1) + "  K: ");
     Place(third, 30, KIndexShown(kIndexText));
     Place(third, 81, "Path Length:" + FormatFixed(path.Length * DisplayRadiusKm, 6, 0) + " km");
     return lines;

@@ -14,7 +14,9 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::size_t Count(std::string_view text, char c) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), c)); }
+std::size_t Count(std::string_view text, char c) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));
+}
 
 UserMessage SyntaxErrorMessage(CoordinateKind kind) {
     UserMessage message;
@@ -35,7 +37,8 @@ std::optional<double> SumOfFields(const std::string& fields) {
         std::size_t end = fields.find(' ', start);
         if (end == std::string::npos)
             end = fields.size();
-        const auto number = ParseDecimal(std::string_view(fields).substr(start, end - start), false);
+        const auto number =
+            ParseDecimal(std::string_view(fields).substr(start, end - start), false);
         if (!number || (index > 0 && *number >= 60.0))
             return std::nullopt;
         value += *number / divisor;
@@ -47,12 +50,14 @@ std::optional<double> SumOfFields(const std::string& fields) {
 
 } // namespace
 
-std::string FitCoordinateText(std::string_view normalizedText, double valueDeg, std::size_t capacity) {
+std::string FitCoordinateText(std::string_view normalizedText, double valueDeg,
+                              std::size_t capacity) {
     if (normalizedText.size() <= capacity)
         return std::string(normalizedText);
     const std::size_t n = normalizedText.size();
     if (n >= 2 && normalizedText[n - 2] == ' ' &&
-        std::string_view("NSEW").find(normalizedText[n - 1]) != std::string_view::npos && n - 1 <= capacity)
+        std::string_view("NSEW").find(normalizedText[n - 1]) != std::string_view::npos &&
+        n - 1 <= capacity)
         return std::string(normalizedText.substr(0, n - 2)) + normalizedText[n - 1];
     for (int decimals = 6; decimals > 0; --decimals) {
         const std::string text = FormatFixed(valueDeg, 0, decimals);
@@ -70,7 +75,8 @@ std::vector<std::string> SyntaxErrorLines(CoordinateKind kind) {
         "",
         "Examples: 40.9       -28.175",
         "          +40.9      -28 10.5",
-        std::string("          40 54 ") + (latitude ? "N" : "W") + "    28 10 30 " + (latitude ? "S" : "E"),
+        std::string("          40 54 ") + (latitude ? "N" : "W") + "    28 10 30 " +
+            (latitude ? "S" : "E"),
         "",
         "min and sec must be less than 60.",
         std::string("Do not mix +/- and ") + (latitude ? "N/S" : "W/E") + ".",
@@ -91,9 +97,11 @@ CoordinateParse ParseCoordinate(std::string_view text, CoordinateKind kind) {
 
     std::string copy = TrimBlanks(text);
     const std::size_t plus = Count(copy, '+'), minus = Count(copy, '-');
-    const std::size_t letters = Count(copy, 'N') + Count(copy, 'S') + Count(copy, 'E') + Count(copy, 'W');
-    if (plus > 1 || minus > 1 || Count(copy, 'N') > 1 || Count(copy, 'S') > 1 || Count(copy, 'E') > 1 ||
-        Count(copy, 'W') > 1 || Count(copy, '.') > 1 || ((plus || minus) && letters))
+    const std::size_t letters =
+        Count(copy, 'N') + Count(copy, 'S') + Count(copy, 'E') + Count(copy, 'W');
+    if (plus > 1 || minus > 1 || Count(copy, 'N') > 1 || Count(copy, 'S') > 1 ||
+        Count(copy, 'E') > 1 || Count(copy, 'W') > 1 || Count(copy, '.') > 1 ||
+        ((plus || minus) && letters))
         return syntaxError();
 
     if (copy.empty()) {
@@ -128,8 +136,9 @@ CoordinateParse ParseCoordinate(std::string_view text, CoordinateKind kind) {
     if (!value)
         return syntaxError();
     if (*value > limit) {
-        result.message = ErrorMessage("Please enter a " + kindName + " between -" + std::to_string(limit) +
-                                      " and +" + std::to_string(limit) + " degrees.");
+        result.message =
+            ErrorMessage("Please enter a " + kindName + " between -" + std::to_string(limit) +
+                         " and +" + std::to_string(limit) + " degrees.");
         return result;
     }
 
@@ -204,7 +213,8 @@ CheckResult IsValidPrefix(std::string_view text, bool showMessage) {
 }
 
 bool IsValidHHMM(std::string_view text) {
-    if (text.size() != 4 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.size() != 4 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     const int hours = (text[0] - '0') * 10 + (text[1] - '0');
     const int minutes = (text[2] - '0') * 10 + (text[3] - '0');
@@ -264,7 +274,8 @@ TextCheck CheckKIndex(std::string_view text) {
         result.text = std::to_string(*k);
         return result;
     }
-    result.message = ErrorMessage("Please enter a K index between 0 and 9 (or leave blank or enter -1 if you want "
-                                  "the calculations to use an average K index).");
+    result.message = ErrorMessage(
+        "Please enter a K index between 0 and 9 (or leave blank or enter -1 if you want "
+        "the calculations to use an average K index).");
     return result;
 }

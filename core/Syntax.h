@@ -15,9 +15,10 @@
 /// The outcome of ParseCoordinate.
 struct CoordinateParse {
     bool ok = false;
-    double valueDeg = 0.0;      ///< signed degrees, longitude west positive; 0 on failure
-    std::string normalizedText; ///< the tidied text (≤ 11 characters), or the input (cut to 11) on failure
-    UserMessage message;        ///< the syntax-error window, or an error box
+    double valueDeg = 0.0; ///< signed degrees, longitude west positive; 0 on failure
+    std::string
+        normalizedText; ///< the tidied text (≤ 11 characters), or the input (cut to 11) on failure
+    UserMessage message; ///< the syntax-error window, or an error box
     explicit operator bool() const { return ok; }
 };
 
@@ -40,7 +41,8 @@ CoordinateParse ParseCoordinate(std::string_view text, CoordinateKind kind);
 /// letter ("28 10 30.2E"); else the value in signed decimal degrees with as many
 /// decimals (up to 6) as fit. Cutting the text instead could drop the letter and
 /// with it the sign.
-std::string FitCoordinateText(std::string_view normalizedText, double valueDeg, std::size_t capacity);
+std::string FitCoordinateText(std::string_view normalizedText, double valueDeg,
+                              std::size_t capacity);
 
 /// The nine lines of the syntax-error window for a latitude or a longitude.
 std::vector<std::string> SyntaxErrorLines(CoordinateKind kind);

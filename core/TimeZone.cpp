@@ -23,16 +23,23 @@ ClockReading ReadSystemClock() {
     std::tm local{};
     localtime_r(&whole, &local);
     const double fraction = seconds - std::floor(seconds);
-    clock.localNow = DateFromCalendar(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-                     (local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction) / kSecondsPerDay;
+    clock.localNow =
+        DateFromCalendar(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+        (local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction) / kSecondsPerDay;
     return clock;
 }
 
-DateValue UtcToday(const ClockReading& clock) { return std::floor(clock.utcNow); }
+DateValue UtcToday(const ClockReading& clock) {
+    return std::floor(clock.utcNow);
+}
 
-DateValue UtcNow(const ClockReading& clock) { return clock.utcNow; }
+DateValue UtcNow(const ClockReading& clock) {
+    return clock.utcNow;
+}
 
-double UtcTimeOfDay(const ClockReading& clock) { return clock.utcNow - std::floor(clock.utcNow); }
+double UtcTimeOfDay(const ClockReading& clock) {
+    return clock.utcNow - std::floor(clock.utcNow);
+}
 
 TimeZoneState SetTimeZone(bool utc, const ClockReading& clock) {
     TimeZoneState zone;
@@ -44,7 +51,8 @@ TimeZoneState SetTimeZone(bool utc, const ClockReading& clock) {
     } else {
         zone.PredictionDate = std::floor(clock.localNow);
         // Whole seconds: the two readings of one instant differ by the zone offset only.
-        zone.UtcOffset = std::round((clock.utcNow - clock.localNow) * kSecondsPerDay) / kSecondsPerDay;
+        zone.UtcOffset =
+            std::round((clock.utcNow - clock.localNow) * kSecondsPerDay) / kSecondsPerDay;
         zone.TimeZoneLabel = "ULT";
     }
     return zone;

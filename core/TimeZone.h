@@ -25,9 +25,9 @@ double UtcTimeOfDay(const ClockReading& clock);
 /// and what follows from it. A displayed clock time is UTC − UtcOffset.
 struct TimeZoneState {
     bool utc = true;
-    double UtcOffset = 0.0;             ///< UTC minus local time, days; 0 in UTC mode
-    std::string TimeZoneLabel = "UTC";  ///< "UTC" or "ULT", appended to displayed times
-    DateValue PredictionDate = 0.0;     ///< the date of the prediction
+    double UtcOffset = 0.0;            ///< UTC minus local time, days; 0 in UTC mode
+    std::string TimeZoneLabel = "UTC"; ///< "UTC" or "ULT", appended to displayed times
+    DateValue PredictionDate = 0.0;    ///< the date of the prediction
 };
 
 /// The time-zone state for the chosen mode. UTC: PredictionDate = UtcToday,

@@ -18,8 +18,8 @@ struct SunCoordinatesResult {
     double declination = 0.0;          ///< δ, radians
     double cosDeclination = 1.0;
     double sinDeclination = 0.0;
-    double lMinusAlphaDeg = 0.0;       ///< mean longitude minus right ascension, degrees, unwrapped
-    double equationOfTimeHours = 0.0;  ///< ((L − α)/15) mod 24, in (−12, +12]
+    double lMinusAlphaDeg = 0.0;      ///< mean longitude minus right ascension, degrees, unwrapped
+    double equationOfTimeHours = 0.0; ///< ((L − α)/15) mod 24, in (−12, +12]
 };
 
 /// The Sun at t, a UTC date-time value. T = (JD − 2451545)/36525 Julian centuries

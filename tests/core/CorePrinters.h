@@ -7,12 +7,14 @@
 #include "core/KxLib.h"
 
 inline void PrintTo(const PathGeometry& p, std::ostream* os) {
-    *os << "{BearingAtA " << p.BearingAtA * kDegPerRad << "°, BearingAtB " << p.BearingAtB * kDegPerRad
-        << "°, Length " << p.Length << " rad, IsPolar " << p.IsPolar << "}";
+    *os << "{BearingAtA " << p.BearingAtA * kDegPerRad << "°, BearingAtB "
+        << p.BearingAtB * kDegPerRad << "°, Length " << p.Length << " rad, IsPolar " << p.IsPolar
+        << "}";
 }
 
 inline void PrintTo(const UserMessage& m, std::ostream* os) {
-    *os << "{kind " << static_cast<int>(m.kind) << ", alert " << m.alert << ", \"" << OneLineText(m) << "\"}";
+    *os << "{kind " << static_cast<int>(m.kind) << ", alert " << m.alert << ", \"" << OneLineText(m)
+        << "\"}";
 }
 
 inline void PrintTo(const CalendarDay& d, std::ostream* os) {
@@ -20,7 +22,8 @@ inline void PrintTo(const CalendarDay& d, std::ostream* os) {
 }
 
 /// A terminal with its texts; the reals follow from ComputePathGeometry.
-inline Terminal MakeTerminal(const char* latitudeText, const char* longitudeText, const char* name = "") {
+inline Terminal MakeTerminal(const char* latitudeText, const char* longitudeText,
+                             const char* name = "") {
     Terminal t;
     t.LatitudeText = latitudeText;
     t.LongitudeText = longitudeText;

@@ -51,7 +51,8 @@ TEST(DateTexts, ValidityInEachOrder) {
     EXPECT_FALSE(IsValidDateText("00/10/02", kMdy));
     EXPECT_FALSE(IsValidDateText("01/00/02", kMdy));
     EXPECT_TRUE(IsValidDateText("44-12-31", kYmd));
-    for (const char* bad : {"", "1/2/03", "01/02/2003", "0a/02/03", "__/__/__", " 1/02/03", "-1/02/03"})
+    for (const char* bad :
+         {"", "1/2/03", "01/02/2003", "0a/02/03", "__/__/__", " 1/02/03", "-1/02/03"})
         EXPECT_FALSE(IsValidDateText(bad, kMdy)) << bad;
     EXPECT_EQ(CheckDateText("02/30/02", kMdy).message.text, "Invalid date");
     EXPECT_TRUE(CheckDateText("06/15/02", kMdy).ok);
@@ -67,14 +68,16 @@ TEST(DateTexts, TwoDigitYearsAndRoundTrip) {
     EXPECT_EQ(FormatDateText(true, d, kMdy), "06/15/2002");
     EXPECT_EQ(FormatDateText(false, d, kDmy), "15.06.02");
     EXPECT_EQ(FormatDateText(true, d + 0.9, kYmd), "2002-06-15");
-    for (DateValue day = DateFromCalendar(1945, 1, 1); day <= DateFromCalendar(2044, 12, 31); day += 11)
+    for (DateValue day = DateFromCalendar(1945, 1, 1); day <= DateFromCalendar(2044, 12, 31);
+         day += 11)
         for (const DateConventions& c : {kMdy, kDmy, kYmd})
             ASSERT_EQ(ParseDateText(FormatDateText(false, day, c), c), day);
 }
 
 TEST(TimeZone, UtcAndLocalStates) {
     // 2002-06-15 23:30 UTC is 2002-06-16 01:30 at UTC+2.
-    const ClockReading clock{DateFromCalendar(2002, 6, 15) + 23.5 / 24, DateFromCalendar(2002, 6, 16) + 1.5 / 24};
+    const ClockReading clock{DateFromCalendar(2002, 6, 15) + 23.5 / 24,
+                             DateFromCalendar(2002, 6, 16) + 1.5 / 24};
     const TimeZoneState utc = SetTimeZone(true, clock);
     EXPECT_TRUE(utc.utc);
     EXPECT_EQ(utc.UtcOffset, 0.0);

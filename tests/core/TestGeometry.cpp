@@ -26,7 +26,9 @@ Paths Compute(const char* aLat, const char* aLon, const char* bLat, const char* 
     return p;
 }
 
-double Deg(double rad) { return PositiveMod(360, rad * kDegPerRad); }
+double Deg(double rad) {
+    return PositiveMod(360, rad * kDegPerRad);
+}
 
 TEST(CentralAngle, OneDegreeOfLongitudeAtFortyNorth) {
     const CentralAngleResult r = CentralAngle(40 * kRadPerDeg, 0, 40 * kRadPerDeg, 1 * kRadPerDeg);
@@ -41,7 +43,8 @@ TEST(CentralAngle, PointsCloserThanSinglePrecisionCoincide) {
     EXPECT_EQ(near.angle, 0.0);
     EXPECT_EQ(near.cosAngle, 1.0);
     EXPECT_EQ(near.sinAngle, 0.0);
-    const CentralAngleResult antipodal = CentralAngle(0.3, 0.2, -0.3, 0.2 + kPi + 0.01 * kRadPerDeg);
+    const CentralAngleResult antipodal =
+        CentralAngle(0.3, 0.2, -0.3, 0.2 + kPi + 0.01 * kRadPerDeg);
     EXPECT_EQ(antipodal.angle, kPi);
     EXPECT_EQ(antipodal.cosAngle, -1.0);
     // 0.2° apart is a real distance, taken from the double value.
@@ -92,7 +95,8 @@ TEST(ComputePathGeometry, CoincidentAntipodalAndTwoPolesAreIndeterminate) {
         EXPECT_FALSE(p.result.ok);
         EXPECT_EQ(p.result.message.kind, MessageKind::Error);
         EXPECT_TRUE(p.result.message.alert);
-        EXPECT_EQ(p.result.message.text, "The path between the specified\rterminals is indeterminate");
+        EXPECT_EQ(p.result.message.text,
+                  "The path between the specified\rterminals is indeterminate");
     }
 }
 
@@ -157,10 +161,11 @@ TEST(ComputePathGeometry, InvariantsOverRandomPairs) {
         EXPECT_GE(s.BearingAtA, 0.0);
         EXPECT_LT(s.BearingAtA, kTwoPi + 1e-12);
         // Going the short length along the bearing reaches B.
-        const GeoLatLon end = PointAlongPath({a.LatitudeRad, a.LongitudeRad}, PathKind::Short, s.BearingAtA,
-                                             s.Length, b.LongitudeRad);
+        const GeoLatLon end = PointAlongPath({a.LatitudeRad, a.LongitudeRad}, PathKind::Short,
+                                             s.BearingAtA, s.Length, b.LongitudeRad);
         EXPECT_LT(CentralAngle(end.latRad, end.lonRad, b.LatitudeRad, b.LongitudeRad).angle, 1e-3)
-            << "from " << a.LatitudeDeg << "," << a.LongitudeDeg << " to " << b.LatitudeDeg << "," << b.LongitudeDeg;
+            << "from " << a.LatitudeDeg << "," << a.LongitudeDeg << " to " << b.LatitudeDeg << ","
+            << b.LongitudeDeg;
     }
 }
 
@@ -216,13 +221,14 @@ TEST_P(MarkPolarPathsTest, Flags) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, MarkPolarPathsTest,
-    testing::Values(PolarCase{"LondonSanFrancisco", "51.5", "0.1", "37.8", "122.4", true, true},
-                    PolarCase{"BerlinSydney", "52", "-13", "-34", "-151", false, false},
-                    PolarCase{"TerminalNearNorthPoint", "70", "90", "0", "0", true, true},
-                    PolarCase{"TerminalNearSouthPoint", "10", "10", "-70", "-120", true, true},
-                    PolarCase{"EquatorOnlyLongPathCrossesNoPoint", "0", "0", "0", "-40", false, false},
-                    PolarCase{"SouthernShortPathNearSouthPoint", "-40", "-60", "-40", "-170", true, false},
-                    PolarCase{"CanadaAlaskaLongPathOnly", "45", "60", "50", "140", false, true}),
+    testing::Values(
+        PolarCase{"LondonSanFrancisco", "51.5", "0.1", "37.8", "122.4", true, true},
+        PolarCase{"BerlinSydney", "52", "-13", "-34", "-151", false, false},
+        PolarCase{"TerminalNearNorthPoint", "70", "90", "0", "0", true, true},
+        PolarCase{"TerminalNearSouthPoint", "10", "10", "-70", "-120", true, true},
+        PolarCase{"EquatorOnlyLongPathCrossesNoPoint", "0", "0", "0", "-40", false, false},
+        PolarCase{"SouthernShortPathNearSouthPoint", "-40", "-60", "-40", "-170", true, false},
+        PolarCase{"CanadaAlaskaLongPathOnly", "45", "60", "50", "140", false, true}),
     [](const testing::TestParamInfo<PolarCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -63,13 +63,16 @@ INSTANTIATE_TEST_SUITE_P(
     Values, FormatFixedTest,
     testing::Values(
         // 28° 10' 30" is held as 28.174999999999997 and shows as 28.18.
-        FixedCase{28.0 + 10.0 / 60.0 + 30.0 / 3600.0, 0, 2, "28.18"}, FixedCase{0.125, 0, 2, "0.13"},
-        FixedCase{-0.125, 0, 2, "-0.13"}, FixedCase{2.5, 0, 0, "3"}, FixedCase{-2.5, 0, 0, "-3"},
-        FixedCase{0.05, 0, 1, "0.1"}, FixedCase{100, 6, 1, " 100.0"}, FixedCase{150, 6, 1, " 150.0"},
-        FixedCase{1234567.891, 6, 1, "1234567.9"}, FixedCase{-0.001, 0, 2, "0.00"}, FixedCase{0, 5, 2, " 0.00"},
-        FixedCase{9.995, 0, 2, "10.00"}, FixedCase{99.96, 5, 1, "100.0"}, FixedCase{0.0004, 0, 3, "0.000"},
-        FixedCase{0.0005, 0, 3, "0.001"}, FixedCase{1e-300, 0, 2, "0.00"}, FixedCase{1e20, 0, 0, "100000000000000000000"},
-        FixedCase{4217.6, 6, 0, "  4218"}, FixedCase{std::numeric_limits<double>::quiet_NaN(), 4, 1, " NAN"},
+        FixedCase{28.0 + 10.0 / 60.0 + 30.0 / 3600.0, 0, 2, "28.18"},
+        FixedCase{0.125, 0, 2, "0.13"}, FixedCase{-0.125, 0, 2, "-0.13"}, FixedCase{2.5, 0, 0, "3"},
+        FixedCase{-2.5, 0, 0, "-3"}, FixedCase{0.05, 0, 1, "0.1"}, FixedCase{100, 6, 1, " 100.0"},
+        FixedCase{150, 6, 1, " 150.0"}, FixedCase{1234567.891, 6, 1, "1234567.9"},
+        FixedCase{-0.001, 0, 2, "0.00"}, FixedCase{0, 5, 2, " 0.00"},
+        FixedCase{9.995, 0, 2, "10.00"}, FixedCase{99.96, 5, 1, "100.0"},
+        FixedCase{0.0004, 0, 3, "0.000"}, FixedCase{0.0005, 0, 3, "0.001"},
+        FixedCase{1e-300, 0, 2, "0.00"}, FixedCase{1e20, 0, 0, "100000000000000000000"},
+        FixedCase{4217.6, 6, 0, "  4218"},
+        FixedCase{std::numeric_limits<double>::quiet_NaN(), 4, 1, " NAN"},
         FixedCase{-std::numeric_limits<double>::infinity(), 0, 1, "-INF"}));
 
 TEST(RoundToShown, ReadsBackWhatIsShown) {
@@ -111,7 +114,8 @@ TEST(ParseDecimal, AcceptsPlainDecimalsOnly) {
     EXPECT_EQ(ParseDecimal(".5", false), 0.5);
     EXPECT_EQ(ParseDecimal("5.", false), 5.0);
     EXPECT_EQ(ParseDecimal("-5", true), -5.0);
-    for (const char* bad : {"", ".", "-", "+", "1e5", " 1", "1 ", "1.2.3", "0x10", "inf", "nan", "--1"})
+    for (const char* bad :
+         {"", ".", "-", "+", "1e5", " 1", "1 ", "1.2.3", "0x10", "inf", "nan", "--1"})
         EXPECT_FALSE(ParseDecimal(bad, true).has_value()) << bad;
     EXPECT_FALSE(ParseDecimal("-5", false).has_value());
     EXPECT_EQ(ParseInteger("05"), 5);

@@ -26,7 +26,9 @@ SolarPosition SolsticeSun() {
     return sun;
 }
 
-TimeZoneState Utc() { return TimeZoneState{}; }
+TimeZoneState Utc() {
+    return TimeZoneState{};
+}
 
 TEST(FormatCoordinate, LettersAndWidths) {
     EXPECT_EQ(FormatCoordinate(CoordinateKind::Latitude, 40.9), "40.90 N");
@@ -57,15 +59,20 @@ TEST(SunEventTime, EquinoxOnTheEquatorAndTimeZones) {
 TEST(SunEventTime, LongerDaysInSummerAndNoneAtThePolesAndInPolarDayOrNight) {
     const SolarPosition sun = SolsticeSun();
     const double lat = 51.5 * kRadPerDeg;
-    const std::string rise = SunEventTime(SunEvent::Sunrise, std::sin(lat), std::cos(lat), 0, sun, Utc());
-    const std::string set = SunEventTime(SunEvent::Sunset, std::sin(lat), std::cos(lat), 0, sun, Utc());
+    const std::string rise =
+        SunEventTime(SunEvent::Sunrise, std::sin(lat), std::cos(lat), 0, sun, Utc());
+    const std::string set =
+        SunEventTime(SunEvent::Sunset, std::sin(lat), std::cos(lat), 0, sun, Utc());
     EXPECT_LT(rise, "0400 UTC");
     EXPECT_GT(set, "2000 UTC");
     const double arctic = 75 * kRadPerDeg;
-    EXPECT_EQ(SunEventTime(SunEvent::Sunrise, std::sin(arctic), std::cos(arctic), 0, sun, Utc()), "None");
-    EXPECT_EQ(SunEventTime(SunEvent::Sunset, std::sin(-arctic), std::cos(-arctic), 0, sun, Utc()), "None");
+    EXPECT_EQ(SunEventTime(SunEvent::Sunrise, std::sin(arctic), std::cos(arctic), 0, sun, Utc()),
+              "None");
+    EXPECT_EQ(SunEventTime(SunEvent::Sunset, std::sin(-arctic), std::cos(-arctic), 0, sun, Utc()),
+              "None");
     EXPECT_EQ(SunEventTime(SunEvent::Sunset, 1, 0, 0, sun, Utc()), "None");
-    EXPECT_EQ(SunEventTime(SunEvent::Sunset, 0, 1, 0, SolarPosition{}, Utc()), "None"); // not yet computed
+    EXPECT_EQ(SunEventTime(SunEvent::Sunset, 0, 1, 0, SolarPosition{}, Utc()),
+              "None"); // not yet computed
 }
 
 TEST(GrayLineBearings, EquinoxSolsticeAndNone) {
@@ -93,27 +100,33 @@ protected:
 };
 
 TEST_F(HeaderLinesTest, LayoutOfTheThreeLines) {
-    const HeaderLines lines = BuildHeaderLines(a, b, shortPath, 100.0f, 150.0f, "", EquinoxSun(), Utc());
+    const HeaderLines lines =
+        BuildHeaderLines(a, b, shortPath, 100.0f, 150.0f, "", EquinoxSun(), Utc());
     for (const std::string& line : lines)
         EXPECT_EQ(line.size(), 101u);
     EXPECT_EQ(lines[0].substr(0, 50), " TERMINAL A: 40.90 N  28.18 W  PONTA DELGADA      ");
     EXPECT_EQ(lines[0].substr(50, 13), "Sunrise/Set: ");
     EXPECT_EQ(lines[0].substr(78, 13), "Bearing to B:");
-    EXPECT_EQ(lines[0].substr(91), FormatFixed(PositiveMod(360, shortPath.BearingAtA * kDegPerRad), 6, 1) + " deg");
+    EXPECT_EQ(lines[0].substr(91),
+              FormatFixed(PositiveMod(360, shortPath.BearingAtA * kDegPerRad), 6, 1) + " deg");
     EXPECT_EQ(lines[1].substr(0, 37), " TERMINAL B: 33.90 S 151.20 E  SYDNEY");
     EXPECT_EQ(lines[1].substr(78, 13), "Bearing to A:");
     // Sunrise shows the digits only, sunset carries the zone label.
     EXPECT_EQ(lines[0].substr(63, 14), "0753/1953 UTC ");
     EXPECT_EQ(lines[2].substr(0, 36), " SSN: 100.0  Flux: 150.0  K: Average");
-    EXPECT_EQ(lines[2].substr(80), "Path Length:" + FormatFixed(shortPath.Length * DisplayRadiusKm, 6, 0) + " km");
+    EXPECT_EQ(lines[2].substr(80),
+              "Path Length:" + FormatFixed(shortPath.Length * DisplayRadiusKm, 6, 0) + " km");
 }
 
 TEST_F(HeaderLinesTest, LongPathBearingsKIndexAndNoneSunTimes) {
-    const HeaderLines lines = BuildHeaderLines(a, b, longPath, 0.0f, 63.75f, "5", SolsticeSun(), Utc());
-    EXPECT_EQ(lines[0].substr(91), FormatFixed(PositiveMod(360, longPath.BearingAtA * kDegPerRad), 6, 1) + " deg");
+    const HeaderLines lines =
+        BuildHeaderLines(a, b, longPath, 0.0f, 63.75f, "5", SolsticeSun(), Utc());
+    EXPECT_EQ(lines[0].substr(91),
+              FormatFixed(PositiveMod(360, longPath.BearingAtA * kDegPerRad), 6, 1) + " deg");
     EXPECT_EQ(lines[2].substr(0, 30), " SSN:   0.0  Flux:  63.8  K: 5");
     EXPECT_EQ(lines[2].find("Average"), std::string::npos);
-    EXPECT_EQ(BuildHeaderLines(a, b, longPath, 0, 0, "-1", SolsticeSun(), Utc())[2].substr(29, 7), "Average");
+    EXPECT_EQ(BuildHeaderLines(a, b, longPath, 0, 0, "-1", SolsticeSun(), Utc())[2].substr(29, 7),
+              "Average");
     // A terminal in the polar night shows None/None.
     Terminal arctic = MakeTerminal("80", "0", "ALERT");
     ASSERT_TRUE(ComputePathGeometry(arctic, b, shortPath, longPath));
@@ -121,12 +134,14 @@ TEST_F(HeaderLinesTest, LongPathBearingsKIndexAndNoneSunTimes) {
     winter.SinDeclination = -winter.SinDeclination;
     const HeaderLines polar = BuildHeaderLines(arctic, b, shortPath, 0, 0, "", winter, Utc());
     EXPECT_EQ(polar[0].substr(50, 22), "Sunrise/Set: None/None");
-    EXPECT_EQ(polar[2].substr(80), "Path Length:" + FormatFixed(shortPath.Length * DisplayRadiusKm, 6, 0) + " km");
+    EXPECT_EQ(polar[2].substr(80),
+              "Path Length:" + FormatFixed(shortPath.Length * DisplayRadiusKm, 6, 0) + " km");
 }
 
 TEST_F(HeaderLinesTest, LongNamesNeverOverflowTheLine) {
     a.Name = std::string(40, 'X'); // longer than a record holds
-    const HeaderLines lines = BuildHeaderLines(a, b, shortPath, 100.0f, 1e9f, "", EquinoxSun(), Utc());
+    const HeaderLines lines =
+        BuildHeaderLines(a, b, shortPath, 100.0f, 1e9f, "", EquinoxSun(), Utc());
     for (const std::string& line : lines)
         EXPECT_EQ(line.size(), 101u);
     EXPECT_EQ(lines[0].substr(50, 13), "Sunrise/Set: ");

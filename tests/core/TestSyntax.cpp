@@ -48,11 +48,14 @@ INSTANTIATE_TEST_SUITE_P(
                     CoordinateCase{"ThreeSixty", "-360", kLon, -360, "-360"},
                     CoordinateCase{"LeadingDot", ".5", kLat, 0.5, ".5"},
                     CoordinateCase{"Zero", "0", kLon, 0, "0"}),
-    [](const testing::TestParamInfo<CoordinateCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CoordinateCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(ParseCoordinate, SyntaxErrorsOpenTheSyntaxWindow) {
-    for (const char* bad : {"40 60", "+40 N", "40 N N", "1 2 3 4", "++40", "--40", "40..5", "4.0 5.0", "+", "-",
-                            "N", "+ ", "40 x", "N40", "40-5", ". 5", "40 5 60", "1e5", "40\t5", "-40 S"}) {
+    for (const char* bad : {"40 60",   "+40 N", "40 N N",  "1 2 3 4", "++40",  "--40", "40..5",
+                            "4.0 5.0", "+",     "-",       "N",       "+ ",    "40 x", "N40",
+                            "40-5",    ". 5",   "40 5 60", "1e5",     "40\t5", "-40 S"}) {
         const CoordinateParse r = ParseCoordinate(bad, kLat);
         EXPECT_FALSE(r.ok) << bad;
         EXPECT_EQ(r.message.kind, MessageKind::SyntaxError) << bad;
@@ -71,7 +74,8 @@ TEST(ParseCoordinate, EmptyAndOutOfRangeGetTheirMessages) {
     EXPECT_EQ(lat.message.text, "Please enter a latitude between -90 and +90 degrees.");
     EXPECT_EQ(lat.valueDeg, 0.0);
     EXPECT_EQ(lat.normalizedText, "91");
-    EXPECT_EQ(ParseCoordinate("-90 0 1", kLat).message.text, "Please enter a latitude between -90 and +90 degrees.");
+    EXPECT_EQ(ParseCoordinate("-90 0 1", kLat).message.text,
+              "Please enter a latitude between -90 and +90 degrees.");
     EXPECT_EQ(ParseCoordinate("360.01 W", kLon).message.text,
               "Please enter a longitude between -360 and +360 degrees.");
 }
@@ -89,7 +93,8 @@ TEST(ParseCoordinate, NormalizedTextsThatGrowKeepTheirSign) {
     // A latitude record holds 10 characters.
     const CoordinateParse lat = ParseCoordinate("40 5 30.5S", kLat);
     EXPECT_EQ(lat.normalizedText, "40 5 30.5 S");
-    EXPECT_EQ(FitCoordinateText(lat.normalizedText, lat.valueDeg, kLatitudeTextCapacity), "40 5 30.5S");
+    EXPECT_EQ(FitCoordinateText(lat.normalizedText, lat.valueDeg, kLatitudeTextCapacity),
+              "40 5 30.5S");
     EXPECT_EQ(FitCoordinateText("+40 5 30.55", 40.091819444, kLatitudeTextCapacity), "40.091819");
     EXPECT_EQ(FitCoordinateText("40 54 N", 40.9, kLatitudeTextCapacity), "40 54 N");
 }
@@ -191,9 +196,11 @@ INSTANTIATE_TEST_SUITE_P(
                     SolarCase{"S360.04", false, true, "S360.0"},
                     SolarCase{"S360.05", false, false, "Sunspot number must be between 0 and 360"},
                     SolarCase{"F59.9", false, false, "Solar flux must be between 60 and 410"},
-                    SolarCase{"F59.96", false, true, "F60.0"}, SolarCase{"F410", false, true, "F410.0"},
+                    SolarCase{"F59.96", false, true, "F60.0"},
+                    SolarCase{"F410", false, true, "F410.0"},
                     SolarCase{"150", true, true, "S150.0"}, SolarCase{"150", false, true, "F150.0"},
-                    SolarCase{"F150", true, true, "F150.0"}, SolarCase{"S12.34", false, true, "S12.3"},
+                    SolarCase{"F150", true, true, "F150.0"},
+                    SolarCase{"S12.34", false, true, "S12.3"},
                     SolarCase{"", true, false, "You must enter a solar flux or sunspot number"},
                     SolarCase{"S", false, false, "Sunspot number must be between 0 and 360"},
                     SolarCase{"S.", false, false, "Sunspot number must be between 0 and 360"},
@@ -209,8 +216,10 @@ TEST(KIndex, CanonicalFormAndRefusals) {
     for (const char* bad : {"10", "-2", "a", "-", "1.5", " 5"}) {
         const TextCheck r = CheckKIndex(bad);
         EXPECT_FALSE(r.ok) << bad;
-        EXPECT_EQ(r.message.text, "Please enter a K index between 0 and 9 (or leave blank or enter -1 if you want the "
-                                  "calculations to use an average K index).");
+        EXPECT_EQ(
+            r.message.text,
+            "Please enter a K index between 0 and 9 (or leave blank or enter -1 if you want the "
+            "calculations to use an average K index).");
     }
 }
 
@@ -238,10 +247,12 @@ TEST(Syntax, RandomTextsNeverCrashAndResultsStayConsistent) {
                 // reads back to the same value (to the 6 decimals of a fallback).
                 for (const std::string& stored :
                      {r.normalizedText, FitCoordinateText(r.normalizedText, r.valueDeg,
-                                                         kind == kLat ? kLatitudeTextCapacity : kLongitudeTextCapacity)}) {
+                                                          kind == kLat ? kLatitudeTextCapacity
+                                                                       : kLongitudeTextCapacity)}) {
                     const CoordinateParse again = ParseCoordinate(stored, kind);
                     ASSERT_TRUE(again.ok) << text;
-                    ASSERT_NEAR(again.valueDeg, r.valueDeg, 5e-7) << text << " stored as " << stored;
+                    ASSERT_NEAR(again.valueDeg, r.valueDeg, 5e-7)
+                        << text << " stored as " << stored;
                 }
             }
         }

@@ -13,7 +13,9 @@ namespace {
 constexpr double kAlmanacDeg = 0.05;
 constexpr double kSameFormula = 1e-9;
 
-TimeZoneState Utc() { return TimeZoneState{}; }
+TimeZoneState Utc() {
+    return TimeZoneState{};
+}
 
 TEST(SunCoordinates, J2000Epoch) {
     // 2000-01-01 12:00 UTC is T = 0: L = 280.46°, g = 357.528°.
@@ -30,12 +32,16 @@ TEST(SunCoordinates, J2000Epoch) {
 }
 
 TEST(SunCoordinates, SeasonsAndEquationOfTime) {
-    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 6, 21) + 0.5).declination * kDegPerRad, 23.44, kAlmanacDeg);
-    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 12, 22) + 0.5).declination * kDegPerRad, -23.44, kAlmanacDeg);
+    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 6, 21) + 0.5).declination * kDegPerRad, 23.44,
+                kAlmanacDeg);
+    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 12, 22) + 0.5).declination * kDegPerRad,
+                -23.44, kAlmanacDeg);
     // Early November the sundial is about 16.4 minutes ahead of the clock.
-    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 11, 3) + 0.5).equationOfTimeHours * 60, 16.4, 0.3);
+    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 11, 3) + 0.5).equationOfTimeHours * 60, 16.4,
+                0.3);
     // Mid February it is about 14.2 minutes behind.
-    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 2, 11) + 0.5).equationOfTimeHours * 60, -14.2, 0.3);
+    EXPECT_NEAR(SunCoordinates(DateFromCalendar(2002, 2, 11) + 0.5).equationOfTimeHours * 60, -14.2,
+                0.3);
     for (DateValue t = DateFromCalendar(1990, 1, 1); t < DateFromCalendar(2030, 1, 1); t += 3.7) {
         const SunCoordinatesResult sun = SunCoordinates(t);
         ASSERT_GT(sun.equationOfTimeHours, -12.0);
@@ -56,8 +62,10 @@ TEST(ComputeSolarPosition, DistanceHourAngleAndNoonOfTheDate) {
     const DateValue day = DateFromCalendar(2002, 11, 3);
     const SunCoordinatesResult noon = SunCoordinates(day + 0.5);
     EXPECT_NEAR(ComputeSolarPosition(day, Utc()).Declination, noon.declination, kSameFormula);
-    EXPECT_NEAR(ComputeSolarPosition(day, Utc()).EquationOfTime, noon.equationOfTimeHours, kSameFormula);
-    EXPECT_NEAR(ComputeSolarPosition(day, Utc()).HourAngleOffset, noon.lMinusAlphaDeg - 180, kSameFormula);
+    EXPECT_NEAR(ComputeSolarPosition(day, Utc()).EquationOfTime, noon.equationOfTimeHours,
+                kSameFormula);
+    EXPECT_NEAR(ComputeSolarPosition(day, Utc()).HourAngleOffset, noon.lMinusAlphaDeg - 180,
+                kSameFormula);
     EXPECT_NEAR(std::remainder(180 + ComputeSolarPosition(day, Utc()).HourAngleOffset, 360),
                 noon.equationOfTimeHours * 15, kSameFormula);
 }
@@ -77,10 +85,13 @@ TEST(ComputeSolarPosition, LocalTimeShiftsTheInstant) {
 double ExpectedCorrection(DateValue day, CalendarDay from, CalendarDay to) {
     const long n0 = JulianDayNumber(from.year, from.month, from.day);
     const long n1 = JulianDayNumber(to.year, to.month, to.day);
-    const double e0 = SunCoordinates(DateFromCalendar(from.year, from.month, from.day) + 0.5).equationOfTimeHours;
-    const double e1 = SunCoordinates(DateFromCalendar(to.year, to.month, to.day) + 0.5).equationOfTimeHours;
+    const double e0 =
+        SunCoordinates(DateFromCalendar(from.year, from.month, from.day) + 0.5).equationOfTimeHours;
+    const double e1 =
+        SunCoordinates(DateFromCalendar(to.year, to.month, to.day) + 0.5).equationOfTimeHours;
     const double j = day + 0.5 + kJulianDayOfDateZero - 0.5;
-    return SunCoordinates(day + 0.5).equationOfTimeHours - (e0 + (j - n0) * (e1 - e0) / double(n1 - n0));
+    return SunCoordinates(day + 0.5).equationOfTimeHours -
+           (e0 + (j - n0) * (e1 - e0) / double(n1 - n0));
 }
 
 TEST(ComputeSolarPosition, TimeCorrectionBetweenTheRightAnchors) {
@@ -93,12 +104,13 @@ TEST(ComputeSolarPosition, TimeCorrectionBetweenTheRightAnchors) {
                           Case{{2002, 5, 1}, {2002, 4, 15}, {2002, 6, 15}},
                           Case{{2002, 9, 1}, {2002, 6, 15}, {2002, 12, 15}}}) {
         const DateValue day = DateFromCalendar(c.date.year, c.date.month, c.date.day);
-        EXPECT_NEAR(ComputeSolarPosition(day, Utc()).TimeCorrection, ExpectedCorrection(day, c.from, c.to),
-                    kSameFormula)
+        EXPECT_NEAR(ComputeSolarPosition(day, Utc()).TimeCorrection,
+                    ExpectedCorrection(day, c.from, c.to), kSameFormula)
             << c.date.year << "-" << c.date.month << "-" << c.date.day;
     }
     // On an anchor day the interpolation is the anchor itself.
-    EXPECT_NEAR(ComputeSolarPosition(DateFromCalendar(2002, 6, 15), Utc()).TimeCorrection, 0.0, kSameFormula);
+    EXPECT_NEAR(ComputeSolarPosition(DateFromCalendar(2002, 6, 15), Utc()).TimeCorrection, 0.0,
+                kSameFormula);
 }
 
 TEST(ConvertSolarIndex, SunspotsAndFlux) {
@@ -119,7 +131,7 @@ TEST(ConvertSolarIndex, SunspotsAndFlux) {
     ASSERT_TRUE(s100);
     EXPECT_EQ(s100->Flux, static_cast<float>((63.75 + 72.8 + 8.9) * sun.InverseSquareDistance));
     // Back through the stored text (one decimal): 0.05 of flux is 0.06 of sunspot number.
-    const auto back = ConvertSolarIndex("F" + FormatFixed(s100->Flux, 0, 1), sun);
+    const auto back = ConvertSolarIndex(std::string("F").append(FormatFixed(s100->Flux, 0, 1)), sun);
     ASSERT_TRUE(back);
     EXPECT_NEAR(back->Ssn, 100.0f, 0.06f);
     // Only six characters are read.
