@@ -1,0 +1,272 @@
+// The prediction run as a whole: invariants over many paths, progress and cancel,
+// the corners of the valid inputs, and that sharing work between the frequencies
+// of a half hour never changes a result.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/KxLib.h"
+#include "engine/KxPdComp.h"
+#include "engine/KxPdRousMuf.h"
+#include "tests/engine/EngineTestSupport.h"
+
+namespace {
+
+std::string Text(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", v);
+    return text;
+}
+
+// Every cell of a completed path obeys the record's rules.
+void ExpectValidPath(const PathResult& p, int frequencyCount)
+{
+    for (int j = 0; j < kHalfHours; ++j) {
+        ASSERT_TRUE(std::isfinite(p.Muf[j])) << "j " << j;
+        EXPECT_GT(p.Muf[j], 0.0f) << "j " << j;
+        for (int n = 0; n < frequencyCount; ++n) {
+            SCOPED_TRACE(testing::Message() << "j " << j << " slot " << n);
+            const float reliability = p.Reliability[j][n];
+            EXPECT_GE(reliability, 0.0f);
+            EXPECT_LE(reliability, 1.0f);
+            if (p.Signal[j][n] == kNoModeSignal) {
+                EXPECT_EQ(reliability, 0.0f);
+                EXPECT_EQ(p.Hops[j][n], 0);
+                EXPECT_EQ(p.Elevation[j][n], 0);
+                EXPECT_EQ(p.Mode[j][n], HopLayers{});
+            } else {
+                EXPECT_TRUE(std::isfinite(p.Signal[j][n]));
+                EXPECT_GE(p.Hops[j][n], 1);
+                EXPECT_LE(p.Hops[j][n], kMaxHops);
+                EXPECT_LE(p.Elevation[j][n], 90);
+                // The hop layers and the count agree: unpacking and packing again
+                // gives the stored bits (unused bits set, as packing leaves them).
+                const std::string letters = ModeToLetters(p.Mode[j][n], p.Hops[j][n]);
+                EXPECT_EQ(letters.size(), p.Hops[j][n]);
+                EXPECT_EQ(LettersToMode(letters), p.Mode[j][n]);
+                int halfUnits = 0;
+                for (char c : letters)
+                    halfUnits += c == 'E' ? 2 : 4;
+                EXPECT_LE(halfUnits, 80);
+            }
+        }
+        for (int n = frequencyCount; n < kMaxFrequencies; ++n) {
+            EXPECT_EQ(p.Signal[j][n], 0.0f);
+            EXPECT_EQ(p.Hops[j][n], 0);
+        }
+    }
+    for (const std::string& line : p.HeaderLines)
+        EXPECT_EQ(line.size(), kHeaderLineWidth);
+}
+
+bool SameCell(const PathResult& a, int ja, int na, const PathResult& b, int nb)
+{
+    return a.Signal[ja][na] == b.Signal[ja][nb] && a.Reliability[ja][na] == b.Reliability[ja][nb] &&
+           a.Mode[ja][na] == b.Mode[ja][nb] && a.Hops[ja][na] == b.Hops[ja][nb] &&
+           a.Elevation[ja][na] == b.Elevation[ja][nb];
+}
+
+} // namespace
+
+TEST(PredictionRun, KIndexText)
+{
+    EXPECT_EQ(KIndexFromText(""), -1);
+    EXPECT_EQ(KIndexFromText("-1"), -1);
+    EXPECT_EQ(KIndexFromText("0"), 0);
+    EXPECT_EQ(KIndexFromText("9"), 9);
+    EXPECT_EQ(KIndexFromText("10"), -1);
+    EXPECT_EQ(KIndexFromText("x"), -1);
+}
+
+TEST(PredictionRun, InvariantsOverRandomPaths)
+{
+    std::mt19937 rng(20261208);
+    std::uniform_real_distribution<double> lat(-89.0, 89.0);
+    std::uniform_real_distribution<double> lon(-180.0, 180.0);
+    const std::vector<std::string> solar = {"S0", "S45", "S100", "S220", "F70", "F300"};
+    for (int i = 0; i < 24; ++i) {
+        RequestSpec spec;
+        spec.latA = Text(lat(rng));
+        spec.lonA = Text(lon(rng));
+        spec.latB = Text(lat(rng));
+        spec.lonB = Text(lon(rng));
+        spec.month = 1 + i % 12;
+        spec.day = 1 + (i * 5) % 28;
+        spec.solar = solar[i % solar.size()];
+        spec.kIndex = i % 3 == 0 ? "" : std::to_string(i % 10);
+        spec.minAngleDeg = (i % 4) * 4.0;
+        spec.freqs = {3.5, 7.0, 10.1, 14.0, 18.1, 21.0, 24.9, 28.0};
+        SCOPED_TRACE(testing::Message() << spec.latA << "," << spec.lonA << " → " << spec.latB << "," << spec.lonB);
+        const PredictionRequest request = MakeRequest(spec);
+        const PredictionResult r = ComputePrediction(request);
+        ASSERT_TRUE(r.Completed);
+        EXPECT_EQ(r.StepsDone, kPredictionSteps);
+        EXPECT_EQ(r.FrequencyCount, 8);
+        EXPECT_EQ(r.Paths[0].Geometry.Length, request.ShortPath.Length);
+        EXPECT_EQ(r.Paths[1].Geometry.BearingAtA, request.LongPath.BearingAtA);
+        ExpectValidPath(r.Paths[0], r.FrequencyCount);
+        ExpectValidPath(r.Paths[1], r.FrequencyCount);
+    }
+}
+
+TEST(PredictionRun, SameResultWhateverTheOtherFrequencies)
+{
+    // The half-hour caches are shared by the frequencies; a frequency run alone gives
+    // the same cell, except where it takes over the all-F mode of the frequency
+    // before it (that cell uses the path's own take-off angle).
+    RequestSpec spec;
+    spec.latA = "51.5";
+    spec.lonA = "0.1";
+    spec.latB = "-33.9";
+    spec.lonB = "-18.4";
+    spec.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
+    const PredictionRequest all = MakeRequest(spec);
+    const PredictionResult together = ComputePrediction(all);
+    int compared = 0;
+    for (int n = 0; n < all.FrequencyCount; ++n) {
+        PredictionRequest one = all;
+        one.FrequencyCount = 1;
+        one.Frequencies[0] = all.Frequencies[n];
+        const PredictionResult alone = ComputePrediction(one);
+        for (int kind = 0; kind < 2; ++kind) {
+            const std::string allF(MakePathSetup(all, static_cast<PathKind>(kind)).hops.hops, 'F');
+            const PathResult& a = together.Paths[kind];
+            for (int j = 0; j < kHalfHours; ++j) {
+                if (n > 0 && ModeToLetters(a.Mode[j][n - 1], a.Hops[j][n - 1]) == allF)
+                    continue;
+                EXPECT_TRUE(SameCell(a, j, n, alone.Paths[kind], 0)) << "path " << kind << " j " << j << " slot " << n;
+                ++compared;
+            }
+            EXPECT_EQ(a.Muf, alone.Paths[kind].Muf);
+        }
+    }
+    EXPECT_GT(compared, 500);
+
+    // And running twice gives the same bits.
+    const PredictionResult again = ComputePrediction(all);
+    for (int kind = 0; kind < 2; ++kind) {
+        EXPECT_EQ(again.Paths[kind].Signal, together.Paths[kind].Signal);
+        EXPECT_EQ(again.Paths[kind].Reliability, together.Paths[kind].Reliability);
+        EXPECT_EQ(again.Paths[kind].HeaderLines, together.Paths[kind].HeaderLines);
+    }
+}
+
+TEST(PredictionRun, ProgressReachesExactly96)
+{
+    RequestSpec spec;
+    spec.freqs = {7.0, 14.0, 21.0};
+    const PredictionRequest request = MakeRequest(spec);
+    std::vector<int> reported;
+    const PredictionResult r = ComputePrediction(request, [&](int steps) {
+        reported.push_back(steps);
+        return true;
+    });
+    EXPECT_TRUE(r.Completed);
+    ASSERT_EQ(reported.size(), 2u * kHalfHours * 3);
+    EXPECT_EQ(reported.back(), kPredictionSteps);
+    // A step counts once its last frequency is done: 0, 0, 1, 1, 1, 2, ...
+    for (std::size_t i = 0; i < reported.size(); ++i)
+        EXPECT_EQ(reported[i], static_cast<int>((i + 1) / 3)) << i;
+
+    // With no frequencies the MUFs are still computed and progress is still reported.
+    PredictionRequest empty = request;
+    empty.FrequencyCount = 0;
+    int calls = 0;
+    int last = 0;
+    const PredictionResult e = ComputePrediction(empty, [&](int steps) {
+        ++calls;
+        last = steps;
+        return true;
+    });
+    EXPECT_TRUE(e.Completed);
+    EXPECT_EQ(calls, kPredictionSteps);
+    EXPECT_EQ(last, kPredictionSteps);
+    EXPECT_EQ(e.Paths[1].Muf, r.Paths[1].Muf);
+}
+
+TEST(PredictionRun, CancelKeepsWhatWasFilled)
+{
+    RequestSpec spec;
+    spec.latB = "35";
+    spec.lonB = "-139";
+    spec.freqs = {7.0, 14.0};
+    const PredictionRequest request = MakeRequest(spec);
+    const PredictionResult full = ComputePrediction(request);
+
+    // Cancel during the long path, after its 12th half hour.
+    const PredictionResult r = ComputePrediction(request, [](int steps) { return steps < kHalfHours + 12; });
+    EXPECT_FALSE(r.Completed);
+    EXPECT_EQ(r.StepsDone, kHalfHours + 12);
+    // The short path is complete, header lines and combined reliabilities included.
+    EXPECT_EQ(r.Paths[0].Signal, full.Paths[0].Signal);
+    EXPECT_EQ(r.Paths[0].Reliability, full.Paths[0].Reliability);
+    EXPECT_EQ(r.Paths[0].HeaderLines, full.Paths[0].HeaderLines);
+    // The long path is filled up to the cancel and empty after it; its
+    // reliabilities were never combined and no header lines were built.
+    const PathResult& lp = r.Paths[1];
+    for (int j = 0; j < kHalfHours; ++j) {
+        if (j < 12) {
+            EXPECT_EQ(lp.Muf[j], full.Paths[1].Muf[j]);
+            EXPECT_EQ(lp.Signal[j], full.Paths[1].Signal[j]);
+        } else {
+            EXPECT_EQ(lp.Muf[j], 0.0f);
+            EXPECT_EQ(lp.Signal[j][0], 0.0f);
+        }
+        EXPECT_EQ(lp.Reliability[j][0], 0.0f);
+    }
+    EXPECT_TRUE(lp.HeaderLines[0].empty());
+
+    // Cancel at the first frequency step: only the first cell is filled.
+    const PredictionResult first = ComputePrediction(request, [](int) { return false; });
+    EXPECT_FALSE(first.Completed);
+    EXPECT_EQ(first.StepsDone, 0);
+    EXPECT_EQ(first.Paths[0].Signal[0][0], full.Paths[0].Signal[0][0]);
+    EXPECT_EQ(first.Paths[0].Signal[0][1], 0.0f);
+    EXPECT_TRUE(first.Paths[0].HeaderLines[0].empty());
+}
+
+TEST(PredictionRun, CornersOfTheValidInputs)
+{
+    // Poles (exact and snapped), the date line, ±360° of longitude, the equator;
+    // sunspot numbers 0 and 360; K indices average, 0 and 9; frequencies 3 and 30
+    // MHz; minimum angles 0 and 45°. Nothing may come out NaN, infinite or out
+    // of range.
+    struct Ends { const char *latA, *lonA, *latB, *lonB; };
+    const Ends ends[] = {
+        {"90", "0", "0", "0"},       {"-90", "0", "45", "-120"},  {"89.999", "10", "-30", "170"},
+        {"0", "180", "0", "-179.9"}, {"0", "360", "10", "-360"},  {"-89.999", "-45", "60", "100"},
+        {"45", "0", "-44.9", "179.9"}, {"0", "0", "0.02", "0"},   {"60", "-30", "60", "150"},
+        {"-70", "45", "70", "-135.5"},
+    };
+    const char* solar[] = {"S0", "S360"};
+    const char* kIndex[] = {"", "0", "9"};
+    const double minAngle[] = {0.0, 45.0, 1.5};
+    int i = 0;
+    for (const Ends& e : ends) {
+        for (int variant = 0; variant < 3; ++variant, ++i) {
+            RequestSpec spec;
+            spec.latA = e.latA;
+            spec.lonA = e.lonA;
+            spec.latB = e.latB;
+            spec.lonB = e.lonB;
+            spec.month = 1 + (i * 5) % 12;
+            spec.solar = solar[i % 2];
+            spec.kIndex = kIndex[i % 3];
+            spec.minAngleDeg = minAngle[variant];
+            spec.freqs = {3.0, 30.0};
+            SCOPED_TRACE(testing::Message() << e.latA << "," << e.lonA << " → " << e.latB << "," << e.lonB
+                                            << " " << spec.solar << " K'" << spec.kIndex << "' min "
+                                            << spec.minAngleDeg);
+            const PredictionResult r = ComputePrediction(MakeRequest(spec));
+            ASSERT_TRUE(r.Completed);
+            ExpectValidPath(r.Paths[0], r.FrequencyCount);
+            ExpectValidPath(r.Paths[1], r.FrequencyCount);
+        }
+    }
+}
