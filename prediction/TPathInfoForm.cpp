@@ -1,0 +1,126 @@
+#include "prediction/TPathInfoForm.h"
+
+#include "widgets/KxHelp.h"
+#include "widgets/KxWindowScale.h"
+
+#include <QCloseEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+/// The help context of the path information window.
+constexpr int kPathInfoHelpContext = 61;
+
+QFont PageFont(const QWidget* window) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(10.0 * WindowScale(window));
+    return font;
+}
+
+} // namespace
+
+TPathInfoForm::TPathInfoForm(const PredictionRequest& request, const DateConventions& dates, bool withClose,
+                             QWidget* parent)
+    : QDialog(parent), m_lines(PathInfoLines(request, dates)), m_withClose(withClose) {
+    setObjectName(QStringLiteral("TPathInfoForm"));
+    SetHelpContext(this, kPathInfoHelpContext);
+    FormCreate();
+}
+
+void TPathInfoForm::FormCreate() {
+    setWindowTitle(QStringLiteral("Hopscope Path Information"));
+    setFont(PageFont(this));
+    m_background = QGuiApplication::primaryScreen() && QGuiApplication::primaryScreen()->depth() < 7
+                       ? QColor(Qt::white)
+                       : QColor(255, 251, 240);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, m_background);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    const QFontMetrics metrics(font());
+    const QSize screen = ScreenSize(this);
+    m_lineHeight = metrics.boundingRect(QStringLiteral("!My")).height();
+    m_lineHeight = qMax(m_lineHeight, metrics.height());
+    const int fontHeight = QFontInfo(font()).pixelSize();
+    while (21 * m_lineHeight > 0.6 * screen.height() && m_lineHeight > fontHeight) --m_lineHeight;
+
+    int clientHeight = 21 * m_lineHeight;
+    const int clientWidth = qRound(3.45 * metrics.horizontalAdvance(QStringLiteral("01234567890123456789")));
+
+    if (m_withClose) {
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+        m_closeButton->setObjectName(QStringLiteral("ClosePanel"));
+        m_closeButton->setFont(QFont());
+        const QSize panel(Scaled(this, 83), Scaled(this, 28));
+        m_closeButton->resize(panel);
+        clientHeight += panel.height();
+        m_closeButton->move((clientWidth - panel.width()) / 2, clientHeight - qRound(1.5 * panel.height()));
+        m_closeButton->setDefault(true);
+        connect(m_closeButton, &QPushButton::clicked, this, &TPathInfoForm::CloseCoverImageClick);
+    } else {
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    }
+    setFixedSize(clientWidth, clientHeight);
+    const int top = qRound(screen.height() * 100.0 / 768.0);
+    move((screen.width() - clientWidth) / 2, top);
+}
+
+int TPathInfoForm::progressTop() const {
+    return y() + height() - m_lineHeight;
+}
+
+void TPathInfoForm::closeByOwner() {
+    m_ownerCloses = true;
+    close();
+}
+
+void TPathInfoForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    painter.setPen(Qt::black);
+    QFont regular = font();
+    QFont bold = font();
+    bold.setBold(true);
+    int previousX = 0;
+    for (const PathInfoLine& line : m_lines) {
+        painter.setFont(line.bold ? bold : regular);
+        const QString text = QString::fromStdString(line.text);
+        const int textWidth = QFontMetrics(painter.font()).horizontalAdvance(text);
+        const int x = line.overPrevious ? previousX : (width() - textWidth) / 2;
+        const int y = qRound((line.line + 0.68) * m_lineHeight);
+        painter.drawText(x, y + QFontMetrics(painter.font()).ascent(), text);
+        if (!line.overPrevious) previousX = x;
+    }
+}
+
+void TPathInfoForm::keyPressEvent(QKeyEvent* event) {
+    const bool altHeld = event->modifiers() & Qt::AltModifier;
+    const int key = event->key();
+    if (!altHeld && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_C || key == Qt::Key_Escape)) {
+        if (m_withClose) CloseCoverImageClick();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TPathInfoForm::closeEvent(QCloseEvent* event) {
+    if (m_withClose || m_ownerCloses)
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+void TPathInfoForm::CloseCoverImageClick() {
+    accept();
+}
