@@ -1,7 +1,307 @@
 #include "app/TMainForm.h"
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("MainForm");
-    setWindowTitle("Hopscope");
-    resize(640, 120);
+#include "app/HelpSystem.h"
+#include "app/TAboutForm.h"
+#include "app/TNoDefaultMsgForm.h"
+#include "settings/ui/OptionsSave.h"
+#include "settings/ui/TOptionsForm.h"
+#include "widgets/AppState.h"
+#include "widgets/KxHelp.h"
+#include "widgets/KxWindowScale.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+namespace {
+
+constexpr int kMainHelpContext = 5;
+constexpr int kTitleBarAllowance = 28;
+
+} // namespace
+
+TMainForm::TMainForm(AppState& state, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_help(new HelpSystem(this)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Hopscope"));
+    SetHelpContext(this, kMainHelpContext);
+    ScaleWindow(this);
+    buildMenus();
+    buildStatusLine();
+    placeOnScreen();
+    ResetStatusLine();
+}
+
+TMainForm::~TMainForm() = default;
+
+QMenu* TMainForm::addMenu(QMenu* parent, const QString& name, const QString& caption,
+                          const QString& hint, int helpContext) {
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    menu->menuAction()->setStatusTip(hint);
+    if (helpContext > 0) SetHelpContext(menu, helpContext);
+    m_items.insert(name, menu->menuAction());
+    return menu;
+}
+
+QAction* TMainForm::addItem(QMenu* menu, const QString& name, const QString& caption,
+                            const QString& hint) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setStatusTip(hint);
+    action->setEnabled(false); // until a window is attached to it
+    if (menu)
+        menu->addAction(action);
+    else
+        menuBar()->addAction(action);
+    m_items.insert(name, action);
+    return action;
+}
+
+void TMainForm::buildMenus() {
+    QMenu* file = addMenu(nullptr, QStringLiteral("FileMenu"), QStringLiteral("&File"),
+                          QStringLiteral("File actions"), 42);
+    addItem(file, QStringLiteral("FileExit"), QStringLiteral("E&xit"), QStringLiteral("Close Hopscope"));
+
+    QMenu* predictions = addMenu(nullptr, QStringLiteral("Predictions"), QStringLiteral("&Predictions"),
+                                 QStringLiteral("Run a Hopscope propagation prediction"), 4);
+    addItem(predictions, QStringLiteral("OnScreen1"), QStringLiteral("On-&Screen..."), QString());
+    addItem(predictions, QStringLiteral("Batch1"), QStringLiteral("&Batch..."), QString());
+
+    QMenu* maps = addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
+                          QStringLiteral("Display the Frequency, Rectangular or Great Circle Map"), 14);
+    addItem(maps, QStringLiteral("FrequencyMap1"), QStringLiteral("&Frequency Map..."),
+            QStringLiteral("Map display showing suggested frequencies to different areas of the world"));
+    addItem(maps, QStringLiteral("RectangularMap1"), QStringLiteral("&Rectangular Map..."),
+            QStringLiteral("Rectangular map display showing path, terminator, and path information"));
+    addItem(maps, QStringLiteral("GreatCircleMap1"), QStringLiteral("&Great Circle Map..."),
+            QStringLiteral("Great circle map display showing path, terminator, and path information"));
+    addItem(maps, QStringLiteral("PrintGreatCircleMap2"), QStringLiteral("&Print Great Circle Map..."),
+            QStringLiteral("Print great circle map centered on a location you specify"));
+
+    QMenu* atlas = addMenu(nullptr, QStringLiteral("AtlasMenu"), QStringLiteral("&Atlas"),
+                           QStringLiteral("View or edit the Hopscope atlas or print a table of bearings"), 34);
+    addItem(atlas, QStringLiteral("AtlasView"), QStringLiteral("&View"),
+            QStringLiteral("View the entries in the Hopscope atlas"));
+    QMenu* edit = addMenu(atlas, QStringLiteral("EditAtlas"), QStringLiteral("&Edit"),
+                          QStringLiteral("Add, modify, or delete entries in the Hopscope atlas"), 34);
+    addItem(edit, QStringLiteral("AtlasAdd"), QStringLiteral("&Add..."),
+            QStringLiteral("Add a new entry to the Hopscope atlas"));
+    addItem(edit, QStringLiteral("AtlasModify"), QStringLiteral("&Modify..."),
+            QStringLiteral("Modify an existing entry in the Hopscope atlas"));
+    addItem(edit, QStringLiteral("AtlasDelete"), QStringLiteral("&Delete..."),
+            QStringLiteral("Delete an existing entry in the Hopscope atlas"));
+    const QString bearingsHint =
+        QStringLiteral("Print table of bearings from any location to all locations in the Hopscope atlas");
+    addItem(atlas, QStringLiteral("PrintGreatCircleBearings"), QStringLiteral("Print Great Circle &Bearings..."),
+            bearingsHint);
+
+    addItem(nullptr, QStringLiteral("Options"), QStringLiteral("&Options"),
+            QStringLiteral("View, set, or change default values and settings"));
+
+    QMenu* aids = addMenu(nullptr, QStringLiteral("OperatingAids"), QStringLiteral("Operating A&ids"),
+                          QStringLiteral("Print great circle map or table of great circle bearings"), 26);
+    addItem(aids, QStringLiteral("PrintGreatCircleBearings1"), QStringLiteral("Print Great Circle &Bearings..."),
+            bearingsHint);
+    addItem(aids, QStringLiteral("PrintGreatCircleMap1"), QStringLiteral("Print Great Circle &Map..."),
+            QStringLiteral("Print great circle map centered on a location you specify"));
+
+    QMenu* help = addMenu(nullptr, QStringLiteral("Help"), QStringLiteral("&Help"),
+                          QStringLiteral("Hopscope Help"), 46);
+    addItem(help, QStringLiteral("Contents1"), QStringLiteral("&Contents"),
+            QStringLiteral("Major topics in Hopscope Help"));
+    addItem(help, QStringLiteral("SearchforHelpOn1"), QStringLiteral("&Search for Help On..."),
+            QStringLiteral("Search for help by keyword or phrase"));
+    addItem(help, QStringLiteral("HowtoUseHelp1"), QStringLiteral("&How to Use Help"),
+            QStringLiteral("Information about how to use Hopscope Help"));
+    QAction* separator = help->addSeparator();
+    separator->setObjectName(QStringLiteral("N1"));
+    addItem(help, QStringLiteral("About"), QStringLiteral("&About Hopscope"),
+            QStringLiteral("Information about Hopscope"));
+
+    setMenuHandler(QStringLiteral("FileExit"), [this] { FileExitClick(); });
+    setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
+    setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
+    setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
+    setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });
+    setMenuHandler(QStringLiteral("About"), [this] { AboutClick(); });
+}
+
+void TMainForm::buildStatusLine() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    m_hintPanel = new QLabel(bar);
+    m_hintPanel->setObjectName(QStringLiteral("HintPanel"));
+    m_hintPanel->setFrameShape(QFrame::Panel);
+    m_hintPanel->setFrameShadow(QFrame::Sunken);
+    m_hintPanel->setMinimumWidth(1);
+    m_helpPanel = new QLabel(bar);
+    m_helpPanel->setObjectName(QStringLiteral("HelpPanel"));
+    m_helpPanel->setFrameShape(QFrame::Panel);
+    m_helpPanel->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(m_hintPanel, 1);
+    bar->addPermanentWidget(m_helpPanel);
+}
+
+void TMainForm::placeOnScreen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    const QRect work = screen->availableGeometry();
+    const int top = work.top() != area.top() ? kTitleBarAllowance : 0;
+    move(area.left(), area.top() + top);
+    resize(area.width(), area.height() - kTitleBarAllowance);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The right panel is one sixth of the status line.
+    if (m_helpPanel) m_helpPanel->setFixedWidth(qMax(1, statusBar()->width() / 6));
+}
+
+QAction* TMainForm::menuItem(const QString& name) const {
+    return m_items.value(name, nullptr);
+}
+
+void TMainForm::setMenuHandler(const QString& name, std::function<void()> handler) {
+    QAction* action = menuItem(name);
+    if (!action) return;
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    action->setEnabled(true);
+}
+
+void TMainForm::runMenuTask(const std::function<void()>& openWindow) {
+    HideMenus();
+    openWindow();
+    RestoreMainWindow();
+}
+
+void TMainForm::SetStatusHint(const QString& text) {
+    m_hintPanel->setText(text);
+    statusBar()->show();
+}
+
+void TMainForm::ResetStatusLine() {
+    m_helpPanel->setText(QString::fromLatin1(kPressF1ForHelp));
+    m_hintPanel->clear();
+    statusBar()->show();
+}
+
+void TMainForm::HideStatusLine() {
+    statusBar()->hide();
+}
+
+void TMainForm::HideMenus() {
+    for (QAction* action : menuBar()->actions()) action->setVisible(false);
+}
+
+void TMainForm::RestoreMainWindow() {
+    for (QAction* action : menuBar()->actions()) action->setVisible(true);
+    ResetStatusLine();
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    unsetCursor();
+    setEnabled(true);
+}
+
+QString TMainForm::hintPanelText() const {
+    return m_hintPanel->text();
+}
+
+QString TMainForm::helpPanelText() const {
+    return m_helpPanel->text();
+}
+
+bool TMainForm::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::StatusTip:
+        // Menu hints go to the left panel instead of covering the whole status line.
+        m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    case QEvent::WindowActivate:
+        if (!m_firstActivationDone && !m_firstActivationQueued && !m_firstActivationHeld) {
+            m_firstActivationQueued = true;
+            // Leave the activation event first: the activation work opens windows.
+            QTimer::singleShot(0, this, &TMainForm::FormActivate);
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::holdFirstActivation(bool hold) {
+    m_firstActivationHeld = hold;
+    if (!hold && !m_firstActivationDone && !m_firstActivationQueued && isActiveWindow()) {
+        m_firstActivationQueued = true;
+        QTimer::singleShot(0, this, &TMainForm::FormActivate);
+    }
+}
+
+void TMainForm::checkBaseMaps() {
+    setEnabled(false);
+    HideMenus();
+    if (m_baseMapCheck) m_baseMapCheck();
+    RestoreMainWindow();
+}
+
+void TMainForm::FormActivate() {
+    m_firstActivationDone = true;
+    checkBaseMaps();
+    askForDefaultTerminal();
+    emit firstActivationFinished();
+}
+
+void TMainForm::askForDefaultTerminal() {
+    if (m_noDefaultAsked || m_state.UserSettings.DefaultDefined ||
+        m_state.UserSettings.NoDefaultMessageOff != 0)
+        return;
+    m_noDefaultAsked = true;
+    TNoDefaultMsgForm question(this);
+    const int answer = question.exec();
+    if (answer == TNoDefaultMsgForm::Cancelled) return;
+    if (answer == TNoDefaultMsgForm::AnsweredYes) OptionsClick();
+    m_state.UserSettings.NoDefaultMessageOff = question.dontShowAgain() ? -1 : 0;
+}
+
+void TMainForm::FileExitClick() {
+    close();
+}
+
+void TMainForm::OptionsClick() {
+    HideMenus();
+    {
+        TOptionsForm options(m_state.UserSettings, m_lastOptionsPage, this, this);
+        if (options.exec() == QDialog::Accepted) SaveOptions(m_state, options.settings(), ReadSystemClock());
+        m_lastOptionsPage = options.lastPage();
+    }
+    checkBaseMaps();
+}
+
+void TMainForm::Contents1Click() {
+    m_help->showContents();
+}
+
+void TMainForm::SearchforHelpOn1Click() {
+    m_help->showSearch();
+}
+
+void TMainForm::HowtoUseHelp1Click() {
+    m_help->showHowToUseHelp();
+}
+
+void TMainForm::AboutClick() {
+    HideMenus();
+    HideStatusLine();
+    TAboutForm about(this);
+    about.exec();
+    RestoreMainWindow();
 }

@@ -7,6 +7,11 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+// The sound is compiled into this static library; make sure the linker keeps it.
+static void InitAlertResource() {
+    Q_INIT_RESOURCE(widgets);
+}
+
 void PlayAlertSound() {
     CurrentMessagePresenter().alert();
 }
@@ -19,6 +24,7 @@ void PlayAlertResource() {
     if (!effect) {
         auto* app = QCoreApplication::instance();
         if (!app) return;
+        InitAlertResource();
         effect = new QSoundEffect(app);
         effect->setSource(QUrl(QStringLiteral("qrc:/ALERT")));
         effect->setVolume(0.6f);

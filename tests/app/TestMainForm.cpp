@@ -1,15 +1,221 @@
-#include "app/TMainForm.h"
+// The main window: its menu tree with captions, access keys and hints, the status
+// line operations, the first activation with the no-default-terminal question, and
+// the Options and help commands.
 
+#include "tests/widgets/RecordingPresenter.h"
+
+#include "app/HelpSystem.h"
+#include "app/THelpForm.h"
+#include "app/TMainForm.h"
+#include "app/TNoDefaultMsgForm.h"
+#include "settings/SettingsFile.h"
+#include "widgets/AppState.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
+
+namespace {
+
+/// Runs `answer` on the next modal window that opens (once).
+void WhenModalOpens(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+AppState StateWithoutDefault(const QTemporaryDir& dir) {
+    AppState state;
+    state.DataDirectory = dir.path().toStdString();
+    state.UserSettings = FactorySettings();
+    return state;
+}
+
+} // namespace
 
 class TestMainForm : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithItsTitle() {
-        TMainForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    void menuTreeHasItsCaptionsAndHints() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        state.UserSettings.NoDefaultMessageOff = -1;
+        TMainForm form(state);
         QCOMPARE(form.windowTitle(), QString("Hopscope"));
+        const QList<QPair<QString, QString>> items = {
+            {"FileMenu", "&File"}, {"FileExit", "E&xit"}, {"Predictions", "&Predictions"},
+            {"OnScreen1", "On-&Screen..."}, {"Batch1", "&Batch..."}, {"Maps", "&Maps"},
+            {"FrequencyMap1", "&Frequency Map..."}, {"RectangularMap1", "&Rectangular Map..."},
+            {"GreatCircleMap1", "&Great Circle Map..."}, {"PrintGreatCircleMap2", "&Print Great Circle Map..."},
+            {"AtlasMenu", "&Atlas"}, {"AtlasView", "&View"}, {"EditAtlas", "&Edit"}, {"AtlasAdd", "&Add..."},
+            {"AtlasModify", "&Modify..."}, {"AtlasDelete", "&Delete..."},
+            {"PrintGreatCircleBearings", "Print Great Circle &Bearings..."}, {"Options", "&Options"},
+            {"OperatingAids", "Operating A&ids"}, {"PrintGreatCircleBearings1", "Print Great Circle &Bearings..."},
+            {"PrintGreatCircleMap1", "Print Great Circle &Map..."}, {"Help", "&Help"}, {"Contents1", "&Contents"},
+            {"SearchforHelpOn1", "&Search for Help On..."}, {"HowtoUseHelp1", "&How to Use Help"},
+            {"About", "&About Hopscope"}};
+        for (const auto& [name, caption] : items) {
+            QAction* item = form.menuItem(name);
+            QVERIFY2(item, qPrintable(name));
+            QCOMPARE(item->text(), caption);
+        }
+        QCOMPARE(form.menuItem("Maps")->statusTip(), QString("Display the Frequency, Rectangular or Great Circle Map"));
+        QCOMPARE(form.menuItem("PrintGreatCircleBearings1")->statusTip(),
+                 form.menuItem("PrintGreatCircleBearings")->statusTip());
+        QVERIFY(form.menuItem("OnScreen1")->statusTip().isEmpty());
+        // Windows built elsewhere are present but wait for their handler.
+        QVERIFY(!form.menuItem("AtlasView")->isEnabled());
+        QVERIFY(form.menuItem("Options")->isEnabled());
+        bool ran = false;
+        form.setMenuHandler("AtlasView", [&] { ran = true; });
+        QVERIFY(form.menuItem("AtlasView")->isEnabled());
+        form.menuItem("AtlasView")->trigger();
+        QVERIFY(ran);
+    }
+
+    void statusLineOperations() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        state.UserSettings.NoDefaultMessageOff = -1;
+        TMainForm form(state);
+        form.show();
+        QCOMPARE(form.helpPanelText(), QString("Press F1 for Help"));
+        form.SetStatusHint("Select a frequency");
+        QCOMPARE(form.hintPanelText(), QString("Select a frequency"));
+        // A menu item's hint goes to the left panel while the menu is browsed.
+        QStatusTipEvent tip(form.menuItem("AtlasAdd")->statusTip());
+        QApplication::sendEvent(&form, &tip);
+        QCOMPARE(form.hintPanelText(), QString("Add a new entry to the Hopscope atlas"));
+        form.HideStatusLine();
+        QVERIFY(!form.statusBar()->isVisible());
+        form.HideMenus();
+        for (QAction* action : form.menuBar()->actions()) QVERIFY(!action->isVisible());
+        form.setEnabled(false);
+        form.RestoreMainWindow();
+        for (QAction* action : form.menuBar()->actions()) QVERIFY(action->isVisible());
+        QVERIFY(form.isEnabled());
+        QVERIFY(form.statusBar()->isVisible());
+        QCOMPARE(form.hintPanelText(), QString());
+        // The right panel is a sixth of the status line.
+        QVERIFY(qAbs(form.findChild<QLabel*>("HelpPanel")->width() - form.statusBar()->width() / 6) <= 1);
+    }
+
+    void noDefaultQuestionOnceAndItsCheckBox() {
+        RecordingPresenter presenter;
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        int baseMapChecks = 0;
+        TMainForm form(state);
+        form.setBaseMapCheck([&] { ++baseMapChecks; });
+        QString caption;
+        WhenModalOpens([&](QWidget* modal) {
+            caption = modal->windowTitle();
+            QVERIFY(qobject_cast<TNoDefaultMsgForm*>(modal));
+            modal->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+            modal->findChild<QPushButton*>("NoBtn")->click();
+        });
+        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        form.show();
+        form.activateWindow();
+        QVERIFY(finished.wait(3000));
+        QCOMPARE(caption, QString("Hopscope"));
+        QVERIFY(form.noDefaultQuestionAsked());
+        QCOMPARE(state.UserSettings.NoDefaultMessageOff, -1);
+        QCOMPARE(baseMapChecks, 1);
+        QVERIFY(form.isEnabled());
+        // A second activation asks nothing.
+        form.hide();
+        form.show();
+        form.activateWindow();
+        QTest::qWait(50);
+        QCOMPARE(finished.count(), 1);
+    }
+
+    void escapeLeavesTheCheckBoxUnstored() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        TMainForm form(state);
+        WhenModalOpens([](QWidget* modal) {
+            modal->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        form.show();
+        form.activateWindow();
+        QVERIFY(finished.wait(3000));
+        QCOMPARE(state.UserSettings.NoDefaultMessageOff, 0);
+    }
+
+    void yesOpensOptionsThenStoresTheCheckBox() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        TMainForm form(state);
+        QString optionsCaption;
+        WhenModalOpens([&](QWidget* question) {
+            question->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+            WhenModalOpens([&](QWidget* options) {
+                optionsCaption = options->windowTitle();
+                QTest::keyClick(options, Qt::Key_Escape);
+            });
+            question->findChild<QPushButton*>("YesBtn")->click();
+        });
+        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        form.show();
+        form.activateWindow();
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(optionsCaption, QString("Hopscope Options"));
+        QCOMPARE(state.UserSettings.NoDefaultMessageOff, -1);
+        // Cancelled Options write nothing.
+        QVERIFY(!QFile::exists(dir.filePath("Hopscope.SAV")));
+    }
+
+    void noQuestionWhenTurnedOffOrDefined() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        state.UserSettings.DefaultDefined = true;
+        TMainForm form(state);
+        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        form.show();
+        form.activateWindow();
+        QVERIFY(finished.wait(3000));
+        QVERIFY(!form.noDefaultQuestionAsked());
+    }
+
+    void helpOpensAtTheContextOfTheFocusedWindow() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        state.UserSettings.NoDefaultMessageOff = -1;
+        TMainForm form(state);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F1);
+        QVERIFY(form.help().window());
+        QCOMPARE(form.help().window()->currentFile(), QString(":/help/main.html"));
+        form.menuItem("Contents1")->trigger();
+        QCOMPARE(form.help().window()->currentFile(), QString(":/help/contents.html"));
+        form.menuItem("HowtoUseHelp1")->trigger();
+        QCOMPARE(form.help().window()->currentFile(), QString(":/help/usinghelp.html"));
+        form.menuItem("SearchforHelpOn1")->trigger();
+        QVERIFY(form.help().window()->findChild<QLineEdit*>("IndexEdit")->isVisible());
+        form.help().window()->close();
     }
 };
 

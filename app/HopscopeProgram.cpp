@@ -1,0 +1,76 @@
+#include "app/HopscopeProgram.h"
+
+#include "app/Startup.h"
+#include "app/TMainForm.h"
+#include "app/TSplashForm.h"
+#include "core/DataDirectory.h"
+#include "widgets/KxLocaleDates.h"
+#include "widgets/KxMessages.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QScreen>
+
+HopscopeProgram::HopscopeProgram() = default;
+
+HopscopeProgram::~HopscopeProgram() {
+    shutDown();
+}
+
+bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
+    const CommandLineOptions options = ParseCommandLine(arguments);
+    if (!options.error.isEmpty()) {
+        ShowError(nullptr, options.error);
+        return false;
+    }
+    const DateConventions dates = SystemDateConventions();
+
+    if (!options.suppressSplash) {
+        m_splash = std::make_unique<TSplashForm>();
+        m_splash->showNow();
+        QApplication::processEvents();
+    }
+
+    const DataDirectoryResult dataDir = ResolveDataDirectory(options.dataDir);
+    if (!dataDir.Ok()) {
+        if (m_splash) m_splash->close();
+        ShowError(nullptr, QString::fromStdString(dataDir.error));
+        return false;
+    }
+    LoadAppState(m_state, dataDir.directory, dates, ReadSystemClock());
+
+    QApplication::setApplicationName(QStringLiteral("Hopscope"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Hopscope"));
+    m_mainForm = std::make_unique<TMainForm>(m_state);
+    m_mainForm->holdFirstActivation(m_splash != nullptr);
+    m_mainForm->show();
+    if (m_splash) {
+        m_splash->raise();
+        if (closeSplash) closeSplashWhenDue();
+    }
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        QCursor::setPos(screen, area.left() + area.width() / 10, area.top() + area.height() / 8);
+    }
+    m_mainForm->raise();
+    m_mainForm->activateWindow();
+    m_started = true;
+    return true;
+}
+
+void HopscopeProgram::closeSplashWhenDue() {
+    if (!m_splash) return;
+    m_splash->closeWhenDue();
+    m_splash.reset();
+    if (m_mainForm) {
+        m_mainForm->activateWindow();
+        m_mainForm->holdFirstActivation(false);
+    }
+}
+
+void HopscopeProgram::shutDown() {
+    if (!m_started) return;
+    m_started = false;
+    m_mainForm.reset();
+    SaveAppStateAtExit(m_state);
+}

@@ -1,0 +1,13 @@
+#include "settings/ui/OptionsSave.h"
+
+#include "settings/DefaultTerminal.h"
+#include "settings/SettingsFile.h"
+#include "widgets/AppState.h"
+
+void SaveOptions(AppState& state, const Settings& edited, const ClockReading& clock) {
+    state.UserSettings = edited;
+    DeriveSettings(state.UserSettings);
+    state.TimeZone = SetTimeZone(state.UserSettings.UseUtc, clock);
+    ApplyDefaultTerminal(state.UserSettings, state.Prediction.TerminalA, state.Prediction.TerminalB);
+    SaveSettings(SettingsFilePath(state.DataDirectory), state.UserSettings);
+}

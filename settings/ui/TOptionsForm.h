@@ -1,0 +1,136 @@
+#pragma once
+
+#include "settings/Settings.h"
+#include "settings/ui/FrequencyRows.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class StatusLine;
+class TKxEdit;
+class TKxIntegerEdit;
+class TKxLatEdit;
+class TKxLonEdit;
+class TKxNameEdit;
+class TKxRadioGroup;
+class TKxRealEdit;
+class TKxUpDown;
+class TKxWordEdit;
+
+/// "Hopscope Options": the editor of the settings, on four pages (default terminal,
+/// frequencies and constants, prediction parameters, user preferences). It edits a
+/// copy: settings() gives the edited settings after "Save My Settings and Exit"
+/// (exec() returns Accepted); Cancel, Escape or the close box give Rejected and the
+/// caller keeps its settings.
+class TOptionsForm : public QDialog {
+    Q_OBJECT
+public:
+    /// The page indexes of OptionsNotebook.
+    enum Page { TermPage = 0, FFParamsPage = 1, ParamsPage = 2, PrefsPage = 3 };
+
+    /// `lastPage` is the page shown when the window was last closed in this run (−1
+    /// at the first opening); `statusLine` (may be null) shows the controls' hints.
+    TOptionsForm(const Settings& settings, int lastPage, StatusLine* statusLine, QWidget* parent = nullptr);
+
+    /// The settings as edited: the original ones with every control written back.
+    Settings settings() const;
+    /// The page shown now, to be handed to the next opening.
+    int lastPage() const { return m_lastPage; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    enum class FrequencyMode { Idle, Adding, Modifying };
+
+    QWidget* buildTermPage();
+    QWidget* buildFrequencyPage();
+    QWidget* buildParamsPage();
+    QWidget* buildPrefsPage();
+    void placeOnScreen();
+
+    void loadTerminal(const Settings& settings);
+    void loadFrequencies(const Settings& settings);
+    void loadParams(const Settings& settings);
+    void loadPrefs(const Settings& settings);
+
+    int startingPage(int lastPage) const;
+    void focusFirstControl(int page);
+    bool pageLeaveAllowed();
+    void pageChanged(int page);
+    void focusField(QWidget* field);
+
+    void showRows(int selected);
+    void setFrequencyMode(FrequencyMode mode);
+    void selectRow(int row);
+    int selectedRow() const;
+    void AddFreqBtnClick();
+    void NewFreqAddBtnClick();
+    void NewFreqCancelBtnClick();
+    void DeleteFreqBtnClick();
+    void ModifyConstantBtnClick();
+    void ModifyConstantModifyBtnClick();
+    void ModifyConstantCancelBtnClick();
+    void RestoreFactoryFAndFBtnClick();
+    void RestoreFactoryPredParamsBtnClick();
+    void RestoreFactoryPreferencesBtnClick();
+    void SaveBtnClick();
+    bool validateForSave();
+
+    Settings m_original;
+    FrequencyRows m_rows;
+    FrequencyMode m_mode = FrequencyMode::Idle;
+    int m_lastPage = 0;
+    bool m_firstShow = true;
+    bool m_focusingField = false;
+
+    QTabWidget* m_notebook = nullptr;
+    // Default terminal.
+    TKxLatEdit* m_latEdit = nullptr;
+    TKxLonEdit* m_lonEdit = nullptr;
+    TKxNameEdit* m_nameEdit = nullptr;
+    // Frequencies and constants.
+    QListWidget* m_freqList = nullptr;
+    QListWidget* m_fudgeList = nullptr;
+    QPushButton* m_deleteFreqBtn = nullptr;
+    QPushButton* m_addFreqBtn = nullptr;
+    QLabel* m_enterNewFreqLabel = nullptr;
+    TKxRealEdit* m_newFreqEdit = nullptr;
+    QPushButton* m_newFreqAddBtn = nullptr;
+    QPushButton* m_newFreqCancelBtn = nullptr;
+    QPushButton* m_modifyConstantBtn = nullptr;
+    QLabel* m_editConstantLabel = nullptr;
+    TKxRealEdit* m_constantEdit = nullptr;
+    QPushButton* m_modifyBtn = nullptr;
+    QPushButton* m_modifyCancelBtn = nullptr;
+    QPushButton* m_restoreFAndFBtn = nullptr;
+    // Prediction parameters.
+    TKxRealEdit* m_minRadAngleEdit = nullptr;
+    TKxIntegerEdit* m_noiseBWEdit = nullptr;
+    TKxRadioGroup* m_thresholdGroup = nullptr;
+    TKxRadioGroup* m_noiseGroup = nullptr;
+    QCheckBox* m_suppressionCheckBox = nullptr;
+    QPushButton* m_restorePredParamsBtn = nullptr;
+    // User preferences.
+    TKxRadioGroup* m_sigDisplayGroup = nullptr;
+    TKxRadioGroup* m_timeDisplayGroup = nullptr;
+    TKxWordEdit* m_minutesEdit = nullptr;
+    TKxUpDown* m_minutesUpDown = nullptr;
+    QLabel* m_minutesLabel = nullptr;
+    TKxRadioGroup* m_freqMapResGroup = nullptr;
+    QGroupBox* m_primarySolarGroup = nullptr;
+    QRadioButton* m_ssnRadioBtn = nullptr;
+    QRadioButton* m_sfRadioBtn = nullptr;
+    QPushButton* m_restorePrefsBtn = nullptr;
+    // Below the pages.
+    QPushButton* m_saveBtn = nullptr;
+    QPushButton* m_cancelBtn = nullptr;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+// The process-wide records of the running program, owned by the application and
+// handed to the windows that read or change them. Nothing else holds program state:
+// a window takes what it needs from here (or a copy) and gives its result back.
+
+#include "atlas/Atlas.h"
+#include "core/Dates.h"
+#include "core/Terminal.h"
+#include "core/TimeZone.h"
+#include "settings/Settings.h"
+
+#include <filesystem>
+#include <string>
+
+/// The inputs of the current on-screen prediction: the two terminals with their
+/// paths and the texts the prediction dialog stored. Cleared at start-up; terminal A
+/// becomes the default terminal when the settings define one.
+struct PredictionRecord {
+    Terminal TerminalA;
+    Terminal TerminalB;
+    PathGeometry ShortPath;
+    PathGeometry LongPath;
+    std::string DateText;
+    std::string SolarIndexText;
+    std::string KIndexText;
+};
+
+/// Everything the windows share, owned by main().
+struct AppState {
+    /// Where "Hopscope.SAV", "Hopscope.ATL" and the base maps live.
+    std::filesystem::path DataDirectory;
+    /// The date order and separator, fixed at start-up from the locale.
+    DateConventions Dates;
+    /// The user's settings; changed only by the Options window, start-up and shutdown.
+    Settings UserSettings;
+    /// UTC or local time, set from the settings and by the Options window.
+    TimeZoneState TimeZone;
+    /// The atlas; changed only by the atlas windows.
+    Atlas PlaceAtlas;
+    /// The current prediction.
+    PredictionRecord Prediction;
+};

@@ -1,0 +1,38 @@
+#include "widgets/TKxRadioGroup.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QRadioButton>
+
+TKxRadioGroup::TKxRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+    : QGroupBox(caption, parent), m_group(new QButtonGroup(this)) {
+    auto* layout = new QGridLayout(this);
+    columns = qMax(1, columns);
+    const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* radio = new QRadioButton(items.at(i), this);
+        radio->setObjectName(objectName() + QString::number(i));
+        m_group->addButton(radio, i);
+        // Items run down the first column, then the next, as in the original groups.
+        layout->addWidget(radio, i % rows, i / rows);
+    }
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) emit itemIndexChanged(id);
+    });
+}
+
+int TKxRadioGroup::itemIndex() const {
+    return m_group->checkedId();
+}
+
+void TKxRadioGroup::setItemIndex(int index) {
+    if (QAbstractButton* radio = m_group->button(index)) radio->setChecked(true);
+}
+
+QRadioButton* TKxRadioGroup::button(int index) const {
+    return qobject_cast<QRadioButton*>(m_group->button(index));
+}
+
+int TKxRadioGroup::count() const {
+    return static_cast<int>(m_group->buttons().size());
+}
