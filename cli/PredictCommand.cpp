@@ -11,7 +11,7 @@
 #include "core/TimeZone.h"
 #include "engine/KxPdComp.h"
 #include "report/PredictionExport.h"
-#include "report/PredictionReport.h"
+#include "report/PathReport.h"
 #include "report/PredictionSetup.h"
 #include "report/SystemDates.h"
 #include "settings/DefaultTerminal.h"
@@ -458,22 +458,11 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
 }
 
 std::string TextReport(const PredictRun& run, const PredictionResult& result) {
-    const TableRules rules = TableRulesOf(run.settings, !run.settings.ShowSnr);
     const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
     std::string text;
-    for (PathKind kind : run.kinds) {
-        const PathResult& path = result.Paths[static_cast<int>(kind)];
-        TableSource source;
-        source.path = &path;
-        source.frequencyCount = result.FrequencyCount;
-        source.frequencyMHz = result.FrequencyMHz;
-        source.frequencyTexts = FrequencyTexts(run.settings);
-        source.timeLabel = run.inputs.zone.TimeZoneLabel;
-        source.utcOffsetDays = run.inputs.zone.UtcOffset;
-        const PredictionTable table = BuildPredictionTable(source, rules);
-        text += JoinReportLines(PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind,
-                                                      dateText, ReportStyle::BatchFile));
-    }
+    for (PathKind kind : run.kinds)
+        text += JoinReportLines(
+            PathReportLines(result, kind, run.settings, run.inputs.zone, dateText, ReportStyle::BatchFile));
     return text;
 }
 

@@ -1,5 +1,5 @@
 #include "engine/KxPdComp.h"
-#include "report/PredictionReport.h"
+#include "report/PathReport.h"
 #include "report/PredictionSetup.h"
 #include "report/TextColumns.h"
 
@@ -35,19 +35,9 @@ Report RunReport(const Terminal& a, const Terminal& b, const Settings& settings,
     const PreparedPrediction prepared = PreparePrediction(in, settings);
     EXPECT_TRUE(prepared.ok) << prepared.message.text;
     const PredictionResult result = ComputePrediction(prepared.request);
-    const PathResult& path = result.Paths[static_cast<int>(kind)];
-    TableSource source;
-    source.path = &path;
-    source.frequencyCount = result.FrequencyCount;
-    source.frequencyMHz = result.FrequencyMHz;
-    source.frequencyTexts = FrequencyTexts(settings);
-    source.timeLabel = zone.TimeZoneLabel;
-    source.utcOffsetDays = zone.UtcOffset;
-    const PredictionTable table = BuildPredictionTable(source, TableRulesOf(settings, !settings.ShowSnr));
     Report report;
-    report.polar = path.Geometry.IsPolar;
-    report.lines = PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind, "06/21/2026",
-                                         ReportStyle::BatchFile);
+    report.polar = result.Paths[static_cast<int>(kind)].Geometry.IsPolar;
+    report.lines = PathReportLines(result, kind, settings, zone, "06/21/2026", ReportStyle::BatchFile);
     report.text = JoinReportLines(report.lines);
     return report;
 }

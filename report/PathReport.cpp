@@ -1,0 +1,21 @@
+#include "report/PathReport.h"
+
+TableSource TableSourceOf(const PredictionResult& result, PathKind kind, const Settings& settings,
+                          const TimeZoneState& zone) {
+    TableSource source;
+    source.path = &result.Paths[static_cast<int>(kind)];
+    source.frequencyCount = result.FrequencyCount;
+    source.frequencyMHz = result.FrequencyMHz;
+    source.frequencyTexts = FrequencyTexts(settings);
+    source.timeLabel = zone.TimeZoneLabel;
+    source.utcOffsetDays = zone.UtcOffset;
+    return source;
+}
+
+std::vector<std::string> PathReportLines(const PredictionResult& result, PathKind kind, const Settings& settings,
+                                         const TimeZoneState& zone, const std::string& dateText, ReportStyle style) {
+    const PathResult& path = result.Paths[static_cast<int>(kind)];
+    const PredictionTable table =
+        BuildPredictionTable(TableSourceOf(result, kind, settings, zone), TableRulesOf(settings, !settings.ShowSnr));
+    return PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind, dateText, style);
+}
