@@ -62,7 +62,9 @@ double BearingDegrees(double bearingRad) { return PositiveMod(360, bearingRad * 
 
 std::string PredictionJson(const PredictionResult& result, const std::vector<PathKind>& kinds) {
     const int count = FrequencyCountOf(result);
-    std::string out = "{\"ssn\": " + Number(result.Ssn) + ", \"flux\": " + Number(result.Flux) +
+    std::string out;
+    out.reserve(kinds.size() * (2000 + kHalfHours * (40 + 100 * count)));
+    out += "{\"ssn\": " + Number(result.Ssn) + ", \"flux\": " + Number(result.Flux) +
                       ", \"frequencies\": [";
     for (int n = 0; n < count; ++n)
         out += (n ? ", " : "") + Number(result.FrequencyMHz[n]);
