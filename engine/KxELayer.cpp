@@ -77,6 +77,7 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevat
     p.solarFactor = 1.0 + 0.0091 * ssn;
     const double floorTerm = 1.0 + 0.0098 * ssn;
     p.floorG = 0.017 * (floorTerm * floorTerm);
+    p.floorFoE = std::pow(p.floorG, 0.25);
 
     // Sunset hour angle where the Sun does rise and set at this latitude.
     const double r = -p.sinTerm / p.cosTerm;
@@ -98,7 +99,8 @@ float EMufAt(const EMufPoint& p, float tHours, const SolarPosition& sun)
         p.sinTerm + p.cosTerm * std::cos((15.0 * tPrime + sun.HourAngleOffset) * kRadPerDeg - p.lonWestRad));
     const double d = ZenithTerm(cosChi, p, tPrime, k);
     const double g = MaxOf(p.floorG, d * p.distanceFactor * p.solarFactor * p.noonFactor);
-    return static_cast<float>(std::pow(g, 0.25) * p.hopFactor);
+    const double foE = g == p.floorG ? p.floorFoE : std::pow(g, 0.25);
+    return static_cast<float>(foE * p.hopFactor);
 }
 
 float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosElevation,

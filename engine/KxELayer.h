@@ -46,6 +46,7 @@ struct EMufPoint {
     double distanceFactor = 0.0; ///< R^−2.4
     double solarFactor = 0.0;    ///< 1 + 0.0091·Ssn
     double floorG = 0.0;         ///< 0.017·(1 + 0.0098·Ssn)²
+    double floorFoE = 0.0;       ///< floorG^(1/4), the night foE
     bool hasSunset = false;      ///< the Sun rises and sets here on this day
     double sunsetHours = 0.0;    ///< UTC hour of sunset at 0 h local shift, for the decay
     double hopFactor = 0.0;      ///< the quartic in the hop's ground half-angle
