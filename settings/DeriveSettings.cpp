@@ -1,25 +1,24 @@
 #include "settings/Settings.h"
 
+#include "core/Numeric.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
-TextNumber ReadTextNumber(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
+namespace {
+
+// The value of a number text of the settings ("14.1", "-6.0"; "." separator in every
+// locale, outer blanks ignored); 0 when the text is empty or not a number.
+double TextValue(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos)
-        return {};
-    std::size_t last = text.find_last_not_of(' ');
-    const char* begin = text.data() + first;
-    const char* end = text.data() + last + 1;
-    if (*begin == '+')
-        ++begin;
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
-    if (ec != std::errc() || ptr != end || !std::isfinite(value))
-        return {};
-    return {value, true};
+        return 0.0;
+    const std::size_t last = text.find_last_not_of(' ');
+    return ParseDecimal(std::string_view(text).substr(first, last - first + 1), true).value_or(0.0);
 }
+
+} // namespace
 
 Settings FactorySettings() {
     Settings s;
@@ -51,14 +50,14 @@ void DeriveSettings(Settings& s) {
             s.FrequencyMHz[k] = s.FrequencyTermDb[k] = s.AbsorptionFactor[k] = 0.0f;
             continue;
         }
-        const double f = ReadTextNumber(s.Frequencies[k].FrequencyText).value;
-        const double c = ReadTextNumber(s.Frequencies[k].ConstantText).value;
+        const double f = TextValue(s.Frequencies[k].FrequencyText);
+        const double c = TextValue(s.Frequencies[k].ConstantText);
         s.FrequencyMHz[k] = static_cast<float>(f);
         s.FrequencyTermDb[k] = static_cast<float>(20.0 * std::log10(f) - c);
         s.AbsorptionFactor[k] = static_cast<float>(143.0 / ((f + 0.904) * (f + 0.904) + 10.0));
     }
 
-    s.MinRadiationAngleDeg = ReadTextNumber(s.MinRadiationAngleText).value;
+    s.MinRadiationAngleDeg = TextValue(s.MinRadiationAngleText);
     s.MinRadiationAngleRad = s.MinRadiationAngleDeg * (std::numbers::pi / 180.0);
 
     s.NoiseSlope = 27.7f;
@@ -73,7 +72,7 @@ void DeriveSettings(Settings& s) {
     }
 
     // The bandwidth is an integer number of hertz; fractions are dropped.
-    const double bandwidthHz = std::trunc(ReadTextNumber(s.NoiseBandwidthText).value);
+    const double bandwidthHz = std::trunc(TextValue(s.NoiseBandwidthText));
     s.BandwidthDb = static_cast<float>(10.0 * std::log10(std::max(1.0, bandwidthHz)));
 
     switch (s.SuppressionThreshold) {

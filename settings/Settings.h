@@ -99,11 +99,3 @@ Settings FactorySettings();
 /// - SuppressionLevelDb: 0, −10, −20, or kNoSuppressionDb for "No suppression".
 /// Numbers in texts use "." as the decimal separator whatever the locale.
 void DeriveSettings(Settings& settings);
-
-/// The value of a decimal text such as "14.1", "-6.0" or "1.5" ("." separator, leading
-/// and trailing blanks ignored); nullopt-like 0 with ok=false when it is not a number.
-struct TextNumber {
-    double value = 0.0;
-    bool ok = false;
-};
-TextNumber ReadTextNumber(const std::string& text);

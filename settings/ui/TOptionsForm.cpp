@@ -544,6 +544,7 @@ void TOptionsForm::pageChanged(int page) {
 void TOptionsForm::focusField(QWidget* field) {
     // Bring the field's page to the front without sending the focus to the page's
     // first control on the way (leaving that control would check it).
+    const TKxEdit::SuspendExitChecks suspend;
     m_focusingField = true;
     for (int page = 0; page < m_notebook->count(); ++page)
         if (m_notebook->widget(page)->isAncestorOf(field)) m_notebook->setCurrentIndex(page);

@@ -94,15 +94,10 @@ TEST(DeriveSettings, EmptyOrUnreadableTextsGiveFiniteValues) {
     s.MinRadiationAngleText = "4x";
     DeriveSettings(s);
     EXPECT_EQ(s.MinRadiationAngleDeg, 0.0);
-}
-
-TEST(ReadTextNumber, DotSeparatorOnly) {
-    EXPECT_EQ(ReadTextNumber("14.1").value, 14.1);
-    EXPECT_EQ(ReadTextNumber(" -6.0 ").value, -6.0);
-    EXPECT_EQ(ReadTextNumber("+2").value, 2.0);
-    EXPECT_TRUE(ReadTextNumber(".5").ok);
-    EXPECT_FALSE(ReadTextNumber("14,1").ok);
-    EXPECT_FALSE(ReadTextNumber("").ok);
-    EXPECT_FALSE(ReadTextNumber("1e5").ok);
-    EXPECT_FALSE(ReadTextNumber("nan").ok);
+    s.MinRadiationAngleText = "4,5"; // the decimal separator is "." in every locale
+    DeriveSettings(s);
+    EXPECT_EQ(s.MinRadiationAngleDeg, 0.0);
+    s.MinRadiationAngleText = " 4.5";
+    DeriveSettings(s);
+    EXPECT_EQ(s.MinRadiationAngleDeg, 4.5);
 }

@@ -1,0 +1,319 @@
+// The Options window driven as a user would: where it opens, the frequency add,
+// delete and modify flows with their messages, page changes, hints, Escape, and what
+// saving gives back and does to the prediction's terminals and the settings file.
+
+#include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/RecordingPresenter.h"
+
+#include "settings/SettingsFile.h"
+#include "settings/ui/OptionsSave.h"
+#include "settings/ui/TOptionsForm.h"
+#include "widgets/AppState.h"
+#include "widgets/KxComps.h"
+#include "widgets/KxHelp.h"
+#include "widgets/TKxUpDown.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+Settings WithDefaultTerminal() {
+    Settings settings = FactorySettings();
+    settings.DefaultLatitudeText = "43 39";
+    settings.DefaultLongitudeText = "79 23";
+    settings.DefaultName = "VE3XYZ";
+    DeriveSettings(settings);
+    return settings;
+}
+
+struct OptionsWindow {
+    explicit OptionsWindow(const Settings& settings, int lastPage = -1)
+        : form(settings, lastPage, &status) {
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+    template <typename T>
+    T* find(const char* name) {
+        T* child = form.findChild<T*>(name);
+        if (!child) qFatal("no control %s", name);
+        return child;
+    }
+    QPushButton* button(const char* name) { return find<QPushButton>(name); }
+    QStringList rows(const char* list) {
+        QStringList texts;
+        auto* box = find<QListWidget>(list);
+        for (int i = 0; i < box->count(); ++i) texts << box->item(i)->text().trimmed();
+        return texts;
+    }
+    void addFrequency(const QString& typed) {
+        button("AddFreqBtn")->click();
+        auto* edit = find<TKxRealEdit>("NewFreqEdit");
+        edit->setText(typed);
+        button("NewFreqAddBtn")->click();
+    }
+
+    FakeStatusLine status;
+    TOptionsForm form;
+};
+
+} // namespace
+
+class TestOptionsForm : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnThePageThatNeedsAttention() {
+        {
+            OptionsWindow window(FactorySettings(), TOptionsForm::PrefsPage);
+            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::TermPage));
+            QVERIFY(window.find<TKxNameEdit>("NameEdit")->hasFocus());
+            QCOMPARE(HelpContextOf(QApplication::focusWidget()), 22);
+        }
+        {
+            Settings settings = WithDefaultTerminal();
+            settings.FrequencyCount = 0;
+            OptionsWindow window(settings, TOptionsForm::PrefsPage);
+            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::FFParamsPage));
+            QVERIFY(window.button("AddFreqBtn")->hasFocus());
+            QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete Frequency"));
+            QVERIFY(!window.button("DeleteFreqBtn")->isEnabled());
+        }
+        {
+            OptionsWindow window(WithDefaultTerminal(), TOptionsForm::ParamsPage);
+            QCOMPARE(window.form.lastPage(), int(TOptionsForm::ParamsPage));
+            QVERIFY(window.find<TKxRealEdit>("MinRadAngleEdit")->hasFocus());
+            QCOMPARE(window.status.hint,
+                     QString("Enter the minimum antenna radiation angle to be used in calculating predictions"));
+        }
+        {
+            OptionsWindow window(WithDefaultTerminal(), -1);
+            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::TermPage));
+            QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("43 39"));
+        }
+    }
+
+    void addingFrequencies() {
+        RecordingPresenter presenter;
+        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::FFParamsPage);
+        QCOMPARE(window.rows("FreqListBox"), QStringList({"3.6", "7.1", "14.1", "21.2", "28.3"}));
+        QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete 3.6 MHz"));
+
+        // Add mode: the lists and the other buttons are locked, the add controls shown.
+        window.button("AddFreqBtn")->click();
+        QVERIFY(window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QVERIFY(window.find<TKxRealEdit>("NewFreqEdit")->hasFocus());
+        QVERIFY(!window.find<QListWidget>("FreqListBox")->isEnabled());
+        QVERIFY(!window.button("SaveBtn")->isEnabled());
+        QVERIFY(!window.button("CancelBtn")->isEnabled());
+        QCOMPARE(window.status.hint, QString("Enter the new frequency"));
+        window.find<TKxRealEdit>("NewFreqEdit")->setText("7.1");
+        window.button("NewFreqAddBtn")->click();
+        QCOMPARE(presenter.lastText(), QString("7.1 MHz is a duplicate frequency"));
+        QCOMPARE(presenter.alerts, 1);
+        QVERIFY(window.find<TKxRealEdit>("NewFreqEdit")->hasFocus());
+
+        // 3 becomes " 3.0", first in the list, with the constant 0.0, both selected.
+        window.find<TKxRealEdit>("NewFreqEdit")->setText("3");
+        window.button("NewFreqAddBtn")->click();
+        QCOMPARE(window.find<QListWidget>("FreqListBox")->item(0)->text(), QString("  3.0"));
+        QCOMPARE(window.rows("FudgeListBox").first(), QString("0.0"));
+        QCOMPARE(window.find<QListWidget>("FreqListBox")->currentRow(), 0);
+        QCOMPARE(window.find<QListWidget>("FudgeListBox")->currentRow(), 0);
+        QVERIFY(!window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QVERIFY(window.button("AddFreqBtn")->hasFocus());
+
+        // Out of range: the field's own message, nothing added.
+        window.button("AddFreqBtn")->click();
+        window.find<TKxRealEdit>("NewFreqEdit")->setText("30.1");
+        window.button("NewFreqAddBtn")->click();
+        QCOMPARE(presenter.lastText(), QString("Please enter a value between 3 and 30."));
+        // Escape in the field cancels the add, not the window.
+        QTest::keyClick(window.find<TKxRealEdit>("NewFreqEdit"), Qt::Key_Escape);
+        QVERIFY(window.form.isVisible());
+        QVERIFY(!window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QCOMPARE(window.rows("FreqListBox").size(), 6);
+
+        // Up to ten: after the tenth the focus goes to Save and Add is disabled.
+        for (const char* f : {"10.1", "18.1", "24.9", "5.3"}) window.addFrequency(f);
+        QCOMPARE(window.rows("FreqListBox"),
+                 QStringList({"3.0", "3.6", "5.3", "7.1", "10.1", "14.1", "18.1", "21.2", "24.9", "28.3"}));
+        QVERIFY(window.button("SaveBtn")->hasFocus());
+        QVERIFY(!window.button("AddFreqBtn")->isEnabled());
+
+        const Settings saved = window.form.settings();
+        QCOMPARE(saved.FrequencyCount, 10);
+        QCOMPARE(saved.Frequencies[0].FrequencyText, std::string("3.0"));
+        QCOMPARE(saved.Frequencies[2].FrequencyText, std::string("5.3"));
+        QCOMPARE(saved.Frequencies[2].ConstantText, std::string("0.0"));
+    }
+
+    void deletingFrequencies() {
+        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::FFParamsPage);
+        auto* list = window.find<QListWidget>("FreqListBox");
+        // Clicking a row of one list selects the same row of the other.
+        list->setCurrentRow(4);
+        QCOMPARE(window.find<QListWidget>("FudgeListBox")->currentRow(), 4);
+        QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete 28.3 MHz"));
+        window.button("DeleteFreqBtn")->click();
+        QCOMPARE(list->currentRow(), 3);
+        QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete 21.2 MHz"));
+        list->setCurrentRow(1);
+        window.button("DeleteFreqBtn")->click();
+        QCOMPARE(window.rows("FreqListBox"), QStringList({"3.6", "14.1", "21.2"}));
+        QCOMPARE(list->currentRow(), 1);
+        while (list->count() > 0) window.button("DeleteFreqBtn")->click();
+        QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete Frequency"));
+        QVERIFY(!window.button("DeleteFreqBtn")->isEnabled());
+        QVERIFY(!window.button("ModifyConstantBtn")->isEnabled());
+        QCOMPARE(window.form.settings().FrequencyCount, 0);
+        QCOMPARE(window.form.settings().Frequencies[0].FrequencyText, std::string());
+
+        window.button("RestoreFactoryFAndFBtn")->click();
+        QCOMPARE(window.rows("FreqListBox"), QStringList({"3.6", "7.1", "14.1", "21.2", "28.3"}));
+        QVERIFY(window.button("DeleteFreqBtn")->isEnabled());
+    }
+
+    void modifyingAConstant() {
+        RecordingPresenter presenter;
+        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::FFParamsPage);
+        window.find<QListWidget>("FudgeListBox")->setCurrentRow(2);
+        window.button("ModifyConstantBtn")->click();
+        auto* edit = window.find<TKxRealEdit>("ConstantEdit");
+        QVERIFY(edit->hasFocus());
+        QCOMPARE(edit->text(), QString("0.0"));
+        edit->setText("-100");
+        window.button("ModifyConstantModifyBtn")->click();
+        QCOMPARE(presenter.lastText(), QString("Please enter a value between -99.9 and 100."));
+        edit->setText("6");
+        window.button("ModifyConstantModifyBtn")->click();
+        QCOMPARE(window.rows("FudgeListBox").at(2), QString("6.0"));
+        QVERIFY(window.find<QListWidget>("FudgeListBox")->hasFocus());
+        QCOMPARE(window.form.settings().Frequencies[2].ConstantText, std::string("6.0"));
+        // Typed characters do not move the lists.
+        QTest::keyClicks(window.find<QListWidget>("FudgeListBox"), "2");
+        QCOMPARE(window.find<QListWidget>("FudgeListBox")->currentRow(), 2);
+    }
+
+    void pageChangeRefusedFromABadNumber() {
+        RecordingPresenter presenter;
+        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::ParamsPage);
+        auto* bandwidth = window.find<TKxIntegerEdit>("NoiseBWEdit");
+        bandwidth->setFocus();
+        bandwidth->setText("0");
+        QTabBar* tabs = window.find<QTabWidget>("OptionsNotebook")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(TOptionsForm::PrefsPage).center());
+        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::ParamsPage));
+        QCOMPARE(presenter.lastText(), QString("Please enter a value between 1 and 20000."));
+        QVERIFY(bandwidth->hasFocus());
+
+        bandwidth->setText("2500");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(TOptionsForm::PrefsPage).center());
+        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::PrefsPage));
+        QCOMPARE(window.form.lastPage(), int(TOptionsForm::PrefsPage));
+        // The focus goes to the selected solar index button (flux by factory).
+        QVERIFY(window.find<QRadioButton>("SFRadioBtn")->hasFocus());
+        QCOMPARE(window.status.hint, QString("Select the solar index you expect to use most often"));
+        QCOMPARE(HelpContextOf(QApplication::focusWidget()), 25);
+        QCOMPARE(window.form.settings().NoiseBandwidthText, std::string("2500"));
+    }
+
+    void preferencesAndParametersReachTheSettings() {
+        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::PrefsPage);
+        window.find<TKxUpDown>("MinutesUpDown")->stepBy(2);
+        QCOMPARE(window.find<TKxWordEdit>("MinutesEdit")->text(), QString("5"));
+        QVERIFY(window.find<TKxWordEdit>("MinutesEdit")->hasFocus());
+        window.find<TKxWordEdit>("MinutesEdit")->setText("60");
+        window.find<TKxUpDown>("MinutesUpDown")->stepBy(1); // no wrap past 60
+        QCOMPARE(window.find<TKxWordEdit>("MinutesEdit")->text(), QString("60"));
+        window.find<QRadioButton>("SSNRadioBtn")->setChecked(true);
+        window.find<QRadioButton>("TimeDisplayRadioGroup1")->setChecked(true);
+        window.find<QRadioButton>("SigDisplayRadioGroup1")->setChecked(true);
+        window.find<QRadioButton>("FreqMapResRadioGroup1")->setChecked(true);
+        window.find<QRadioButton>("NoiseEnvironmentRadioGroup3")->setChecked(true);
+        window.find<QRadioButton>("SuppressionThresholdRadioGroup3")->setChecked(true);
+        // Enter on the check box toggles it.
+        auto* suppress = window.find<QCheckBox>("SuppressionCheckBox");
+        QVERIFY(suppress->isChecked());
+        suppress->setFocus();
+        QTest::keyClick(suppress, Qt::Key_Return);
+        QVERIFY(!suppress->isChecked());
+
+        Settings s = window.form.settings();
+        QCOMPARE(int(s.MapUpdateMinutes), 60);
+        QVERIFY(s.SunspotPrimary && !s.UseUtc && s.ShowSnr && s.HighResFreqMap && s.ShowZeroAvailability);
+        QCOMPARE(s.NoiseEnvironment, 3);
+        QCOMPARE(s.SuppressionThreshold, 3);
+
+        window.button("RestoreFactoryPreferencesBtn")->click();
+        window.button("RestoreFactoryPredParamsBtn")->click();
+        s = window.form.settings();
+        const Settings factory = FactorySettings();
+        QCOMPARE(int(s.MapUpdateMinutes), int(factory.MapUpdateMinutes));
+        QVERIFY(!s.SunspotPrimary && s.UseUtc && !s.ShowSnr && !s.HighResFreqMap && !s.ShowZeroAvailability);
+        QCOMPARE(s.NoiseEnvironment, factory.NoiseEnvironment);
+        QCOMPARE(s.SuppressionThreshold, factory.SuppressionThreshold);
+    }
+
+    void escapeAndCancelGiveNothing() {
+        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::TermPage);
+        window.find<TKxNameEdit>("NameEdit")->setText("Changed");
+        QTest::keyClick(window.find<TKxNameEdit>("NameEdit"), Qt::Key_Escape);
+        QVERIFY(!window.form.isVisible());
+        QCOMPARE(window.form.result(), int(QDialog::Rejected));
+    }
+
+    void saveRefusesAHalfDefinedTerminal() {
+        RecordingPresenter presenter;
+        OptionsWindow window(FactorySettings(), TOptionsForm::TermPage);
+        window.find<TKxLatEdit>("LatEdit")->setText("40 54 N");
+        window.find<QTabWidget>("OptionsNotebook")->setCurrentIndex(TOptionsForm::PrefsPage);
+        window.button("SaveBtn")->click();
+        QVERIFY(window.form.isVisible());
+        QCOMPARE(presenter.lastText(), QString("You have not entered a valid longitude."));
+        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::TermPage));
+        QVERIFY(window.find<TKxLonEdit>("LonEdit")->hasFocus());
+
+        window.find<TKxLonEdit>("LonEdit")->setText("-16.37");
+        window.find<TKxNameEdit>("NameEdit")->setText("Vienna");
+        window.button("SaveBtn")->click();
+        QCOMPARE(window.form.result(), int(QDialog::Accepted));
+        const Settings s = window.form.settings();
+        QCOMPARE(s.DefaultLatitudeText, std::string("40 54 N"));
+        QCOMPARE(s.DefaultLongitudeText, std::string("-16.37"));
+        QCOMPARE(s.DefaultName, std::string("Vienna"));
+    }
+
+    void savingUpdatesTheDefaultTerminalAndTheFile() {
+        QTemporaryDir dir;
+        AppState state;
+        state.DataDirectory = dir.path().toStdString();
+        state.UserSettings = WithDefaultTerminal();
+        state.Prediction.TerminalA.Prefix = "DEFAULT";
+        state.Prediction.TerminalB.Prefix = "DEFAULT";
+        Settings edited = state.UserSettings;
+        edited.DefaultLatitudeText = "48 12";
+        edited.DefaultLongitudeText = "-16 22";
+        edited.DefaultName = "OE1ABC";
+        edited.UseUtc = false;
+        SaveOptions(state, edited, ClockReading{46000.0, 46000.0 + 1.0 / 24.0});
+        QCOMPARE(state.Prediction.TerminalA.Name, std::string("OE1ABC"));
+        QVERIFY(qAbs(state.Prediction.TerminalA.LatitudeDeg - 48.2) < 1e-9);
+        QVERIFY(qAbs(state.Prediction.TerminalA.LongitudeDeg + (16.0 + 22.0 / 60.0)) < 1e-9);
+        QCOMPARE(state.Prediction.TerminalB.LatitudeText, std::string("48 12"));
+        QCOMPARE(state.TimeZone.TimeZoneLabel, std::string("ULT"));
+        const SettingsLoad load = LoadSettings(SettingsFilePath(state.DataDirectory));
+        QCOMPARE(load.source, SettingsSource::File);
+        QCOMPARE(load.settings.DefaultName, std::string("OE1ABC"));
+        QVERIFY(load.settings.DefaultDefined);
+    }
+};
+
+QTEST_MAIN(TestOptionsForm)
+#include "TestOptionsForm.moc"
