@@ -363,7 +363,8 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     const std::optional<std::string> dateOrder = args.Value("date-order");
     const SettingOverrides overrides = TakeOverrides(args);
 
-    // The terminal options are taken last-but-one so that any unknown option shows up.
+    // The terminal options are set aside now (so that what is left over is unknown)
+    // and read once the settings and the atlas are at hand.
     std::vector<std::string> terminalOptions;
     for (const char* letter : {"a", "b"})
         for (const char* suffix : {"", "-lat", "-lon", "-name"}) {
