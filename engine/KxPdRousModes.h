@@ -68,7 +68,9 @@ double AntipodalGainDb(double lengthRad);
 /// every value afresh; the caches only save the repetition.
 class ModeSearch {
 public:
+    /// The search keeps a reference to the setup, which must outlive it.
     explicit ModeSearch(const PathSetup& setup);
+    explicit ModeSearch(PathSetup&&) = delete;
     ~ModeSearch();
     ModeSearch(const ModeSearch&) = delete;
     ModeSearch& operator=(const ModeSearch&) = delete;
