@@ -14,20 +14,18 @@
 
 namespace {
 
-std::string Degrees(double value)
-{
+std::string Degrees(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4f", value);
     return text;
 }
 
 // 40° N 0° to the point 6000 km away on a bearing of 60°, 15 March 2026, SSN 100.
-PredictionRequest MakeBenchRequest(const std::vector<double>& freqs)
-{
+PredictionRequest MakeBenchRequest(const std::vector<double>& freqs) {
     PredictionRequest r;
     const GeoLatLon a{40.0 * kRadPerDeg, 0.0};
-    const GeoLatLon b = PointAlongPath(a, PathKind::Short, 60.0 * kRadPerDeg,
-                                       6000.0 / DisplayRadiusKm, 0.0);
+    const GeoLatLon b =
+        PointAlongPath(a, PathKind::Short, 60.0 * kRadPerDeg, 6000.0 / DisplayRadiusKm, 0.0);
     r.TerminalA.LatitudeText = "40.0000";
     r.TerminalA.LongitudeText = "0.0000";
     r.TerminalB.LatitudeText = Degrees(b.latRad * kDegPerRad);
@@ -49,8 +47,7 @@ PredictionRequest MakeBenchRequest(const std::vector<double>& freqs)
     return r;
 }
 
-void RunPrediction(benchmark::State& state, const std::vector<double>& freqs)
-{
+void RunPrediction(benchmark::State& state, const std::vector<double>& freqs) {
     const PredictionRequest request = MakeBenchRequest(freqs);
     for (auto _ : state) {
         PredictionResult result = ComputePrediction(request);
@@ -58,17 +55,21 @@ void RunPrediction(benchmark::State& state, const std::vector<double>& freqs)
     }
 }
 
-void BM_PredictionTenFrequencies(benchmark::State& state)
-{
+void BM_PredictionTenFrequencies(benchmark::State& state) {
     RunPrediction(state, {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0});
 }
 
-void BM_PredictionFiveFrequencies(benchmark::State& state)
-{
+void BM_PredictionFiveFrequencies(benchmark::State& state) {
     RunPrediction(state, {3.0, 9.3, 15.5, 21.8, 28.0});
 }
 
 } // namespace
 
-BENCHMARK(BM_PredictionTenFrequencies)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PredictionFiveFrequencies)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PredictionTenFrequencies)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PredictionFiveFrequencies)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);

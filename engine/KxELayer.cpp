@@ -7,8 +7,7 @@
 
 namespace {
 
-ELayerConstants BuildELayerConstants()
-{
+ELayerConstants BuildELayerConstants() {
     ELayerConstants k;
     k.NightCosine = std::sin(6.27e-13 * std::pow(40.0, 8.02) * kRadPerDeg);
     k.NightFloorHigh = std::pow(k.NightCosine, 1.2);
@@ -21,8 +20,7 @@ ELayerConstants BuildELayerConstants()
 
 // The zenith term D of the E-layer formula for cos χ (rounded to a float), with
 // its twilight shape and, at night, the decay since sunset.
-double ZenithTerm(float cosChi, const EMufPoint& p, double tPrime, const ELayerConstants& k)
-{
+double ZenithTerm(float cosChi, const EMufPoint& p, double tPrime, const ELayerConstants& k) {
     const double power = p.lDeg > 12.0 ? 1.2 : 1.31;
     if (cosChi >= k.CosineOf73)
         return std::pow(static_cast<double>(cosChi), power);
@@ -44,22 +42,19 @@ double ZenithTerm(float cosChi, const EMufPoint& p, double tPrime, const ELayerC
 
 } // namespace
 
-const ELayerConstants& ELayerConstantsTable()
-{
+const ELayerConstants& ELayerConstantsTable() {
     static const ELayerConstants constants = BuildELayerConstants();
     return constants;
 }
 
-float EHopGroundAngle(float cosElevation, float elevationRad)
-{
-    const double psi = kHalfPi - elevationRad -
-                       ArcSin(EarthRadiusKm * cosElevation / (EarthRadiusKm + 110.0));
+float EHopGroundAngle(float cosElevation, float elevationRad) {
+    const double psi =
+        kHalfPi - elevationRad - ArcSin(EarthRadiusKm * cosElevation / (EarthRadiusKm + 110.0));
     return static_cast<float>(psi < 0.0 ? 0.0 : psi);
 }
 
 EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevation,
-                      float elevationRad, const SolarPosition& sun)
-{
+                      float elevationRad, const SolarPosition& sun) {
     const ELayerConstants& k = ELayerConstantsTable();
     EMufPoint p;
     const double lat = latRad;
@@ -91,12 +86,12 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevat
     return p;
 }
 
-float EMufAt(const EMufPoint& p, float tHours, const SolarPosition& sun)
-{
+float EMufAt(const EMufPoint& p, float tHours, const SolarPosition& sun) {
     const ELayerConstants& k = ELayerConstantsTable();
     const double tPrime = p.lDeg > 23.0 ? tHours - 0.05 : static_cast<double>(tHours);
     const float cosChi = static_cast<float>(
-        p.sinTerm + p.cosTerm * std::cos((15.0 * tPrime + sun.HourAngleOffset) * kRadPerDeg - p.lonWestRad));
+        p.sinTerm +
+        p.cosTerm * std::cos((15.0 * tPrime + sun.HourAngleOffset) * kRadPerDeg - p.lonWestRad));
     const double d = ZenithTerm(cosChi, p, tPrime, k);
     const double g = MaxOf(p.floorG, d * p.distanceFactor * p.solarFactor * p.noonFactor);
     const double foE = g == p.floorG ? p.floorFoE : std::pow(g, 0.25);
@@ -104,7 +99,7 @@ float EMufAt(const EMufPoint& p, float tHours, const SolarPosition& sun)
 }
 
 float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosElevation,
-           float elevationRad, const SolarPosition& sun)
-{
-    return EMufAt(PrepareEMuf(lonWestRad, latRad, ssn, cosElevation, elevationRad, sun), tHours, sun);
+           float elevationRad, const SolarPosition& sun) {
+    return EMufAt(PrepareEMuf(lonWestRad, latRad, ssn, cosElevation, elevationRad, sun), tHours,
+                  sun);
 }

@@ -9,11 +9,11 @@
 
 /// Constants of the E-layer model, computed once.
 struct ELayerConstants {
-    double NightCosine = 0.0;    ///< sin(6.27e-13·40^8.02 °): the modified zenith cosine at χ = 90°
-    double NightFloorHigh = 0.0; ///< NightCosine^1.2 (|latitude| above 12°)
-    double NightFloorLow = 0.0;  ///< NightCosine^1.31
-    double CosineOf73 = 0.0;     ///< cos 73°
-    double NoonLimit = 0.0;      ///< 80°, radians
+    double NightCosine = 0.0; ///< sin(6.27e-13·40^8.02 °): the modified zenith cosine at χ = 90°
+    double NightFloorHigh = 0.0;  ///< NightCosine^1.2 (|latitude| above 12°)
+    double NightFloorLow = 0.0;   ///< NightCosine^1.31
+    double CosineOf73 = 0.0;      ///< cos 73°
+    double NoonLimit = 0.0;       ///< 80°, radians
     double EReferenceAngle = 0.0; ///< 0.5·arccos(0.9830147248905233), radians
 };
 

@@ -10,8 +10,7 @@ namespace {
 
 // A local-time difference folded onto the 24-hour circle: |h| up to 12 hours,
 // 24 − |h| beyond.
-double Fold(double h)
-{
+double Fold(double h) {
     const double a = std::fabs(h);
     return a <= 12.0 ? a : 24.0 - a;
 }
@@ -29,8 +28,7 @@ struct TermInputs {
     double S, W, M, Reff, T1, T2;
 };
 
-TermShape Shape(int i, const TermInputs& in)
-{
+TermShape Shape(int i, const TermInputs& in) {
     const double S = in.S, W = in.W, R = in.Reff, T1 = in.T1, T2 = in.T2;
     switch (i) {
     case 0:
@@ -83,8 +81,7 @@ TermShape Shape(int i, const TermInputs& in)
     }
 }
 
-double Amplitude(int i, const TermInputs& in)
-{
+double Amplitude(int i, const TermInputs& in) {
     const double S = in.S, W = in.W, M = in.M, R = in.Reff;
     switch (i) {
     case 1:
@@ -92,10 +89,12 @@ double Amplitude(int i, const TermInputs& in)
                (2.1 - 0.8 * S + 1.1 * W) * (R / (325 - 235 * S - 85 * W) + 1);
     case 2:
         return CosinePower(64, M - 20 + 3 * S - 5 * W - (1 - S) * R / (20 * W + 20)) *
-               (2.8 + 0.7 * S - 1.5 * W) * (1 - (1 - 2 * S - 2 * W) * R / (300 + 200 * S + 450 * W));
+               (2.8 + 0.7 * S - 1.5 * W) *
+               (1 - (1 - 2 * S - 2 * W) * R / (300 + 200 * S + 450 * W));
     case 3:
         return CosinePower(64, M - 10 + 6 * S - W - R / (128 * (S + W) + 22)) *
-               (3.2 - 1.2 * S + 0.3 * W) * (1 - (1 - 2 * S - 2 * W) * R / (500 - 300 * S + 1000 * W));
+               (3.2 - 1.2 * S + 0.3 * W) *
+               (1 - (1 - 2 * S - 2 * W) * R / (500 - 300 * S + 1000 * W));
     case 4:
         return CosinePower(64, M - 3 - 7 * S - W - R / (15 + 135 * S + 10 * W)) *
                (2.7 - 3.8 * S + 1.2 * W) * ((1 - 2 * S) * R / (850 - 805 * S - 680 * W) + 1);
@@ -135,8 +134,7 @@ double Amplitude(int i, const TermInputs& in)
 }
 
 // The polar-cap expression P (MHz before the distance scaling).
-double PolarCapValue(const TermInputs& in, double LT, double latDeg)
-{
+double PolarCapValue(const TermInputs& in, double LT, double latDeg) {
     const double S = in.S, W = in.W, R = in.Reff;
     const double rim = 90.0 - std::fabs(latDeg);
     const double p0 = (3 + S - 0.3 * W) * (R / (145 + 220 * S - 20 * W) + 1);
@@ -150,8 +148,7 @@ double PolarCapValue(const TermInputs& in, double LT, double latDeg)
 } // namespace
 
 F2Critical F2CriticalFrequency(float latRad, float lonWestRad, float ssn, float tHours,
-                               const SolarPosition& sun)
-{
+                               const SolarPosition& sun) {
     F2Critical out;
     const double latDeg = latRad * kDegPerRad;
     const double lonDeg = lonWestRad * kDegPerRad;
@@ -192,7 +189,8 @@ F2Critical F2CriticalFrequency(float latRad, float lonWestRad, float ssn, float 
     const double firstAmplitude = std::sqrt(std::cos((5.0 * (in.W - in.S) + in.M) * kRadPerDeg)) *
                                   (6.7 - 0.8 * in.S - 1.2 * in.W) *
                                   (in.Reff / (205.0 * in.S + 145.0) + 1.0);
-    double sum = firstAmplitude * std::cos(MinOf(60.0, Fold(first.centre) * first.width) * kRadPerDeg);
+    double sum =
+        firstAmplitude * std::cos(MinOf(60.0, Fold(first.centre) * first.width) * kRadPerDeg);
     const int lastTerm = out.W == 0.0f ? 10 : 17;
     for (int term = 1; term <= lastTerm; ++term) {
         const TermShape shape = Shape(term, in);
@@ -213,13 +211,11 @@ F2Critical F2CriticalFrequency(float latRad, float lonWestRad, float ssn, float 
     return out;
 }
 
-float F2BaseHeight(float ssn)
-{
+float F2BaseHeight(float ssn) {
     return static_cast<float>(ssn > 150.0f ? 0.05 * ssn + 350.0 : 0.5 * ssn + 275.0);
 }
 
-float F2ReflectionHeight(float ssn, float M, float LT, float S, float W)
-{
+float F2ReflectionHeight(float ssn, float M, float LT, float S, float W) {
     double h = ssn > 150.0f ? 0.05 * ssn + 350.0 : 0.5 * ssn + 275.0;
     if (M >= 20.0f && M <= 60.0f) {
         const bool night = LT <= 7.0 - S + W || LT >= 1.5 * (S - W) + 18.5;
@@ -241,16 +237,14 @@ float F2ReflectionHeight(float ssn, float M, float LT, float S, float W)
     return static_cast<float>(h);
 }
 
-float F2Secant(float ssn, float cosElevation, float M, float LT, float S, float W)
-{
+float F2Secant(float ssn, float cosElevation, float M, float LT, float S, float W) {
     const float h = F2ReflectionHeight(ssn, M, LT, S, W);
     const double q = EarthRadiusKm * cosElevation / (EarthRadiusKm + h);
     return static_cast<float>(1.0 / std::sqrt(1.0 - q * q));
 }
 
 float F2KIndexFactor(int month, int day, int k, float lonWestRad, float latRad, float LT,
-                     float ssn)
-{
+                     float ssn) {
     if (k < 0)
         return 1.0f;
 
@@ -330,8 +324,7 @@ float F2KIndexFactor(int month, int day, int k, float lonWestRad, float latRad, 
 }
 
 float F2Muf(int month, int day, int k, float lonWestRad, float latRad, float cosElevation,
-            float elevationRad, float ssn, float tHours, const SolarPosition& sun)
-{
+            float elevationRad, float ssn, float tHours, const SolarPosition& sun) {
     const F2Critical f2 = F2CriticalFrequency(latRad, lonWestRad, ssn, tHours, sun);
     const double ratio = elevationRad / kHalfPi;
     const double x = ratio < 1.0 ? 1.0 + 0.18673 * std::pow(1.0 - ratio, 6.614) : 1.0;

@@ -11,11 +11,11 @@
 
 /// The F2 critical frequency and the by-products the other F2 routines take.
 struct F2Critical {
-    float foF2 = 0.0f;        ///< MHz (may come out ≤ 0 deep in the polar night)
-    float M = 0.0f;           ///< |dip latitude| in degrees, clamped at MaxMagneticLatitude
-    float LT = 0.0f;          ///< local time, hours in [0, 24)
-    float S = 0.0f;           ///< summer weight 0..1
-    float W = 0.0f;           ///< winter weight 0..1 (S or W is 0)
+    float foF2 = 0.0f; ///< MHz (may come out ≤ 0 deep in the polar night)
+    float M = 0.0f;    ///< |dip latitude| in degrees, clamped at MaxMagneticLatitude
+    float LT = 0.0f;   ///< local time, hours in [0, 24)
+    float S = 0.0f;    ///< summer weight 0..1
+    float W = 0.0f;    ///< winter weight 0..1 (S or W is 0)
 };
 
 /// foF2 at (latRad, lonWestRad) at tHours UTC for sunspot number ssn: eighteen

@@ -8,8 +8,7 @@
 
 namespace {
 
-CosineTableSet BuildCosineTables()
-{
+CosineTableSet BuildCosineTables() {
     CosineTableSet tables;
     constexpr int kPowers[3] = {16, 32, 64};
     for (int k = 0; k <= 90; ++k) {
@@ -27,8 +26,7 @@ CosineTableSet BuildCosineTables()
 
 // Linear interpolation between whole degrees, the argument folded to |x| and kept
 // inside the 92 entries.
-double Interpolate(const std::array<std::uint16_t, 92>& table, double xDeg)
-{
+double Interpolate(const std::array<std::uint16_t, 92>& table, double xDeg) {
     const double x = std::fabs(xDeg);
     if (!(x < 91.0))
         return table[91] / 65535.0;
@@ -39,25 +37,21 @@ double Interpolate(const std::array<std::uint16_t, 92>& table, double xDeg)
 
 } // namespace
 
-const CosineTableSet& CosineTables()
-{
+const CosineTableSet& CosineTables() {
     static const CosineTableSet tables = BuildCosineTables();
     return tables;
 }
 
-double CosineOf(double xDeg)
-{
+double CosineOf(double xDeg) {
     return Interpolate(CosineTables().cosine, xDeg);
 }
 
-double CosinePower(int n, double xDeg)
-{
+double CosinePower(int n, double xDeg) {
     const int row = n == 64 ? 2 : (n == 32 ? 1 : 0);
     return Interpolate(CosineTables().powers[row], xDeg);
 }
 
-float MaxMagneticLatitude()
-{
+float MaxMagneticLatitude() {
     static const float value = [] {
         double largest = 0.0;
         for (int i = 0; i < 36; ++i)

@@ -5,8 +5,7 @@
 #include "engine/KxPdRousModes.h"
 #include "engine/KxPdRousMuf.h"
 
-int KIndexFromText(const std::string& kIndexText)
-{
+int KIndexFromText(const std::string& kIndexText) {
     if (kIndexText.empty())
         return -1;
     const std::optional<int> k = ParseInteger(kIndexText);
@@ -16,8 +15,7 @@ int KIndexFromText(const std::string& kIndexText)
 }
 
 bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
-                           PredictionResult& result, const PredictionProgress& progress)
-{
+                           PredictionResult& result, const PredictionProgress& progress) {
     const PathSetup setup = MakePathSetup(request, kind);
     const ControlPoints points = ComputeControlPoints(setup);
     PathResult& path = result.Paths[static_cast<int>(kind)];
@@ -49,15 +47,14 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
             path.Reliability[j][n] =
                 static_cast<float>(MinOf(reliabilities[j].atA[n], reliabilities[j].atB[n]));
 
-    path.HeaderLines = BuildHeaderLines(request.TerminalA, request.TerminalB, path.Geometry,
-                                        request.Ssn, request.Flux, request.KIndexText, request.Sun,
-                                        request.Zone);
+    path.HeaderLines =
+        BuildHeaderLines(request.TerminalA, request.TerminalB, path.Geometry, request.Ssn,
+                         request.Flux, request.KIndexText, request.Sun, request.Zone);
     return true;
 }
 
 PredictionResult ComputePrediction(const PredictionRequest& request,
-                                   const PredictionProgress& progress)
-{
+                                   const PredictionProgress& progress) {
     PredictionResult result;
     result.Ssn = request.Ssn;
     result.Flux = request.Flux;

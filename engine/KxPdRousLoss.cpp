@@ -10,8 +10,7 @@
 
 namespace {
 
-AbsorptionConstants BuildAbsorptionConstants()
-{
+AbsorptionConstants BuildAbsorptionConstants() {
     AbsorptionConstants k;
     const double re = EarthRadiusKm;
     k.DarkLimitCosine = -std::sqrt((2.0 * re + 100.0) * 100.0) / (re + 100.0);
@@ -28,21 +27,18 @@ constexpr GroundConstants kGround[3] = {{80.0, 5.0}, {6.3, 0.0032}, {1.0, 0.0001
 
 } // namespace
 
-bool IsLandAt(int row, int eastLongitudeDeg)
-{
+bool IsLandAt(int row, int eastLongitudeDeg) {
     row = std::clamp(row, 0, 180);
     eastLongitudeDeg = std::clamp(eastLongitudeDeg, 0, 359);
     return (LandSeaMask[row][eastLongitudeDeg / 8] >> (eastLongitudeDeg % 8)) & 1;
 }
 
-const AbsorptionConstants& AbsorptionConstantsTable()
-{
+const AbsorptionConstants& AbsorptionConstantsTable() {
     static const AbsorptionConstants constants = BuildAbsorptionConstants();
     return constants;
 }
 
-double WinterFactor(int month, int day, double latRad)
-{
+double WinterFactor(int month, int day, double latRad) {
     const double absLatDeg = std::fabs(latRad * kDegPerRad);
     if (absLatDeg <= 30.0)
         return 1.0;
@@ -57,8 +53,7 @@ double WinterFactor(int month, int day, double latRad)
 }
 
 AbsorptionPoint PrepareAbsorption(int month, int day, double latRad, double lonWestRad, float ssn,
-                                  double secant, const SolarPosition& sun)
-{
+                                  double secant, const SolarPosition& sun) {
     const AbsorptionConstants& k = AbsorptionConstantsTable();
     AbsorptionPoint p;
     const double absLatDeg = std::fabs(latRad * kDegPerRad);
@@ -78,13 +73,13 @@ AbsorptionPoint PrepareAbsorption(int month, int day, double latRad, double lonW
     return p;
 }
 
-double AbsorptionAt(const AbsorptionPoint& p, int j, const SolarPosition& sun)
-{
+double AbsorptionAt(const AbsorptionPoint& p, int j, const SolarPosition& sun) {
     const AbsorptionConstants& k = AbsorptionConstantsTable();
     double a = 0.01;
     if (p.sunReaches) {
         const double cosChi =
-            p.sinTerm + p.cosTerm * std::cos(p.lonWestRad - (7.5 * j + sun.HourAngleOffset) * kRadPerDeg);
+            p.sinTerm +
+            p.cosTerm * std::cos(p.lonWestRad - (7.5 * j + sun.HourAngleOffset) * kRadPerDeg);
         if (cosChi > k.DarkLimitCosine)
             a = p.dayFactor * std::cos(k.ZenithScale * ArcCos(cosChi)) / p.cosScaledNoon;
     }
@@ -92,19 +87,17 @@ double AbsorptionAt(const AbsorptionPoint& p, int j, const SolarPosition& sun)
 }
 
 double AbsorptionBase(int j, int month, int day, double latRad, double lonWestRad, float ssn,
-                      double secant, const SolarPosition& sun)
-{
-    return AbsorptionAt(PrepareAbsorption(month, day, latRad, lonWestRad, ssn, secant, sun), j, sun);
+                      double secant, const SolarPosition& sun) {
+    return AbsorptionAt(PrepareAbsorption(month, day, latRad, lonWestRad, ssn, secant, sun), j,
+                        sun);
 }
 
 double Absorption(int j, int month, int day, double latRad, double lonWestRad, float ssn,
-                  double secant, float absorptionFactor, const SolarPosition& sun)
-{
+                  double secant, float absorptionFactor, const SolarPosition& sun) {
     return AbsorptionBase(j, month, day, latRad, lonWestRad, ssn, secant, sun) * absorptionFactor;
 }
 
-GroundKind GroundKindAt(double lonWestDeg, double latDeg)
-{
+GroundKind GroundKindAt(double lonWestDeg, double latDeg) {
     int eastDeg = static_cast<int>(RoundHalfEven(PositiveMod(360, -lonWestDeg))) % 360;
     if (eastDeg < 0)
         eastDeg += 360;
@@ -114,8 +107,7 @@ GroundKind GroundKindAt(double lonWestDeg, double latDeg)
     return latDeg < -60.0 ? GroundKind::PolarLand : GroundKind::Land;
 }
 
-double GroundLossFor(GroundKind kind, double psiDeg, double freqMHz)
-{
+double GroundLossFor(GroundKind kind, double psiDeg, double freqMHz) {
     const GroundConstants& g = kGround[static_cast<int>(kind)];
     const double psi = psiDeg * kRadPerDeg;
     const double sinPsi = std::sin(psi);
@@ -134,7 +126,6 @@ double GroundLossFor(GroundKind kind, double psiDeg, double freqMHz)
     return -10.0 * std::log10((std::norm(rv) + std::norm(rh)) / 2.0);
 }
 
-double GroundReflectionLoss(double psiDeg, double lonWestDeg, double latDeg, double freqMHz)
-{
+double GroundReflectionLoss(double psiDeg, double lonWestDeg, double latDeg, double freqMHz) {
     return GroundLossFor(GroundKindAt(lonWestDeg, latDeg), psiDeg, freqMHz);
 }

@@ -43,11 +43,11 @@ double AbsorptionBase(int j, int month, int day, double latRad, double lonWestRa
 /// The parts of AbsorptionBase at one crossing point that stay the same all day.
 struct AbsorptionPoint {
     double lonWestRad = 0.0;
-    double sinTerm = 0.0;      ///< sin φ·sin δ
-    double cosTerm = 0.0;      ///< cos φ·cos δ
-    bool sunReaches = false;   ///< the noon zenith angle m is below 90°
-    double dayFactor = 0.0;    ///< WinterFactor·(1 + 0.005·Ssn)·(cos m)^p
-    double cosScaledNoon = 1.0; ///< cos(k·m)
+    double sinTerm = 0.0;        ///< sin φ·sin δ
+    double cosTerm = 0.0;        ///< cos φ·cos δ
+    bool sunReaches = false;     ///< the noon zenith angle m is below 90°
+    double dayFactor = 0.0;      ///< WinterFactor·(1 + 0.005·Ssn)·(cos m)^p
+    double cosScaledNoon = 1.0;  ///< cos(k·m)
     double latitudeFactor = 0.0; ///< 1 + 0.0087·|φ°|
     double secant = 1.0;
 };

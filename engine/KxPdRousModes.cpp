@@ -21,8 +21,7 @@ const double kBasicLevelDb = 20.0 * std::log10(11066.229697328);
 
 // True when a point lies so close to the border of a whole-degree mask cell that
 // a last-bit difference in its distance along the path could move it across.
-bool NearMaskEdge(const GeoLatLon& p)
-{
+bool NearMaskEdge(const GeoLatLon& p) {
     constexpr double kHair = 1e-9;
     const double east = PositiveMod(360, -p.lonRad * kDegPerRad);
     const double lat = std::fabs(p.latRad * kDegPerRad);
@@ -33,8 +32,7 @@ bool NearMaskEdge(const GeoLatLon& p)
 
 // The parts of a candidate geometry that follow from its unit u and elevation.
 void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, double elevation,
-                  double cosElevation)
-{
+                  double cosElevation) {
     const double re = EarthRadiusKm;
     g.nh = nh;
     g.u = u;
@@ -61,14 +59,15 @@ void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, dou
     const SolarPosition& sun = *s.sun;
     for (int k = 0; k < half; ++k) {
         g.odd[k] = PathPoint(s, (2 * k + 1) * u);
-        g.oddTerms[k] = PrepareEMuf(static_cast<float>(g.odd[k].lonRad), static_cast<float>(g.odd[k].latRad),
-                                    s.ssn, g.cosElevationF, g.elevationF, sun);
+        g.oddTerms[k] =
+            PrepareEMuf(static_cast<float>(g.odd[k].lonRad), static_cast<float>(g.odd[k].latRad),
+                        s.ssn, g.cosElevationF, g.elevationF, sun);
         g.entering[k] = PathPoint(s, (2 * k) * u + g.theta100);
-        g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad, g.entering[k].lonRad,
-                                               s.ssn, g.secant100, sun);
+        g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad,
+                                               g.entering[k].lonRad, s.ssn, g.secant100, sun);
         g.leaving[k] = PathPoint(s, (2 * (k + 1)) * u - g.theta100);
-        g.leavingTerms[k] = PrepareAbsorption(s.month, s.day, g.leaving[k].latRad, g.leaving[k].lonRad,
-                                              s.ssn, g.secant100, sun);
+        g.leavingTerms[k] = PrepareAbsorption(s.month, s.day, g.leaving[k].latRad,
+                                              g.leaving[k].lonRad, s.ssn, g.secant100, sun);
         const GeoLatLon end = PathPoint(s, (2 * (k + 1)) * u);
         g.ground[k] = GroundKindAt(end.lonRad * kDegPerRad, end.latRad * kDegPerRad);
         g.groundNearEdge[k] = NearMaskEdge(end);
@@ -79,8 +78,7 @@ void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, dou
 
 } // namespace
 
-double FocusGainDb(double c)
-{
+double FocusGainDb(double c) {
     if (c > 0.999388523)
         return 9.0;
     const double q = 430.0 / EarthRadiusKm;
@@ -88,14 +86,12 @@ double FocusGainDb(double c)
     return 10.0 * std::log10((1.0 + q) * w / (w - c * c * (w - 1.0)));
 }
 
-double AntipodalGainDb(double lengthRad)
-{
+double AntipodalGainDb(double lengthRad) {
     const double a = MinOf(2.7881634800609415, kPi - std::fabs(kPi - lengthRad));
     return 10.0 * std::log10(a / std::sin(a));
 }
 
-HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, int nh)
-{
+HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, int nh) {
     HalfUnitGeometry g;
     g.nh = nh;
     const double theta = 2 * s.lengthRad / nh;
@@ -110,8 +106,7 @@ HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, int nh)
     return g;
 }
 
-HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s)
-{
+HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s) {
     HalfUnitGeometry g;
     const int nh = 4 * s.hops.hops;
     g.usable = true;
@@ -122,10 +117,10 @@ HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s)
 struct ModeSearch::Entry {
     HalfUnitGeometry g;
     bool built = false;
-    int halfHour = -1;               // the half hour the values below belong to
+    int halfHour = -1; // the half hour the values below belong to
     std::vector<float> eMuf;
     std::vector<char> eMufSet;
-    std::vector<double> entering;    // absorption without the frequency factor
+    std::vector<double> entering; // absorption without the frequency factor
     std::vector<double> leaving;
     float firstFMuf = 0.0f;
     float lastFMuf = 0.0f;
@@ -143,15 +138,13 @@ struct ModeSearch::Candidate {
 };
 
 ModeSearch::ModeSearch(const PathSetup& setup)
-    : m_setup(setup), m_antipodalDb(AntipodalGainDb(setup.lengthRad))
-{
+    : m_setup(setup), m_antipodalDb(AntipodalGainDb(setup.lengthRad)) {
     m_entries.resize(kAllFEntry + 1);
 }
 
 ModeSearch::~ModeSearch() = default;
 
-ModeSearch::Entry& ModeSearch::EntryFor(int nh)
-{
+ModeSearch::Entry& ModeSearch::EntryFor(int nh) {
     const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
     std::unique_ptr<Entry>& slot = m_entries[index];
     if (!slot) {
@@ -163,8 +156,7 @@ ModeSearch::Entry& ModeSearch::EntryFor(int nh)
     return *slot;
 }
 
-void ModeSearch::StartHalfHour(Entry& e, int j)
-{
+void ModeSearch::StartHalfHour(Entry& e, int j) {
     if (e.halfHour == j)
         return;
     // The values of another half hour are of no more use: this is where the
@@ -179,8 +171,7 @@ void ModeSearch::StartHalfHour(Entry& e, int j)
     e.lastFSet = false;
 }
 
-float ModeSearch::OddEMuf(Entry& e, int k, int j)
-{
+float ModeSearch::OddEMuf(Entry& e, int k, int j) {
     if (!e.eMufSet[k]) {
         e.eMuf[k] = EMufAt(e.g.oddTerms[k], 0.5f * j, *m_setup.sun);
         e.eMufSet[k] = 1;
@@ -188,24 +179,21 @@ float ModeSearch::OddEMuf(Entry& e, int k, int j)
     return e.eMuf[k];
 }
 
-double ModeSearch::EnteringAbsorption(Entry& e, int k, int j)
-{
+double ModeSearch::EnteringAbsorption(Entry& e, int k, int j) {
     if (std::isnan(e.entering[k])) {
         e.entering[k] = AbsorptionAt(e.g.enteringTerms[k], j, *m_setup.sun);
     }
     return e.entering[k];
 }
 
-double ModeSearch::LeavingAbsorption(Entry& e, int k, int j)
-{
+double ModeSearch::LeavingAbsorption(Entry& e, int k, int j) {
     if (std::isnan(e.leaving[k])) {
         e.leaving[k] = AbsorptionAt(e.g.leavingTerms[k], j, *m_setup.sun);
     }
     return e.leaving[k];
 }
 
-double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance)
-{
+double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
     GroundKind kind = e.g.ground[k];
     if (e.g.groundNearEdge[k]) {
         // Take the ground at the distance exactly as the hops added it up.
@@ -218,21 +206,19 @@ double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance)
     return loss;
 }
 
-float ModeSearch::FirstFMuf(Entry& e, int j)
-{
+float ModeSearch::FirstFMuf(Entry& e, int j) {
     StartHalfHour(e, j);
     if (!e.firstFSet) {
         const GeoLatLon& p = e.g.firstF;
-        e.firstFMuf = F2Muf(m_setup.month, m_setup.day, m_setup.kIndex, static_cast<float>(p.lonRad),
-                            static_cast<float>(p.latRad), e.g.cosElevationF, e.g.elevationF,
-                            m_setup.ssn, 0.5f * j, *m_setup.sun);
+        e.firstFMuf = F2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
+                            static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
+                            e.g.cosElevationF, e.g.elevationF, m_setup.ssn, 0.5f * j, *m_setup.sun);
         e.firstFSet = true;
     }
     return e.firstFMuf;
 }
 
-float ModeSearch::LastFMuf(Entry& e, int j)
-{
+float ModeSearch::LastFMuf(Entry& e, int j) {
     StartHalfHour(e, j);
     if (!e.lastFSet) {
         const GeoLatLon& p = e.g.lastF;
@@ -244,8 +230,7 @@ float ModeSearch::LastFMuf(Entry& e, int j)
     return e.lastFMuf;
 }
 
-double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, double floorDb)
-{
+double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, double floorDb) {
     StartHalfHour(e, j);
     const HalfUnitGeometry& g = e.g;
     int eHops = 0;
@@ -254,8 +239,8 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, do
     const int fHops = static_cast<int>(letters.size()) - eHops;
     const double slantKm = 0.002 * (fHops * g.slantF + eHops * g.slantE);
     const double hops = static_cast<double>(letters.size());
-    const double basic = kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb -
-                         2.0 * hops - 3.0;
+    const double basic =
+        kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb - 2.0 * hops - 3.0;
     const double level = basic - m_setup.frequencies[n].FrequencyTermDb;
 
     // Losses only add up, so once the level with the losses so far is no better
@@ -278,13 +263,11 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, do
     return level - ground - absorption;
 }
 
-double ModeSearch::ModeSignal(const std::string& letters, int nh, int n, int j)
-{
+double ModeSearch::ModeSignal(const std::string& letters, int nh, int n, int j) {
     return Signal(letters, EntryFor(nh), n, j, -std::numeric_limits<double>::infinity());
 }
 
-bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out)
-{
+bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out) {
     for (;;) {
         Entry* e = nullptr;
         do {
@@ -334,8 +317,7 @@ bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out
     }
 }
 
-void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& rel)
-{
+void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& rel) {
     const float freq = m_setup.frequencies[n].FrequencyMHz;
     const int hops = m_setup.hops.hops;
     const double tHours = 0.5 * j;
@@ -391,15 +373,15 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
 
     const SolarPosition& sun = *m_setup.sun;
     if (letters.front() == 'E')
-        rel.atA[n] = static_cast<float>(Reliability(Layer::E, freq, tHours, 0.0, 0.0,
-                                                    bestMode.firstEMuf, m_setup.month, m_setup.ssn, sun));
+        rel.atA[n] = static_cast<float>(Reliability(
+            Layer::E, freq, tHours, 0.0, 0.0, bestMode.firstEMuf, m_setup.month, m_setup.ssn, sun));
     if (letters.back() == 'E')
-        rel.atB[n] = static_cast<float>(Reliability(Layer::E, freq, tHours, 0.0, 0.0,
-                                                    bestMode.lastEMuf, m_setup.month, m_setup.ssn, sun));
+        rel.atB[n] = static_cast<float>(Reliability(
+            Layer::E, freq, tHours, 0.0, 0.0, bestMode.lastEMuf, m_setup.month, m_setup.ssn, sun));
     if (letters.front() == 'F')
         rel.atA[n] = static_cast<float>(Reliability(Layer::F, freq, tHours, e.g.firstF.latRad,
-                                                    e.g.firstF.lonRad, FirstFMuf(e, j), m_setup.month,
-                                                    m_setup.ssn, sun));
+                                                    e.g.firstF.lonRad, FirstFMuf(e, j),
+                                                    m_setup.month, m_setup.ssn, sun));
     if (letters.back() == 'F')
         rel.atB[n] = static_cast<float>(Reliability(Layer::F, freq, tHours, e.g.lastF.latRad,
                                                     e.g.lastF.lonRad, LastFMuf(e, j), m_setup.month,

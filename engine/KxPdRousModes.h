@@ -21,27 +21,27 @@
 /// absorptions and the ground reflections are evaluated.
 struct HalfUnitGeometry {
     int nh = 0;
-    bool usable = false;         ///< Δ ≥ the minimum angle and the F half-hop angle < π/2
-    double u = 0.0;              ///< D/nh, radians
-    double elevation = 0.0;      ///< Δ, radians
+    bool usable = false;    ///< Δ ≥ the minimum angle and the F half-hop angle < π/2
+    double u = 0.0;         ///< D/nh, radians
+    double elevation = 0.0; ///< Δ, radians
     double cosElevation = 1.0;
-    float elevationF = 0.0f;     ///< Δ and cos Δ as the layer routines take them
+    float elevationF = 0.0f; ///< Δ and cos Δ as the layer routines take them
     float cosElevationF = 1.0f;
-    double slantF = 0.0;         ///< half-hop slant length of an F hop, km
-    double slantE = 0.0;         ///< half-hop slant length of an E hop, km
-    double secant100 = 1.0;      ///< secant of the ray at 100 km
-    double theta100 = 0.0;       ///< ground offset of the 100 km crossing, radians
-    double focusDb = 0.0;        ///< focusing gain of the take-off angle, dB
+    double slantF = 0.0;             ///< half-hop slant length of an F hop, km
+    double slantE = 0.0;             ///< half-hop slant length of an E hop, km
+    double secant100 = 1.0;          ///< secant of the ray at 100 km
+    double theta100 = 0.0;           ///< ground offset of the 100 km crossing, radians
+    double focusDb = 0.0;            ///< focusing gain of the take-off angle, dB
     std::vector<GeoLatLon> odd;      ///< (2k + 1)·u: E-layer MUF points
     std::vector<GeoLatLon> entering; ///< 2k·u + θ100: where a hop from 2k enters the D layer
-    std::vector<GeoLatLon> leaving;  ///< 2(k + 1)·u − θ100: where a hop ending at 2(k + 1) leaves it
-    std::vector<GroundKind> ground;  ///< ground at 2(k + 1)·u, hop ends
+    std::vector<GeoLatLon> leaving; ///< 2(k + 1)·u − θ100: where a hop ending at 2(k + 1) leaves it
+    std::vector<GroundKind> ground;   ///< ground at 2(k + 1)·u, hop ends
     std::vector<bool> groundNearEdge; ///< that point lies within a hair of a mask cell border
-    std::vector<EMufPoint> oddTerms;             ///< the day-long E-layer terms at `odd`
-    std::vector<AbsorptionPoint> enteringTerms;  ///< the day-long absorption terms at `entering`
-    std::vector<AbsorptionPoint> leavingTerms;   ///< the day-long absorption terms at `leaving`
-    GeoLatLon firstF;            ///< 2u: middle of a first F hop
-    GeoLatLon lastF;             ///< D − 2u: middle of a last F hop
+    std::vector<EMufPoint> oddTerms;  ///< the day-long E-layer terms at `odd`
+    std::vector<AbsorptionPoint> enteringTerms; ///< the day-long absorption terms at `entering`
+    std::vector<AbsorptionPoint> leavingTerms;  ///< the day-long absorption terms at `leaving`
+    GeoLatLon firstF;                           ///< 2u: middle of a first F hop
+    GeoLatLon lastF;                            ///< D − 2u: middle of a last F hop
 };
 
 /// The geometry of the candidates of nh half-units on a path, elevation from

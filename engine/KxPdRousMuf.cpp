@@ -13,12 +13,17 @@ namespace {
 
 constexpr int kMaxHopSearch = 1000;
 
-int SeasonOfMonth(int month)
-{
+int SeasonOfMonth(int month) {
     switch (month) {
-    case 1: case 2: case 11: case 12:
+    case 1:
+    case 2:
+    case 11:
+    case 12:
         return 0;
-    case 3: case 4: case 9: case 10:
+    case 3:
+    case 4:
+    case 9:
+    case 10:
         return 1;
     default:
         return 2;
@@ -26,36 +31,31 @@ int SeasonOfMonth(int month)
 }
 
 // The F2 and E MUFs at a control point for one geometry.
-float FAt(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation, float t)
-{
+float FAt(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation, float t) {
     return F2Muf(s.month, s.day, s.kIndex, static_cast<float>(p.lonRad),
                  static_cast<float>(p.latRad), cosElevation, elevation, s.ssn, t, *s.sun);
 }
 
-float EAt(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation, float t)
-{
+float EAt(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation, float t) {
     return EMuf(static_cast<float>(p.lonRad), static_cast<float>(p.latRad), s.ssn, t, cosElevation,
                 elevation, *s.sun);
 }
 
 void FillReliabilities(const PathSetup& s, const GeoLatLon& p, float muf, float t,
-                       std::array<float, kMaxFrequencies>& out)
-{
+                       std::array<float, kMaxFrequencies>& out) {
     for (int n = 0; n < s.frequencyCount; ++n)
-        out[n] = static_cast<float>(Reliability(Layer::F, s.frequencies[n].FrequencyMHz, t, p.latRad,
-                                                p.lonRad, muf, s.month, s.ssn, *s.sun));
+        out[n] = static_cast<float>(Reliability(Layer::F, s.frequencies[n].FrequencyMHz, t,
+                                                p.latRad, p.lonRad, muf, s.month, s.ssn, *s.sun));
 }
 
 } // namespace
 
-float HopElevation(float psi, float baseHeightKm)
-{
+float HopElevation(float psi, float baseHeightKm) {
     const double ratio = EarthRadiusKm / (EarthRadiusKm + baseHeightKm);
     return static_cast<float>(std::atan((std::cos(psi) - ratio) / std::sin(psi)));
 }
 
-HopGeometry ComputeHopGeometry(double lengthRad, float baseHeightKm, double minElevationRad)
-{
+HopGeometry ComputeHopGeometry(double lengthRad, float baseHeightKm, double minElevationRad) {
     HopGeometry g;
     for (int i = 1; i <= kMaxHopSearch; ++i) {
         g.hops = i;
@@ -73,8 +73,7 @@ HopGeometry ComputeHopGeometry(double lengthRad, float baseHeightKm, double minE
     return g;
 }
 
-PathSetup MakePathSetup(const PredictionRequest& request, PathKind kind)
-{
+PathSetup MakePathSetup(const PredictionRequest& request, PathKind kind) {
     PathSetup s;
     const PathGeometry& path = kind == PathKind::Short ? request.ShortPath : request.LongPath;
     const CalendarDay date = CalendarFromDate(request.Date);
@@ -96,14 +95,12 @@ PathSetup MakePathSetup(const PredictionRequest& request, PathKind kind)
     return s;
 }
 
-GeoLatLon PathPoint(const PathSetup& setup, double distanceRad)
-{
+GeoLatLon PathPoint(const PathSetup& setup, double distanceRad) {
     return PointAlongPath(setup.start, setup.kind, setup.bearingRad, distanceRad,
                           setup.farLongitudeRad);
 }
 
-ControlPoints ComputeControlPoints(const PathSetup& s)
-{
+ControlPoints ComputeControlPoints(const PathSetup& s) {
     const double d = s.lengthRad;
     const HopGeometry& g = s.hops;
     ControlPoints p;
@@ -120,8 +117,7 @@ ControlPoints ComputeControlPoints(const PathSetup& s)
 }
 
 double Reliability(Layer layer, float freqMHz, double tHours, double latRad, double lonWestRad,
-                   float mufMHz, int month, float ssn, const SolarPosition& sun)
-{
+                   float mufMHz, int month, float ssn, const SolarPosition& sun) {
     double lower = 95.0;
     double upper = 105.0;
     if (layer == Layer::F) {
@@ -131,10 +127,12 @@ double Reliability(Layer layer, float freqMHz, double tHours, double latRad, dou
             m -= 12;
         const double lonDeg = lonWestRad * kDegPerRad;
         const int block =
-            static_cast<int>(PositiveMod(24, tHours + sun.EquationOfTime - lonDeg / 15.0 + 2.0)) / 4;
+            static_cast<int>(PositiveMod(24, tHours + sun.EquationOfTime - lonDeg / 15.0 + 2.0)) /
+            4;
         int band = static_cast<int>(RoundHalfEven(std::fabs(latRad * kDegPerRad) / 10.0));
         band = std::clamp(band, 1, 8);
-        const DecilePair& pair = DecileTable[level][SeasonOfMonth(m)][std::clamp(block, 0, 5)][band - 1];
+        const DecilePair& pair =
+            DecileTable[level][SeasonOfMonth(m)][std::clamp(block, 0, 5)][band - 1];
         lower = pair.lower;
         upper = pair.upper;
     }
@@ -146,8 +144,7 @@ double Reliability(Layer layer, float freqMHz, double tHours, double latRad, dou
     return MinOf(1.0, 1.3 - 0.8 / ((1.0 - f / mufMHz) / (1.0 - lower / 100.0) + 1.0));
 }
 
-float PathMuf(const PathSetup& s, const ControlPoints& p, float t, ReliabilityRow* rel)
-{
+float PathMuf(const PathSetup& s, const ControlPoints& p, float t, ReliabilityRow* rel) {
     const HopGeometry& g = s.hops;
     const float f1 = FAt(s, p.f1, g.cosElevation, g.elevation, t);
     if (rel)
@@ -172,7 +169,8 @@ float PathMuf(const PathSetup& s, const ControlPoints& p, float t, ReliabilityRo
 
     if (s.minElevationRad <= g.oddElevation) {
         if (2 * g.hops - 1 == 1) {
-            muf = static_cast<float>(MaxOf(muf, EAt(s, p.middle, g.oddCosElevation, g.oddElevation, t)));
+            muf = static_cast<float>(
+                MaxOf(muf, EAt(s, p.middle, g.oddCosElevation, g.oddElevation, t)));
         } else {
             const float a = FAt(s, p.oddF1, g.oddCosElevation, g.oddElevation, t);
             const float b = EAt(s, p.oddE2, g.oddCosElevation, g.oddElevation, t);

@@ -37,16 +37,16 @@ HopGeometry ComputeHopGeometry(double lengthRad, float baseHeightKm, double minE
 /// What every step of one path reads; set up once per path.
 struct PathSetup {
     const SolarPosition* sun = nullptr;
-    GeoLatLon start;             ///< terminal A
+    GeoLatLon start; ///< terminal A
     PathKind kind = PathKind::Short;
-    double bearingRad = 0.0;     ///< the path's bearing at A
+    double bearingRad = 0.0;      ///< the path's bearing at A
     double farLongitudeRad = 0.0; ///< terminal B's longitude (for paths from a pole)
-    double lengthRad = 0.0;      ///< D
+    double lengthRad = 0.0;       ///< D
     int month = 1;
     int day = 1;
-    int kIndex = -1;             ///< −1: the average K index
+    int kIndex = -1; ///< −1: the average K index
     float ssn = 0.0f;
-    float baseHeightKm = 0.0f;   ///< h0 of the hop geometry
+    float baseHeightKm = 0.0f; ///< h0 of the hop geometry
     double minElevationRad = 0.0;
     int frequencyCount = 0;
     std::array<FrequencyTerms, kMaxFrequencies> frequencies{};

@@ -5,10 +5,10 @@
 // numbers and the frequency terms of the settings.
 
 #include <cmath>
-#include <vector>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/KxLib.h"
 #include "engine/KxEphem.h"
@@ -29,8 +29,7 @@ struct RequestSpec {
 };
 
 /// The frequency terms DeriveSettings gives for a frequency with additive constant 0.
-inline FrequencyTerms TermsFor(double freqMHz, double constantDb = 0.0)
-{
+inline FrequencyTerms TermsFor(double freqMHz, double constantDb = 0.0) {
     FrequencyTerms t;
     t.FrequencyMHz = static_cast<float>(freqMHz);
     t.FrequencyTermDb = static_cast<float>(20.0 * std::log10(freqMHz) - constantDb);
@@ -39,8 +38,7 @@ inline FrequencyTerms TermsFor(double freqMHz, double constantDb = 0.0)
 }
 
 /// A complete request; throws when the terminals give an indeterminate path.
-inline PredictionRequest MakeRequest(const RequestSpec& spec)
-{
+inline PredictionRequest MakeRequest(const RequestSpec& spec) {
     PredictionRequest r;
     r.TerminalA.LatitudeText = spec.latA;
     r.TerminalA.LongitudeText = spec.lonA;
@@ -67,8 +65,7 @@ inline PredictionRequest MakeRequest(const RequestSpec& spec)
     return r;
 }
 
-inline void PrintTo(const FrequencyTerms& t, std::ostream* os)
-{
+inline void PrintTo(const FrequencyTerms& t, std::ostream* os) {
     *os << "{" << t.FrequencyMHz << " MHz, term " << t.FrequencyTermDb << " dB, absorption factor "
         << t.AbsorptionFactor << "}";
 }

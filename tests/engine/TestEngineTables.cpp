@@ -11,8 +11,7 @@
 #include "engine/KxPdRousLoss.h"
 #include "engine/LandSeaMask.h"
 
-TEST(EngineTables, Sizes)
-{
+TEST(EngineTables, Sizes) {
     EXPECT_EQ(sizeof(KIndexFactorTable) / sizeof(KIndexCell), 504u);
     EXPECT_EQ(sizeof(DecileTable) / sizeof(DecilePair), 432u);
     EXPECT_EQ(sizeof(LandSeaMask), 181u * 45u);
@@ -22,13 +21,14 @@ TEST(EngineTables, Sizes)
     EXPECT_EQ(WinterAnomalyTable.size(), 12u);
 }
 
-TEST(EngineTables, KIndexFactorCells)
-{
+TEST(EngineTables, KIndexFactorCells) {
     // [season][solar level][band][block] = {A, B}
-    struct Cell { int s, l, b, c, a, bb; };
+    struct Cell {
+        int s, l, b, c, a, bb;
+    };
     const Cell cells[] = {
-        {0, 0, 0, 0, 845, 813},   {0, 0, 4, 0, 845, 2066}, {0, 0, 6, 5, 1172, -870},
-        {0, 2, 5, 5, 1511, -1360}, {1, 2, 2, 7, 1158, -595}, {1, 2, 2, 0, 1100, -399},
+        {0, 0, 0, 0, 845, 813},    {0, 0, 4, 0, 845, 2066},   {0, 0, 6, 5, 1172, -870},
+        {0, 2, 5, 5, 1511, -1360}, {1, 2, 2, 7, 1158, -595},  {1, 2, 2, 0, 1100, -399},
         {2, 2, 6, 0, 1540, -1341}, {2, 2, 6, 7, 1486, -1112},
     };
     for (const Cell& c : cells) {
@@ -44,8 +44,7 @@ TEST(EngineTables, KIndexFactorCells)
                     EXPECT_GT(cell.a / 1000.0 + 9 * cell.b / 10000.0, 0.0);
 }
 
-TEST(EngineTables, DecileCells)
-{
+TEST(EngineTables, DecileCells) {
     // [solar level][season][block][band − 1] = {lower, upper}
     EXPECT_EQ(DecileTable[0][0][0][0].lower, 71);
     EXPECT_EQ(DecileTable[0][0][0][0].upper, 127);
@@ -65,8 +64,7 @@ TEST(EngineTables, DecileCells)
                 }
 }
 
-TEST(EngineTables, LandSeaMaskRows)
-{
+TEST(EngineTables, LandSeaMaskRows) {
     auto land = [](int latDeg, int eastDeg) { return IsLandAt(90 - latDeg, eastDeg); };
     // Latitude 84: 323–325 and 327–330 only.
     EXPECT_FALSE(land(84, 322));
@@ -96,8 +94,7 @@ TEST(EngineTables, LandSeaMaskRows)
     }
 }
 
-TEST(EngineTables, CosineTables)
-{
+TEST(EngineTables, CosineTables) {
     const CosineTableSet& t = CosineTables();
     EXPECT_EQ(t.cosine[0], 65535);
     EXPECT_EQ(t.cosine[60], 32768); // 32767.5 rounds to the even neighbour
@@ -105,7 +102,8 @@ TEST(EngineTables, CosineTables)
     EXPECT_EQ(t.cosine[91], t.cosine[90]);
     EXPECT_EQ(t.powers[0][0], 65535);
     EXPECT_EQ(t.powers[2][91], t.powers[2][90]);
-    EXPECT_EQ(t.powers[0][45], static_cast<int>(std::lround(65535.0 * std::pow(std::cos(std::numbers::pi / 4), 16))));
+    EXPECT_EQ(t.powers[0][45], static_cast<int>(std::lround(
+                                   65535.0 * std::pow(std::cos(std::numbers::pi / 4), 16))));
     // Linear interpolation between whole degrees; the argument is folded to |x|.
     EXPECT_NEAR(CosineOf(60.0), 32768.0 / 65535.0, 1e-12);
     EXPECT_NEAR(CosineOf(59.5), (t.cosine[59] + t.cosine[60]) / 2.0 / 65535.0, 1e-12);
@@ -114,14 +112,14 @@ TEST(EngineTables, CosineTables)
     EXPECT_DOUBLE_EQ(CosinePower(32, 200.0), t.powers[1][91] / 65535.0);
 }
 
-TEST(EngineTables, DipEquatorAndKnots)
-{
+TEST(EngineTables, DipEquatorAndKnots) {
     EXPECT_FLOAT_EQ(DipEquatorTable[0], 11.567f);
     EXPECT_FLOAT_EQ(DipEquatorTable[8], -12.28f);
     EXPECT_FLOAT_EQ(DipEquatorTable[35], 11.22f);
     EXPECT_EQ(DipEquatorTable[36], DipEquatorTable[0]);
     // 90 − 12.28, held as a float.
-    EXPECT_EQ(MaxMagneticLatitude(), static_cast<float>(90.0 - static_cast<double>(-DipEquatorTable[8])));
+    EXPECT_EQ(MaxMagneticLatitude(),
+              static_cast<float>(90.0 - static_cast<double>(-DipEquatorTable[8])));
     EXPECT_NEAR(MaxMagneticLatitude(), 77.72, 1e-5);
     EXPECT_EQ(SeasonKnots.back().knot, 99);
     EXPECT_EQ(LatitudeKnots.front().width, 2.9);

@@ -10,15 +10,14 @@
 #include <random>
 
 #include "core/KxLib.h"
-#include "engine/KxEphem.h"
 #include "engine/KxELayer.h"
+#include "engine/KxEphem.h"
 #include "engine/KxFLayer.h"
 #include "engine/KxFLayerTables.h"
 
 namespace {
 
-SolarPosition SunOn(int year, int month, int day)
-{
+SolarPosition SunOn(int year, int month, int day) {
     return ComputeSolarPosition(DateFromCalendar(year, month, day), TimeZoneState{});
 }
 
@@ -33,46 +32,55 @@ struct LayerReference {
     float expected;
 };
 
-TEST(LayerModels, ReferenceValues)
-{
+TEST(LayerModels, ReferenceValues) {
     const LayerReference cases[] = {
-        {'F', 2, 8, 0, -2.9672865275559395, -0.60314568007178693, 0.99759315056916953, 0.069394748192489239, 150.97399587415586, 0.5, 0x1.2b05dep+5f},
-        {'E', 3, 15, 1, 0.34890265717293323, -1.5208124593355568, 0.7680273397500551, 0.6950411648823378, 119.10212939822722, 1, 0x1.12d49cp+1f},
-        {'E', 3, 15, 5, 0.1479014861281184, 1.5690509975429023, 0.98128935943062678, 0.19374871081576195, 2.2236214253723934, 1, 0x1.f51e14p+1f},
-        {'F', 4, 22, 6, -0.63203172375969052, 0.75796185355504886, 0.76498927260382044, 0.69977165286845888, 139.30389385119489, 1.5, 0x1.d8efc4p+2f},
-        {'E', 5, 1, 0, -5.9166195234544876, 1.5690509975429023, 0.7047667398787667, 0.78870202980035953, 31.206462312361474, 2, 0x1.57cc8ep+1f},
-        {'F', 8, 22, 0, -0.1822963694585332, 0.40188740227163228, 0.94378171533676813, 0.33690674173368462, 207.78331351559424, 3.5, 0x1.dde164p+3f},
-        {'E', 9, 1, 5, -2.0045131039262714, -0.12394874257270154, 0.75014854424342492, 0.72250964142344376, 256.30790233757938, 4, 0x1.82942ep+2f},
-        {'F', 10, 8, 0, -1.7874586018157546, -0.31895744172524199, 0.98398699891209129, 0.17919777094101103, 190.37608506945367, 16.5, 0x1.cf1622p+4f},
-        {'E', 9, 1, 8, 3.6067990561101895, 1.5690509975429023, 0.94417440789226426, 0.33571679210656091, 336.51025536060814, 16, 0x1.53528ap+2f},
-        {'E', 9, 1, 9, -5.9069518203655411, -0.83287603622096573, 0.91497594191290432, 0.41534803240741208, 293.96671062031214, 10, 0x1.8c919ep+2f},
+        {'F', 2, 8, 0, -2.9672865275559395, -0.60314568007178693, 0.99759315056916953,
+         0.069394748192489239, 150.97399587415586, 0.5, 0x1.2b05dep+5f},
+        {'E', 3, 15, 1, 0.34890265717293323, -1.5208124593355568, 0.7680273397500551,
+         0.6950411648823378, 119.10212939822722, 1, 0x1.12d49cp+1f},
+        {'E', 3, 15, 5, 0.1479014861281184, 1.5690509975429023, 0.98128935943062678,
+         0.19374871081576195, 2.2236214253723934, 1, 0x1.f51e14p+1f},
+        {'F', 4, 22, 6, -0.63203172375969052, 0.75796185355504886, 0.76498927260382044,
+         0.69977165286845888, 139.30389385119489, 1.5, 0x1.d8efc4p+2f},
+        {'E', 5, 1, 0, -5.9166195234544876, 1.5690509975429023, 0.7047667398787667,
+         0.78870202980035953, 31.206462312361474, 2, 0x1.57cc8ep+1f},
+        {'F', 8, 22, 0, -0.1822963694585332, 0.40188740227163228, 0.94378171533676813,
+         0.33690674173368462, 207.78331351559424, 3.5, 0x1.dde164p+3f},
+        {'E', 9, 1, 5, -2.0045131039262714, -0.12394874257270154, 0.75014854424342492,
+         0.72250964142344376, 256.30790233757938, 4, 0x1.82942ep+2f},
+        {'F', 10, 8, 0, -1.7874586018157546, -0.31895744172524199, 0.98398699891209129,
+         0.17919777094101103, 190.37608506945367, 16.5, 0x1.cf1622p+4f},
+        {'E', 9, 1, 8, 3.6067990561101895, 1.5690509975429023, 0.94417440789226426,
+         0.33571679210656091, 336.51025536060814, 16, 0x1.53528ap+2f},
+        {'E', 9, 1, 9, -5.9069518203655411, -0.83287603622096573, 0.91497594191290432,
+         0.41534803240741208, 293.96671062031214, 10, 0x1.8c919ep+2f},
     };
     for (const LayerReference& c : cases) {
         const SolarPosition sun = SunOn(2026, c.month, c.day);
-        const float value =
-            c.layer == 'F'
-                ? F2Muf(c.month, c.day, c.k, c.lon, c.lat, c.cosElevation, c.elevation, c.ssn, c.t, sun)
-                : EMuf(c.lon, c.lat, c.ssn, c.t, c.cosElevation, c.elevation, sun);
+        const float value = c.layer == 'F'
+                                ? F2Muf(c.month, c.day, c.k, c.lon, c.lat, c.cosElevation,
+                                        c.elevation, c.ssn, c.t, sun)
+                                : EMuf(c.lon, c.lat, c.ssn, c.t, c.cosElevation, c.elevation, sun);
         EXPECT_EQ(value, c.expected) << c.layer << " month " << c.month << " lat " << c.lat;
     }
 }
 
-TEST(LayerModels, DipEquatorHasNoSeason)
-{
+TEST(LayerModels, DipEquatorHasNoSeason) {
     // At the dip equator under 0° longitude the dip latitude is 0: the seasonal
     // weights vanish whatever the season.
     const SolarPosition sun = SunOn(2026, 6, 21);
-    const F2Critical f = F2CriticalFrequency(static_cast<float>(11.567 * kDeg), 0.0f, 100.0f, 12.0f, sun);
+    const F2Critical f =
+        F2CriticalFrequency(static_cast<float>(11.567 * kDeg), 0.0f, 100.0f, 12.0f, sun);
     // (The float latitude lands within 1e-4° of it: the weights fade as (1 − cos(0.1·M·π))/2.)
     EXPECT_NEAR(f.M, 0.0f, 1e-4);
     EXPECT_NEAR(f.S + f.W, 0.0f, 1e-12);
     // North of it in June it is summer, south of it winter.
     EXPECT_GT(F2CriticalFrequency(static_cast<float>(50 * kDeg), 0.0f, 100.0f, 12.0f, sun).S, 0.0f);
-    EXPECT_GT(F2CriticalFrequency(static_cast<float>(-50 * kDeg), 0.0f, 100.0f, 12.0f, sun).W, 0.0f);
+    EXPECT_GT(F2CriticalFrequency(static_cast<float>(-50 * kDeg), 0.0f, 100.0f, 12.0f, sun).W,
+              0.0f);
 }
 
-TEST(LayerModels, DipEquatorLongitudeWrap)
-{
+TEST(LayerModels, DipEquatorLongitudeWrap) {
     // At latitude 0 the dip latitude is minus the dip equator's latitude there.
     const SolarPosition sun = SunOn(2026, 3, 1);
     auto dipAt = [&](double lonWestDeg) {
@@ -85,15 +93,16 @@ TEST(LayerModels, DipEquatorLongitudeWrap)
     EXPECT_NEAR(dipAt(80.0), 12.28, 1e-4);
 }
 
-TEST(LayerModels, PolarCapBlendIsContinuousAtTheClamp)
-{
+TEST(LayerModels, PolarCapBlendIsContinuousAtTheClamp) {
     // The clamp at 77.72° of dip latitude starts the polar-cap blend; at the clamp
     // the blend keeps the ordinary sum, so foF2 does not jump across it.
     const SolarPosition sun = SunOn(2026, 1, 10);
     const double clampLatDeg = 11.567 + MaxMagneticLatitude(); // under 0° longitude
     for (float t : {0.0f, 6.0f, 12.0f, 18.0f}) {
-        const F2Critical below = F2CriticalFrequency(static_cast<float>((clampLatDeg - 0.01) * kDeg), 0.0f, 80.0f, t, sun);
-        const F2Critical above = F2CriticalFrequency(static_cast<float>((clampLatDeg + 0.01) * kDeg), 0.0f, 80.0f, t, sun);
+        const F2Critical below = F2CriticalFrequency(
+            static_cast<float>((clampLatDeg - 0.01) * kDeg), 0.0f, 80.0f, t, sun);
+        const F2Critical above = F2CriticalFrequency(
+            static_cast<float>((clampLatDeg + 0.01) * kDeg), 0.0f, 80.0f, t, sun);
         EXPECT_LT(below.M, MaxMagneticLatitude());
         EXPECT_EQ(above.M, MaxMagneticLatitude());
         EXPECT_NEAR(below.foF2, above.foF2, 0.05) << "t " << t;
@@ -104,8 +113,7 @@ TEST(LayerModels, PolarCapBlendIsContinuousAtTheClamp)
             EXPECT_TRUE(std::isfinite(F2CriticalFrequency(lat, lon, 360.0f, 3.0f, sun).foF2));
 }
 
-TEST(LayerModels, ReflectionHeight)
-{
+TEST(LayerModels, ReflectionHeight) {
     EXPECT_EQ(F2BaseHeight(150.0f), 350.0f);
     EXPECT_NEAR(F2BaseHeight(150.001f), 357.5f, 1e-3);
     EXPECT_EQ(F2BaseHeight(0.0f), 275.0f);
@@ -124,8 +132,7 @@ TEST(LayerModels, ReflectionHeight)
     EXPECT_FLOAT_EQ(F2ReflectionHeight(100, 70, 12, 0.5f, 0), 325);
 }
 
-TEST(LayerModels, KIndexFactor)
-{
+TEST(LayerModels, KIndexFactor) {
     std::mt19937 rng(3);
     std::uniform_real_distribution<float> u(0.0f, 1.0f);
     for (int i = 0; i < 200; ++i)
@@ -147,22 +154,21 @@ TEST(LayerModels, KIndexFactor)
               F2KIndexFactor(7, 1, 3, lon, poleLat, 2.0f, 190.0f));
 }
 
-TEST(LayerModels, ShortHopFactorAndMuf)
-{
+TEST(LayerModels, ShortHopFactorAndMuf) {
     // X = 1 for a vertical ray, so F2Muf = secant · foF2 · Y; secant is 1 then.
     const SolarPosition sun = SunOn(2026, 4, 1);
     const float lat = static_cast<float>(30 * kDeg);
     const float lon = static_cast<float>(-20 * kDeg);
     const F2Critical f = F2CriticalFrequency(lat, lon, 120.0f, 11.0f, sun);
     EXPECT_EQ(F2Secant(120.0f, 0.0f, f.M, f.LT, f.S, f.W), 1.0f);
-    EXPECT_EQ(F2Muf(4, 1, -1, lon, lat, 0.0f, static_cast<float>(kHalfPi), 120.0f, 11.0f, sun), f.foF2);
+    EXPECT_EQ(F2Muf(4, 1, -1, lon, lat, 0.0f, static_cast<float>(kHalfPi), 120.0f, 11.0f, sun),
+              f.foF2);
     // A low ray sees a larger MUF than a steep one.
     EXPECT_GT(F2Muf(4, 1, -1, lon, lat, std::cos(0.05f), 0.05f, 120.0f, 11.0f, sun),
               F2Muf(4, 1, -1, lon, lat, std::cos(0.6f), 0.6f, 120.0f, 11.0f, sun));
 }
 
-TEST(LayerModels, EHopAndEMuf)
-{
+TEST(LayerModels, EHopAndEMuf) {
     // The ground half-angle never goes negative, and shrinks as the ray steepens.
     float previous = 1.0f;
     for (int deg = 0; deg <= 90; ++deg) {

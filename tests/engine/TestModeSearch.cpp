@@ -11,14 +11,13 @@
 #include "engine/KxPdRous.h"
 #include "tests/engine/EngineTestSupport.h"
 
-TEST(GroundReflection, KindOfGround)
-{
-    EXPECT_EQ(GroundKindAt(0.0, 0.0), GroundKind::Sea);         // Gulf of Guinea
-    EXPECT_EQ(GroundKindAt(-20.0, 0.0), GroundKind::Land);      // Gabon (20° E)
-    EXPECT_EQ(GroundKindAt(40.0, 75.0), GroundKind::Land);      // Greenland (320° E)
+TEST(GroundReflection, KindOfGround) {
+    EXPECT_EQ(GroundKindAt(0.0, 0.0), GroundKind::Sea);             // Gulf of Guinea
+    EXPECT_EQ(GroundKindAt(-20.0, 0.0), GroundKind::Land);          // Gabon (20° E)
+    EXPECT_EQ(GroundKindAt(40.0, 75.0), GroundKind::Land);          // Greenland (320° E)
     EXPECT_EQ(GroundKindAt(-360.0 + 40.0, 75.0), GroundKind::Land); // any turn of longitude
-    EXPECT_EQ(GroundKindAt(0.0, -80.0), GroundKind::PolarLand); // Antarctica
-    EXPECT_EQ(GroundKindAt(30.0, -58.0), GroundKind::Sea);      // Drake Passage
+    EXPECT_EQ(GroundKindAt(0.0, -80.0), GroundKind::PolarLand);     // Antarctica
+    EXPECT_EQ(GroundKindAt(30.0, -58.0), GroundKind::Sea);          // Drake Passage
     EXPECT_EQ(GroundKindAt(0.0, 90.0), GroundKind::Sea);
     EXPECT_EQ(GroundKindAt(123.0, -90.0), GroundKind::PolarLand);
     // Nearest whole degree: 8.6° E rounds to 9° E, land at the equator.
@@ -26,8 +25,7 @@ TEST(GroundReflection, KindOfGround)
     EXPECT_EQ(GroundKindAt(-8.4, 0.2), GroundKind::Sea);
 }
 
-TEST(GroundReflection, SeaReflectsBetterThanLand)
-{
+TEST(GroundReflection, SeaReflectsBetterThanLand) {
     // Above a few degrees. (Below about 4° the sea's pseudo-Brewster angle, near
     // 0.5-1°, makes its vertical reflection weak and the Fresnel sum loses more
     // over sea than over land, up to about 2.3 dB.)
@@ -42,7 +40,8 @@ TEST(GroundReflection, SeaReflectsBetterThanLand)
             EXPECT_GE(ice, 0.0);
         }
     }
-    EXPECT_GT(GroundLossFor(GroundKind::Sea, 0.7, 14.0), GroundLossFor(GroundKind::Land, 0.7, 14.0));
+    EXPECT_GT(GroundLossFor(GroundKind::Sea, 0.7, 14.0),
+              GroundLossFor(GroundKind::Land, 0.7, 14.0));
     for (double psi = 0.05; psi < 90.0; psi += 0.45)
         for (GroundKind kind : {GroundKind::Sea, GroundKind::Land, GroundKind::PolarLand}) {
             const double loss = GroundLossFor(kind, psi, 7.0);
@@ -51,11 +50,11 @@ TEST(GroundReflection, SeaReflectsBetterThanLand)
         }
     // Grazing incidence reflects almost completely.
     EXPECT_LT(GroundLossFor(GroundKind::Land, 0.01, 14.0), 0.05);
-    EXPECT_EQ(GroundReflectionLoss(10.0, -20.0, 0.0, 14.0), GroundLossFor(GroundKind::Land, 10.0, 14.0));
+    EXPECT_EQ(GroundReflectionLoss(10.0, -20.0, 0.0, 14.0),
+              GroundLossFor(GroundKind::Land, 10.0, 14.0));
 }
 
-TEST(Absorption, WinterFactor)
-{
+TEST(Absorption, WinterFactor) {
     EXPECT_EQ(WinterFactor(12, 15, 30.0 * kRadPerDeg), 1.0);
     EXPECT_EQ(WinterFactor(12, 15, -29.0 * kRadPerDeg), 1.0);
     // 60° N in mid-December: the full December anomaly, 1 + 30·0.0282.
@@ -68,23 +67,24 @@ TEST(Absorption, WinterFactor)
     EXPECT_EQ(WinterFactor(7, 1, 60.0 * kRadPerDeg), 1.0);
 }
 
-TEST(Absorption, NightFloorAndDaytime)
-{
+TEST(Absorption, NightFloorAndDaytime) {
     const SolarPosition sun = ComputeSolarPosition(DateFromCalendar(2026, 3, 20), TimeZoneState{});
     const double lat = 10.0 * kRadPerDeg;
     // Local midnight at 0° longitude: the floor 0.01 scaled by latitude and secant.
-    EXPECT_NEAR(AbsorptionBase(0, 3, 20, lat, 0.0, 100, 1.5, sun), 0.01 * (1 + 0.0087 * 10) * 1.5, 1e-12);
+    EXPECT_NEAR(AbsorptionBase(0, 3, 20, lat, 0.0, 100, 1.5, sun), 0.01 * (1 + 0.0087 * 10) * 1.5,
+                1e-12);
     const double noon = AbsorptionBase(24, 3, 20, lat, 0.0, 100, 1.5, sun);
     EXPECT_GT(noon, 0.5);
     EXPECT_DOUBLE_EQ(Absorption(24, 3, 20, lat, 0.0, 100, 1.5, 0.25f, sun), noon * 0.25f);
     // The noon zenith angle reaching 90° (polar night) keeps the floor all day.
-    const SolarPosition december = ComputeSolarPosition(DateFromCalendar(2026, 12, 21), TimeZoneState{});
+    const SolarPosition december =
+        ComputeSolarPosition(DateFromCalendar(2026, 12, 21), TimeZoneState{});
     for (int j = 0; j < kHalfHours; ++j)
-        EXPECT_NEAR(AbsorptionBase(j, 12, 21, 85 * kRadPerDeg, 0.0, 200, 1.0, december), 0.01 * (1 + 0.0087 * 85), 1e-9);
+        EXPECT_NEAR(AbsorptionBase(j, 12, 21, 85 * kRadPerDeg, 0.0, 200, 1.0, december),
+                    0.01 * (1 + 0.0087 * 85), 1e-9);
 }
 
-TEST(SignalBudget, FocusingAndAntipodalGains)
-{
+TEST(SignalBudget, FocusingAndAntipodalGains) {
     EXPECT_EQ(FocusGainDb(1.0), 9.0);
     EXPECT_EQ(FocusGainDb(0.9994), 9.0);
     EXPECT_NEAR(FocusGainDb(0.99938), 9.0, 0.1); // nearly continuous at the switch
@@ -93,19 +93,18 @@ TEST(SignalBudget, FocusingAndAntipodalGains)
     EXPECT_TRUE(std::isfinite(AntipodalGainDb(kPi)));
     EXPECT_EQ(AntipodalGainDb(kPi), AntipodalGainDb(2.9));
     EXPECT_EQ(AntipodalGainDb(kPi), AntipodalGainDb(kTwoPi - 2.9));
-    EXPECT_NEAR(AntipodalGainDb(2.7881634800609415), 10 * std::log10(2.7881634800609415 / std::sin(2.7881634800609415)), 1e-12);
+    EXPECT_NEAR(AntipodalGainDb(2.7881634800609415),
+                10 * std::log10(2.7881634800609415 / std::sin(2.7881634800609415)), 1e-12);
     EXPECT_NEAR(AntipodalGainDb(0.01), 0.0, 1e-4);
 }
 
 namespace {
 
-std::string Letters(const PathResult& p, int j, int n)
-{
+std::string Letters(const PathResult& p, int j, int n) {
     return ModeToLetters(p.Mode[j][n], p.Hops[j][n]);
 }
 
-int HalfUnits(const std::string& letters)
-{
+int HalfUnits(const std::string& letters) {
     int nh = 0;
     for (char c : letters)
         nh += c == 'E' ? 2 : 4;
@@ -114,8 +113,7 @@ int HalfUnits(const std::string& letters)
 
 } // namespace
 
-TEST(ModeSearch, LowFrequencyByDayIsAllE_HighByNightAllF)
-{
+TEST(ModeSearch, LowFrequencyByDayIsAllE_HighByNightAllF) {
     RequestSpec spec;
     spec.latB = "40";
     spec.lonB = "-10"; // 850 km
@@ -132,8 +130,7 @@ TEST(ModeSearch, LowFrequencyByDayIsAllE_HighByNightAllF)
     EXPECT_EQ(night.find('E'), std::string::npos) << night;
 }
 
-TEST(ModeSearch, FiveSpercentAboveTheELayerMufBlocksTheCandidate)
-{
+TEST(ModeSearch, FiveSpercentAboveTheELayerMufBlocksTheCandidate) {
     // For every half hour, put the frequency 3 % above the E-layer MUF at the first
     // point of the shortest candidate geometry (four half-units, one F hop or two E
     // hops): that geometry can then give no mode, since the ray neither reflects
@@ -168,8 +165,7 @@ TEST(ModeSearch, FiveSpercentAboveTheELayerMufBlocksTheCandidate)
     }
 }
 
-TEST(ModeSearch, NoModeWhenNoGeometryClearsTheMinimumAngle)
-{
+TEST(ModeSearch, NoModeWhenNoGeometryClearsTheMinimumAngle) {
     RequestSpec spec;
     spec.latB = "-30";
     spec.lonB = "-150"; // a long path: no hop of 80 half-units or fewer leaves at 45°
@@ -185,8 +181,7 @@ TEST(ModeSearch, NoModeWhenNoGeometryClearsTheMinimumAngle)
             }
 }
 
-TEST(ModeSearch, FrequencyAboveAnAllFModeTakesItOver)
-{
+TEST(ModeSearch, FrequencyAboveAnAllFModeTakesItOver) {
     // Where a frequency propagates by the path's own i F hops, the next frequency of
     // the list takes the same mode and the path's take-off angle.
     RequestSpec spec;

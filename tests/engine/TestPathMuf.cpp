@@ -11,8 +11,7 @@
 #include "engine/KxPdRousMuf.h"
 #include "tests/engine/EngineTestSupport.h"
 
-TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle)
-{
+TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle) {
     const float h0 = F2BaseHeight(100.0f);
     for (double km : {300.0, 1500.0, 4000.0, 9000.0, 19000.0, 35000.0}) {
         for (double minDeg : {0.0, 1.5, 10.0, 45.0}) {
@@ -21,7 +20,8 @@ TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle)
             SCOPED_TRACE(testing::Message() << km << " km, minimum " << minDeg << "°");
             EXPECT_GE(g.elevation, minDeg * kRadPerDeg);
             if (g.hops > 1)
-                EXPECT_LT(HopElevation(static_cast<float>(d / (2 * (g.hops - 1))), h0), minDeg * kRadPerDeg);
+                EXPECT_LT(HopElevation(static_cast<float>(d / (2 * (g.hops - 1))), h0),
+                          minDeg * kRadPerDeg);
             EXPECT_EQ(g.psi, static_cast<float>(d / (2 * g.hops)));
             EXPECT_EQ(g.oddPsi, static_cast<float>(d / (2 * g.hops - 1)));
             EXPECT_EQ(g.cosElevation, static_cast<float>(std::cos(g.elevation)));
@@ -33,8 +33,7 @@ TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle)
     EXPECT_GT(ComputeHopGeometry(6000 / EarthRadiusKm, h0, 1.5 * kRadPerDeg).hops, 1);
 }
 
-TEST(Reliability, AtTheMufAndTheDeciles)
-{
+TEST(Reliability, AtTheMufAndTheDeciles) {
     const SolarPosition sun = ComputeSolarPosition(DateFromCalendar(2026, 7, 1), TimeZoneState{});
     // E layer: deciles at 95 % and 105 % of the MUF.
     EXPECT_DOUBLE_EQ(Reliability(Layer::E, 10.0f, 12, 0.5, 0.1, 10.0f, 7, 100, sun), 0.5);
@@ -57,19 +56,21 @@ namespace {
 // The F deciles the reliability takes, found by putting the frequency exactly on
 // the upper decile (reliability 0.1) and on the lower one (0.9).
 void ExpectDeciles(double tHours, double latDeg, double lonWestDeg, int month, float ssn,
-                   const DecilePair& pair, const SolarPosition& sun)
-{
+                   const DecilePair& pair, const SolarPosition& sun) {
     const float muf = 10.0f;
     const double lat = latDeg * kRadPerDeg;
     const double lon = lonWestDeg * kRadPerDeg;
-    EXPECT_NEAR(Reliability(Layer::F, muf * pair.upper / 100.0f, tHours, lat, lon, muf, month, ssn, sun), 0.1, 1e-6);
-    EXPECT_NEAR(Reliability(Layer::F, muf * pair.lower / 100.0f, tHours, lat, lon, muf, month, ssn, sun), 0.9, 1e-6);
+    EXPECT_NEAR(
+        Reliability(Layer::F, muf * pair.upper / 100.0f, tHours, lat, lon, muf, month, ssn, sun),
+        0.1, 1e-6);
+    EXPECT_NEAR(
+        Reliability(Layer::F, muf * pair.lower / 100.0f, tHours, lat, lon, muf, month, ssn, sun),
+        0.9, 1e-6);
 }
 
 } // namespace
 
-TEST(Reliability, DecileCellChoice)
-{
+TEST(Reliability, DecileCellChoice) {
     SolarPosition sun{}; // equation of time 0: local time = UTC − west longitude/15
     // Ssn 30, July, latitude exactly 0 (northern season: summer), local time 12 h
     // (block (12 + 2) div 4 = 3), band 1.
@@ -87,8 +88,7 @@ TEST(Reliability, DecileCellChoice)
     ExpectDeciles(21.5, 45.0, 0.0, 1, 10, DecileTable[0][0][5][3], sun);
 }
 
-TEST(PathMuf, OneHopPath)
-{
+TEST(PathMuf, OneHopPath) {
     RequestSpec spec;
     spec.latB = "40";
     spec.lonB = "-4"; // about 340 km east of A
@@ -104,25 +104,28 @@ TEST(PathMuf, OneHopPath)
         for (int n = 0; n < setup.frequencyCount; ++n)
             EXPECT_EQ(row.atB[n], 1.0f);
         const HopGeometry& g = setup.hops;
-        const float f1 = F2Muf(6, 15, -1, static_cast<float>(points.f1.lonRad), static_cast<float>(points.f1.latRad),
-                               g.cosElevation, g.elevation, setup.ssn, t, request.Sun);
-        const float e1 = EMuf(static_cast<float>(points.e1.lonRad), static_cast<float>(points.e1.latRad), setup.ssn, t,
-                              g.cosElevation, g.elevation, request.Sun);
-        const float e2 = EMuf(static_cast<float>(points.e2.lonRad), static_cast<float>(points.e2.latRad), setup.ssn, t,
-                              g.cosElevation, g.elevation, request.Sun);
+        const float f1 = F2Muf(6, 15, -1, static_cast<float>(points.f1.lonRad),
+                               static_cast<float>(points.f1.latRad), g.cosElevation, g.elevation,
+                               setup.ssn, t, request.Sun);
+        const float e1 =
+            EMuf(static_cast<float>(points.e1.lonRad), static_cast<float>(points.e1.latRad),
+                 setup.ssn, t, g.cosElevation, g.elevation, request.Sun);
+        const float e2 =
+            EMuf(static_cast<float>(points.e2.lonRad), static_cast<float>(points.e2.latRad),
+                 setup.ssn, t, g.cosElevation, g.elevation, request.Sun);
         float expected = std::max(f1, std::min(e1, e2));
         // The whole path as one E hop at its middle may raise it.
         ASSERT_LE(setup.minElevationRad, g.oddElevation);
-        expected = std::max(expected, EMuf(static_cast<float>(points.middle.lonRad), static_cast<float>(points.middle.latRad),
-                                           setup.ssn, t, g.oddCosElevation, g.oddElevation, request.Sun));
+        expected = std::max(expected, EMuf(static_cast<float>(points.middle.lonRad),
+                                           static_cast<float>(points.middle.latRad), setup.ssn, t,
+                                           g.oddCosElevation, g.oddElevation, request.Sun));
         EXPECT_EQ(muf, expected) << "t " << t;
         // PathMuf without reliabilities gives the same MUF.
         EXPECT_EQ(PathMuf(setup, points, t, nullptr), muf);
     }
 }
 
-TEST(PathMuf, MultiHopPathAndReliabilitiesAtBothEnds)
-{
+TEST(PathMuf, MultiHopPathAndReliabilitiesAtBothEnds) {
     RequestSpec spec;
     spec.latB = "-20";
     spec.lonB = "-60";
@@ -131,10 +134,13 @@ TEST(PathMuf, MultiHopPathAndReliabilitiesAtBothEnds)
     ASSERT_GT(setup.hops.hops, 1);
     const ControlPoints points = ComputeControlPoints(setup);
     // The control points lie on the path at their distances from A.
-    EXPECT_NEAR(CentralAngle(setup.start.latRad, setup.start.lonRad, points.f1.latRad, points.f1.lonRad).angle,
-                setup.hops.psi, 1e-6);
-    EXPECT_NEAR(CentralAngle(request.TerminalB.LatitudeRad, request.TerminalB.LongitudeRad, points.f2.latRad,
-                             points.f2.lonRad).angle,
+    EXPECT_NEAR(
+        CentralAngle(setup.start.latRad, setup.start.lonRad, points.f1.latRad, points.f1.lonRad)
+            .angle,
+        setup.hops.psi, 1e-6);
+    EXPECT_NEAR(CentralAngle(request.TerminalB.LatitudeRad, request.TerminalB.LongitudeRad,
+                             points.f2.latRad, points.f2.lonRad)
+                    .angle,
                 setup.hops.psi, 1e-6);
     for (int j = 0; j < kHalfHours; ++j) {
         ReliabilityRow row;

@@ -17,16 +17,14 @@
 
 namespace {
 
-std::string Text(double v)
-{
+std::string Text(double v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.3f", v);
     return text;
 }
 
 // Every cell of a completed path obeys the record's rules.
-void ExpectValidPath(const PathResult& p, int frequencyCount)
-{
+void ExpectValidPath(const PathResult& p, int frequencyCount) {
     for (int j = 0; j < kHalfHours; ++j) {
         ASSERT_TRUE(std::isfinite(p.Muf[j])) << "j " << j;
         EXPECT_GT(p.Muf[j], 0.0f) << "j " << j;
@@ -65,8 +63,7 @@ void ExpectValidPath(const PathResult& p, int frequencyCount)
         EXPECT_EQ(line.size(), kHeaderLineWidth);
 }
 
-bool SameCell(const PathResult& a, int ja, int na, const PathResult& b, int nb)
-{
+bool SameCell(const PathResult& a, int ja, int na, const PathResult& b, int nb) {
     return a.Signal[ja][na] == b.Signal[ja][nb] && a.Reliability[ja][na] == b.Reliability[ja][nb] &&
            a.Mode[ja][na] == b.Mode[ja][nb] && a.Hops[ja][na] == b.Hops[ja][nb] &&
            a.Elevation[ja][na] == b.Elevation[ja][nb];
@@ -74,8 +71,7 @@ bool SameCell(const PathResult& a, int ja, int na, const PathResult& b, int nb)
 
 } // namespace
 
-TEST(PredictionRun, KIndexText)
-{
+TEST(PredictionRun, KIndexText) {
     EXPECT_EQ(KIndexFromText(""), -1);
     EXPECT_EQ(KIndexFromText("-1"), -1);
     EXPECT_EQ(KIndexFromText("0"), 0);
@@ -84,8 +80,7 @@ TEST(PredictionRun, KIndexText)
     EXPECT_EQ(KIndexFromText("x"), -1);
 }
 
-TEST(PredictionRun, InvariantsOverRandomPaths)
-{
+TEST(PredictionRun, InvariantsOverRandomPaths) {
     std::mt19937 rng(20261208);
     std::uniform_real_distribution<double> lat(-89.0, 89.0);
     std::uniform_real_distribution<double> lon(-180.0, 180.0);
@@ -102,7 +97,8 @@ TEST(PredictionRun, InvariantsOverRandomPaths)
         spec.kIndex = i % 3 == 0 ? "" : std::to_string(i % 10);
         spec.minAngleDeg = (i % 4) * 4.0;
         spec.freqs = {3.5, 7.0, 10.1, 14.0, 18.1, 21.0, 24.9, 28.0};
-        SCOPED_TRACE(testing::Message() << spec.latA << "," << spec.lonA << " → " << spec.latB << "," << spec.lonB);
+        SCOPED_TRACE(testing::Message()
+                     << spec.latA << "," << spec.lonA << " → " << spec.latB << "," << spec.lonB);
         const PredictionRequest request = MakeRequest(spec);
         const PredictionResult r = ComputePrediction(request);
         ASSERT_TRUE(r.Completed);
@@ -115,8 +111,7 @@ TEST(PredictionRun, InvariantsOverRandomPaths)
     }
 }
 
-TEST(PredictionRun, SameResultWhateverTheOtherFrequencies)
-{
+TEST(PredictionRun, SameResultWhateverTheOtherFrequencies) {
     // The half-hour caches are shared by the frequencies; a frequency run alone gives
     // the same cell, except where it takes over the all-F mode of the frequency
     // before it (that cell uses the path's own take-off angle).
@@ -140,7 +135,8 @@ TEST(PredictionRun, SameResultWhateverTheOtherFrequencies)
             for (int j = 0; j < kHalfHours; ++j) {
                 if (n > 0 && ModeToLetters(a.Mode[j][n - 1], a.Hops[j][n - 1]) == allF)
                     continue;
-                EXPECT_TRUE(SameCell(a, j, n, alone.Paths[kind], 0)) << "path " << kind << " j " << j << " slot " << n;
+                EXPECT_TRUE(SameCell(a, j, n, alone.Paths[kind], 0))
+                    << "path " << kind << " j " << j << " slot " << n;
                 ++compared;
             }
             EXPECT_EQ(a.Muf, alone.Paths[kind].Muf);
@@ -157,8 +153,7 @@ TEST(PredictionRun, SameResultWhateverTheOtherFrequencies)
     }
 }
 
-TEST(PredictionRun, ProgressReachesExactly96)
-{
+TEST(PredictionRun, ProgressReachesExactly96) {
     RequestSpec spec;
     spec.freqs = {7.0, 14.0, 21.0};
     const PredictionRequest request = MakeRequest(spec);
@@ -190,8 +185,7 @@ TEST(PredictionRun, ProgressReachesExactly96)
     EXPECT_EQ(e.Paths[1].Muf, r.Paths[1].Muf);
 }
 
-TEST(PredictionRun, CancelKeepsWhatWasFilled)
-{
+TEST(PredictionRun, CancelKeepsWhatWasFilled) {
     RequestSpec spec;
     spec.latB = "35";
     spec.lonB = "-139";
@@ -200,7 +194,8 @@ TEST(PredictionRun, CancelKeepsWhatWasFilled)
     const PredictionResult full = ComputePrediction(request);
 
     // Cancel during the long path, after its 12th half hour.
-    const PredictionResult r = ComputePrediction(request, [](int steps) { return steps < kHalfHours + 12; });
+    const PredictionResult r =
+        ComputePrediction(request, [](int steps) { return steps < kHalfHours + 12; });
     EXPECT_FALSE(r.Completed);
     EXPECT_EQ(r.StepsDone, kHalfHours + 12);
     // The short path is complete, header lines and combined reliabilities included.
@@ -231,17 +226,18 @@ TEST(PredictionRun, CancelKeepsWhatWasFilled)
     EXPECT_TRUE(first.Paths[0].HeaderLines[0].empty());
 }
 
-TEST(PredictionRun, CornersOfTheValidInputs)
-{
+TEST(PredictionRun, CornersOfTheValidInputs) {
     // Poles (exact and snapped), the date line, ±360° of longitude, the equator;
     // sunspot numbers 0 and 360; K indices average, 0 and 9; frequencies 3 and 30
     // MHz; minimum angles 0 and 45°. Nothing may come out NaN, infinite or out
     // of range.
-    struct Ends { const char *latA, *lonA, *latB, *lonB; };
+    struct Ends {
+        const char *latA, *lonA, *latB, *lonB;
+    };
     const Ends ends[] = {
-        {"90", "0", "0", "0"},       {"-90", "0", "45", "-120"},  {"89.999", "10", "-30", "170"},
-        {"0", "180", "0", "-179.9"}, {"0", "360", "10", "-360"},  {"-89.999", "-45", "60", "100"},
-        {"45", "0", "-44.9", "179.9"}, {"0", "0", "0.02", "0"},   {"60", "-30", "60", "150"},
+        {"90", "0", "0", "0"},         {"-90", "0", "45", "-120"}, {"89.999", "10", "-30", "170"},
+        {"0", "180", "0", "-179.9"},   {"0", "360", "10", "-360"}, {"-89.999", "-45", "60", "100"},
+        {"45", "0", "-44.9", "179.9"}, {"0", "0", "0.02", "0"},    {"60", "-30", "60", "150"},
         {"-70", "45", "70", "-135.5"},
     };
     const char* solar[] = {"S0", "S360"};
@@ -260,9 +256,9 @@ TEST(PredictionRun, CornersOfTheValidInputs)
             spec.kIndex = kIndex[i % 3];
             spec.minAngleDeg = minAngle[variant];
             spec.freqs = {3.0, 30.0};
-            SCOPED_TRACE(testing::Message() << e.latA << "," << e.lonA << " → " << e.latB << "," << e.lonB
-                                            << " " << spec.solar << " K'" << spec.kIndex << "' min "
-                                            << spec.minAngleDeg);
+            SCOPED_TRACE(testing::Message()
+                         << e.latA << "," << e.lonA << " → " << e.latB << "," << e.lonB << " "
+                         << spec.solar << " K'" << spec.kIndex << "' min " << spec.minAngleDeg);
             const PredictionResult r = ComputePrediction(MakeRequest(spec));
             ASSERT_TRUE(r.Completed);
             ExpectValidPath(r.Paths[0], r.FrequencyCount);
