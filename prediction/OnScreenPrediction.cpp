@@ -1,0 +1,82 @@
+#include "prediction/OnScreenPrediction.h"
+
+#include "atlas/ui/TPrefixSearchForm.h"
+#include "prediction/RunPrediction.h"
+#include "prediction/TPathInfoForm.h"
+#include "prediction/TPredResultsForm.h"
+#include "widgets/AppState.h"
+#include "widgets/KxStatusLine.h"
+
+#include <QApplication>
+
+AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine) {
+    return [&atlas, statusLine](QWidget* parent) -> std::optional<std::string> {
+        TPrefixSearchForm form(atlas, statusLine, parent);
+        if (form.exec() != QDialog::Accepted) return std::nullopt;
+        const QString prefix = form.selectedPrefix();
+        if (prefix.isEmpty()) return std::nullopt;
+        return prefix.toStdString();
+    };
+}
+
+PredictionInputs PreviousPredictionInputs(const AppState& state) {
+    PredictionInputs inputs;
+    inputs.terminalA = state.Prediction.TerminalA;
+    inputs.terminalB = state.Prediction.TerminalB;
+    inputs.date = state.TimeZone.PredictionDate;
+    inputs.solarIndexText = state.Prediction.SolarIndexText;
+    inputs.kIndexText = state.Prediction.KIndexText;
+    inputs.zone = state.TimeZone;
+    return inputs;
+}
+
+void StorePredictionInputs(AppState& state, const PredictionInputs& inputs, const PredictionRequest& request) {
+    PredictionRecord& record = state.Prediction;
+    record.TerminalA = request.TerminalA;
+    record.TerminalB = request.TerminalB;
+    record.ShortPath = request.ShortPath;
+    record.LongPath = request.LongPath;
+    record.DateText = FormatDateText(false, inputs.date, state.Dates);
+    record.SolarIndexText = inputs.solarIndexText;
+    record.KIndexText = inputs.kIndexText;
+    state.TimeZone.PredictionDate = inputs.date;
+}
+
+void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state) {
+    auto restore = [statusLine] {
+        if (statusLine) statusLine->RestoreMainWindow();
+    };
+    if (statusLine && state.UserSettings.DefaultDefined) statusLine->HideMenus();
+
+    PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings, &state.PlaceAtlas, state.Dates};
+    TPredDlgForm dialog(std::move(input), statusLine, mainWindow);
+    dialog.setAtlasPicker(PrefixSearchPicker(state.PlaceAtlas, statusLine));
+    if (dialog.exec() != QDialog::Accepted) {
+        restore();
+        return;
+    }
+    StorePredictionInputs(state, dialog.inputs(), dialog.request());
+    const PredictionRequest request = dialog.request();
+
+    // The panel and the progress window are top-level windows of their own, so that
+    // disabling the main window leaves them alive.
+    if (mainWindow) mainWindow->setEnabled(false);
+    PredictionResult result;
+    {
+        TPathInfoForm panel(request, state.Dates, false, nullptr);
+        panel.show();
+        QApplication::processEvents();
+        result = RunPrediction(request, statusLine, panel.progressTop(), nullptr);
+        panel.closeByOwner();
+    }
+    if (mainWindow) mainWindow->setEnabled(true);
+
+    if (result.Completed) {
+        if (statusLine) statusLine->HideStatusLine();
+        PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
+                                    QString::fromStdString(state.DataDirectory.string())};
+        TPredResultsForm results(std::move(view), mainWindow);
+        results.exec();
+    }
+    restore();
+}
