@@ -3,6 +3,7 @@
 #include "app/HelpSystem.h"
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "prediction/OnScreenPrediction.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
 #include "widgets/AppState.h"
@@ -127,6 +128,7 @@ void TMainForm::buildMenus() {
 
     setMenuHandler(QStringLiteral("FileExit"), [this] { FileExitClick(); });
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
+    setMenuHandler(QStringLiteral("OnScreen1"), [this] { RunOnScreenPrediction(this, this, m_state); });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });
