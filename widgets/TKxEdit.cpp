@@ -105,6 +105,7 @@ void TKxEdit::MarkAsCancelButton(QAbstractButton* button) {
 }
 
 void TKxEdit::refocus() {
+    const SuspendExitChecks suspend;
     // A field on a hidden page of a page control: bring the page to the front first.
     for (QWidget* child = this; child; child = child->parentWidget()) {
         QWidget* parent = child->parentWidget();
@@ -148,6 +149,7 @@ void TKxEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     const Qt::FocusReason reason = event->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+    if (exitChecksSuspended()) return;
     QWidget* target = QApplication::focusWidget();
     if (!target || target->window() != window() || !isEnabled() || !isVisible()) return;
     if (m_allowExitHandler) {
@@ -155,7 +157,13 @@ void TKxEdit::focusOutEvent(QFocusEvent* event) {
         return;
     }
     if (IsCancelTarget(target)) return;
-    if (Validate()) return;
+    bool valid = true;
+    {
+        // Other fields do not check themselves while this one shows its message.
+        const SuspendExitChecks suspend;
+        valid = Validate();
+    }
+    if (valid) return;
     refocus();
     // A mouse press that tried to take the focus away is delivered to its button
     // after this returns; release that button again so it does not stay pressed.

@@ -65,7 +65,20 @@ public:
     static void MarkAsCancelButton(QAbstractButton* button);
 
     /// Shows the field (switching pages that hide it) and gives it the focus back.
+    /// No field checks itself while the focus is being moved back.
     void refocus();
+
+    /// While one exists, leaving a field runs no check: used while the focus is moved
+    /// by the program (back to a refused field, or to a page's field), so that two
+    /// refused fields never take the focus from each other.
+    class SuspendExitChecks {
+    public:
+        SuspendExitChecks() { ++s_suspended; }
+        ~SuspendExitChecks() { --s_suspended; }
+        SuspendExitChecks(const SuspendExitChecks&) = delete;
+        SuspendExitChecks& operator=(const SuspendExitChecks&) = delete;
+    };
+    static bool exitChecksSuspended() { return s_suspended > 0; }
 
 signals:
     /// Leaving the field toward `target` when AllowExitHandler is set.
@@ -94,6 +107,8 @@ private:
     int m_maxChars = 0;
     int m_userInput = 0;
     int m_lengthBefore = 0;
+
+    static inline int s_suspended = 0;
 
     friend class UserInputScope;
 };

@@ -11,11 +11,15 @@ TKxRadioGroup::TKxRadioGroup(const QString& caption, const QStringList& items, i
     const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
     for (int i = 0; i < items.size(); ++i) {
         auto* radio = new QRadioButton(items.at(i), this);
-        radio->setObjectName(objectName() + QString::number(i));
         m_group->addButton(radio, i);
         // Items run down the first column, then the next, as in the original groups.
         layout->addWidget(radio, i % rows, i / rows);
     }
+    // Each radio button is named after the group and its index (NoiseEnvironmentRadioGroup2).
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+        for (QAbstractButton* radio : m_group->buttons())
+            radio->setObjectName(name + QString::number(m_group->id(radio)));
+    });
     connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) emit itemIndexChanged(id);
     });
