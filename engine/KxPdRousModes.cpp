@@ -243,8 +243,9 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, do
         kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb - 2.0 * hops - 3.0;
     const double level = basic - m_setup.frequencies[n].FrequencyTermDb;
 
-    // Losses only add up, so once the level with the losses so far is no better
-    // than floorDb the full level cannot be either and the rest is not needed.
+    // Losses only add up, so once the level with the losses so far is below floorDb
+    // the full level cannot exceed it and the rest is not needed. (The margin
+    // covers a ground loss that rounds to a hair below zero at grazing incidence.)
     const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
     double absorption = 0.0;
     double ground = 0.0;
@@ -257,7 +258,7 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, do
         absorption += LeavingAbsorption(e, p / 2 - 1, j) * absorptionFactor;
         x += isE ? 2 * g.u : 4 * g.u;
         ground += GroundLoss(e, p / 2 - 1, n, x);
-        if (level - ground - absorption <= floorDb)
+        if (level - ground - absorption < floorDb - 1e-9)
             return floorDb;
     }
     return level - ground - absorption;
