@@ -30,7 +30,7 @@ QString IncSearchHint(PrefixSearchMode mode) {
 } // namespace
 
 TPrefixSearchForm::TPrefixSearchForm(const Atlas& atlas, StatusLine* statusLine, QWidget* parent)
-    : QDialog(parent), m_atlas(atlas) {
+    : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine) {
     setObjectName(QStringLiteral("PrefixSearchForm"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     SetHelpContext(this, kPrefixSearchHelpContext);
@@ -178,6 +178,8 @@ void TPrefixSearchForm::SearchByToggleBtnClick() {
     setMode(m_mode == PrefixSearchMode::ByPrefix ? PrefixSearchMode::ByName : PrefixSearchMode::ByPrefix);
     m_incSearchEdit->setFocus(Qt::OtherFocusReason);
     m_incSearchEdit->selectAll();
+    // The hint names the new mode even when the focus never left the edit.
+    if (m_statusLine && m_incSearchEdit->hasFocus()) m_statusLine->SetStatusHint(m_incSearchEdit->statusTip());
 }
 
 bool TPrefixSearchForm::eventFilter(QObject* watched, QEvent* event) {

@@ -40,6 +40,7 @@ private:
     int visibleLines() const;
 
     const Atlas& m_atlas;
+    StatusLine* m_statusLine;
     PrefixSearchMode m_mode = PrefixSearchMode::ByPrefix;
     std::vector<std::string> m_lines;
     bool m_copying = false;

@@ -1,0 +1,122 @@
+// Start-up and shutdown of the whole program: the command line (/b, --data-dir),
+// the splash and its three seconds, the settings and atlas at start, the
+// no-default-terminal answer reaching the settings file, and the next run.
+
+#include "app/HopscopeProgram.h"
+#include "app/Startup.h"
+#include "app/TMainForm.h"
+#include "app/TSplashForm.h"
+#include "settings/SettingsFile.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine() {
+        QVERIFY(ParseCommandLine({"/b"}).suppressSplash);
+        QVERIFY(ParseCommandLine({"/B", "--data-dir", "x"}).suppressSplash);
+        QVERIFY(!ParseCommandLine({}).suppressSplash);
+        // Only a first argument counts.
+        QVERIFY(!ParseCommandLine({"--data-dir", "x", "/b"}).suppressSplash);
+        QCOMPARE(ParseCommandLine({"--data-dir", "/tmp/a"}).dataDir.value_or(""), std::string("/tmp/a"));
+        QCOMPARE(ParseCommandLine({"--data-dir=/tmp/b"}).dataDir.value_or(""), std::string("/tmp/b"));
+        QVERIFY(!ParseCommandLine({"--data-dir"}).error.isEmpty());
+        QVERIFY(!ParseCommandLine({"/b"}).dataDir.has_value());
+    }
+
+    void slashBStartsWithoutSplash() {
+        QTemporaryDir dir;
+        HopscopeProgram program;
+        QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
+        QVERIFY(!program.splash());
+        QVERIFY(program.mainForm()->isVisible());
+        // The first start created the atlas and used the factory settings.
+        QCOMPARE(program.state().PlaceAtlas.Count, 371);
+        QCOMPARE(program.state().UserSettings.FrequencyCount, 5);
+        QCOMPARE(program.state().TimeZone.TimeZoneLabel, std::string("UTC"));
+        QVERIFY(!QFile::exists(dir.filePath("Hopscope.SAV")));
+        program.shutDown();
+        QCOMPARE(QFileInfo(dir.filePath("Hopscope.SAV")).size(), qint64(344));
+    }
+
+    void splashStaysThreeSecondsUnlessClicked() {
+        QTemporaryDir dir;
+        {
+            HopscopeProgram program;
+            QVERIFY(program.start({"--data-dir", dir.path()}, false));
+            TSplashForm* splash = program.splash();
+            QVERIFY(splash);
+            QVERIFY(splash->isVisible());
+            // The no-default question waits for the splash to go.
+            QVERIFY(!program.mainForm()->firstActivationDone());
+            QElapsedTimer clock;
+            clock.start();
+            QTimer::singleShot(100, splash, [splash] { QTest::mouseClick(splash, Qt::LeftButton); });
+            program.closeSplashWhenDue();
+            QVERIFY(clock.elapsed() < 2000);
+            QVERIFY(!program.splash());
+        }
+        {
+            TSplashForm splash;
+            splash.showNow();
+            splash.closeWhenDue(300);
+            QVERIFY(splash.shownMs() >= 300);
+            QVERIFY(!splash.isVisible());
+            QVERIFY(!splash.dismissed());
+        }
+    }
+
+    void noDefaultAnswerIsKeptForTheNextRun() {
+        QTemporaryDir dir;
+        {
+            HopscopeProgram program;
+            QTimer poll;
+            bool asked = false;
+            connect(&poll, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || modal->objectName() != "NoDefaultMsgForm") return;
+                asked = true;
+                modal->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+                modal->findChild<QPushButton*>("NoBtn")->click();
+            });
+            poll.start(10);
+            QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
+            QSignalSpy finished(program.mainForm(), &TMainForm::firstActivationFinished);
+            QVERIFY(finished.wait(3000));
+            QVERIFY(asked);
+            program.shutDown();
+        }
+        QCOMPARE(LoadSettings(SettingsFilePath(dir.path().toStdString())).settings.NoDefaultMessageOff, -1);
+        {
+            HopscopeProgram program;
+            QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
+            QSignalSpy finished(program.mainForm(), &TMainForm::firstActivationFinished);
+            QVERIFY(finished.wait(3000));
+            QVERIFY(!program.mainForm()->noDefaultQuestionAsked());
+        }
+    }
+
+    void defaultTerminalBecomesTerminalA() {
+        QTemporaryDir dir;
+        Settings settings = FactorySettings();
+        settings.DefaultLatitudeText = "43 39";
+        settings.DefaultLongitudeText = "79 23";
+        settings.DefaultName = "Toronto";
+        DeriveSettings(settings);
+        QVERIFY(SaveSettings(SettingsFilePath(dir.path().toStdString()), settings));
+        HopscopeProgram program;
+        QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
+        const Terminal& a = program.state().Prediction.TerminalA;
+        QCOMPARE(a.Prefix, std::string("DEFAULT"));
+        QCOMPARE(a.Name, std::string("Toronto"));
+        QVERIFY(qAbs(a.LatitudeDeg - (43.0 + 39.0 / 60.0)) < 1e-9);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "TestStartup.moc"
