@@ -52,7 +52,8 @@ void FillReliabilities(const PathSetup& s, const GeoLatLon& p, float muf, float 
 
 float HopElevation(float psi, float baseHeightKm) {
     const double ratio = EarthRadiusKm / (EarthRadiusKm + baseHeightKm);
-    return static_cast<float>(std::atan((std::cos(psi) - ratio) / std::sin(psi)));
+    const double halfAngle = psi; // double precision, not the float overloads
+    return static_cast<float>(std::atan((std::cos(halfAngle) - ratio) / std::sin(halfAngle)));
 }
 
 HopGeometry ComputeHopGeometry(double lengthRad, float baseHeightKm, double minElevationRad) {
@@ -64,11 +65,11 @@ HopGeometry ComputeHopGeometry(double lengthRad, float baseHeightKm, double minE
         if (g.elevation >= minElevationRad)
             break;
     }
-    g.cosElevation = static_cast<float>(std::cos(g.elevation));
+    g.cosElevation = static_cast<float>(std::cos(static_cast<double>(g.elevation)));
     g.eGroundAngle = EHopGroundAngle(g.cosElevation, g.elevation);
     g.oddPsi = static_cast<float>(lengthRad / (2 * g.hops - 1));
     g.oddElevation = HopElevation(g.oddPsi, baseHeightKm);
-    g.oddCosElevation = static_cast<float>(std::cos(g.oddElevation));
+    g.oddCosElevation = static_cast<float>(std::cos(static_cast<double>(g.oddElevation)));
     g.oddEGroundAngle = EHopGroundAngle(g.oddCosElevation, g.oddElevation);
     return g;
 }

@@ -24,7 +24,7 @@ TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle) {
                           minDeg * kRadPerDeg);
             EXPECT_EQ(g.psi, static_cast<float>(d / (2 * g.hops)));
             EXPECT_EQ(g.oddPsi, static_cast<float>(d / (2 * g.hops - 1)));
-            EXPECT_EQ(g.cosElevation, static_cast<float>(std::cos(g.elevation)));
+            EXPECT_EQ(g.cosElevation, static_cast<float>(std::cos(static_cast<double>(g.elevation))));
             EXPECT_EQ(g.eGroundAngle, EHopGroundAngle(g.cosElevation, g.elevation));
         }
     }
