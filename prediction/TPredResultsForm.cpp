@@ -30,6 +30,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -267,7 +268,8 @@ void TPredResultsForm::layoutColumns() {
 }
 
 int TPredResultsForm::computeVisibleRows() const {
-    const int rowHeight = qMax(1, m_grid->verticalHeader()->defaultSectionSize());
+    const int rowHeight = qMax(1, m_grid->rowCount() > 0 ? m_grid->rowHeight(0)
+                                                         : m_grid->verticalHeader()->defaultSectionSize());
     return qMax(1, m_grid->viewport()->height() / rowHeight);
 }
 
@@ -372,6 +374,12 @@ bool TPredResultsForm::eventFilter(QObject* watched, QEvent* event) {
         default: break;
         }
     }
+    if (watched == m_grid->viewport() && event->type() == QEvent::Resize) {
+        // The table holds V + 49 rows: a viewport that now shows another number of
+        // rows needs the table rebuilt (the view returns to "0000").
+        layoutColumns();
+        if (computeVisibleRows() != m_visibleRows) QTimer::singleShot(0, this, [this] { Rebuild(); });
+    }
     if (watched == m_grid->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         m_wheelDelta += wheel->angleDelta().y();
@@ -402,7 +410,6 @@ void TPredResultsForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     fitFont();
     layoutColumns();
-    if (computeVisibleRows() != m_visibleRows) Rebuild();
 }
 
 void TPredResultsForm::showEvent(QShowEvent* event) {
