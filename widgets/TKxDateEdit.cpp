@@ -32,6 +32,14 @@ bool TKxDateEdit::Validate() {
     return check.ok ? true : refuse(check.message);
 }
 
+void TKxDateEdit::focusInEvent(QFocusEvent* event) {
+    TKxEdit::focusInEvent(event);
+    if (text() == blankText()) {
+        deselect();
+        setCursorPosition(0);
+    }
+}
+
 void TKxDateEdit::applyState(const DateMaskState& state) {
     setText(QString::fromStdString(state.text));
     setCursorPosition(state.caret);

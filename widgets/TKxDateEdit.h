@@ -25,6 +25,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    /// An empty date is entered with the caret at its start.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void applyState(const struct DateMaskState& state);
