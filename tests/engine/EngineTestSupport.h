@@ -14,7 +14,7 @@
 #include "engine/KxEphem.h"
 #include "engine/PredictionRecord.h"
 
-struct RequestSpec {
+struct RequestPlan {
     std::string latA = "40";
     std::string lonA = "0";
     std::string latB = "40";
@@ -38,29 +38,29 @@ inline FrequencyTerms TermsFor(double freqMHz, double constantDb = 0.0) {
 }
 
 /// A complete request; throws when the terminals give an indeterminate path.
-inline PredictionRequest MakeRequest(const RequestSpec& spec) {
+inline PredictionRequest MakeRequest(const RequestPlan& plan) {
     PredictionRequest r;
-    r.TerminalA.LatitudeText = spec.latA;
-    r.TerminalA.LongitudeText = spec.lonA;
+    r.TerminalA.LatitudeText = plan.latA;
+    r.TerminalA.LongitudeText = plan.lonA;
     r.TerminalA.Name = "A";
-    r.TerminalB.LatitudeText = spec.latB;
-    r.TerminalB.LongitudeText = spec.lonB;
+    r.TerminalB.LatitudeText = plan.latB;
+    r.TerminalB.LongitudeText = plan.lonB;
     r.TerminalB.Name = "B";
     if (!ComputePathGeometry(r.TerminalA, r.TerminalB, r.ShortPath, r.LongPath))
-        throw std::runtime_error("indeterminate path " + spec.latA + "," + spec.lonA + " - " +
-                                 spec.latB + "," + spec.lonB);
+        throw std::runtime_error("indeterminate path " + plan.latA + "," + plan.lonA + " - " +
+                                 plan.latB + "," + plan.lonB);
     MarkPolarPaths(r.TerminalA, r.TerminalB, r.ShortPath, r.LongPath);
-    r.Date = DateFromCalendar(spec.year, spec.month, spec.day);
+    r.Date = DateFromCalendar(plan.year, plan.month, plan.day);
     r.Zone = TimeZoneState{};
     r.Sun = ComputeSolarPosition(r.Date, r.Zone);
-    const auto solar = ConvertSolarIndex(spec.solar, r.Sun);
+    const auto solar = ConvertSolarIndex(plan.solar, r.Sun);
     if (!solar)
-        throw std::runtime_error("bad solar index " + spec.solar);
+        throw std::runtime_error("bad solar index " + plan.solar);
     r.Ssn = solar->Ssn;
     r.Flux = solar->Flux;
-    r.KIndexText = spec.kIndex;
-    r.MinElevationRad = spec.minAngleDeg * kRadPerDeg;
-    for (double f : spec.freqs)
+    r.KIndexText = plan.kIndex;
+    r.MinElevationRad = plan.minAngleDeg * kRadPerDeg;
+    for (double f : plan.freqs)
         r.Frequencies[r.FrequencyCount++] = TermsFor(f);
     return r;
 }

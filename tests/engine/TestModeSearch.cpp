@@ -114,11 +114,11 @@ int HalfUnits(const std::string& letters) {
 } // namespace
 
 TEST(ModeSearch, LowFrequencyByDayIsAllE_HighByNightAllF) {
-    RequestSpec spec;
-    spec.latB = "40";
-    spec.lonB = "-10"; // 850 km
-    spec.freqs = {3.0, 28.0};
-    const PredictionResult r = ComputePrediction(MakeRequest(spec));
+    RequestPlan plan;
+    plan.latB = "40";
+    plan.lonB = "-10"; // 850 km
+    plan.freqs = {3.0, 28.0};
+    const PredictionResult r = ComputePrediction(MakeRequest(plan));
     const PathResult& p = r.Paths[0];
     // Noon UTC at 0-10° E: 3 MHz is below the E-layer MUF everywhere.
     const std::string noon = Letters(p, 24, 0);
@@ -135,10 +135,10 @@ TEST(ModeSearch, FiveSpercentAboveTheELayerMufBlocksTheCandidate) {
     // point of the shortest candidate geometry (four half-units, one F hop or two E
     // hops): that geometry can then give no mode, since the ray neither reflects
     // nor clears the layer by 5 %.
-    RequestSpec spec;
-    spec.latB = "35";
-    spec.lonB = "-25";
-    PredictionRequest request = MakeRequest(spec);
+    RequestPlan plan;
+    plan.latB = "35";
+    plan.lonB = "-25";
+    PredictionRequest request = MakeRequest(plan);
     const PathSetup probe = MakePathSetup(request, PathKind::Short);
     int nh = 2;
     HalfUnitGeometry g;
@@ -166,11 +166,11 @@ TEST(ModeSearch, FiveSpercentAboveTheELayerMufBlocksTheCandidate) {
 }
 
 TEST(ModeSearch, NoModeWhenNoGeometryClearsTheMinimumAngle) {
-    RequestSpec spec;
-    spec.latB = "-30";
-    spec.lonB = "-150"; // a long path: no hop of 80 half-units or fewer leaves at 45°
-    spec.minAngleDeg = 45.0;
-    const PredictionResult r = ComputePrediction(MakeRequest(spec));
+    RequestPlan plan;
+    plan.latB = "-30";
+    plan.lonB = "-150"; // a long path: no hop of 80 half-units or fewer leaves at 45°
+    plan.minAngleDeg = 45.0;
+    const PredictionResult r = ComputePrediction(MakeRequest(plan));
     for (const PathResult& p : r.Paths)
         for (int j = 0; j < kHalfHours; ++j)
             for (int n = 0; n < r.FrequencyCount; ++n) {
@@ -184,11 +184,11 @@ TEST(ModeSearch, NoModeWhenNoGeometryClearsTheMinimumAngle) {
 TEST(ModeSearch, FrequencyAboveAnAllFModeTakesItOver) {
     // Where a frequency propagates by the path's own i F hops, the next frequency of
     // the list takes the same mode and the path's take-off angle.
-    RequestSpec spec;
-    spec.latB = "10";
-    spec.lonB = "-45";
-    spec.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
-    const PredictionRequest request = MakeRequest(spec);
+    RequestPlan plan;
+    plan.latB = "10";
+    plan.lonB = "-45";
+    plan.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
+    const PredictionRequest request = MakeRequest(plan);
     const PredictionResult r = ComputePrediction(request);
     int takenOver = 0;
     for (int kind = 0; kind < 2; ++kind) {

@@ -24,7 +24,8 @@ TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle) {
                           minDeg * kRadPerDeg);
             EXPECT_EQ(g.psi, static_cast<float>(d / (2 * g.hops)));
             EXPECT_EQ(g.oddPsi, static_cast<float>(d / (2 * g.hops - 1)));
-            EXPECT_EQ(g.cosElevation, static_cast<float>(std::cos(static_cast<double>(g.elevation))));
+            EXPECT_EQ(g.cosElevation,
+                      static_cast<float>(std::cos(static_cast<double>(g.elevation))));
             EXPECT_EQ(g.eGroundAngle, EHopGroundAngle(g.cosElevation, g.elevation));
         }
     }
@@ -89,10 +90,10 @@ TEST(Reliability, DecileCellChoice) {
 }
 
 TEST(PathMuf, OneHopPath) {
-    RequestSpec spec;
-    spec.latB = "40";
-    spec.lonB = "-4"; // about 340 km east of A
-    const PredictionRequest request = MakeRequest(spec);
+    RequestPlan plan;
+    plan.latB = "40";
+    plan.lonB = "-4"; // about 340 km east of A
+    const PredictionRequest request = MakeRequest(plan);
     const PathSetup setup = MakePathSetup(request, PathKind::Short);
     ASSERT_EQ(setup.hops.hops, 1);
     const ControlPoints points = ComputeControlPoints(setup);
@@ -126,10 +127,10 @@ TEST(PathMuf, OneHopPath) {
 }
 
 TEST(PathMuf, MultiHopPathAndReliabilitiesAtBothEnds) {
-    RequestSpec spec;
-    spec.latB = "-20";
-    spec.lonB = "-60";
-    const PredictionRequest request = MakeRequest(spec);
+    RequestPlan plan;
+    plan.latB = "-20";
+    plan.lonB = "-60";
+    const PredictionRequest request = MakeRequest(plan);
     const PathSetup setup = MakePathSetup(request, PathKind::Short);
     ASSERT_GT(setup.hops.hops, 1);
     const ControlPoints points = ComputeControlPoints(setup);

@@ -86,20 +86,20 @@ TEST(PredictionRun, InvariantsOverRandomPaths) {
     std::uniform_real_distribution<double> lon(-180.0, 180.0);
     const std::vector<std::string> solar = {"S0", "S45", "S100", "S220", "F70", "F300"};
     for (int i = 0; i < 24; ++i) {
-        RequestSpec spec;
-        spec.latA = Text(lat(rng));
-        spec.lonA = Text(lon(rng));
-        spec.latB = Text(lat(rng));
-        spec.lonB = Text(lon(rng));
-        spec.month = 1 + i % 12;
-        spec.day = 1 + (i * 5) % 28;
-        spec.solar = solar[i % solar.size()];
-        spec.kIndex = i % 3 == 0 ? "" : std::to_string(i % 10);
-        spec.minAngleDeg = (i % 4) * 4.0;
-        spec.freqs = {3.5, 7.0, 10.1, 14.0, 18.1, 21.0, 24.9, 28.0};
+        RequestPlan plan;
+        plan.latA = Text(lat(rng));
+        plan.lonA = Text(lon(rng));
+        plan.latB = Text(lat(rng));
+        plan.lonB = Text(lon(rng));
+        plan.month = 1 + i % 12;
+        plan.day = 1 + (i * 5) % 28;
+        plan.solar = solar[i % solar.size()];
+        plan.kIndex = i % 3 == 0 ? "" : std::to_string(i % 10);
+        plan.minAngleDeg = (i % 4) * 4.0;
+        plan.freqs = {3.5, 7.0, 10.1, 14.0, 18.1, 21.0, 24.9, 28.0};
         SCOPED_TRACE(testing::Message()
-                     << spec.latA << "," << spec.lonA << " → " << spec.latB << "," << spec.lonB);
-        const PredictionRequest request = MakeRequest(spec);
+                     << plan.latA << "," << plan.lonA << " → " << plan.latB << "," << plan.lonB);
+        const PredictionRequest request = MakeRequest(plan);
         const PredictionResult r = ComputePrediction(request);
         ASSERT_TRUE(r.Completed);
         EXPECT_EQ(r.StepsDone, kPredictionSteps);
@@ -115,13 +115,13 @@ TEST(PredictionRun, SameResultWhateverTheOtherFrequencies) {
     // The half-hour caches are shared by the frequencies; a frequency run alone gives
     // the same cell, except where it takes over the all-F mode of the frequency
     // before it (that cell uses the path's own take-off angle).
-    RequestSpec spec;
-    spec.latA = "51.5";
-    spec.lonA = "0.1";
-    spec.latB = "-33.9";
-    spec.lonB = "-18.4";
-    spec.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
-    const PredictionRequest all = MakeRequest(spec);
+    RequestPlan plan;
+    plan.latA = "51.5";
+    plan.lonA = "0.1";
+    plan.latB = "-33.9";
+    plan.lonB = "-18.4";
+    plan.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
+    const PredictionRequest all = MakeRequest(plan);
     const PredictionResult together = ComputePrediction(all);
     int compared = 0;
     for (int n = 0; n < all.FrequencyCount; ++n) {
@@ -154,9 +154,9 @@ TEST(PredictionRun, SameResultWhateverTheOtherFrequencies) {
 }
 
 TEST(PredictionRun, ProgressReachesExactly96) {
-    RequestSpec spec;
-    spec.freqs = {7.0, 14.0, 21.0};
-    const PredictionRequest request = MakeRequest(spec);
+    RequestPlan plan;
+    plan.freqs = {7.0, 14.0, 21.0};
+    const PredictionRequest request = MakeRequest(plan);
     std::vector<int> reported;
     const PredictionResult r = ComputePrediction(request, [&](int steps) {
         reported.push_back(steps);
@@ -186,11 +186,11 @@ TEST(PredictionRun, ProgressReachesExactly96) {
 }
 
 TEST(PredictionRun, CancelKeepsWhatWasFilled) {
-    RequestSpec spec;
-    spec.latB = "35";
-    spec.lonB = "-139";
-    spec.freqs = {7.0, 14.0};
-    const PredictionRequest request = MakeRequest(spec);
+    RequestPlan plan;
+    plan.latB = "35";
+    plan.lonB = "-139";
+    plan.freqs = {7.0, 14.0};
+    const PredictionRequest request = MakeRequest(plan);
     const PredictionResult full = ComputePrediction(request);
 
     // Cancel during the long path, after its 12th half hour.
@@ -246,20 +246,20 @@ TEST(PredictionRun, CornersOfTheValidInputs) {
     int i = 0;
     for (const Ends& e : ends) {
         for (int variant = 0; variant < 3; ++variant, ++i) {
-            RequestSpec spec;
-            spec.latA = e.latA;
-            spec.lonA = e.lonA;
-            spec.latB = e.latB;
-            spec.lonB = e.lonB;
-            spec.month = 1 + (i * 5) % 12;
-            spec.solar = solar[i % 2];
-            spec.kIndex = kIndex[i % 3];
-            spec.minAngleDeg = minAngle[variant];
-            spec.freqs = {3.0, 30.0};
+            RequestPlan plan;
+            plan.latA = e.latA;
+            plan.lonA = e.lonA;
+            plan.latB = e.latB;
+            plan.lonB = e.lonB;
+            plan.month = 1 + (i * 5) % 12;
+            plan.solar = solar[i % 2];
+            plan.kIndex = kIndex[i % 3];
+            plan.minAngleDeg = minAngle[variant];
+            plan.freqs = {3.0, 30.0};
             SCOPED_TRACE(testing::Message()
                          << e.latA << "," << e.lonA << " → " << e.latB << "," << e.lonB << " "
-                         << spec.solar << " K'" << spec.kIndex << "' min " << spec.minAngleDeg);
-            const PredictionResult r = ComputePrediction(MakeRequest(spec));
+                         << plan.solar << " K'" << plan.kIndex << "' min " << plan.minAngleDeg);
+            const PredictionResult r = ComputePrediction(MakeRequest(plan));
             ASSERT_TRUE(r.Completed);
             ExpectValidPath(r.Paths[0], r.FrequencyCount);
             ExpectValidPath(r.Paths[1], r.FrequencyCount);
@@ -336,14 +336,14 @@ TEST(PredictionRun, WholePathsAgreeWithASeparateImplementation) {
           {-0x1.2067a4p+4f, 0x1.c1b2cp-3f, "FFFFFFFFFF", 3},
           {-0x1.0706cap+4f, 0x0p+0f, "FFFFFFFFFF", 3}}},
     };
-    RequestSpec spec;
-    spec.latA = "51.5";
-    spec.lonA = "0.1";
-    spec.latB = "40.7";
-    spec.lonB = "74";
-    spec.month = 3;
-    spec.freqs = {3.0, 7.1, 14.1, 21.2, 28.3};
-    const PredictionResult r = ComputePrediction(MakeRequest(spec));
+    RequestPlan plan;
+    plan.latA = "51.5";
+    plan.lonA = "0.1";
+    plan.latB = "40.7";
+    plan.lonB = "74";
+    plan.month = 3;
+    plan.freqs = {3.0, 7.1, 14.1, 21.2, 28.3};
+    const PredictionResult r = ComputePrediction(MakeRequest(plan));
     for (const Row& row : rows) {
         const PathResult& p = r.Paths[row.path];
         EXPECT_EQ(p.Muf[row.j], row.muf) << "path " << row.path << " j " << row.j;
