@@ -15,7 +15,7 @@ constexpr const char* kPathUsage =
     "usage: hopscope-cli path (--a LOCATOR | --a-lat LAT --a-lon LON) [--a-name NAME]\n"
     "                         (--b LOCATOR | --b-lat LAT --b-lon LON) [--b-name NAME]\n"
     "                         [--date YYYY-MM-DD] [--utc | --local] [--solar S|F...]\n"
-    "                         [--kindex K] [--format text|json]\n"
+    "                         [--k K]      [--format text|json]\n"
     "\n"
     "Bearings, lengths and polar flags of the short and the long path between two\n"
     "terminals, sunrise, sunset and gray-line bearings at both, and the three header\n"
@@ -32,7 +32,7 @@ constexpr const char* kPathUsage =
     "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410) for the\n"
     "                   third header line (a bare number is a flux); without it the\n"
     "                   third line is left empty\n"
-    "  --kindex K       K index 0-9, or -1 or empty for the average (default)\n"
+    "  --k K            K index 0-9, or -1 or empty for the average (default)\n"
     "  --format FORMAT  text (default) or json\n";
 
 int UsageError(const std::string& problem) {
@@ -201,7 +201,7 @@ int RunPathCommand(const std::vector<std::string>& rawArgs) {
     const bool utc = args.Flag("utc");
     const bool local = args.Flag("local");
     const std::optional<std::string> solarText = args.Value("solar");
-    const std::optional<std::string> kIndexText = args.Value("kindex");
+    const std::optional<std::string> kIndexText = args.Value("k");
     const std::string format = args.Value("format").value_or("text");
     if (const auto problem = args.Problem())
         return UsageError(*problem);
@@ -237,7 +237,7 @@ int RunPathCommand(const std::vector<std::string>& rawArgs) {
     if (kIndexText) {
         const TextCheck check = CheckKIndex(*kIndexText);
         if (!check)
-            return Refuse("--kindex '" + *kIndexText + "': " + OneLineText(check.message));
+            return Refuse("--k '" + *kIndexText + "': " + OneLineText(check.message));
         kIndex = check.text;
     }
 

@@ -10,7 +10,7 @@ hopscope_cli_run(path_one_degree_west_json ARGS path ${path_40n} --format json
 hopscope_cli_run(path_json_sun_texts ARGS path ${path_40n} --format json
   EXPECT "^\\{\"terminals\": \\[\\{\"latitudeDeg\": 40, \"longitudeDeg\": 0, \"sunrise\": \"0727 UTC\", \"sunset\": \"1640 UTC\", \"grayLineSunrise\": \" 31/211 deg\", \"grayLineSunset\": \"329/149 deg\"\\}")
 hopscope_cli_run(path_locators_header_lines
-  ARGS path --a FN31 --a-name "New York" --b jn58 --date 2002-06-15 --solar S100 --kindex 05
+  ARGS path --a FN31 --a-name "New York" --b jn58 --date 2002-06-15 --solar S100 --k 05
   EXPECT " TERMINAL A: 41\\.50 N  73\\.00 W  New York +Sunrise/Set: [0-9][0-9][0-9][0-9]/[0-9][0-9][0-9][0-9] UTC  Bearing to B: +[0-9.]+ deg\n TERMINAL B: 48\\.50 N  11\\.00 E  +Sunrise/Set: .*\n SSN: 100\\.0  Flux: 1[0-9][0-9]\\.[0-9]  K: 5 +Path Length: +6[0-9][0-9][0-9] km\n")
 hopscope_cli_run(path_london_san_francisco_both_polar
   ARGS path --a-lat "51 30 N" --a-lon 0.1 --b-lat 37.8 --b-lon "122 24 W" --date 2002-06-15
@@ -29,7 +29,7 @@ hopscope_cli_run(path_antipodal_indeterminate ARGS path --a-lat 10 --a-lon 20 --
 hopscope_cli_run(path_two_poles_indeterminate ARGS path --a-lat 90 --a-lon 0 --b-lat "90 S" --b-lon 0 FAILS)
 hopscope_cli_run(path_bad_date ARGS path --a FN31 --b JN58 --date 2002-02-30 FAILS)
 hopscope_cli_run(path_bad_solar ARGS path --a FN31 --b JN58 --solar F59.9 FAILS)
-hopscope_cli_run(path_bad_kindex ARGS path --a FN31 --b JN58 --kindex 10 FAILS)
+hopscope_cli_run(path_bad_kindex ARGS path --a FN31 --b JN58 --k 10 FAILS)
 hopscope_cli_run(path_missing_terminal ARGS path --a FN31 FAILS)
 hopscope_cli_run(path_locator_and_coordinates ARGS path --a FN31 --a-lat 40 --b JN58 FAILS)
 hopscope_cli_run(path_unknown_option ARGS path --a FN31 --b JN58 --colour FAILS)
