@@ -79,13 +79,14 @@ public slots:
     void Print1Click();
     void SaveAsText1Click();
     void Info1Click();
+    /// Closes the window, except while a print or save is running.
+    void reject() override;
 
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void reject() override;
 
 private:
     void buildMenus(QMenuBar* bar);
