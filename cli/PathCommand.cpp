@@ -1,5 +1,6 @@
 #include "cli/ArgList.h"
 #include "cli/Commands.h"
+#include "cli/IsoDate.h"
 #include "cli/TerminalArgs.h"
 #include "core/KxLib.h"
 #include "engine/KxEphem.h"
@@ -43,22 +44,6 @@ int UsageError(const std::string& problem) {
 int Refuse(const std::string& problem) {
     std::fprintf(stderr, "hopscope-cli path: %s\n", problem.c_str());
     return 1;
-}
-
-/// A date written YYYY-MM-DD, or nullopt.
-std::optional<DateValue> ParseIsoDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    const auto year = ParseInteger(text.substr(0, 4));
-    const auto month = ParseInteger(text.substr(5, 2));
-    const auto day = ParseInteger(text.substr(8, 2));
-    if (!year || !month || !day || text[0] == '+' || text[0] == '-' || text[5] == '+' ||
-        text[5] == '-' || text[8] == '+' || text[8] == '-')
-        return std::nullopt;
-    // The day-number formula holds from 1901 to 2099; the round trip refuses the rest.
-    if (CalendarDate(JulianDayNumber(*year, *month, *day)) != CalendarDay{*year, *month, *day})
-        return std::nullopt;
-    return DateFromCalendar(*year, *month, *day);
 }
 
 std::string Number(double value) {

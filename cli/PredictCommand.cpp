@@ -3,6 +3,8 @@
 #include "atlas/BuiltInAtlas.h"
 #include "cli/ArgList.h"
 #include "cli/Commands.h"
+#include "cli/IsoDate.h"
+#include "cli/SettingOverrides.h"
 #include "cli/TerminalArgs.h"
 #include "core/DataDirectory.h"
 #include "core/Dates.h"
@@ -72,167 +74,17 @@ struct Failure {
 };
 
 Failure Usage(const std::string& problem) { return {problem + "\n\n" + kPredictUsage, 2}; }
+// A refusal of the setting overrides; a usage error gets the usage text.
+Failure FromOverrides(const ArgFailure& failure) {
+    return failure.status == 2 ? Usage(failure.text) : Failure{failure.text, failure.status};
+}
 Failure Refused(const UserMessage& message) { return {OneLineText(message), 1}; }
 Failure Refused(const std::string& text) { return {text, 1}; }
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
-}
-
-std::vector<std::string> SplitList(const std::string& text) {
-    std::vector<std::string> items;
-    if (text.empty())
-        return items;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = text.find(',', start);
-        std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        item.erase(0, item.find_first_not_of(' '));
-        item.erase(item.find_last_not_of(' ') + 1);
-        items.push_back(item);
-        if (comma == std::string::npos)
-            return items;
-        start = comma + 1;
-    }
-}
-
-// A bound as the entry fields write it: whole numbers without decimals.
-std::string BoundText(double bound) {
-    return FormatFixed(bound, 0, bound == std::trunc(bound) ? 0 : 1);
-}
-
-/// The check of a real entry field with one decimal: the value rounded to one decimal
-/// must lie within the bounds; the text becomes the value with one decimal.
-std::optional<std::string> CheckReal(const std::string& text, double min, double max, std::string& error) {
-    const std::optional<double> value = ParseDecimal(text, true);
-    const double shown = value ? RoundToShown(*value, 1) : 0.0;
-    if (!value || shown < RoundToShown(min, 1) || shown > RoundToShown(max, 1)) {
-        error = "Please enter a value between " + BoundText(min) + " and " + BoundText(max) + ".";
-        return std::nullopt;
-    }
-    return FormatFixed(shown, 0, 1);
-}
-
-/// The check of an integer entry field.
-std::optional<int> CheckInteger(const std::string& text, int min, int max, std::string& error) {
-    const std::optional<double> value = ParseDecimal(text, true);
-    if (!value || *value < min || *value > max) {
-        error = "Please enter a value between " + std::to_string(min) + " and " + std::to_string(max) + ".";
-        return std::nullopt;
-    }
-    return static_cast<int>(*value);
-}
-
-/// The setting overrides of the command line.
-struct SettingOverrides {
-    std::optional<std::string> freqs, constants, minAngle, bandwidth, noise, suppression;
-    bool showZero = false, hideZero = false, snr = false, signal = false;
-};
-
-SettingOverrides TakeOverrides(ArgList& args) {
-    SettingOverrides o;
-    o.freqs = args.Value("freqs");
-    o.constants = args.Value("constants");
-    o.minAngle = args.Value("min-angle");
-    o.bandwidth = args.Value("bandwidth");
-    o.noise = args.Value("noise");
-    o.suppression = args.Value("suppression");
-    o.showZero = args.Flag("show-zero");
-    o.hideZero = args.Flag("hide-zero");
-    o.snr = args.Flag("snr");
-    o.signal = args.Flag("signal");
-    return o;
-}
-
-/// The frequency list from --freqs and --constants, in ascending order.
-std::optional<Failure> ApplyFrequencies(const SettingOverrides& o, Settings& s) {
-    std::vector<FrequencyEntry> entries;
-    std::string error;
-    if (o.freqs) {
-        for (const std::string& text : SplitList(*o.freqs)) {
-            const std::optional<std::string> freq = CheckReal(text, 3.0, 30.0, error);
-            if (!freq)
-                return Refused("--freqs '" + text + "': " + error);
-            for (const FrequencyEntry& e : entries)
-                if (e.FrequencyText == *freq)
-                    return Refused(text + " MHz is a duplicate frequency");
-            entries.push_back({*freq, "0.0"});
-        }
-        if (entries.size() > static_cast<std::size_t>(kFrequencySlots))
-            return Refused("--freqs: at most 10 frequencies can be given");
-    } else {
-        entries.assign(s.Frequencies.begin(), s.Frequencies.begin() + std::clamp(s.FrequencyCount, 0, kFrequencySlots));
-    }
-    if (o.constants) {
-        const std::vector<std::string> texts = SplitList(*o.constants);
-        if (texts.size() != entries.size())
-            return Refused("--constants: give one constant for each of the " + std::to_string(entries.size()) +
-                           " frequencies");
-        for (std::size_t k = 0; k < texts.size(); ++k) {
-            const std::optional<std::string> constant = CheckReal(texts[k], -99.9, 100.0, error);
-            if (!constant)
-                return Refused("--constants '" + texts[k] + "': " + error);
-            entries[k].ConstantText = *constant;
-        }
-    }
-    std::stable_sort(entries.begin(), entries.end(), [](const FrequencyEntry& x, const FrequencyEntry& y) {
-        return ParseDecimal(x.FrequencyText, false).value_or(0) < ParseDecimal(y.FrequencyText, false).value_or(0);
-    });
-    s.FrequencyCount = static_cast<int>(entries.size());
-    s.Frequencies = {};
-    std::copy(entries.begin(), entries.end(), s.Frequencies.begin());
-    return std::nullopt;
-}
-
-std::optional<Failure> ApplyOverrides(const SettingOverrides& o, Settings& s) {
-    if (o.showZero && o.hideZero)
-        return Usage("give only one of --show-zero and --hide-zero");
-    if (o.snr && o.signal)
-        return Usage("give only one of --snr and --signal");
-    if (o.freqs || o.constants)
-        if (auto failure = ApplyFrequencies(o, s))
-            return failure;
-    std::string error;
-    if (o.minAngle) {
-        const std::optional<std::string> angle = CheckReal(*o.minAngle, 0.0, 45.0, error);
-        if (!angle)
-            return Refused("--min-angle '" + *o.minAngle + "': " + error);
-        s.MinRadiationAngleText = *angle;
-    }
-    if (o.bandwidth) {
-        const std::optional<int> hz = CheckInteger(*o.bandwidth, 1, 20000, error);
-        if (!hz)
-            return Refused("--bandwidth '" + *o.bandwidth + "': " + error);
-        s.NoiseBandwidthText = std::to_string(*hz);
-    }
-    if (o.noise) {
-        static const char* const names[] = {"industrial", "residential", "rural", "remote"};
-        const auto found = std::find(std::begin(names), std::end(names), Lower(*o.noise));
-        if (found == std::end(names))
-            return Usage("--noise must be industrial, residential, rural or remote");
-        s.NoiseEnvironment = static_cast<int>(found - std::begin(names));
-    }
-    if (o.suppression) {
-        static const char* const levels[] = {"0", "-10", "-20", "none"};
-        const auto found = std::find(std::begin(levels), std::end(levels), Lower(*o.suppression));
-        if (found == std::end(levels))
-            return Usage("--suppression must be 0, -10, -20 or none");
-        s.SuppressionThreshold = static_cast<int>(found - std::begin(levels));
-    }
-    if (o.showZero || o.hideZero)
-        s.ShowZeroAvailability = o.showZero;
-    if (o.snr || o.signal)
-        s.ShowSnr = o.snr;
-    DeriveSettings(s);
-    return std::nullopt;
 }
 
 /// The atlas of the data directory, read without creating or changing any file: the
@@ -308,21 +160,6 @@ std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter, co
         return Refused(TerminalArgsProblem(read));
     terminal = read.terminal;
     return std::nullopt;
-}
-
-/// A date written YYYY-MM-DD.
-std::optional<DateValue> ParseIsoDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
-        if (!std::isdigit(static_cast<unsigned char>(text[i])))
-            return std::nullopt;
-    const int year = std::stoi(text.substr(0, 4));
-    const int month = std::stoi(text.substr(5, 2));
-    const int day = std::stoi(text.substr(8, 2));
-    if (CalendarDate(JulianDayNumber(year, month, day)) != CalendarDay{year, month, day})
-        return std::nullopt;
-    return DateFromCalendar(year, month, day);
 }
 
 /// "+05:30" or "-08:00": local time minus UTC, in minutes.
@@ -417,7 +254,7 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
         return Refused(dir.error);
     run.settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;
     if (auto failure = ApplyOverrides(overrides, run.settings))
-        return failure;
+        return FromOverrides(*failure);
 
     ReadOnlyAtlas atlas(dir.directory);
     ArgList terminalArgs(terminalOptions);
