@@ -88,7 +88,9 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(screen);
     layout->addSpacing(Scaled(this, 8));
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    setFixedWidth(Scaled(this, 440));
+    // Wrapped texts get a fixed width so that their height follows from it.
+    for (QLabel* text : {credits, problems, screen}) text->setFixedWidth(Scaled(this, 420));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CentreOnScreen(this, 0.4);
 }

@@ -36,10 +36,17 @@ THelpForm::THelpForm(HelpCatalog catalog, QWidget* parent)
 
     m_contents = new QListWidget(m_tabs);
     m_contents->setObjectName(QStringLiteral("ContentsList"));
+    // The contents page first, then every page by title.
     for (const HelpPage& page : m_catalog.pages()) {
-        auto* item = new QListWidgetItem(page.title, m_contents);
+        auto* item = new QListWidgetItem(page.title);
         item->setData(kFileRole, page.file);
+        if (page.context == kHelpContentsContext)
+            m_contents->insertItem(0, item);
+        else
+            m_contents->addItem(item);
     }
+    m_contents->setWordWrap(true);
+    m_contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
 
     auto* index = new QWidget(m_tabs);
@@ -102,7 +109,7 @@ THelpForm::THelpForm(HelpCatalog catalog, QWidget* parent)
     splitter->addWidget(m_tabs);
     splitter->addWidget(right);
     splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 3);
+    splitter->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 
@@ -120,6 +127,7 @@ THelpForm::THelpForm(HelpCatalog catalog, QWidget* parent)
 
     const QSize screen = ScreenSize(this);
     resize(qMin(screen.width() * 3 / 4, Scaled(this, 860)), qMin(screen.height() * 4 / 5, Scaled(this, 620)));
+    splitter->setSizes({width() * 32 / 100, width() * 68 / 100});
     CentreOnScreen(this, 0.3);
 }
 
@@ -165,6 +173,12 @@ void THelpForm::showTopicsOf(const QString& keyword) {
 void THelpForm::indexKeywordChosen() {
     QListWidgetItem* topic = m_topics->currentItem();
     if (topic) showPage(topic->data(kFileRole).toString());
+}
+
+void THelpForm::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // Hand the keyboard back to the window the help was opened from.
+    if (QWidget* owner = parentWidget()) owner->window()->activateWindow();
 }
 
 void THelpForm::keyPressEvent(QKeyEvent* event) {

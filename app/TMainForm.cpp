@@ -211,6 +211,8 @@ void TMainForm::RestoreMainWindow() {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     unsetCursor();
     setEnabled(true);
+    // The closed window may have left no window active (no window manager, say).
+    if (isVisible() && !QApplication::activeWindow()) activateWindow();
 }
 
 QString TMainForm::hintPanelText() const {

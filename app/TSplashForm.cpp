@@ -72,7 +72,8 @@ TSplashForm::TSplashForm(QWidget* parent)
     layout->addLayout(text);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setStyleSheet(QStringLiteral("TSplashForm { border: 2px outset #808080; }"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("TSplashForm { background: #ffffff; border: 2px solid #5a6a80; }"));
     adjustSize();
     CentreOnScreen(this, 0.5);
 }

@@ -111,6 +111,8 @@ void TKxEdit::refocus() {
         QWidget* parent = child->parentWidget();
         if (auto* stack = qobject_cast<QStackedWidget*>(parent)) stack->setCurrentWidget(child);
     }
+    // After a message box the window may not have become active again by itself.
+    if (!window()->isActiveWindow()) window()->activateWindow();
     setFocus(Qt::OtherFocusReason);
 }
 

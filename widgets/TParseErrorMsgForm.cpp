@@ -20,7 +20,7 @@ QPixmap OctagonPixmap(int side) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double r = side / 2.0 - 1.0;
+    const double r = side * 0.4;
     const QPointF c(side / 2.0, side / 2.0);
     QPolygonF octagon;
     for (int k = 0; k < 8; ++k) {

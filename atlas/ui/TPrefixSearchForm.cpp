@@ -104,6 +104,9 @@ TPrefixSearchForm::TPrefixSearchForm(const Atlas& atlas, StatusLine* statusLine,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setMode(PrefixSearchMode::ByPrefix);
+    // Exactly fifteen whole lines show.
+    if (m_list->count() > 0)
+        m_list->setFixedHeight(m_list->sizeHintForRow(0) * kVisibleRows + 2 * m_list->frameWidth());
     TrackFocusHints(this, statusLine);
     m_incSearchEdit->setFocus();
     adjustSize();

@@ -88,6 +88,9 @@ TOptionsForm::TOptionsForm(const Settings& settings, int lastPage, StatusLine* s
         SetHelpContext(m_notebook->widget(page), kPageHelpContexts[page]);
     m_notebook->tabBar()->installEventFilter(this);
     m_notebook->installEventFilter(this);
+    // The name is asked first, then the coordinates.
+    QWidget::setTabOrder(m_nameEdit, m_latEdit);
+    QWidget::setTabOrder(m_latEdit, m_lonEdit);
 
     m_saveBtn = MakeButton(QStringLiteral("SaveBtn"), QStringLiteral("Save My Settings and Exit"),
                            QStringLiteral("Save my settings, including any changes, and return to Hopscope Main Menu"), this);
@@ -155,8 +158,6 @@ QWidget* TOptionsForm::buildTermPage() {
     layout->addStretch();
     layout->addLayout(row);
     layout->addStretch();
-    QWidget::setTabOrder(m_nameEdit, m_latEdit);
-    QWidget::setTabOrder(m_latEdit, m_lonEdit);
     return page;
 }
 
@@ -216,7 +217,7 @@ QWidget* TOptionsForm::buildFrequencyPage() {
     addRow->addWidget(m_newFreqCancelBtn);
     freqButtons->addLayout(addRow);
     auto* freqLayout = new QHBoxLayout(freqGroup);
-    freqLayout->addWidget(m_freqList);
+    freqLayout->addWidget(m_freqList, 0, Qt::AlignTop);
     freqLayout->addLayout(freqButtons);
 
     auto* fudgeGroup = new QGroupBox(QStringLiteral("Additive Signal Level Constants (dB)"), page);
@@ -251,7 +252,7 @@ QWidget* TOptionsForm::buildFrequencyPage() {
     modifyRow->addWidget(m_modifyCancelBtn);
     fudgeButtons->addLayout(modifyRow);
     auto* fudgeLayout = new QHBoxLayout(fudgeGroup);
-    fudgeLayout->addWidget(m_fudgeList);
+    fudgeLayout->addWidget(m_fudgeList, 0, Qt::AlignTop);
     fudgeLayout->addLayout(fudgeButtons);
 
     // The add and modify controls keep their place while hidden, so nothing jumps.
@@ -432,6 +433,8 @@ QWidget* TOptionsForm::buildPrefsPage() {
     grid->addWidget(interval, 1, 0);
     grid->addWidget(m_freqMapResGroup, 1, 1);
     grid->addWidget(m_primarySolarGroup, 2, 0);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(grid);
     layout->addStretch();
@@ -549,6 +552,7 @@ void TOptionsForm::focusField(QWidget* field) {
     for (int page = 0; page < m_notebook->count(); ++page)
         if (m_notebook->widget(page)->isAncestorOf(field)) m_notebook->setCurrentIndex(page);
     m_focusingField = false;
+    activateWindow();
     field->setFocus(Qt::OtherFocusReason);
 }
 

@@ -269,6 +269,20 @@ private slots:
         QCOMPARE(window.form.result(), int(QDialog::Rejected));
     }
 
+    void defaultTerminalIsTypedNameFirst() {
+        RecordingPresenter presenter;
+        OptionsWindow window(FactorySettings());
+        QTest::keyClicks(window.find<TKxNameEdit>("NameEdit"), "VE3XYZ Toronto");
+        QTest::keyClick(window.find<TKxNameEdit>("NameEdit"), Qt::Key_Tab);
+        QVERIFY(window.find<TKxLatEdit>("LatEdit")->hasFocus());
+        QTest::keyClicks(window.find<TKxLatEdit>("LatEdit"), "43 39n");
+        QTest::keyClick(window.find<TKxLatEdit>("LatEdit"), Qt::Key_Return);
+        QVERIFY(window.find<TKxLonEdit>("LonEdit")->hasFocus());
+        QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("43 39 N"));
+        QCOMPARE(window.status.hint, QString("Enter as decimal degrees or deg min sec (west is +, east is -)"));
+        QVERIFY(presenter.messages.empty());
+    }
+
     void saveRefusesAHalfDefinedTerminal() {
         RecordingPresenter presenter;
         OptionsWindow window(FactorySettings(), TOptionsForm::TermPage);
