@@ -8,6 +8,7 @@
 #include "settings/ui/TOptionsForm.h"
 #include "widgets/AppState.h"
 #include "widgets/KxHelp.h"
+#include "widgets/KxMessages.h"
 #include "widgets/KxWindowScale.h"
 
 #include <QApplication>
@@ -183,6 +184,38 @@ void TMainForm::setMenuHandler(const QString& name, std::function<void()> handle
 void TMainForm::runMenuTask(const std::function<void()>& openWindow) {
     HideMenus();
     openWindow();
+    RestoreMainWindow();
+}
+
+void TMainForm::runBatchTask(const std::function<void()>& openBatchWindow) {
+    HideStatusLine();
+    if (m_state.UserSettings.FrequencyCount == 0) {
+        ShowInformation(this, QStringLiteral("There are currently no prediction frequencies.\r"
+                                             "Select Options on the Main Menu Bar to specify prediction frequencies."));
+    } else {
+        if (m_state.UserSettings.DefaultDefined) HideMenus();
+        openBatchWindow();
+    }
+    RestoreMainWindow();
+}
+
+void TMainForm::runAtlasTask(int threshold, const std::function<void()>& openWindow) {
+    HideStatusLine();
+    const AtlasStatusResult status = AtlasStatus(m_state.PlaceAtlas, threshold);
+    ShowUserMessage(this, status.message);
+    if (status.count > threshold) {
+        HideMenus();
+        openWindow();
+    }
+    RestoreMainWindow();
+}
+
+void TMainForm::runMapTask(const std::function<bool()>& precondition, const std::function<void()>& openWindows) {
+    HideStatusLine();
+    if (!precondition || precondition()) {
+        HideMenus();
+        openWindows();
+    }
     RestoreMainWindow();
 }
 

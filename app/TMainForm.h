@@ -32,6 +32,18 @@ public:
     /// Runs `openWindow` the way every menu function runs: menus hidden while the
     /// window is open, the idle main window restored afterwards.
     void runMenuTask(const std::function<void()>& openWindow);
+    /// "&Batch...": with no frequencies in the settings, the information message
+    /// that there are none and nothing opens; otherwise `openBatchWindow` runs with
+    /// the menus hidden (when a default terminal is defined). Then the idle window.
+    void runBatchTask(const std::function<void()>& openBatchWindow);
+    /// The atlas items and the bearings printout: AtlasStatus with `threshold` (-1
+    /// before adding, 0 for the others) tells the user why not when the atlas cannot
+    /// serve; otherwise `openWindow` runs with the menus hidden. Then the idle window.
+    void runAtlasTask(int threshold, const std::function<void()>& openWindow);
+    /// The map items: the map's own precondition first (false: nothing opens), then
+    /// `openWindows` (the dialog and, on OK, the display) with the menus hidden.
+    void runMapTask(const std::function<bool()>& precondition, const std::function<void()>& openWindows);
+
     /// The check of the cached base maps, run at the first activation and after the
     /// Options window (empty until the maps exist).
     void setBaseMapCheck(std::function<void()> check) { m_baseMapCheck = std::move(check); }

@@ -198,6 +198,45 @@ private slots:
         QVERIFY(!form.noDefaultQuestionAsked());
     }
 
+    void batchAndAtlasItemsCheckFirst() {
+        RecordingPresenter presenter;
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        state.UserSettings.NoDefaultMessageOff = -1;
+        TMainForm form(state);
+        int opened = 0;
+        const auto open = [&] {
+            ++opened;
+            for (QAction* action : form.menuBar()->actions()) QVERIFY(!action->isVisible());
+        };
+
+        state.UserSettings.FrequencyCount = 0;
+        form.runBatchTask(open);
+        QCOMPARE(opened, 0);
+        QCOMPARE(presenter.lastText(), QString("There are currently no prediction frequencies.\n"
+                                               "Select Options on the Main Menu Bar to specify prediction frequencies."));
+        QCOMPARE(presenter.messages.back().kind, MessageKind::Information);
+        state.UserSettings.FrequencyCount = 5;
+        state.UserSettings.DefaultDefined = true;
+        form.runBatchTask(open);
+        QCOMPARE(opened, 1);
+
+        // An empty atlas refuses viewing but allows adding.
+        presenter.clear();
+        state.PlaceAtlas.Count = 0;
+        form.runAtlasTask(0, open);
+        QCOMPARE(opened, 1);
+        QCOMPARE(presenter.lastText(), QString("The atlas is empty."));
+        QCOMPARE(presenter.alerts, 1);
+        form.runAtlasTask(-1, open);
+        QCOMPARE(opened, 2);
+        form.runMapTask([] { return false; }, open);
+        QCOMPARE(opened, 2);
+        form.runMapTask([] { return true; }, open);
+        QCOMPARE(opened, 3);
+        for (QAction* action : form.menuBar()->actions()) QVERIFY(action->isVisible());
+    }
+
     void helpOpensAtTheContextOfTheFocusedWindow() {
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
