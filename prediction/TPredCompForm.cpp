@@ -2,6 +2,7 @@
 
 #include "engine/PredictionRecord.h"
 #include "prediction/TMyCancel.h"
+#include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
 
@@ -11,6 +12,9 @@
 #include <QPushButton>
 
 namespace {
+
+/// The progress window shares the help page of the path information beside it.
+constexpr int kProgressHelpContext = 61;
 
 bool IsEnterOrEscape(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
@@ -22,6 +26,7 @@ TPredCompForm::TPredCompForm(StatusLine* statusLine, int top, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_statusLine(statusLine) {
     setObjectName(QStringLiteral("TPredCompForm"));
+    SetHelpContext(this, kProgressHelpContext);
     setWindowTitle(QStringLiteral("Computing Prediction. . ."));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(Scaled(this, 17));
