@@ -270,7 +270,8 @@ void TPredResultsForm::layoutColumns() {
 int TPredResultsForm::computeVisibleRows() const {
     const int rowHeight = qMax(1, m_grid->rowCount() > 0 ? m_grid->rowHeight(0)
                                                          : m_grid->verticalHeader()->defaultSectionSize());
-    return qMax(1, m_grid->viewport()->height() / rowHeight);
+    // A last row that misses less than a quarter of its height still counts as seen.
+    return qMax(1, (m_grid->viewport()->height() + rowHeight / 4) / rowHeight);
 }
 
 void TPredResultsForm::Rebuild() {
