@@ -15,69 +15,96 @@ double Fold(double h) {
     return a <= 12.0 ? a : 24.0 - a;
 }
 
-// One bell-shaped term: its centre offset (local time minus the centre, hours),
-// its width (degrees per hour) and its amplitude (MHz), the amplitude computed only
-// when the term contributes.
-struct TermShape {
-    double centre;
-    double width;
-};
+// The eighteen bell-shaped terms: each has a centre offset (local time minus the
+// centre, hours), a width (degrees per hour) and an amplitude (MHz). Only the
+// centre moves with the time; the width and the amplitude belong to the place.
 
 // Inputs shared by the eighteen terms.
 struct TermInputs {
     double S, W, M, Reff, T1, T2;
 };
 
-TermShape Shape(int i, const TermInputs& in) {
+double Centre(int i, const TermInputs& in) {
     const double S = in.S, W = in.W, R = in.Reff, T1 = in.T1, T2 = in.T2;
     switch (i) {
     case 0:
-        return {T1 - 13.7 - 1.7 * S + 1.3 * W - (1 - S) * R / (280 - 130 * W),
-                7.4 - 4.4 * S + 2.8 * W - R / (415 - 265 * S - 315 * W)};
+        return T1 - 13.7 - 1.7 * S + 1.3 * W - (1 - S) * R / (280 - 130 * W);
     case 1:
-        return {T1 - 8.3 - 1.2 * S - 0.6 * W - (1 - 2 * W) * R / (450 - 150 * S - 50 * W),
-                32 - 4 * (S + W) - (S / 23 - 0.02 * W) * R};
+        return T1 - 8.3 - 1.2 * S - 0.6 * W - (1 - 2 * W) * R / (450 - 150 * S - 50 * W);
     case 2:
-        return {T1 - 14 - 1.2 * S + 0.5 * W + (1 - S - 2 * W) * R / (100 * W + 50),
-                17 - 2 * W - (1 - S) * R / (100 - 60 * W)};
+        return T1 - 14 - 1.2 * S + 0.5 * W + (1 - S - 2 * W) * R / (100 * W + 50);
     case 3:
-        return {T1 - 15 - 2.1 * S + 0.2 * W + R / (250 + 50 * S - 125 * W),
-                14 + 5 * S + 3 * W + (1 - 2 * S) * R / (300 - 225 * (S + W))};
+        return T1 - 15 - 2.1 * S + 0.2 * W + R / (250 + 50 * S - 125 * W);
     case 4:
-        return {T1 - 18.7 - 3.8 * S + 0.9 * W - R / (150 + 100 * S - 70 * W),
-                20 - (1 - 2 * W) * R / (150 - 75 * S)};
+        return T1 - 18.7 - 3.8 * S + 0.9 * W - R / (150 + 100 * S - 70 * W);
     case 5:
-        return {T1 - 23.3 - 2.2 * S + 0.8 * W - R / (240 + 60 * S - 165 * W),
-                23 + 9 * S - 2 * W - (1 - 2 * S - 2 * W) * R / (160 - 130 * S - 10 * W)};
+        return T1 - 23.3 - 2.2 * S + 0.8 * W - R / (240 + 60 * S - 165 * W);
     case 6:
-        return {T2 - 28.9 + 0.2 * S + 0.3 * W - (1 - 2 * W) * R / (600 - 150 * S + 300 * W),
-                45 - 5 * S + 10 * W + (1 - 2 * W) * R / (5 + 4 * S + 10 * W)};
+        return T2 - 28.9 + 0.2 * S + 0.3 * W - (1 - 2 * W) * R / (600 - 150 * S + 300 * W);
     case 7:
-        return {T2 - 26.5 - 2.5 * S + 3.5 * W + (1 - S - 2 * W) * R / (175 - 75 * W),
-                8 - 3.8 * S - 2 * W + (1 - 2 * S) * R / (35 + 165 * S + 115 * W)};
+        return T2 - 26.5 - 2.5 * S + 3.5 * W + (1 - S - 2 * W) * R / (175 - 75 * W);
     case 8:
-        return {T1 - 12 - 1.5 * S + 0.5 * W + (1 - 2 * W) * R / (150 - 50 * S),
-                14 - 2 * S + 8 * W + (1 - 2 * W) * R / (75 + 75 * S - 50 * W)};
+        return T1 - 12 - 1.5 * S + 0.5 * W + (1 - 2 * W) * R / (150 - 50 * S);
     case 9:
-        return {T1 - 22.5 + 3.4 * S - (1 - W) * R / (300 - 255 * S),
-                18 + 3 * S + (1 - 2 * S) * R / (75 - 40 * S - 35 * W)};
+        return T1 - 22.5 + 3.4 * S - (1 - W) * R / (300 - 255 * S);
     case 10:
-        return {T2 - 27 + 0.7 * S + 7 * W - (1 - 2 * S) * R / (75 + 100 * S - 25 * W),
-                22 + 2 * S + 8 * W + (S / 9 - 0.05 * W) * R};
+        return T2 - 27 + 0.7 * S + 7 * W - (1 - 2 * S) * R / (75 + 100 * S - 25 * W);
     case 11:
-        return {T1 - 11 - 0.01 * R, 26 - 0.05 * R};
+        return T1 - 11 - 0.01 * R;
     case 12:
-        return {T2 - 29 + R / 300, 45 - 0.1 * R};
+        return T2 - 29 + R / 300;
     case 13:
-        return {T1 - 8.5 + R / 450, 30 - R / 30};
+        return T1 - 8.5 + R / 450;
     case 14:
-        return {T1 - 10, 30};
+        return T1 - 10;
     case 15:
-        return {T1 - 16.5 - R / 150, 45 + R / 15};
+        return T1 - 16.5 - R / 150;
     case 16:
-        return {T2 - 24.5, 22};
+        return T2 - 24.5;
     default:
-        return {T2 - 28.2, 19 + 0.2 * R};
+        return T2 - 28.2;
+    }
+}
+
+double Width(int i, const TermInputs& in) {
+    const double S = in.S, W = in.W, R = in.Reff;
+    switch (i) {
+    case 0:
+        return 7.4 - 4.4 * S + 2.8 * W - R / (415 - 265 * S - 315 * W);
+    case 1:
+        return 32 - 4 * (S + W) - (S / 23 - 0.02 * W) * R;
+    case 2:
+        return 17 - 2 * W - (1 - S) * R / (100 - 60 * W);
+    case 3:
+        return 14 + 5 * S + 3 * W + (1 - 2 * S) * R / (300 - 225 * (S + W));
+    case 4:
+        return 20 - (1 - 2 * W) * R / (150 - 75 * S);
+    case 5:
+        return 23 + 9 * S - 2 * W - (1 - 2 * S - 2 * W) * R / (160 - 130 * S - 10 * W);
+    case 6:
+        return 45 - 5 * S + 10 * W + (1 - 2 * W) * R / (5 + 4 * S + 10 * W);
+    case 7:
+        return 8 - 3.8 * S - 2 * W + (1 - 2 * S) * R / (35 + 165 * S + 115 * W);
+    case 8:
+        return 14 - 2 * S + 8 * W + (1 - 2 * W) * R / (75 + 75 * S - 50 * W);
+    case 9:
+        return 18 + 3 * S + (1 - 2 * S) * R / (75 - 40 * S - 35 * W);
+    case 10:
+        return 22 + 2 * S + 8 * W + (S / 9 - 0.05 * W) * R;
+    case 11:
+        return 26 - 0.05 * R;
+    case 12:
+        return 45 - 0.1 * R;
+    case 13:
+        return 30 - R / 30;
+    case 14:
+        return 30;
+    case 15:
+        return 45 + R / 15;
+    case 16:
+        return 22;
+    default:
+        return 19 + 0.2 * R;
     }
 }
 
@@ -147,68 +174,86 @@ double PolarCapValue(const TermInputs& in, double LT, double latDeg) {
 
 } // namespace
 
-F2Critical F2CriticalFrequency(float latRad, float lonWestRad, float ssn, float tHours,
-                               const SolarPosition& sun) {
-    F2Critical out;
-    const double latDeg = latRad * kDegPerRad;
-    const double lonDeg = lonWestRad * kDegPerRad;
-    out.LT = static_cast<float>(PositiveMod(24, sun.TimeCorrection + tHours - lonDeg / 15.0));
+F2Place PrepareF2Critical(float latRad, float lonWestRad, float ssn, const SolarPosition& sun) {
+    F2Place place;
+    place.latDeg = latRad * kDegPerRad;
+    place.lonDeg = lonWestRad * kDegPerRad;
 
     // Dip equator under this longitude and the dip latitude.
-    double u = PositiveMod(360, lonDeg) / 10.0;
+    double u = PositiveMod(360, place.lonDeg) / 10.0;
     if (static_cast<int>(u) >= 36)
         u = 0.0;
     const int i = static_cast<int>(u);
     const double f = u - i;
-    const double dipLat = (1.0 - f) * DipEquatorTable[i] + f * DipEquatorTable[i + 1];
-    const double x = latDeg - dipLat;
+    place.dipLat = (1.0 - f) * DipEquatorTable[i] + f * DipEquatorTable[i + 1];
+    const double x = place.latDeg - place.dipLat;
     const float maxMagnetic = MaxMagneticLatitude();
-    out.M = static_cast<float>(MinOf(std::fabs(x), static_cast<double>(maxMagnetic)));
+    place.M = static_cast<float>(MinOf(std::fabs(x), static_cast<double>(maxMagnetic)));
+    place.polarCap = place.M == maxMagnetic;
 
     // Seasonal weights, faded out toward the dip equator.
     double s = Sign(x) * sun.SinEclipticLongitude;
-    if (out.M < 10.0f)
-        s = (1.0 - std::cos(0.1 * out.M * kPi)) * s * 0.5;
+    if (place.M < 10.0f)
+        s = (1.0 - std::cos(0.1 * place.M * kPi)) * s * 0.5;
     if (s >= 0.0) {
-        out.S = static_cast<float>(s);
-        out.W = 0.0f;
+        place.S = static_cast<float>(s);
+        place.W = 0.0f;
     } else {
-        out.S = 0.0f;
-        out.W = static_cast<float>(-s);
+        place.S = 0.0f;
+        place.W = static_cast<float>(-s);
     }
+    place.reff = ssn <= 150.0f ? static_cast<double>(ssn) : 150.0 + 0.1 * (ssn - 150.0);
 
-    TermInputs in;
-    in.S = out.S;
-    in.W = out.W;
-    in.M = out.M;
+    // The widths and amplitudes of the terms do not move with the time.
+    TermInputs in{place.S, place.W, place.M, place.reff, 0.0, 0.0};
+    place.firstAmplitude = std::sqrt(std::cos((5.0 * (in.W - in.S) + in.M) * kRadPerDeg)) *
+                           (6.7 - 0.8 * in.S - 1.2 * in.W) *
+                           (in.Reff / (205.0 * in.S + 145.0) + 1.0);
+    place.lastTerm = place.W == 0.0f ? 10 : 17;
+    for (int term = 0; term <= place.lastTerm; ++term) {
+        place.width[term] = Width(term, in);
+        if (term > 0)
+            place.amplitude[term] = Amplitude(term, in);
+    }
+    return place;
+}
+
+F2Critical F2CriticalAt(const F2Place& place, float tHours, const SolarPosition& sun) {
+    F2Critical out;
+    out.LT =
+        static_cast<float>(PositiveMod(24, sun.TimeCorrection + tHours - place.lonDeg / 15.0));
+    out.M = place.M;
+    out.S = place.S;
+    out.W = place.W;
+
+    TermInputs in{place.S, place.W, place.M, place.reff, 0.0, 0.0};
     in.T1 = out.LT < 4.5f ? out.LT + 24.0 : out.LT;
     in.T2 = out.LT < 3.0 * (in.S - in.W) + 14.5 ? out.LT + 24.0 : out.LT;
-    in.Reff = ssn <= 150.0f ? static_cast<double>(ssn) : 150.0 + 0.1 * (ssn - 150.0);
 
-    const TermShape first = Shape(0, in);
-    const double firstAmplitude = std::sqrt(std::cos((5.0 * (in.W - in.S) + in.M) * kRadPerDeg)) *
-                                  (6.7 - 0.8 * in.S - 1.2 * in.W) *
-                                  (in.Reff / (205.0 * in.S + 145.0) + 1.0);
-    double sum =
-        firstAmplitude * std::cos(MinOf(60.0, Fold(first.centre) * first.width) * kRadPerDeg);
-    const int lastTerm = out.W == 0.0f ? 10 : 17;
-    for (int term = 1; term <= lastTerm; ++term) {
-        const TermShape shape = Shape(term, in);
-        const double a = Fold(shape.centre) * shape.width;
+    double sum = place.firstAmplitude *
+                 std::cos(MinOf(60.0, Fold(Centre(0, in)) * place.width[0]) * kRadPerDeg);
+    for (int term = 1; term <= place.lastTerm; ++term) {
+        const double a = Fold(Centre(term, in)) * place.width[term];
         if (a < 90.0)
-            sum += Amplitude(term, in) * CosineOf(a);
+            sum += place.amplitude[term] * CosineOf(a);
     }
 
-    if (out.M == maxMagnetic) {
+    if (place.polarCap) {
         // Polar cap: blend toward the cap expression between the clamp and the pole.
+        const double latDeg = place.latDeg;
         const double p = PolarCapValue(in, out.LT, latDeg);
-        const double divisor = 90.0 - (Sign(latDeg) * dipLat + maxMagnetic);
+        const double divisor = 90.0 - (Sign(latDeg) * place.dipLat + MaxMagneticLatitude());
         const double blended = p + (sum - p) * (90.0 - std::fabs(latDeg)) / divisor;
         sum = (divisor != 0.0 && std::isfinite(blended)) ? blended : p;
     }
 
     out.foF2 = static_cast<float>(sum * sun.InverseSquareDistance);
     return out;
+}
+
+F2Critical F2CriticalFrequency(float latRad, float lonWestRad, float ssn, float tHours,
+                               const SolarPosition& sun) {
+    return F2CriticalAt(PrepareF2Critical(latRad, lonWestRad, ssn, sun), tHours, sun);
 }
 
 float F2BaseHeight(float ssn) {
@@ -323,12 +368,33 @@ float F2KIndexFactor(int month, int day, int k, float lonWestRad, float latRad, 
     return static_cast<float>(v0 + (v1 - v0) * wr);
 }
 
+F2MufPlace PrepareF2Muf(int month, int day, int k, float lonWestRad, float latRad,
+                         float cosElevation, float elevationRad, float ssn,
+                         const SolarPosition& sun) {
+    F2MufPlace place;
+    place.critical = PrepareF2Critical(latRad, lonWestRad, ssn, sun);
+    place.month = month;
+    place.day = day;
+    place.k = k;
+    place.lonWestRad = lonWestRad;
+    place.latRad = latRad;
+    place.cosElevation = cosElevation;
+    place.ssn = ssn;
+    const double ratio = elevationRad / kHalfPi;
+    place.shortHopFactor = ratio < 1.0 ? 1.0 + 0.18673 * std::pow(1.0 - ratio, 6.614) : 1.0;
+    return place;
+}
+
+float F2MufAt(const F2MufPlace& p, float tHours, const SolarPosition& sun) {
+    const F2Critical f2 = F2CriticalAt(p.critical, tHours, sun);
+    const float y = F2KIndexFactor(p.month, p.day, p.k, p.lonWestRad, p.latRad, f2.LT, p.ssn);
+    const float secant = F2Secant(p.ssn, p.cosElevation, f2.M, f2.LT, f2.S, f2.W);
+    return static_cast<float>(static_cast<double>(secant) * f2.foF2 * p.shortHopFactor * y);
+}
+
 float F2Muf(int month, int day, int k, float lonWestRad, float latRad, float cosElevation,
             float elevationRad, float ssn, float tHours, const SolarPosition& sun) {
-    const F2Critical f2 = F2CriticalFrequency(latRad, lonWestRad, ssn, tHours, sun);
-    const double ratio = elevationRad / kHalfPi;
-    const double x = ratio < 1.0 ? 1.0 + 0.18673 * std::pow(1.0 - ratio, 6.614) : 1.0;
-    const float y = F2KIndexFactor(month, day, k, lonWestRad, latRad, f2.LT, ssn);
-    const float secant = F2Secant(ssn, cosElevation, f2.M, f2.LT, f2.S, f2.W);
-    return static_cast<float>(static_cast<double>(secant) * f2.foF2 * x * y);
+    return F2MufAt(
+        PrepareF2Muf(month, day, k, lonWestRad, latRad, cosElevation, elevationRad, ssn, sun),
+        tHours, sun);
 }

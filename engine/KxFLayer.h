@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "core/SolarPosition.h"
 
 // The F2 layer: critical frequency from an empirical sum of bell-shaped local-time
@@ -24,6 +26,30 @@ struct F2Critical {
 /// by 1/R² of the Sun's distance. Longitudes of any size are reduced modulo 360°.
 F2Critical F2CriticalFrequency(float latRad, float lonWestRad, float ssn, float tHours,
                                const SolarPosition& sun);
+
+/// The parts of F2CriticalFrequency at one place that stay the same all day: the
+/// dip latitude, the seasonal weights and the width and amplitude of every term.
+/// A place evaluated at many times pays for them once.
+struct F2Place {
+    double latDeg = 0.0;
+    double lonDeg = 0.0; ///< west positive
+    double dipLat = 0.0;
+    float M = 0.0f;
+    float S = 0.0f;
+    float W = 0.0f;
+    bool polarCap = false; ///< M reached its clamp: blend toward the polar-cap expression
+    double reff = 0.0;     ///< the sunspot number the terms take (compressed above 150)
+    double firstAmplitude = 0.0;
+    int lastTerm = 10; ///< the last term in use (the last seven only in local winter)
+    std::array<double, 18> width{};
+    std::array<double, 18> amplitude{}; ///< from term 1; term 0 has firstAmplitude
+};
+
+/// The day-long parts of F2CriticalFrequency at a place.
+F2Place PrepareF2Critical(float latRad, float lonWestRad, float ssn, const SolarPosition& sun);
+
+/// F2CriticalFrequency at tHours UTC from the prepared place: the same values.
+F2Critical F2CriticalAt(const F2Place& place, float tHours, const SolarPosition& sun);
 
 /// F2 reflection height in km: the base height 0.5·Ssn + 275 (Ssn ≤ 150) or
 /// 0.05·Ssn + 350, raised by day/night terms between dip latitudes 20° and 60° and
@@ -50,3 +76,24 @@ float F2KIndexFactor(int month, int day, int k, float lonWestRad, float latRad, 
 /// k is the K index, −1 for the average.
 float F2Muf(int month, int day, int k, float lonWestRad, float latRad, float cosElevation,
             float elevationRad, float ssn, float tHours, const SolarPosition& sun);
+
+/// The day-long parts of F2Muf at a control point for one hop elevation.
+struct F2MufPlace {
+    F2Place critical;
+    int month = 1;
+    int day = 1;
+    int k = -1;
+    float lonWestRad = 0.0f;
+    float latRad = 0.0f;
+    float cosElevation = 1.0f;
+    float ssn = 0.0f;
+    double shortHopFactor = 1.0; ///< X
+};
+
+/// The day-long parts of F2Muf (same arguments but the time).
+F2MufPlace PrepareF2Muf(int month, int day, int k, float lonWestRad, float latRad,
+                         float cosElevation, float elevationRad, float ssn,
+                         const SolarPosition& sun);
+
+/// F2Muf at tHours UTC from the prepared control point: the same value.
+float F2MufAt(const F2MufPlace& place, float tHours, const SolarPosition& sun);

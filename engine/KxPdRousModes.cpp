@@ -126,6 +126,11 @@ struct ModeSearch::Entry {
     float lastFMuf = 0.0f;
     bool firstFSet = false;
     bool lastFSet = false;
+    // The day-long F2 terms at the middles of the first and last F hops (made on first use).
+    F2MufPlace firstFTerms;
+    F2MufPlace lastFTerms;
+    bool firstFTermsSet = false;
+    bool lastFTermsSet = false;
     // Ground losses by frequency slot and ground kind; they hold for the whole path.
     std::array<std::array<double, 3>, kMaxFrequencies> groundLoss;
 };
@@ -209,10 +214,14 @@ double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
 float ModeSearch::FirstFMuf(Entry& e, int j) {
     StartHalfHour(e, j);
     if (!e.firstFSet) {
-        const GeoLatLon& p = e.g.firstF;
-        e.firstFMuf = F2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
-                            static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
-                            e.g.cosElevationF, e.g.elevationF, m_setup.ssn, 0.5f * j, *m_setup.sun);
+        if (!e.firstFTermsSet) {
+            const GeoLatLon& p = e.g.firstF;
+            e.firstFTerms = PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
+                                      static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
+                                      e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
+            e.firstFTermsSet = true;
+        }
+        e.firstFMuf = F2MufAt(e.firstFTerms, 0.5f * j, *m_setup.sun);
         e.firstFSet = true;
     }
     return e.firstFMuf;
@@ -221,10 +230,14 @@ float ModeSearch::FirstFMuf(Entry& e, int j) {
 float ModeSearch::LastFMuf(Entry& e, int j) {
     StartHalfHour(e, j);
     if (!e.lastFSet) {
-        const GeoLatLon& p = e.g.lastF;
-        e.lastFMuf = F2Muf(m_setup.month, m_setup.day, m_setup.kIndex, static_cast<float>(p.lonRad),
-                           static_cast<float>(p.latRad), e.g.cosElevationF, e.g.elevationF,
-                           m_setup.ssn, 0.5f * j, *m_setup.sun);
+        if (!e.lastFTermsSet) {
+            const GeoLatLon& p = e.g.lastF;
+            e.lastFTerms = PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
+                                      static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
+                                      e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
+            e.lastFTermsSet = true;
+        }
+        e.lastFMuf = F2MufAt(e.lastFTerms, 0.5f * j, *m_setup.sun);
         e.lastFSet = true;
     }
     return e.lastFMuf;

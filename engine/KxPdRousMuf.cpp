@@ -30,15 +30,15 @@ int SeasonOfMonth(int month) {
     }
 }
 
-// The F2 and E MUFs at a control point for one geometry.
-float FAt(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation, float t) {
-    return F2Muf(s.month, s.day, s.kIndex, static_cast<float>(p.lonRad),
-                 static_cast<float>(p.latRad), cosElevation, elevation, s.ssn, t, *s.sun);
+// The F2 and E layer terms at a control point for one geometry.
+F2MufPlace FTerms(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation) {
+    return PrepareF2Muf(s.month, s.day, s.kIndex, static_cast<float>(p.lonRad),
+                        static_cast<float>(p.latRad), cosElevation, elevation, s.ssn, *s.sun);
 }
 
-float EAt(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation, float t) {
-    return EMuf(static_cast<float>(p.lonRad), static_cast<float>(p.latRad), s.ssn, t, cosElevation,
-                elevation, *s.sun);
+EMufPoint ETerms(const PathSetup& s, const GeoLatLon& p, float cosElevation, float elevation) {
+    return PrepareEMuf(static_cast<float>(p.lonRad), static_cast<float>(p.latRad), s.ssn,
+                       cosElevation, elevation, *s.sun);
 }
 
 void FillReliabilities(const PathSetup& s, const GeoLatLon& p, float muf, float t,
@@ -114,6 +114,15 @@ ControlPoints ComputeControlPoints(const PathSetup& s) {
     p.oddE2 = PathPoint(s, d - g.oddEGroundAngle);
     p.oddF2 = PathPoint(s, d - g.oddPsi);
     p.oddE1 = PathPoint(s, g.oddEGroundAngle);
+    p.f1Terms = FTerms(s, p.f1, g.cosElevation, g.elevation);
+    p.f2Terms = FTerms(s, p.f2, g.cosElevation, g.elevation);
+    p.e1Terms = ETerms(s, p.e1, g.cosElevation, g.elevation);
+    p.e2Terms = ETerms(s, p.e2, g.cosElevation, g.elevation);
+    p.middleTerms = ETerms(s, p.middle, g.oddCosElevation, g.oddElevation);
+    p.oddF1Terms = FTerms(s, p.oddF1, g.oddCosElevation, g.oddElevation);
+    p.oddE2Terms = ETerms(s, p.oddE2, g.oddCosElevation, g.oddElevation);
+    p.oddF2Terms = FTerms(s, p.oddF2, g.oddCosElevation, g.oddElevation);
+    p.oddE1Terms = ETerms(s, p.oddE1, g.oddCosElevation, g.oddElevation);
     return p;
 }
 
@@ -147,7 +156,8 @@ double Reliability(Layer layer, float freqMHz, double tHours, double latRad, dou
 
 float PathMuf(const PathSetup& s, const ControlPoints& p, float t, ReliabilityRow* rel) {
     const HopGeometry& g = s.hops;
-    const float f1 = FAt(s, p.f1, g.cosElevation, g.elevation, t);
+    const SolarPosition& sun = *s.sun;
+    const float f1 = F2MufAt(p.f1Terms, t, sun);
     if (rel)
         FillReliabilities(s, p.f1, f1, t, rel->atA);
 
@@ -155,29 +165,28 @@ float PathMuf(const PathSetup& s, const ControlPoints& p, float t, ReliabilityRo
     if (g.hops == 1) {
         if (rel)
             rel->atB.fill(1.0f);
-        const float e1 = EAt(s, p.e1, g.cosElevation, g.elevation, t);
-        const float e2 = EAt(s, p.e2, g.cosElevation, g.elevation, t);
+        const float e1 = EMufAt(p.e1Terms, t, sun);
+        const float e2 = EMufAt(p.e2Terms, t, sun);
         muf = static_cast<float>(MaxOf(f1, MinOf(e1, e2)));
     } else {
-        const float e1 = EAt(s, p.e1, g.cosElevation, g.elevation, t);
+        const float e1 = EMufAt(p.e1Terms, t, sun);
         const float m = static_cast<float>(MaxOf(f1, e1));
-        const float f2 = FAt(s, p.f2, g.cosElevation, g.elevation, t);
+        const float f2 = F2MufAt(p.f2Terms, t, sun);
         if (rel)
             FillReliabilities(s, p.f2, f2, t, rel->atB);
-        const float e2 = EAt(s, p.e2, g.cosElevation, g.elevation, t);
+        const float e2 = EMufAt(p.e2Terms, t, sun);
         muf = static_cast<float>(MinOf(m, MaxOf(f2, e2)));
     }
 
     if (s.minElevationRad <= g.oddElevation) {
         if (2 * g.hops - 1 == 1) {
-            muf = static_cast<float>(
-                MaxOf(muf, EAt(s, p.middle, g.oddCosElevation, g.oddElevation, t)));
+            muf = static_cast<float>(MaxOf(muf, EMufAt(p.middleTerms, t, sun)));
         } else {
-            const float a = FAt(s, p.oddF1, g.oddCosElevation, g.oddElevation, t);
-            const float b = EAt(s, p.oddE2, g.oddCosElevation, g.oddElevation, t);
+            const float a = F2MufAt(p.oddF1Terms, t, sun);
+            const float b = EMufAt(p.oddE2Terms, t, sun);
             muf = static_cast<float>(MaxOf(muf, MinOf(a, b)));
-            const float c = FAt(s, p.oddF2, g.oddCosElevation, g.oddElevation, t);
-            const float d = EAt(s, p.oddE1, g.oddCosElevation, g.oddElevation, t);
+            const float c = F2MufAt(p.oddF2Terms, t, sun);
+            const float d = EMufAt(p.oddE1Terms, t, sun);
             muf = static_cast<float>(MaxOf(muf, MinOf(c, d)));
         }
     }

@@ -5,6 +5,8 @@
 #include "core/Geometry.h"
 #include "core/SolarPosition.h"
 #include "core/Terminal.h"
+#include "engine/KxELayer.h"
+#include "engine/KxFLayer.h"
 #include "engine/PredictionRecord.h"
 
 // One path's hop geometry, its control points, the path MUF of a half hour and
@@ -70,6 +72,9 @@ struct ControlPoints {
     GeoLatLon oddE2;  ///< D − Eψ′
     GeoLatLon oddF2;  ///< D − ψ′
     GeoLatLon oddE1;  ///< Eψ′
+    // The day-long terms of the layer models at those points, prepared once per path.
+    F2MufPlace f1Terms, f2Terms, oddF1Terms, oddF2Terms;
+    EMufPoint e1Terms, e2Terms, middleTerms, oddE1Terms, oddE2Terms;
 };
 
 ControlPoints ComputeControlPoints(const PathSetup& setup);
