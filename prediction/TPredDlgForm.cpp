@@ -87,6 +87,8 @@ QGroupBox* TPredDlgForm::buildGroup(Group group) {
     g.prefix->setAtlas(m_input.atlas);
     g.prefix->setStatusTip(QString::fromLatin1(kPrefixHint));
     g.prefix->installEventFilter(this);
+    // The latitude, longitude and name fields are open exactly while the prefix reads "<Ins>".
+    connect(g.prefix, &QLineEdit::textChanged, this, [this, group] { updateFieldEnabling(group); });
 
     g.latitude = new TKxLatEdit(g.box);
     g.latitude->setObjectName(t + QStringLiteral("LatEdit"));

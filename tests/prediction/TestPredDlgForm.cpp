@@ -179,6 +179,9 @@ private slots:
         b->setFocus();
         QTest::keyClicks(b, QStringLiteral("g#"));
         QCOMPARE(b->text(), QStringLiteral("G"));
+        // Leaving manual entry closes the coordinate fields again.
+        QVERIFY(!lat->isEnabled());
+        QVERIFY(!field<QLineEdit>(dialog.get(), "BNameEdit")->isEnabled());
     }
 
     void f9WithBadSolarIndexDoesNotPressOk() {
