@@ -1,6 +1,7 @@
 // A prediction run with its progress window, and the whole on-screen prediction
 // from the menu: dialog, path information panel, progress, results.
 
+#include "batch/TAppendOrOverwriteDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/RunPrediction.h"
 #include "prediction/TPathInfoForm.h"
@@ -12,6 +13,7 @@
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/AppState.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -170,6 +172,54 @@ private slots:
         QVERIFY(!resultsSeen);
         QVERIFY(TopLevel<TPredCompForm>() == nullptr);
         QVERIFY(TopLevel<TPathInfoForm>() == nullptr);
+    }
+
+    void pathInformationInBothModes() {
+        const PredictionRequest request = RequestTo(StationSettings(true), "JN58");
+        TPathInfoForm panel(request, UsDates(), false);
+        panel.show();
+        QVERIFY(!panel.findChild<QPushButton*>());
+        QVERIFY(!panel.close()); // only its owner closes the panel
+        QTest::keyClick(&panel, Qt::Key_Escape);
+        QVERIFY(panel.isVisible());
+        QCOMPARE(panel.progressTop(), panel.y() + panel.height() - panel.lineHeight());
+        panel.closeByOwner();
+        QVERIFY(!panel.isVisible());
+
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_C, Qt::Key_Escape}) {
+            TPathInfoForm window(request, UsDates(), true);
+            window.show();
+            QCOMPARE(window.windowTitle(), QStringLiteral("Hopscope Path Information"));
+            QCOMPARE(Button(&window, "ClosePanel")->text(), QStringLiteral("&Close"));
+            QTest::keyClick(&window, key, Qt::AltModifier);
+            QVERIFY(window.isVisible()); // not with Alt held
+            QTest::keyClick(&window, key);
+            QVERIFY(!window.isVisible());
+        }
+        // 21 lines and the Close panel fit the window.
+        TPathInfoForm window(request, UsDates(), true);
+        QVERIFY(window.height() >= 21 * window.lineHeight());
+    }
+
+    void appendOrOverwriteQuestion() {
+        const QString name = QStringLiteral("/tmp/a/very/long/folder/name/report.txt");
+        TAppendOrOverwriteDlgForm dialog(name);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Append or Overwrite?"));
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text().endsWith(
+            QStringLiteral("report.txt already exists.")));
+        const int width = Button(&dialog, "AppendBtn")->width();
+        QCOMPARE(Button(&dialog, "OverwriteBtn")->width(), width);
+        QCOMPARE(Button(&dialog, "CancelBtn")->width(), width);
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.choice(), TAppendOrOverwriteDlgForm::Choice::Cancel);
+        Repeatedly([] {
+            auto* asked = TopLevel<TAppendOrOverwriteDlgForm>();
+            if (!asked) return false;
+            Button(asked, "OverwriteBtn")->click();
+            return true;
+        });
+        QCOMPARE(TAppendOrOverwriteDlgForm::Ask(name), TAppendOrOverwriteDlgForm::Choice::Overwrite);
     }
 
     void cancelledDialogLeavesTheRecord() {
