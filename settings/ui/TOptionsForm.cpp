@@ -1,6 +1,7 @@
 #include "settings/ui/TOptionsForm.h"
 
 #include "widgets/KxComps.h"
+#include "widgets/KxFieldChecks.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
@@ -39,9 +40,7 @@ std::string S(const QString& text) {
 }
 
 std::string Cut(const QString& text, std::size_t capacity) {
-    std::string result = text.toStdString();
-    if (result.size() > capacity) result.resize(capacity);
-    return result;
+    return CutToCapacity(text.toStdString(), capacity);
 }
 
 QPushButton* MakeButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent) {

@@ -5,6 +5,9 @@
 
 #include "atlas/Atlas.h"
 #include "widgets/KxComps.h"
+#include "widgets/KxFieldChecks.h"
+
+#include <QClipboard>
 
 #include <QDialog>
 #include <QPushButton>
@@ -345,6 +348,34 @@ private slots:
         QVERIFY(edit.Validate());
         edit.setText("02/29/45");
         QVERIFY(!edit.Validate());
+    }
+
+    void pastedTextIsFilteredLikeTyping() {
+        RecordingPresenter presenter;
+        QApplication::clipboard()->setText("4x0 5n");
+        TKxLatEdit lat;
+        QTest::keyClick(&lat, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(lat.text(), QString("40 5N"));
+        // Pasting more than the field holds is refused as a whole.
+        QApplication::clipboard()->setText("123456789012");
+        QTest::keyClick(&lat, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(lat.text(), QString("40 5N"));
+        // The date field keeps its mask: no paste at all.
+        TKxDateEdit date;
+        date.setDateConventions({DateOrder::MonthDayYear, '/'});
+        date.clearDate();
+        QApplication::clipboard()->setText("1");
+        QTest::keyClick(&date, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(date.text(), QString("__/__/__"));
+    }
+
+    void recordTextsAreCutOnWholeCharacters() {
+        QCOMPARE(CutToCapacity("Toronto", 17), std::string("Toronto"));
+        QCOMPARE(CutToCapacity("abcdefghijklmnopqrstu", 17), std::string("abcdefghijklmnopq"));
+        // "ü" is two bytes; a cut through it drops it whole.
+        const std::string name = "Zürich Nord Ost 1"; // 17 characters, 18 bytes
+        QCOMPARE(CutToCapacity(name, 17), std::string("Zürich Nord Ost "));
+        QCOMPARE(CutToCapacity("ü", 1), std::string());
     }
 
     void dateFieldFollowsTheConventions() {
