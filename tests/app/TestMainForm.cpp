@@ -186,6 +186,30 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("Hopscope.SAV")));
     }
 
+    void savingOptionsReachesTerminalAAndTheFile() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        state.UserSettings.NoDefaultMessageOff = -1;
+        state.Prediction.TerminalA.Prefix = "DEFAULT";
+        TMainForm form(state);
+        bool menusHidden = false;
+        WhenModalOpens([&](QWidget* options) {
+            menusHidden = !form.menuBar()->actions().first()->isVisible();
+            options->findChild<QLineEdit*>("LatEdit")->setText("48 12 N");
+            options->findChild<QLineEdit*>("LonEdit")->setText("16 22 E");
+            options->findChild<QLineEdit*>("NameEdit")->setText("OE1XYZ");
+            options->findChild<QPushButton*>("SaveBtn")->click();
+        });
+        form.menuItem("Options")->trigger();
+        QVERIFY(menusHidden);
+        QVERIFY(form.menuBar()->actions().first()->isVisible());
+        QVERIFY(state.UserSettings.DefaultDefined);
+        QCOMPARE(state.Prediction.TerminalA.Name, std::string("OE1XYZ"));
+        QVERIFY(qAbs(state.Prediction.TerminalA.LongitudeDeg + (16.0 + 22.0 / 60.0)) < 1e-9);
+        QCOMPARE(LoadSettings(SettingsFilePath(state.DataDirectory)).settings.DefaultLatitudeText,
+                 std::string("48 12 N"));
+    }
+
     void noQuestionWhenTurnedOffOrDefined() {
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
