@@ -103,3 +103,43 @@ float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosEle
     return EMufAt(PrepareEMuf(lonWestRad, latRad, ssn, cosElevation, elevationRad, sun), tHours,
                   sun);
 }
+
+double EMufEstimate(const EMufPoint& p, float tHours, const SolarPosition& sun, bool& sure) {
+    // The same steps as EMufAt, with cosf, acosf, powf and expf in place of their
+    // double counterparts (each within about 1e-7), the hour angle reduced to ±π
+    // before it is rounded to a float. Near a branch point a small error in cos χ
+    // could pick the other branch, so the estimate gives up there.
+    const ELayerConstants& k = ELayerConstantsTable();
+    const double tPrime = p.lDeg > 23.0 ? tHours - 0.05 : static_cast<double>(tHours);
+    const double angle = (15.0 * tPrime + sun.HourAngleOffset) * kRadPerDeg - p.lonWestRad;
+    const double turns = angle * (1.0 / kTwoPi);
+    const double hourAngle = angle - kTwoPi * static_cast<double>(static_cast<long long>(
+                                                  turns + (turns >= 0.0 ? 0.5 : -0.5)));
+    const double cosChi = p.sinTerm + p.cosTerm * std::cos(static_cast<float>(hourAngle));
+    constexpr double kBranchMargin = 1e-5;
+    sure = std::fabs(cosChi - k.CosineOf73) > kBranchMargin && std::fabs(cosChi) > kBranchMargin &&
+           cosChi > -0.999;
+    if (!sure)
+        return 0.0;
+
+    const float power = p.lDeg > 12.0 ? 1.2f : 1.31f;
+    double d;
+    if (cosChi >= k.CosineOf73) {
+        d = std::pow(static_cast<float>(cosChi), power);
+    } else {
+        const float chiDeg = std::acos(static_cast<float>(cosChi)) * static_cast<float>(kDegPerRad);
+        if (cosChi > 0.0) {
+            const float modified = chiDeg - 6.27e-13f * std::pow(chiDeg - 50.0f, 8.02f);
+            d = std::pow(std::cos(modified * static_cast<float>(kRadPerDeg)), power);
+        } else {
+            const double floor = p.lDeg > 12.0 ? k.NightFloorHigh : k.NightFloorLow;
+            d = floor * std::exp(25.2f - 0.28f * chiDeg);
+            if (p.hasSunset) {
+                const double sinceSunset = PositiveMod(24, tPrime - p.sunsetHours);
+                d = MaxOf(d, floor * std::exp(static_cast<float>(-1.4 * sinceSunset)));
+            }
+        }
+    }
+    const double g = MaxOf(p.floorG, d * p.distanceFactor * p.solarFactor * p.noonFactor);
+    return std::sqrt(std::sqrt(g)) * p.hopFactor;
+}

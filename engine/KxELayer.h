@@ -58,3 +58,14 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevat
 
 /// EMuf at tHours UTC from the prepared point: the same value EMuf gives.
 float EMufAt(const EMufPoint& point, float tHours, const SolarPosition& sun);
+
+/// How closely EMufEstimate follows EMufAt when it says it is sure: a relative
+/// difference below this bound (the estimate's own error is below 1e-4).
+constexpr double kEMufEstimateTolerance = 1e-3;
+
+/// A quick estimate of EMufAt (MHz) from single-precision library functions, for
+/// decisions that only compare a frequency with the E-layer MUF. `sure` comes back
+/// false near the branch points of the zenith term (73° and 90°) and where the
+/// Sun is almost at the nadir; then only EMufAt will do. When `sure` is true the
+/// estimate lies within kEMufEstimateTolerance of EMufAt (relative).
+double EMufEstimate(const EMufPoint& point, float tHours, const SolarPosition& sun, bool& sure);

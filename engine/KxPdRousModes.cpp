@@ -120,6 +120,9 @@ struct ModeSearch::Entry {
     int halfHour = -1; // the half hour the values below belong to
     std::vector<float> eMuf;
     std::vector<char> eMufSet;
+    // Quick estimates of eMuf (EMufEstimate) and whether each is sure; NaN: not yet made.
+    std::vector<double> eMufEstimate;
+    std::vector<char> eMufEstimateSure;
     std::vector<double> entering; // absorption without the frequency factor
     std::vector<double> leaving;
     float firstFMuf = 0.0f;
@@ -138,8 +141,6 @@ struct ModeSearch::Entry {
 struct ModeSearch::Candidate {
     std::string letters;
     Entry* entry = nullptr;
-    float firstEMuf = 0.0f;
-    float lastEMuf = 0.0f;
 };
 
 ModeSearch::ModeSearch(const PathSetup& setup)
@@ -170,18 +171,49 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
     e.halfHour = j;
     e.eMuf.assign(half, 0.0f);
     e.eMufSet.assign(half, 0);
+    e.eMufEstimate.assign(half, kUnset);
+    e.eMufEstimateSure.assign(half, 0);
     e.entering.assign(half, kUnset);
     e.leaving.assign(half, kUnset);
     e.firstFSet = false;
     e.lastFSet = false;
 }
 
-float ModeSearch::OddEMuf(Entry& e, int k, int j) {
+inline float ModeSearch::OddEMuf(Entry& e, int k, int j) {
     if (!e.eMufSet[k]) {
         e.eMuf[k] = EMufAt(e.g.oddTerms[k], 0.5f * j, *m_setup.sun);
         e.eMufSet[k] = 1;
     }
     return e.eMuf[k];
+}
+
+inline ModeSearch::Standing ModeSearch::StandingAt(Entry& e, int k, int j, float freq) {
+    // Most points are far enough from the frequency that the quick estimate
+    // settles where it stands; the exact MUF is only worked out when it does not.
+    if (!e.eMufSet[k]) {
+        if (std::isnan(e.eMufEstimate[k]))
+            EstimateOddEMuf(e, k, j);
+        if (e.eMufEstimateSure[k]) {
+            const double low = e.eMufEstimate[k] * (1.0 - kEMufEstimateTolerance);
+            const double high = e.eMufEstimate[k] * (1.0 + kEMufEstimateTolerance);
+            if (freq < low)
+                return Standing::Below;
+            if (freq > 1.05 * high)
+                return Standing::Clear;
+            if (freq > high && freq < 1.05 * low)
+                return Standing::Near;
+        }
+    }
+    const float muf = OddEMuf(e, k, j);
+    if (!(freq > muf))
+        return Standing::Below;
+    return freq <= 1.05 * muf ? Standing::Near : Standing::Clear;
+}
+
+void ModeSearch::EstimateOddEMuf(Entry& e, int k, int j) {
+    bool sure = false;
+    e.eMufEstimate[k] = EMufEstimate(e.g.oddTerms[k], 0.5f * j, *m_setup.sun, sure);
+    e.eMufEstimateSure[k] = sure && e.eMufEstimate[k] > 0.0;
 }
 
 double ModeSearch::EnteringAbsorption(Entry& e, int k, int j) {
@@ -295,31 +327,21 @@ bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out
 
         out.letters.clear();
         out.entry = e;
-        out.firstEMuf = 0.0f;
-        out.lastEMuf = 0.0f;
         int off = 0;
         bool complete = true;
         while (off < nh) {
-            const float e1 = OddEMuf(*e, off / 2, j);
-            if (freq > e1) {
+            const Standing first = StandingAt(*e, off / 2, j, freq);
+            if (first != Standing::Below) {
                 // The ray passes the E layer here and must clear it by 5 % over the
                 // whole F hop.
-                if (freq <= 1.05 * e1 || off + 3 > nh) {
-                    complete = false;
-                    break;
-                }
-                const float e3 = OddEMuf(*e, off / 2 + 1, j);
-                if (freq <= 1.05 * e3) {
+                if (first == Standing::Near || off + 3 > nh ||
+                    StandingAt(*e, off / 2 + 1, j, freq) != Standing::Clear) {
                     complete = false;
                     break;
                 }
                 out.letters += 'F';
                 off += 4;
             } else {
-                if (off == 0)
-                    out.firstEMuf = e1;
-                if (off + 2 == nh)
-                    out.lastEMuf = e1;
                 out.letters += 'E';
                 off += 2;
             }
@@ -386,12 +408,15 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
     result.Elevation[j][n] = static_cast<std::uint8_t>(RoundHalfEven(e.g.elevation * kDegPerRad));
 
     const SolarPosition& sun = *m_setup.sun;
+    // An E hop at either end: the reliability of the E-layer MUF of that hop.
     if (letters.front() == 'E')
-        rel.atA[n] = static_cast<float>(Reliability(
-            Layer::E, freq, tHours, 0.0, 0.0, bestMode.firstEMuf, m_setup.month, m_setup.ssn, sun));
+        rel.atA[n] = static_cast<float>(Reliability(Layer::E, freq, tHours, 0.0, 0.0,
+                                                    OddEMuf(e, 0, j), m_setup.month, m_setup.ssn,
+                                                    sun));
     if (letters.back() == 'E')
-        rel.atB[n] = static_cast<float>(Reliability(
-            Layer::E, freq, tHours, 0.0, 0.0, bestMode.lastEMuf, m_setup.month, m_setup.ssn, sun));
+        rel.atB[n] = static_cast<float>(
+            Reliability(Layer::E, freq, tHours, 0.0, 0.0, OddEMuf(e, e.g.nh / 2 - 1, j),
+                        m_setup.month, m_setup.ssn, sun));
     if (letters.front() == 'F')
         rel.atA[n] = static_cast<float>(Reliability(Layer::F, freq, tHours, e.g.firstF.latRad,
                                                     e.g.firstF.lonRad, FirstFMuf(e, j),

@@ -96,6 +96,11 @@ private:
     /// below read them and need it called first.
     void StartHalfHour(Entry& entry, int j);
     float OddEMuf(Entry& entry, int k, int j);
+    /// Where a frequency stands against the E-layer MUF e at point k: at or below
+    /// it, above it but not by 5 % (freq ≤ 1.05·e), or clear of it.
+    enum class Standing { Below, Near, Clear };
+    Standing StandingAt(Entry& entry, int k, int j, float freq);
+    void EstimateOddEMuf(Entry& entry, int k, int j);
     double EnteringAbsorption(Entry& entry, int k, int j);
     double LeavingAbsorption(Entry& entry, int k, int j);
     double GroundLoss(Entry& entry, int k, int n, double exactDistance);

@@ -193,3 +193,33 @@ TEST(LayerModels, EHopAndEMuf) {
     EXPECT_GT(EMuf(0.0f, lat, 100.0f, 12.0f, std::cos(0.1f), 0.1f, sun),
               2.0f * EMuf(0.0f, lat, 100.0f, 0.0f, std::cos(0.1f), 0.1f, sun));
 }
+
+// The mode search lets the quick E-layer estimate decide where a frequency stands
+// only when it is sure; it must then be well inside the tolerance it promises,
+// everywhere on the globe, at every half hour, for every elevation and SSN.
+TEST(LayerModels, EMufEstimateStaysWithinItsTolerance) {
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    int sure = 0;
+    double worst = 0.0;
+    for (int i = 0; i < 4000; ++i) {
+        const SolarPosition sun = SunOn(2026, 1 + i % 12, 1 + i % 28);
+        const float lat = static_cast<float>((unit(random) * 180.0 - 90.0) * kDeg);
+        const float lon = static_cast<float>((unit(random) * 720.0 - 360.0) * kDeg);
+        const float elevation = static_cast<float>(unit(random) * 45.0 * kDeg);
+        const float ssn = static_cast<float>(unit(random) * 360.0);
+        const EMufPoint point =
+            PrepareEMuf(lon, lat, ssn, std::cos(elevation), elevation, sun);
+        for (int j = 0; j < 48; ++j) {
+            bool isSure = false;
+            const double estimate = EMufEstimate(point, 0.5f * j, sun, isSure);
+            if (!isSure)
+                continue;
+            ++sure;
+            const double exact = EMufAt(point, 0.5f * j, sun);
+            worst = std::max(worst, std::fabs(estimate - exact) / exact);
+        }
+    }
+    EXPECT_GT(sure, 4000 * 48 * 9 / 10);
+    EXPECT_LT(worst, kEMufEstimateTolerance / 10.0);
+}
