@@ -450,6 +450,17 @@ void TPredDlgForm::OKBtnClick() {
     fields << m_date << m_solar << m_kIndex;
     for (TKxEdit* field : fields) {
         if (!field->isEnabled()) continue;
+        const bool emptyPrefix = (field == m_groups[GroupA].prefix || field == m_groups[GroupB].prefix) &&
+                                 field->text().isEmpty();
+        if (emptyPrefix) {
+            // The atlas check would name an empty prefix as " not found in atlas".
+            const QString terminal = field == m_groups[GroupA].prefix ? QStringLiteral("A") : QStringLiteral("B");
+            ShowUserMessage(this, ErrorMessage("Terminal " + terminal.toStdString() +
+                                               " is missing: enter the prefix of the atlas entry (or a grid "
+                                               "locator), or press one of the terminal buttons"));
+            field->refocus();
+            return;
+        }
         if (!field->Validate()) {
             field->refocus();
             return;

@@ -154,6 +154,17 @@ private slots:
         QVERIFY(field<QLineEdit>(dialog.get(), "BPfxEdit")->hasFocus());
     }
 
+    void okWithAnEmptyTerminalSaysWhichOne() {
+        RecordingPresenter presenter;
+        auto dialog = open(true);
+        field<QPushButton>(dialog.get(), "OKBtn")->click();
+        QCOMPARE(presenter.messages.size(), std::size_t(1));
+        QCOMPARE(presenter.messages[0].kind, MessageKind::Error);
+        QVERIFY(presenter.lastText().startsWith(QStringLiteral("Terminal B is missing")));
+        QVERIFY(field<QLineEdit>(dialog.get(), "BPfxEdit")->hasFocus());
+        QVERIFY(dialog->isVisible());
+    }
+
     void f7WithoutDefaultTerminalOnlyTellsWhy() {
         RecordingPresenter presenter;
         auto dialog = open(false);
