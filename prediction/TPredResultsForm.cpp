@@ -7,7 +7,6 @@
 #include "prediction/TextReportFile.h"
 #include "report/PredictionReport.h"
 #include "report/PredictionSetup.h"
-#include "report/TextColumns.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxWindowScale.h"
