@@ -4,6 +4,7 @@
 
 #include "core/Constants.h"
 #include "core/Numeric.h"
+#include "engine/QuickMath.h"
 
 namespace {
 
@@ -105,17 +106,14 @@ float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosEle
 }
 
 double EMufEstimate(const EMufPoint& p, float tHours, const SolarPosition& sun, bool& sure) {
-    // The same steps as EMufAt, with cosf, acosf, powf and expf in place of their
-    // double counterparts (each within about 1e-7), the hour angle reduced to ±π
-    // before it is rounded to a float. Near a branch point a small error in cos χ
-    // could pick the other branch, so the estimate gives up there.
+    // The same steps as EMufAt, with QuickCos, QuickArcCos, powf and expf in place
+    // of their double counterparts (each within about 3e-7). Near a branch point a
+    // small error in cos χ could pick the other branch, so the estimate gives up there.
     const ELayerConstants& k = ELayerConstantsTable();
     const double tPrime = p.lDeg > 23.0 ? tHours - 0.05 : static_cast<double>(tHours);
-    const double angle = (15.0 * tPrime + sun.HourAngleOffset) * kRadPerDeg - p.lonWestRad;
-    const double turns = angle * (1.0 / kTwoPi);
-    const double hourAngle = angle - kTwoPi * static_cast<double>(static_cast<long long>(
-                                                  turns + (turns >= 0.0 ? 0.5 : -0.5)));
-    const double cosChi = p.sinTerm + p.cosTerm * std::cos(static_cast<float>(hourAngle));
+    const double cosChi =
+        p.sinTerm +
+        p.cosTerm * QuickCos((15.0 * tPrime + sun.HourAngleOffset) * kRadPerDeg - p.lonWestRad);
     constexpr double kBranchMargin = 1e-5;
     sure = std::fabs(cosChi - k.CosineOf73) > kBranchMargin && std::fabs(cosChi) > kBranchMargin &&
            cosChi > -0.999;
@@ -127,7 +125,7 @@ double EMufEstimate(const EMufPoint& p, float tHours, const SolarPosition& sun, 
     if (cosChi >= k.CosineOf73) {
         d = std::pow(static_cast<float>(cosChi), power);
     } else {
-        const float chiDeg = std::acos(static_cast<float>(cosChi)) * static_cast<float>(kDegPerRad);
+        const float chiDeg = static_cast<float>(QuickArcCos(cosChi) * kDegPerRad);
         if (cosChi > 0.0) {
             const float modified = chiDeg - 6.27e-13f * std::pow(chiDeg - 50.0f, 8.02f);
             d = std::pow(std::cos(modified * static_cast<float>(kRadPerDeg)), power);

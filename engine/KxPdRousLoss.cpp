@@ -7,6 +7,7 @@
 #include "core/Constants.h"
 #include "core/Numeric.h"
 #include "engine/LandSeaMask.h"
+#include "engine/QuickMath.h"
 
 namespace {
 
@@ -70,6 +71,8 @@ AbsorptionPoint PrepareAbsorption(int month, int day, double latRad, double lonW
         p.dayFactor = w * (1.0 + 0.005 * ssn) * std::pow(std::cos(m), power);
         p.cosScaledNoon = std::cos(k.ZenithScale * m);
     }
+    p.ceiling = MaxOf(0.01, p.sunReaches ? p.dayFactor / p.cosScaledNoon : 0.01) *
+                p.latitudeFactor * p.secant;
     return p;
 }
 
@@ -82,6 +85,23 @@ double AbsorptionAt(const AbsorptionPoint& p, int j, const SolarPosition& sun) {
             p.cosTerm * std::cos(p.lonWestRad - (7.5 * j + sun.HourAngleOffset) * kRadPerDeg);
         if (cosChi > k.DarkLimitCosine)
             a = p.dayFactor * std::cos(k.ZenithScale * ArcCos(cosChi)) / p.cosScaledNoon;
+    }
+    return MaxOf(0.01, a) * p.latitudeFactor * p.secant;
+}
+
+double AbsorptionEstimate(const AbsorptionPoint& p, int j, const SolarPosition& sun) {
+    // AbsorptionAt with QuickCos, QuickArcCos and cosf. cos(k·arccos c) changes no faster than c itself on the
+    // sunlit side of the 100 km sunset, and the dark limit is no step (the
+    // daytime term falls to 0 there), so the error stays near that of cosf.
+    const AbsorptionConstants& k = AbsorptionConstantsTable();
+    double a = 0.01;
+    if (p.sunReaches) {
+        const double cosChi =
+            p.sinTerm +
+            p.cosTerm * QuickCos(p.lonWestRad - (7.5 * j + sun.HourAngleOffset) * kRadPerDeg);
+        if (cosChi > k.DarkLimitCosine)
+            a = p.dayFactor * std::cos(static_cast<float>(k.ZenithScale * QuickArcCos(cosChi))) /
+                p.cosScaledNoon;
     }
     return MaxOf(0.01, a) * p.latitudeFactor * p.secant;
 }

@@ -50,6 +50,9 @@ struct AbsorptionPoint {
     double cosScaledNoon = 1.0;  ///< cos(k·m)
     double latitudeFactor = 0.0; ///< 1 + 0.0087·|φ°|
     double secant = 1.0;
+    /// The most AbsorptionAt can give here over the day (the Sun at its noon
+    /// height): max(0.01, dayFactor/cos(k·m))·latitudeFactor·secant.
+    double ceiling = 0.0;
 };
 
 /// The day-long parts of AbsorptionBase at a point.
@@ -58,6 +61,15 @@ AbsorptionPoint PrepareAbsorption(int month, int day, double latRad, double lonW
 
 /// AbsorptionBase at half-hour j from the prepared point: the same value.
 double AbsorptionAt(const AbsorptionPoint& point, int j, const SolarPosition& sun);
+
+/// How closely AbsorptionEstimate follows AbsorptionAt: their difference stays
+/// below this fraction of AbsorptionPoint::ceiling (the estimate's own error is
+/// below 1e-6 of it).
+constexpr double kAbsorptionEstimateTolerance = 1e-3;
+
+/// A quick estimate of AbsorptionAt from single-precision library functions, for
+/// deciding that a mode is too weak to matter.
+double AbsorptionEstimate(const AbsorptionPoint& point, int j, const SolarPosition& sun);
 
 /// Absorption (dB) at one crossing for a frequency whose absorption factor is
 /// 143/((f + 0.904)² + 10): AbsorptionBase · absorptionFactor.

@@ -125,6 +125,9 @@ struct ModeSearch::Entry {
     std::vector<char> eMufEstimateSure;
     std::vector<double> entering; // absorption without the frequency factor
     std::vector<double> leaving;
+    // Quick estimates of the same (AbsorptionEstimate); NaN: not yet made.
+    std::vector<double> enteringEstimate;
+    std::vector<double> leavingEstimate;
     float firstFMuf = 0.0f;
     float lastFMuf = 0.0f;
     bool firstFSet = false;
@@ -175,6 +178,8 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
     e.eMufEstimateSure.assign(half, 0);
     e.entering.assign(half, kUnset);
     e.leaving.assign(half, kUnset);
+    e.enteringEstimate.assign(half, kUnset);
+    e.leavingEstimate.assign(half, kUnset);
     e.firstFSet = false;
     e.lastFSet = false;
 }
@@ -228,6 +233,22 @@ double ModeSearch::LeavingAbsorption(Entry& e, int k, int j) {
         e.leaving[k] = AbsorptionAt(e.g.leavingTerms[k], j, *m_setup.sun);
     }
     return e.leaving[k];
+}
+
+inline double ModeSearch::EnteringEstimate(Entry& e, int k, int j) {
+    if (!std::isnan(e.entering[k]))
+        return e.entering[k];
+    if (std::isnan(e.enteringEstimate[k]))
+        e.enteringEstimate[k] = AbsorptionEstimate(e.g.enteringTerms[k], j, *m_setup.sun);
+    return e.enteringEstimate[k];
+}
+
+inline double ModeSearch::LeavingEstimate(Entry& e, int k, int j) {
+    if (!std::isnan(e.leaving[k]))
+        return e.leaving[k];
+    if (std::isnan(e.leavingEstimate[k]))
+        e.leavingEstimate[k] = AbsorptionEstimate(e.g.leavingTerms[k], j, *m_setup.sun);
+    return e.leavingEstimate[k];
 }
 
 double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
@@ -288,10 +309,13 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, do
         kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb - 2.0 * hops - 3.0;
     const double level = basic - m_setup.frequencies[n].FrequencyTermDb;
 
+    const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
+    if (floorDb > kNoModeSignal && IsSurelyBelow(letters, e, n, j, level, floorDb))
+        return floorDb;
+
     // Losses only add up, so once the level with the losses so far is below floorDb
     // the full level cannot exceed it and the rest is not needed. (The margin
     // covers a ground loss that rounds to a hair below zero at grazing incidence.)
-    const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
     double absorption = 0.0;
     double ground = 0.0;
     double x = 0.0;
@@ -307,6 +331,35 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, do
             return floorDb;
     }
     return level - ground - absorption;
+}
+
+bool ModeSearch::IsSurelyBelow(const std::string& letters, Entry& e, int n, int j, double level,
+                               double floorDb) {
+    // The signal budget hop by hop with estimated absorptions: as soon as that,
+    // given the estimates' full tolerance, is below floorDb, the exact level would
+    // be too (losses only add up). The 1e-6 dB covers the different order of the sums.
+    const HalfUnitGeometry& g = e.g;
+    const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
+    const double allowedLoss = level - floorDb + 1e-9 + 1e-6;
+    double absorption = 0.0; // before the frequency factor
+    double ceiling = 0.0;
+    double ground = 0.0;
+    double x = 0.0;
+    int p = 0;
+    for (const char layer : letters) {
+        const bool isE = layer == 'E';
+        const int entering = p / 2;
+        p += isE ? 2 : 4;
+        const int leaving = p / 2 - 1;
+        absorption += EnteringEstimate(e, entering, j) + LeavingEstimate(e, leaving, j);
+        ceiling += g.enteringTerms[entering].ceiling + g.leavingTerms[leaving].ceiling;
+        x += isE ? 2 * g.u : 4 * g.u;
+        ground += GroundLoss(e, leaving, n, x);
+        if (ground + absorptionFactor * (absorption - kAbsorptionEstimateTolerance * ceiling) >
+            allowedLoss)
+            return true;
+    }
+    return false;
 }
 
 double ModeSearch::ModeSignal(const std::string& letters, int nh, int n, int j) {

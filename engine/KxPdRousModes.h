@@ -103,6 +103,13 @@ private:
     void EstimateOddEMuf(Entry& entry, int k, int j);
     double EnteringAbsorption(Entry& entry, int k, int j);
     double LeavingAbsorption(Entry& entry, int k, int j);
+    /// The absorption when already known, else its quick estimate.
+    double EnteringEstimate(Entry& entry, int k, int j);
+    double LeavingEstimate(Entry& entry, int k, int j);
+    /// True when the mode's level, with estimated absorptions, is sure to end up
+    /// below floorDb; `level` is its level before any losses.
+    bool IsSurelyBelow(const std::string& letters, Entry& entry, int n, int j, double level,
+                       double floorDb);
     double GroundLoss(Entry& entry, int k, int n, double exactDistance);
     float FirstFMuf(Entry& entry, int j);
     float LastFMuf(Entry& entry, int j);

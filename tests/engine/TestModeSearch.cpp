@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "core/KxLib.h"
 #include "engine/KxPdComp.h"
 #include "engine/KxPdRous.h"
+#include "engine/QuickMath.h"
 #include "tests/engine/EngineTestSupport.h"
 
 TEST(GroundReflection, KindOfGround) {
@@ -82,6 +85,46 @@ TEST(Absorption, NightFloorAndDaytime) {
     for (int j = 0; j < kHalfHours; ++j)
         EXPECT_NEAR(AbsorptionBase(j, 12, 21, 85 * kRadPerDeg, 0.0, 200, 1.0, december),
                     0.01 * (1 + 0.0087 * 85), 1e-9);
+}
+
+// The search drops a mode as too weak on estimated absorptions only when the
+// estimates, given their tolerance, prove it; they must keep well inside it.
+TEST(Absorption, EstimateStaysWithinItsTolerance) {
+    std::mt19937 random(8);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    double worst = 0.0;
+    for (int i = 0; i < 3000; ++i) {
+        const int month = 1 + i % 12;
+        const int day = 1 + i % 28;
+        const SolarPosition sun =
+            ComputeSolarPosition(DateFromCalendar(2026, month, day), TimeZoneState{});
+        const double lat = (unit(random) * 180.0 - 90.0) * kRadPerDeg;
+        const double lon = (unit(random) * 720.0 - 360.0) * kRadPerDeg;
+        const AbsorptionPoint point = PrepareAbsorption(
+            month, day, lat, lon, static_cast<float>(unit(random) * 360.0), 1.0 + 4.0 * unit(random), sun);
+        for (int j = 0; j < kHalfHours; ++j) {
+            const double exact = AbsorptionAt(point, j, sun);
+            EXPECT_LE(exact, point.ceiling * (1.0 + 1e-12));
+            worst = std::max(worst,
+                             std::fabs(AbsorptionEstimate(point, j, sun) - exact) / point.ceiling);
+        }
+    }
+    EXPECT_LT(worst, kAbsorptionEstimateTolerance / 100.0);
+}
+
+TEST(QuickMath, CosAndArcCos) {
+    double worstCos = 0.0;
+    double worstArcCos = 0.0;
+    for (int i = -200000; i <= 200000; ++i) {
+        const double x = i * 1e-4; // ±20 radians
+        worstCos = std::max(worstCos, std::fabs(QuickCos(x) - std::cos(x)));
+        const double c = i * 5e-6; // −1..1
+        worstArcCos = std::max(worstArcCos, std::fabs(QuickArcCos(c) - std::acos(c)));
+    }
+    EXPECT_LT(worstCos, 3e-7);
+    EXPECT_LT(worstArcCos, 3e-8);
+    EXPECT_EQ(QuickArcCos(1.5), 0.0);
+    EXPECT_NEAR(QuickArcCos(-1.5), kPi, 1e-12);
 }
 
 TEST(SignalBudget, FocusingAndAntipodalGains) {
