@@ -102,8 +102,6 @@ void TPredResultsForm::buildMenus(QMenuBar* bar) {
     QAction* gc = m_mapsMenu->addAction(QStringLiteral("&Great Circle Map"));
     gc->setObjectName(QStringLiteral("GreatCirclemap1"));
     gc->setStatusTip(QStringLiteral("Display great circle path and terminator on great circle map"));
-    // The map windows are not part of the program yet.
-    m_mapsMenu->menuAction()->setEnabled(false);
 
     m_graphsMenu = bar->addMenu(QStringLiteral("&Graphs"));
     m_graphsMenu->setObjectName(QStringLiteral("Graphs1"));
@@ -115,15 +113,48 @@ void TPredResultsForm::buildMenus(QMenuBar* bar) {
     m_signals = m_graphsMenu->addAction(QStringLiteral("&Signals"));
     m_signals->setObjectName(QStringLiteral("Signals1"));
     m_signals->setStatusTip(QStringLiteral("Display graphs of predicted signal levels and signal-to-noise ratios"));
-    // The graph windows are not part of the program yet.
-    m_graphsMenu->menuAction()->setEnabled(false);
 
     m_advanced = bar->addAction(QStringLiteral("&Advanced"));
     m_advanced->setObjectName(QStringLiteral("Advanced"));
     m_advanced->setStatusTip(
         QStringLiteral("Display supplemental predictions, including ionospheric hop configuration"));
-    // The hops window is not part of the program yet.
-    m_advanced->setEnabled(false);
+
+    // The maps, graphs and hops windows are handed in by the program as they exist;
+    // until then their items stay disabled.
+    for (QAction* item : {rect, gc, muf, m_signals, m_advanced}) {
+        m_openerItems[item->objectName()] = item;
+        const QString name = item->objectName();
+        connect(item, &QAction::triggered, this, [this, name] { openWindow(name); });
+    }
+    updateOpenerItems();
+}
+
+void TPredResultsForm::setWindowOpener(const QString& itemName, ResultsWindowOpener opener) {
+    m_openers[itemName] = std::move(opener);
+    updateOpenerItems();
+}
+
+void TPredResultsForm::updateOpenerItems() {
+    const bool noFrequencies = m_input.result.FrequencyCount <= 0;
+    for (const auto& [name, item] : m_openerItems) {
+        const auto opener = m_openers.find(name);
+        const bool needsFrequencies = name == QLatin1String("Signals1") || name == QLatin1String("Advanced");
+        item->setEnabled(opener != m_openers.end() && opener->second && !(needsFrequencies && noFrequencies));
+    }
+    for (QMenu* menu : {m_mapsMenu, m_graphsMenu}) {
+        bool any = false;
+        for (QAction* item : menu->actions()) any = any || item->isEnabled();
+        menu->menuAction()->setEnabled(any);
+    }
+}
+
+void TPredResultsForm::openWindow(const QString& itemName) {
+    const auto opener = m_openers.find(itemName);
+    if (opener == m_openers.end() || !opener->second) return;
+    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_sigToggle, m_closeButton}) w->setEnabled(false);
+    opener->second(this, m_input, m_pathKind, m_showSignalLevels);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_sigToggle, m_closeButton}) w->setEnabled(true);
+    ResetStatusLine();
 }
 
 void TPredResultsForm::buildControls() {
@@ -322,10 +353,6 @@ void TPredResultsForm::Rebuild() {
     labelPalette.setColor(QPalette::WindowText, m_table.titleIsReason ? Qt::red : Qt::black);
     m_topLabel->setPalette(labelPalette);
     m_topLabel->setText(Q(m_table.title));
-    if (m_table.frequencyHeaders.empty()) {
-        m_signals->setEnabled(false);
-        m_advanced->setEnabled(false);
-    }
     QStringList footer;
     for (const std::string& line : m_table.footer) footer << Q(line);
     m_footerLabel->setText(footer.join(QLatin1Char('\n')));

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,12 @@ struct PredictionResultsInput {
     DateConventions dates;
     QString printDirectory;
 };
+
+/// Opens a window about the shown prediction from the results window's menus: the
+/// maps, the graphs and the hops table, for the current path kind, starting on
+/// signal levels or S/N as the table shows them.
+using ResultsWindowOpener = std::function<void(QWidget* parent, const PredictionResultsInput& input, PathKind kind,
+                                               bool showSignalLevels)>;
 
 /// The results of one prediction: for the short or the long path, the 24-hour table
 /// of the MUF and, per frequency, the signal level or the signal-to-noise ratio with
@@ -64,6 +71,10 @@ public:
     /// The window that opens the path information (the modal window with Close by
     /// default); tests replace it.
     void setPathInfoOpener(std::function<void(QWidget*)> opener) { m_pathInfoOpener = std::move(opener); }
+    /// The window behind the menu item `itemName` (RectangularMap1, GreatCirclemap1,
+    /// MUF1, Signals1 or Advanced); an item is enabled once it has one (Signals1 and
+    /// Advanced only when there are frequencies).
+    void setWindowOpener(const QString& itemName, ResultsWindowOpener opener);
 
     // StatusLine: the window's own status bar.
     void SetStatusHint(const QString& text) override;
@@ -98,6 +109,8 @@ private:
     void gridScrolled(int value);
     void setBusy(bool busy);
     int computeVisibleRows() const;
+    void updateOpenerItems();
+    void openWindow(const QString& itemName);
 
     PredictionResultsInput m_input;
     std::vector<std::string> m_frequencyTexts;
@@ -111,6 +124,8 @@ private:
     bool m_adjusting = false;
     bool m_busy = false;
     std::function<void(QWidget*)> m_pathInfoOpener;
+    std::map<QString, ResultsWindowOpener> m_openers;
+    std::map<QString, QAction*> m_openerItems;
 
     QListWidget* m_headerList = nullptr;
     HeaderLinesDelegate* m_headerDelegate = nullptr;

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -301,6 +302,41 @@ private slots:
         QCOMPARE(opened, 1);
         QVERIFY(buttonsOffMeanwhile);
         QVERIFY(window->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->isEnabled());
+    }
+
+    void otherWindowsOpenForTheShownPath() {
+        auto window = open(SyntheticInput());
+        auto* advanced = window->findChild<QAction*>(QStringLiteral("Advanced"));
+        auto* maps = window->findChild<QMenu*>(QStringLiteral("Maps1"));
+        QVERIFY(!advanced->isEnabled());
+        QVERIFY(!maps->menuAction()->isEnabled());
+        PathKind kindSeen = PathKind::Short;
+        bool signalLevelsSeen = true;
+        int calls = 0;
+        window->setWindowOpener(QStringLiteral("Advanced"),
+                                [&](QWidget*, const PredictionResultsInput&, PathKind kind, bool signalLevels) {
+                                    ++calls;
+                                    kindSeen = kind;
+                                    signalLevelsSeen = signalLevels;
+                                });
+        window->setWindowOpener(QStringLiteral("RectangularMap1"),
+                                [](QWidget*, const PredictionResultsInput&, PathKind, bool) {});
+        QVERIFY(advanced->isEnabled());
+        QVERIFY(maps->menuAction()->isEnabled());
+        QVERIFY(!window->findChild<QMenu*>(QStringLiteral("Graphs1"))->menuAction()->isEnabled());
+        window->findChild<QPushButton*>(QStringLiteral("PathToggleBtn"))->click();
+        window->findChild<QPushButton*>(QStringLiteral("SigDisplayToggleBtn"))->click();
+        advanced->trigger();
+        QCOMPARE(calls, 1);
+        QCOMPARE(kindSeen, PathKind::Long);
+        QVERIFY(!signalLevelsSeen);
+
+        // Without frequencies there is nothing for the hops table to show.
+        PredictionResultsInput empty = SyntheticInput();
+        empty.result.FrequencyCount = 0;
+        auto none = open(empty);
+        none->setWindowOpener(QStringLiteral("Advanced"), [](QWidget*, const PredictionResultsInput&, PathKind, bool) {});
+        QVERIFY(!none->findChild<QAction*>(QStringLiteral("Advanced"))->isEnabled());
     }
 
     void saveAsTextWritesTheReport() {
