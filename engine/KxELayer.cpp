@@ -61,6 +61,8 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevat
     const double lat = latRad;
     const double cosLat = std::cos(lat);
     p.lonWestRad = lonWestRad;
+    p.cosLon = std::cos(p.lonWestRad);
+    p.sinLon = std::sin(p.lonWestRad);
     p.sinTerm = std::sin(lat) * sun.SinDeclination;
     p.cosTerm = cosLat * sun.CosDeclination;
     p.lDeg = std::fabs(lat) * kDegPerRad;
@@ -105,15 +107,15 @@ float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosEle
                   sun);
 }
 
-double EMufEstimate(const EMufPoint& p, float tHours, const SolarPosition& sun, bool& sure) {
-    // The same steps as EMufAt, with QuickCos, QuickArcCos, powf and expf in place
-    // of their double counterparts (each within about 3e-7). Near a branch point a
-    // small error in cos χ could pick the other branch, so the estimate gives up there.
+double EMufEstimate(const EMufPoint& p, int j, const SunHourAngles& angles, bool& sure) {
+    // The same steps as EMufAt, with the hour angle from the table, QuickArcCos,
+    // powf and expf in place of their double counterparts (each within about
+    // 3e-7). Near a branch point a small error in cos χ could pick the other
+    // branch, so the estimate gives up there.
     const ELayerConstants& k = ELayerConstantsTable();
-    const double tPrime = p.lDeg > 23.0 ? tHours - 0.05 : static_cast<double>(tHours);
+    const int i = p.lDeg > 23.0 ? SunHourAngles::kEarlier + j : j;
     const double cosChi =
-        p.sinTerm +
-        p.cosTerm * QuickCos((15.0 * tPrime + sun.HourAngleOffset) * kRadPerDeg - p.lonWestRad);
+        p.sinTerm + p.cosTerm * (angles.cos[i] * p.cosLon + angles.sin[i] * p.sinLon);
     constexpr double kBranchMargin = 1e-5;
     sure = std::fabs(cosChi - k.CosineOf73) > kBranchMargin && std::fabs(cosChi) > kBranchMargin &&
            cosChi > -0.999;
@@ -133,11 +135,16 @@ double EMufEstimate(const EMufPoint& p, float tHours, const SolarPosition& sun, 
             const double floor = p.lDeg > 12.0 ? k.NightFloorHigh : k.NightFloorLow;
             d = floor * std::exp(25.2f - 0.28f * chiDeg);
             if (p.hasSunset) {
-                const double sinceSunset = PositiveMod(24, tPrime - p.sunsetHours);
-                d = MaxOf(d, floor * std::exp(static_cast<float>(-1.4 * sinceSunset)));
+                double sinceSunset = std::fmod(0.5 * j - (p.lDeg > 23.0 ? 0.05 : 0.0) -
+                                                   p.sunsetHours,
+                                               24.0);
+                if (sinceSunset < 0.0)
+                    sinceSunset += 24.0;
+                const double decay = floor * std::exp(static_cast<float>(-1.4 * sinceSunset));
+                d = decay > d ? decay : d;
             }
         }
     }
-    const double g = MaxOf(p.floorG, d * p.distanceFactor * p.solarFactor * p.noonFactor);
-    return std::sqrt(std::sqrt(g)) * p.hopFactor;
+    const double solar = d * p.distanceFactor * p.solarFactor * p.noonFactor;
+    return std::sqrt(std::sqrt(solar > p.floorG ? solar : p.floorG)) * p.hopFactor;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/SolarPosition.h"
+#include "engine/QuickMath.h"
 
 // The E layer: its critical frequency by the structure of Muggleton's formula and
 // the maximum usable frequency of a hop reflected by it. Arguments and results are
@@ -50,6 +51,8 @@ struct EMufPoint {
     bool hasSunset = false;      ///< the Sun rises and sets here on this day
     double sunsetHours = 0.0;    ///< UTC hour of sunset at 0 h local shift, for the decay
     double hopFactor = 0.0;      ///< the quartic in the hop's ground half-angle
+    double cosLon = 1.0;         ///< cos and sin of the longitude, for EMufEstimate
+    double sinLon = 0.0;
 };
 
 /// The day-long parts of EMuf for a control point and hop elevation.
@@ -63,9 +66,9 @@ float EMufAt(const EMufPoint& point, float tHours, const SolarPosition& sun);
 /// difference below this bound (the estimate's own error is below 1e-4).
 constexpr double kEMufEstimateTolerance = 1e-3;
 
-/// A quick estimate of EMufAt (MHz) from single-precision library functions, for
+/// A quick estimate of EMufAt (MHz) at half hour j (0.5·j h UTC), for
 /// decisions that only compare a frequency with the E-layer MUF. `sure` comes back
 /// false near the branch points of the zenith term (73° and 90°) and where the
 /// Sun is almost at the nadir; then only EMufAt will do. When `sure` is true the
 /// estimate lies within kEMufEstimateTolerance of EMufAt (relative).
-double EMufEstimate(const EMufPoint& point, float tHours, const SolarPosition& sun, bool& sure);
+double EMufEstimate(const EMufPoint& point, int j, const SunHourAngles& angles, bool& sure);

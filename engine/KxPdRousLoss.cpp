@@ -59,6 +59,8 @@ AbsorptionPoint PrepareAbsorption(int month, int day, double latRad, double lonW
     AbsorptionPoint p;
     const double absLatDeg = std::fabs(latRad * kDegPerRad);
     p.lonWestRad = lonWestRad;
+    p.cosLon = std::cos(lonWestRad);
+    p.sinLon = std::sin(lonWestRad);
     p.sinTerm = std::sin(latRad) * sun.SinDeclination;
     p.cosTerm = std::cos(latRad) * sun.CosDeclination;
     p.latitudeFactor = 1.0 + 0.0087 * absLatDeg;
@@ -89,21 +91,21 @@ double AbsorptionAt(const AbsorptionPoint& p, int j, const SolarPosition& sun) {
     return MaxOf(0.01, a) * p.latitudeFactor * p.secant;
 }
 
-double AbsorptionEstimate(const AbsorptionPoint& p, int j, const SolarPosition& sun) {
-    // AbsorptionAt with QuickCos, QuickArcCos and cosf. cos(k·arccos c) changes no faster than c itself on the
-    // sunlit side of the 100 km sunset, and the dark limit is no step (the
-    // daytime term falls to 0 there), so the error stays near that of cosf.
+double AbsorptionEstimate(const AbsorptionPoint& p, int j, const SunHourAngles& angles) {
+    // AbsorptionAt with the hour angle from the table, QuickArcCos and cosf.
+    // cos(k·arccos c) changes no faster than c itself on the sunlit side of the
+    // 100 km sunset, and the dark limit is no step (the daytime term falls to 0
+    // there), so the error stays near that of cosf.
     const AbsorptionConstants& k = AbsorptionConstantsTable();
     double a = 0.01;
     if (p.sunReaches) {
         const double cosChi =
-            p.sinTerm +
-            p.cosTerm * QuickCos(p.lonWestRad - (7.5 * j + sun.HourAngleOffset) * kRadPerDeg);
+            p.sinTerm + p.cosTerm * (angles.cos[j] * p.cosLon + angles.sin[j] * p.sinLon);
         if (cosChi > k.DarkLimitCosine)
             a = p.dayFactor * std::cos(static_cast<float>(k.ZenithScale * QuickArcCos(cosChi))) /
                 p.cosScaledNoon;
     }
-    return MaxOf(0.01, a) * p.latitudeFactor * p.secant;
+    return (a > 0.01 ? a : 0.01) * p.latitudeFactor * p.secant;
 }
 
 double AbsorptionBase(int j, int month, int day, double latRad, double lonWestRad, float ssn,

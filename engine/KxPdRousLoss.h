@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/SolarPosition.h"
+#include "engine/QuickMath.h"
 
 // Losses along a propagation mode: D-layer absorption at the points where the ray
 // crosses 100 km, its winter anomaly, and the loss of a reflection from the ground
@@ -53,6 +54,8 @@ struct AbsorptionPoint {
     /// The most AbsorptionAt can give here over the day (the Sun at its noon
     /// height): max(0.01, dayFactor/cos(k·m))·latitudeFactor·secant.
     double ceiling = 0.0;
+    double cosLon = 1.0; ///< cos and sin of the longitude, for AbsorptionEstimate
+    double sinLon = 0.0;
 };
 
 /// The day-long parts of AbsorptionBase at a point.
@@ -67,9 +70,9 @@ double AbsorptionAt(const AbsorptionPoint& point, int j, const SolarPosition& su
 /// below 1e-6 of it).
 constexpr double kAbsorptionEstimateTolerance = 1e-3;
 
-/// A quick estimate of AbsorptionAt from single-precision library functions, for
-/// deciding that a mode is too weak to matter.
-double AbsorptionEstimate(const AbsorptionPoint& point, int j, const SolarPosition& sun);
+/// A quick estimate of AbsorptionAt at half hour j, for deciding that a mode is
+/// too weak to matter.
+double AbsorptionEstimate(const AbsorptionPoint& point, int j, const SunHourAngles& angles);
 
 /// Absorption (dB) at one crossing for a frequency whose absorption factor is
 /// 143/((f + 0.904)² + 10): AbsorptionBase · absorptionFactor.

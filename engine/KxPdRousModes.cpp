@@ -147,7 +147,8 @@ struct ModeSearch::Candidate {
 };
 
 ModeSearch::ModeSearch(const PathSetup& setup)
-    : m_setup(setup), m_antipodalDb(AntipodalGainDb(setup.lengthRad)) {
+    : m_setup(setup), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
+      m_hourAngles(MakeSunHourAngles(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
 }
 
@@ -217,7 +218,7 @@ inline ModeSearch::Standing ModeSearch::StandingAt(Entry& e, int k, int j, float
 
 void ModeSearch::EstimateOddEMuf(Entry& e, int k, int j) {
     bool sure = false;
-    e.eMufEstimate[k] = EMufEstimate(e.g.oddTerms[k], 0.5f * j, *m_setup.sun, sure);
+    e.eMufEstimate[k] = EMufEstimate(e.g.oddTerms[k], j, m_hourAngles, sure);
     e.eMufEstimateSure[k] = sure && e.eMufEstimate[k] > 0.0;
 }
 
@@ -239,7 +240,7 @@ inline double ModeSearch::EnteringEstimate(Entry& e, int k, int j) {
     if (!std::isnan(e.entering[k]))
         return e.entering[k];
     if (std::isnan(e.enteringEstimate[k]))
-        e.enteringEstimate[k] = AbsorptionEstimate(e.g.enteringTerms[k], j, *m_setup.sun);
+        e.enteringEstimate[k] = AbsorptionEstimate(e.g.enteringTerms[k], j, m_hourAngles);
     return e.enteringEstimate[k];
 }
 
@@ -247,7 +248,7 @@ inline double ModeSearch::LeavingEstimate(Entry& e, int k, int j) {
     if (!std::isnan(e.leaving[k]))
         return e.leaving[k];
     if (std::isnan(e.leavingEstimate[k]))
-        e.leavingEstimate[k] = AbsorptionEstimate(e.g.leavingTerms[k], j, *m_setup.sun);
+        e.leavingEstimate[k] = AbsorptionEstimate(e.g.leavingTerms[k], j, m_hourAngles);
     return e.leavingEstimate[k];
 }
 

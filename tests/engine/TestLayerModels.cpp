@@ -210,9 +210,10 @@ TEST(LayerModels, EMufEstimateStaysWithinItsTolerance) {
         const float ssn = static_cast<float>(unit(random) * 360.0);
         const EMufPoint point =
             PrepareEMuf(lon, lat, ssn, std::cos(elevation), elevation, sun);
+        const SunHourAngles angles = MakeSunHourAngles(sun);
         for (int j = 0; j < 48; ++j) {
             bool isSure = false;
-            const double estimate = EMufEstimate(point, 0.5f * j, sun, isSure);
+            const double estimate = EMufEstimate(point, j, angles, isSure);
             if (!isSure)
                 continue;
             ++sure;

@@ -102,27 +102,30 @@ TEST(Absorption, EstimateStaysWithinItsTolerance) {
         const double lon = (unit(random) * 720.0 - 360.0) * kRadPerDeg;
         const AbsorptionPoint point = PrepareAbsorption(
             month, day, lat, lon, static_cast<float>(unit(random) * 360.0), 1.0 + 4.0 * unit(random), sun);
+        const SunHourAngles angles = MakeSunHourAngles(sun);
         for (int j = 0; j < kHalfHours; ++j) {
             const double exact = AbsorptionAt(point, j, sun);
             EXPECT_LE(exact, point.ceiling * (1.0 + 1e-12));
             worst = std::max(worst,
-                             std::fabs(AbsorptionEstimate(point, j, sun) - exact) / point.ceiling);
+                             std::fabs(AbsorptionEstimate(point, j, angles) - exact) / point.ceiling);
         }
     }
     EXPECT_LT(worst, kAbsorptionEstimateTolerance / 100.0);
 }
 
-TEST(QuickMath, CosAndArcCos) {
-    double worstCos = 0.0;
-    double worstArcCos = 0.0;
+TEST(QuickMath, ArcCosAndHourAngles) {
+    double worst = 0.0;
     for (int i = -200000; i <= 200000; ++i) {
-        const double x = i * 1e-4; // ±20 radians
-        worstCos = std::max(worstCos, std::fabs(QuickCos(x) - std::cos(x)));
         const double c = i * 5e-6; // −1..1
-        worstArcCos = std::max(worstArcCos, std::fabs(QuickArcCos(c) - std::acos(c)));
+        worst = std::max(worst, std::fabs(QuickArcCos(c) - std::acos(c)));
     }
-    EXPECT_LT(worstCos, 3e-7);
-    EXPECT_LT(worstArcCos, 3e-8);
+    EXPECT_LT(worst, 3e-8);
+    // The table's second half is 3 minutes earlier.
+    const SolarPosition sun = ComputeSolarPosition(DateFromCalendar(2026, 5, 2), TimeZoneState{});
+    const SunHourAngles angles = MakeSunHourAngles(sun);
+    const double a = (15.0 * (20.0 - 0.05) + sun.HourAngleOffset) * kRadPerDeg;
+    EXPECT_NEAR(angles.cos[SunHourAngles::kEarlier + 40], std::cos(a), 1e-15);
+    EXPECT_NEAR(angles.sin[SunHourAngles::kEarlier + 40], std::sin(a), 1e-15);
     EXPECT_EQ(QuickArcCos(1.5), 0.0);
     EXPECT_NEAR(QuickArcCos(-1.5), kPi, 1e-12);
 }
