@@ -43,9 +43,11 @@ EMufPoint ETerms(const PathSetup& s, const GeoLatLon& p, float cosElevation, flo
 
 void FillReliabilities(const PathSetup& s, const GeoLatLon& p, float muf, float t,
                        std::array<float, kMaxFrequencies>& out) {
+    // The decile cell is the same for every frequency.
+    const DecileLimits limits =
+        DecileLimitsFor(Layer::F, t, p.latRad, p.lonRad, s.month, s.ssn, *s.sun);
     for (int n = 0; n < s.frequencyCount; ++n)
-        out[n] = static_cast<float>(Reliability(Layer::F, s.frequencies[n].FrequencyMHz, t,
-                                                p.latRad, p.lonRad, muf, s.month, s.ssn, *s.sun));
+        out[n] = static_cast<float>(ReliabilityWithin(limits, s.frequencies[n].FrequencyMHz, muf));
 }
 
 } // namespace
@@ -126,32 +128,37 @@ ControlPoints ComputeControlPoints(const PathSetup& s) {
     return p;
 }
 
-double Reliability(Layer layer, float freqMHz, double tHours, double latRad, double lonWestRad,
-                   float mufMHz, int month, float ssn, const SolarPosition& sun) {
-    double lower = 95.0;
-    double upper = 105.0;
-    if (layer == Layer::F) {
-        const int level = ssn < 50.0f ? 0 : (ssn <= 100.0f ? 1 : 2);
-        int m = month + (latRad < 0.0 ? 6 : 0);
-        if (m > 12)
-            m -= 12;
-        const double lonDeg = lonWestRad * kDegPerRad;
-        const int block =
-            static_cast<int>(PositiveMod(24, tHours + sun.EquationOfTime - lonDeg / 15.0 + 2.0)) /
-            4;
-        int band = static_cast<int>(RoundHalfEven(std::fabs(latRad * kDegPerRad) / 10.0));
-        band = std::clamp(band, 1, 8);
-        const DecilePair& pair =
-            DecileTable[level][SeasonOfMonth(m)][std::clamp(block, 0, 5)][band - 1];
-        lower = pair.lower;
-        upper = pair.upper;
-    }
+DecileLimits DecileLimitsFor(Layer layer, double tHours, double latRad, double lonWestRad,
+                             int month, float ssn, const SolarPosition& sun) {
+    if (layer == Layer::E)
+        return {95.0, 105.0};
+    const int level = ssn < 50.0f ? 0 : (ssn <= 100.0f ? 1 : 2);
+    int m = month + (latRad < 0.0 ? 6 : 0);
+    if (m > 12)
+        m -= 12;
+    const double lonDeg = lonWestRad * kDegPerRad;
+    const int block =
+        static_cast<int>(PositiveMod(24, tHours + sun.EquationOfTime - lonDeg / 15.0 + 2.0)) / 4;
+    int band = static_cast<int>(RoundHalfEven(std::fabs(latRad * kDegPerRad) / 10.0));
+    band = std::clamp(band, 1, 8);
+    const DecilePair& pair =
+        DecileTable[level][SeasonOfMonth(m)][std::clamp(block, 0, 5)][band - 1];
+    return {pair.lower, pair.upper};
+}
+
+double ReliabilityWithin(const DecileLimits& limits, float freqMHz, float mufMHz) {
     if (!(mufMHz > 0.0f))
         return 0.0;
     const double f = freqMHz;
     if (mufMHz < freqMHz)
-        return MaxOf(0.0, 0.8 / ((f / mufMHz - 1.0) / (upper / 100.0 - 1.0) + 1.0) - 0.3);
-    return MinOf(1.0, 1.3 - 0.8 / ((1.0 - f / mufMHz) / (1.0 - lower / 100.0) + 1.0));
+        return MaxOf(0.0, 0.8 / ((f / mufMHz - 1.0) / (limits.upper / 100.0 - 1.0) + 1.0) - 0.3);
+    return MinOf(1.0, 1.3 - 0.8 / ((1.0 - f / mufMHz) / (1.0 - limits.lower / 100.0) + 1.0));
+}
+
+double Reliability(Layer layer, float freqMHz, double tHours, double latRad, double lonWestRad,
+                   float mufMHz, int month, float ssn, const SolarPosition& sun) {
+    return ReliabilityWithin(DecileLimitsFor(layer, tHours, latRad, lonWestRad, month, ssn, sun),
+                             freqMHz, mufMHz);
 }
 
 float PathMuf(const PathSetup& s, const ControlPoints& p, float t, ReliabilityRow* rel) {

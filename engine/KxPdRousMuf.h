@@ -89,6 +89,20 @@ enum class Layer { E, F };
 double Reliability(Layer layer, float freqMHz, double tHours, double latRad, double lonWestRad,
                    float mufMHz, int month, float ssn, const SolarPosition& sun);
 
+/// The decile limits of a reliability, percent of the MUF: 95 and 105 for the E
+/// layer, from the decile table cell of the place, local time, season and solar
+/// level for the F layer.
+struct DecileLimits {
+    double lower = 95.0;
+    double upper = 105.0;
+};
+
+DecileLimits DecileLimitsFor(Layer layer, double tHours, double latRad, double lonWestRad,
+                             int month, float ssn, const SolarPosition& sun);
+
+/// Reliability with the decile limits already looked up.
+double ReliabilityWithin(const DecileLimits& limits, float freqMHz, float mufMHz);
+
 /// The reliabilities at both control points for every frequency of one half hour.
 struct ReliabilityRow {
     std::array<float, kMaxFrequencies> atA{};
