@@ -54,8 +54,22 @@ float EHopGroundAngle(float cosElevation, float elevationRad) {
     return static_cast<float>(psi < 0.0 ? 0.0 : psi);
 }
 
-EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevation,
-                      float elevationRad, const SolarPosition& sun) {
+EMufShared PrepareEMufShared(float ssn, float cosElevation, float elevationRad,
+                             const SolarPosition& sun) {
+    const ELayerConstants& k = ELayerConstantsTable();
+    EMufShared shared;
+    shared.distanceFactor = std::pow(sun.Distance, -2.4);
+    shared.solarFactor = 1.0 + 0.0091 * ssn;
+    const double floorTerm = 1.0 + 0.0098 * ssn;
+    shared.floorG = 0.017 * (floorTerm * floorTerm);
+    shared.floorFoE = std::pow(shared.floorG, 0.25);
+    const double x = EHopGroundAngle(cosElevation, elevationRad) / k.EReferenceAngle - 1.0;
+    shared.hopFactor = 3.94 + x * (2.8 + x * (-1.7 + x * (-0.6 + 0.96 * x)));
+    return shared;
+}
+
+EMufPoint PrepareEMuf(float lonWestRad, float latRad, const EMufShared& shared,
+                      const SolarPosition& sun) {
     const ELayerConstants& k = ELayerConstantsTable();
     EMufPoint p;
     const double lat = latRad;
@@ -71,11 +85,10 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevat
     const double c = std::cos(MinOf(k.NoonLimit, std::fabs(lat - sun.Declination)));
     p.noonFactor = p.lDeg >= 32.0 ? (92.0 + 35.0 * cosLat) * std::pow(c, 0.11 - 0.49 * cosLat)
                                   : (23.0 + 116.0 * cosLat) * std::pow(c, 1.92 * cosLat - 1.93);
-    p.distanceFactor = std::pow(sun.Distance, -2.4);
-    p.solarFactor = 1.0 + 0.0091 * ssn;
-    const double floorTerm = 1.0 + 0.0098 * ssn;
-    p.floorG = 0.017 * (floorTerm * floorTerm);
-    p.floorFoE = std::pow(p.floorG, 0.25);
+    p.distanceFactor = shared.distanceFactor;
+    p.solarFactor = shared.solarFactor;
+    p.floorG = shared.floorG;
+    p.floorFoE = shared.floorFoE;
 
     // Sunset hour angle where the Sun does rise and set at this latitude.
     const double r = -p.sinTerm / p.cosTerm;
@@ -83,10 +96,14 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevat
         p.hasSunset = true;
         p.sunsetHours = ((p.lonWestRad + std::acos(r)) * kDegPerRad - sun.HourAngleOffset) / 15.0;
     }
-
-    const double x = EHopGroundAngle(cosElevation, elevationRad) / k.EReferenceAngle - 1.0;
-    p.hopFactor = 3.94 + x * (2.8 + x * (-1.7 + x * (-0.6 + 0.96 * x)));
+    p.hopFactor = shared.hopFactor;
     return p;
+}
+
+EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevation,
+                      float elevationRad, const SolarPosition& sun) {
+    return PrepareEMuf(lonWestRad, latRad,
+                       PrepareEMufShared(ssn, cosElevation, elevationRad, sun), sun);
 }
 
 float EMufAt(const EMufPoint& p, float tHours, const SolarPosition& sun) {

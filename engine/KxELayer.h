@@ -59,6 +59,23 @@ struct EMufPoint {
 EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevation,
                       float elevationRad, const SolarPosition& sun);
 
+/// The parts of PrepareEMuf that are the same at every point of one hop
+/// elevation: the Sun's distance, the solar and floor terms and the hop factor.
+struct EMufShared {
+    double distanceFactor = 0.0;
+    double solarFactor = 0.0;
+    double floorG = 0.0;
+    double floorFoE = 0.0;
+    double hopFactor = 0.0;
+};
+
+EMufShared PrepareEMufShared(float ssn, float cosElevation, float elevationRad,
+                             const SolarPosition& sun);
+
+/// PrepareEMuf with the shared parts made once for many points.
+EMufPoint PrepareEMuf(float lonWestRad, float latRad, const EMufShared& shared,
+                      const SolarPosition& sun);
+
 /// EMuf at tHours UTC from the prepared point: the same value EMuf gives.
 float EMufAt(const EMufPoint& point, float tHours, const SolarPosition& sun);
 

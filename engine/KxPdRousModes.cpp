@@ -57,11 +57,11 @@ void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, dou
     g.enteringTerms.resize(half);
     g.leavingTerms.resize(half);
     const SolarPosition& sun = *s.sun;
+    const EMufShared eShared = PrepareEMufShared(s.ssn, g.cosElevationF, g.elevationF, sun);
     for (int k = 0; k < half; ++k) {
         g.odd[k] = PathPoint(s, (2 * k + 1) * u);
-        g.oddTerms[k] =
-            PrepareEMuf(static_cast<float>(g.odd[k].lonRad), static_cast<float>(g.odd[k].latRad),
-                        s.ssn, g.cosElevationF, g.elevationF, sun);
+        g.oddTerms[k] = PrepareEMuf(static_cast<float>(g.odd[k].lonRad),
+                                    static_cast<float>(g.odd[k].latRad), eShared, sun);
         g.entering[k] = PathPoint(s, (2 * k) * u + g.theta100);
         g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad,
                                                g.entering[k].lonRad, s.ssn, g.secant100, sun);
