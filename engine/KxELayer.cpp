@@ -152,9 +152,9 @@ double EMufEstimate(const EMufPoint& p, int j, const SunHourAngles& angles, bool
             const double floor = p.lDeg > 12.0 ? k.NightFloorHigh : k.NightFloorLow;
             d = floor * std::exp(25.2f - 0.28f * chiDeg);
             if (p.hasSunset) {
-                double sinceSunset = std::fmod(0.5 * j - (p.lDeg > 23.0 ? 0.05 : 0.0) -
-                                                   p.sunsetHours,
-                                               24.0);
+                const double since = 0.5 * j - (p.lDeg > 23.0 ? 0.05 : 0.0) - p.sunsetHours;
+                double sinceSunset = since - 24.0 * static_cast<double>(
+                                                        static_cast<long long>(since / 24.0));
                 if (sinceSunset < 0.0)
                     sinceSunset += 24.0;
                 const double decay = floor * std::exp(static_cast<float>(-1.4 * sinceSunset));
