@@ -342,6 +342,8 @@ bool ModeSearch::IsSurelyBelow(const std::string& letters, Entry& e, int n, int 
     const HalfUnitGeometry& g = e.g;
     const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
     const double allowedLoss = level - floorDb + 1e-9 + 1e-6;
+    if (allowedLoss < 0.0)
+        return true; // below before any loss
     double absorption = 0.0; // before the frequency factor
     double ceiling = 0.0;
     double ground = 0.0;
