@@ -118,11 +118,18 @@ struct ModeSearch::Entry {
     HalfUnitGeometry g;
     bool built = false;
     int halfHour = -1; // the half hour the values below belong to
-    std::vector<float> eMuf;
-    std::vector<char> eMufSet;
-    // Quick estimates of eMuf (EMufEstimate) and whether each is sure; NaN: not yet made.
-    std::vector<double> eMufEstimate;
-    std::vector<char> eMufEstimateSure;
+    // The E-layer MUF at each odd point: nothing yet, a sure or unsure quick
+    // estimate (EMufEstimate) with the limits it settles, or the exact value.
+    enum class EState : std::uint8_t { None, Sure, Unsure, Exact };
+    struct OddEMufValue {
+        EState state = EState::None;
+        float exact = 0.0f;
+        double below = 0.0;     // frequencies under this are at or below the MUF
+        double nearAbove = 0.0; // frequencies over this and under nearBelow are
+        double nearBelow = 0.0; //   above it but not by 5 %
+        double clearAbove = 0.0; // frequencies over this clear it by 5 %
+    };
+    std::vector<OddEMufValue> eMuf;
     std::vector<double> entering; // absorption without the frequency factor
     std::vector<double> leaving;
     // Quick estimates of the same (AbsorptionEstimate); NaN: not yet made.
@@ -173,10 +180,7 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
     // E-layer cache of the previous half hour is released.
     const std::size_t half = e.g.odd.size();
     e.halfHour = j;
-    e.eMuf.assign(half, 0.0f);
-    e.eMufSet.assign(half, 0);
-    e.eMufEstimate.assign(half, kUnset);
-    e.eMufEstimateSure.assign(half, 0);
+    e.eMuf.assign(half, Entry::OddEMufValue{});
     e.entering.assign(half, kUnset);
     e.leaving.assign(half, kUnset);
     e.enteringEstimate.assign(half, kUnset);
@@ -186,29 +190,27 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
 }
 
 inline float ModeSearch::OddEMuf(Entry& e, int k, int j) {
-    if (!e.eMufSet[k]) {
-        e.eMuf[k] = EMufAt(e.g.oddTerms[k], 0.5f * j, *m_setup.sun);
-        e.eMufSet[k] = 1;
+    Entry::OddEMufValue& v = e.eMuf[k];
+    if (v.state != Entry::EState::Exact) {
+        v.exact = EMufAt(e.g.oddTerms[k], 0.5f * j, *m_setup.sun);
+        v.state = Entry::EState::Exact;
     }
-    return e.eMuf[k];
+    return v.exact;
 }
 
 inline ModeSearch::Standing ModeSearch::StandingAt(Entry& e, int k, int j, float freq) {
     // Most points are far enough from the frequency that the quick estimate
     // settles where it stands; the exact MUF is only worked out when it does not.
-    if (!e.eMufSet[k]) {
-        if (std::isnan(e.eMufEstimate[k]))
-            EstimateOddEMuf(e, k, j);
-        if (e.eMufEstimateSure[k]) {
-            const double low = e.eMufEstimate[k] * (1.0 - kEMufEstimateTolerance);
-            const double high = e.eMufEstimate[k] * (1.0 + kEMufEstimateTolerance);
-            if (freq < low)
-                return Standing::Below;
-            if (freq > 1.05 * high)
-                return Standing::Clear;
-            if (freq > high && freq < 1.05 * low)
-                return Standing::Near;
-        }
+    const Entry::OddEMufValue& v = e.eMuf[k];
+    if (v.state == Entry::EState::None)
+        EstimateOddEMuf(e, k, j);
+    if (v.state == Entry::EState::Sure) {
+        if (freq < v.below)
+            return Standing::Below;
+        if (freq > v.clearAbove)
+            return Standing::Clear;
+        if (freq > v.nearAbove && freq < v.nearBelow)
+            return Standing::Near;
     }
     const float muf = OddEMuf(e, k, j);
     if (!(freq > muf))
@@ -217,9 +219,17 @@ inline ModeSearch::Standing ModeSearch::StandingAt(Entry& e, int k, int j, float
 }
 
 void ModeSearch::EstimateOddEMuf(Entry& e, int k, int j) {
+    Entry::OddEMufValue& v = e.eMuf[k];
     bool sure = false;
-    e.eMufEstimate[k] = EMufEstimate(e.g.oddTerms[k], j, m_hourAngles, sure);
-    e.eMufEstimateSure[k] = sure && e.eMufEstimate[k] > 0.0;
+    const double estimate = EMufEstimate(e.g.oddTerms[k], j, m_hourAngles, sure);
+    v.state = sure && estimate > 0.0 ? Entry::EState::Sure : Entry::EState::Unsure;
+    // The MUF lies within [low, high].
+    const double low = estimate * (1.0 - kEMufEstimateTolerance);
+    const double high = estimate * (1.0 + kEMufEstimateTolerance);
+    v.below = low;
+    v.nearAbove = high;
+    v.nearBelow = 1.05 * low;
+    v.clearAbove = 1.05 * high;
 }
 
 double ModeSearch::EnteringAbsorption(Entry& e, int k, int j) {
