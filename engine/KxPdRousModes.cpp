@@ -124,17 +124,22 @@ struct ModeSearch::Entry {
     struct OddEMufValue {
         EState state = EState::None;
         float exact = 0.0f;
-        double below = 0.0;     // frequencies under this are at or below the MUF
-        double nearAbove = 0.0; // frequencies over this and under nearBelow are
-        double nearBelow = 0.0; //   above it but not by 5 %
+        double below = 0.0;      // frequencies under this are at or below the MUF
+        double nearAbove = 0.0;  // frequencies over this and under nearBelow are
+        double nearBelow = 0.0;  //   above it but not by 5 %
         double clearAbove = 0.0; // frequencies over this clear it by 5 %
     };
     std::vector<OddEMufValue> eMuf;
-    std::vector<double> entering; // absorption without the frequency factor
-    std::vector<double> leaving;
-    // Quick estimates of the same (AbsorptionEstimate); NaN: not yet made.
-    std::vector<double> enteringEstimate;
-    std::vector<double> leavingEstimate;
+    // The absorptions (without the frequency factor) where a hop from 2k enters
+    // and where a hop ending at 2(k + 1) leaves the D layer, and their quick
+    // estimates (AbsorptionEstimate); NaN: not yet made.
+    struct Absorptions {
+        double entering = kUnset;
+        double leaving = kUnset;
+        double enteringEstimate = kUnset;
+        double leavingEstimate = kUnset;
+    };
+    std::vector<Absorptions> absorption;
     float firstFMuf = 0.0f;
     float lastFMuf = 0.0f;
     bool firstFSet = false;
@@ -181,10 +186,7 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
     const std::size_t half = e.g.odd.size();
     e.halfHour = j;
     e.eMuf.assign(half, Entry::OddEMufValue{});
-    e.entering.assign(half, kUnset);
-    e.leaving.assign(half, kUnset);
-    e.enteringEstimate.assign(half, kUnset);
-    e.leavingEstimate.assign(half, kUnset);
+    e.absorption.assign(half, Entry::Absorptions{});
     e.firstFSet = false;
     e.lastFSet = false;
 }
@@ -233,33 +235,35 @@ void ModeSearch::EstimateOddEMuf(Entry& e, int k, int j) {
 }
 
 double ModeSearch::EnteringAbsorption(Entry& e, int k, int j) {
-    if (std::isnan(e.entering[k])) {
-        e.entering[k] = AbsorptionAt(e.g.enteringTerms[k], j, *m_setup.sun);
-    }
-    return e.entering[k];
+    Entry::Absorptions& a = e.absorption[k];
+    if (std::isnan(a.entering))
+        a.entering = AbsorptionAt(e.g.enteringTerms[k], j, *m_setup.sun);
+    return a.entering;
 }
 
 double ModeSearch::LeavingAbsorption(Entry& e, int k, int j) {
-    if (std::isnan(e.leaving[k])) {
-        e.leaving[k] = AbsorptionAt(e.g.leavingTerms[k], j, *m_setup.sun);
-    }
-    return e.leaving[k];
+    Entry::Absorptions& a = e.absorption[k];
+    if (std::isnan(a.leaving))
+        a.leaving = AbsorptionAt(e.g.leavingTerms[k], j, *m_setup.sun);
+    return a.leaving;
 }
 
 inline double ModeSearch::EnteringEstimate(Entry& e, int k, int j) {
-    if (!std::isnan(e.entering[k]))
-        return e.entering[k];
-    if (std::isnan(e.enteringEstimate[k]))
-        e.enteringEstimate[k] = AbsorptionEstimate(e.g.enteringTerms[k], j, m_hourAngles);
-    return e.enteringEstimate[k];
+    Entry::Absorptions& a = e.absorption[k];
+    if (!std::isnan(a.entering))
+        return a.entering;
+    if (std::isnan(a.enteringEstimate))
+        a.enteringEstimate = AbsorptionEstimate(e.g.enteringTerms[k], j, m_hourAngles);
+    return a.enteringEstimate;
 }
 
 inline double ModeSearch::LeavingEstimate(Entry& e, int k, int j) {
-    if (!std::isnan(e.leaving[k]))
-        return e.leaving[k];
-    if (std::isnan(e.leavingEstimate[k]))
-        e.leavingEstimate[k] = AbsorptionEstimate(e.g.leavingTerms[k], j, m_hourAngles);
-    return e.leavingEstimate[k];
+    Entry::Absorptions& a = e.absorption[k];
+    if (!std::isnan(a.leaving))
+        return a.leaving;
+    if (std::isnan(a.leavingEstimate))
+        a.leavingEstimate = AbsorptionEstimate(e.g.leavingTerms[k], j, m_hourAngles);
+    return a.leavingEstimate;
 }
 
 double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
@@ -280,9 +284,10 @@ float ModeSearch::FirstFMuf(Entry& e, int j) {
     if (!e.firstFSet) {
         if (!e.firstFTermsSet) {
             const GeoLatLon& p = e.g.firstF;
-            e.firstFTerms = PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
-                                      static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
-                                      e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
+            e.firstFTerms =
+                PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
+                             static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
+                             e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
             e.firstFTermsSet = true;
         }
         e.firstFMuf = F2MufAt(e.firstFTerms, 0.5f * j, *m_setup.sun);
@@ -296,9 +301,10 @@ float ModeSearch::LastFMuf(Entry& e, int j) {
     if (!e.lastFSet) {
         if (!e.lastFTermsSet) {
             const GeoLatLon& p = e.g.lastF;
-            e.lastFTerms = PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
-                                      static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
-                                      e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
+            e.lastFTerms =
+                PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
+                             static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
+                             e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
             e.lastFTermsSet = true;
         }
         e.lastFMuf = F2MufAt(e.lastFTerms, 0.5f * j, *m_setup.sun);
@@ -353,7 +359,7 @@ bool ModeSearch::IsSurelyBelow(const std::string& letters, Entry& e, int n, int 
     const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
     const double allowedLoss = level - floorDb + 1e-9 + 1e-6;
     if (allowedLoss < 0.0)
-        return true; // below before any loss
+        return true;         // below before any loss
     double absorption = 0.0; // before the frequency factor
     double ceiling = 0.0;
     double ground = 0.0;
@@ -476,13 +482,12 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
     const SolarPosition& sun = *m_setup.sun;
     // An E hop at either end: the reliability of the E-layer MUF of that hop.
     if (letters.front() == 'E')
-        rel.atA[n] = static_cast<float>(Reliability(Layer::E, freq, tHours, 0.0, 0.0,
-                                                    OddEMuf(e, 0, j), m_setup.month, m_setup.ssn,
-                                                    sun));
+        rel.atA[n] = static_cast<float>(Reliability(
+            Layer::E, freq, tHours, 0.0, 0.0, OddEMuf(e, 0, j), m_setup.month, m_setup.ssn, sun));
     if (letters.back() == 'E')
-        rel.atB[n] = static_cast<float>(
-            Reliability(Layer::E, freq, tHours, 0.0, 0.0, OddEMuf(e, e.g.nh / 2 - 1, j),
-                        m_setup.month, m_setup.ssn, sun));
+        rel.atB[n] = static_cast<float>(Reliability(Layer::E, freq, tHours, 0.0, 0.0,
+                                                    OddEMuf(e, e.g.nh / 2 - 1, j), m_setup.month,
+                                                    m_setup.ssn, sun));
     if (letters.front() == 'F')
         rel.atA[n] = static_cast<float>(Reliability(Layer::F, freq, tHours, e.g.firstF.latRad,
                                                     e.g.firstF.lonRad, FirstFMuf(e, j),
