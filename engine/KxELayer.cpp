@@ -102,8 +102,8 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, const EMufShared& shared,
 
 EMufPoint PrepareEMuf(float lonWestRad, float latRad, float ssn, float cosElevation,
                       float elevationRad, const SolarPosition& sun) {
-    return PrepareEMuf(lonWestRad, latRad,
-                       PrepareEMufShared(ssn, cosElevation, elevationRad, sun), sun);
+    return PrepareEMuf(lonWestRad, latRad, PrepareEMufShared(ssn, cosElevation, elevationRad, sun),
+                       sun);
 }
 
 float EMufAt(const EMufPoint& p, float tHours, const SolarPosition& sun) {
@@ -153,8 +153,8 @@ double EMufEstimate(const EMufPoint& p, int j, const SunHourAngles& angles, bool
             d = floor * std::exp(25.2f - 0.28f * chiDeg);
             if (p.hasSunset) {
                 const double since = 0.5 * j - (p.lDeg > 23.0 ? 0.05 : 0.0) - p.sunsetHours;
-                double sinceSunset = since - 24.0 * static_cast<double>(
-                                                        static_cast<long long>(since / 24.0));
+                double sinceSunset =
+                    since - 24.0 * static_cast<double>(static_cast<long long>(since / 24.0));
                 if (sinceSunset < 0.0)
                     sinceSunset += 24.0;
                 const double decay = floor * std::exp(static_cast<float>(-1.4 * sinceSunset));

@@ -220,8 +220,7 @@ F2Place PrepareF2Critical(float latRad, float lonWestRad, float ssn, const Solar
 
 F2Critical F2CriticalAt(const F2Place& place, float tHours, const SolarPosition& sun) {
     F2Critical out;
-    out.LT =
-        static_cast<float>(PositiveMod(24, sun.TimeCorrection + tHours - place.lonDeg / 15.0));
+    out.LT = static_cast<float>(PositiveMod(24, sun.TimeCorrection + tHours - place.lonDeg / 15.0));
     out.M = place.M;
     out.S = place.S;
     out.W = place.W;
@@ -369,8 +368,8 @@ float F2KIndexFactor(int month, int day, int k, float lonWestRad, float latRad, 
 }
 
 F2MufPlace PrepareF2Muf(int month, int day, int k, float lonWestRad, float latRad,
-                         float cosElevation, float elevationRad, float ssn,
-                         const SolarPosition& sun) {
+                        float cosElevation, float elevationRad, float ssn,
+                        const SolarPosition& sun) {
     F2MufPlace place;
     place.critical = PrepareF2Critical(latRad, lonWestRad, ssn, sun);
     place.month = month;

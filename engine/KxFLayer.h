@@ -92,8 +92,8 @@ struct F2MufPlace {
 
 /// The day-long parts of F2Muf (same arguments but the time).
 F2MufPlace PrepareF2Muf(int month, int day, int k, float lonWestRad, float latRad,
-                         float cosElevation, float elevationRad, float ssn,
-                         const SolarPosition& sun);
+                        float cosElevation, float elevationRad, float ssn,
+                        const SolarPosition& sun);
 
 /// F2Muf at tHours UTC from the prepared control point: the same value.
 float F2MufAt(const F2MufPlace& place, float tHours, const SolarPosition& sun);

@@ -119,6 +119,6 @@ private:
 
     const PathSetup& m_setup;
     double m_antipodalDb = 0.0;
-    SunHourAngles m_hourAngles; // for the quick estimates
+    SunHourAngles m_hourAngles;                    // for the quick estimates
     std::vector<std::unique_ptr<Entry>> m_entries; // nh/2 − 1 for nh = 2..80, then the all-F mode
 };

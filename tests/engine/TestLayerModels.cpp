@@ -208,8 +208,7 @@ TEST(LayerModels, EMufEstimateStaysWithinItsTolerance) {
         const float lon = static_cast<float>((unit(random) * 720.0 - 360.0) * kDeg);
         const float elevation = static_cast<float>(unit(random) * 45.0 * kDeg);
         const float ssn = static_cast<float>(unit(random) * 360.0);
-        const EMufPoint point =
-            PrepareEMuf(lon, lat, ssn, std::cos(elevation), elevation, sun);
+        const EMufPoint point = PrepareEMuf(lon, lat, ssn, std::cos(elevation), elevation, sun);
         const SunHourAngles angles = MakeSunHourAngles(sun);
         for (int j = 0; j < 48; ++j) {
             bool isSure = false;

@@ -100,14 +100,15 @@ TEST(Absorption, EstimateStaysWithinItsTolerance) {
             ComputeSolarPosition(DateFromCalendar(2026, month, day), TimeZoneState{});
         const double lat = (unit(random) * 180.0 - 90.0) * kRadPerDeg;
         const double lon = (unit(random) * 720.0 - 360.0) * kRadPerDeg;
-        const AbsorptionPoint point = PrepareAbsorption(
-            month, day, lat, lon, static_cast<float>(unit(random) * 360.0), 1.0 + 4.0 * unit(random), sun);
+        const AbsorptionPoint point =
+            PrepareAbsorption(month, day, lat, lon, static_cast<float>(unit(random) * 360.0),
+                              1.0 + 4.0 * unit(random), sun);
         const SunHourAngles angles = MakeSunHourAngles(sun);
         for (int j = 0; j < kHalfHours; ++j) {
             const double exact = AbsorptionAt(point, j, sun);
             EXPECT_LE(exact, point.ceiling * (1.0 + 1e-12));
-            worst = std::max(worst,
-                             std::fabs(AbsorptionEstimate(point, j, angles) - exact) / point.ceiling);
+            worst = std::max(worst, std::fabs(AbsorptionEstimate(point, j, angles) - exact) /
+                                        point.ceiling);
         }
     }
     EXPECT_LT(worst, kAbsorptionEstimateTolerance / 100.0);
