@@ -1,5 +1,6 @@
 #include "engine/KxELayer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Constants.h"
@@ -97,6 +98,21 @@ EMufPoint PrepareEMuf(float lonWestRad, float latRad, const EMufShared& shared,
         p.sunsetHours = ((p.lonWestRad + std::acos(r)) * kDegPerRad - sun.HourAngleOffset) / 15.0;
     }
     p.hopFactor = shared.hopFactor;
+
+    // Deep night: where floor·e^(25.2 − 0.28·χ) and floor·e^(−1.4·hours since
+    // sunset) times the solar factors both stay under 99 % of the floor, the MUF is
+    // the floor's. The limits on χ and on the hours follow from that 99 %.
+    const double floor = p.lDeg > 12.0 ? k.NightFloorHigh : k.NightFloorLow;
+    const double ratio =
+        0.99 * p.floorG / (floor * p.distanceFactor * p.solarFactor * p.noonFactor);
+    if (ratio > 0.0 && std::isfinite(ratio)) {
+        const double logRatio = std::log(ratio);
+        const double chiLimitDeg = std::max(90.5, (25.2 - logRatio) / 0.28);
+        if (chiLimitDeg < 179.0)
+            p.nightCosLimit = std::cos(chiLimitDeg * kRadPerDeg) - 1e-6;
+        p.nightSinceLimit = std::max(0.0, -logRatio / 1.4) + 1e-3;
+    }
+    p.floorMuf = static_cast<float>(p.floorFoE * p.hopFactor);
     return p;
 }
 
@@ -124,18 +140,35 @@ float EMuf(float lonWestRad, float latRad, float ssn, float tHours, float cosEle
                   sun);
 }
 
-double EMufEstimate(const EMufPoint& p, int j, const SunHourAngles& angles, bool& sure) {
+double EMufEstimate(const EMufPoint& p, int j, const SunHourAngles& angles,
+                    EMufEstimateKind& kind) {
     // The same steps as EMufAt, with the hour angle from the table, QuickArcCos,
     // powf and expf in place of their double counterparts (each within about
     // 3e-7). Near a branch point a small error in cos χ could pick the other
     // branch, so the estimate gives up there.
     const ELayerConstants& k = ELayerConstantsTable();
-    const int i = p.lDeg > 23.0 ? SunHourAngles::kEarlier + j : j;
+    const bool shifted = p.lDeg > 23.0; // EMufAt's time 0.05 h earlier
+    const int i = shifted ? SunHourAngles::kEarlier + j : j;
     const double cosChi =
         p.sinTerm + p.cosTerm * (angles.cos[i] * p.cosLon + angles.sin[i] * p.sinLon);
+    double sinceSunset = 0.0;
+    if (p.hasSunset) {
+        const double since = 0.5 * j - (shifted ? 0.05 : 0.0) - p.sunsetHours;
+        sinceSunset = since - 24.0 * static_cast<double>(static_cast<long long>(since / 24.0));
+        if (sinceSunset < 0.0)
+            sinceSunset += 24.0;
+    }
+    // Deep night (well inside the day's 24 hours after sunset, so that no rounding
+    // wraps those hours round to 0): the floor, exactly.
+    if (cosChi < p.nightCosLimit &&
+        (!p.hasSunset || (sinceSunset > p.nightSinceLimit && sinceSunset < 24.0 - 1e-3))) {
+        kind = EMufEstimateKind::Exact;
+        return p.floorMuf;
+    }
     constexpr double kBranchMargin = 1e-5;
-    sure = std::fabs(cosChi - k.CosineOf73) > kBranchMargin && std::fabs(cosChi) > kBranchMargin &&
-           cosChi > -0.999;
+    const bool sure = std::fabs(cosChi - k.CosineOf73) > kBranchMargin &&
+                      std::fabs(cosChi) > kBranchMargin && cosChi > -0.999;
+    kind = sure ? EMufEstimateKind::Sure : EMufEstimateKind::Unsure;
     if (!sure)
         return 0.0;
 
@@ -152,11 +185,6 @@ double EMufEstimate(const EMufPoint& p, int j, const SunHourAngles& angles, bool
             const double floor = p.lDeg > 12.0 ? k.NightFloorHigh : k.NightFloorLow;
             d = floor * std::exp(25.2f - 0.28f * chiDeg);
             if (p.hasSunset) {
-                const double since = 0.5 * j - (p.lDeg > 23.0 ? 0.05 : 0.0) - p.sunsetHours;
-                double sinceSunset =
-                    since - 24.0 * static_cast<double>(static_cast<long long>(since / 24.0));
-                if (sinceSunset < 0.0)
-                    sinceSunset += 24.0;
                 const double decay = floor * std::exp(static_cast<float>(-1.4 * sinceSunset));
                 d = decay > d ? decay : d;
             }

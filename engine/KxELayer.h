@@ -53,6 +53,11 @@ struct EMufPoint {
     double hopFactor = 0.0;      ///< the quartic in the hop's ground half-angle
     double cosLon = 1.0;         ///< cos and sin of the longitude, for EMufEstimate
     double sinLon = 0.0;
+    /// Deep night, where EMufAt is exactly floorMuf: cos χ below nightCosLimit
+    /// and, where the Sun sets, more than nightSinceLimit hours after sunset.
+    double nightCosLimit = -2.0;
+    double nightSinceLimit = 24.0;
+    float floorMuf = 0.0f; ///< the night-floor MUF, floorFoE·hopFactor as a float
 };
 
 /// The day-long parts of EMuf for a control point and hop elevation.
@@ -83,9 +88,16 @@ float EMufAt(const EMufPoint& point, float tHours, const SolarPosition& sun);
 /// difference below this bound (the estimate's own error is below 1e-4).
 constexpr double kEMufEstimateTolerance = 1e-3;
 
-/// A quick estimate of EMufAt (MHz) at half hour j (0.5·j h UTC), for
-/// decisions that only compare a frequency with the E-layer MUF. `sure` comes back
-/// false near the branch points of the zenith term (73° and 90°) and where the
-/// Sun is almost at the nadir; then only EMufAt will do. When `sure` is true the
-/// estimate lies within kEMufEstimateTolerance of EMufAt (relative).
-double EMufEstimate(const EMufPoint& point, int j, const SunHourAngles& angles, bool& sure);
+/// How far to trust an EMufEstimate.
+enum class EMufEstimateKind {
+    Unsure, ///< near a branch point of the zenith term or the nadir: only EMufAt will do
+    Sure,   ///< within kEMufEstimateTolerance of EMufAt (relative)
+    Exact,  ///< deep night, where the E layer is at its floor: exactly EMufAt
+};
+
+/// A quick estimate of EMufAt (MHz) at half hour j (0.5·j h UTC), for decisions
+/// that only compare a frequency with the E-layer MUF. Deep in the night, where
+/// both night terms of the zenith term (with a 1 % margin) leave the layer at its
+/// floor, it is the exact value point.floorMuf.
+double EMufEstimate(const EMufPoint& point, int j, const SunHourAngles& angles,
+                    EMufEstimateKind& kind);

@@ -222,9 +222,15 @@ inline ModeSearch::Standing ModeSearch::StandingAt(Entry& e, int k, int j, float
 
 void ModeSearch::EstimateOddEMuf(Entry& e, int k, int j) {
     Entry::OddEMufValue& v = e.eMuf[k];
-    bool sure = false;
-    const double estimate = EMufEstimate(e.g.oddTerms[k], j, m_hourAngles, sure);
-    v.state = sure && estimate > 0.0 ? Entry::EState::Sure : Entry::EState::Unsure;
+    EMufEstimateKind kind = EMufEstimateKind::Unsure;
+    const double estimate = EMufEstimate(e.g.oddTerms[k], j, m_hourAngles, kind);
+    if (kind == EMufEstimateKind::Exact) {
+        v.exact = static_cast<float>(estimate); // the night floor's MUF, as EMufAt gives it
+        v.state = Entry::EState::Exact;
+        return;
+    }
+    v.state = kind == EMufEstimateKind::Sure && estimate > 0.0 ? Entry::EState::Sure
+                                                               : Entry::EState::Unsure;
     // The MUF lies within [low, high].
     const double low = estimate * (1.0 - kEMufEstimateTolerance);
     const double high = estimate * (1.0 + kEMufEstimateTolerance);
