@@ -115,6 +115,23 @@ bool NearPole(const Terminal& t) {
     return std::fabs(t.LatitudeRad) > kPoleLimitRad;
 }
 
+/// Bearings and short-path length of a path with one end on a pole: every way out
+/// of the north pole leads south (pi) and out of the south pole north (0); the other
+/// end sees the short path along its meridian towards that pole and the long path
+/// the opposite way. Latitudes in radians, the pole's snapped to +-pi/2.
+struct PolePath {
+    double atPole;
+    double shortAtOther;
+    double longAtOther;
+    double length;
+};
+
+PolePath PathFromPole(double poleLatRad, double otherLatRad) {
+    if (poleLatRad > 0)
+        return {kPi, 0.0, kPi, kHalfPi - otherLatRad};
+    return {0.0, kPi, 0.0, kHalfPi + otherLatRad};
+}
+
 PathGeometryResult Indeterminate() {
     return {false, IndeterminatePathMessage()};
 }
@@ -143,22 +160,16 @@ PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& s
         break;
     case BearingStatus::Indeterminate:
         return Indeterminate();
-    case BearingStatus::AtPole:
+    case BearingStatus::AtPole: {
         SnapToPole(a);
-        if (a.LatitudeRad > 0) {
-            shortPath.BearingAtA = kPi;
-            longPath.BearingAtA = kPi;
-            shortPath.BearingAtB = 0.0;
-            longPath.BearingAtB = kPi;
-            shortPath.Length = kHalfPi - b.LatitudeRad;
-        } else {
-            shortPath.BearingAtA = 0.0;
-            longPath.BearingAtA = 0.0;
-            shortPath.BearingAtB = kPi;
-            longPath.BearingAtB = 0.0;
-            shortPath.Length = kHalfPi + b.LatitudeRad;
-        }
+        const PolePath p = PathFromPole(a.LatitudeRad, b.LatitudeRad);
+        shortPath.BearingAtA = p.atPole;
+        longPath.BearingAtA = p.atPole;
+        shortPath.BearingAtB = p.shortAtOther;
+        longPath.BearingAtB = p.longAtOther;
+        shortPath.Length = p.length;
         break;
+    }
     }
 
     const BearingResult atB =
@@ -170,22 +181,16 @@ PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& s
         break;
     case BearingStatus::Indeterminate:
         return Indeterminate();
-    case BearingStatus::AtPole:
+    case BearingStatus::AtPole: {
         SnapToPole(b);
-        if (b.LatitudeRad > 0) {
-            shortPath.BearingAtB = kPi;
-            longPath.BearingAtB = kPi;
-            shortPath.BearingAtA = 0.0;
-            longPath.BearingAtA = kPi;
-            shortPath.Length = kHalfPi - a.LatitudeRad;
-        } else {
-            shortPath.BearingAtB = 0.0;
-            longPath.BearingAtB = 0.0;
-            shortPath.BearingAtA = kPi;
-            longPath.BearingAtA = 0.0;
-            shortPath.Length = kHalfPi + a.LatitudeRad;
-        }
+        const PolePath p = PathFromPole(b.LatitudeRad, a.LatitudeRad);
+        shortPath.BearingAtB = p.atPole;
+        longPath.BearingAtB = p.atPole;
+        shortPath.BearingAtA = p.shortAtOther;
+        longPath.BearingAtA = p.longAtOther;
+        shortPath.Length = p.length;
         break;
+    }
     }
 
     longPath.Length = kTwoPi - shortPath.Length;
