@@ -4,6 +4,7 @@
 #include "cli/TerminalArgs.h"
 #include "core/KxLib.h"
 #include "engine/KxEphem.h"
+#include "report/JsonText.h"
 
 #include <cctype>
 #include <charconv>
@@ -50,43 +51,6 @@ std::string Number(double value) {
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, res.ptr);
-}
-
-/// A JSON string: quotes, backslashes and control characters escaped; bytes that
-/// are not UTF-8 are taken as Latin-1 characters.
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7f) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            // Pass a well-formed UTF-8 sequence through; escape a stray byte.
-            const std::size_t length = c >= 0xf0 && c < 0xf5   ? 4
-                                       : c >= 0xe0             ? 3
-                                       : c >= 0xc2 && c < 0xe0 ? 2
-                                                               : 0;
-            bool wellFormed = length > 0 && i + length <= text.size();
-            for (std::size_t k = 1; wellFormed && k < length; ++k)
-                wellFormed = (static_cast<unsigned char>(text[i + k]) & 0xc0) == 0x80;
-            if (wellFormed) {
-                out.append(text, i, length);
-                i += length - 1;
-            } else {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            }
-        }
-    }
-    return out + "\"";
 }
 
 struct SunTexts {

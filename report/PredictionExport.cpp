@@ -2,7 +2,7 @@
 
 #include "core/HopMode.h"
 #include "core/Numeric.h"
-#include "report/TextColumns.h"
+#include "report/JsonText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,28 +18,6 @@ std::string Number(T value) {
     char buffer[64];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, end);
-}
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : ToValidUtf8(text)) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", c);
-                out += escape;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
 }
 
 const char* KindName(PathKind kind) { return kind == PathKind::Short ? "short" : "long"; }
