@@ -1,14 +1,12 @@
 #include "settings/ui/TNewDateForm.h"
 
+#include "settings/ui/OneFieldDialog.h"
 #include "widgets/KxHelp.h"
-#include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
 #include "widgets/TKxDateEdit.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TNewDateForm::TNewDateForm(const DateConventions& dates, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_dateEdit(new TKxDateEdit(this)) {
@@ -29,35 +27,8 @@ TNewDateForm::TNewDateForm(const DateConventions& dates, StatusLine* statusLine,
     auto* format = new QLabel(QString::fromStdString(DateFormatText(dates)), this);
     format->setObjectName(QStringLiteral("FormatLabel"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
+    QPushButton* ok = LayOutOneFieldDialog(this, m_dateEdit, format, statusLine);
     connect(ok, &QPushButton::clicked, this, &TNewDateForm::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* field = new QHBoxLayout;
-    field->addStretch();
-    field->addWidget(m_dateEdit);
-    field->addWidget(format);
-    field->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(field);
-    layout->addSpacing(Scaled(this, 8));
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    TrackFocusHints(this, statusLine);
-    m_dateEdit->setFocus();
-    adjustSize();
-    CentreOnScreen(this, 0.35);
 }
 
 QString TNewDateForm::dateText() const {

@@ -1,14 +1,12 @@
 #include "settings/ui/TNewTimeForm.h"
 
+#include "settings/ui/OneFieldDialog.h"
 #include "widgets/KxHelp.h"
-#include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
 #include "widgets/TKxTimeEdit.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TNewTimeForm::TNewTimeForm(const QString& timeZoneLabel, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_timeEdit(new TKxTimeEdit(this)) {
@@ -27,35 +25,8 @@ TNewTimeForm::TNewTimeForm(const QString& timeZoneLabel, StatusLine* statusLine,
     auto* label = new QLabel(timeZoneLabel, this);
     label->setObjectName(QStringLiteral("Label1"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
+    QPushButton* ok = LayOutOneFieldDialog(this, m_timeEdit, label, statusLine);
     connect(ok, &QPushButton::clicked, this, &TNewTimeForm::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* field = new QHBoxLayout;
-    field->addStretch();
-    field->addWidget(m_timeEdit);
-    field->addWidget(label);
-    field->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(field);
-    layout->addSpacing(Scaled(this, 8));
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    TrackFocusHints(this, statusLine);
-    m_timeEdit->setFocus();
-    adjustSize();
-    CentreOnScreen(this, 0.35);
 }
 
 QString TNewTimeForm::timeText() const {
