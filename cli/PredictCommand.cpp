@@ -245,11 +245,7 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     if (static_cast<int>(utc) + static_cast<int>(local) + static_cast<int>(tzOffset.has_value()) > 1)
         return Usage("give only one of --utc, --local and --tz-offset");
 
-    // The data directory is only read: one that does not exist is a mistake.
-    std::error_code ec;
-    if (dataDir && !fs::is_directory(*dataDir, ec))
-        return Refused("the data directory \"" + *dataDir + "\" does not exist");
-    const DataDirectoryResult dir = ResolveDataDirectory(dataDir);
+    const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
     if (!dir.Ok())
         return Refused(dir.error);
     run.settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;

@@ -86,14 +86,7 @@ int RunSettingsCommand(const std::vector<std::string>& argList) {
         std::fprintf(stderr, "hopscope-cli settings: %s\n\n%s", problem->c_str(), kSettingsUsage);
         return 2;
     }
-    // Only reads: a data directory that does not exist is a mistake, not something to create.
-    std::error_code ec;
-    if (dataDir && !std::filesystem::is_directory(*dataDir, ec)) {
-        std::fprintf(stderr, "hopscope-cli settings: the data directory \"%s\" does not exist\n",
-                     dataDir->c_str());
-        return 1;
-    }
-    const DataDirectoryResult dir = ResolveDataDirectory(dataDir);
+    const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
     if (!dir.Ok()) {
         std::fprintf(stderr, "hopscope-cli settings: %s\n", dir.error.c_str());
         return 1;

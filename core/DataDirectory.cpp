@@ -77,3 +77,10 @@ DataDirectoryResult ChooseDataDirectory(const std::optional<std::string>& overri
 DataDirectoryResult ResolveDataDirectory(const std::optional<std::string>& overrideDir) {
     return ChooseDataDirectory(overrideDir, ProgramDirectory(), UserDataDirectory());
 }
+
+DataDirectoryResult ResolveExistingDataDirectory(const std::optional<std::string>& overrideDir) {
+    std::error_code ec;
+    if (overrideDir && !fs::is_directory(*overrideDir, ec))
+        return {{}, "the data directory \"" + *overrideDir + "\" does not exist"};
+    return ResolveDataDirectory(overrideDir);
+}

@@ -49,6 +49,11 @@ DataDirectoryResult ChooseDataDirectory(const std::optional<std::string>& overri
 /// the environment; what both programs call at start-up.
 DataDirectoryResult ResolveDataDirectory(const std::optional<std::string>& overrideDir);
 
+/// For commands that only read the data files: as ResolveDataDirectory, except that
+/// an `overrideDir` that is not an existing folder is an error ("the data directory
+/// "DIR" does not exist") and nothing is created.
+DataDirectoryResult ResolveExistingDataDirectory(const std::optional<std::string>& overrideDir);
+
 /// The file names of the program's data files, joined to a data directory by callers.
 inline constexpr const char* kSettingsFileName = "Hopscope.SAV";
 inline constexpr const char* kAtlasFileName = "Hopscope.ATL";

@@ -97,3 +97,16 @@ TEST_F(DataDirectoryTest, NothingUsableAtAll) {
     ASSERT_TRUE(r.Ok());
     EXPECT_EQ(r.directory, missing);
 }
+
+TEST_F(DataDirectoryTest, ReadingCommandsNeverCreateTheFolderTheyAreGiven) {
+    const fs::path missing = m_root / "not-here";
+    const DataDirectoryResult refused = ResolveExistingDataDirectory(missing.string());
+    EXPECT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.error, "the data directory \"" + missing.string() + "\" does not exist");
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_FALSE(ResolveExistingDataDirectory(std::string()).Ok());
+
+    const DataDirectoryResult found = ResolveExistingDataDirectory(m_root.string());
+    ASSERT_TRUE(found.Ok()) << found.error;
+    EXPECT_EQ(found.directory, m_root.lexically_normal());
+}
