@@ -151,9 +151,17 @@ void TPredResultsForm::updateOpenerItems() {
 void TPredResultsForm::openWindow(const QString& itemName) {
     const auto opener = m_openers.find(itemName);
     if (opener == m_openers.end() || !opener->second) return;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_sigToggle, m_closeButton}) w->setEnabled(false);
-    opener->second(this, m_input, m_pathKind, m_showSignalLevels);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_sigToggle, m_closeButton}) w->setEnabled(true);
+    runChildWindow([&] { opener->second(this, m_input, m_pathKind, m_showSignalLevels); });
+}
+
+void TPredResultsForm::setButtonsEnabled(bool enabled) {
+    for (QPushButton* button : {m_pathToggle, m_sigToggle, m_closeButton}) button->setEnabled(enabled);
+}
+
+void TPredResultsForm::runChildWindow(const std::function<void()>& show) {
+    setButtonsEnabled(false);
+    show();
+    setButtonsEnabled(true);
     ResetStatusLine();
 }
 
@@ -492,7 +500,7 @@ std::vector<std::string> TPredResultsForm::reportLines() const {
 
 void TPredResultsForm::setBusy(bool busy) {
     m_busy = busy;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_sigToggle, m_closeButton}) w->setEnabled(!busy);
+    setButtonsEnabled(!busy);
     m_print->setEnabled(!busy);
     m_saveAsText->setEnabled(!busy);
     if (busy) {
@@ -551,8 +559,7 @@ bool TPredResultsForm::saveReportTo(const QString& path) {
 }
 
 void TPredResultsForm::Info1Click() {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_sigToggle, m_closeButton}) w->setEnabled(false);
-    if (m_pathInfoOpener) m_pathInfoOpener(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_sigToggle, m_closeButton}) w->setEnabled(true);
-    ResetStatusLine();
+    runChildWindow([this] {
+        if (m_pathInfoOpener) m_pathInfoOpener(this);
+    });
 }

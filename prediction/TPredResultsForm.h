@@ -108,6 +108,10 @@ private:
     void applyScroll(ClockScrollState state);
     void gridScrolled(int value);
     void setBusy(bool busy);
+    /// Path toggle, signal toggle and Close.
+    void setButtonsEnabled(bool enabled);
+    /// Shows a child window with the buttons below the table disabled until it closes.
+    void runChildWindow(const std::function<void()>& show);
     int computeVisibleRows() const;
     void updateOpenerItems();
     void openWindow(const QString& itemName);
