@@ -263,11 +263,7 @@ bool TMainForm::event(QEvent* event) {
         m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     case QEvent::WindowActivate:
-        if (!m_firstActivationDone && !m_firstActivationQueued && !m_firstActivationHeld) {
-            m_firstActivationQueued = true;
-            // Leave the activation event first: the activation work opens windows.
-            QTimer::singleShot(0, this, &TMainForm::FormActivate);
-        }
+        queueFirstActivation();
         break;
     default:
         break;
@@ -277,10 +273,14 @@ bool TMainForm::event(QEvent* event) {
 
 void TMainForm::holdFirstActivation(bool hold) {
     m_firstActivationHeld = hold;
-    if (!hold && !m_firstActivationDone && !m_firstActivationQueued && isActiveWindow()) {
-        m_firstActivationQueued = true;
-        QTimer::singleShot(0, this, &TMainForm::FormActivate);
-    }
+    if (!hold && isActiveWindow()) queueFirstActivation();
+}
+
+void TMainForm::queueFirstActivation() {
+    if (m_firstActivationDone || m_firstActivationQueued || m_firstActivationHeld) return;
+    m_firstActivationQueued = true;
+    // Leave the activation event first: the activation work opens windows.
+    QTimer::singleShot(0, this, &TMainForm::FormActivate);
 }
 
 void TMainForm::checkBaseMaps() {

@@ -97,6 +97,8 @@ private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint);
     void buildStatusLine();
     void placeOnScreen();
+    /// Queues FormActivate once, unless it has run, is queued or is held back.
+    void queueFirstActivation();
     void FormActivate();
     void askForDefaultTerminal();
     void checkBaseMaps();
