@@ -2,6 +2,7 @@
 #include "atlas/AtlasFile.h"
 #include "atlas/PrefixSearch.h"
 #include "cli/ArgList.h"
+#include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "core/DataDirectory.h"
 #include "core/Syntax.h"
@@ -31,13 +32,11 @@ constexpr const char* kAtlasUsage =
     "                   the per-user data folder when that cannot be written)\n";
 
 int UsageError(const std::string& problem) {
-    std::fprintf(stderr, "hopscope-cli atlas: %s\n\n%s", problem.c_str(), kAtlasUsage);
-    return 2;
+    return ReportUsageError("atlas", problem, kAtlasUsage);
 }
 
 int Refuse(const UserMessage& message) {
-    std::fprintf(stderr, "hopscope-cli atlas: %s\n", OneLineText(message).c_str());
-    return 1;
+    return ReportRefusal("atlas", OneLineText(message));
 }
 
 // Latitude or longitude as stored, with its value in degrees when it parses.
@@ -57,10 +56,8 @@ int Find(const Atlas& atlas, const std::string& typed) {
     if (const CheckResult valid = IsValidPrefix(prefix, true); !valid)
         return Refuse(valid.message);
     const std::optional<AtlasEntry> entry = FindAtlasEntry(atlas, prefix);
-    if (!entry) {
-        std::fprintf(stderr, "hopscope-cli atlas: prefix %s is not in the atlas\n", prefix.c_str());
-        return 1;
-    }
+    if (!entry)
+        return ReportRefusal("atlas", "prefix " + prefix + " is not in the atlas");
     std::printf("Prefix:     %s\n", entry->Prefix().c_str());
     std::printf("Name:       %s\n", entry->Name().c_str());
     std::printf("Latitude:   %s\n", CoordinateLine(entry->Latitude(), CoordinateKind::Latitude).c_str());
@@ -112,10 +109,8 @@ int RunAtlasCommand(const std::vector<std::string>& argList) {
         return UsageError("find looks up prefixes only; --by-name is for list and search");
 
     const DataDirectoryResult dir = ResolveDataDirectory(dataDir);
-    if (!dir.Ok()) {
-        std::fprintf(stderr, "hopscope-cli atlas: %s\n", dir.error.c_str());
-        return 1;
-    }
+    if (!dir.Ok())
+        return ReportRefusal("atlas", dir.error);
     Atlas atlas;
     LoadAtlas(atlas, dir.directory);
     const PrefixSearchMode mode = byName ? PrefixSearchMode::ByName : PrefixSearchMode::ByPrefix;

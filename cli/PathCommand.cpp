@@ -1,4 +1,5 @@
 #include "cli/ArgList.h"
+#include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
 #include "cli/TerminalArgs.h"
@@ -38,13 +39,11 @@ constexpr const char* kPathUsage =
     "  --format FORMAT  text (default) or json\n";
 
 int UsageError(const std::string& problem) {
-    std::fprintf(stderr, "hopscope-cli path: %s\n\n%s", problem.c_str(), kPathUsage);
-    return 2;
+    return ReportUsageError("path", problem, kPathUsage);
 }
 
 int Refuse(const std::string& problem) {
-    std::fprintf(stderr, "hopscope-cli path: %s\n", problem.c_str());
-    return 1;
+    return ReportRefusal("path", problem);
 }
 
 std::string Number(double value) {

@@ -2,6 +2,7 @@
 #include "atlas/AtlasFile.h"
 #include "atlas/BuiltInAtlas.h"
 #include "cli/ArgList.h"
+#include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
 #include "cli/SettingOverrides.h"
@@ -309,14 +310,12 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
     }
     PredictRun run;
     if (const std::optional<Failure> failure = ReadRun(argList, run)) {
-        std::fprintf(stderr, "hopscope-cli predict: %s\n", failure->text.c_str());
+        ReportRefusal("predict", failure->text);
         return failure->status;
     }
     const PreparedPrediction prepared = PreparePrediction(run.inputs, run.settings);
-    if (!prepared) {
-        std::fprintf(stderr, "hopscope-cli predict: %s\n", OneLineText(prepared.message).c_str());
-        return 1;
-    }
+    if (!prepared)
+        return ReportRefusal("predict", OneLineText(prepared.message));
     const PredictionResult result = ComputePrediction(prepared.request);
     std::string output;
     if (run.format == "json")
@@ -327,8 +326,7 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
         output = TextReport(run, result);
     const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
     if (std::fflush(stdout) != 0 || !written) {
-        std::fputs("hopscope-cli predict: the output could not be written\n", stderr);
-        return 1;
+        return ReportRefusal("predict", "the output could not be written");
     }
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "cli/ArgList.h"
+#include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "core/DataDirectory.h"
 #include "settings/Settings.h"
@@ -82,15 +83,11 @@ int RunSettingsCommand(const std::vector<std::string>& argList) {
         return 0;
     }
     const std::optional<std::string> dataDir = args.Value("data-dir");
-    if (const auto problem = args.Problem()) {
-        std::fprintf(stderr, "hopscope-cli settings: %s\n\n%s", problem->c_str(), kSettingsUsage);
-        return 2;
-    }
+    if (const auto problem = args.Problem())
+        return ReportUsageError("settings", *problem, kSettingsUsage);
     const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
-    if (!dir.Ok()) {
-        std::fprintf(stderr, "hopscope-cli settings: %s\n", dir.error.c_str());
-        return 1;
-    }
+    if (!dir.Ok())
+        return ReportRefusal("settings", dir.error);
     const std::filesystem::path file = SettingsFilePath(dir.directory);
     PrintSettings(file, ReadSettingsFile(file));
     return 0;
