@@ -76,10 +76,6 @@ struct PathReport {
     HeaderLines lines;
 };
 
-double BearingDeg(double rad) {
-    return PositiveMod(360, rad * kDegPerRad);
-}
-
 void PrintText(const Terminal (&terminals)[2], const SunTexts (&sun)[2],
                const PathReport (&paths)[2], bool withSolar) {
     for (int i = 0; i < 2; ++i) {

@@ -138,6 +138,10 @@ PathGeometryResult Indeterminate() {
 
 } // namespace
 
+double BearingDeg(double bearingRad) {
+    return PositiveMod(360, bearingRad * kDegPerRad);
+}
+
 PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& shortPath,
                                        PathGeometry& longPath) {
     if (CheckResult check = DeriveTerminalCoordinates(a); !check)

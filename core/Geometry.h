@@ -64,6 +64,10 @@ struct PathGeometryResult {
     explicit operator bool() const { return ok; }
 };
 
+/// A bearing in radians, of any sign or size, as degrees in [0, 360), as bearings are
+/// shown to the user: PositiveMod(360, bearingRad · 180/π).
+double BearingDeg(double bearingRad);
+
 /// The message for an indeterminate path.
 UserMessage IndeterminatePathMessage();
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Constants.h"
+#include "core/Geometry.h"
 #include "core/Numeric.h"
 
 std::string FormatCoordinate(CoordinateKind kind, double valueDeg) {
@@ -83,7 +84,7 @@ std::string TerminalLine(char letter, const Terminal& t, double bearingRad,
         SunEventTime(SunEvent::Sunset, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone);
     Place(line, 51, "Sunrise/Set: " + rise.substr(0, 4) + "/" + set);
     Place(line, 79, std::string("Bearing to ") + other + ":");
-    Place(line, 92, FormatFixed(PositiveMod(360, bearingRad * kDegPerRad), 6, 1) + " deg");
+    Place(line, 92, FormatFixed(BearingDeg(bearingRad), 6, 1) + " deg");
     return line;
 }
 

@@ -1,6 +1,7 @@
 #include "prediction/PathInfoPage.h"
 
 #include "core/Constants.h"
+#include "core/Geometry.h"
 #include "core/Numeric.h"
 #include "core/PathText.h"
 
@@ -27,9 +28,8 @@ std::string TwoColumnLine(const std::string& captionA, const std::string& valueA
 }
 
 std::string BearingLine(const std::string& caption, const PathGeometry& path) {
-    const double atA = PositiveMod(360, path.BearingAtA * kDegPerRad);
-    const double atB = PositiveMod(360, path.BearingAtB * kDegPerRad);
-    return caption + FormatFixed(atA, 9, 1) + " deg" + FormatFixed(atB, 9, 1) + " deg";
+    return caption + FormatFixed(BearingDeg(path.BearingAtA), 9, 1) + " deg" +
+           FormatFixed(BearingDeg(path.BearingAtB), 9, 1) + " deg";
 }
 
 } // namespace

@@ -232,3 +232,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<PolarCase>& info) { return std::string(info.param.name); });
 
 } // namespace
+
+TEST(BearingDeg, ReducedIntoOneTurn) {
+    EXPECT_DOUBLE_EQ(BearingDeg(-kPi / 2), 270.0); // the long path's bearing is stored below zero
+    EXPECT_EQ(BearingDeg(0.0), 0.0);
+    EXPECT_NEAR(BearingDeg(2 * kPi + 0.1), 0.1 * kDegPerRad, 1e-9);
+    EXPECT_NEAR(BearingDeg(kPi), 180.0, 1e-12);
+}
