@@ -1,5 +1,7 @@
 #include "atlas/PrefixSearch.h"
 
+#include "core/Syntax.h"
+
 #include <algorithm>
 
 namespace {
@@ -11,14 +13,6 @@ constexpr std::size_t kPrefixAfterName = 21;  // by name: prefix from column 22
 
 void Put(std::string& line, std::size_t column, const std::string& text) {
     line.replace(column, text.size(), text);
-}
-
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
 }
 
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t count) {
@@ -92,8 +86,8 @@ std::optional<std::size_t> IncrementalSearch(const std::vector<std::string>& lin
 
 std::string PrefixSearchField(std::string_view line, PrefixSearchMode mode) {
     if (mode == PrefixSearchMode::ByPrefix)
-        return Trimmed(Columns(line, kPrefixColumn, kAtlasPrefixField.Capacity));
-    return Trimmed(Columns(line, kNameColumn, kAtlasNameField.Capacity));
+        return TrimBlanks(Columns(line, kPrefixColumn, kAtlasPrefixField.Capacity));
+    return TrimBlanks(Columns(line, kNameColumn, kAtlasNameField.Capacity));
 }
 
 std::string PrefixSearchPrefix(std::string_view line, PrefixSearchMode mode) {

@@ -64,12 +64,6 @@ SunTexts SunTextsAt(const Terminal& t, const SolarPosition& sun, const TimeZoneS
         GrayLineBearings(SunEvent::Sunset, t.CosLatitude, sun)};
 }
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string()
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 struct PathReport {
     const char* kind;
     const PathGeometry* path;
@@ -86,8 +80,8 @@ void PrintText(const Terminal (&terminals)[2], const SunTexts (&sun)[2],
                     t.Name.c_str());
         std::printf("  Sunrise: %s  Sunset: %s\n", sun[i].sunrise.c_str(), sun[i].sunset.c_str());
         std::printf("  Gray line at sunrise: %s  at sunset: %s\n",
-                    Trimmed(sun[i].grayLineSunrise).c_str(),
-                    Trimmed(sun[i].grayLineSunset).c_str());
+                    TrimBlanks(sun[i].grayLineSunrise).c_str(),
+                    TrimBlanks(sun[i].grayLineSunset).c_str());
     }
     for (const PathReport& p : paths) {
         std::printf("\n%s path%s\n", p.kind[0] == 's' ? "Short" : "Long",

@@ -4,8 +4,6 @@
 
 #include "core/Numeric.h"
 
-namespace {
-
 std::string TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -13,6 +11,8 @@ std::string TrimBlanks(std::string_view text) {
     const std::size_t last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
 }
+
+namespace {
 
 std::size_t Count(std::string_view text, char c) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));

@@ -12,6 +12,9 @@
 // day, solar and K indices. Every routine accepts any string without failing;
 // a refusal carries the program's message for it.
 
+/// `text` without the blanks (spaces) at either end; empty when it holds nothing else.
+std::string TrimBlanks(std::string_view text);
+
 /// The outcome of ParseCoordinate.
 struct CoordinateParse {
     bool ok = false;

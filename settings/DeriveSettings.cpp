@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "core/Numeric.h"
+#include "core/Syntax.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +12,7 @@ namespace {
 // The value of a number text of the settings ("14.1", "-6.0"; "." separator in every
 // locale, outer blanks ignored); 0 when the text is empty or not a number.
 double TextValue(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return 0.0;
-    const std::size_t last = text.find_last_not_of(' ');
-    return ParseDecimal(std::string_view(text).substr(first, last - first + 1), true).value_or(0.0);
+    return ParseDecimal(TrimBlanks(text), true).value_or(0.0);
 }
 
 } // namespace

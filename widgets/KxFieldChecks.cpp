@@ -9,12 +9,6 @@
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 std::string Upper(std::string_view text) {
     std::string result(text);
     for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -56,17 +50,17 @@ std::string RightJustified(std::string_view text, int width) {
 
 TextCheck CheckIntegerField(std::string_view text, long long minValue, long long maxValue,
                             int rightJustifyWidth) {
-    const auto value = ParseDecimal(Trimmed(text), true);
+    const auto value = ParseDecimal(TrimBlanks(text), true);
     if (!value || *value < static_cast<double>(minValue) || *value > static_cast<double>(maxValue))
         return Failed(text, RangeMessage(static_cast<double>(minValue),
                                          static_cast<double>(maxValue), 0));
-    if (rightJustifyWidth > 0) return Passed(RightJustified(Trimmed(text), rightJustifyWidth));
+    if (rightJustifyWidth > 0) return Passed(RightJustified(TrimBlanks(text), rightJustifyWidth));
     return Passed(std::string(text));
 }
 
 TextCheck CheckRealField(std::string_view text, int precision, double minValue, double maxValue,
                          int rightJustifyWidth) {
-    const auto read = ParseDecimal(Trimmed(text), true);
+    const auto read = ParseDecimal(TrimBlanks(text), true);
     const UserMessage refusal = RangeMessage(minValue, maxValue, precision);
     if (!read) return Failed(text, refusal);
     const double value = RoundToShown(*read, precision);
@@ -99,7 +93,7 @@ TextCheck CheckLongitudeField(std::string_view text) {
 
 CheckResult CheckNameField(std::string_view text, bool blankAllowed) {
     CheckResult result;
-    if (Trimmed(text).empty() && !blankAllowed) {
+    if (TrimBlanks(text).empty() && !blankAllowed) {
         result.message = ErrorMessage("A Name is required");
         return result;
     }

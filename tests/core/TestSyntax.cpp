@@ -283,3 +283,10 @@ TEST(Syntax, RandomTextsNeverCrashAndResultsStayConsistent) {
 }
 
 } // namespace
+
+TEST(TrimBlanks, OnlyOuterSpacesGo) {
+    EXPECT_EQ(TrimBlanks("  40 54 N  "), "40 54 N");
+    EXPECT_EQ(TrimBlanks("   "), "");
+    EXPECT_EQ(TrimBlanks(""), "");
+    EXPECT_EQ(TrimBlanks("\t7.1 "), "\t7.1"); // a blank is a space, nothing else
+}
