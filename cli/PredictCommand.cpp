@@ -82,12 +82,6 @@ Failure FromOverrides(const ArgFailure& failure) {
 Failure Refused(const UserMessage& message) { return {OneLineText(message), 1}; }
 Failure Refused(const std::string& text) { return {text, 1}; }
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 /// The atlas of the data directory, read without creating or changing any file: the
 /// atlas file when there is one, otherwise the built-in places.
 class ReadOnlyAtlas {
@@ -124,7 +118,7 @@ std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter, co
     const std::optional<std::string> name = args.Value(letter + "-name");
 
     if (given && !lat && !lon) {
-        const std::string text = Upper(*given);
+        const std::string text = AtlasUpperCase(*given);
         if (text == kDefaultPrefix || text.empty()) {
             if (!settings.DefaultDefined)
                 return Refused(ErrorMessage("The default terminal is not available until it is defined. Choose\r"
