@@ -132,6 +132,36 @@ PolePath PathFromPole(double poleLatRad, double otherLatRad) {
     return {0.0, kPi, 0.0, kHalfPi + otherLatRad};
 }
 
+/// One end's bearing in a PathGeometry: &PathGeometry::BearingAtA or BearingAtB.
+using EndBearing = double PathGeometry::*;
+
+/// Fills both paths' bearings at `end` from the bearing leaving it toward `other`
+/// (the long path leaves the opposite way). An end on a pole is put exactly onto
+/// it and, by PathFromPole, also sets the bearings at `other` and the short path's
+/// length. False when the bearing is indeterminate.
+bool SetEndBearings(const BearingResult& leaving, Terminal& end, const Terminal& other,
+                    EndBearing atEnd, EndBearing atOther, PathGeometry& shortPath,
+                    PathGeometry& longPath) {
+    switch (leaving.status) {
+    case BearingStatus::Ok:
+        shortPath.*atEnd = leaving.bearing;
+        longPath.*atEnd = leaving.bearing - kPi;
+        return true;
+    case BearingStatus::Indeterminate:
+        return false;
+    case BearingStatus::AtPole:
+        break;
+    }
+    SnapToPole(end);
+    const PolePath p = PathFromPole(end.LatitudeRad, other.LatitudeRad);
+    shortPath.*atEnd = p.atPole;
+    longPath.*atEnd = p.atPole;
+    shortPath.*atOther = p.shortAtOther;
+    longPath.*atOther = p.longAtOther;
+    shortPath.Length = p.length;
+    return true;
+}
+
 PathGeometryResult Indeterminate() {
     return {false, IndeterminatePathMessage()};
 }
@@ -155,47 +185,17 @@ PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& s
     shortPath.Length =
         CentralAngle(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad).angle;
 
-    const BearingResult atA =
+    const BearingResult fromA =
         InitialBearing(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad);
-    switch (atA.status) {
-    case BearingStatus::Ok:
-        shortPath.BearingAtA = atA.bearing;
-        longPath.BearingAtA = atA.bearing - kPi;
-        break;
-    case BearingStatus::Indeterminate:
+    if (!SetEndBearings(fromA, a, b, &PathGeometry::BearingAtA, &PathGeometry::BearingAtB, shortPath,
+                        longPath))
         return Indeterminate();
-    case BearingStatus::AtPole: {
-        SnapToPole(a);
-        const PolePath p = PathFromPole(a.LatitudeRad, b.LatitudeRad);
-        shortPath.BearingAtA = p.atPole;
-        longPath.BearingAtA = p.atPole;
-        shortPath.BearingAtB = p.shortAtOther;
-        longPath.BearingAtB = p.longAtOther;
-        shortPath.Length = p.length;
-        break;
-    }
-    }
-
-    const BearingResult atB =
+    // B's bearing is taken after A may have been put onto its pole.
+    const BearingResult fromB =
         InitialBearing(b.LatitudeRad, b.LongitudeRad, a.LatitudeRad, a.LongitudeRad);
-    switch (atB.status) {
-    case BearingStatus::Ok:
-        shortPath.BearingAtB = atB.bearing;
-        longPath.BearingAtB = atB.bearing - kPi;
-        break;
-    case BearingStatus::Indeterminate:
+    if (!SetEndBearings(fromB, b, a, &PathGeometry::BearingAtB, &PathGeometry::BearingAtA, shortPath,
+                        longPath))
         return Indeterminate();
-    case BearingStatus::AtPole: {
-        SnapToPole(b);
-        const PolePath p = PathFromPole(b.LatitudeRad, a.LatitudeRad);
-        shortPath.BearingAtB = p.atPole;
-        longPath.BearingAtB = p.atPole;
-        shortPath.BearingAtA = p.shortAtOther;
-        longPath.BearingAtA = p.longAtOther;
-        shortPath.Length = p.length;
-        break;
-    }
-    }
 
     longPath.Length = kTwoPi - shortPath.Length;
     return {true, {}};
