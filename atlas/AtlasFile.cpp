@@ -2,18 +2,14 @@
 
 #include "atlas/BuiltInAtlas.h"
 #include "core/DataDirectory.h"
+#include "core/ReplaceFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <new>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -28,41 +24,6 @@ constexpr AtlasField kLegacyNameField{28, 17};
 bool Exists(const fs::path& path) {
     std::error_code ec;
     return fs::exists(path, ec);
-}
-
-// Writes everything or fails; retries writes cut short by a signal.
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Replaces `path` with `bytes`: they go to a temporary file in the same folder, which
-// is flushed to disk and then renamed over `path`. On any failure the temporary file
-// is removed and `path` keeps what it held (or stays absent).
-bool ReplaceFile(const fs::path& path, const std::string& bytes) {
-    std::string temp = (path.parent_path() / (path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    // The new file keeps the old one's permissions; a first file gets rw-r--r--.
-    std::error_code ec;
-    const fs::file_status old = fs::status(path, ec);
-    const auto mode = fs::exists(old) ? static_cast<mode_t>(old.permissions() & fs::perms::mask) : mode_t{0644};
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::chmod(temp.c_str(), mode) == 0;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(temp.c_str());
-    return ok;
 }
 
 // The legacy atlas's records copied into atlas entries, in order. Stops quietly at

@@ -1,15 +1,12 @@
 #include "settings/SettingsFile.h"
 
 #include "core/DataDirectory.h"
+#include "core/ReplaceFile.h"
 #include "settings/SettingsRecord.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <fstream>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -36,21 +33,6 @@ void KeepDamagedFile(const fs::path& path) {
 }
 
 SettingsLoad Factory(SettingsSource source) { return {FactorySettings(), source}; }
-
-// Writes all of `size` bytes to `fd`; false on any error.
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -111,27 +93,5 @@ SettingsLoad LoadSettings(const fs::path& path) {
 
 bool SaveSettings(const fs::path& path, const Settings& settings) {
     const SettingsRecordBytes bytes = EncodeSettings(settings);
-    fs::path folder = path.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string pattern = (folder / (path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return false;
-    const fs::path temp = pattern;
-    bool ok = WriteAll(fd, bytes.data(), bytes.size());
-    ok = (::fsync(fd) == 0) && ok;
-    // mkstemp makes the file private; keep the old file's permissions, or plain 0644.
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    ok = (::fchmod(fd, mode) == 0) && ok;
-    ok = (::close(fd) == 0) && ok;
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, path, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        fs::remove(temp, ec);
-    return ok;
+    return ReplaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
