@@ -8,7 +8,6 @@
 #include "report/JsonText.h"
 
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <string>
 
@@ -44,12 +43,6 @@ int UsageError(const std::string& problem) {
 
 int Refuse(const std::string& problem) {
     return ReportRefusal("path", problem);
-}
-
-std::string Number(double value) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
 }
 
 struct SunTexts {
@@ -105,8 +98,8 @@ void PrintJson(const Terminal (&terminals)[2], const SunTexts (&sun)[2],
         std::printf(
             "%s{\"latitudeDeg\": %s, \"longitudeDeg\": %s, \"sunrise\": %s, \"sunset\": %s, "
             "\"grayLineSunrise\": %s, \"grayLineSunset\": %s}",
-            i ? ", " : "", Number(terminals[i].LatitudeDeg).c_str(),
-            Number(terminals[i].LongitudeDeg).c_str(), JsonString(sun[i].sunrise).c_str(),
+            i ? ", " : "", JsonNumber(terminals[i].LatitudeDeg).c_str(),
+            JsonNumber(terminals[i].LongitudeDeg).c_str(), JsonString(sun[i].sunrise).c_str(),
             JsonString(sun[i].sunset).c_str(), JsonString(sun[i].grayLineSunrise).c_str(),
             JsonString(sun[i].grayLineSunset).c_str());
     }
@@ -116,9 +109,9 @@ void PrintJson(const Terminal (&terminals)[2], const SunTexts (&sun)[2],
         std::printf("%s{\"kind\": \"%s\", \"bearingAtA\": %s, \"bearingAtB\": %s, \"length\": %s, "
                     "\"lengthKm\": %s, "
                     "\"isPolar\": %s, \"headerLines\": [%s, %s, %s]}",
-                    i ? ", " : "", p.kind, Number(BearingDeg(p.path->BearingAtA)).c_str(),
-                    Number(BearingDeg(p.path->BearingAtB)).c_str(), Number(p.path->Length).c_str(),
-                    Number(p.path->Length * DisplayRadiusKm).c_str(),
+                    i ? ", " : "", p.kind, JsonNumber(BearingDeg(p.path->BearingAtA)).c_str(),
+                    JsonNumber(BearingDeg(p.path->BearingAtB)).c_str(), JsonNumber(p.path->Length).c_str(),
+                    JsonNumber(p.path->Length * DisplayRadiusKm).c_str(),
                     p.path->IsPolar ? "true" : "false", JsonString(p.lines[0]).c_str(),
                     JsonString(p.lines[1]).c_str(), JsonString(p.lines[2]).c_str());
     }

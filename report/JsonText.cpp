@@ -2,7 +2,30 @@
 
 #include "report/TextColumns.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+
+namespace {
+
+template <typename T>
+std::string ShortestNumber(T value) {
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, end);
+}
+
+} // namespace
+
+std::string JsonNumber(double value) {
+    return ShortestNumber(value);
+}
+
+std::string JsonNumber(float value) {
+    return ShortestNumber(value);
+}
 
 std::string JsonString(std::string_view text) {
     std::string out = "\"";

@@ -5,20 +5,9 @@
 #include "report/JsonText.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <numbers>
 
 namespace {
-
-template <typename T>
-std::string Number(T value) {
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
-}
 
 const char* KindName(PathKind kind) { return kind == PathKind::Short ? "short" : "long"; }
 
@@ -42,10 +31,10 @@ std::string PredictionJson(const PredictionResult& result, const std::vector<Pat
     const int count = FrequencyCountOf(result);
     std::string out;
     out.reserve(kinds.size() * (2000 + kHalfHours * (40 + 100 * count)));
-    out += "{\"ssn\": " + Number(result.Ssn) + ", \"flux\": " + Number(result.Flux) +
+    out += "{\"ssn\": " + JsonNumber(result.Ssn) + ", \"flux\": " + JsonNumber(result.Flux) +
                       ", \"frequencies\": [";
     for (int n = 0; n < count; ++n)
-        out += (n ? ", " : "") + Number(result.FrequencyMHz[n]);
+        out += (n ? ", " : "") + JsonNumber(result.FrequencyMHz[n]);
     out += "],\n \"paths\": [";
     bool firstPath = true;
     for (PathKind kind : kinds) {
@@ -53,24 +42,24 @@ std::string PredictionJson(const PredictionResult& result, const std::vector<Pat
         out += firstPath ? "\n  " : ",\n  ";
         firstPath = false;
         out += "{\"kind\": \"" + std::string(KindName(kind)) + "\"";
-        out += ", \"bearingAtA\": " + Number(BearingDegrees(path.Geometry.BearingAtA));
-        out += ", \"bearingAtB\": " + Number(BearingDegrees(path.Geometry.BearingAtB));
-        out += ", \"length\": " + Number(path.Geometry.Length);
+        out += ", \"bearingAtA\": " + JsonNumber(BearingDegrees(path.Geometry.BearingAtA));
+        out += ", \"bearingAtB\": " + JsonNumber(BearingDegrees(path.Geometry.BearingAtB));
+        out += ", \"length\": " + JsonNumber(path.Geometry.Length);
         out += std::string(", \"isPolar\": ") + (path.Geometry.IsPolar ? "true" : "false");
         out += ",\n   \"headerLines\": [";
         for (int i = 0; i < 3; ++i)
             out += (i ? ", " : "") + JsonString(path.HeaderLines[i]);
         out += "],\n   \"muf\": [";
         for (int j = 0; j < kHalfHours; ++j)
-            out += (j ? ", " : "") + Number(path.Muf[j]);
+            out += (j ? ", " : "") + JsonNumber(path.Muf[j]);
         out += "],\n   \"slots\": [";
         for (int j = 0; j < kHalfHours; ++j) {
             out += j ? ",\n    " : "\n    ";
             out += "{\"utc\": \"" + SlotTime(j) + "\", \"cells\": [";
             for (int n = 0; n < count; ++n) {
                 out += n ? ", " : "";
-                out += "{\"signal\": " + (HasMode(path, j, n) ? Number(path.Signal[j][n]) : std::string("null"));
-                out += ", \"reliability\": " + Number(path.Reliability[j][n]);
+                out += "{\"signal\": " + (HasMode(path, j, n) ? JsonNumber(path.Signal[j][n]) : std::string("null"));
+                out += ", \"reliability\": " + JsonNumber(path.Reliability[j][n]);
                 out += ", \"mode\": " + JsonString(ModeLetters(path, j, n));
                 out += ", \"hops\": " + std::to_string(path.Hops[j][n]);
                 out += ", \"elevation\": " + std::to_string(path.Elevation[j][n]) + "}";
@@ -89,15 +78,15 @@ std::string PredictionCsv(const PredictionResult& result, const std::vector<Path
     for (PathKind kind : kinds) {
         const PathResult& path = result.Paths[static_cast<int>(kind)];
         for (int j = 0; j < kHalfHours; ++j) {
-            const std::string head = std::string(KindName(kind)) + "," + SlotTime(j) + "," + Number(path.Muf[j]);
+            const std::string head = std::string(KindName(kind)) + "," + SlotTime(j) + "," + JsonNumber(path.Muf[j]);
             if (count == 0)
                 out += head + ",,,,,,\r\n";
             for (int n = 0; n < count; ++n) {
-                out += head + "," + Number(result.FrequencyMHz[n]) + ",";
+                out += head + "," + JsonNumber(result.FrequencyMHz[n]) + ",";
                 if (HasMode(path, j, n))
-                    out += Number(path.Signal[j][n]);
+                    out += JsonNumber(path.Signal[j][n]);
                 for (const std::string& field :
-                     {Number(path.Reliability[j][n]), ModeLetters(path, j, n),
+                     {JsonNumber(path.Reliability[j][n]), ModeLetters(path, j, n),
                       std::to_string(path.Hops[j][n]), std::to_string(path.Elevation[j][n])}) {
                     out += ',';
                     out += field;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(JsonString, EscapesWhatJsonForbidsAndKeepsTheRest) {
     EXPECT_EQ(JsonString(""), "\"\"");
     EXPECT_EQ(JsonString("say \"hi\" \\ there"), "\"say \\\"hi\\\" \\\\ there\"");
@@ -14,4 +16,13 @@ TEST(JsonString, StrayBytesAreReadAsLatin1) {
     // A place name stored as 8-bit text still gives valid UTF-8 JSON.
     EXPECT_EQ(JsonString("Z\xFCrich"), "\"Z\xC3\xBCrich\"");
     EXPECT_EQ(JsonString("\xC3"), "\"\xC3\x83\"");
+}
+
+TEST(JsonNumber, ShortestFormThatReadsBackAndNullWhenNotFinite) {
+    EXPECT_EQ(JsonNumber(14.1f), "14.1"); // a float as a float, not 14.100000381469727
+    EXPECT_EQ(JsonNumber(0.25 * 57.29577951308232), "14.32394487827058");
+    EXPECT_EQ(JsonNumber(270.0), "270");
+    EXPECT_EQ(JsonNumber(-0.5f), "-0.5");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<double>::infinity()), "null");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::quiet_NaN()), "null");
 }
