@@ -45,6 +45,8 @@ QMenu* TMainForm::addMenu(QMenu* parent, const QString& name, const QString& cap
                           const QString& hint, int helpContext) {
     QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
     menu->setObjectName(name);
+    // A pop-up is a window of its own and would keep the unscaled font of the desktop.
+    menu->setFont(font());
     menu->menuAction()->setObjectName(name);
     menu->menuAction()->setStatusTip(hint);
     if (helpContext > 0) SetHelpContext(menu, helpContext);

@@ -65,6 +65,7 @@ TPredResultsForm::TPredResultsForm(PredictionResultsInput input, QWidget* parent
     };
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
+    ScaleWindow(this);
     buildControls();
     const QSize screen = ScreenSize(this);
     resize(screen.width(), qRound(screen.height() * 0.9));
@@ -169,6 +170,8 @@ void TPredResultsForm::buildControls() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("MainMenu"));
     buildMenus(bar);
+    // Pop-up menus are windows of their own: give them the window's scaled font.
+    for (QMenu* menu : bar->findChildren<QMenu*>()) menu->setFont(font());
 
     m_headerList = new QListWidget(this);
     m_headerList->setObjectName(QStringLiteral("HeaderListBox"));
