@@ -391,6 +391,8 @@ void TPredDlgForm::SelectBtnClick(Group group) {
             g.name->setText(Q(entry->Name()));
             updateFieldEnabling(group);
             focusAfterGroup(group);
+            // The search window's hint would otherwise stay until the focus moves again.
+            if (m_statusLine) m_statusLine->SetStatusHint(HintOf(focusWidget(), this));
             return;
         }
     }
