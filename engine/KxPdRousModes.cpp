@@ -76,6 +76,31 @@ void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, dou
     g.lastF = PathPoint(s, s.lengthRad - 2 * u);
 }
 
+// The F2 MUF at the middle of an end F hop: its day-long terms (made on first use)
+// and its value for the current half hour.
+struct EndFMuf {
+    F2MufPlace terms;
+    bool termsSet = false;
+    float muf = 0.0f;
+    bool mufSet = false;
+};
+
+// The F2 MUF of `end` at `point` for half hour j, worked out once per half hour.
+float EndFMufAt(const PathSetup& setup, const HalfUnitGeometry& g, EndFMuf& end,
+                const GeoLatLon& point, int j) {
+    if (!end.mufSet) {
+        if (!end.termsSet) {
+            end.terms = PrepareF2Muf(setup.month, setup.day, setup.kIndex,
+                                     static_cast<float>(point.lonRad), static_cast<float>(point.latRad),
+                                     g.cosElevationF, g.elevationF, setup.ssn, *setup.sun);
+            end.termsSet = true;
+        }
+        end.muf = F2MufAt(end.terms, 0.5f * j, *setup.sun);
+        end.mufSet = true;
+    }
+    return end.muf;
+}
+
 } // namespace
 
 double FocusGainDb(double c) {
@@ -140,15 +165,9 @@ struct ModeSearch::Entry {
         double leavingEstimate = kUnset;
     };
     std::vector<Absorptions> absorption;
-    float firstFMuf = 0.0f;
-    float lastFMuf = 0.0f;
-    bool firstFSet = false;
-    bool lastFSet = false;
-    // The day-long F2 terms at the middles of the first and last F hops (made on first use).
-    F2MufPlace firstFTerms;
-    F2MufPlace lastFTerms;
-    bool firstFTermsSet = false;
-    bool lastFTermsSet = false;
+    // The F2 MUF at the middles of the first and of the last F hop.
+    EndFMuf firstF;
+    EndFMuf lastF;
     // Ground losses by frequency slot and ground kind; they hold for the whole path.
     std::array<std::array<double, 3>, kMaxFrequencies> groundLoss;
 };
@@ -187,8 +206,8 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
     e.halfHour = j;
     e.eMuf.assign(half, Entry::OddEMufValue{});
     e.absorption.assign(half, Entry::Absorptions{});
-    e.firstFSet = false;
-    e.lastFSet = false;
+    e.firstF.mufSet = false;
+    e.lastF.mufSet = false;
 }
 
 inline float ModeSearch::OddEMuf(Entry& e, int k, int j) {
@@ -287,36 +306,12 @@ double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
 
 float ModeSearch::FirstFMuf(Entry& e, int j) {
     StartHalfHour(e, j);
-    if (!e.firstFSet) {
-        if (!e.firstFTermsSet) {
-            const GeoLatLon& p = e.g.firstF;
-            e.firstFTerms =
-                PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
-                             static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
-                             e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
-            e.firstFTermsSet = true;
-        }
-        e.firstFMuf = F2MufAt(e.firstFTerms, 0.5f * j, *m_setup.sun);
-        e.firstFSet = true;
-    }
-    return e.firstFMuf;
+    return EndFMufAt(m_setup, e.g, e.firstF, e.g.firstF, j);
 }
 
 float ModeSearch::LastFMuf(Entry& e, int j) {
     StartHalfHour(e, j);
-    if (!e.lastFSet) {
-        if (!e.lastFTermsSet) {
-            const GeoLatLon& p = e.g.lastF;
-            e.lastFTerms =
-                PrepareF2Muf(m_setup.month, m_setup.day, m_setup.kIndex,
-                             static_cast<float>(p.lonRad), static_cast<float>(p.latRad),
-                             e.g.cosElevationF, e.g.elevationF, m_setup.ssn, *m_setup.sun);
-            e.lastFTermsSet = true;
-        }
-        e.lastFMuf = F2MufAt(e.lastFTerms, 0.5f * j, *m_setup.sun);
-        e.lastFSet = true;
-    }
-    return e.lastFMuf;
+    return EndFMufAt(m_setup, e.g, e.lastF, e.g.lastF, j);
 }
 
 double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, double floorDb) {
