@@ -11,7 +11,7 @@
 ///   <meta name="keywords" content="options; settings; default terminal">
 /// A page without a help context is reached through the contents and the index only.
 struct HelpPage {
-    QString file;   ///< resource path, e.g. ":/help/options.html"
+    QString file; ///< resource path, e.g. ":/help/options.html"
     QString title;
     int context = 0;
     QStringList keywords;

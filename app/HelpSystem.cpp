@@ -14,7 +14,8 @@ HelpSystem::HelpSystem(QWidget* mainWindow)
 }
 
 HelpSystem::~HelpSystem() {
-    if (m_window) m_window->close();
+    if (m_window)
+        m_window->close();
 }
 
 THelpForm* HelpSystem::window() const {
@@ -23,11 +24,14 @@ THelpForm* HelpSystem::window() const {
 
 int HelpSystem::currentContext() const {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-        if (const int context = OwnHelpContext(menu)) return context;
+        if (const int context = OwnHelpContext(menu))
+            return context;
     }
     QWidget* focus = QApplication::focusWidget();
-    if (!focus) focus = QApplication::activeModalWidget();
-    if (!focus) focus = QApplication::activeWindow();
+    if (!focus)
+        focus = QApplication::activeModalWidget();
+    if (!focus)
+        focus = QApplication::activeWindow();
     const int context = HelpContextOf(focus);
     return context > 0 ? context : HelpContextOf(m_mainWindow);
 }
@@ -35,12 +39,14 @@ int HelpSystem::currentContext() const {
 THelpForm* HelpSystem::openWindow() {
     // While a modal window is open, the help window must belong to it to be usable.
     QWidget* owner = QApplication::activeModalWidget();
-    if (!owner) owner = m_mainWindow;
+    if (!owner)
+        owner = m_mainWindow;
     if (m_window && m_window->parentWidget() != owner) {
         m_window->close();
         m_window = nullptr;
     }
-    if (!m_window) m_window = new THelpForm(m_catalog, owner);
+    if (!m_window)
+        m_window = new THelpForm(m_catalog, owner);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -53,7 +59,8 @@ void HelpSystem::showContext(int context) {
 
 void HelpSystem::showSearch() {
     THelpForm* form = openWindow();
-    if (form->currentFile().isEmpty()) form->showContext(kHelpContentsContext);
+    if (form->currentFile().isEmpty())
+        form->showContext(kHelpContentsContext);
     form->showIndex();
 }
 
@@ -64,7 +71,8 @@ void HelpSystem::showHowToUseHelp() {
 bool HelpSystem::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && watched->isWidgetType()) {
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier &&
+            watched->isWidgetType()) {
             // Inside the help window itself F1 opens the page on using help.
             QWidget* target = static_cast<QWidget*>(watched)->window();
             if (m_window && target == m_window)
@@ -74,7 +82,8 @@ bool HelpSystem::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) return true;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            return true;
     }
     return QObject::eventFilter(watched, event);
 }

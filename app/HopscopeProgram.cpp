@@ -33,7 +33,8 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
 
     const DataDirectoryResult dataDir = ResolveDataDirectory(options.dataDir);
     if (!dataDir.Ok()) {
-        if (m_splash) m_splash->close();
+        if (m_splash)
+            m_splash->close();
         ShowError(nullptr, QString::fromStdString(dataDir.error));
         return false;
     }
@@ -46,7 +47,8 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
     m_mainForm->show();
     if (m_splash) {
         m_splash->raise();
-        if (closeSplash) closeSplashWhenDue();
+        if (closeSplash)
+            closeSplashWhenDue();
     }
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -59,7 +61,8 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
 }
 
 void HopscopeProgram::closeSplashWhenDue() {
-    if (!m_splash) return;
+    if (!m_splash)
+        return;
     m_splash->closeWhenDue();
     m_splash.reset();
     if (m_mainForm) {
@@ -69,7 +72,8 @@ void HopscopeProgram::closeSplashWhenDue() {
 }
 
 void HopscopeProgram::shutDown() {
-    if (!m_started) return;
+    if (!m_started)
+        return;
     m_started = false;
     m_mainForm.reset();
     SaveAppStateAtExit(m_state);

@@ -19,14 +19,17 @@ QPixmap ProgramIcon(int size) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(255, 255, 255, 90), qMax(1.0, size / 64.0)));
     painter.drawEllipse(globe.adjusted(size * 0.22, 0, -size * 0.22, 0));
-    painter.drawLine(QPointF(globe.left(), globe.center().y()), QPointF(globe.right(), globe.center().y()));
-    painter.drawLine(QPointF(globe.center().x(), globe.top()), QPointF(globe.center().x(), globe.bottom()));
+    painter.drawLine(QPointF(globe.left(), globe.center().y()),
+                     QPointF(globe.right(), globe.center().y()));
+    painter.drawLine(QPointF(globe.center().x(), globe.top()),
+                     QPointF(globe.center().x(), globe.bottom()));
     // The path: an arc from one station to the other, with the two ends marked.
     const QPointF a(size * 0.24, size * 0.66);
     const QPointF b(size * 0.78, size * 0.36);
     QPainterPath path(a);
     path.quadTo(QPointF(size * 0.42, size * 0.12), b);
-    painter.setPen(QPen(QColor(0xff, 0xd0, 0x30), qMax(1.5, size / 16.0), Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(
+        QPen(QColor(0xff, 0xd0, 0x30), qMax(1.5, size / 16.0), Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(path);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xe0, 0x20, 0x20));

@@ -9,7 +9,8 @@
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     CommandLineOptions options;
-    if (!arguments.isEmpty() && arguments.first().compare(QStringLiteral("/b"), Qt::CaseInsensitive) == 0)
+    if (!arguments.isEmpty() &&
+        arguments.first().compare(QStringLiteral("/b"), Qt::CaseInsensitive) == 0)
         options.suppressSplash = true;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
@@ -31,8 +32,8 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     return options;
 }
 
-void LoadAppState(AppState& state, const std::filesystem::path& dataDir, const DateConventions& dates,
-                  const ClockReading& clock) {
+void LoadAppState(AppState& state, const std::filesystem::path& dataDir,
+                  const DateConventions& dates, const ClockReading& clock) {
     state.Prediction = PredictionRecord{};
     state.DataDirectory = dataDir;
     state.Dates = dates;

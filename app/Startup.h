@@ -13,9 +13,9 @@ struct AppState;
 
 /// What the command line asks for.
 struct CommandLineOptions {
-    bool suppressSplash = false;          ///< the first argument is "/b" or "/B"
-    std::optional<std::string> dataDir;   ///< --data-dir DIR (or --data-dir=DIR)
-    QString error;                        ///< a message for a malformed command line
+    bool suppressSplash = false;        ///< the first argument is "/b" or "/B"
+    std::optional<std::string> dataDir; ///< --data-dir DIR (or --data-dir=DIR)
+    QString error;                      ///< a message for a malformed command line
 };
 
 /// Reads the arguments after the program name: a first argument "/b" or "/B"
@@ -28,8 +28,8 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments);
 /// conventions set, the settings read (factory settings when there is no usable
 /// file), the time-zone state derived from them, terminal A made the default terminal
 /// when one is defined, and the atlas loaded (created on the first start).
-void LoadAppState(AppState& state, const std::filesystem::path& dataDir, const DateConventions& dates,
-                  const ClockReading& clock);
+void LoadAppState(AppState& state, const std::filesystem::path& dataDir,
+                  const DateConventions& dates, const ClockReading& clock);
 
 /// Shutdown: the atlas released, then the settings written back (silently).
 void SaveAppStateAtExit(AppState& state);

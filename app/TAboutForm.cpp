@@ -31,14 +31,13 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     version->setObjectName(QStringLiteral("Version"));
 
     auto* credits = new QLabel(
-        QStringLiteral(
-            "Hopscope predicts HF sky-wave propagation between two places: the maximum "
-            "usable frequency, the propagation modes, signal levels, signal-to-noise "
-            "ratios and the reliability of your frequencies over the whole day, for the "
-            "short and the long great-circle path.\n\n"
-            "Copyright \u00a9 2026 the Hopscope developers. This program is provided as "
-            "it is, without warranty of any kind. Predictions are statistical estimates "
-            "of average conditions; the ionosphere on a given day may differ."),
+        QStringLiteral("Hopscope predicts HF sky-wave propagation between two places: the maximum "
+                       "usable frequency, the propagation modes, signal levels, signal-to-noise "
+                       "ratios and the reliability of your frequencies over the whole day, for the "
+                       "short and the long great-circle path.\n\n"
+                       "Copyright \u00a9 2026 the Hopscope developers. This program is provided as "
+                       "it is, without warranty of any kind. Predictions are statistical estimates "
+                       "of average conditions; the ionosphere on a given day may differ."),
         this);
     credits->setObjectName(QStringLiteral("Comments"));
     credits->setWordWrap(true);
@@ -89,7 +88,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(Scaled(this, 8));
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     // Wrapped texts get a fixed width so that their height follows from it.
-    for (QLabel* text : {credits, problems, screen}) text->setFixedWidth(Scaled(this, 420));
+    for (QLabel* text : {credits, problems, screen})
+        text->setFixedWidth(Scaled(this, 420));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CentreOnScreen(this, 0.4);

@@ -60,7 +60,8 @@ THelpForm::THelpForm(HelpCatalog catalog, QWidget* parent)
     auto* showButton = new QPushButton(QStringLiteral("&Display"), index);
     showButton->setObjectName(QStringLiteral("DisplayBtn"));
     auto* indexLayout = new QVBoxLayout(index);
-    auto* prompt = new QLabel(QStringLiteral("&Type the first few letters of the word you're looking for:"), index);
+    auto* prompt = new QLabel(
+        QStringLiteral("&Type the first few letters of the word you're looking for:"), index);
     prompt->setWordWrap(true);
     prompt->setBuddy(m_indexEdit);
     indexLayout->addWidget(prompt);
@@ -126,7 +127,8 @@ THelpForm::THelpForm(HelpCatalog catalog, QWidget* parent)
             [this](QListWidgetItem* item) { showPage(item->data(kFileRole).toString()); });
 
     const QSize screen = ScreenSize(this);
-    resize(qMin(screen.width() * 3 / 4, Scaled(this, 860)), qMin(screen.height() * 4 / 5, Scaled(this, 620)));
+    resize(qMin(screen.width() * 3 / 4, Scaled(this, 860)),
+           qMin(screen.height() * 4 / 5, Scaled(this, 620)));
     splitter->setSizes({width() * 32 / 100, width() * 68 / 100});
     CentreOnScreen(this, 0.3);
 }
@@ -137,10 +139,12 @@ void THelpForm::showContext(int context) {
 }
 
 void THelpForm::showPage(const QString& file) {
-    if (file.isEmpty()) return;
+    if (file.isEmpty())
+        return;
     m_browser->setSource(QUrl(ResourceUrl(file)));
     for (int i = 0; i < m_contents->count(); ++i)
-        if (m_contents->item(i)->data(kFileRole).toString() == file) m_contents->setCurrentRow(i);
+        if (m_contents->item(i)->data(kFileRole).toString() == file)
+            m_contents->setCurrentRow(i);
 }
 
 void THelpForm::showIndex() {
@@ -156,7 +160,8 @@ QString THelpForm::currentFile() const {
 
 void THelpForm::indexTextChanged(const QString& text) {
     const int row = m_catalog.keywordIndexFor(text);
-    if (row < 0) return;
+    if (row < 0)
+        return;
     m_indexList->setCurrentRow(row);
     m_indexList->scrollToItem(m_indexList->item(row), QAbstractItemView::PositionAtTop);
 }
@@ -167,18 +172,21 @@ void THelpForm::showTopicsOf(const QString& keyword) {
         auto* item = new QListWidgetItem(page.title, m_topics);
         item->setData(kFileRole, page.file);
     }
-    if (m_topics->count() > 0) m_topics->setCurrentRow(0);
+    if (m_topics->count() > 0)
+        m_topics->setCurrentRow(0);
 }
 
 void THelpForm::indexKeywordChosen() {
     QListWidgetItem* topic = m_topics->currentItem();
-    if (topic) showPage(topic->data(kFileRole).toString());
+    if (topic)
+        showPage(topic->data(kFileRole).toString());
 }
 
 void THelpForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     // Hand the keyboard back to the window the help was opened from.
-    if (QWidget* owner = parentWidget()) owner->window()->activateWindow();
+    if (QWidget* owner = parentWidget())
+        owner->window()->activateWindow();
 }
 
 void THelpForm::keyPressEvent(QKeyEvent* event) {

@@ -49,7 +49,8 @@ QMenu* TMainForm::addMenu(QMenu* parent, const QString& name, const QString& cap
     menu->setFont(font());
     menu->menuAction()->setObjectName(name);
     menu->menuAction()->setStatusTip(hint);
-    if (helpContext > 0) SetHelpContext(menu, helpContext);
+    if (helpContext > 0)
+        SetHelpContext(menu, helpContext);
     m_items.insert(name, menu->menuAction());
     return menu;
 }
@@ -71,49 +72,60 @@ QAction* TMainForm::addItem(QMenu* menu, const QString& name, const QString& cap
 void TMainForm::buildMenus() {
     QMenu* file = addMenu(nullptr, QStringLiteral("FileMenu"), QStringLiteral("&File"),
                           QStringLiteral("File actions"), 42);
-    addItem(file, QStringLiteral("FileExit"), QStringLiteral("E&xit"), QStringLiteral("Close Hopscope"));
+    addItem(file, QStringLiteral("FileExit"), QStringLiteral("E&xit"),
+            QStringLiteral("Close Hopscope"));
 
-    QMenu* predictions = addMenu(nullptr, QStringLiteral("Predictions"), QStringLiteral("&Predictions"),
-                                 QStringLiteral("Run a Hopscope propagation prediction"), 4);
+    QMenu* predictions =
+        addMenu(nullptr, QStringLiteral("Predictions"), QStringLiteral("&Predictions"),
+                QStringLiteral("Run a Hopscope propagation prediction"), 4);
     addItem(predictions, QStringLiteral("OnScreen1"), QStringLiteral("On-&Screen..."), QString());
     addItem(predictions, QStringLiteral("Batch1"), QStringLiteral("&Batch..."), QString());
 
-    QMenu* maps = addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
-                          QStringLiteral("Display the Frequency, Rectangular or Great Circle Map"), 14);
+    QMenu* maps =
+        addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
+                QStringLiteral("Display the Frequency, Rectangular or Great Circle Map"), 14);
     addItem(maps, QStringLiteral("FrequencyMap1"), QStringLiteral("&Frequency Map..."),
-            QStringLiteral("Map display showing suggested frequencies to different areas of the world"));
-    addItem(maps, QStringLiteral("RectangularMap1"), QStringLiteral("&Rectangular Map..."),
-            QStringLiteral("Rectangular map display showing path, terminator, and path information"));
-    addItem(maps, QStringLiteral("GreatCircleMap1"), QStringLiteral("&Great Circle Map..."),
-            QStringLiteral("Great circle map display showing path, terminator, and path information"));
-    addItem(maps, QStringLiteral("PrintGreatCircleMap2"), QStringLiteral("&Print Great Circle Map..."),
+            QStringLiteral(
+                "Map display showing suggested frequencies to different areas of the world"));
+    addItem(
+        maps, QStringLiteral("RectangularMap1"), QStringLiteral("&Rectangular Map..."),
+        QStringLiteral("Rectangular map display showing path, terminator, and path information"));
+    addItem(
+        maps, QStringLiteral("GreatCircleMap1"), QStringLiteral("&Great Circle Map..."),
+        QStringLiteral("Great circle map display showing path, terminator, and path information"));
+    addItem(maps, QStringLiteral("PrintGreatCircleMap2"),
+            QStringLiteral("&Print Great Circle Map..."),
             QStringLiteral("Print great circle map centered on a location you specify"));
 
-    QMenu* atlas = addMenu(nullptr, QStringLiteral("AtlasMenu"), QStringLiteral("&Atlas"),
-                           QStringLiteral("View or edit the Hopscope atlas or print a table of bearings"), 34);
+    QMenu* atlas =
+        addMenu(nullptr, QStringLiteral("AtlasMenu"), QStringLiteral("&Atlas"),
+                QStringLiteral("View or edit the Hopscope atlas or print a table of bearings"), 34);
     addItem(atlas, QStringLiteral("AtlasView"), QStringLiteral("&View"),
             QStringLiteral("View the entries in the Hopscope atlas"));
-    QMenu* edit = addMenu(atlas, QStringLiteral("EditAtlas"), QStringLiteral("&Edit"),
-                          QStringLiteral("Add, modify, or delete entries in the Hopscope atlas"), 34);
+    QMenu* edit =
+        addMenu(atlas, QStringLiteral("EditAtlas"), QStringLiteral("&Edit"),
+                QStringLiteral("Add, modify, or delete entries in the Hopscope atlas"), 34);
     addItem(edit, QStringLiteral("AtlasAdd"), QStringLiteral("&Add..."),
             QStringLiteral("Add a new entry to the Hopscope atlas"));
     addItem(edit, QStringLiteral("AtlasModify"), QStringLiteral("&Modify..."),
             QStringLiteral("Modify an existing entry in the Hopscope atlas"));
     addItem(edit, QStringLiteral("AtlasDelete"), QStringLiteral("&Delete..."),
             QStringLiteral("Delete an existing entry in the Hopscope atlas"));
-    const QString bearingsHint =
-        QStringLiteral("Print table of bearings from any location to all locations in the Hopscope atlas");
-    addItem(atlas, QStringLiteral("PrintGreatCircleBearings"), QStringLiteral("Print Great Circle &Bearings..."),
-            bearingsHint);
+    const QString bearingsHint = QStringLiteral(
+        "Print table of bearings from any location to all locations in the Hopscope atlas");
+    addItem(atlas, QStringLiteral("PrintGreatCircleBearings"),
+            QStringLiteral("Print Great Circle &Bearings..."), bearingsHint);
 
     addItem(nullptr, QStringLiteral("Options"), QStringLiteral("&Options"),
             QStringLiteral("View, set, or change default values and settings"));
 
-    QMenu* aids = addMenu(nullptr, QStringLiteral("OperatingAids"), QStringLiteral("Operating A&ids"),
-                          QStringLiteral("Print great circle map or table of great circle bearings"), 26);
-    addItem(aids, QStringLiteral("PrintGreatCircleBearings1"), QStringLiteral("Print Great Circle &Bearings..."),
-            bearingsHint);
-    addItem(aids, QStringLiteral("PrintGreatCircleMap1"), QStringLiteral("Print Great Circle &Map..."),
+    QMenu* aids =
+        addMenu(nullptr, QStringLiteral("OperatingAids"), QStringLiteral("Operating A&ids"),
+                QStringLiteral("Print great circle map or table of great circle bearings"), 26);
+    addItem(aids, QStringLiteral("PrintGreatCircleBearings1"),
+            QStringLiteral("Print Great Circle &Bearings..."), bearingsHint);
+    addItem(aids, QStringLiteral("PrintGreatCircleMap1"),
+            QStringLiteral("Print Great Circle &Map..."),
             QStringLiteral("Print great circle map centered on a location you specify"));
 
     QMenu* help = addMenu(nullptr, QStringLiteral("Help"), QStringLiteral("&Help"),
@@ -131,7 +143,8 @@ void TMainForm::buildMenus() {
 
     setMenuHandler(QStringLiteral("FileExit"), [this] { FileExitClick(); });
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
-    setMenuHandler(QStringLiteral("OnScreen1"), [this] { RunOnScreenPrediction(this, this, m_state); });
+    setMenuHandler(QStringLiteral("OnScreen1"),
+                   [this] { RunOnScreenPrediction(this, this, m_state); });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });
@@ -157,7 +170,8 @@ void TMainForm::buildStatusLine() {
 
 void TMainForm::placeOnScreen() {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen)
+        return;
     const QRect area = screen->geometry();
     const QRect work = screen->availableGeometry();
     const int top = work.top() != area.top() ? kTitleBarAllowance : 0;
@@ -168,7 +182,8 @@ void TMainForm::placeOnScreen() {
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // The right panel is one sixth of the status line.
-    if (m_helpPanel) m_helpPanel->setFixedWidth(qMax(1, statusBar()->width() / 6));
+    if (m_helpPanel)
+        m_helpPanel->setFixedWidth(qMax(1, statusBar()->width() / 6));
 }
 
 QAction* TMainForm::menuItem(const QString& name) const {
@@ -177,7 +192,8 @@ QAction* TMainForm::menuItem(const QString& name) const {
 
 void TMainForm::setMenuHandler(const QString& name, std::function<void()> handler) {
     QAction* action = menuItem(name);
-    if (!action) return;
+    if (!action)
+        return;
     disconnect(action, &QAction::triggered, nullptr, nullptr);
     connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     action->setEnabled(true);
@@ -192,10 +208,13 @@ void TMainForm::runMenuTask(const std::function<void()>& openWindow) {
 void TMainForm::runBatchTask(const std::function<void()>& openBatchWindow) {
     HideStatusLine();
     if (m_state.UserSettings.FrequencyCount == 0) {
-        ShowInformation(this, QStringLiteral("There are currently no prediction frequencies.\r"
-                                             "Select Options on the Main Menu Bar to specify prediction frequencies."));
+        ShowInformation(
+            this, QStringLiteral(
+                      "There are currently no prediction frequencies.\r"
+                      "Select Options on the Main Menu Bar to specify prediction frequencies."));
     } else {
-        if (m_state.UserSettings.DefaultDefined) HideMenus();
+        if (m_state.UserSettings.DefaultDefined)
+            HideMenus();
         openBatchWindow();
     }
     RestoreMainWindow();
@@ -212,7 +231,8 @@ void TMainForm::runAtlasTask(int threshold, const std::function<void()>& openWin
     RestoreMainWindow();
 }
 
-void TMainForm::runMapTask(const std::function<bool()>& precondition, const std::function<void()>& openWindows) {
+void TMainForm::runMapTask(const std::function<bool()>& precondition,
+                           const std::function<void()>& openWindows) {
     HideStatusLine();
     if (!precondition || precondition()) {
         HideMenus();
@@ -237,17 +257,21 @@ void TMainForm::HideStatusLine() {
 }
 
 void TMainForm::HideMenus() {
-    for (QAction* action : menuBar()->actions()) action->setVisible(false);
+    for (QAction* action : menuBar()->actions())
+        action->setVisible(false);
 }
 
 void TMainForm::RestoreMainWindow() {
-    for (QAction* action : menuBar()->actions()) action->setVisible(true);
+    for (QAction* action : menuBar()->actions())
+        action->setVisible(true);
     ResetStatusLine();
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
     unsetCursor();
     setEnabled(true);
     // The closed window may have left no window active (no window manager, say).
-    if (isVisible() && !QApplication::activeWindow()) activateWindow();
+    if (isVisible() && !QApplication::activeWindow())
+        activateWindow();
 }
 
 QString TMainForm::hintPanelText() const {
@@ -275,11 +299,13 @@ bool TMainForm::event(QEvent* event) {
 
 void TMainForm::holdFirstActivation(bool hold) {
     m_firstActivationHeld = hold;
-    if (!hold && isActiveWindow()) queueFirstActivation();
+    if (!hold && isActiveWindow())
+        queueFirstActivation();
 }
 
 void TMainForm::queueFirstActivation() {
-    if (m_firstActivationDone || m_firstActivationQueued || m_firstActivationHeld) return;
+    if (m_firstActivationDone || m_firstActivationQueued || m_firstActivationHeld)
+        return;
     m_firstActivationQueued = true;
     // Leave the activation event first: the activation work opens windows.
     QTimer::singleShot(0, this, &TMainForm::FormActivate);
@@ -288,7 +314,8 @@ void TMainForm::queueFirstActivation() {
 void TMainForm::checkBaseMaps() {
     setEnabled(false);
     HideMenus();
-    if (m_baseMapCheck) m_baseMapCheck();
+    if (m_baseMapCheck)
+        m_baseMapCheck();
     RestoreMainWindow();
 }
 
@@ -306,8 +333,10 @@ void TMainForm::askForDefaultTerminal() {
     m_noDefaultAsked = true;
     TNoDefaultMsgForm question(this);
     const int answer = question.exec();
-    if (answer == TNoDefaultMsgForm::Cancelled) return;
-    if (answer == TNoDefaultMsgForm::AnsweredYes) OptionsClick();
+    if (answer == TNoDefaultMsgForm::Cancelled)
+        return;
+    if (answer == TNoDefaultMsgForm::AnsweredYes)
+        OptionsClick();
     m_state.UserSettings.NoDefaultMessageOff = question.dontShowAgain() ? -1 : 0;
 }
 
@@ -319,7 +348,8 @@ void TMainForm::OptionsClick() {
     HideMenus();
     {
         TOptionsForm options(m_state.UserSettings, m_lastOptionsPage, this, this);
-        if (options.exec() == QDialog::Accepted) SaveOptions(m_state, options.settings(), ReadSystemClock());
+        if (options.exec() == QDialog::Accepted)
+            SaveOptions(m_state, options.settings(), ReadSystemClock());
         m_lastOptionsPage = options.lastPage();
     }
     checkBaseMaps();

@@ -42,7 +42,8 @@ public:
     void runAtlasTask(int threshold, const std::function<void()>& openWindow);
     /// The map items: the map's own precondition first (false: nothing opens), then
     /// `openWindows` (the dialog and, on OK, the display) with the menus hidden.
-    void runMapTask(const std::function<bool()>& precondition, const std::function<void()>& openWindows);
+    void runMapTask(const std::function<bool()>& precondition,
+                    const std::function<void()>& openWindows);
 
     /// The check of the cached base maps, run at the first activation and after the
     /// Options window (empty until the maps exist).

@@ -21,10 +21,10 @@ TNoDefaultMsgForm::TNoDefaultMsgForm(QWidget* parent) : QDialog(parent) {
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(iconSize));
     icon->setAlignment(Qt::AlignTop);
-    auto* text = new QLabel(
-        QStringLiteral("The location of the default terminal has not been specified.\n\n"
-                       "Do you want to define the default terminal now?"),
-        this);
+    auto* text =
+        new QLabel(QStringLiteral("The location of the default terminal has not been specified.\n\n"
+                                  "Do you want to define the default terminal now?"),
+                   this);
     text->setObjectName(QStringLiteral("MessageLabel"));
 
     auto* yes = new QPushButton(QStringLiteral("&Yes"), this);
@@ -47,7 +47,8 @@ TNoDefaultMsgForm::TNoDefaultMsgForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(no);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Scaled(this, 18), Scaled(this, 16), Scaled(this, 18), Scaled(this, 12));
+    layout->setContentsMargins(Scaled(this, 18), Scaled(this, 16), Scaled(this, 18),
+                               Scaled(this, 12));
     layout->addLayout(message);
     layout->addSpacing(Scaled(this, 12));
     layout->addLayout(buttons);

@@ -13,7 +13,8 @@
 
 namespace {
 
-QFont ScaledFont(const QWidget* widget, const QString& family, double points, bool bold, bool italic) {
+QFont ScaledFont(const QWidget* widget, const QString& family, double points, bool bold,
+                 bool italic) {
     QFont font(family);
     font.setPointSizeF(points * qMax(1.0, WindowScale(widget)));
     font.setBold(bold);
@@ -37,7 +38,8 @@ TSplashForm::TSplashForm(QWidget* parent)
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setPixmap(ProgramIcon(Scaled(this, 64)));
     auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(Scaled(this, 8), Scaled(this, 8), Scaled(this, 8), Scaled(this, 8));
+    frameLayout->setContentsMargins(Scaled(this, 8), Scaled(this, 8), Scaled(this, 8),
+                                    Scaled(this, 8));
     frameLayout->addWidget(icon);
 
     auto* name = new QLabel(QStringLiteral("Hopscope"), this);
@@ -73,7 +75,8 @@ TSplashForm::TSplashForm(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("TSplashForm { background: #ffffff; border: 2px solid #5a6a80; }"));
+    setStyleSheet(
+        QStringLiteral("TSplashForm { background: #ffffff; border: 2px solid #5a6a80; }"));
     adjustSize();
     CentreOnScreen(this, 0.5);
 }
@@ -98,7 +101,8 @@ void TSplashForm::closeWhenDue(int minimumMs) {
 
 void TSplashForm::dismiss() {
     m_dismissed = true;
-    if (m_wait) m_wait->quit();
+    if (m_wait)
+        m_wait->quit();
 }
 
 void TSplashForm::mousePressEvent(QMouseEvent*) {

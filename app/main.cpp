@@ -9,7 +9,8 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
 
     HopscopeProgram program;
-    if (!program.start(arguments)) return 1;
+    if (!program.start(arguments))
+        return 1;
     const int result = QApplication::exec();
     program.shutDown();
     return result;

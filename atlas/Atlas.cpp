@@ -51,9 +51,9 @@ void BuildAtlasIndexes(Atlas& atlas) {
     for (std::uint32_t i = 0; i < count; ++i)
         names[i] = atlas.Entries[i].Name();
     atlas.ByName = atlas.ByPrefix;
-    std::stable_sort(atlas.ByName.begin(), atlas.ByName.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return CompareAtlasText(names[a], names[b]) < 0;
-    });
+    std::stable_sort(
+        atlas.ByName.begin(), atlas.ByName.end(),
+        [&](std::uint32_t a, std::uint32_t b) { return CompareAtlasText(names[a], names[b]) < 0; });
     for (auto first = atlas.ByName.begin(); first != atlas.ByName.end();) {
         auto last = first + 1;
         while (last != atlas.ByName.end() && CompareAtlasText(names[*first], names[*last]) == 0)

@@ -15,10 +15,18 @@ void WriteAtlasText(AtlasEntry& entry, AtlasField field, std::string_view text) 
         entry.bytes[field.Offset + 1 + i] = i < length ? static_cast<std::uint8_t>(text[i]) : 0;
 }
 
-std::string AtlasEntry::Prefix() const { return ReadAtlasText(*this, kAtlasPrefixField); }
-std::string AtlasEntry::Latitude() const { return ReadAtlasText(*this, kAtlasLatitudeField); }
-std::string AtlasEntry::Longitude() const { return ReadAtlasText(*this, kAtlasLongitudeField); }
-std::string AtlasEntry::Name() const { return ReadAtlasText(*this, kAtlasNameField); }
+std::string AtlasEntry::Prefix() const {
+    return ReadAtlasText(*this, kAtlasPrefixField);
+}
+std::string AtlasEntry::Latitude() const {
+    return ReadAtlasText(*this, kAtlasLatitudeField);
+}
+std::string AtlasEntry::Longitude() const {
+    return ReadAtlasText(*this, kAtlasLongitudeField);
+}
+std::string AtlasEntry::Name() const {
+    return ReadAtlasText(*this, kAtlasNameField);
+}
 
 AtlasEntry MakeAtlasEntry(std::string_view prefix, std::string_view latitude,
                           std::string_view longitude, std::string_view name) {

@@ -42,16 +42,16 @@ std::vector<AtlasEntry> ImportLegacyAtlas(const fs::path& legacyPath,
     };
     if (!in || !readRecord())
         return entries;
-    const std::uint32_t header = std::uint32_t{record.bytes[0]} | std::uint32_t{record.bytes[1]} << 8 |
-                                 std::uint32_t{record.bytes[2]} << 16 | std::uint32_t{record.bytes[3]} << 24;
+    const std::uint32_t header =
+        std::uint32_t{record.bytes[0]} | std::uint32_t{record.bytes[1]} << 8 |
+        std::uint32_t{record.bytes[2]} << 16 | std::uint32_t{record.bytes[3]} << 24;
     const std::uint16_t count = static_cast<std::uint16_t>(header & 0xFFFFu);
     for (std::uint32_t i = 0; i < count; ++i) {
         if (!readRecord())
             break;
-        entries.push_back(MakeAtlasEntry(ReadAtlasText(record, kLegacyPrefixField),
-                                         ReadAtlasText(record, kLegacyLatitudeField),
-                                         ReadAtlasText(record, kLegacyLongitudeField),
-                                         ReadAtlasText(record, kLegacyNameField)));
+        entries.push_back(MakeAtlasEntry(
+            ReadAtlasText(record, kLegacyPrefixField), ReadAtlasText(record, kLegacyLatitudeField),
+            ReadAtlasText(record, kLegacyLongitudeField), ReadAtlasText(record, kLegacyNameField)));
         if (processEvents)
             processEvents();
     }
@@ -62,7 +62,8 @@ std::vector<AtlasEntry> ImportLegacyAtlas(const fs::path& legacyPath,
 std::size_t PositionOf(const Atlas& atlas, std::string_view prefix) {
     if (atlas.Count <= 0)
         return 0;
-    const std::size_t p = AtlasLowerBound(atlas, prefix, AtlasIndex::ByPrefix, atlas.Entries.size());
+    const std::size_t p =
+        AtlasLowerBound(atlas, prefix, AtlasIndex::ByPrefix, atlas.Entries.size());
     return p <= atlas.Entries.size() && atlas.Entries[p - 1].Prefix() == prefix ? p : 0;
 }
 
@@ -115,7 +116,8 @@ std::string AtlasFileBytes(const std::vector<AtlasEntry>& entries) {
     return bytes;
 }
 
-void LoadAtlas(Atlas& atlas, const fs::path& directory, const std::function<void()>& processEvents) {
+void LoadAtlas(Atlas& atlas, const fs::path& directory,
+               const std::function<void()>& processEvents) {
     FreeAtlas(atlas);
     atlas.FilePath = directory / kAtlasFileName;
     const fs::path legacyPath = directory / kLegacyAtlasFileName;
@@ -138,9 +140,11 @@ void ReloadAtlas(Atlas& atlas) {
 }
 
 bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
-    if (atlas.Count < 0 || atlas.Count >= kMaxAtlasEntries || PositionOf(atlas, entry.Prefix()) != 0)
+    if (atlas.Count < 0 || atlas.Count >= kMaxAtlasEntries ||
+        PositionOf(atlas, entry.Prefix()) != 0)
         return false;
-    const std::size_t p = AtlasLowerBound(atlas, entry.Prefix(), AtlasIndex::ByPrefix, atlas.Entries.size());
+    const std::size_t p =
+        AtlasLowerBound(atlas, entry.Prefix(), AtlasIndex::ByPrefix, atlas.Entries.size());
     std::vector<AtlasEntry> entries = atlas.Entries;
     entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(p - 1), entry);
     return Rewrite(atlas, entries);

@@ -20,6 +20,7 @@
 // - the rows for 1A0, 3A, 3D2/R, 4U1UN, CY9, F, KC4, VE3, W, W6 and ZS8 are the
 //   program's historic rows, kept exactly.
 // The pairs 3W/XV, FJ/FS, 9M6/9M8 and UA0/UA9 share one name each.
+// clang-format off
 const std::array<BuiltInAtlasRow, kBuiltInAtlasSize> kBuiltInAtlasRows{{
     {"1A0",    "41 54",    "-12 29",   "S.M.O. of Malta"},
     {"1S",     "9.88",     "-114.23",  "Spratly Islands"},
@@ -393,6 +394,7 @@ const std::array<BuiltInAtlasRow, kBuiltInAtlasSize> kBuiltInAtlasRows{{
     {"ZS",     "-26 15",   "-28 00",   "South Africa"},
     {"ZS8",    "-46.8",    "-37.8",    "P.E. & Marion Is."},
 }};
+// clang-format on
 
 std::vector<AtlasEntry> BuiltInAtlasEntries() {
     std::vector<AtlasEntry> entries;

@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr std::size_t kPrefixColumn = 1;      // by prefix: prefix from column 2
-constexpr std::size_t kNameAfterPrefix = 10;  // by prefix: name from column 11
-constexpr std::size_t kNameColumn = 1;        // by name: name from column 2
-constexpr std::size_t kPrefixAfterName = 21;  // by name: prefix from column 22
+constexpr std::size_t kPrefixColumn = 1;     // by prefix: prefix from column 2
+constexpr std::size_t kNameAfterPrefix = 10; // by prefix: name from column 11
+constexpr std::size_t kNameColumn = 1;       // by name: name from column 2
+constexpr std::size_t kPrefixAfterName = 21; // by name: prefix from column 22
 
 void Put(std::string& line, std::size_t column, const std::string& text) {
     line.replace(column, text.size(), text);
@@ -47,8 +47,10 @@ std::vector<std::string> PrefixSearchLines(const Atlas& atlas, PrefixSearchMode 
     std::vector<std::string> lines;
     if (atlas.Count <= 0)
         return lines;
-    const AtlasIndex index = mode == PrefixSearchMode::ByPrefix ? AtlasIndex::ByPrefix : AtlasIndex::ByName;
-    const std::size_t count = index == AtlasIndex::ByPrefix ? atlas.ByPrefix.size() : atlas.ByName.size();
+    const AtlasIndex index =
+        mode == PrefixSearchMode::ByPrefix ? AtlasIndex::ByPrefix : AtlasIndex::ByName;
+    const std::size_t count =
+        index == AtlasIndex::ByPrefix ? atlas.ByPrefix.size() : atlas.ByName.size();
     lines.reserve(count);
     for (std::size_t position = 1; position <= count; ++position)
         lines.push_back(PrefixSearchLine(AtlasEntryAt(atlas, index, position), mode));
@@ -58,7 +60,8 @@ std::vector<std::string> PrefixSearchLines(const Atlas& atlas, PrefixSearchMode 
     return lines;
 }
 
-std::optional<std::size_t> IncrementalSearch(const std::vector<std::string>& lines, std::string_view text) {
+std::optional<std::size_t> IncrementalSearch(const std::vector<std::string>& lines,
+                                             std::string_view text) {
     if (lines.empty())
         return std::nullopt;
     if (text.empty())
@@ -91,7 +94,8 @@ std::string PrefixSearchField(std::string_view line, PrefixSearchMode mode) {
 }
 
 std::string PrefixSearchPrefix(std::string_view line, PrefixSearchMode mode) {
-    const std::size_t column = mode == PrefixSearchMode::ByPrefix ? kPrefixColumn : kPrefixAfterName;
+    const std::size_t column =
+        mode == PrefixSearchMode::ByPrefix ? kPrefixColumn : kPrefixAfterName;
     std::string prefix(Columns(line, column, kAtlasPrefixField.Capacity));
     prefix.erase(std::remove(prefix.begin(), prefix.end(), ' '), prefix.end());
     return prefix;

@@ -53,7 +53,8 @@ BENCHMARK(BM_BuildAtlasIndexes)->Arg(371)->Arg(kMaxAtlasEntries)->Unit(benchmark
 
 void BM_FindAtlasEntry(benchmark::State& state) {
     const Atlas atlas = AtlasOfSize(state.range(0));
-    const std::string key = AtlasEntryAt(atlas, AtlasIndex::ByPrefix, atlas.ByPrefix.size() / 3).Prefix();
+    const std::string key =
+        AtlasEntryAt(atlas, AtlasIndex::ByPrefix, atlas.ByPrefix.size() / 3).Prefix();
     for (auto _ : state)
         benchmark::DoNotOptimize(FindAtlasEntry(atlas, key));
 }

@@ -14,7 +14,8 @@ namespace {
 Settings TenFrequencies() {
     Settings s = FactorySettings();
     s.FrequencyCount = 10;
-    const char* texts[] = {"3.0", "5.8", "8.6", "11.3", "14.1", "16.9", "19.7", "22.4", "25.2", "28.0"};
+    const char* texts[] = {"3.0",  "5.8",  "8.6",  "11.3", "14.1",
+                           "16.9", "19.7", "22.4", "25.2", "28.0"};
     for (int k = 0; k < 10; ++k)
         s.Frequencies[k] = {texts[k], "0.0"};
     DeriveSettings(s);
@@ -38,8 +39,9 @@ void BM_PathReport(benchmark::State& state) {
     const Settings settings = TenFrequencies();
     const PredictionResult result = SamplePrediction(settings);
     for (auto _ : state) {
-        std::string text = JoinReportLines(
-            PathReportLines(result, PathKind::Short, settings, TimeZoneState{}, "12/08/2026", ReportStyle::BatchFile));
+        std::string text =
+            JoinReportLines(PathReportLines(result, PathKind::Short, settings, TimeZoneState{},
+                                            "12/08/2026", ReportStyle::BatchFile));
         benchmark::DoNotOptimize(text);
     }
 }

@@ -60,8 +60,10 @@ int Find(const Atlas& atlas, const std::string& typed) {
         return ReportRefusal("atlas", "prefix " + prefix + " is not in the atlas");
     std::printf("Prefix:     %s\n", entry->Prefix().c_str());
     std::printf("Name:       %s\n", entry->Name().c_str());
-    std::printf("Latitude:   %s\n", CoordinateLine(entry->Latitude(), CoordinateKind::Latitude).c_str());
-    std::printf("Longitude:  %s\n", CoordinateLine(entry->Longitude(), CoordinateKind::Longitude).c_str());
+    std::printf("Latitude:   %s\n",
+                CoordinateLine(entry->Latitude(), CoordinateKind::Latitude).c_str());
+    std::printf("Longitude:  %s\n",
+                CoordinateLine(entry->Longitude(), CoordinateKind::Longitude).c_str());
     return 0;
 }
 

@@ -110,7 +110,8 @@ void PrintJson(const Terminal (&terminals)[2], const SunTexts (&sun)[2],
                     "\"lengthKm\": %s, "
                     "\"isPolar\": %s, \"headerLines\": [%s, %s, %s]}",
                     i ? ", " : "", p.kind, JsonNumber(BearingDeg(p.path->BearingAtA)).c_str(),
-                    JsonNumber(BearingDeg(p.path->BearingAtB)).c_str(), JsonNumber(p.path->Length).c_str(),
+                    JsonNumber(BearingDeg(p.path->BearingAtB)).c_str(),
+                    JsonNumber(p.path->Length).c_str(),
                     JsonNumber(p.path->Length * DisplayRadiusKm).c_str(),
                     p.path->IsPolar ? "true" : "false", JsonString(p.lines[0]).c_str(),
                     JsonString(p.lines[1]).c_str(), JsonString(p.lines[2]).c_str());

@@ -13,8 +13,8 @@
 #include "core/Syntax.h"
 #include "core/TimeZone.h"
 #include "engine/KxPdComp.h"
-#include "report/PredictionExport.h"
 #include "report/PathReport.h"
+#include "report/PredictionExport.h"
 #include "report/PredictionSetup.h"
 #include "report/SystemDates.h"
 #include "settings/DefaultTerminal.h"
@@ -74,13 +74,19 @@ struct Failure {
     int status = 1;
 };
 
-Failure Usage(const std::string& problem) { return {problem + "\n\n" + kPredictUsage, 2}; }
+Failure Usage(const std::string& problem) {
+    return {problem + "\n\n" + kPredictUsage, 2};
+}
 // A refusal of the setting overrides; a usage error gets the usage text.
 Failure FromOverrides(const ArgFailure& failure) {
     return failure.status == 2 ? Usage(failure.text) : Failure{failure.text, failure.status};
 }
-Failure Refused(const UserMessage& message) { return {OneLineText(message), 1}; }
-Failure Refused(const std::string& text) { return {text, 1}; }
+Failure Refused(const UserMessage& message) {
+    return {OneLineText(message), 1};
+}
+Failure Refused(const std::string& text) {
+    return {text, 1};
+}
 
 /// The atlas of the data directory, read without creating or changing any file: the
 /// atlas file when there is one, otherwise the built-in places.
@@ -110,8 +116,9 @@ private:
 
 /// Terminal `letter` from --X (a prefix of the atlas, a locator or DEFAULT) or from
 /// --X-lat/--X-lon, with --X-name.
-std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter, const Settings& settings,
-                                    ReadOnlyAtlas& atlas, Terminal& terminal) {
+std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter,
+                                    const Settings& settings, ReadOnlyAtlas& atlas,
+                                    Terminal& terminal) {
     const std::optional<std::string> given = args.Value(letter);
     const std::optional<std::string> lat = args.Value(letter + "-lat");
     const std::optional<std::string> lon = args.Value(letter + "-lon");
@@ -121,8 +128,9 @@ std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter, co
         const std::string text = AtlasUpperCase(*given);
         if (text == kDefaultPrefix || text.empty()) {
             if (!settings.DefaultDefined)
-                return Refused(ErrorMessage("The default terminal is not available until it is defined. Choose\r"
-                                            "Options from the Hopscope Main Menu Bar to define the default terminal."));
+                return Refused(ErrorMessage(
+                    "The default terminal is not available until it is defined. Choose\r"
+                    "Options from the Hopscope Main Menu Bar to define the default terminal."));
             terminal = DefaultTerminal(settings);
             return std::nullopt;
         }
@@ -135,7 +143,8 @@ std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter, co
             return std::nullopt;
         }
         if (!GridLocatorToCoordinates(text, false))
-            return Refused(ErrorMessage(*given + " not found in atlas\rand not a valid grid locator"));
+            return Refused(
+                ErrorMessage(*given + " not found in atlas\rand not a valid grid locator"));
     }
     // A locator or coordinates typed by hand: read as the terminal options read them.
     std::vector<std::string> own;
@@ -237,7 +246,8 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
         else
             return Usage("--date-order must be mdy, dmy or ymd");
     }
-    if (static_cast<int>(utc) + static_cast<int>(local) + static_cast<int>(tzOffset.has_value()) > 1)
+    if (static_cast<int>(utc) + static_cast<int>(local) + static_cast<int>(tzOffset.has_value()) >
+        1)
         return Usage("give only one of --utc, --local and --tz-offset");
 
     const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
@@ -258,7 +268,8 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     if (tzOffset) {
         const std::optional<int> minutes = ParseTzOffset(*tzOffset);
         if (!minutes)
-            return Usage("--tz-offset must be +HH:MM or -HH:MM (local time minus UTC, e.g. +05:30)");
+            return Usage(
+                "--tz-offset must be +HH:MM or -HH:MM (local time minus UTC, e.g. +05:30)");
         run.inputs.zone.utc = false;
         run.inputs.zone.UtcOffset = -*minutes / 1440.0;
         run.inputs.zone.TimeZoneLabel = "ULT";
@@ -290,8 +301,8 @@ std::string TextReport(const PredictRun& run, const PredictionResult& result) {
     const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
     std::string text;
     for (PathKind kind : run.kinds)
-        text += JoinReportLines(
-            PathReportLines(result, kind, run.settings, run.inputs.zone, dateText, ReportStyle::BatchFile));
+        text += JoinReportLines(PathReportLines(result, kind, run.settings, run.inputs.zone,
+                                                dateText, ReportStyle::BatchFile));
     return text;
 }
 

@@ -21,7 +21,8 @@ std::vector<std::string> SplitList(const std::string& text) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = text.find(',', start);
-        std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        std::string item =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         item.erase(0, item.find_first_not_of(' '));
         item.erase(item.find_last_not_of(' ') + 1);
         items.push_back(item);
@@ -38,7 +39,8 @@ std::string BoundText(double bound) {
 
 /// The check of a real entry field with one decimal: the value rounded to one decimal
 /// must lie within the bounds; the text becomes the value with one decimal.
-std::optional<std::string> CheckReal(const std::string& text, double min, double max, std::string& error) {
+std::optional<std::string> CheckReal(const std::string& text, double min, double max,
+                                     std::string& error) {
     const std::optional<double> value = ParseDecimal(text, true);
     const double shown = value ? RoundToShown(*value, 1) : 0.0;
     if (!value || shown < RoundToShown(min, 1) || shown > RoundToShown(max, 1)) {
@@ -52,7 +54,8 @@ std::optional<std::string> CheckReal(const std::string& text, double min, double
 std::optional<int> CheckInteger(const std::string& text, int min, int max, std::string& error) {
     const std::optional<double> value = ParseDecimal(text, true);
     if (!value || *value < min || *value > max) {
-        error = "Please enter a value between " + std::to_string(min) + " and " + std::to_string(max) + ".";
+        error = "Please enter a value between " + std::to_string(min) + " and " +
+                std::to_string(max) + ".";
         return std::nullopt;
     }
     return static_cast<int>(*value);
@@ -92,13 +95,15 @@ static std::optional<ArgFailure> ApplyFrequencies(const SettingOverrides& o, Set
         if (entries.size() > static_cast<std::size_t>(kFrequencySlots))
             return ArgFailure{"--freqs: at most 10 frequencies can be given", 1};
     } else {
-        entries.assign(s.Frequencies.begin(), s.Frequencies.begin() + std::clamp(s.FrequencyCount, 0, kFrequencySlots));
+        entries.assign(s.Frequencies.begin(),
+                       s.Frequencies.begin() + std::clamp(s.FrequencyCount, 0, kFrequencySlots));
     }
     if (o.constants) {
         const std::vector<std::string> texts = SplitList(*o.constants);
         if (texts.size() != entries.size())
-            return ArgFailure{"--constants: give one constant for each of the " + std::to_string(entries.size()) +
-                           " frequencies", 1};
+            return ArgFailure{"--constants: give one constant for each of the " +
+                                  std::to_string(entries.size()) + " frequencies",
+                              1};
         for (std::size_t k = 0; k < texts.size(); ++k) {
             const std::optional<std::string> constant = CheckReal(texts[k], -99.9, 100.0, error);
             if (!constant)
@@ -106,9 +111,11 @@ static std::optional<ArgFailure> ApplyFrequencies(const SettingOverrides& o, Set
             entries[k].ConstantText = *constant;
         }
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const FrequencyEntry& x, const FrequencyEntry& y) {
-        return ParseDecimal(x.FrequencyText, false).value_or(0) < ParseDecimal(y.FrequencyText, false).value_or(0);
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const FrequencyEntry& x, const FrequencyEntry& y) {
+                         return ParseDecimal(x.FrequencyText, false).value_or(0) <
+                                ParseDecimal(y.FrequencyText, false).value_or(0);
+                     });
     s.FrequencyCount = static_cast<int>(entries.size());
     s.Frequencies = {};
     std::copy(entries.begin(), entries.end(), s.Frequencies.begin());
@@ -157,4 +164,3 @@ std::optional<ArgFailure> ApplyOverrides(const SettingOverrides& o, Settings& s)
     DeriveSettings(s);
     return std::nullopt;
 }
-

@@ -22,12 +22,18 @@ constexpr const char* kSettingsUsage =
 
 const char* SourceText(SettingsSource source) {
     switch (source) {
-    case SettingsSource::File: return "read from the file";
-    case SettingsSource::Converted: return "read from a file of the earlier 340-byte layout";
-    case SettingsSource::MissingFile: return "no file: factory settings";
-    case SettingsSource::ShortFile: return "file too short: factory settings";
-    case SettingsSource::DamagedFile: return "file damaged: factory settings";
-    case SettingsSource::ReadError: return "file unreadable: factory settings";
+    case SettingsSource::File:
+        return "read from the file";
+    case SettingsSource::Converted:
+        return "read from a file of the earlier 340-byte layout";
+    case SettingsSource::MissingFile:
+        return "no file: factory settings";
+    case SettingsSource::ShortFile:
+        return "file too short: factory settings";
+    case SettingsSource::DamagedFile:
+        return "file damaged: factory settings";
+    case SettingsSource::ReadError:
+        return "file unreadable: factory settings";
     }
     return "";
 }
@@ -44,7 +50,8 @@ const char* SuppressionName(int threshold) {
 
 void PrintSettings(const std::filesystem::path& file, const SettingsLoad& load) {
     const Settings& s = load.settings;
-    std::printf("Settings file:            %s (%s)\n", file.string().c_str(), SourceText(load.source));
+    std::printf("Settings file:            %s (%s)\n", file.string().c_str(),
+                SourceText(load.source));
     if (s.DefaultDefined)
         std::printf("Default terminal:         %s, %s  %s\n", s.DefaultLatitudeText.c_str(),
                     s.DefaultLongitudeText.c_str(), s.DefaultName.c_str());
@@ -55,10 +62,12 @@ void PrintSettings(const std::filesystem::path& file, const SettingsLoad& load) 
         std::printf("    MHz  Constant dB    Term dB  Absorption\n");
     for (int k = 0; k < s.FrequencyCount && k < kFrequencySlots; ++k)
         std::printf("  %5s  %11s  %9.3f  %10.4f\n", s.Frequencies[k].FrequencyText.c_str(),
-                    s.Frequencies[k].ConstantText.c_str(), s.FrequencyTermDb[k], s.AbsorptionFactor[k]);
+                    s.Frequencies[k].ConstantText.c_str(), s.FrequencyTermDb[k],
+                    s.AbsorptionFactor[k]);
     std::printf("Noise environment:        %s (constant %.1f dB, slope %.1f dB)\n",
                 NoiseName(s.NoiseEnvironment), s.NoiseConstant, s.NoiseSlope);
-    std::printf("Noise bandwidth:          %s Hz (%.2f dB)\n", s.NoiseBandwidthText.c_str(), s.BandwidthDb);
+    std::printf("Noise bandwidth:          %s Hz (%.2f dB)\n", s.NoiseBandwidthText.c_str(),
+                s.BandwidthDb);
     std::printf("Suppression threshold:    %s", SuppressionName(s.SuppressionThreshold));
     if (s.SuppressionLevelDb != kNoSuppressionDb)
         std::printf(" (levels below %d dB relative to 0.5 µV)", s.SuppressionLevelDb);
@@ -66,10 +75,12 @@ void PrintSettings(const std::filesystem::path& file, const SettingsLoad& load) 
     std::printf("Zero availability:        %s\n", s.ShowZeroAvailability ? "shown" : "suppressed");
     std::printf("Minimum radiation angle:  %s deg (%.6f rad)\n", s.MinRadiationAngleText.c_str(),
                 s.MinRadiationAngleRad);
-    std::printf("Solar index without S/F:  %s\n", s.SunspotPrimary ? "sunspot number" : "solar flux");
+    std::printf("Solar index without S/F:  %s\n",
+                s.SunspotPrimary ? "sunspot number" : "solar flux");
     std::printf("Times:                    %s\n", s.UseUtc ? "UTC" : "local time (ULT)");
     std::printf("Primary signal display:   %s\n", s.ShowSnr ? "S/N Ratios" : "Signal Levels");
-    std::printf("Frequency map:            %s\n", s.HighResFreqMap ? "High (877 areas)" : "Low (57 areas)");
+    std::printf("Frequency map:            %s\n",
+                s.HighResFreqMap ? "High (877 areas)" : "Low (57 areas)");
     std::printf("Map update interval:      %d minutes\n", s.MapUpdateMinutes);
     std::printf("No-default-terminal note: %s\n", s.NoDefaultMessageOff ? "off" : "on");
 }

@@ -61,7 +61,9 @@ DataDirectoryResult ChooseDataDirectory(const std::optional<std::string>& overri
         if (ec)
             dir = fs::path(*overrideDir);
         if (!EnsureDirectory(dir))
-            return {{}, "The data directory \"" + *overrideDir + "\" is not a folder and cannot be created."};
+            return {{},
+                    "The data directory \"" + *overrideDir +
+                        "\" is not a folder and cannot be created."};
         return {dir.lexically_normal(), {}};
     }
     if (IsWritableDirectory(programDir))
@@ -70,8 +72,9 @@ DataDirectoryResult ChooseDataDirectory(const std::optional<std::string>& overri
         return {userDir, {}};
     if (!programDir.empty())
         return {programDir, {}};
-    return {{}, "No data directory is available: the program's folder is unknown and the "
-                "per-user data folder cannot be created."};
+    return {{},
+            "No data directory is available: the program's folder is unknown and the "
+            "per-user data folder cannot be created."};
 }
 
 DataDirectoryResult ResolveDataDirectory(const std::optional<std::string>& overrideDir) {

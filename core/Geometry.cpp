@@ -187,14 +187,14 @@ PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& s
 
     const BearingResult fromA =
         InitialBearing(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad);
-    if (!SetEndBearings(fromA, a, b, &PathGeometry::BearingAtA, &PathGeometry::BearingAtB, shortPath,
-                        longPath))
+    if (!SetEndBearings(fromA, a, b, &PathGeometry::BearingAtA, &PathGeometry::BearingAtB,
+                        shortPath, longPath))
         return Indeterminate();
     // B's bearing is taken after A may have been put onto its pole.
     const BearingResult fromB =
         InitialBearing(b.LatitudeRad, b.LongitudeRad, a.LatitudeRad, a.LongitudeRad);
-    if (!SetEndBearings(fromB, b, a, &PathGeometry::BearingAtB, &PathGeometry::BearingAtA, shortPath,
-                        longPath))
+    if (!SetEndBearings(fromB, b, a, &PathGeometry::BearingAtB, &PathGeometry::BearingAtA,
+                        shortPath, longPath))
         return Indeterminate();
 
     longPath.Length = kTwoPi - shortPath.Length;

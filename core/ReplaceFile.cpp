@@ -35,7 +35,8 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes) {
         return false;
     std::error_code ec;
     const fs::file_status old = fs::status(path, ec);
-    const auto mode = fs::exists(old) ? static_cast<mode_t>(old.permissions() & fs::perms::mask) : mode_t{0644};
+    const auto mode =
+        fs::exists(old) ? static_cast<mode_t>(old.permissions() & fs::perms::mask) : mode_t{0644};
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::chmod(temp.c_str(), mode) == 0;

@@ -90,9 +90,10 @@ float EndFMufAt(const PathSetup& setup, const HalfUnitGeometry& g, EndFMuf& end,
                 const GeoLatLon& point, int j) {
     if (!end.mufSet) {
         if (!end.termsSet) {
-            end.terms = PrepareF2Muf(setup.month, setup.day, setup.kIndex,
-                                     static_cast<float>(point.lonRad), static_cast<float>(point.latRad),
-                                     g.cosElevationF, g.elevationF, setup.ssn, *setup.sun);
+            end.terms =
+                PrepareF2Muf(setup.month, setup.day, setup.kIndex, static_cast<float>(point.lonRad),
+                             static_cast<float>(point.latRad), g.cosElevationF, g.elevationF,
+                             setup.ssn, *setup.sun);
             end.termsSet = true;
         }
         end.muf = F2MufAt(end.terms, 0.5f * j, *setup.sun);

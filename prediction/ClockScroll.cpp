@@ -41,16 +41,20 @@ ClockScrollState ClockEnd(int visibleRows) {
 ClockScrollState ClockLineDown(ClockScrollState state, int visibleRows) {
     const int v = std::max(1, visibleRows);
     ++state.selectedRow;
-    if (state.selectedRow > state.topRow + v - 1) state.topRow = state.selectedRow - v + 1;
-    if (state.selectedRow < state.topRow) state.topRow = state.selectedRow;
+    if (state.selectedRow > state.topRow + v - 1)
+        state.topRow = state.selectedRow - v + 1;
+    if (state.selectedRow < state.topRow)
+        state.topRow = state.selectedRow;
     return Wrapped(state, v);
 }
 
 ClockScrollState ClockLineUp(ClockScrollState state, int visibleRows) {
     const int v = std::max(1, visibleRows);
     --state.selectedRow;
-    if (state.selectedRow < state.topRow) state.topRow = state.selectedRow;
-    if (state.selectedRow > state.topRow + v - 1) state.topRow = state.selectedRow - v + 1;
+    if (state.selectedRow < state.topRow)
+        state.topRow = state.selectedRow;
+    if (state.selectedRow > state.topRow + v - 1)
+        state.topRow = state.selectedRow - v + 1;
     return Wrapped(state, v);
 }
 
@@ -72,8 +76,10 @@ ClockScrollState ClockPageUp(ClockScrollState state, int visibleRows) {
 
 int ClockNormalTop(int topRow, int visibleRows) {
     const int v = std::max(1, visibleRows);
-    if (topRow <= 1) return topRow + kClockRows;
-    if (topRow + v - 1 >= LastRow(v)) return topRow - kClockRows;
+    if (topRow <= 1)
+        return topRow + kClockRows;
+    if (topRow + v - 1 >= LastRow(v))
+        return topRow - kClockRows;
     return topRow;
 }
 

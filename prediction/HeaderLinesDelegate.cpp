@@ -11,7 +11,8 @@ void HeaderLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     QStyleOptionViewItem plain = option;
     plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     QStyledItemDelegate::paint(painter, plain, index);
-    if (!m_polar || index.row() != 2) return;
+    if (!m_polar || index.row() != 2)
+        return;
     const QString line = index.data().toString();
     const QFontMetrics metrics(option.font);
     const int lineWidth = metrics.horizontalAdvance(line);

@@ -12,7 +12,8 @@ public:
     void setPolar(bool polar) { m_polar = polar; }
     bool polar() const { return m_polar; }
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 private:
     bool m_polar = false;

@@ -12,9 +12,11 @@
 AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine) {
     return [&atlas, statusLine](QWidget* parent) -> std::optional<std::string> {
         TPrefixSearchForm form(atlas, statusLine, parent);
-        if (form.exec() != QDialog::Accepted) return std::nullopt;
+        if (form.exec() != QDialog::Accepted)
+            return std::nullopt;
         const QString prefix = form.selectedPrefix();
-        if (prefix.isEmpty()) return std::nullopt;
+        if (prefix.isEmpty())
+            return std::nullopt;
         return prefix.toStdString();
     };
 }
@@ -30,7 +32,8 @@ PredictionInputs PreviousPredictionInputs(const AppState& state) {
     return inputs;
 }
 
-void StorePredictionInputs(AppState& state, const PredictionInputs& inputs, const PredictionRequest& request) {
+void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
+                           const PredictionRequest& request) {
     PredictionRecord& record = state.Prediction;
     record.TerminalA = request.TerminalA;
     record.TerminalB = request.TerminalB;
@@ -44,11 +47,14 @@ void StorePredictionInputs(AppState& state, const PredictionInputs& inputs, cons
 
 void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state) {
     auto restore = [statusLine] {
-        if (statusLine) statusLine->RestoreMainWindow();
+        if (statusLine)
+            statusLine->RestoreMainWindow();
     };
-    if (statusLine && state.UserSettings.DefaultDefined) statusLine->HideMenus();
+    if (statusLine && state.UserSettings.DefaultDefined)
+        statusLine->HideMenus();
 
-    PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings, &state.PlaceAtlas, state.Dates};
+    PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
+                                &state.PlaceAtlas, state.Dates};
     TPredDlgForm dialog(std::move(input), statusLine, mainWindow);
     dialog.setAtlasPicker(PrefixSearchPicker(state.PlaceAtlas, statusLine));
     if (dialog.exec() != QDialog::Accepted) {
@@ -60,7 +66,8 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
 
     // The panel and the progress window are top-level windows of their own, so that
     // disabling the main window leaves them alive.
-    if (mainWindow) mainWindow->setEnabled(false);
+    if (mainWindow)
+        mainWindow->setEnabled(false);
     PredictionResult result;
     {
         TPathInfoForm panel(request, state.Dates, false, nullptr);
@@ -69,10 +76,12 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         result = RunPrediction(request, statusLine, panel.progressTop(), nullptr);
         panel.closeByOwner();
     }
-    if (mainWindow) mainWindow->setEnabled(true);
+    if (mainWindow)
+        mainWindow->setEnabled(true);
 
     if (result.Completed) {
-        if (statusLine) statusLine->HideStatusLine();
+        if (statusLine)
+            statusLine->HideStatusLine();
         PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
                                     QString::fromStdString(state.DataDirectory.string())};
         TPredResultsForm results(std::move(view), mainWindow);

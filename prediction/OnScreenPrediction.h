@@ -15,7 +15,8 @@ PredictionInputs PreviousPredictionInputs(const AppState& state);
 /// Stores what the dialog accepted into the prediction record: both terminals with
 /// their coordinates, both paths, the date (also the time-zone state's prediction
 /// date), the solar index and K index texts.
-void StorePredictionInputs(AppState& state, const PredictionInputs& inputs, const PredictionRequest& request);
+void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
+                           const PredictionRequest& request);
 
 /// Predictions → On-Screen...: the prediction dialog; after OK the main window is
 /// disabled, the path information panel shows while the prediction is computed with

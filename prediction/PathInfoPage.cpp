@@ -18,7 +18,8 @@ std::string LeftPadded(const std::string& text, std::size_t width) {
 /// Two values in the columns of the page: value A ending at column 22, value B
 /// ending at column 52, each preceded by its caption (or blanks under a label).
 std::string TwoColumnLine(const std::string& captionA, const std::string& valueA,
-                          const std::string& captionB, const std::string& valueB, std::size_t valueWidth) {
+                          const std::string& captionB, const std::string& valueB,
+                          std::size_t valueWidth) {
     const std::size_t captionWidth = 22 - valueWidth;
     std::string line = captionA + Blanks(captionWidth - std::min(captionWidth, captionA.size()));
     line += LeftPadded(valueA, valueWidth) + Blanks(8);
@@ -37,7 +38,8 @@ std::string BearingLine(const std::string& caption, const PathGeometry& path) {
 std::string PathInfoTitle(const std::string& nameA, const std::string& nameB) {
     std::string title = nameA.empty() ? std::string() : nameA + " ";
     title += "(A) to ";
-    if (!nameB.empty()) title += nameB + " ";
+    if (!nameB.empty())
+        title += nameB + " ";
     return title + "(B)";
 }
 
@@ -52,7 +54,8 @@ std::string PathLengthLine(double lengthRad, bool thisPolar, bool otherPolar) {
     return line;
 }
 
-std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request, const DateConventions& dates) {
+std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request,
+                                        const DateConventions& dates) {
     const Terminal& a = request.TerminalA;
     const Terminal& b = request.TerminalB;
     const SolarPosition& sun = request.Sun;
@@ -60,7 +63,9 @@ std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request, const 
     auto sunTime = [&](SunEvent event, const Terminal& t) {
         return SunEventTime(event, t.SinLatitude, t.CosLatitude, t.LongitudeDeg, sun, zone);
     };
-    auto grayLine = [&](SunEvent event, const Terminal& t) { return GrayLineBearings(event, t.CosLatitude, sun); };
+    auto grayLine = [&](SunEvent event, const Terminal& t) {
+        return GrayLineBearings(event, t.CosLatitude, sun);
+    };
     const bool shortPolar = request.ShortPath.IsPolar;
     const bool longPolar = request.LongPath.IsPolar;
 
@@ -70,18 +75,23 @@ std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request, const 
     lines.push_back({3, true, false, "TERMINAL A                    TERMINAL B"});
     lines.push_back({4, false, false,
                      "Latitude       " + FormatCoordinate(CoordinateKind::Latitude, a.LatitudeDeg) +
-                         "        Latitude       " + FormatCoordinate(CoordinateKind::Latitude, b.LatitudeDeg)});
+                         "        Latitude       " +
+                         FormatCoordinate(CoordinateKind::Latitude, b.LatitudeDeg)});
     lines.push_back({5, false, false,
-                     "Longitude     " + FormatCoordinate(CoordinateKind::Longitude, a.LongitudeDeg) +
-                         "        Longitude     " + FormatCoordinate(CoordinateKind::Longitude, b.LongitudeDeg)});
-    lines.push_back({7, false, false,
-                     TwoColumnLine("", sunTime(SunEvent::Sunrise, a), "", sunTime(SunEvent::Sunrise, b), 8)});
+                     "Longitude     " +
+                         FormatCoordinate(CoordinateKind::Longitude, a.LongitudeDeg) +
+                         "        Longitude     " +
+                         FormatCoordinate(CoordinateKind::Longitude, b.LongitudeDeg)});
+    lines.push_back(
+        {7, false, false,
+         TwoColumnLine("", sunTime(SunEvent::Sunrise, a), "", sunTime(SunEvent::Sunrise, b), 8)});
     lines.push_back({7, true, true, "Sunrise                       Sunrise"});
     lines.push_back({8, false, false,
                      TwoColumnLine("Gray line", grayLine(SunEvent::Sunrise, a), "Gray line",
                                    grayLine(SunEvent::Sunrise, b), 11)});
-    lines.push_back({10, false, false,
-                     TwoColumnLine("", sunTime(SunEvent::Sunset, a), "", sunTime(SunEvent::Sunset, b), 8)});
+    lines.push_back(
+        {10, false, false,
+         TwoColumnLine("", sunTime(SunEvent::Sunset, a), "", sunTime(SunEvent::Sunset, b), 8)});
     lines.push_back({10, true, true, "Sunset                        Sunset"});
     lines.push_back({11, false, false,
                      TwoColumnLine("Gray line", grayLine(SunEvent::Sunset, a), "Gray line",
@@ -89,9 +99,11 @@ std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request, const 
     lines.push_back({13, true, false, "Bearings         A to B        B to A"});
     lines.push_back({14, false, false, BearingLine("Short path", request.ShortPath)});
     lines.push_back({15, false, false, BearingLine("Long  path", request.LongPath)});
-    lines.push_back({17, false, false, PathLengthLine(request.ShortPath.Length, shortPolar, longPolar)});
+    lines.push_back(
+        {17, false, false, PathLengthLine(request.ShortPath.Length, shortPolar, longPolar)});
     lines.push_back({17, true, true, "Short-path Length"});
-    lines.push_back({18, false, false, PathLengthLine(request.LongPath.Length, longPolar, shortPolar)});
+    lines.push_back(
+        {18, false, false, PathLengthLine(request.LongPath.Length, longPolar, shortPolar)});
     lines.push_back({18, true, true, "Long-path  Length"});
     return lines;
 }

@@ -26,7 +26,8 @@ inline constexpr double kPathInfoNmiPerRad = 3440.19;
 /// with "(Polar)" on the polar path's line. Column 30 starts terminal B's half of
 /// the two-column lines, so every label lines up with its value in a fixed-pitch
 /// font. `dates` gives the four-digit date text of line 1.
-std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request, const DateConventions& dates);
+std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request,
+                                        const DateConventions& dates);
 
 /// Line 0: "<name A> (A) to <name B> (B)"; an empty name leaves just "(A) to " or "(B)".
 std::string PathInfoTitle(const std::string& nameA, const std::string& nameB);

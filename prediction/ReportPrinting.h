@@ -17,5 +17,5 @@ int ReportFontPoints(double printableWidthInches);
 /// `beforeLine` runs before each line (the window lets pending events run there);
 /// the output stops early when it returns false or the job is aborted. Returns
 /// false when the job could not start or was aborted.
-bool PrintReportLines(QPrinter& printer, const std::vector<std::string>& lines, const QString& title,
-                      const std::function<bool()>& beforeLine = {});
+bool PrintReportLines(QPrinter& printer, const std::vector<std::string>& lines,
+                      const QString& title, const std::function<bool()>& beforeLine = {});

@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QEventLoop>
 
-PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* statusLine, int windowTop,
-                               QWidget* parent) {
+PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* statusLine,
+                               int windowTop, QWidget* parent) {
     TPredCompForm form(statusLine, windowTop, parent);
     form.show();
     form.raise();
@@ -23,15 +23,18 @@ PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* sta
     if (!result.Completed || form.state() != TPredCompForm::State::Computing) {
         result.Completed = false;
         form.close();
-        if (statusLine) statusLine->ResetStatusLine();
+        if (statusLine)
+            statusLine->ResetStatusLine();
         return result;
     }
 
     form.setReady();
     QEventLoop loop;
     QObject::connect(&form, &TPredCompForm::showRequested, &loop, &QEventLoop::quit);
-    if (form.state() == TPredCompForm::State::Ready) loop.exec();
+    if (form.state() == TPredCompForm::State::Ready)
+        loop.exec();
     form.close();
-    if (statusLine) statusLine->ResetStatusLine();
+    if (statusLine)
+        statusLine->ResetStatusLine();
     return result;
 }

@@ -11,5 +11,5 @@ class StatusLine;
 /// waits for "&Show Prediction". Returns the result; `Completed` is false when the
 /// user cancelled (the result then holds what was filled so far).
 /// `windowTop`: the progress window's top edge; `statusLine` may be null.
-PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* statusLine, int windowTop,
-                               QWidget* parent = nullptr);
+PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* statusLine,
+                               int windowTop, QWidget* parent = nullptr);

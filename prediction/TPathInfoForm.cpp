@@ -7,10 +7,10 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -27,8 +27,8 @@ QFont PageFont(const QWidget* window) {
 
 } // namespace
 
-TPathInfoForm::TPathInfoForm(const PredictionRequest& request, const DateConventions& dates, bool withClose,
-                             QWidget* parent)
+TPathInfoForm::TPathInfoForm(const PredictionRequest& request, const DateConventions& dates,
+                             bool withClose, QWidget* parent)
     : QDialog(parent), m_lines(PathInfoLines(request, dates)), m_withClose(withClose) {
     setObjectName(QStringLiteral("TPathInfoForm"));
     SetHelpContext(this, kPathInfoHelpContext);
@@ -51,20 +51,24 @@ void TPathInfoForm::FormCreate() {
     m_lineHeight = metrics.boundingRect(QStringLiteral("!My")).height();
     m_lineHeight = qMax(m_lineHeight, metrics.height());
     const int fontHeight = QFontInfo(font()).pixelSize();
-    while (21 * m_lineHeight > 0.6 * screen.height() && m_lineHeight > fontHeight) --m_lineHeight;
+    while (21 * m_lineHeight > 0.6 * screen.height() && m_lineHeight > fontHeight)
+        --m_lineHeight;
 
     int clientHeight = 21 * m_lineHeight;
-    const int clientWidth = qRound(3.45 * metrics.horizontalAdvance(QStringLiteral("01234567890123456789")));
+    const int clientWidth =
+        qRound(3.45 * metrics.horizontalAdvance(QStringLiteral("01234567890123456789")));
 
     if (m_withClose) {
-        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
         m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
         m_closeButton->setObjectName(QStringLiteral("ClosePanel"));
         m_closeButton->setFont(QFont());
         const QSize panel(Scaled(this, 83), Scaled(this, 28));
         m_closeButton->resize(panel);
         clientHeight += panel.height();
-        m_closeButton->move((clientWidth - panel.width()) / 2, clientHeight - qRound(1.5 * panel.height()));
+        m_closeButton->move((clientWidth - panel.width()) / 2,
+                            clientHeight - qRound(1.5 * panel.height()));
         m_closeButton->setDefault(true);
         connect(m_closeButton, &QPushButton::clicked, this, &TPathInfoForm::CloseCoverImageClick);
     } else {
@@ -99,15 +103,18 @@ void TPathInfoForm::paintEvent(QPaintEvent*) {
         const int x = line.overPrevious ? previousX : (width() - textWidth) / 2;
         const int y = qRound((line.line + 0.68) * m_lineHeight);
         painter.drawText(x, y + QFontMetrics(painter.font()).ascent(), text);
-        if (!line.overPrevious) previousX = x;
+        if (!line.overPrevious)
+            previousX = x;
     }
 }
 
 void TPathInfoForm::keyPressEvent(QKeyEvent* event) {
     const bool altHeld = event->modifiers() & Qt::AltModifier;
     const int key = event->key();
-    if (!altHeld && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_C || key == Qt::Key_Escape)) {
-        if (m_withClose) CloseCoverImageClick();
+    if (!altHeld && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_C ||
+                     key == Qt::Key_Escape)) {
+        if (m_withClose)
+            CloseCoverImageClick();
         event->accept();
         return;
     }

@@ -23,7 +23,8 @@ bool IsEnterOrEscape(int key) {
 } // namespace
 
 TPredCompForm::TPredCompForm(StatusLine* statusLine, int top, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint),
       m_statusLine(statusLine) {
     setObjectName(QStringLiteral("TPredCompForm"));
     SetHelpContext(this, kProgressHelpContext);
@@ -36,7 +37,8 @@ TPredCompForm::TPredCompForm(StatusLine* statusLine, int top, QWidget* parent)
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setGeometry(Scaled(this, 40), Scaled(this, 16), Scaled(this, 185), Scaled(this, 16));
+    m_progress->setGeometry(Scaled(this, 40), Scaled(this, 16), Scaled(this, 185),
+                            Scaled(this, 16));
     m_progress->setRange(0, kPredictionSteps);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
@@ -62,7 +64,8 @@ TPredCompForm::TPredCompForm(StatusLine* statusLine, int top, QWidget* parent)
 
     const QSize screen = ScreenSize(this);
     move(qRound(screen.width() * 0.68359375), top);
-    if (m_statusLine) m_statusLine->SetStatusHint(QStringLiteral("Please wait"));
+    if (m_statusLine)
+        m_statusLine->SetStatusHint(QStringLiteral("Please wait"));
 }
 
 void TPredCompForm::setProgress(int stepsDone) {
@@ -70,7 +73,8 @@ void TPredCompForm::setProgress(int stepsDone) {
 }
 
 void TPredCompForm::setReady() {
-    if (m_state != State::Computing) return;
+    if (m_state != State::Computing)
+        return;
     m_state = State::Ready;
     m_cancelButton->hide();
     m_cancelButton->setEnabled(false);
@@ -80,17 +84,20 @@ void TPredCompForm::setReady() {
     m_showButton->setFocus();
     setWindowTitle(QStringLiteral("Prediction Ready"));
     if (m_statusLine)
-        m_statusLine->SetStatusHint(QStringLiteral("Prediction ready. Click the button to view the prediction"));
+        m_statusLine->SetStatusHint(
+            QStringLiteral("Prediction ready. Click the button to view the prediction"));
 }
 
 void TPredCompForm::CancelClick() {
-    if (m_state != State::Computing) return;
+    if (m_state != State::Computing)
+        return;
     m_state = State::Cancelled;
     emit cancelRequested();
 }
 
 void TPredCompForm::ShowPredBtnClick() {
-    if (m_state != State::Ready) return;
+    if (m_state != State::Ready)
+        return;
     m_state = State::Shown;
     emit showRequested();
 }
@@ -99,9 +106,11 @@ bool TPredCompForm::eventFilter(QObject* watched, QEvent* event) {
     // Only Enter and Esc reach the buttons: Space and the rest are swallowed.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!IsEnterOrEscape(key->key())) return true;
+        if (!IsEnterOrEscape(key->key()))
+            return true;
         if (watched == m_showButton && event->type() == QEvent::KeyPress) {
-            if (key->key() != Qt::Key_Escape) m_showButton->click();
+            if (key->key() != Qt::Key_Escape)
+                m_showButton->click();
             return true;
         }
     }

@@ -28,10 +28,11 @@ const char* const kInsText = "<Ins>";
 
 const char* const kPrefixHint =
     "Enter the prefix of the atlas entry (or a grid locator), or press one of the terminal buttons";
-const char* const kPrefixHintNoDefault = "Enter the prefix of the atlas entry, or press one of the terminal buttons";
-const char* const kNoDefaultMessage =
-    "The default terminal is not available until it is defined. Choose\rOptions from the Hopscope Main Menu "
-    "Bar to define the default terminal.";
+const char* const kPrefixHintNoDefault =
+    "Enter the prefix of the atlas entry, or press one of the terminal buttons";
+const char* const kNoDefaultMessage = "The default terminal is not available until it is defined. "
+                                      "Choose\rOptions from the Hopscope Main Menu "
+                                      "Bar to define the default terminal.";
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -59,7 +60,8 @@ TPredDlgForm::TPredDlgForm(PredictionDialogInput input, StatusLine* statusLine, 
 QGroupBox* TPredDlgForm::buildGroup(Group group) {
     const QString t = group == GroupA ? QStringLiteral("A") : QStringLiteral("B");
     TerminalGroup& g = m_groups[group];
-    g.box = new QGroupBox(group == GroupA ? QStringLiteral("Terminal A") : QStringLiteral("Terminal B"), this);
+    g.box = new QGroupBox(
+        group == GroupA ? QStringLiteral("Terminal A") : QStringLiteral("Terminal B"), this);
     g.box->setObjectName(QStringLiteral("TermGroupBox").insert(4, t));
 
     auto label = [&](const QString& name, const QString& text) {
@@ -92,16 +94,19 @@ QGroupBox* TPredDlgForm::buildGroup(Group group) {
 
     g.latitude = new TKxLatEdit(g.box);
     g.latitude->setObjectName(t + QStringLiteral("LatEdit"));
-    g.latitude->setStatusTip(QStringLiteral("Enter as decimal degrees or deg min sec (north is +, south is -)"));
+    g.latitude->setStatusTip(
+        QStringLiteral("Enter as decimal degrees or deg min sec (north is +, south is -)"));
     g.longitude = new TKxLonEdit(g.box);
     g.longitude->setObjectName(t + QStringLiteral("LonEdit"));
-    g.longitude->setStatusTip(QStringLiteral("Enter as decimal degrees or deg min sec (west is +, east is -)"));
+    g.longitude->setStatusTip(
+        QStringLiteral("Enter as decimal degrees or deg min sec (west is +, east is -)"));
     g.name = new TKxNameEdit(g.box);
     g.name->setObjectName(t + QStringLiteral("NameEdit"));
     g.name->setBlankAllowed(true);
-    g.name->setStatusTip(QStringLiteral(
-        "Enter a callsign, city name, or other identifier (maximum 17 characters including spaces)"));
-    for (TKxEdit* field : std::initializer_list<TKxEdit*>{g.prefix, g.latitude, g.longitude, g.name}) {
+    g.name->setStatusTip(QStringLiteral("Enter a callsign, city name, or other identifier (maximum "
+                                        "17 characters including spaces)"));
+    for (TKxEdit* field :
+         std::initializer_list<TKxEdit*>{g.prefix, g.latitude, g.longitude, g.name}) {
         field->setAllowExitHandler(true);
         connect(field, &TKxEdit::exitRequested, this,
                 [this, field, group](QWidget* target) { fieldExit(field, group, target); });
@@ -115,7 +120,8 @@ QGroupBox* TPredDlgForm::buildGroup(Group group) {
     connect(g.manualBtn, &QPushButton::clicked, this, [this, group] { ManualBtnClick(group); });
 
     auto* grid = new QGridLayout(g.box);
-    grid->addWidget(label(QStringLiteral("PrefixLabel"), QStringLiteral("Prefix or Locator")), 0, 0);
+    grid->addWidget(label(QStringLiteral("PrefixLabel"), QStringLiteral("Prefix or Locator")), 0,
+                    0);
     grid->addWidget(g.prefix, 0, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(g.defaultBtn);
@@ -142,13 +148,14 @@ void TPredDlgForm::FormCreate() {
     m_solar = new TKxSolarEdit(this);
     m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
     m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
-    m_solar->setStatusTip(m_input.settings.SunspotPrimary
-                              ? QStringLiteral("Enter sunspot number (or \"F\" + solar flux value)")
-                              : QStringLiteral("Enter solar flux value (or \"S\" + sunspot number)"));
+    m_solar->setStatusTip(
+        m_input.settings.SunspotPrimary
+            ? QStringLiteral("Enter sunspot number (or \"F\" + solar flux value)")
+            : QStringLiteral("Enter solar flux value (or \"S\" + sunspot number)"));
     m_kIndex = new TKxKIndexEdit(this);
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
-    m_kIndex->setStatusTip(
-        QStringLiteral("Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)"));
+    m_kIndex->setStatusTip(QStringLiteral(
+        "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)"));
 
     auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, this);
@@ -172,7 +179,8 @@ void TPredDlgForm::FormCreate() {
     values->addWidget(label(QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date));
     values->addWidget(m_date);
     values->addSpacing(12);
-    values->addWidget(label(QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar));
+    values->addWidget(
+        label(QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar));
     values->addWidget(m_solar);
     values->addSpacing(12);
     values->addWidget(label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
@@ -189,10 +197,21 @@ void TPredDlgForm::FormCreate() {
     layout->addLayout(buttons);
 
     // Tab order: group A, group B, date, solar index, K index, OK, Cancel.
-    QWidget* order[] = {m_groups[0].prefix, m_groups[0].latitude, m_groups[0].longitude, m_groups[0].name,
-                        m_groups[1].prefix, m_groups[1].latitude, m_groups[1].longitude, m_groups[1].name,
-                        m_date, m_solar, m_kIndex, m_ok, m_cancel};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    QWidget* order[] = {m_groups[0].prefix,
+                        m_groups[0].latitude,
+                        m_groups[0].longitude,
+                        m_groups[0].name,
+                        m_groups[1].prefix,
+                        m_groups[1].latitude,
+                        m_groups[1].longitude,
+                        m_groups[1].name,
+                        m_date,
+                        m_solar,
+                        m_kIndex,
+                        m_ok,
+                        m_cancel};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     f9->setContext(Qt::WindowShortcut);
@@ -274,8 +293,10 @@ std::optional<TPredDlgForm::Group> TPredDlgForm::groupOf(const QWidget* widget) 
 }
 
 void TPredDlgForm::focusChanged(QWidget*, QWidget* now) {
-    if (!now || now->window() != this) return;
-    if (auto* field = qobject_cast<TKxEdit*>(now)) m_remembered = field;
+    if (!now || now->window() != this)
+        return;
+    if (auto* field = qobject_cast<TKxEdit*>(now))
+        m_remembered = field;
     updateButtons(groupOf(now));
 }
 
@@ -287,25 +308,31 @@ void TPredDlgForm::focusAfterGroup(Group group) {
 }
 
 void TPredDlgForm::fieldExit(TKxEdit* field, Group group, QWidget* target) {
-    if (m_statusLine) m_statusLine->ResetStatusLine();
+    if (m_statusLine)
+        m_statusLine->ResetStatusLine();
     TerminalGroup& g = m_groups[group];
-    if (TKxEdit::IsCancelTarget(target)) return;
-    if (target == g.defaultBtn || target == g.selectBtn || target == g.manualBtn) return;
+    if (TKxEdit::IsCancelTarget(target))
+        return;
+    if (target == g.defaultBtn || target == g.selectBtn || target == g.manualBtn)
+        return;
     // An empty prefix is left alone until OK: the user may come back to it, and
     // Enter in it moves on after the default-terminal message.
-    if (field == g.prefix && g.prefix->text().isEmpty()) return;
+    if (field == g.prefix && g.prefix->text().isEmpty())
+        return;
     if (!field->Validate()) {
         field->refocus();
         return;
     }
-    if (field == g.prefix) fillFromPrefix(group);
+    if (field == g.prefix)
+        fillFromPrefix(group);
     updateFieldEnabling(group);
 }
 
 void TPredDlgForm::fillFromPrefix(Group group) {
     TerminalGroup& g = m_groups[group];
     const std::string typed = S(g.prefix->text());
-    if (typed == kInsText) return;
+    if (typed == kInsText)
+        return;
     const std::string prefix = AtlasUpperCase(typed);
     if (prefix == kDefaultPrefix) {
         if (!m_input.settings.DefaultDefined) {
@@ -338,12 +365,14 @@ void TPredDlgForm::refuseMissingDefault(Group group) {
     ShowInformation(this, QString::fromLatin1(kNoDefaultMessage));
     m_groups[group].prefix->clear();
     updateFieldEnabling(group);
-    if (m_statusLine) m_statusLine->SetStatusHint(QString::fromLatin1(kPrefixHintNoDefault));
+    if (m_statusLine)
+        m_statusLine->SetStatusHint(QString::fromLatin1(kPrefixHintNoDefault));
 }
 
 void TPredDlgForm::prefixEnter(Group group) {
     TerminalGroup& g = m_groups[group];
-    if (g.prefix->text().isEmpty()) g.prefix->setText(QString::fromLatin1(kDefaultPrefix));
+    if (g.prefix->text().isEmpty())
+        g.prefix->setText(QString::fromLatin1(kDefaultPrefix));
     if (g.prefix->text() == QLatin1String(kDefaultPrefix) && !m_input.settings.DefaultDefined)
         refuseMissingDefault(group);
     if (g.prefix->text() == QLatin1String(kInsText))
@@ -361,7 +390,8 @@ void TPredDlgForm::defaultKey(Group group) {
 }
 
 void TPredDlgForm::DefaultBtnClick(Group group) {
-    if (!m_input.settings.DefaultDefined) return;
+    if (!m_input.settings.DefaultDefined)
+        return;
     setTerminal(group, DefaultTerminal(m_input.settings));
     updateFieldEnabling(group);
     focusAfterGroup(group);
@@ -370,7 +400,8 @@ void TPredDlgForm::DefaultBtnClick(Group group) {
 void TPredDlgForm::ManualBtnClick(Group group) {
     TerminalGroup& g = m_groups[group];
     if (g.prefix->text() == QLatin1String(kInsText)) {
-        if (m_remembered) m_remembered->refocus();
+        if (m_remembered)
+            m_remembered->refocus();
         return;
     }
     g.prefix->setText(QString::fromLatin1(kInsText));
@@ -379,9 +410,11 @@ void TPredDlgForm::ManualBtnClick(Group group) {
 }
 
 void TPredDlgForm::SelectBtnClick(Group group) {
-    if (m_statusLine) m_statusLine->HideStatusLine();
+    if (m_statusLine)
+        m_statusLine->HideStatusLine();
     std::optional<std::string> chosen;
-    if (m_picker && m_input.atlas && m_input.atlas->Count > 0) chosen = m_picker(this);
+    if (m_picker && m_input.atlas && m_input.atlas->Count > 0)
+        chosen = m_picker(this);
     if (chosen && m_input.atlas) {
         if (const std::optional<AtlasEntry> entry = FindAtlasEntry(*m_input.atlas, *chosen)) {
             TerminalGroup& g = m_groups[group];
@@ -392,53 +425,73 @@ void TPredDlgForm::SelectBtnClick(Group group) {
             updateFieldEnabling(group);
             focusAfterGroup(group);
             // The search window's hint would otherwise stay until the focus moves again.
-            if (m_statusLine) m_statusLine->SetStatusHint(HintOf(focusWidget(), this));
+            if (m_statusLine)
+                m_statusLine->SetStatusHint(HintOf(focusWidget(), this));
             return;
         }
     }
     if (m_remembered) {
         m_remembered->refocus();
-        if (m_statusLine) m_statusLine->SetStatusHint(HintOf(m_remembered, this));
+        if (m_statusLine)
+            m_statusLine->SetStatusHint(HintOf(m_remembered, this));
     }
 }
 
 void TPredDlgForm::F9Pressed() {
     m_ok->setFocus(Qt::OtherFocusReason);
-    if (QApplication::focusWidget() == m_ok || m_ok->hasFocus()) OKBtnClick();
+    if (QApplication::focusWidget() == m_ok || m_ok->hasFocus())
+        OKBtnClick();
 }
 
 bool TPredDlgForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
     for (int i = 0; i < 2; ++i) {
         TerminalGroup& g = m_groups[i];
-        if (watched != g.prefix) continue;
+        if (watched != g.prefix)
+            continue;
         const auto* key = static_cast<QKeyEvent*>(event);
         const Group group = static_cast<Group>(i);
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
         if (mods == Qt::NoModifier) {
             switch (key->key()) {
             case Qt::Key_Return:
-            case Qt::Key_Enter: prefixEnter(group); return true;
-            case Qt::Key_Insert: ManualBtnClick(group); return true;
-            case Qt::Key_F7: defaultKey(group); return true;
-            case Qt::Key_F8:
-                if (g.selectBtn->isEnabled()) SelectBtnClick(group);
+            case Qt::Key_Enter:
+                prefixEnter(group);
                 return true;
-            default: break;
+            case Qt::Key_Insert:
+                ManualBtnClick(group);
+                return true;
+            case Qt::Key_F7:
+                defaultKey(group);
+                return true;
+            case Qt::Key_F8:
+                if (g.selectBtn->isEnabled())
+                    SelectBtnClick(group);
+                return true;
+            default:
+                break;
             }
         }
-        if (IsEnterKey(key->key())) return true;
-        if (mods & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        if (IsEnterKey(key->key()))
+            return true;
+        if (mods & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
         const QString text = key->text();
-        if (text.size() != 1) return false;
+        if (text.size() != 1)
+            return false;
         const QChar c = text.at(0);
-        if (c == QLatin1Char('\b')) return false;
-        if (c.unicode() < 32 || c.unicode() == 127) return false;
-        const bool accepted =
-            c == QLatin1Char('/') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-            (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('Z'));
-        if (!accepted) return true;
-        if (g.prefix->text() == QLatin1String(kInsText)) g.prefix->clear();
+        if (c == QLatin1Char('\b'))
+            return false;
+        if (c.unicode() < 32 || c.unicode() == 127)
+            return false;
+        const bool accepted = c == QLatin1Char('/') ||
+                              (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                              (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('Z'));
+        if (!accepted)
+            return true;
+        if (g.prefix->text() == QLatin1String(kInsText))
+            g.prefix->clear();
         g.prefix->insert(QString(c.toUpper()));
         return true;
     }
@@ -446,20 +499,26 @@ bool TPredDlgForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPredDlgForm::OKBtnClick() {
-    if (m_statusLine) m_statusLine->HideStatusLine();
+    if (m_statusLine)
+        m_statusLine->HideStatusLine();
     QList<TKxEdit*> fields;
-    for (const TerminalGroup& g : m_groups) fields << g.prefix << g.latitude << g.longitude << g.name;
+    for (const TerminalGroup& g : m_groups)
+        fields << g.prefix << g.latitude << g.longitude << g.name;
     fields << m_date << m_solar << m_kIndex;
     for (TKxEdit* field : fields) {
-        if (!field->isEnabled()) continue;
-        const bool emptyPrefix = (field == m_groups[GroupA].prefix || field == m_groups[GroupB].prefix) &&
-                                 field->text().isEmpty();
+        if (!field->isEnabled())
+            continue;
+        const bool emptyPrefix =
+            (field == m_groups[GroupA].prefix || field == m_groups[GroupB].prefix) &&
+            field->text().isEmpty();
         if (emptyPrefix) {
             // The atlas check would name an empty prefix as " not found in atlas".
-            const QString terminal = field == m_groups[GroupA].prefix ? QStringLiteral("A") : QStringLiteral("B");
-            ShowUserMessage(this, ErrorMessage("Terminal " + terminal.toStdString() +
-                                               " is missing: enter the prefix of the atlas entry (or a grid "
-                                               "locator), or press one of the terminal buttons"));
+            const QString terminal =
+                field == m_groups[GroupA].prefix ? QStringLiteral("A") : QStringLiteral("B");
+            ShowUserMessage(
+                this, ErrorMessage("Terminal " + terminal.toStdString() +
+                                   " is missing: enter the prefix of the atlas entry (or a grid "
+                                   "locator), or press one of the terminal buttons"));
             field->refocus();
             return;
         }

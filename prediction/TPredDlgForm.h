@@ -30,8 +30,9 @@ using AtlasPicker = std::function<std::optional<std::string>(QWidget* parent)>;
 
 /// What the prediction dialog starts from.
 struct PredictionDialogInput {
-    PredictionInputs previous; ///< the terminals, date, solar and K index texts of the last prediction
-    Settings settings;         ///< default terminal, solar index kind, frequencies
+    PredictionInputs
+        previous;      ///< the terminals, date, solar and K index texts of the last prediction
+    Settings settings; ///< default terminal, solar index kind, frequencies
     const Atlas* atlas = nullptr;
     DateConventions dates;
 };

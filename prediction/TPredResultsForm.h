@@ -37,8 +37,8 @@ struct PredictionResultsInput {
 /// Opens a window about the shown prediction from the results window's menus: the
 /// maps, the graphs and the hops table, for the current path kind, starting on
 /// signal levels or S/N as the table shows them.
-using ResultsWindowOpener = std::function<void(QWidget* parent, const PredictionResultsInput& input, PathKind kind,
-                                               bool showSignalLevels)>;
+using ResultsWindowOpener = std::function<void(QWidget* parent, const PredictionResultsInput& input,
+                                               PathKind kind, bool showSignalLevels)>;
 
 /// The results of one prediction: for the short or the long path, the 24-hour table
 /// of the MUF and, per frequency, the signal level or the signal-to-noise ratio with
@@ -70,7 +70,9 @@ public:
 
     /// The window that opens the path information (the modal window with Close by
     /// default); tests replace it.
-    void setPathInfoOpener(std::function<void(QWidget*)> opener) { m_pathInfoOpener = std::move(opener); }
+    void setPathInfoOpener(std::function<void(QWidget*)> opener) {
+        m_pathInfoOpener = std::move(opener);
+    }
     /// The window behind the menu item `itemName` (RectangularMap1, GreatCirclemap1,
     /// MUF1, Signals1 or Advanced); an item is enabled once it has one (Signals1 and
     /// Advanced only when there are frequencies).

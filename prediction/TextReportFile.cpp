@@ -16,21 +16,25 @@ TextWriteResult Failed(const QString& operation, const QString& path, const QStr
 TextWriteResult WriteTextReport(const QString& path, const QByteArray& text, TextWriteMode mode) {
     const QFileInfo info(path);
     if (info.exists() && !info.isWritable())
-        return {false, QStringLiteral("The file %1 is read-only.").arg(QDir::toNativeSeparators(path))};
+        return {false,
+                QStringLiteral("The file %1 is read-only.").arg(QDir::toNativeSeparators(path))};
     QByteArray contents;
     if (mode == TextWriteMode::Append && QFile::exists(path)) {
         QFile old(path);
         if (!old.open(QIODevice::ReadOnly))
-            return Failed(QStringLiteral("Could not read the file %1 to append to it."), path, old.errorString());
+            return Failed(QStringLiteral("Could not read the file %1 to append to it."), path,
+                          old.errorString());
         contents = old.readAll();
         if (old.error() != QFileDevice::NoError)
-            return Failed(QStringLiteral("Could not read the file %1 to append to it."), path, old.errorString());
+            return Failed(QStringLiteral("Could not read the file %1 to append to it."), path,
+                          old.errorString());
     }
     contents += text;
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Failed(QStringLiteral("Could not open the file %1 for writing."), path, file.errorString());
+        return Failed(QStringLiteral("Could not open the file %1 for writing."), path,
+                      file.errorString());
     if (file.write(contents) != contents.size())
         return Failed(QStringLiteral("Could not write to the file %1."), path, file.errorString());
     if (!file.commit())

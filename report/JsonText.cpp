@@ -8,8 +8,7 @@
 
 namespace {
 
-template <typename T>
-std::string ShortestNumber(T value) {
+template <typename T> std::string ShortestNumber(T value) {
     if (!std::isfinite(value))
         return "null";
     char buffer[64];
@@ -31,11 +30,21 @@ std::string JsonString(std::string_view text) {
     std::string out = "\"";
     for (unsigned char c : ToValidUtf8(text)) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char escape[8];

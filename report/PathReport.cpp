@@ -12,10 +12,12 @@ TableSource TableSourceOf(const PredictionResult& result, PathKind kind, const S
     return source;
 }
 
-std::vector<std::string> PathReportLines(const PredictionResult& result, PathKind kind, const Settings& settings,
-                                         const TimeZoneState& zone, const std::string& dateText, ReportStyle style) {
+std::vector<std::string> PathReportLines(const PredictionResult& result, PathKind kind,
+                                         const Settings& settings, const TimeZoneState& zone,
+                                         const std::string& dateText, ReportStyle style) {
     const PathResult& path = result.Paths[static_cast<int>(kind)];
-    const PredictionTable table =
-        BuildPredictionTable(TableSourceOf(result, kind, settings, zone), TableRulesOf(settings, !settings.ShowSnr));
-    return PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind, dateText, style);
+    const PredictionTable table = BuildPredictionTable(TableSourceOf(result, kind, settings, zone),
+                                                       TableRulesOf(settings, !settings.ShowSnr));
+    return PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind, dateText,
+                                 style);
 }

@@ -19,5 +19,6 @@ TableSource TableSourceOf(const PredictionResult& result, PathKind kind, const S
 /// the batch run writes it: the table of TableSourceOf with the settings' suppression
 /// rules, signal levels or S/N as `ShowSnr` says, the path's header lines and polar
 /// flag, and the caption with `dateText` (FormatDateText with the four-digit year).
-std::vector<std::string> PathReportLines(const PredictionResult& result, PathKind kind, const Settings& settings,
-                                         const TimeZoneState& zone, const std::string& dateText, ReportStyle style);
+std::vector<std::string> PathReportLines(const PredictionResult& result, PathKind kind,
+                                         const Settings& settings, const TimeZoneState& zone,
+                                         const std::string& dateText, ReportStyle style);

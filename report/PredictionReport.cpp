@@ -40,8 +40,9 @@ std::string TableLine(const PredictionTable& table, int row) {
     return line;
 }
 
-std::vector<std::string> PredictionReportLines(const PredictionTable& table, const HeaderLines& headerLines,
-                                               bool isPolar, PathKind kind, const std::string& dateText,
+std::vector<std::string> PredictionReportLines(const PredictionTable& table,
+                                               const HeaderLines& headerLines, bool isPolar,
+                                               PathKind kind, const std::string& dateText,
                                                ReportStyle style) {
     std::vector<std::string> lines;
     lines.emplace_back();

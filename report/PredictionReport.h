@@ -43,8 +43,9 @@ enum class ReportStyle {
 /// centred caption, an empty line, the three header lines (the polar text on the
 /// third), an empty line, the centred table title, the column header, the 48 table
 /// lines, an empty line and the footer; then what `style` adds. Lines are UTF-8.
-std::vector<std::string> PredictionReportLines(const PredictionTable& table, const HeaderLines& headerLines,
-                                               bool isPolar, PathKind kind, const std::string& dateText,
+std::vector<std::string> PredictionReportLines(const PredictionTable& table,
+                                               const HeaderLines& headerLines, bool isPolar,
+                                               PathKind kind, const std::string& dateText,
                                                ReportStyle style);
 
 /// The lines joined with CR LF after each one, as text reports are written.

@@ -6,7 +6,8 @@
 #include <algorithm>
 
 void ApplySettingsToRequest(const Settings& settings, PredictionRequest& request) {
-    const int count = std::clamp(settings.FrequencyCount, 0, std::min(kMaxFrequencies, kFrequencySlots));
+    const int count =
+        std::clamp(settings.FrequencyCount, 0, std::min(kMaxFrequencies, kFrequencySlots));
     request.FrequencyCount = count;
     for (int n = 0; n < kMaxFrequencies; ++n) {
         if (n < count)
@@ -31,7 +32,8 @@ PreparedPrediction PreparePrediction(const PredictionInputs& inputs, const Setti
     PredictionRequest& r = prepared.request;
     r.TerminalA = inputs.terminalA;
     r.TerminalB = inputs.terminalB;
-    const PathGeometryResult geometry = ComputePathGeometry(r.TerminalA, r.TerminalB, r.ShortPath, r.LongPath);
+    const PathGeometryResult geometry =
+        ComputePathGeometry(r.TerminalA, r.TerminalB, r.ShortPath, r.LongPath);
     if (!geometry) {
         prepared.message = geometry.message;
         return prepared;

@@ -17,7 +17,9 @@ TableRules TableRulesOf(const Settings& settings, bool showSignalLevels) {
 
 namespace {
 
-bool RoundsAboveZero(float reliability) { return RoundToShown(reliability, 2) > 0.0; }
+bool RoundsAboveZero(float reliability) {
+    return RoundToShown(reliability, 2) > 0.0;
+}
 
 } // namespace
 
@@ -45,7 +47,9 @@ std::string CellText(float signalDb, float reliability, float freqMHz, float muf
     return FormatFixed(value, 4, 0) + " " + AvailabilityLetter(reliability);
 }
 
-std::string MufText(float mufMHz) { return FormatFixed(mufMHz, 4, 1); }
+std::string MufText(float mufMHz) {
+    return FormatFixed(mufMHz, 4, 1);
+}
 
 std::string FrequencyHeader(const std::string& frequencyText) {
     return Utf8Left(frequencyText + " MHz", 8);
@@ -68,7 +72,8 @@ std::string SuppressionLine(const TableRules& rules) {
     const bool threshold = rules.suppressionLevelDb != kNoSuppressionDb;
     if (rules.showZeroAvailability && !threshold)
         return " No suppression in effect";
-    std::string line = rules.showSignalLevels ? " Signal levels suppressed if " : " S/N suppressed if ";
+    std::string line =
+        rules.showSignalLevels ? " Signal levels suppressed if " : " S/N suppressed if ";
     if (threshold) {
         if (!rules.showSignalLevels)
             line += "signal level ";
@@ -86,8 +91,8 @@ PredictionTable BuildPredictionTable(const TableSource& source, const TableRules
     table.timeLabel = source.timeLabel;
     const int count = std::clamp(source.frequencyCount, 0, kMaxFrequencies);
     for (int n = 0; n < count; ++n)
-        table.frequencyHeaders.push_back(
-            FrequencyHeader(n < static_cast<int>(source.frequencyTexts.size()) ? source.frequencyTexts[n] : ""));
+        table.frequencyHeaders.push_back(FrequencyHeader(
+            n < static_cast<int>(source.frequencyTexts.size()) ? source.frequencyTexts[n] : ""));
 
     static const PathResult kEmptyPath{};
     const PathResult& path = source.path ? *source.path : kEmptyPath;
@@ -109,7 +114,8 @@ PredictionTable BuildPredictionTable(const TableSource& source, const TableRules
 
     const char* what = rules.showSignalLevels ? "signal levels" : "S/N";
     if (table.anyCellFilled) {
-        table.title = rules.showSignalLevels ? "SIGNAL LEVELS IN dB ABOVE 0.5 µV" : "SIGNAL-TO-NOISE RATIOS (dB)";
+        table.title = rules.showSignalLevels ? "SIGNAL LEVELS IN dB ABOVE 0.5 µV"
+                                             : "SIGNAL-TO-NOISE RATIOS (dB)";
     } else if (count == 0) {
         table.title = kNoFrequenciesTitle;
         table.titleIsReason = true;

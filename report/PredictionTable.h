@@ -10,10 +10,10 @@
 
 /// How the cells of a prediction table are shown and suppressed.
 struct TableRules {
-    bool showSignalLevels = true;        ///< signal levels; false: signal-to-noise ratios
-    int suppressionLevelDb = -10;        ///< cells below this level are empty; kNoSuppressionDb: none
-    bool showZeroAvailability = false;   ///< show cells whose availability rounds to 0.00
-    NoiseTerms noise;                    ///< for signal-to-noise ratios
+    bool showSignalLevels = true;      ///< signal levels; false: signal-to-noise ratios
+    int suppressionLevelDb = -10;      ///< cells below this level are empty; kNoSuppressionDb: none
+    bool showZeroAvailability = false; ///< show cells whose availability rounds to 0.00
+    NoiseTerms noise;                  ///< for signal-to-noise ratios
 };
 
 /// The rules of the settings, showing signal levels or S/N as asked.
@@ -49,26 +49,27 @@ inline constexpr const char* kNoFrequenciesTitle = "NO FREQUENCIES HAVE BEEN SPE
 
 /// One path's table of 48 rows as the results window and the reports show it.
 struct PredictionTable {
-    std::string timeLabel;                        ///< "UTC" or "ULT"
-    std::vector<std::string> frequencyHeaders;    ///< one per frequency
-    std::array<std::string, kHalfHours> times{};  ///< "0000" .. "2330" (displayed time)
-    std::array<std::string, kHalfHours> mufs{};   ///< MufText of the row's slot
+    std::string timeLabel;                                    ///< "UTC" or "ULT"
+    std::vector<std::string> frequencyHeaders;                ///< one per frequency
+    std::array<std::string, kHalfHours> times{};              ///< "0000" .. "2330" (displayed time)
+    std::array<std::string, kHalfHours> mufs{};               ///< MufText of the row's slot
     std::array<std::vector<std::string>, kHalfHours> cells{}; ///< CellText per frequency
-    bool anyCellFilled = false; ///< some cell has a text
+    bool anyCellFilled = false;                               ///< some cell has a text
     bool anyMode = false;       ///< some slot and frequency has a mode
     std::string title;          ///< the title above the table, or why it is empty
     bool titleIsReason = false; ///< the title explains an empty table (shown in red)
-    std::vector<std::string> footer; ///< the availability legend (when filled) and the suppression rule
+    std::vector<std::string>
+        footer; ///< the availability legend (when filled) and the suppression rule
 };
 
 /// What the table of one path is built from.
 struct TableSource {
-    const PathResult* path = nullptr;          ///< the path's results
-    int frequencyCount = 0;                    ///< 0..10 frequencies
+    const PathResult* path = nullptr; ///< the path's results
+    int frequencyCount = 0;           ///< 0..10 frequencies
     std::array<float, kMaxFrequencies> frequencyMHz{};
-    std::vector<std::string> frequencyTexts;   ///< as typed, one per frequency
+    std::vector<std::string> frequencyTexts; ///< as typed, one per frequency
     std::string timeLabel = "UTC";
-    double utcOffsetDays = 0.0;                ///< UTC minus displayed time, days
+    double utcOffsetDays = 0.0; ///< UTC minus displayed time, days
 };
 
 /// Builds the 48-row table with its title and footer:

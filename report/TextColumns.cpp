@@ -35,7 +35,9 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // The byte offset of 0-based character `index`, or text.size().
 std::size_t ByteOffset(std::string_view text, std::size_t index) {

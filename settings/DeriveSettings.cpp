@@ -59,13 +59,19 @@ void DeriveSettings(Settings& s) {
 
     s.NoiseSlope = 27.7f;
     switch (s.NoiseEnvironment) {
-    case kNoiseIndustrial: s.NoiseConstant = -140.4f; break;
-    case kNoiseRural: s.NoiseConstant = -150.0f; break;
+    case kNoiseIndustrial:
+        s.NoiseConstant = -140.4f;
+        break;
+    case kNoiseRural:
+        s.NoiseConstant = -150.0f;
+        break;
     case kNoiseRemote:
         s.NoiseConstant = -163.6f;
         s.NoiseSlope = 28.6f;
         break;
-    default: s.NoiseConstant = -144.7f; break; // residential, also for a value out of range
+    default:
+        s.NoiseConstant = -144.7f;
+        break; // residential, also for a value out of range
     }
 
     // The bandwidth is an integer number of hertz; fractions are dropped.
@@ -73,9 +79,17 @@ void DeriveSettings(Settings& s) {
     s.BandwidthDb = static_cast<float>(10.0 * std::log10(std::max(1.0, bandwidthHz)));
 
     switch (s.SuppressionThreshold) {
-    case 0: s.SuppressionLevelDb = 0; break;
-    case 1: s.SuppressionLevelDb = -10; break;
-    case 2: s.SuppressionLevelDb = -20; break;
-    default: s.SuppressionLevelDb = kNoSuppressionDb; break;
+    case 0:
+        s.SuppressionLevelDb = 0;
+        break;
+    case 1:
+        s.SuppressionLevelDb = -10;
+        break;
+    case 2:
+        s.SuppressionLevelDb = -20;
+        break;
+    default:
+        s.SuppressionLevelDb = kNoSuppressionDb;
+        break;
     }
 }

@@ -69,10 +69,10 @@ struct Settings {
     std::array<float, kFrequencySlots> AbsorptionFactor{}; ///< derived: 143 / ((f + 0.904)² + 10)
 
     // Preferences.
-    bool SunspotPrimary = false;  ///< a solar index without a letter is a sunspot number
-    bool UseUtc = true;           ///< times in UTC (else in the user's local time, "ULT")
-    bool ShowSnr = false;         ///< tables start on signal-to-noise ratios
-    bool HighResFreqMap = false;  ///< frequency map of 877 areas (else 57)
+    bool SunspotPrimary = false;          ///< a solar index without a letter is a sunspot number
+    bool UseUtc = true;                   ///< times in UTC (else in the user's local time, "ULT")
+    bool ShowSnr = false;                 ///< tables start on signal-to-noise ratios
+    bool HighResFreqMap = false;          ///< frequency map of 877 areas (else 57)
     std::int16_t MapUpdateMinutes = 3;    ///< map auto update interval, 1..60 minutes
     std::int32_t NoDefaultMessageOff = 0; ///< −1 when "no default terminal" is not to be told again
 

@@ -32,11 +32,15 @@ void KeepDamagedFile(const fs::path& path) {
     fs::rename(path, DamagedSettingsPath(path), ec);
 }
 
-SettingsLoad Factory(SettingsSource source) { return {FactorySettings(), source}; }
+SettingsLoad Factory(SettingsSource source) {
+    return {FactorySettings(), source};
+}
 
 } // namespace
 
-fs::path SettingsFilePath(const fs::path& dataDir) { return dataDir / kSettingsFileName; }
+fs::path SettingsFilePath(const fs::path& dataDir) {
+    return dataDir / kSettingsFileName;
+}
 
 fs::path DamagedSettingsPath(const fs::path& settingsFile) {
     fs::path bad = settingsFile;
@@ -62,7 +66,8 @@ SettingsLoad ReadSettingsFile(const fs::path& path) {
 
     SettingsRecordBytes record;
     if (earlier)
-        record = ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize>(head->data(), wanted));
+        record = ConvertEarlierSettings(
+            std::span<const std::uint8_t, kEarlierSettingsRecordSize>(head->data(), wanted));
     else
         std::copy(head->begin(), head->end(), record.begin());
     std::optional<Settings> settings = DecodeSettings(record);
@@ -93,5 +98,6 @@ SettingsLoad LoadSettings(const fs::path& path) {
 
 bool SaveSettings(const fs::path& path, const Settings& settings) {
     const SettingsRecordBytes bytes = EncodeSettings(settings);
-    return ReplaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return ReplaceFile(path,
+                       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

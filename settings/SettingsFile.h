@@ -6,12 +6,12 @@
 
 /// How LoadSettings came by the settings it returns.
 enum class SettingsSource {
-    File,          ///< read from a 344-byte (or longer) file as stored
-    Converted,     ///< read from a 340-byte file of the earlier layout, rewritten as 344 bytes
-    MissingFile,   ///< no file: factory settings
-    ShortFile,     ///< shorter than a record (and not the earlier layout): factory settings
-    DamagedFile,   ///< out-of-range contents: factory settings, the file kept as ".bad"
-    ReadError,     ///< the file could not be read: factory settings
+    File,        ///< read from a 344-byte (or longer) file as stored
+    Converted,   ///< read from a 340-byte file of the earlier layout, rewritten as 344 bytes
+    MissingFile, ///< no file: factory settings
+    ShortFile,   ///< shorter than a record (and not the earlier layout): factory settings
+    DamagedFile, ///< out-of-range contents: factory settings, the file kept as ".bad"
+    ReadError,   ///< the file could not be read: factory settings
 };
 
 /// The settings in effect after LoadSettings, and where they came from.

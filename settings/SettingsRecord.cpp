@@ -48,9 +48,15 @@ public:
     }
     void Bool(std::size_t offset, bool value) { m_bytes[offset] = value ? 1 : 0; }
     void U8(std::size_t offset, std::uint8_t value) { m_bytes[offset] = value; }
-    void I16(std::size_t offset, std::int16_t value) { Unsigned(offset, static_cast<std::uint16_t>(value), 2); }
-    void I32(std::size_t offset, std::int32_t value) { Unsigned(offset, static_cast<std::uint32_t>(value), 4); }
-    void Single(std::size_t offset, float value) { Unsigned(offset, std::bit_cast<std::uint32_t>(value), 4); }
+    void I16(std::size_t offset, std::int16_t value) {
+        Unsigned(offset, static_cast<std::uint16_t>(value), 2);
+    }
+    void I32(std::size_t offset, std::int32_t value) {
+        Unsigned(offset, static_cast<std::uint32_t>(value), 4);
+    }
+    void Single(std::size_t offset, float value) {
+        Unsigned(offset, std::bit_cast<std::uint32_t>(value), 4);
+    }
     void Extended(std::size_t offset, double value) {
         const Extended80Bytes e = EncodeExtended80(value);
         std::copy(e.begin(), e.end(), m_bytes.begin() + offset);
@@ -81,8 +87,12 @@ public:
     }
     bool Bool(std::size_t offset) const { return m_bytes[offset] != 0; }
     std::uint8_t U8(std::size_t offset) const { return m_bytes[offset]; }
-    std::int16_t I16(std::size_t offset) const { return static_cast<std::int16_t>(Unsigned(offset, 2)); }
-    std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(Unsigned(offset, 4)); }
+    std::int16_t I16(std::size_t offset) const {
+        return static_cast<std::int16_t>(Unsigned(offset, 2));
+    }
+    std::int32_t I32(std::size_t offset) const {
+        return static_cast<std::int32_t>(Unsigned(offset, 4));
+    }
     float Single(std::size_t offset) const {
         return std::bit_cast<float>(static_cast<std::uint32_t>(Unsigned(offset, 4)));
     }
@@ -130,7 +140,8 @@ SettingsRecordBytes EncodeSettings(const Settings& s) {
     for (int k = 0; k < count; ++k) {
         const std::size_t entry = kOffFrequencyList + k * kFrequencyEntrySize;
         w.Text(entry, s.Frequencies[k].FrequencyText, kFrequencyTextCapacity);
-        w.Text(entry + 1 + kFrequencyTextCapacity, s.Frequencies[k].ConstantText, kConstantTextCapacity);
+        w.Text(entry + 1 + kFrequencyTextCapacity, s.Frequencies[k].ConstantText,
+               kConstantTextCapacity);
     }
     for (int k = 0; k < kFrequencySlots; ++k) {
         w.Single(kOffFrequencyMHz + 4 * k, s.FrequencyMHz[k]);
@@ -170,7 +181,8 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
     for (int k = 0; k < s.FrequencyCount; ++k) {
         const std::size_t entry = kOffFrequencyList + k * kFrequencyEntrySize;
         s.Frequencies[k].FrequencyText = r.Text(entry, kFrequencyTextCapacity);
-        s.Frequencies[k].ConstantText = r.Text(entry + 1 + kFrequencyTextCapacity, kConstantTextCapacity);
+        s.Frequencies[k].ConstantText =
+            r.Text(entry + 1 + kFrequencyTextCapacity, kConstantTextCapacity);
     }
     for (int k = 0; k < kFrequencySlots; ++k) {
         s.FrequencyMHz[k] = r.Single(kOffFrequencyMHz + 4 * k);
@@ -194,10 +206,13 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
         return std::nullopt;
     // The derived numbers are used as stored; refuse those no entry could have produced.
     const double angleSlack = 1e-9;
-    if (!(s.MinRadiationAngleDeg >= 0.0 && s.MinRadiationAngleDeg <= kMaxMinAngleDeg + angleSlack) ||
-        !(s.MinRadiationAngleRad >= 0.0 && s.MinRadiationAngleRad <= kMaxMinAngleDeg * 0.017453292519943295 + angleSlack))
+    if (!(s.MinRadiationAngleDeg >= 0.0 &&
+          s.MinRadiationAngleDeg <= kMaxMinAngleDeg + angleSlack) ||
+        !(s.MinRadiationAngleRad >= 0.0 &&
+          s.MinRadiationAngleRad <= kMaxMinAngleDeg * 0.017453292519943295 + angleSlack))
         return std::nullopt;
-    if (!std::isfinite(s.NoiseConstant) || !std::isfinite(s.NoiseSlope) || !std::isfinite(s.BandwidthDb))
+    if (!std::isfinite(s.NoiseConstant) || !std::isfinite(s.NoiseSlope) ||
+        !std::isfinite(s.BandwidthDb))
         return std::nullopt;
     for (int k = 0; k < s.FrequencyCount; ++k) {
         if (!(s.FrequencyMHz[k] >= 3.0f && s.FrequencyMHz[k] <= 30.0f) ||
@@ -207,7 +222,8 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
     return s;
 }
 
-SettingsRecordBytes ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize> old) {
+SettingsRecordBytes
+ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize> old) {
     SettingsRecordBytes bytes{};
     std::copy(old.begin(), old.begin() + 42, bytes.begin());
     std::copy(old.begin() + 42, old.begin() + 98, bytes.begin() + 44);

@@ -32,4 +32,5 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
 /// Converts a record of the earlier 340-byte layout: its bytes 0-41 stay, 42-97 move to
 /// 44-99, 98-329 to 100-331, 330-333 to 332-335, 334-335 become `MapUpdateMinutes`;
 /// `NoDefaultMessageOff` and the reserved bytes are zero.
-SettingsRecordBytes ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize> old);
+SettingsRecordBytes
+ConvertEarlierSettings(std::span<const std::uint8_t, kEarlierSettingsRecordSize> old);

@@ -23,12 +23,14 @@ void PlayAlertResource() {
     static QPointer<QSoundEffect> effect;
     if (!effect) {
         auto* app = QCoreApplication::instance();
-        if (!app) return;
+        if (!app)
+            return;
         InitAlertResource();
         effect = new QSoundEffect(app);
         effect->setSource(QUrl(QStringLiteral("qrc:/ALERT")));
         effect->setVolume(0.6f);
     }
-    if (effect->isPlaying()) effect->stop();
+    if (effect->isPlaying())
+        effect->stop();
     effect->play();
 }

@@ -14,7 +14,8 @@ bool IsSeparatorPosition(const std::string& blankMask, int position) {
 void Blank(std::string& text, int from, int to, const std::string& blankMask) {
     from = std::clamp(from, 0, kLength);
     to = std::clamp(to, 0, kLength);
-    for (int i = from; i < to; ++i) text[i] = blankMask[i];
+    for (int i = from; i < to; ++i)
+        text[i] = blankMask[i];
 }
 
 } // namespace
@@ -43,10 +44,13 @@ DateMaskState DateMaskBackspace(const std::string& text, int caret, int selStart
         state.caret = std::clamp(selStart, 0, kLength);
         return state;
     }
-    if (state.caret == 0) return state;
+    if (state.caret == 0)
+        return state;
     int position = state.caret - 1;
-    if (IsSeparatorPosition(blankMask, position)) --position;
-    if (position < 0) return state;
+    if (IsSeparatorPosition(blankMask, position))
+        --position;
+    if (position < 0)
+        return state;
     Blank(state.text, position, position + 1, blankMask);
     state.caret = position;
     return state;
@@ -57,15 +61,20 @@ DateMaskState DateMaskType(const std::string& text, int caret, int selStart, int
     DateMaskState state{FitDateMask(text, blankMask), std::clamp(caret, 0, kLength)};
     const bool hasSelection = selEnd > selStart;
     const int position = hasSelection ? std::clamp(selStart, 0, kLength) : state.caret;
-    if (position >= kLength) return state;
+    if (position >= kLength)
+        return state;
     const bool isDigit = std::isdigit(static_cast<unsigned char>(typed)) != 0;
     const bool isSeparator = !isDigit && typed == blankMask[2];
-    if (!isDigit && !isSeparator) return state;
-    if (isSeparator != IsSeparatorPosition(blankMask, position)) return state;
-    if (hasSelection) Blank(state.text, selStart, selEnd, blankMask);
+    if (!isDigit && !isSeparator)
+        return state;
+    if (isSeparator != IsSeparatorPosition(blankMask, position))
+        return state;
+    if (hasSelection)
+        Blank(state.text, selStart, selEnd, blankMask);
     state.text[position] = typed;
     int next = position + 1;
-    if (IsSeparatorPosition(blankMask, next)) ++next;
+    if (IsSeparatorPosition(blankMask, next))
+        ++next;
     state.caret = std::min(next, kLength);
     return state;
 }

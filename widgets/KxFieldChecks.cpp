@@ -11,7 +11,8 @@ namespace {
 
 std::string Upper(std::string_view text) {
     std::string result(text);
-    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : result)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return result;
 }
 
@@ -32,7 +33,8 @@ TextCheck Passed(std::string text) {
 } // namespace
 
 std::string FormatBound(double bound, int decimals) {
-    if (bound == std::floor(bound)) return FormatFixed(bound, 0, 0);
+    if (bound == std::floor(bound))
+        return FormatFixed(bound, 0, 0);
     return FormatFixed(bound, 0, decimals);
 }
 
@@ -52,9 +54,10 @@ TextCheck CheckIntegerField(std::string_view text, long long minValue, long long
                             int rightJustifyWidth) {
     const auto value = ParseDecimal(TrimBlanks(text), true);
     if (!value || *value < static_cast<double>(minValue) || *value > static_cast<double>(maxValue))
-        return Failed(text, RangeMessage(static_cast<double>(minValue),
-                                         static_cast<double>(maxValue), 0));
-    if (rightJustifyWidth > 0) return Passed(RightJustified(TrimBlanks(text), rightJustifyWidth));
+        return Failed(
+            text, RangeMessage(static_cast<double>(minValue), static_cast<double>(maxValue), 0));
+    if (rightJustifyWidth > 0)
+        return Passed(RightJustified(TrimBlanks(text), rightJustifyWidth));
     return Passed(std::string(text));
 }
 
@@ -62,32 +65,39 @@ TextCheck CheckRealField(std::string_view text, int precision, double minValue, 
                          int rightJustifyWidth) {
     const auto read = ParseDecimal(TrimBlanks(text), true);
     const UserMessage refusal = RangeMessage(minValue, maxValue, precision);
-    if (!read) return Failed(text, refusal);
+    if (!read)
+        return Failed(text, refusal);
     const double value = RoundToShown(*read, precision);
     if (value < RoundToShown(minValue, precision) || value > RoundToShown(maxValue, precision))
         return Failed(text, refusal);
     std::string shown = FormatFixed(value, 0, precision);
-    if (rightJustifyWidth > 0) shown = RightJustified(shown, rightJustifyWidth);
+    if (rightJustifyWidth > 0)
+        shown = RightJustified(shown, rightJustifyWidth);
     return Passed(std::move(shown));
 }
 
 TextCheck CheckLatitudeField(std::string_view text) {
     const CoordinateParse parse = ParseCoordinate(text, CoordinateKind::Latitude);
-    if (!parse) return Failed(text, parse.message);
+    if (!parse)
+        return Failed(text, parse.message);
     const std::string& normalized = parse.normalizedText;
     const auto contains = [&](char c) { return normalized.find(c) != std::string::npos; };
     if (parse.valueDeg >= 89.995) {
-        if (contains('+')) return Passed("+90");
-        if (contains('N')) return Passed("90 N");
+        if (contains('+'))
+            return Passed("+90");
+        if (contains('N'))
+            return Passed("90 N");
         return Passed("90");
     }
-    if (parse.valueDeg <= -89.995) return Passed(contains('S') ? "90 S" : "-90");
+    if (parse.valueDeg <= -89.995)
+        return Passed(contains('S') ? "90 S" : "-90");
     return Passed(normalized);
 }
 
 TextCheck CheckLongitudeField(std::string_view text) {
     const CoordinateParse parse = ParseCoordinate(text, CoordinateKind::Longitude);
-    if (!parse) return Failed(text, parse.message);
+    if (!parse)
+        return Failed(text, parse.message);
     return Passed(parse.normalizedText);
 }
 
@@ -104,24 +114,26 @@ CheckResult CheckNameField(std::string_view text, bool blankAllowed) {
 CheckResult CheckPrefixField(std::string_view text, const Atlas* atlas, bool canBeLocator,
                              bool mustFindInAtlas) {
     const std::string upper = Upper(text);
-    if (!mustFindInAtlas) return IsValidPrefix(upper, true);
+    if (!mustFindInAtlas)
+        return IsValidPrefix(upper, true);
     CheckResult result;
     result.ok = upper == "DEFAULT" || text == "<Ins>" ||
                 (atlas && FindAtlasEntry(*atlas, upper).has_value()) ||
                 (canBeLocator && GridLocatorToCoordinates(upper, false).ok);
     if (!result.ok) {
-        result.message = ErrorMessage(canBeLocator
-                                          ? std::string(text) + " not found in atlas\r" +
-                                                "and not a valid grid locator"
-                                          : std::string(text) + " not found in atlas");
+        result.message = ErrorMessage(canBeLocator ? std::string(text) + " not found in atlas\r" +
+                                                         "and not a valid grid locator"
+                                                   : std::string(text) + " not found in atlas");
     }
     return result;
 }
 
 std::string CutToCapacity(std::string_view text, std::size_t capacity) {
-    if (text.size() <= capacity) return std::string(text);
+    if (text.size() <= capacity)
+        return std::string(text);
     std::size_t end = capacity;
     // Step back over continuation bytes (10xxxxxx) to the start of the cut character.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
     return std::string(text.substr(0, end));
 }

@@ -8,7 +8,8 @@ constexpr const char* kHelpContextProperty = "helpContext";
 }
 
 void SetHelpContext(QObject* object, int context) {
-    if (object) object->setProperty(kHelpContextProperty, context);
+    if (object)
+        object->setProperty(kHelpContextProperty, context);
 }
 
 int OwnHelpContext(const QObject* object) {
@@ -18,7 +19,8 @@ int OwnHelpContext(const QObject* object) {
 int HelpContextOf(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         const int context = OwnHelpContext(w);
-        if (context > 0) return context;
+        if (context > 0)
+            return context;
     }
     return 0;
 }

@@ -44,10 +44,14 @@ public:
         if (kind == MessageKind::Information || kind == MessageKind::Error)
             box.setEscapeButton(QMessageBox::Ok);
         switch (box.exec()) {
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        case QMessageBox::Cancel: return MessageAnswer::Cancel;
-        default: return MessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            return MessageAnswer::Ok;
         }
     }
 
@@ -85,7 +89,8 @@ QString MessageText(const QString& text) {
 
 MessageAnswer ShowMessage(QWidget* parent, MessageKind kind, const QString& text, bool alert) {
     MessagePresenter& presenter = CurrentMessagePresenter();
-    if (alert) presenter.alert();
+    if (alert)
+        presenter.alert();
     return presenter.showMessage(parent, kind, MessageText(text));
 }
 
@@ -98,12 +103,15 @@ MessageAnswer ShowInformation(QWidget* parent, const QString& text, bool alert) 
 }
 
 MessageAnswer ShowUserMessage(QWidget* parent, const UserMessage& message) {
-    if (message.IsEmpty()) return MessageAnswer::Ok;
+    if (message.IsEmpty())
+        return MessageAnswer::Ok;
     if (message.kind == MessageKind::SyntaxError) {
         QStringList lines;
-        for (const std::string& line : message.lines) lines << QString::fromStdString(line);
+        for (const std::string& line : message.lines)
+            lines << QString::fromStdString(line);
         MessagePresenter& presenter = CurrentMessagePresenter();
-        if (message.alert) presenter.alert();
+        if (message.alert)
+            presenter.alert();
         presenter.showSyntaxError(parent, lines);
         return MessageAnswer::Ok;
     }

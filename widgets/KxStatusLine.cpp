@@ -5,8 +5,10 @@
 
 QString HintOf(const QWidget* control, const QWidget* window) {
     for (const QWidget* w = control; w; w = w->parentWidget()) {
-        if (!w->statusTip().isEmpty()) return w->statusTip();
-        if (w == window) break;
+        if (!w->statusTip().isEmpty())
+            return w->statusTip();
+        if (w == window)
+            break;
     }
     return {};
 }
@@ -21,7 +23,8 @@ void FocusHintTracker::refresh() {
 }
 
 void FocusHintTracker::focusChanged(QWidget*, QWidget* now) {
-    if (!m_statusLine || !m_window || !now || now->window() != m_window) return;
+    if (!m_statusLine || !m_window || !now || now->window() != m_window)
+        return;
     const QString hint = HintOf(now, m_window);
     if (hint.isEmpty())
         m_statusLine->ResetStatusLine();
@@ -30,5 +33,6 @@ void FocusHintTracker::focusChanged(QWidget*, QWidget* now) {
 }
 
 void TrackFocusHints(QWidget* window, StatusLine* statusLine) {
-    if (window && statusLine) new FocusHintTracker(window, statusLine);
+    if (window && statusLine)
+        new FocusHintTracker(window, statusLine);
 }

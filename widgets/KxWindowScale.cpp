@@ -29,7 +29,8 @@ int Scaled(const QWidget* widget, int designPixels) {
 
 void ScaleWindow(QWidget* window) {
     const double factor = WindowScale(window);
-    if (qFuzzyCompare(factor, 1.0)) return;
+    if (qFuzzyCompare(factor, 1.0))
+        return;
     QFont font = window->font();
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * factor);
@@ -40,7 +41,8 @@ void ScaleWindow(QWidget* window) {
 
 void CentreOnScreen(QWidget* window, double verticalFraction) {
     QScreen* screen = ScreenOf(window);
-    if (!screen) return;
+    if (!screen)
+        return;
     const QRect area = screen->geometry();
     const QSize size = window->size().expandedTo(window->sizeHint());
     const int x = area.x() + (area.width() - size.width()) / 2;

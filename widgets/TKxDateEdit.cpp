@@ -79,7 +79,8 @@ void TKxDateEdit::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     if (typed.size() == 1 && typed.at(0).unicode() >= 32 && typed.at(0).unicode() != 127 &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const char c = typed.at(0).unicode() < 128 ? static_cast<char>(typed.at(0).unicode()) : '\0';
+        const char c =
+            typed.at(0).unicode() < 128 ? static_cast<char>(typed.at(0).unicode()) : '\0';
         applyState(DateMaskType(current, caret, selStart, selEnd, c, blank));
         event->accept();
         return;

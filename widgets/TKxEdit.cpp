@@ -21,7 +21,8 @@ public:
     explicit CharacterFilter(TKxEdit* edit) : QValidator(edit), m_edit(edit) {}
 
     State validate(QString& input, int& pos) const override {
-        if (!m_edit->userInput()) return Acceptable;
+        if (!m_edit->userInput())
+            return Acceptable;
         QString kept;
         kept.reserve(input.size());
         int newPos = pos;
@@ -56,7 +57,8 @@ bool IsEnter(const QKeyEvent* event) {
 class UserInputScope {
 public:
     explicit UserInputScope(TKxEdit* edit) : m_edit(edit) {
-        if (m_edit->m_userInput++ == 0) m_edit->m_lengthBefore = static_cast<int>(m_edit->text().size());
+        if (m_edit->m_userInput++ == 0)
+            m_edit->m_lengthBefore = static_cast<int>(m_edit->text().size());
     }
     ~UserInputScope() { --m_edit->m_userInput; }
     UserInputScope(const UserInputScope&) = delete;
@@ -76,15 +78,19 @@ void TKxEdit::setAllowKeyPressHandler(bool on) {
 }
 
 bool TKxEdit::accepts(QChar c) const {
-    if (c.unicode() < 32 || c.unicode() == 127) return true;
+    if (c.unicode() < 32 || c.unicode() == 127)
+        return true;
     return m_allowed.isEmpty() || m_allowed.contains(c);
 }
 
 QChar TKxEdit::applyCase(QChar c) const {
     switch (m_charCase) {
-    case CharCase::Upper: return c.toUpper();
-    case CharCase::Lower: return c.toLower();
-    case CharCase::Normal: break;
+    case CharCase::Upper:
+        return c.toUpper();
+    case CharCase::Lower:
+        return c.toLower();
+    case CharCase::Normal:
+        break;
     }
     return c;
 }
@@ -95,13 +101,15 @@ bool TKxEdit::Validate() {
 
 bool TKxEdit::IsCancelTarget(const QWidget* target) {
     const auto* button = qobject_cast<const QAbstractButton*>(target);
-    if (!button) return false;
+    if (!button)
+        return false;
     return button->property(kCancelProperty).toBool() ||
            button->text().contains(QStringLiteral("Cancel"));
 }
 
 void TKxEdit::MarkAsCancelButton(QAbstractButton* button) {
-    if (button) button->setProperty(kCancelProperty, true);
+    if (button)
+        button->setProperty(kCancelProperty, true);
 }
 
 void TKxEdit::refocus() {
@@ -109,10 +117,12 @@ void TKxEdit::refocus() {
     // A field on a hidden page of a page control: bring the page to the front first.
     for (QWidget* child = this; child; child = child->parentWidget()) {
         QWidget* parent = child->parentWidget();
-        if (auto* stack = qobject_cast<QStackedWidget*>(parent)) stack->setCurrentWidget(child);
+        if (auto* stack = qobject_cast<QStackedWidget*>(parent))
+            stack->setCurrentWidget(child);
     }
     // After a message box the window may not have become active again by itself.
-    if (!window()->isActiveWindow()) window()->activateWindow();
+    if (!window()->isActiveWindow())
+        window()->activateWindow();
     setFocus(Qt::OtherFocusReason);
 }
 
@@ -150,29 +160,35 @@ void TKxEdit::dropEvent(QDropEvent* event) {
 void TKxEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
-    if (exitChecksSuspended()) return;
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    if (exitChecksSuspended())
+        return;
     QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != window() || !isEnabled() || !isVisible()) return;
+    if (!target || target->window() != window() || !isEnabled() || !isVisible())
+        return;
     if (m_allowExitHandler) {
         emit exitRequested(target);
         return;
     }
-    if (IsCancelTarget(target)) return;
+    if (IsCancelTarget(target))
+        return;
     bool valid = true;
     {
         // Other fields do not check themselves while this one shows its message.
         const SuspendExitChecks suspend;
         valid = Validate();
     }
-    if (valid) return;
+    if (valid)
+        return;
     refocus();
     // A mouse press that tried to take the focus away is delivered to its button
     // after this returns; release that button again so it does not stay pressed.
     if (auto* button = qobject_cast<QAbstractButton*>(target)) {
         QPointer<QAbstractButton> guard(button);
         QTimer::singleShot(0, button, [guard] {
-            if (guard) guard->setDown(false);
+            if (guard)
+                guard->setDown(false);
         });
     }
 }
@@ -183,7 +199,9 @@ bool TKxEdit::refuse(const UserMessage& message) {
 }
 
 bool TKxEdit::apply(const TextCheck& check) {
-    if (!check.ok) return refuse(check.message);
-    if (text() != QString::fromStdString(check.text)) setText(QString::fromStdString(check.text));
+    if (!check.ok)
+        return refuse(check.message);
+    if (text() != QString::fromStdString(check.text))
+        setText(QString::fromStdString(check.text));
     return true;
 }

@@ -4,7 +4,8 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
-TKxRadioGroup::TKxRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+TKxRadioGroup::TKxRadioGroup(const QString& caption, const QStringList& items, int columns,
+                             QWidget* parent)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this)) {
     auto* layout = new QGridLayout(this);
     columns = qMax(1, columns);
@@ -21,7 +22,8 @@ TKxRadioGroup::TKxRadioGroup(const QString& caption, const QStringList& items, i
             radio->setObjectName(name + QString::number(m_group->id(radio)));
     });
     connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked) emit itemIndexChanged(id);
+        if (checked)
+            emit itemIndexChanged(id);
     });
 }
 
@@ -30,7 +32,8 @@ int TKxRadioGroup::itemIndex() const {
 }
 
 void TKxRadioGroup::setItemIndex(int index) {
-    if (QAbstractButton* radio = m_group->button(index)) radio->setChecked(true);
+    if (QAbstractButton* radio = m_group->button(index))
+        radio->setChecked(true);
 }
 
 QRadioButton* TKxRadioGroup::button(int index) const {

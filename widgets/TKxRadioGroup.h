@@ -11,7 +11,8 @@ class QRadioButton;
 class TKxRadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TKxRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent = nullptr);
+    TKxRadioGroup(const QString& caption, const QStringList& items, int columns,
+                  QWidget* parent = nullptr);
 
     /// The selected item, −1 when none is.
     int itemIndex() const;

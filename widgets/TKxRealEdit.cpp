@@ -8,7 +8,8 @@ TKxRealEdit::TKxRealEdit(QWidget* parent) : TKxEdit(parent) {
 
 bool TKxRealEdit::Validate() {
     const int width = RightJustify() ? maxChars() : 0;
-    if (apply(CheckRealField(text().toStdString(), m_precision, m_min, m_max, width))) return true;
+    if (apply(CheckRealField(text().toStdString(), m_precision, m_min, m_max, width)))
+        return true;
     selectAll();
     return false;
 }

@@ -35,7 +35,8 @@ void TKxUpDown::setRange(int minimum, int maximum) {
 
 void TKxUpDown::stepBy(int steps) {
     const int next = qBound(m_min, m_position + steps, m_max);
-    if (next == m_position) return;
+    if (next == m_position)
+        return;
     m_position = next;
     emit positionChanged(m_position);
 }

@@ -4,8 +4,9 @@
 #include <QStringList>
 
 /// The coordinate syntax-error window: a red octagon and the syntax reminder (the
-/// lines the coordinate parser returns with its message) in bold fixed-pitch type, with an OK button (OK and Escape close it). Always on top,
-/// centred on the screen, sized from the screen width.
+/// lines the coordinate parser returns with its message) in bold fixed-pitch type, with an OK
+/// button (OK and Escape close it). Always on top, centred on the screen, sized from the screen
+/// width.
 class TParseErrorMsgForm : public QDialog {
     Q_OBJECT
 public:

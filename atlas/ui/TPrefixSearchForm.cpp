@@ -23,7 +23,8 @@ constexpr int kVisibleRows = 15;
 
 QString IncSearchHint(PrefixSearchMode mode) {
     QString hint = QStringLiteral("Start typing the , or use the scrollbar to find an entry");
-    hint.insert(17, mode == PrefixSearchMode::ByPrefix ? QStringLiteral("prefix") : QStringLiteral("name"));
+    hint.insert(17, mode == PrefixSearchMode::ByPrefix ? QStringLiteral("prefix")
+                                                       : QStringLiteral("name"));
     return hint;
 }
 
@@ -65,14 +66,17 @@ TPrefixSearchForm::TPrefixSearchForm(const Atlas& atlas, StatusLine* statusLine,
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setUniformItemSizes(true);
     const QFontMetrics metrics(listFont);
-    const int listWidth = metrics.horizontalAdvance(QString(kPrefixSearchLineWidth + 1, QLatin1Char('W'))) +
-                          m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth();
-    m_list->setFixedSize(listWidth, metrics.lineSpacing() * kVisibleRows + 2 * m_list->frameWidth() + 4);
+    const int listWidth =
+        metrics.horizontalAdvance(QString(kPrefixSearchLineWidth + 1, QLatin1Char('W'))) +
+        m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth();
+    m_list->setFixedSize(listWidth,
+                         metrics.lineSpacing() * kVisibleRows + 2 * m_list->frameWidth() + 4);
     m_incSearchEdit->setFixedWidth(listWidth);
 
     m_toggleBtn = new QPushButton(this);
     m_toggleBtn->setObjectName(QStringLiteral("SearchByToggleBtn"));
-    m_toggleBtn->setStatusTip(QStringLiteral("Press to toggle between scroll by prefix and scroll by name"));
+    m_toggleBtn->setStatusTip(
+        QStringLiteral("Press to toggle between scroll by prefix and scroll by name"));
     m_toggleBtn->setAutoDefault(false);
     m_okBtn = new QPushButton(QStringLiteral("OK"), this);
     m_okBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -82,7 +86,8 @@ TPrefixSearchForm::TPrefixSearchForm(const Atlas& atlas, StatusLine* statusLine,
     m_cancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     m_cancelBtn->setAutoDefault(false);
 
-    connect(m_incSearchEdit, &QLineEdit::textChanged, this, &TPrefixSearchForm::IncSearchEditChange);
+    connect(m_incSearchEdit, &QLineEdit::textChanged, this,
+            &TPrefixSearchForm::IncSearchEditChange);
     connect(m_list, &QListWidget::currentRowChanged, this, &TPrefixSearchForm::PrefixListBoxClick);
     connect(m_toggleBtn, &QPushButton::clicked, this, &TPrefixSearchForm::SearchByToggleBtnClick);
     connect(m_okBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -115,15 +120,18 @@ TPrefixSearchForm::TPrefixSearchForm(const Atlas& atlas, StatusLine* statusLine,
 
 QString TPrefixSearchForm::selectedPrefix() const {
     const int row = m_list->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_lines.size())) return {};
+    if (row < 0 || row >= static_cast<int>(m_lines.size()))
+        return {};
     return QString::fromStdString(PrefixSearchPrefix(m_lines[row], m_mode));
 }
 
 void TPrefixSearchForm::setMode(PrefixSearchMode mode) {
     m_mode = mode;
     const bool byPrefix = mode == PrefixSearchMode::ByPrefix;
-    setWindowTitle(byPrefix ? QStringLiteral("Search Atlas by Prefix") : QStringLiteral("Search Atlas by Name"));
-    m_toggleBtn->setText(byPrefix ? QStringLiteral("&Search by Name") : QStringLiteral("&Search by Prefix"));
+    setWindowTitle(byPrefix ? QStringLiteral("Search Atlas by Prefix")
+                            : QStringLiteral("Search Atlas by Name"));
+    m_toggleBtn->setText(byPrefix ? QStringLiteral("&Search by Name")
+                                  : QStringLiteral("&Search by Prefix"));
     m_header->setText(QString::fromStdString(PrefixSearchHeader(mode)));
     m_incSearchEdit->setStatusTip(IncSearchHint(mode));
     m_incSearchEdit->setCharCase(byPrefix ? TKxEdit::CharCase::Upper : TKxEdit::CharCase::Normal);
@@ -132,7 +140,8 @@ void TPrefixSearchForm::setMode(PrefixSearchMode mode) {
     {
         const QSignalBlocker block(m_list);
         m_list->clear();
-        for (const std::string& line : m_lines) m_list->addItem(QString::fromStdString(line));
+        for (const std::string& line : m_lines)
+            m_list->addItem(QString::fromStdString(line));
     }
     selectLine(m_lines.empty() ? -1 : 0);
     copySelectedField();
@@ -141,12 +150,14 @@ void TPrefixSearchForm::setMode(PrefixSearchMode mode) {
 void TPrefixSearchForm::selectLine(int row) {
     const QSignalBlocker block(m_list);
     m_list->setCurrentRow(row);
-    if (row >= 0) scrollToShow(row);
+    if (row >= 0)
+        scrollToShow(row);
 }
 
 void TPrefixSearchForm::scrollToShow(int row) {
     // The selected line becomes the third visible line.
-    m_list->verticalScrollBar()->setValue(static_cast<int>(PrefixSearchTopLine(static_cast<std::size_t>(row))));
+    m_list->verticalScrollBar()->setValue(
+        static_cast<int>(PrefixSearchTopLine(static_cast<std::size_t>(row))));
 }
 
 int TPrefixSearchForm::visibleLines() const {
@@ -159,49 +170,71 @@ void TPrefixSearchForm::copySelectedField() {
     // would jump back to the first of them.
     const int row = m_list->currentRow();
     m_copying = true;
-    m_incSearchEdit->setText(row >= 0 ? QString::fromStdString(PrefixSearchField(m_lines[row], m_mode)) : QString());
+    m_incSearchEdit->setText(
+        row >= 0 ? QString::fromStdString(PrefixSearchField(m_lines[row], m_mode)) : QString());
     m_copying = false;
     m_incSearchEdit->selectAll();
 }
 
 void TPrefixSearchForm::IncSearchEditChange(const QString& text) {
-    if (m_copying) return;
+    if (m_copying)
+        return;
     const auto row = IncrementalSearch(m_lines, text.toStdString());
-    if (row) selectLine(static_cast<int>(*row));
+    if (row)
+        selectLine(static_cast<int>(*row));
 }
 
 void TPrefixSearchForm::PrefixListBoxClick(int row) {
-    if (row < 0) return;
+    if (row < 0)
+        return;
     const int keep = m_list->verticalScrollBar()->value();
     copySelectedField();
     m_list->verticalScrollBar()->setValue(keep);
 }
 
 void TPrefixSearchForm::SearchByToggleBtnClick() {
-    setMode(m_mode == PrefixSearchMode::ByPrefix ? PrefixSearchMode::ByName : PrefixSearchMode::ByPrefix);
+    setMode(m_mode == PrefixSearchMode::ByPrefix ? PrefixSearchMode::ByName
+                                                 : PrefixSearchMode::ByPrefix);
     m_incSearchEdit->setFocus(Qt::OtherFocusReason);
     m_incSearchEdit->selectAll();
     // The hint names the new mode even when the focus never left the edit.
-    if (m_statusLine && m_incSearchEdit->hasFocus()) m_statusLine->SetStatusHint(m_incSearchEdit->statusTip());
+    if (m_statusLine && m_incSearchEdit->hasFocus())
+        m_statusLine->SetStatusHint(m_incSearchEdit->statusTip());
 }
 
 bool TPrefixSearchForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_incSearchEdit || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    if (watched != m_incSearchEdit || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const int count = m_list->count();
-    if (count == 0) return QDialog::eventFilter(watched, event);
-    const bool plain = (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+    if (count == 0)
+        return QDialog::eventFilter(watched, event);
+    const bool plain =
+        (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
     const int current = qMax(0, m_list->currentRow());
     std::optional<int> target;
     if (plain) {
         switch (key->key()) {
-        case Qt::Key_Up: target = current - 1; break;
-        case Qt::Key_Down: target = current + 1; break;
-        case Qt::Key_PageUp: target = current - (visibleLines() - 1); break;
-        case Qt::Key_PageDown: target = current + (visibleLines() - 1); break;
-        case Qt::Key_Home: target = 0; break;
-        case Qt::Key_End: target = count - 1; break;
-        default: break;
+        case Qt::Key_Up:
+            target = current - 1;
+            break;
+        case Qt::Key_Down:
+            target = current + 1;
+            break;
+        case Qt::Key_PageUp:
+            target = current - (visibleLines() - 1);
+            break;
+        case Qt::Key_PageDown:
+            target = current + (visibleLines() - 1);
+            break;
+        case Qt::Key_Home:
+            target = 0;
+            break;
+        case Qt::Key_End:
+            target = count - 1;
+            break;
+        default:
+            break;
         }
     }
     if (target) {

@@ -5,12 +5,14 @@
 namespace {
 
 std::string WithoutLeadingBlank(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     return std::string(text);
 }
 
 std::string Cut(std::string text, std::size_t capacity) {
-    if (text.size() > capacity) text.resize(capacity);
+    if (text.size() > capacity)
+        text.resize(capacity);
     return text;
 }
 
@@ -53,15 +55,18 @@ AddedRow AddFrequencyRow(FrequencyRows& rows, std::string_view typedText) {
 }
 
 int DeleteFrequencyRow(FrequencyRows& rows, int row) {
-    if (row < 0 || row >= rows.count()) return rows.count() > 0 ? std::min(std::max(row, 0), rows.count() - 1) : -1;
+    if (row < 0 || row >= rows.count())
+        return rows.count() > 0 ? std::min(std::max(row, 0), rows.count() - 1) : -1;
     rows.frequencies.erase(rows.frequencies.begin() + row);
     rows.constants.erase(rows.constants.begin() + row);
-    if (rows.count() == 0) return -1;
+    if (rows.count() == 0)
+        return -1;
     return std::min(row, rows.count() - 1);
 }
 
 std::string DeleteButtonCaption(const FrequencyRows& rows, int selected) {
-    if (selected < 0 || selected >= rows.count()) return "Delete Frequency";
+    if (selected < 0 || selected >= rows.count())
+        return "Delete Frequency";
     return "Delete " + WithoutLeadingBlank(rows.frequencies[selected]) + " MHz";
 }
 
@@ -70,7 +75,8 @@ void WriteFrequencyRows(const FrequencyRows& rows, Settings& settings) {
     settings.FrequencyCount = count;
     for (int k = 0; k < kFrequencySlots; ++k) {
         if (k < count) {
-            settings.Frequencies[k].FrequencyText = Cut(WithoutLeadingBlank(rows.frequencies[k]), kFrequencyTextCapacity);
+            settings.Frequencies[k].FrequencyText =
+                Cut(WithoutLeadingBlank(rows.frequencies[k]), kFrequencyTextCapacity);
             settings.Frequencies[k].ConstantText = Cut(rows.constants[k], kConstantTextCapacity);
         } else {
             settings.Frequencies[k] = FrequencyEntry{};

@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QPushButton* LayOutOneFieldDialog(QDialog* dialog, QWidget* field, QWidget* label, StatusLine* statusLine) {
+QPushButton* LayOutOneFieldDialog(QDialog* dialog, QWidget* field, QWidget* label,
+                                  StatusLine* statusLine) {
     auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);

@@ -11,4 +11,5 @@ class StatusLine;
 /// status line (none when `statusLine` is null), puts the focus in the field, fixes
 /// the dialog's size and places it a little above the middle of the screen.
 /// Returns the OK button, for the dialog to connect to its own check.
-QPushButton* LayOutOneFieldDialog(QDialog* dialog, QWidget* field, QWidget* label, StatusLine* statusLine);
+QPushButton* LayOutOneFieldDialog(QDialog* dialog, QWidget* field, QWidget* label,
+                                  StatusLine* statusLine);

@@ -8,6 +8,7 @@ void SaveOptions(AppState& state, const Settings& edited, const ClockReading& cl
     state.UserSettings = edited;
     DeriveSettings(state.UserSettings);
     state.TimeZone = SetTimeZone(state.UserSettings.UseUtc, clock);
-    ApplyDefaultTerminal(state.UserSettings, state.Prediction.TerminalA, state.Prediction.TerminalB);
+    ApplyDefaultTerminal(state.UserSettings, state.Prediction.TerminalA,
+                         state.Prediction.TerminalB);
     SaveSettings(SettingsFilePath(state.DataDirectory), state.UserSettings);
 }

@@ -23,7 +23,8 @@ TNewDateForm::TNewDateForm(const DateConventions& dates, StatusLine* statusLine,
     m_dateEdit->setAllowExitHandler(true);
     m_dateEdit->setStatusTip(QString::fromStdString(DateHint(dates)));
     m_dateEdit->clearDate();
-    m_dateEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + Scaled(this, 12));
+    m_dateEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) +
+                              Scaled(this, 12));
     auto* format = new QLabel(QString::fromStdString(DateFormatText(dates)), this);
     format->setObjectName(QStringLiteral("FormatLabel"));
 

@@ -43,15 +43,15 @@ std::string Cut(const QString& text, std::size_t capacity) {
     return CutToCapacity(text.toStdString(), capacity);
 }
 
-QPushButton* MakeButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent) {
+QPushButton* MakeButton(const QString& name, const QString& caption, const QString& hint,
+                        QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setStatusTip(hint);
     return button;
 }
 
-template <typename Edit>
-Edit* MakeEdit(const QString& name, const QString& hint, QWidget* parent) {
+template <typename Edit> Edit* MakeEdit(const QString& name, const QString& hint, QWidget* parent) {
     auto* edit = new Edit(parent);
     edit->setObjectName(name);
     edit->setStatusTip(hint);
@@ -69,7 +69,8 @@ bool IsEnter(const QKeyEvent* event) {
 
 } // namespace
 
-TOptionsForm::TOptionsForm(const Settings& settings, int lastPage, StatusLine* statusLine, QWidget* parent)
+TOptionsForm::TOptionsForm(const Settings& settings, int lastPage, StatusLine* statusLine,
+                           QWidget* parent)
     : QDialog(parent), m_original(settings) {
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(QStringLiteral("Hopscope Options"));
@@ -91,10 +92,14 @@ TOptionsForm::TOptionsForm(const Settings& settings, int lastPage, StatusLine* s
     QWidget::setTabOrder(m_nameEdit, m_latEdit);
     QWidget::setTabOrder(m_latEdit, m_lonEdit);
 
-    m_saveBtn = MakeButton(QStringLiteral("SaveBtn"), QStringLiteral("Save My Settings and Exit"),
-                           QStringLiteral("Save my settings, including any changes, and return to Hopscope Main Menu"), this);
-    m_cancelBtn = MakeButton(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"),
-                             QStringLiteral("Cancel any changes or current actions and return to Hopscope Main Menu"), this);
+    m_saveBtn = MakeButton(
+        QStringLiteral("SaveBtn"), QStringLiteral("Save My Settings and Exit"),
+        QStringLiteral("Save my settings, including any changes, and return to Hopscope Main Menu"),
+        this);
+    m_cancelBtn = MakeButton(
+        QStringLiteral("CancelBtn"), QStringLiteral("Cancel"),
+        QStringLiteral("Cancel any changes or current actions and return to Hopscope Main Menu"),
+        this);
     TKxEdit::MarkAsCancelButton(m_cancelBtn);
     connect(m_saveBtn, &QPushButton::clicked, this, &TOptionsForm::SaveBtnClick);
     connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -130,13 +135,17 @@ QWidget* TOptionsForm::buildTermPage() {
     page->setObjectName(QStringLiteral("TermPage"));
     auto* group = new QGroupBox(QStringLiteral("Default Terminal Settings"), page);
     group->setObjectName(QStringLiteral("DefaultTermGroupBox"));
-    m_latEdit = MakeEdit<TKxLatEdit>(QStringLiteral("LatEdit"),
-                                     QStringLiteral("Enter as decimal degrees or deg min sec (north is +, south is -)"), group);
-    m_lonEdit = MakeEdit<TKxLonEdit>(QStringLiteral("LonEdit"),
-                                     QStringLiteral("Enter as decimal degrees or deg min sec (west is +, east is -)"), group);
-    m_nameEdit = MakeEdit<TKxNameEdit>(
-        QStringLiteral("NameEdit"),
-        QStringLiteral("Enter a callsign, city name, or other identifier (maximum 17 characters including spaces)"), group);
+    m_latEdit = MakeEdit<TKxLatEdit>(
+        QStringLiteral("LatEdit"),
+        QStringLiteral("Enter as decimal degrees or deg min sec (north is +, south is -)"), group);
+    m_lonEdit = MakeEdit<TKxLonEdit>(
+        QStringLiteral("LonEdit"),
+        QStringLiteral("Enter as decimal degrees or deg min sec (west is +, east is -)"), group);
+    m_nameEdit =
+        MakeEdit<TKxNameEdit>(QStringLiteral("NameEdit"),
+                              QStringLiteral("Enter a callsign, city name, or other identifier "
+                                             "(maximum 17 characters including spaces)"),
+                              group);
     const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     m_latEdit->setFixedWidth(charWidth * 14);
     m_lonEdit->setFixedWidth(charWidth * 15);
@@ -168,7 +177,8 @@ QWidget* TOptionsForm::buildFrequencyPage() {
     listFont.setPointSizeF(font().pointSizeF());
     listFont.setBold(true);
     const QFontMetrics listMetrics(listFont);
-    const int listWidth = listMetrics.horizontalAdvance(QStringLiteral("000.00")) + Scaled(this, 28);
+    const int listWidth =
+        listMetrics.horizontalAdvance(QStringLiteral("000.00")) + Scaled(this, 28);
     const int listHeight = listMetrics.lineSpacing() * kFrequencySlots + Scaled(this, 10);
     const auto makeList = [&](const QString& name, const QString& hint, QWidget* parent) {
         auto* list = new QListWidget(parent);
@@ -184,25 +194,32 @@ QWidget* TOptionsForm::buildFrequencyPage() {
 
     auto* freqGroup = new QGroupBox(QStringLiteral("Frequencies (MHz)"), page);
     freqGroup->setObjectName(QStringLiteral("FreqGroupBox"));
-    m_freqList = makeList(QStringLiteral("FreqListBox"), QStringLiteral("Select a frequency you want to delete"), freqGroup);
-    m_deleteFreqBtn = MakeButton(QStringLiteral("DeleteFreqBtn"), QStringLiteral("Delete Frequency"),
-                                 QStringLiteral("Press to delete the highlighted frequency and its Additive Signal Level Constant"),
-                                 freqGroup);
+    m_freqList = makeList(QStringLiteral("FreqListBox"),
+                          QStringLiteral("Select a frequency you want to delete"), freqGroup);
+    m_deleteFreqBtn = MakeButton(
+        QStringLiteral("DeleteFreqBtn"), QStringLiteral("Delete Frequency"),
+        QStringLiteral(
+            "Press to delete the highlighted frequency and its Additive Signal Level Constant"),
+        freqGroup);
     m_addFreqBtn = MakeButton(QStringLiteral("AddFreqBtn"), QStringLiteral("Add Frequency"),
                               QStringLiteral("Press to add a new frequency"), freqGroup);
     m_enterNewFreqLabel = new QLabel(QStringLiteral("Enter New Frequency"), freqGroup);
     m_enterNewFreqLabel->setObjectName(QStringLiteral("EnterNewFreqLabel"));
-    m_newFreqEdit = MakeEdit<TKxRealEdit>(QStringLiteral("NewFreqEdit"), QStringLiteral("Enter the new frequency"), freqGroup);
+    m_newFreqEdit = MakeEdit<TKxRealEdit>(QStringLiteral("NewFreqEdit"),
+                                          QStringLiteral("Enter the new frequency"), freqGroup);
     m_newFreqEdit->setMaxChars(4);
     m_newFreqEdit->setPrecision(1);
     m_newFreqEdit->setMinValue(3.0);
     m_newFreqEdit->setMaxValue(30.0);
-    m_newFreqEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + Scaled(this, 14));
+    m_newFreqEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                                 Scaled(this, 14));
     m_enterNewFreqLabel->setBuddy(m_newFreqEdit);
-    m_newFreqAddBtn = MakeButton(QStringLiteral("NewFreqAddBtn"), QStringLiteral("Add"),
-                                 QStringLiteral("Press to add the new frequency you entered"), freqGroup);
-    m_newFreqCancelBtn = MakeButton(QStringLiteral("NewFreqCancelBtn"), QStringLiteral("Cancel Add"),
-                                    QStringLiteral("Press to cancel the new frequency"), freqGroup);
+    m_newFreqAddBtn =
+        MakeButton(QStringLiteral("NewFreqAddBtn"), QStringLiteral("Add"),
+                   QStringLiteral("Press to add the new frequency you entered"), freqGroup);
+    m_newFreqCancelBtn =
+        MakeButton(QStringLiteral("NewFreqCancelBtn"), QStringLiteral("Cancel Add"),
+                   QStringLiteral("Press to cancel the new frequency"), freqGroup);
     TKxEdit::MarkAsCancelButton(m_newFreqCancelBtn);
 
     auto* freqButtons = new QVBoxLayout;
@@ -221,24 +238,29 @@ QWidget* TOptionsForm::buildFrequencyPage() {
 
     auto* fudgeGroup = new QGroupBox(QStringLiteral("Additive Signal Level Constants (dB)"), page);
     fudgeGroup->setObjectName(QStringLiteral("FudgeGroupBox"));
-    m_fudgeList = makeList(QStringLiteral("FudgeListBox"), QStringLiteral("Select a constant you want to modify"), fudgeGroup);
-    m_modifyConstantBtn = MakeButton(QStringLiteral("ModifyConstantBtn"), QStringLiteral("Modify Constant"),
-                                     QStringLiteral("Press to modify the highlighted constant"), fudgeGroup);
+    m_fudgeList = makeList(QStringLiteral("FudgeListBox"),
+                           QStringLiteral("Select a constant you want to modify"), fudgeGroup);
+    m_modifyConstantBtn =
+        MakeButton(QStringLiteral("ModifyConstantBtn"), QStringLiteral("Modify Constant"),
+                   QStringLiteral("Press to modify the highlighted constant"), fudgeGroup);
     m_editConstantLabel = new QLabel(QStringLiteral("Edit Constant"), fudgeGroup);
     m_editConstantLabel->setObjectName(QStringLiteral("EditConstantLabel"));
     m_constantEdit = MakeEdit<TKxRealEdit>(
-        QStringLiteral("ConstantEdit"), QStringLiteral("Modify the additive signal level constant or enter a new constant"),
+        QStringLiteral("ConstantEdit"),
+        QStringLiteral("Modify the additive signal level constant or enter a new constant"),
         fudgeGroup);
     m_constantEdit->setMaxChars(5);
     m_constantEdit->setPrecision(1);
     m_constantEdit->setMinValue(-99.9);
     m_constantEdit->setMaxValue(100.0);
-    m_constantEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")) + Scaled(this, 14));
+    m_constantEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                                  Scaled(this, 14));
     m_editConstantLabel->setBuddy(m_constantEdit);
     m_modifyBtn = MakeButton(QStringLiteral("ModifyConstantModifyBtn"), QStringLiteral("Modify"),
                              QStringLiteral("Press to apply the modification"), fudgeGroup);
-    m_modifyCancelBtn = MakeButton(QStringLiteral("ModifyConstantCancelBtn"), QStringLiteral("Cancel Modify"),
-                                   QStringLiteral("Press to cancel the modification"), fudgeGroup);
+    m_modifyCancelBtn =
+        MakeButton(QStringLiteral("ModifyConstantCancelBtn"), QStringLiteral("Cancel Modify"),
+                   QStringLiteral("Press to cancel the modification"), fudgeGroup);
     TKxEdit::MarkAsCancelButton(m_modifyCancelBtn);
 
     auto* fudgeButtons = new QVBoxLayout;
@@ -255,18 +277,20 @@ QWidget* TOptionsForm::buildFrequencyPage() {
     fudgeLayout->addLayout(fudgeButtons);
 
     // The add and modify controls keep their place while hidden, so nothing jumps.
-    for (QWidget* w : std::initializer_list<QWidget*>{m_enterNewFreqLabel, m_newFreqEdit, m_newFreqAddBtn,
-                                                      m_newFreqCancelBtn, m_editConstantLabel, m_constantEdit,
-                                                      m_modifyBtn, m_modifyCancelBtn}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_enterNewFreqLabel, m_newFreqEdit, m_newFreqAddBtn, m_newFreqCancelBtn,
+             m_editConstantLabel, m_constantEdit, m_modifyBtn, m_modifyCancelBtn}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
 
-    m_restoreFAndFBtn = MakeButton(QStringLiteral("RestoreFactoryFAndFBtn"),
-                                   QStringLiteral("&Restore Factory Frequencies and Constants"),
-                                   QStringLiteral("Press to cause all frequencies and constants to revert to their original settings"),
-                                   page);
+    m_restoreFAndFBtn = MakeButton(
+        QStringLiteral("RestoreFactoryFAndFBtn"),
+        QStringLiteral("&Restore Factory Frequencies and Constants"),
+        QStringLiteral(
+            "Press to cause all frequencies and constants to revert to their original settings"),
+        page);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(freqGroup);
@@ -281,10 +305,13 @@ QWidget* TOptionsForm::buildFrequencyPage() {
     connect(m_newFreqAddBtn, &QPushButton::clicked, this, &TOptionsForm::NewFreqAddBtnClick);
     connect(m_newFreqCancelBtn, &QPushButton::clicked, this, &TOptionsForm::NewFreqCancelBtnClick);
     connect(m_deleteFreqBtn, &QPushButton::clicked, this, &TOptionsForm::DeleteFreqBtnClick);
-    connect(m_modifyConstantBtn, &QPushButton::clicked, this, &TOptionsForm::ModifyConstantBtnClick);
+    connect(m_modifyConstantBtn, &QPushButton::clicked, this,
+            &TOptionsForm::ModifyConstantBtnClick);
     connect(m_modifyBtn, &QPushButton::clicked, this, &TOptionsForm::ModifyConstantModifyBtnClick);
-    connect(m_modifyCancelBtn, &QPushButton::clicked, this, &TOptionsForm::ModifyConstantCancelBtnClick);
-    connect(m_restoreFAndFBtn, &QPushButton::clicked, this, &TOptionsForm::RestoreFactoryFAndFBtnClick);
+    connect(m_modifyCancelBtn, &QPushButton::clicked, this,
+            &TOptionsForm::ModifyConstantCancelBtnClick);
+    connect(m_restoreFAndFBtn, &QPushButton::clicked, this,
+            &TOptionsForm::RestoreFactoryFAndFBtnClick);
     return page;
 }
 
@@ -293,50 +320,61 @@ QWidget* TOptionsForm::buildParamsPage() {
     page->setObjectName(QStringLiteral("ParamsPage"));
     m_minRadAngleEdit = MakeEdit<TKxRealEdit>(
         QStringLiteral("MinRadAngleEdit"),
-        QStringLiteral("Enter the minimum antenna radiation angle to be used in calculating predictions"), page);
+        QStringLiteral(
+            "Enter the minimum antenna radiation angle to be used in calculating predictions"),
+        page);
     m_minRadAngleEdit->setMaxChars(4);
     m_minRadAngleEdit->setPrecision(1);
     m_minRadAngleEdit->setMinValue(0.0);
     m_minRadAngleEdit->setMaxValue(45.0);
     m_noiseBWEdit = MakeEdit<TKxIntegerEdit>(
-        QStringLiteral("NoiseBWEdit"), QStringLiteral("Enter the noise bandwidth to be used in calculating signal-to-noise ratios"),
+        QStringLiteral("NoiseBWEdit"),
+        QStringLiteral(
+            "Enter the noise bandwidth to be used in calculating signal-to-noise ratios"),
         page);
     m_noiseBWEdit->setMaxChars(5);
     m_noiseBWEdit->setMinValue(1);
     m_noiseBWEdit->setMaxValue(20000);
-    const int editWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + Scaled(this, 10);
+    const int editWidth =
+        fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + Scaled(this, 10);
     m_minRadAngleEdit->setFixedWidth(editWidth);
     m_noiseBWEdit->setFixedWidth(editWidth);
 
-    m_thresholdGroup = new TKxRadioGroup(QStringLiteral("Signal Level Suppression Threshold"),
-                                         {QStringLiteral(" 0 dB"), QStringLiteral("-10 dB"), QStringLiteral("-20 dB"),
-                                          QStringLiteral("No suppression")},
-                                         2, page);
+    m_thresholdGroup =
+        new TKxRadioGroup(QStringLiteral("Signal Level Suppression Threshold"),
+                          {QStringLiteral(" 0 dB"), QStringLiteral("-10 dB"),
+                           QStringLiteral("-20 dB"), QStringLiteral("No suppression")},
+                          2, page);
     m_thresholdGroup->setObjectName(QStringLiteral("SuppressionThresholdRadioGroup"));
-    m_thresholdGroup->setStatusTip(
-        QStringLiteral("Signal levels below the level you specify will be suppressed (not reported)"));
+    m_thresholdGroup->setStatusTip(QStringLiteral(
+        "Signal levels below the level you specify will be suppressed (not reported)"));
     m_noiseGroup = new TKxRadioGroup(QStringLiteral("Man-Made Noise Environment"),
-                                     {QStringLiteral("Industrial"), QStringLiteral("Residential"), QStringLiteral("Rural"),
-                                      QStringLiteral("Remote")},
+                                     {QStringLiteral("Industrial"), QStringLiteral("Residential"),
+                                      QStringLiteral("Rural"), QStringLiteral("Remote")},
                                      2, page);
     m_noiseGroup->setObjectName(QStringLiteral("NoiseEnvironmentRadioGroup"));
-    m_noiseGroup->setStatusTip(
-        QStringLiteral("The environment you select will be used in calculating signal-to-noise ratios"));
-    m_suppressionCheckBox = new QCheckBox(QStringLiteral("Suppress Zero-Availability Predictions"), page);
+    m_noiseGroup->setStatusTip(QStringLiteral(
+        "The environment you select will be used in calculating signal-to-noise ratios"));
+    m_suppressionCheckBox =
+        new QCheckBox(QStringLiteral("Suppress Zero-Availability Predictions"), page);
     m_suppressionCheckBox->setObjectName(QStringLiteral("SuppressionCheckBox"));
-    m_suppressionCheckBox->setStatusTip(
-        QStringLiteral("When checked, predictions are not shown if the predicted availability is zero"));
+    m_suppressionCheckBox->setStatusTip(QStringLiteral(
+        "When checked, predictions are not shown if the predicted availability is zero"));
     m_suppressionCheckBox->installEventFilter(this);
-    m_restorePredParamsBtn = MakeButton(QStringLiteral("RestoreFactoryPredParamsBtn"),
-                                        QStringLiteral("&Restore Factory Prediction Parameters"),
-                                        QStringLiteral("Press to cause all prediction parameters to revert to their original settings"),
-                                        page);
+    m_restorePredParamsBtn = MakeButton(
+        QStringLiteral("RestoreFactoryPredParamsBtn"),
+        QStringLiteral("&Restore Factory Prediction Parameters"),
+        QStringLiteral(
+            "Press to cause all prediction parameters to revert to their original settings"),
+        page);
     TKxEdit::MarkAsCancelButton(m_restorePredParamsBtn);
-    connect(m_restorePredParamsBtn, &QPushButton::clicked, this, &TOptionsForm::RestoreFactoryPredParamsBtnClick);
+    connect(m_restorePredParamsBtn, &QPushButton::clicked, this,
+            &TOptionsForm::RestoreFactoryPredParamsBtnClick);
 
     auto* entries = new QGridLayout;
     entries->setHorizontalSpacing(Scaled(this, 8));
-    entries->addWidget(new QLabel(QStringLiteral("Minimum Radiation Angle"), page), 0, 0, Qt::AlignRight);
+    entries->addWidget(new QLabel(QStringLiteral("Minimum Radiation Angle"), page), 0, 0,
+                       Qt::AlignRight);
     entries->addWidget(m_minRadAngleEdit, 0, 1);
     entries->addWidget(new QLabel(QStringLiteral("deg"), page), 0, 2);
     entries->addWidget(new QLabel(QStringLiteral("Noise Bandwidth"), page), 1, 0, Qt::AlignRight);
@@ -360,23 +398,28 @@ QWidget* TOptionsForm::buildParamsPage() {
 QWidget* TOptionsForm::buildPrefsPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("PrefsPage"));
-    m_sigDisplayGroup = new TKxRadioGroup(QStringLiteral("Primary Signal Display"),
-                                          {QStringLiteral("Signal Levels"), QStringLiteral("S/N Ratios")}, 1, page);
+    m_sigDisplayGroup =
+        new TKxRadioGroup(QStringLiteral("Primary Signal Display"),
+                          {QStringLiteral("Signal Levels"), QStringLiteral("S/N Ratios")}, 1, page);
     m_sigDisplayGroup->setObjectName(QStringLiteral("SigDisplayRadioGroup"));
-    m_sigDisplayGroup->setStatusTip(QStringLiteral("Select your preferred mode for display of signal predictions"));
-    m_timeDisplayGroup = new TKxRadioGroup(QStringLiteral("Time Display"), {QStringLiteral("UTC"), QStringLiteral("ULT")}, 1, page);
+    m_sigDisplayGroup->setStatusTip(
+        QStringLiteral("Select your preferred mode for display of signal predictions"));
+    m_timeDisplayGroup = new TKxRadioGroup(QStringLiteral("Time Display"),
+                                           {QStringLiteral("UTC"), QStringLiteral("ULT")}, 1, page);
     m_timeDisplayGroup->setObjectName(QStringLiteral("TimeDisplayRadioGroup"));
-    m_timeDisplayGroup->setStatusTip(
-        QStringLiteral("Select your preferred time zone (UTC or local) for time entry and display"));
+    m_timeDisplayGroup->setStatusTip(QStringLiteral(
+        "Select your preferred time zone (UTC or local) for time entry and display"));
 
     auto* interval = new QGroupBox(QStringLiteral("Map Auto Upgrade Interval"), page);
     interval->setObjectName(QStringLiteral("UpgradeIntervalGroupBox"));
-    const QString minutesHint = QStringLiteral("In Auto Update mode, the maps will be redrawn at the interval you specify");
+    const QString minutesHint =
+        QStringLiteral("In Auto Update mode, the maps will be redrawn at the interval you specify");
     m_minutesEdit = MakeEdit<TKxWordEdit>(QStringLiteral("MinutesEdit"), minutesHint, interval);
     m_minutesEdit->setMaxChars(2);
     m_minutesEdit->setMinValue(1);
     m_minutesEdit->setMaxValue(60);
-    m_minutesEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + Scaled(this, 10));
+    m_minutesEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
+                                 Scaled(this, 10));
     m_minutesUpDown = new TKxUpDown(interval);
     m_minutesUpDown->setObjectName(QStringLiteral("MinutesUpDown"));
     m_minutesUpDown->setStatusTip(minutesHint);
@@ -401,17 +444,21 @@ QWidget* TOptionsForm::buildPrefsPage() {
         m_minutesEdit->setCursorPosition(static_cast<int>(text.size()));
         bool ok = false;
         const int value = text.trimmed().toInt(&ok);
-        if (ok) m_minutesUpDown->setPosition(value);
+        if (ok)
+            m_minutesUpDown->setPosition(value);
     });
 
-    m_freqMapResGroup = new TKxRadioGroup(QStringLiteral("Frequency Map Resolution"),
-                                          {QStringLiteral("Low (57 areas)"), QStringLiteral("High (877 areas)")}, 1, page);
+    m_freqMapResGroup = new TKxRadioGroup(
+        QStringLiteral("Frequency Map Resolution"),
+        {QStringLiteral("Low (57 areas)"), QStringLiteral("High (877 areas)")}, 1, page);
     m_freqMapResGroup->setObjectName(QStringLiteral("FreqMapResRadioGroup"));
-    m_freqMapResGroup->setStatusTip(QStringLiteral("The Frequency Map will be displayed at the resolution you specify"));
+    m_freqMapResGroup->setStatusTip(
+        QStringLiteral("The Frequency Map will be displayed at the resolution you specify"));
 
     m_primarySolarGroup = new QGroupBox(QStringLiteral("Primary Solar Index"), page);
     m_primarySolarGroup->setObjectName(QStringLiteral("PrimarySolarGroup"));
-    m_primarySolarGroup->setStatusTip(QStringLiteral("Select the solar index you expect to use most often"));
+    m_primarySolarGroup->setStatusTip(
+        QStringLiteral("Select the solar index you expect to use most often"));
     m_ssnRadioBtn = new QRadioButton(QStringLiteral("Sunspot Number"), m_primarySolarGroup);
     m_ssnRadioBtn->setObjectName(QStringLiteral("SSNRadioBtn"));
     m_sfRadioBtn = new QRadioButton(QStringLiteral("Solar Flux"), m_primarySolarGroup);
@@ -421,10 +468,14 @@ QWidget* TOptionsForm::buildPrefsPage() {
     solarLayout->addWidget(m_sfRadioBtn);
     m_primarySolarGroup->installEventFilter(this);
 
-    m_restorePrefsBtn = MakeButton(QStringLiteral("RestoreFactoryPreferencesBtn"), QStringLiteral("&Restore Factory Preferences"),
-                                   QStringLiteral("Press to cause all preferences to revert to their original settings"), page);
+    m_restorePrefsBtn = MakeButton(
+        QStringLiteral("RestoreFactoryPreferencesBtn"),
+        QStringLiteral("&Restore Factory Preferences"),
+        QStringLiteral("Press to cause all preferences to revert to their original settings"),
+        page);
     TKxEdit::MarkAsCancelButton(m_restorePrefsBtn);
-    connect(m_restorePrefsBtn, &QPushButton::clicked, this, &TOptionsForm::RestoreFactoryPreferencesBtnClick);
+    connect(m_restorePrefsBtn, &QPushButton::clicked, this,
+            &TOptionsForm::RestoreFactoryPreferencesBtnClick);
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_sigDisplayGroup, 0, 0);
@@ -501,23 +552,32 @@ Settings TOptionsForm::settings() const {
 // ---------------------------------------------------------------- pages and focus
 
 int TOptionsForm::startingPage(int lastPage) const {
-    if (!m_original.DefaultDefined) return TermPage;
-    if (m_original.FrequencyCount == 0) return FFParamsPage;
+    if (!m_original.DefaultDefined)
+        return TermPage;
+    if (m_original.FrequencyCount == 0)
+        return FFParamsPage;
     return lastPage >= TermPage && lastPage <= PrefsPage ? lastPage : TermPage;
 }
 
 void TOptionsForm::focusFirstControl(int page) {
     switch (page) {
-    case TermPage: m_nameEdit->setFocus(Qt::OtherFocusReason); break;
+    case TermPage:
+        m_nameEdit->setFocus(Qt::OtherFocusReason);
+        break;
     case FFParamsPage:
         if (m_rows.count() >= kFrequencySlots)
             m_freqList->setFocus(Qt::OtherFocusReason);
         else
             m_addFreqBtn->setFocus(Qt::OtherFocusReason);
         break;
-    case ParamsPage: m_minRadAngleEdit->setFocus(Qt::OtherFocusReason); break;
-    case PrefsPage: (m_ssnRadioBtn->isChecked() ? m_ssnRadioBtn : m_sfRadioBtn)->setFocus(Qt::OtherFocusReason); break;
-    default: break;
+    case ParamsPage:
+        m_minRadAngleEdit->setFocus(Qt::OtherFocusReason);
+        break;
+    case PrefsPage:
+        (m_ssnRadioBtn->isChecked() ? m_ssnRadioBtn : m_sfRadioBtn)->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
     }
 }
 
@@ -532,15 +592,18 @@ void TOptionsForm::showEvent(QShowEvent* event) {
 bool TOptionsForm::pageLeaveAllowed() {
     // The page may not change while its number field holds a value it refuses.
     auto* focused = qobject_cast<TKxEdit*>(QApplication::focusWidget());
-    if (focused != m_minutesEdit && focused != m_noiseBWEdit && focused != m_minRadAngleEdit) return true;
-    if (focused->Validate()) return true;
+    if (focused != m_minutesEdit && focused != m_noiseBWEdit && focused != m_minRadAngleEdit)
+        return true;
+    if (focused->Validate())
+        return true;
     focused->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
 void TOptionsForm::pageChanged(int page) {
     m_lastPage = page;
-    if (!m_focusingField) focusFirstControl(page);
+    if (!m_focusingField)
+        focusFirstControl(page);
 }
 
 void TOptionsForm::focusField(QWidget* field) {
@@ -549,7 +612,8 @@ void TOptionsForm::focusField(QWidget* field) {
     const TKxEdit::SuspendExitChecks suspend;
     m_focusingField = true;
     for (int page = 0; page < m_notebook->count(); ++page)
-        if (m_notebook->widget(page)->isAncestorOf(field)) m_notebook->setCurrentIndex(page);
+        if (m_notebook->widget(page)->isAncestorOf(field))
+            m_notebook->setCurrentIndex(page);
     m_focusingField = false;
     activateWindow();
     field->setFocus(Qt::OtherFocusReason);
@@ -559,17 +623,21 @@ bool TOptionsForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_notebook->tabBar() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const int tab = m_notebook->tabBar()->tabAt(mouse->position().toPoint());
-        if (tab >= 0 && tab != m_notebook->currentIndex() && !pageLeaveAllowed()) return true;
+        if (tab >= 0 && tab != m_notebook->currentIndex() && !pageLeaveAllowed())
+            return true;
     } else if (watched == m_notebook && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool pageKey = (key->modifiers() & Qt::ControlModifier) &&
                              (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
                               key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
-        if (pageKey && !pageLeaveAllowed()) return true;
-    } else if ((watched == m_freqList || watched == m_fudgeList) && event->type() == QEvent::KeyPress) {
+        if (pageKey && !pageLeaveAllowed())
+            return true;
+    } else if ((watched == m_freqList || watched == m_fudgeList) &&
+               event->type() == QEvent::KeyPress) {
         // Typed characters do not search the lists.
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->text().isEmpty() && key->text().at(0).isPrint()) return true;
+        if (!key->text().isEmpty() && key->text().at(0).isPrint())
+            return true;
     } else if (watched == m_suppressionCheckBox && event->type() == QEvent::KeyPress) {
         if (IsEnter(static_cast<QKeyEvent*>(event))) {
             m_suppressionCheckBox->toggle();
@@ -582,7 +650,8 @@ bool TOptionsForm::eventFilter(QObject* watched, QEvent* event) {
         // A click in the group picks the radio button of the half that was clicked.
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         if (at.x() >= m_ssnRadioBtn->x() && at.y() >= m_ssnRadioBtn->y()) {
-            const int middle = (m_ssnRadioBtn->geometry().bottom() + m_sfRadioBtn->geometry().top()) / 2;
+            const int middle =
+                (m_ssnRadioBtn->geometry().bottom() + m_sfRadioBtn->geometry().top()) / 2;
             QRadioButton* chosen = at.y() <= middle ? m_ssnRadioBtn : m_sfRadioBtn;
             chosen->setChecked(true);
             chosen->setFocus(Qt::MouseFocusReason);
@@ -607,7 +676,8 @@ void TOptionsForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // Enter that no control took does not press a button of the page.
-    if (IsEnter(event)) return;
+    if (IsEnter(event))
+        return;
     QDialog::keyPressEvent(event);
 }
 
@@ -653,9 +723,11 @@ void TOptionsForm::setFrequencyMode(FrequencyMode mode) {
     m_restoreFAndFBtn->setEnabled(idle);
     m_saveBtn->setEnabled(idle);
     m_cancelBtn->setEnabled(idle);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_enterNewFreqLabel, m_newFreqEdit, m_newFreqAddBtn, m_newFreqCancelBtn})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_enterNewFreqLabel, m_newFreqEdit,
+                                                      m_newFreqAddBtn, m_newFreqCancelBtn})
         w->setVisible(adding);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_editConstantLabel, m_constantEdit, m_modifyBtn, m_modifyCancelBtn})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_editConstantLabel, m_constantEdit,
+                                                      m_modifyBtn, m_modifyCancelBtn})
         w->setVisible(modifying);
     m_deleteFreqBtn->setText(Q(DeleteButtonCaption(m_rows, selectedRow())));
 }
@@ -703,7 +775,8 @@ void TOptionsForm::DeleteFreqBtnClick() {
 
 void TOptionsForm::ModifyConstantBtnClick() {
     const int row = selectedRow();
-    if (row < 0 || row >= m_rows.count()) return;
+    if (row < 0 || row >= m_rows.count())
+        return;
     m_constantEdit->setText(Q(m_rows.constants[row]));
     setFrequencyMode(FrequencyMode::Modifying);
     m_constantEdit->setFocus(Qt::OtherFocusReason);
@@ -716,7 +789,8 @@ void TOptionsForm::ModifyConstantModifyBtnClick() {
         return;
     }
     const int row = selectedRow();
-    if (row >= 0 && row < m_rows.count()) m_rows.constants[row] = S(m_constantEdit->text().trimmed());
+    if (row >= 0 && row < m_rows.count())
+        m_rows.constants[row] = S(m_constantEdit->text().trimmed());
     showRows(row);
     setFrequencyMode(FrequencyMode::Idle);
     m_fudgeList->setFocus(Qt::OtherFocusReason);
@@ -748,9 +822,11 @@ bool TOptionsForm::validateForSave() {
     // must be right; the number fields must always be right. Nothing malformed is
     // ever written to the settings file.
     std::vector<TKxEdit*> fields;
-    const bool terminalGiven = !m_latEdit->text().trimmed().isEmpty() || !m_lonEdit->text().trimmed().isEmpty() ||
+    const bool terminalGiven = !m_latEdit->text().trimmed().isEmpty() ||
+                               !m_lonEdit->text().trimmed().isEmpty() ||
                                !m_nameEdit->text().trimmed().isEmpty();
-    if (terminalGiven) fields = {m_latEdit, m_lonEdit, m_nameEdit};
+    if (terminalGiven)
+        fields = {m_latEdit, m_lonEdit, m_nameEdit};
     fields.push_back(m_minRadAngleEdit);
     fields.push_back(m_noiseBWEdit);
     fields.push_back(m_minutesEdit);
@@ -764,6 +840,8 @@ bool TOptionsForm::validateForSave() {
 }
 
 void TOptionsForm::SaveBtnClick() {
-    if (m_mode != FrequencyMode::Idle) return;
-    if (validateForSave()) accept();
+    if (m_mode != FrequencyMode::Idle)
+        return;
+    if (validateForSave())
+        accept();
 }

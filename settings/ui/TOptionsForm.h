@@ -36,7 +36,8 @@ public:
 
     /// `lastPage` is the page shown when the window was last closed in this run (−1
     /// at the first opening); `statusLine` (may be null) shows the controls' hints.
-    TOptionsForm(const Settings& settings, int lastPage, StatusLine* statusLine, QWidget* parent = nullptr);
+    TOptionsForm(const Settings& settings, int lastPage, StatusLine* statusLine,
+                 QWidget* parent = nullptr);
 
     /// The settings as edited: the original ones with every control written back.
     Settings settings() const;

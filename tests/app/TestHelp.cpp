@@ -6,6 +6,7 @@
 #include "app/HelpSystem.h"
 #include "app/THelpForm.h"
 
+#include "widgets/KxHelp.h"
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +14,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
-#include "widgets/KxHelp.h"
 
 class TestHelp : public QObject {
     Q_OBJECT
@@ -44,13 +44,16 @@ private slots:
     }
 
     void keywordIndex() {
-        const HelpCatalog catalog({ParseHelpPage("a", "<title>A</title><meta name=\"keywords\" content=\"latitude; noise\">"),
-                                   ParseHelpPage("b", "<title>B</title><meta name=\"keywords\" content=\"Noise; time\">")});
+        const HelpCatalog catalog(
+            {ParseHelpPage("a",
+                           "<title>A</title><meta name=\"keywords\" content=\"latitude; noise\">"),
+             ParseHelpPage("b",
+                           "<title>B</title><meta name=\"keywords\" content=\"Noise; time\">")});
         QCOMPARE(catalog.keywords(), QStringList({"latitude", "noise", "time"}));
         QCOMPARE(catalog.pagesForKeyword("NOISE").size(), 2);
         QCOMPARE(catalog.keywordIndexFor("no"), 1);
-        QCOMPARE(catalog.keywordIndexFor("m"), 1);   // the first one after "m"
-        QCOMPARE(catalog.keywordIndexFor("zz"), 2);  // past the end: the last one
+        QCOMPARE(catalog.keywordIndexFor("m"), 1);  // the first one after "m"
+        QCOMPARE(catalog.keywordIndexFor("zz"), 2); // past the end: the last one
     }
 
     void helpWindowSearchesTheIndex() {
@@ -58,7 +61,8 @@ private slots:
         form.show();
         form.showIndex();
         QTest::keyClicks(form.findChild<QLineEdit*>("IndexEdit"), "longit");
-        QCOMPARE(form.findChild<QListWidget*>("IndexList")->currentItem()->text(), QString("longitude"));
+        QCOMPARE(form.findChild<QListWidget*>("IndexList")->currentItem()->text(),
+                 QString("longitude"));
         QTest::keyClick(form.findChild<QLineEdit*>("IndexEdit"), Qt::Key_Return);
         QCOMPARE(form.currentFile(), QString(":/help/entering-values.html"));
         QVERIFY(form.findChild<QTextBrowser*>("HelpBrowser")->toPlainText().contains("west"));

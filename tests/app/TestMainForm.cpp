@@ -13,11 +13,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QLabel>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -60,23 +60,39 @@ private slots:
         TMainForm form(state);
         QCOMPARE(form.windowTitle(), QString("Hopscope"));
         const QList<QPair<QString, QString>> items = {
-            {"FileMenu", "&File"}, {"FileExit", "E&xit"}, {"Predictions", "&Predictions"},
-            {"OnScreen1", "On-&Screen..."}, {"Batch1", "&Batch..."}, {"Maps", "&Maps"},
-            {"FrequencyMap1", "&Frequency Map..."}, {"RectangularMap1", "&Rectangular Map..."},
-            {"GreatCircleMap1", "&Great Circle Map..."}, {"PrintGreatCircleMap2", "&Print Great Circle Map..."},
-            {"AtlasMenu", "&Atlas"}, {"AtlasView", "&View"}, {"EditAtlas", "&Edit"}, {"AtlasAdd", "&Add..."},
-            {"AtlasModify", "&Modify..."}, {"AtlasDelete", "&Delete..."},
-            {"PrintGreatCircleBearings", "Print Great Circle &Bearings..."}, {"Options", "&Options"},
-            {"OperatingAids", "Operating A&ids"}, {"PrintGreatCircleBearings1", "Print Great Circle &Bearings..."},
-            {"PrintGreatCircleMap1", "Print Great Circle &Map..."}, {"Help", "&Help"}, {"Contents1", "&Contents"},
-            {"SearchforHelpOn1", "&Search for Help On..."}, {"HowtoUseHelp1", "&How to Use Help"},
+            {"FileMenu", "&File"},
+            {"FileExit", "E&xit"},
+            {"Predictions", "&Predictions"},
+            {"OnScreen1", "On-&Screen..."},
+            {"Batch1", "&Batch..."},
+            {"Maps", "&Maps"},
+            {"FrequencyMap1", "&Frequency Map..."},
+            {"RectangularMap1", "&Rectangular Map..."},
+            {"GreatCircleMap1", "&Great Circle Map..."},
+            {"PrintGreatCircleMap2", "&Print Great Circle Map..."},
+            {"AtlasMenu", "&Atlas"},
+            {"AtlasView", "&View"},
+            {"EditAtlas", "&Edit"},
+            {"AtlasAdd", "&Add..."},
+            {"AtlasModify", "&Modify..."},
+            {"AtlasDelete", "&Delete..."},
+            {"PrintGreatCircleBearings", "Print Great Circle &Bearings..."},
+            {"Options", "&Options"},
+            {"OperatingAids", "Operating A&ids"},
+            {"PrintGreatCircleBearings1", "Print Great Circle &Bearings..."},
+            {"PrintGreatCircleMap1", "Print Great Circle &Map..."},
+            {"Help", "&Help"},
+            {"Contents1", "&Contents"},
+            {"SearchforHelpOn1", "&Search for Help On..."},
+            {"HowtoUseHelp1", "&How to Use Help"},
             {"About", "&About Hopscope"}};
         for (const auto& [name, caption] : items) {
             QAction* item = form.menuItem(name);
             QVERIFY2(item, qPrintable(name));
             QCOMPARE(item->text(), caption);
         }
-        QCOMPARE(form.menuItem("Maps")->statusTip(), QString("Display the Frequency, Rectangular or Great Circle Map"));
+        QCOMPARE(form.menuItem("Maps")->statusTip(),
+                 QString("Display the Frequency, Rectangular or Great Circle Map"));
         QCOMPARE(form.menuItem("PrintGreatCircleBearings1")->statusTip(),
                  form.menuItem("PrintGreatCircleBearings")->statusTip());
         QVERIFY(form.menuItem("OnScreen1")->statusTip().isEmpty());
@@ -106,15 +122,18 @@ private slots:
         form.HideStatusLine();
         QVERIFY(!form.statusBar()->isVisible());
         form.HideMenus();
-        for (QAction* action : form.menuBar()->actions()) QVERIFY(!action->isVisible());
+        for (QAction* action : form.menuBar()->actions())
+            QVERIFY(!action->isVisible());
         form.setEnabled(false);
         form.RestoreMainWindow();
-        for (QAction* action : form.menuBar()->actions()) QVERIFY(action->isVisible());
+        for (QAction* action : form.menuBar()->actions())
+            QVERIFY(action->isVisible());
         QVERIFY(form.isEnabled());
         QVERIFY(form.statusBar()->isVisible());
         QCOMPARE(form.hintPanelText(), QString());
         // The right panel is a sixth of the status line.
-        QVERIFY(qAbs(form.findChild<QLabel*>("HelpPanel")->width() - form.statusBar()->width() / 6) <= 1);
+        QVERIFY(qAbs(form.findChild<QLabel*>("HelpPanel")->width() -
+                     form.statusBar()->width() / 6) <= 1);
     }
 
     void noDefaultQuestionOnceAndItsCheckBox() {
@@ -231,14 +250,16 @@ private slots:
         int opened = 0;
         const auto open = [&] {
             ++opened;
-            for (QAction* action : form.menuBar()->actions()) QVERIFY(!action->isVisible());
+            for (QAction* action : form.menuBar()->actions())
+                QVERIFY(!action->isVisible());
         };
 
         state.UserSettings.FrequencyCount = 0;
         form.runBatchTask(open);
         QCOMPARE(opened, 0);
-        QCOMPARE(presenter.lastText(), QString("There are currently no prediction frequencies.\n"
-                                               "Select Options on the Main Menu Bar to specify prediction frequencies."));
+        QCOMPARE(presenter.lastText(),
+                 QString("There are currently no prediction frequencies.\n"
+                         "Select Options on the Main Menu Bar to specify prediction frequencies."));
         QCOMPARE(presenter.messages.back().kind, MessageKind::Information);
         state.UserSettings.FrequencyCount = 5;
         state.UserSettings.DefaultDefined = true;
@@ -258,7 +279,8 @@ private slots:
         QCOMPARE(opened, 2);
         form.runMapTask([] { return true; }, open);
         QCOMPARE(opened, 3);
-        for (QAction* action : form.menuBar()->actions()) QVERIFY(action->isVisible());
+        for (QAction* action : form.menuBar()->actions())
+            QVERIFY(action->isVisible());
     }
 
     void helpOpensAtTheContextOfTheFocusedWindow() {

@@ -23,8 +23,10 @@ private slots:
         QVERIFY(!ParseCommandLine({}).suppressSplash);
         // Only a first argument counts.
         QVERIFY(!ParseCommandLine({"--data-dir", "x", "/b"}).suppressSplash);
-        QCOMPARE(ParseCommandLine({"--data-dir", "/tmp/a"}).dataDir.value_or(""), std::string("/tmp/a"));
-        QCOMPARE(ParseCommandLine({"--data-dir=/tmp/b"}).dataDir.value_or(""), std::string("/tmp/b"));
+        QCOMPARE(ParseCommandLine({"--data-dir", "/tmp/a"}).dataDir.value_or(""),
+                 std::string("/tmp/a"));
+        QCOMPARE(ParseCommandLine({"--data-dir=/tmp/b"}).dataDir.value_or(""),
+                 std::string("/tmp/b"));
         QVERIFY(!ParseCommandLine({"--data-dir"}).error.isEmpty());
         QVERIFY(!ParseCommandLine({"/b"}).dataDir.has_value());
     }
@@ -56,7 +58,8 @@ private slots:
             QVERIFY(!program.mainForm()->firstActivationDone());
             QElapsedTimer clock;
             clock.start();
-            QTimer::singleShot(100, splash, [splash] { QTest::mouseClick(splash, Qt::LeftButton); });
+            QTimer::singleShot(100, splash,
+                               [splash] { QTest::mouseClick(splash, Qt::LeftButton); });
             program.closeSplashWhenDue();
             QVERIFY(clock.elapsed() < 2000);
             QVERIFY(!program.splash());
@@ -79,7 +82,8 @@ private slots:
             bool asked = false;
             connect(&poll, &QTimer::timeout, [&] {
                 QWidget* modal = QApplication::activeModalWidget();
-                if (!modal || modal->objectName() != "NoDefaultMsgForm") return;
+                if (!modal || modal->objectName() != "NoDefaultMsgForm")
+                    return;
                 asked = true;
                 modal->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
                 modal->findChild<QPushButton*>("NoBtn")->click();
@@ -91,7 +95,9 @@ private slots:
             QVERIFY(asked);
             program.shutDown();
         }
-        QCOMPARE(LoadSettings(SettingsFilePath(dir.path().toStdString())).settings.NoDefaultMessageOff, -1);
+        QCOMPARE(
+            LoadSettings(SettingsFilePath(dir.path().toStdString())).settings.NoDefaultMessageOff,
+            -1);
         {
             HopscopeProgram program;
             QVERIFY(program.start({"/b", "--data-dir", dir.path()}));

@@ -14,7 +14,8 @@
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "hopscope-atlas-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "hopscope-atlas-XXXXXX").string();
         if (::mkdtemp(pattern.data()))
             m_path = pattern;
     }
@@ -37,7 +38,8 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 }
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 /// Shows an entry in test failures as its four texts.
@@ -61,4 +63,6 @@ inline Atlas MakeAtlas(std::vector<AtlasEntry> entries) {
 }
 
 /// The built-in atlas in memory, as a first start loads it.
-inline Atlas BuiltInAtlas() { return MakeAtlas(BuiltInAtlasEntries()); }
+inline Atlas BuiltInAtlas() {
+    return MakeAtlas(BuiltInAtlasEntries());
+}

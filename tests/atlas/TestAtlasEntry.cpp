@@ -14,8 +14,13 @@ std::string Bytes(const AtlasEntry& entry) {
 
 TEST(AtlasEntry, IsFourLengthPrefixedTextsInFortyEightBytes) {
     const AtlasEntry entry = MakeAtlasEntry("VE3", "43 39", "79 23", "Toronto, Ontario");
-    const std::string expected = std::string("\x03VE3\0\0\0", 7) + std::string("\x05" "43 39\0\0\0\0\0", 11) +
-                                 std::string("\x05" "79 23\0\0\0\0\0\0", 12) +
+    const std::string expected = std::string("\x03VE3\0\0\0", 7) +
+                                 std::string("\x05"
+                                             "43 39\0\0\0\0\0",
+                                             11) +
+                                 std::string("\x05"
+                                             "79 23\0\0\0\0\0\0",
+                                             12) +
                                  std::string("\x10Toronto, Ontario\0", 18);
     ASSERT_EQ(expected.size(), 48u);
     EXPECT_EQ(Bytes(entry), expected);
@@ -27,7 +32,8 @@ TEST(AtlasEntry, IsFourLengthPrefixedTextsInFortyEightBytes) {
 }
 
 TEST(AtlasEntry, TextsAreCutToTheirCapacities) {
-    const AtlasEntry entry = MakeAtlasEntry("ABCDEFGH", "12345678901", "123456789012", "A name of twenty chars");
+    const AtlasEntry entry =
+        MakeAtlasEntry("ABCDEFGH", "12345678901", "123456789012", "A name of twenty chars");
     EXPECT_EQ(entry.Prefix(), "ABCDEF");
     EXPECT_EQ(entry.Latitude(), "1234567890");
     EXPECT_EQ(entry.Longitude(), "12345678901");
@@ -50,9 +56,9 @@ TEST(CompareAtlasText, UpperCasesOnlyAsciiLettersAndPutsBeginningsFirst) {
         int sign;
     };
     const Case cases[] = {
-        {"ve3", "VE3", 0},     {"VE", "VE3", -1},      {"3D2", "3D2/C", -1}, {"3D2/C", "3D2/R", -1},
-        {"Z", "a", 1},         {"[", "a", 1},          {"", "", 0},          {"", "A", -1},
-        {"9Y", "A2", -1},      {"\xE9", "z", 1},       {"\xE9", "\xC9", 1},  {"Saint", "Saint Martin", -1},
+        {"ve3", "VE3", 0}, {"VE", "VE3", -1}, {"3D2", "3D2/C", -1}, {"3D2/C", "3D2/R", -1},
+        {"Z", "a", 1},     {"[", "a", 1},     {"", "", 0},          {"", "A", -1},
+        {"9Y", "A2", -1},  {"\xE9", "z", 1},  {"\xE9", "\xC9", 1},  {"Saint", "Saint Martin", -1},
     };
     for (const Case& c : cases) {
         const int result = CompareAtlasText(c.a, c.b);

@@ -54,8 +54,7 @@ std::size_t FileCount(const std::filesystem::path& dir) {
 
 // Runs `action` while files may grow to `limit` bytes only, so that writing a
 // bigger file fails part way, as on a full disk. Works for root too.
-template <class Action>
-auto WithFileSizeLimit(rlim_t limit, Action action) {
+template <class Action> auto WithFileSizeLimit(rlim_t limit, Action action) {
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -78,7 +77,12 @@ TEST(LoadAtlas, FirstStartWritesTheBuiltInTable) {
     ASSERT_EQ(bytes.size(), 17808u);
     EXPECT_EQ(bytes, AtlasFileBytes(BuiltInAtlasEntries()));
     // The first record, byte for byte.
-    EXPECT_EQ(bytes.substr(0, 48), std::string("\x03" "1A0\0\0\0", 7) + std::string("\x05" "41 54\0\0\0\0\0", 11) +
+    EXPECT_EQ(bytes.substr(0, 48), std::string("\x03"
+                                               "1A0\0\0\0",
+                                               7) +
+                                       std::string("\x05"
+                                                   "41 54\0\0\0\0\0",
+                                                   11) +
                                        std::string("\x06-12 29\0\0\0\0\0", 12) +
                                        std::string("\x0FS.M.O. of Malta\0\0", 18));
     EXPECT_EQ(atlas.Count, 371);
@@ -90,15 +94,18 @@ TEST(LoadAtlas, FirstStartWritesTheBuiltInTable) {
 
 TEST(LoadAtlas, ImportsTheLegacyAtlasInsteadOfTheBuiltInOne) {
     TempDir dir;
-    WriteBytes(dir / "QKT.ATL", LegacyHeader(2) + LegacyRecord("AB1", "-12 34 56", "-123 45 67", "Seventeen chars 1") +
-                                    LegacyRecord("K", "1", "2", "Somewhere"));
+    WriteBytes(dir / "QKT.ATL",
+               LegacyHeader(2) +
+                   LegacyRecord("AB1", "-12 34 56", "-123 45 67", "Seventeen chars 1") +
+                   LegacyRecord("K", "1", "2", "Somewhere"));
     int events = 0;
     Atlas atlas;
     LoadAtlas(atlas, dir.Path(), [&] { ++events; });
     EXPECT_EQ(events, 2);
     ASSERT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 96u);
     ASSERT_EQ(atlas.Count, 2);
-    EXPECT_EQ(atlas.Entries[0], MakeAtlasEntry("AB1", "-12 34 56", "-123 45 67", "Seventeen chars 1"));
+    EXPECT_EQ(atlas.Entries[0],
+              MakeAtlasEntry("AB1", "-12 34 56", "-123 45 67", "Seventeen chars 1"));
     EXPECT_EQ(atlas.Entries[1], MakeAtlasEntry("K", "1", "2", "Somewhere"));
     EXPECT_EQ(ReadBytes(dir / "QKT.ATL").size(), 46u * 3); // read, never written
 }
@@ -111,7 +118,8 @@ TEST(LoadAtlas, LegacyImportKeepsWhatItCouldRead) {
     };
     const std::string record = LegacyRecord("W", "1", "2", "N");
     const Case cases[] = {
-        {"header promises more than the file holds", LegacyHeader(5) + record + record + "partial", 2},
+        {"header promises more than the file holds", LegacyHeader(5) + record + record + "partial",
+         2},
         {"count taken modulo 65536", LegacyHeader(65536 + 1) + record + record, 1},
         {"negative count read as 16 bits", LegacyHeader(0xFFFF0000u) + record, 0},
         {"file shorter than its header", "short", 0},
@@ -122,13 +130,15 @@ TEST(LoadAtlas, LegacyImportKeepsWhatItCouldRead) {
         Atlas atlas;
         LoadAtlas(atlas, dir.Path());
         EXPECT_EQ(atlas.Count, c.count) << c.name;
-        EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 48u * static_cast<std::size_t>(c.count)) << c.name;
+        EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), 48u * static_cast<std::size_t>(c.count))
+            << c.name;
     }
 }
 
 TEST(LoadAtlas, CountsWholeRecordsOnly) {
     TempDir dir;
-    const std::string two = AtlasFileBytes({MakeAtlasEntry("A", "1", "2", "a"), MakeAtlasEntry("B", "3", "4", "b")});
+    const std::string two =
+        AtlasFileBytes({MakeAtlasEntry("A", "1", "2", "a"), MakeAtlasEntry("B", "3", "4", "b")});
     WriteBytes(dir / "Hopscope.ATL", two + "tail");
     Atlas atlas;
     LoadAtlas(atlas, dir.Path());
@@ -229,7 +239,8 @@ TEST(InsertAtlasEntry, AFailedWriteLeavesTheOldFileAndAtlas) {
     LoadAtlas(atlas, dir.Path());
     const std::string before = ReadBytes(dir / "Hopscope.ATL");
 
-    const bool inserted = WithFileSizeLimit(1000, [&] { return InsertAtlasEntry(atlas, MakeAtlasEntry("K", "0", "0", "x")); });
+    const bool inserted = WithFileSizeLimit(
+        1000, [&] { return InsertAtlasEntry(atlas, MakeAtlasEntry("K", "0", "0", "x")); });
     const bool deleted = WithFileSizeLimit(1000, [&] { return DeleteAtlasEntry(atlas, "VE3"); });
 
     EXPECT_FALSE(inserted);
@@ -255,7 +266,8 @@ TEST(DeleteAtlasEntry, RemovesExactlyThatEntry) {
 
 TEST(DeleteAtlasEntry, DeletingTheLastEntryLeavesAnEmptyFile) {
     TempDir dir;
-    WriteBytes(dir / "Hopscope.ATL", AtlasFileBytes({MakeAtlasEntry("W", "39 50", "98 35", "U.S.A.")}));
+    WriteBytes(dir / "Hopscope.ATL",
+               AtlasFileBytes({MakeAtlasEntry("W", "39 50", "98 35", "U.S.A.")}));
     Atlas atlas;
     LoadAtlas(atlas, dir.Path());
     ASSERT_TRUE(DeleteAtlasEntry(atlas, "W"));
@@ -273,11 +285,13 @@ TEST(ModifyAtlasEntry, ReplacesAnEntryInOneRewrite) {
     Atlas atlas;
     LoadAtlas(atlas, dir.Path());
     // Same prefix, new texts.
-    ASSERT_TRUE(ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("VE3", "45 25", "75 42", "Ottawa, Ontario")));
+    ASSERT_TRUE(
+        ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("VE3", "45 25", "75 42", "Ottawa, Ontario")));
     EXPECT_EQ(FindAtlasEntry(atlas, "VE3")->Name(), "Ottawa, Ontario");
     EXPECT_EQ(atlas.Count, 371);
     // A new prefix moves the entry to its place.
-    ASSERT_TRUE(ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("K", "45 25", "75 42", "Ottawa, Ontario")));
+    ASSERT_TRUE(
+        ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("K", "45 25", "75 42", "Ottawa, Ontario")));
     EXPECT_FALSE(FindAtlasEntry(atlas, "VE3"));
     EXPECT_EQ(FindAtlasEntry(atlas, "K")->Name(), "Ottawa, Ontario");
     EXPECT_TRUE(InAtlasOrder(atlas));

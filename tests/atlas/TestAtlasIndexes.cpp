@@ -54,14 +54,16 @@ TEST(AtlasIndexes, EqualNamesKeepFileOrder) {
 }
 
 TEST(AtlasIndexes, NamesDifferingOnlyInCasePutTheLaterFirst) {
-    const Atlas atlas = MakeAtlas({Named("A1", "Vietnam"), Named("A2", "VIETNAM"), Named("A3", "Vietnam"),
-                                   Named("A4", "apple"), Named("A5", "Vietnam")});
+    const Atlas atlas =
+        MakeAtlas({Named("A1", "Vietnam"), Named("A2", "VIETNAM"), Named("A3", "Vietnam"),
+                   Named("A4", "apple"), Named("A5", "Vietnam")});
     EXPECT_EQ(NamesByName(atlas), (std::vector<std::string>{"A4", "A3", "A5", "A2", "A1"}));
 }
 
 TEST(AtlasIndexes, MatchInsertingOneByOneOnRandomAtlases) {
     // Few short names in mixed case, so equal and case-equal names are common.
-    const std::vector<std::string> pool = {"a", "A", "ab", "AB", "aB", "b", "B ", "b", "", "Ab", "abc"};
+    const std::vector<std::string> pool = {"a",  "A", "ab", "AB", "aB", "b",
+                                           "B ", "b", "",   "Ab", "abc"};
     std::mt19937 random(5);
     for (int round = 0; round < 200; ++round) {
         std::vector<AtlasEntry> entries;
@@ -78,7 +80,8 @@ TEST(AtlasLowerBound, FindsTheFirstPositionNotLessThanTheKey) {
     const std::size_t n = atlas.ByPrefix.size();
     const auto at = [&](const char* key) {
         const std::size_t p = AtlasLowerBound(atlas, key, AtlasIndex::ByPrefix, n);
-        return p <= n ? AtlasEntryAt(atlas, AtlasIndex::ByPrefix, p).Prefix() : std::string("past the end");
+        return p <= n ? AtlasEntryAt(atlas, AtlasIndex::ByPrefix, p).Prefix()
+                      : std::string("past the end");
     };
     EXPECT_EQ(AtlasLowerBound(atlas, "", AtlasIndex::ByPrefix, n), 1u);
     EXPECT_EQ(at("ve"), "VE");
@@ -130,7 +133,8 @@ TEST(AtlasStatus, ShowsAMessageOnlyAtOrBelowTheThreshold) {
         const AtlasStatusResult status = AtlasStatus(*c.atlas, c.threshold);
         EXPECT_EQ(status.count, c.atlas->Count);
         EXPECT_EQ(status.message.text, c.text) << "threshold " << c.threshold;
-        EXPECT_EQ(status.message.kind, c.text.empty() ? MessageKind::None : MessageKind::Information);
+        EXPECT_EQ(status.message.kind,
+                  c.text.empty() ? MessageKind::None : MessageKind::Information);
         EXPECT_EQ(status.message.alert, !c.text.empty());
     }
 }

@@ -7,7 +7,8 @@
 namespace {
 
 // The prefix of the line the search selects for `text`, or "none".
-std::string Selected(const std::vector<std::string>& lines, PrefixSearchMode mode, const std::string& text) {
+std::string Selected(const std::vector<std::string>& lines, PrefixSearchMode mode,
+                     const std::string& text) {
     const std::optional<std::size_t> line = IncrementalSearch(lines, text);
     return line ? PrefixSearchPrefix(lines[*line], mode) : "none";
 }
@@ -21,9 +22,11 @@ TEST(PrefixSearchLine, PlacesBothFieldsInTwentyEightColumns) {
     const AtlasEntry widest = MakeAtlasEntry("4U1ITU", "0", "0", "Trinidad & Tobago");
     EXPECT_EQ(PrefixSearchLine(widest, PrefixSearchMode::ByPrefix), " 4U1ITU   Trinidad & Tobago ");
     EXPECT_EQ(PrefixSearchLine(widest, PrefixSearchMode::ByName), " Trinidad & Tobago   4U1ITU ");
-    EXPECT_EQ(PrefixSearchField(" Toronto, Ontario    VE3    ", PrefixSearchMode::ByName), "Toronto, Ontario");
+    EXPECT_EQ(PrefixSearchField(" Toronto, Ontario    VE3    ", PrefixSearchMode::ByName),
+              "Toronto, Ontario");
     EXPECT_EQ(PrefixSearchField(" VE3      Toronto, Ontario  ", PrefixSearchMode::ByPrefix), "VE3");
-    EXPECT_EQ(PrefixSearchPrefix(" Trinidad & Tobago   4U1ITU ", PrefixSearchMode::ByName), "4U1ITU");
+    EXPECT_EQ(PrefixSearchPrefix(" Trinidad & Tobago   4U1ITU ", PrefixSearchMode::ByName),
+              "4U1ITU");
     EXPECT_EQ(PrefixSearchPrefix("", PrefixSearchMode::ByName), "");
     EXPECT_EQ(PrefixSearchHeader(PrefixSearchMode::ByPrefix), "Prefix   Name");
     EXPECT_EQ(PrefixSearchHeader(PrefixSearchMode::ByName), "Name                Prefix");
@@ -36,8 +39,10 @@ TEST(PrefixSearchLines, FollowTheIndexOfTheMode) {
     ASSERT_EQ(byPrefix.size(), 371u);
     ASSERT_EQ(byName.size(), 371u);
     for (std::size_t i = 0; i < 371; ++i) {
-        EXPECT_EQ(byPrefix[i], PrefixSearchLine(AtlasEntryAt(atlas, AtlasIndex::ByPrefix, i + 1), PrefixSearchMode::ByPrefix));
-        EXPECT_EQ(byName[i], PrefixSearchLine(AtlasEntryAt(atlas, AtlasIndex::ByName, i + 1), PrefixSearchMode::ByName));
+        EXPECT_EQ(byPrefix[i], PrefixSearchLine(AtlasEntryAt(atlas, AtlasIndex::ByPrefix, i + 1),
+                                                PrefixSearchMode::ByPrefix));
+        EXPECT_EQ(byName[i], PrefixSearchLine(AtlasEntryAt(atlas, AtlasIndex::ByName, i + 1),
+                                              PrefixSearchMode::ByName));
     }
     EXPECT_TRUE(PrefixSearchLines(MakeAtlas({}), PrefixSearchMode::ByName).empty());
     EXPECT_TRUE(PrefixSearchLines(Atlas{}, PrefixSearchMode::ByPrefix).empty());
@@ -46,20 +51,29 @@ TEST(PrefixSearchLines, FollowTheIndexOfTheMode) {
 TEST(IncrementalSearch, ByPrefixSelectsAsTheUserTypes) {
     const auto lines = PrefixSearchLines(BuiltInAtlas(), PrefixSearchMode::ByPrefix);
     const std::pair<const char*, const char*> cases[] = {
-        {"V", "V2"},   {"VE", "VE"},   {"VE3", "VE3"}, {"ve3", "VE3"}, {"VE0", "VE1"},
-        {"ZZ", "ZS8"}, {"", "1A0"},    {"0", "1A0"},   {"1", "1A0"},   {"2", "3A"},
+        {"V", "V2"},   {"VE", "VE"},      {"VE3", "VE3"}, {"ve3", "VE3"}, {"VE0", "VE1"},
+        {"ZZ", "ZS8"}, {"", "1A0"},       {"0", "1A0"},   {"1", "1A0"},   {"2", "3A"},
         {"K", "KC4"},  {"3D2/", "3D2/C"}, {"~", "ZS8"},
     };
     for (const auto& [typed, prefix] : cases)
-        EXPECT_EQ(Selected(lines, PrefixSearchMode::ByPrefix, typed), prefix) << '"' << typed << '"';
+        EXPECT_EQ(Selected(lines, PrefixSearchMode::ByPrefix, typed), prefix)
+            << '"' << typed << '"';
 }
 
 TEST(IncrementalSearch, ByNameIgnoresCase) {
     const auto lines = PrefixSearchLines(BuiltInAtlas(), PrefixSearchMode::ByName);
     const std::pair<const char*, const char*> cases[] = {
-        {"Vietnam", "3W"},   {"vietnam", "3W"}, {"VIETNAM", "3W"}, {"toronto", "VE3"},
-        {"a", "VK5"},      {"af", "YA"},         {"Zz", "Z2"},      {"zzz", "Z2"},     {"Toronto, Ontario   ", "VE3"},
-        {"Saint Martin", "FJ"}, {"saint martin x", "5W"},
+        {"Vietnam", "3W"},
+        {"vietnam", "3W"},
+        {"VIETNAM", "3W"},
+        {"toronto", "VE3"},
+        {"a", "VK5"},
+        {"af", "YA"},
+        {"Zz", "Z2"},
+        {"zzz", "Z2"},
+        {"Toronto, Ontario   ", "VE3"},
+        {"Saint Martin", "FJ"},
+        {"saint martin x", "5W"},
     };
     for (const auto& [typed, prefix] : cases)
         EXPECT_EQ(Selected(lines, PrefixSearchMode::ByName, typed), prefix) << '"' << typed << '"';

@@ -8,8 +8,9 @@
 TEST(IsoDate, ReadsRealDaysAndRefusesTheRest) {
     EXPECT_EQ(ParseIsoDate("2024-02-29"), DateFromCalendar(2024, 2, 29));
     EXPECT_EQ(ParseIsoDate("2099-12-31"), DateFromCalendar(2099, 12, 31));
-    for (const char* bad : {"2023-02-29", "2024-04-31", "2024-13-01", "2024-00-10", "1900-06-01",
-                            "2100-01-01", "2024-1-01", "2024/01/01", "+024-01-01", "", "2024-01-0x"})
+    for (const char* bad :
+         {"2023-02-29", "2024-04-31", "2024-13-01", "2024-00-10", "1900-06-01", "2100-01-01",
+          "2024-1-01", "2024/01/01", "+024-01-01", "", "2024-01-0x"})
         EXPECT_EQ(ParseIsoDate(bad), std::nullopt) << bad;
 }
 
@@ -26,7 +27,8 @@ std::optional<ArgFailure> Apply(std::vector<std::string> argv, Settings& setting
 
 TEST(SettingOverrides, FrequenciesAreCheckedSortedAndDerived) {
     Settings settings = FactorySettings();
-    ASSERT_EQ(Apply({"--freqs", "21.2, 3,14.1", "--constants", "0,-3.5,2"}, settings), std::nullopt);
+    ASSERT_EQ(Apply({"--freqs", "21.2, 3,14.1", "--constants", "0,-3.5,2"}, settings),
+              std::nullopt);
     ASSERT_EQ(settings.FrequencyCount, 3);
     EXPECT_EQ(settings.Frequencies[0].FrequencyText, "3.0");
     EXPECT_EQ(settings.Frequencies[0].ConstantText, "-3.5");

@@ -29,7 +29,8 @@ protected:
         return text.str();
     }
     std::size_t FilesInRoot() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_root), fs::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(m_root), fs::directory_iterator()));
     }
     fs::path m_root;
 };
@@ -41,12 +42,14 @@ TEST_F(ReplaceFileTest, WritesANewFileAndReplacesItKeepingItsPermissions) {
     ASSERT_TRUE(ReplaceFile(file, std::string_view("first\0bytes", 11)));
     EXPECT_EQ(Contents(file), std::string("first\0bytes", 11));
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::mask,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
 
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(ReplaceFile(file, "second"));
     EXPECT_EQ(Contents(file), "second");
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::mask, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::mask,
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(FilesInRoot(), 1u); // no temporary file is left behind
 }
 

@@ -131,7 +131,8 @@ TEST(ConvertSolarIndex, SunspotsAndFlux) {
     ASSERT_TRUE(s100);
     EXPECT_EQ(s100->Flux, static_cast<float>((63.75 + 72.8 + 8.9) * sun.InverseSquareDistance));
     // Back through the stored text (one decimal): 0.05 of flux is 0.06 of sunspot number.
-    const auto back = ConvertSolarIndex(std::string("F").append(FormatFixed(s100->Flux, 0, 1)), sun);
+    const auto back =
+        ConvertSolarIndex(std::string("F").append(FormatFixed(s100->Flux, 0, 1)), sun);
     ASSERT_TRUE(back);
     EXPECT_NEAR(back->Ssn, 100.0f, 0.06f);
     // Only six characters are read.

@@ -55,10 +55,10 @@ inline PredictionRequest RequestTo(const Settings& settings, const std::string& 
 }
 
 /// The visible top-level widget of class T, or null.
-template <typename T>
-T* TopLevel() {
+template <typename T> T* TopLevel() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) return t;
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
     return nullptr;
 }
 

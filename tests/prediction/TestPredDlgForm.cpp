@@ -23,26 +23,31 @@ private:
     std::unique_ptr<TPredDlgForm> open(bool withDefault, PredictionInputs previous = {}) {
         PredictionDialogInput input;
         input.settings = StationSettings(withDefault);
-        if (withDefault && previous.terminalA.Prefix.empty()) previous.terminalA = DefaultTerminal(input.settings);
+        if (withDefault && previous.terminalA.Prefix.empty())
+            previous.terminalA = DefaultTerminal(input.settings);
         previous.date = DateFromCalendar(2026, 12, 8);
-        if (previous.solarIndexText.empty()) previous.solarIndexText = "F150.0";
+        if (previous.solarIndexText.empty())
+            previous.solarIndexText = "F150.0";
         input.previous = previous;
         input.atlas = &m_atlas;
         input.dates = UsDates();
         auto dialog = std::make_unique<TPredDlgForm>(input, &m_status);
         dialog->setAtlasPicker([](QWidget*) { return std::optional<std::string>("VE3"); });
         dialog->show();
-        if (!QTest::qWaitForWindowActive(dialog.get())) qWarning("dialog not active");
+        if (!QTest::qWaitForWindowActive(dialog.get()))
+            qWarning("dialog not active");
         return dialog;
     }
 
-    template <typename T>
-    static T* field(QWidget* dialog, const char* name) {
+    template <typename T> static T* field(QWidget* dialog, const char* name) {
         T* child = dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no control %s", name);
+        if (!child)
+            qFatal("no control %s", name);
         return child;
     }
-    static QString text(QWidget* dialog, const char* name) { return field<QLineEdit>(dialog, name)->text(); }
+    static QString text(QWidget* dialog, const char* name) {
+        return field<QLineEdit>(dialog, name)->text();
+    }
 
 private slots:
     void defaultTerminalAtStartUp() {
@@ -55,8 +60,9 @@ private slots:
         QCOMPARE(text(dialog.get(), "BPfxEdit"), QString());
         QCOMPARE(text(dialog.get(), "DateEdit"), QStringLiteral("12/08/26"));
         QVERIFY(field<QLineEdit>(dialog.get(), "APfxEdit")->hasFocus());
-        QCOMPARE(m_status.hint, QStringLiteral("Enter the prefix of the atlas entry (or a grid locator), or press "
-                                                "one of the terminal buttons"));
+        QCOMPARE(m_status.hint,
+                 QStringLiteral("Enter the prefix of the atlas entry (or a grid locator), or press "
+                                "one of the terminal buttons"));
     }
 
     void terminalBEqualToAIsClearedOnOpening() {
@@ -148,7 +154,8 @@ private slots:
         QTest::keyClick(a, Qt::Key_Return);
         QCOMPARE(presenter.messages.size(), std::size_t(1));
         QCOMPARE(presenter.messages[0].kind, MessageKind::Information);
-        QVERIFY(presenter.lastText().startsWith(QStringLiteral("The default terminal is not available")));
+        QVERIFY(presenter.lastText().startsWith(
+            QStringLiteral("The default terminal is not available")));
         QVERIFY(presenter.alerts >= 1);
         QCOMPARE(a->text(), QString());
         QVERIFY(field<QLineEdit>(dialog.get(), "BPfxEdit")->hasFocus());
@@ -173,7 +180,8 @@ private slots:
         QCOMPARE(presenter.messages.size(), std::size_t(1));
         QCOMPARE(a->text(), QString());
         QCOMPARE(m_status.hint,
-                 QStringLiteral("Enter the prefix of the atlas entry, or press one of the terminal buttons"));
+                 QStringLiteral(
+                     "Enter the prefix of the atlas entry, or press one of the terminal buttons"));
     }
 
     void insertStartsManualEntryAndTypingReplacesIt() {
@@ -242,7 +250,8 @@ private slots:
         QCOMPARE(inputs.kIndexText, std::string("5"));
         QCOMPARE(inputs.date, DateFromCalendar(2026, 12, 8));
         const PredictionRequest& request = dialog->request();
-        QVERIFY(request.ShortPath.Length > 1.0 && request.ShortPath.Length < 3.0); // about 12 760 km
+        QVERIFY(request.ShortPath.Length > 1.0 &&
+                request.ShortPath.Length < 3.0); // about 12 760 km
         QVERIFY(request.Sun.Distance > 0.9);
         QCOMPARE(request.FrequencyCount, 5);
     }

@@ -8,10 +8,10 @@
 #include "tests/prediction/PredictionTestSupport.h"
 
 #include <QPrinter>
-#include <cmath>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 using namespace predictiontest;
 
@@ -24,7 +24,8 @@ QByteArray ReadAll(const QString& path) {
 
 const PathInfoLine* LineAt(const std::vector<PathInfoLine>& lines, int line, bool label = false) {
     for (const PathInfoLine& l : lines)
-        if (l.line == line && l.overPrevious == label) return &l;
+        if (l.line == line && l.overPrevious == label)
+            return &l;
     return nullptr;
 }
 
@@ -36,7 +37,8 @@ class TestPredictionPieces : public QObject {
 private slots:
     void clockScrollKeepsTimesAndViewInRange_data() {
         QTest::addColumn<int>("visible");
-        for (int v : {1, 2, 5, 20, 30, 47}) QTest::addRow("V=%d", v) << v;
+        for (int v : {1, 2, 5, 20, 30, 47})
+            QTest::addRow("V=%d", v) << v;
     }
 
     void clockScrollKeepsTimesAndViewInRange() {
@@ -48,12 +50,30 @@ private slots:
         int halfHour = 0;
         for (int i = 0; i < 2000; ++i) {
             switch (random.bounded(6)) {
-            case 0: state = ClockLineDown(state, visible); halfHour += 1; break;
-            case 1: state = ClockLineUp(state, visible); halfHour -= 1; break;
-            case 2: state = ClockPageDown(state, visible); halfHour += std::max(1, visible - 1); break;
-            case 3: state = ClockPageUp(state, visible); halfHour -= std::max(1, visible - 1); break;
-            case 4: state = ClockHome(); halfHour = 0; break;
-            case 5: state = ClockEnd(visible); halfHour = 47; break;
+            case 0:
+                state = ClockLineDown(state, visible);
+                halfHour += 1;
+                break;
+            case 1:
+                state = ClockLineUp(state, visible);
+                halfHour -= 1;
+                break;
+            case 2:
+                state = ClockPageDown(state, visible);
+                halfHour += std::max(1, visible - 1);
+                break;
+            case 3:
+                state = ClockPageUp(state, visible);
+                halfHour -= std::max(1, visible - 1);
+                break;
+            case 4:
+                state = ClockHome();
+                halfHour = 0;
+                break;
+            case 5:
+                state = ClockEnd(visible);
+                halfHour = 47;
+                break;
             }
             halfHour = ((halfHour % 48) + 48) % 48;
             QCOMPARE(ClockRowHalfHour(state.selectedRow), halfHour);
@@ -86,8 +106,10 @@ private slots:
         QCOMPARE(LineAt(lines, 0)->text, std::string("W1AW (A) to (B)"));
         QVERIFY(LineAt(lines, 0)->bold);
         QCOMPARE(LineAt(lines, 1)->text, std::string("12/08/2026"));
-        QCOMPARE(LineAt(lines, 4)->text, std::string("Latitude       41.71 N        Latitude       48.50 N"));
-        QCOMPARE(LineAt(lines, 5)->text, std::string("Longitude      72.73 W        Longitude      11.00 E"));
+        QCOMPARE(LineAt(lines, 4)->text,
+                 std::string("Latitude       41.71 N        Latitude       48.50 N"));
+        QCOMPARE(LineAt(lines, 5)->text,
+                 std::string("Longitude      72.73 W        Longitude      11.00 E"));
         // Terminal B's values start under its label at column 30, A's under column 0.
         const std::string& sunrise = LineAt(lines, 7)->text;
         QCOMPARE(LineAt(lines, 7, true)->text.find("Sunrise", 1), std::size_t(30));
@@ -125,7 +147,8 @@ private slots:
     void textReportFiles() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("out.txt"));
-        QVERIFY(WriteTextReport(path, "one\r\n", TextWriteMode::Append).ok); // a missing file is created
+        QVERIFY(WriteTextReport(path, "one\r\n", TextWriteMode::Append)
+                    .ok); // a missing file is created
         QCOMPARE(ReadAll(path), QByteArray("one\r\n"));
         QVERIFY(WriteTextReport(path, "two\r\n", TextWriteMode::Append).ok);
         QCOMPARE(ReadAll(path), QByteArray("one\r\ntwo\r\n"));
@@ -134,8 +157,8 @@ private slots:
         // Nothing but the report is left in the folder: the temporary file was renamed.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.txt")});
 
-        const TextWriteResult failed =
-            WriteTextReport(dir.filePath(QStringLiteral("missing/out.txt")), "x", TextWriteMode::Create);
+        const TextWriteResult failed = WriteTextReport(
+            dir.filePath(QStringLiteral("missing/out.txt")), "x", TextWriteMode::Create);
         QVERIFY(!failed.ok);
         QVERIFY(failed.message.startsWith(QStringLiteral("Could not open the file")));
 
@@ -148,7 +171,7 @@ private slots:
     }
 
     void printedReportFillsTheWidth() {
-        QCOMPARE(ReportFontPoints(8.0), 9);  // 12.6 characters per inch
+        QCOMPARE(ReportFontPoints(8.0), 9); // 12.6 characters per inch
         QCOMPARE(ReportFontPoints(7.5), 8);
         QCOMPARE(ReportFontPoints(0.0), 1);
 
@@ -165,7 +188,9 @@ private slots:
         QCOMPARE(linesAsked, 130);
         const QByteArray pdf = ReadAll(dir.filePath(QStringLiteral("report.pdf")));
         QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") >= 2);
+        QVERIFY(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
+                    pdf.count("/Type /Page ") >=
+                2);
 
         // Stopping early prints what came before.
         QPrinter stopped(QPrinter::HighResolution);

@@ -37,7 +37,8 @@ Report RunReport(const Terminal& a, const Terminal& b, const Settings& settings,
     const PredictionResult result = ComputePrediction(prepared.request);
     Report report;
     report.polar = result.Paths[static_cast<int>(kind)].Geometry.IsPolar;
-    report.lines = PathReportLines(result, kind, settings, zone, "06/21/2026", ReportStyle::BatchFile);
+    report.lines =
+        PathReportLines(result, kind, settings, zone, "06/21/2026", ReportStyle::BatchFile);
     report.text = JoinReportLines(report.lines);
     return report;
 }
@@ -45,7 +46,8 @@ Report RunReport(const Terminal& a, const Terminal& b, const Settings& settings,
 Settings TenFrequencies() {
     Settings s = FactorySettings();
     s.FrequencyCount = 10;
-    const char* texts[] = {"3.6", "5.3", "7.1", "10.1", "14.1", "18.1", "21.2", "24.9", "28.3", "29.7"};
+    const char* texts[] = {"3.6",  "5.3",  "7.1",  "10.1", "14.1",
+                           "18.1", "21.2", "24.9", "28.3", "29.7"};
     for (int k = 0; k < 10; ++k)
         s.Frequencies[k] = {texts[k], "0.0"};
     s.ShowZeroAvailability = true;
@@ -73,8 +75,9 @@ void ExpectCrLfLines(const Report& r) {
 
 TEST(CompleteReport, PolarPathWithTenFrequencies) {
     // London to San Francisco: both paths are polar.
-    const Report r = RunReport(Place("51.5", "0.1", "London"), Place("37.8", "122.4", "San Francisco"),
-                               TenFrequencies(), PathKind::Short);
+    const Report r =
+        RunReport(Place("51.5", "0.1", "London"), Place("37.8", "122.4", "San Francisco"),
+                  TenFrequencies(), PathKind::Short);
     ASSERT_TRUE(r.polar);
     ExpectCrLfLines(r);
     ASSERT_EQ(r.lines.size(), 61u);
@@ -100,8 +103,8 @@ TEST(CompleteReport, OrdinaryPathAndLocalTime) {
     zone.UtcOffset = 0.25;
     zone.TimeZoneLabel = "ULT";
     // Berlin to Sydney: neither path is polar.
-    const Report r = RunReport(Place("52", "-13", "Berlin"), Place("-34", "-151", "Sydney"), FactorySettings(),
-                               PathKind::Long, zone);
+    const Report r = RunReport(Place("52", "-13", "Berlin"), Place("-34", "-151", "Sydney"),
+                               FactorySettings(), PathKind::Long, zone);
     EXPECT_FALSE(r.polar);
     ExpectCrLfLines(r);
     EXPECT_EQ(r.lines[5].find("POLAR"), std::string::npos);

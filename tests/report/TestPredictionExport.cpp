@@ -19,7 +19,10 @@ PredictionResult SmallResult() {
     p.Geometry.BearingAtB = 0.25;
     p.Geometry.Length = 1.0;
     p.Geometry.IsPolar = true;
-    p.HeaderLines = {"line \"one\"", "Z\xFC" "rich", "three"};
+    p.HeaderLines = {"line \"one\"",
+                     "Z\xFC"
+                     "rich",
+                     "three"};
     for (auto& row : p.Signal)
         row.fill(kNoModeSignal);
     p.Muf.fill(12.3f);
@@ -35,19 +38,25 @@ PredictionResult SmallResult() {
 
 TEST(PredictionJson, ShapeAndUnroundedValues) {
     const std::string json = PredictionJson(SmallResult(), {PathKind::Short});
-    EXPECT_EQ(json.rfind("{\"ssn\": 100, \"flux\": 150.5, \"frequencies\": [7.1, 14.1],", 0), 0u) << json.substr(0, 80);
-    EXPECT_NE(json.find("{\"kind\": \"short\", \"bearingAtA\": 270, \"bearingAtB\": 14.32394487827058"),
-              std::string::npos);
+    EXPECT_EQ(json.rfind("{\"ssn\": 100, \"flux\": 150.5, \"frequencies\": [7.1, 14.1],", 0), 0u)
+        << json.substr(0, 80);
+    EXPECT_NE(
+        json.find("{\"kind\": \"short\", \"bearingAtA\": 270, \"bearingAtB\": 14.32394487827058"),
+        std::string::npos);
     EXPECT_NE(json.find("\"length\": 1, \"isPolar\": true"), std::string::npos);
-    EXPECT_NE(json.find("\"headerLines\": [\"line \\\"one\\\"\", \"Z\xC3\xBCrich\", \"three\"]"), std::string::npos);
-    EXPECT_NE(json.find("{\"utc\": \"0130\", \"cells\": [{\"signal\": null, \"reliability\": 0, \"mode\": \"\", "
-                        "\"hops\": 0, \"elevation\": 0}, {\"signal\": 17.25, \"reliability\": 0.875, "
-                        "\"mode\": \"EFF\", \"hops\": 3, \"elevation\": 12}]}"),
+    EXPECT_NE(json.find("\"headerLines\": [\"line \\\"one\\\"\", \"Z\xC3\xBCrich\", \"three\"]"),
               std::string::npos);
+    EXPECT_NE(
+        json.find("{\"utc\": \"0130\", \"cells\": [{\"signal\": null, \"reliability\": 0, "
+                  "\"mode\": \"\", "
+                  "\"hops\": 0, \"elevation\": 0}, {\"signal\": 17.25, \"reliability\": 0.875, "
+                  "\"mode\": \"EFF\", \"hops\": 3, \"elevation\": 12}]}"),
+        std::string::npos);
     EXPECT_EQ(json.find("\"long\""), std::string::npos);
     // 48 MUFs and 48 slots of two cells.
     std::size_t slots = 0;
-    for (std::size_t at = json.find("\"utc\""); at != std::string::npos; at = json.find("\"utc\"", at + 1))
+    for (std::size_t at = json.find("\"utc\""); at != std::string::npos;
+         at = json.find("\"utc\"", at + 1))
         ++slots;
     EXPECT_EQ(slots, 48u);
     EXPECT_NE(json.find("\"2330\""), std::string::npos);
@@ -68,7 +77,10 @@ TEST(PredictionCsv, OneRowPerPathHalfHourAndFrequency) {
     for (std::size_t at = csv.find("\r\n"); at != std::string::npos; at = csv.find("\r\n", at + 2))
         ++rows;
     EXPECT_EQ(rows, 1u + 2 * 48 * 2);
-    EXPECT_EQ(csv.rfind("path,utc,muf_mhz,frequency_mhz,signal_db,reliability,mode,hops,elevation_deg\r\n", 0), 0u);
+    EXPECT_EQ(
+        csv.rfind(
+            "path,utc,muf_mhz,frequency_mhz,signal_db,reliability,mode,hops,elevation_deg\r\n", 0),
+        0u);
     EXPECT_NE(csv.find("\r\nshort,0130,12.3,14.1,17.25,0.875,EFF,3,12\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\nshort,0130,12.3,7.1,,0,,0,0\r\n"), std::string::npos);
 

@@ -49,8 +49,10 @@ PredictionTable TableWith(const PathResult& p, int count, bool showZero = false)
 } // namespace
 
 TEST(PredictionReport, CaptionAndPolarLine) {
-    EXPECT_EQ(PredictionCaption(PathKind::Short, "06/15/2002"), "Hopscope Short-Path Prediction for 06/15/2002");
-    EXPECT_EQ(PredictionCaption(PathKind::Long, "2002-06-15"), "Hopscope Long-Path Prediction for 2002-06-15");
+    EXPECT_EQ(PredictionCaption(PathKind::Short, "06/15/2002"),
+              "Hopscope Short-Path Prediction for 06/15/2002");
+    EXPECT_EQ(PredictionCaption(PathKind::Long, "2002-06-15"),
+              "Hopscope Long-Path Prediction for 2002-06-15");
     const std::string line = SampleHeaders()[2];
     const std::string polar = PolarHeaderLine(line, true);
     EXPECT_EQ(polar.size(), kHeaderLineWidth);
@@ -58,14 +60,15 @@ TEST(PredictionReport, CaptionAndPolarLine) {
     EXPECT_EQ(polar.substr(0, 41), line.substr(0, 41));
     EXPECT_EQ(polar.substr(61), line.substr(61));
     EXPECT_EQ(PolarHeaderLine(line, false), line);
-    EXPECT_EQ(PolarHeaderLine("short", true), "short" + std::string(36, ' ') + "THIS IS A POLAR PATH");
+    EXPECT_EQ(PolarHeaderLine("short", true),
+              "short" + std::string(36, ' ') + "THIS IS A POLAR PATH");
 }
 
 TEST(PredictionReport, TenFrequencyLayout) {
     const PathResult p = FilledPath();
     const PredictionTable t = TableWith(p, 10);
-    const std::vector<std::string> lines =
-        PredictionReportLines(t, SampleHeaders(), true, PathKind::Short, "12/08/2026", ReportStyle::BatchFile);
+    const std::vector<std::string> lines = PredictionReportLines(
+        t, SampleHeaders(), true, PathKind::Short, "12/08/2026", ReportStyle::BatchFile);
     // empty, caption, empty, 3 headers, empty, title, column header, 48 rows, empty,
     // 2 footer lines, dashes.
     ASSERT_EQ(lines.size(), 1u + 1 + 1 + 3 + 1 + 1 + 1 + 48 + 1 + 2 + 1);
@@ -77,8 +80,9 @@ TEST(PredictionReport, TenFrequencyLayout) {
     EXPECT_EQ(lines[5].substr(41, 20), "THIS IS A POLAR PATH");
     // The title has a two-byte µ and is centred by characters.
     EXPECT_EQ(lines[7], std::string(34, ' ') + "SIGNAL LEVELS IN dB ABOVE 0.5 µV");
-    EXPECT_EQ(lines[8], " UTC   MUF   3.0 MHz  4.0 MHz  5.0 MHz  6.0 MHz  7.0 MHz  8.0 MHz  9.0 MHz 10.0 MHz"
-                        " 11.0 MHz 28.3 MHz");
+    EXPECT_EQ(lines[8],
+              " UTC   MUF   3.0 MHz  4.0 MHz  5.0 MHz  6.0 MHz  7.0 MHz  8.0 MHz  9.0 MHz 10.0 MHz"
+              " 11.0 MHz 28.3 MHz");
     for (int row = 0; row < 48; ++row)
         EXPECT_EQ(lines[9 + row].size(), 101u) << row;
     EXPECT_EQ(lines[9].substr(0, 11), " 0000 12.0 ");
@@ -89,7 +93,8 @@ TEST(PredictionReport, TenFrequencyLayout) {
         const std::size_t start = 11 + 9 * n;
         EXPECT_EQ(lines[8][start + 8], 'z') << n;
         for (int row = 0; row < 48; ++row)
-            EXPECT_EQ(lines[9 + row].substr(start, 9), RightAligned(t.cells[row][n], 9)) << row << " " << n;
+            EXPECT_EQ(lines[9 + row].substr(start, 9), RightAligned(t.cells[row][n], 9))
+                << row << " " << n;
     }
     EXPECT_EQ(lines[9 + 47].substr(0, 5), " 2330");
     EXPECT_EQ(lines[57], "");
@@ -100,8 +105,8 @@ TEST(PredictionReport, TenFrequencyLayout) {
 TEST(PredictionReport, FewerFrequenciesUseTenColumnFields) {
     const PathResult p = FilledPath();
     const PredictionTable t = TableWith(p, 2);
-    const std::vector<std::string> lines =
-        PredictionReportLines(t, SampleHeaders(), false, PathKind::Long, "2026-12-08", ReportStyle::Batch);
+    const std::vector<std::string> lines = PredictionReportLines(
+        t, SampleHeaders(), false, PathKind::Long, "2026-12-08", ReportStyle::Batch);
     EXPECT_EQ(lines[8], " UTC   MUF    3.0 MHz   4.0 MHz");
     EXPECT_EQ(lines[9].size(), 31u);
     EXPECT_EQ(lines.back(), t.footer.back()); // no dashed line outside a file
@@ -114,10 +119,13 @@ TEST(PredictionReport, EmptyTableGetsTheTrailingEmptyLineInBatchStyleOnly) {
         row.fill(kNoModeSignal);
     const PredictionTable t = TableWith(p, 3);
     ASSERT_FALSE(t.anyCellFilled);
-    const auto batch = PredictionReportLines(t, SampleHeaders(), false, PathKind::Short, "d", ReportStyle::BatchFile);
-    const auto window = PredictionReportLines(t, SampleHeaders(), false, PathKind::Short, "d", ReportStyle::ResultsWindow);
+    const auto batch = PredictionReportLines(t, SampleHeaders(), false, PathKind::Short, "d",
+                                             ReportStyle::BatchFile);
+    const auto window = PredictionReportLines(t, SampleHeaders(), false, PathKind::Short, "d",
+                                              ReportStyle::ResultsWindow);
     EXPECT_EQ(batch.size(), window.size() + 2);
-    EXPECT_EQ(window.back(), " Signal levels suppressed if below -10 dB relative to 0.5 µV or if predicted availability is zero");
+    EXPECT_EQ(window.back(), " Signal levels suppressed if below -10 dB relative to 0.5 µV or if "
+                             "predicted availability is zero");
     EXPECT_EQ(batch[batch.size() - 2], "");
     EXPECT_EQ(window.size(), 1u + 1 + 1 + 3 + 1 + 1 + 1 + 48 + 1 + 1);
     // Rows show times and MUFs only.
@@ -132,7 +140,7 @@ TEST(TextColumns, Utf8Columns) {
     EXPECT_EQ(Utf8Length("0.5 µV"), 6u);
     EXPECT_EQ(ToValidUtf8("Z\xFCrich"), "Z\xC3\xBCrich"); // Latin-1 ü becomes UTF-8
     EXPECT_EQ(ToValidUtf8("Z\xC3\xBCrich"), "Z\xC3\xBCrich");
-    EXPECT_EQ(ToValidUtf8("\xC3"), "\xC3\x83");           // a cut sequence is Latin-1
+    EXPECT_EQ(ToValidUtf8("\xC3"), "\xC3\x83"); // a cut sequence is Latin-1
     EXPECT_EQ(Utf8Left("aµb", 2), "aµ");
     EXPECT_EQ(Utf8From("aµbc", 2), "bc");
     EXPECT_EQ(RightAligned("µ", 3), "  µ");

@@ -44,7 +44,8 @@ TEST(PredictionSetup, PreparesBothPathsAndTheSun) {
     const PreparedPrediction p = PreparePrediction(Inputs("40.7", "74.0"), FactorySettings());
     ASSERT_TRUE(p.ok) << p.message.text;
     EXPECT_GT(p.request.ShortPath.Length, 0.5);
-    EXPECT_NEAR(p.request.LongPath.Length, 2 * 3.141592653589793 - p.request.ShortPath.Length, 1e-12);
+    EXPECT_NEAR(p.request.LongPath.Length, 2 * 3.141592653589793 - p.request.ShortPath.Length,
+                1e-12);
     EXPECT_EQ(p.request.Ssn, 100.0f);
     EXPECT_GT(p.request.Flux, 60.0f);
     EXPECT_GT(p.request.Sun.Distance, 0.9);

@@ -24,11 +24,11 @@ TEST(AvailabilityLetter, ClassBoundaries) {
     EXPECT_EQ(AvailabilityLetter(0.25f), 'C');
     EXPECT_EQ(AvailabilityLetter(0.01f), 'D');
     EXPECT_EQ(AvailabilityLetter(1.0f), 'A');
-    EXPECT_EQ(AvailabilityLetter(0.004f), ' ');  // rounds to 0.00
-    EXPECT_EQ(AvailabilityLetter(0.006f), 'D');  // rounds to 0.01
-    EXPECT_EQ(AvailabilityLetter(0.005f), ' ');  // held as 0.00499999988
+    EXPECT_EQ(AvailabilityLetter(0.004f), ' '); // rounds to 0.00
+    EXPECT_EQ(AvailabilityLetter(0.006f), 'D'); // rounds to 0.01
+    EXPECT_EQ(AvailabilityLetter(0.005f), ' '); // held as 0.00499999988
     EXPECT_EQ(AvailabilityLetter(0.0f), ' ');
-    EXPECT_EQ(AvailabilityLetter(1.5f), 'A');    // held to the top class
+    EXPECT_EQ(AvailabilityLetter(1.5f), 'A'); // held to the top class
 }
 
 TEST(CellText, ValuesLettersAndSuppression) {
@@ -53,7 +53,9 @@ TEST(CellText, SignalToNoiseSubtractsTheNoiseLevel) {
     const float signal = 30.0f;
     const double expected = signal - NoiseLevel(14.1, 20.0, r.noise);
     const std::string text = CellText(signal, 0.8f, 14.1f, 20.0f, r);
-    EXPECT_EQ(text, std::to_string(static_cast<int>(std::nearbyint(expected))).insert(0, 4 - 2, ' ') + " A");
+    EXPECT_EQ(text,
+              std::to_string(static_cast<int>(std::nearbyint(expected))).insert(0, 4 - 2, ' ') +
+                  " A");
     // An S/N of -1200 dB shows as -999.
     EXPECT_EQ(CellText(-1200.0f, 0.8f, 3.0f, 20.0f, SignalRules(kNoSuppressionDb, true)), "-999 A");
 }
@@ -68,7 +70,8 @@ TEST(NoiseLevel, ManMadeBelowTheMufGalacticAddedAbove) {
     EXPECT_GT(above, below);
     const double n = -144.7 - 27.7 * std::log10(14.0 / 3.0);
     const double g = -165.0 - 9.555 * std::log(14.0 / 3.0);
-    EXPECT_NEAR(above, 10 * std::log10(std::pow(10, n / 10) + std::pow(10, g / 10)) + 149.0308999, 1e-9);
+    EXPECT_NEAR(above, 10 * std::log10(std::pow(10, n / 10) + std::pow(10, g / 10)) + 149.0308999,
+                1e-9);
     // The bandwidth adds its decibels.
     const NoiseTerms wide{-144.7, 27.7, 33.98};
     EXPECT_NEAR(NoiseLevel(7.0, 20.0, wide) - NoiseLevel(7.0, 20.0, residential), 33.98, 1e-9);
@@ -81,18 +84,19 @@ TEST(TableTexts, HeadersMufsAndSlots) {
     EXPECT_EQ(FrequencyHeader("28.25"), "28.25 MH");
     EXPECT_EQ(FrequencyHeader("14.125"), "14.125 M");
     EXPECT_EQ(DisplayedSlot(0, 0.0), 0);
-    EXPECT_EQ(DisplayedSlot(0, 0.25), 12);  // UT = local + 6 h
+    EXPECT_EQ(DisplayedSlot(0, 0.25), 12); // UT = local + 6 h
     EXPECT_EQ(DisplayedSlot(47, 0.25), 11);
     EXPECT_EQ(DisplayedSlot(0, -5.5 / 24), 37); // local = UT + 5:30
     EXPECT_EQ(DisplayedSlot(0, 1.0 / 96), 0);   // half a slot rounds to even
 }
 
 TEST(TableTexts, SuppressionLines) {
-    EXPECT_EQ(SuppressionLine(SignalRules()),
-              " Signal levels suppressed if below -10 dB relative to 0.5 µV or if predicted availability is zero");
+    EXPECT_EQ(SuppressionLine(SignalRules()), " Signal levels suppressed if below -10 dB relative "
+                                              "to 0.5 µV or if predicted availability is zero");
     TableRules snr = SignalRules(0, true);
     snr.showSignalLevels = false;
-    EXPECT_EQ(SuppressionLine(snr), " S/N suppressed if signal level below 0 dB relative to 0.5 µV");
+    EXPECT_EQ(SuppressionLine(snr),
+              " S/N suppressed if signal level below 0 dB relative to 0.5 µV");
     EXPECT_EQ(SuppressionLine(SignalRules(kNoSuppressionDb, false)),
               " Signal levels suppressed if predicted availability is zero");
     EXPECT_EQ(SuppressionLine(SignalRules(kNoSuppressionDb, true)), " No suppression in effect");

@@ -9,15 +9,13 @@ TEST(DateConventionsFromPosixFormat, OrderAndSeparator) {
         char separator;
     };
     const Row rows[] = {
-        {"%m/%d/%y", DateOrder::MonthDayYear, '/'},  // C and en_US
-        {"%d.%m.%Y", DateOrder::DayMonthYear, '.'},  // de_DE
-        {"%d/%m/%Y", DateOrder::DayMonthYear, '/'},  // en_GB, fr_FR
-        {"%Y-%m-%d", DateOrder::YearMonthDay, '-'},  // sv_SE
+        {"%m/%d/%y", DateOrder::MonthDayYear, '/'},     // C and en_US
+        {"%d.%m.%Y", DateOrder::DayMonthYear, '.'},     // de_DE
+        {"%d/%m/%Y", DateOrder::DayMonthYear, '/'},     // en_GB, fr_FR
+        {"%Y-%m-%d", DateOrder::YearMonthDay, '-'},     // sv_SE
         {"%Y年%m月%d日", DateOrder::YearMonthDay, '/'}, // ja_JP: no ASCII separator
-        {"%D", DateOrder::MonthDayYear, '/'},
-        {"%F", DateOrder::YearMonthDay, '-'},
-        {"%e.%m.%Y", DateOrder::DayMonthYear, '.'},
-        {"", DateOrder::YearMonthDay, '/'},
+        {"%D", DateOrder::MonthDayYear, '/'},           {"%F", DateOrder::YearMonthDay, '-'},
+        {"%e.%m.%Y", DateOrder::DayMonthYear, '.'},     {"", DateOrder::YearMonthDay, '/'},
     };
     for (const Row& row : rows) {
         const DateConventions d = DateConventionsFromPosixFormat(row.format);

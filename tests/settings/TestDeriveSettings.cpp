@@ -42,7 +42,8 @@ TEST(FactorySettings, FirstRunValues) {
     EXPECT_EQ(s.MapUpdateMinutes, 3);
     EXPECT_EQ(s.NoDefaultMessageOff, 0);
     EXPECT_FALSE(s.DefaultDefined);
-    EXPECT_TRUE(s.DefaultLatitudeText.empty() && s.DefaultLongitudeText.empty() && s.DefaultName.empty());
+    EXPECT_TRUE(s.DefaultLatitudeText.empty() && s.DefaultLongitudeText.empty() &&
+                s.DefaultName.empty());
 }
 
 TEST(DeriveSettings, FrequencyTermsBandwidthAndDefaultTerminal) {

@@ -26,7 +26,8 @@ protected:
 
     void Write(const std::vector<std::uint8_t>& bytes) {
         std::ofstream(m_file, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
     std::vector<std::uint8_t> Read(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
@@ -37,7 +38,8 @@ protected:
         return {b.begin(), b.end()};
     }
     std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
     }
 
     fs::path m_dir;
@@ -75,7 +77,8 @@ TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameBytes) {
     EXPECT_EQ(Read(m_file), first);
     EXPECT_EQ(FilesInFolder(), 1u); // no temporary file left behind
     EXPECT_EQ(fs::status(m_file).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
 }
 
 TEST_F(SettingsFileTest, FileOf343BytesIsIgnoredButKept) {

@@ -43,35 +43,35 @@ Settings SampleSettings() {
 
 TEST(SettingsRecord, FactoryImageHasTheFieldsAtTheirOffsets) {
     const SettingsRecordBytes b = EncodeSettings(FactorySettings());
-    EXPECT_EQ(b[0], 0);          // empty default latitude
-    EXPECT_EQ(b[41], 0);         // DefaultDefined
-    EXPECT_EQ(b[44], 1);         // residential
-    EXPECT_EQ(b[48], 1);         // bandwidth "1"
+    EXPECT_EQ(b[0], 0);  // empty default latitude
+    EXPECT_EQ(b[41], 0); // DefaultDefined
+    EXPECT_EQ(b[44], 1); // residential
+    EXPECT_EQ(b[48], 1); // bandwidth "1"
     EXPECT_EQ(b[49], '1');
-    EXPECT_EQ(b[50], 0);         // zero padding after the text
-    EXPECT_EQ(b[55], 3);         // "1.5"
+    EXPECT_EQ(b[50], 0); // zero padding after the text
+    EXPECT_EQ(b[55], 3); // "1.5"
     EXPECT_EQ(std::memcmp(&b[56], "1.5\0", 4), 0);
-    EXPECT_EQ(b[60], 1);         // -10 dB threshold
+    EXPECT_EQ(b[60], 1); // -10 dB threshold
     Extended80Bytes deg;
     std::copy_n(b.begin() + 64, 10, deg.begin());
     EXPECT_EQ(DecodeExtended80(deg), 1.5);
     EXPECT_EQ(SingleAt(b, 84), -144.7f);
     EXPECT_EQ(SingleAt(b, 88), 27.7f);
-    EXPECT_EQ(b[96], 0xF6);      // -10 as int32
+    EXPECT_EQ(b[96], 0xF6); // -10 as int32
     EXPECT_EQ(b[99], 0xFF);
     EXPECT_EQ(b[100], 5);
-    EXPECT_EQ(b[101], 3);        // "3.6" then "0.0"
+    EXPECT_EQ(b[101], 3); // "3.6" then "0.0"
     EXPECT_EQ(std::memcmp(&b[102], "3.6", 3), 0);
     EXPECT_EQ(b[106], 3);
     EXPECT_EQ(std::memcmp(&b[107], "0.0", 3), 0);
-    EXPECT_EQ(b[112], 3);        // second entry, "7.1"
+    EXPECT_EQ(b[112], 3); // second entry, "7.1"
     EXPECT_EQ(b[211], 0);
     EXPECT_EQ(SingleAt(b, 212), 3.6f);
     EXPECT_EQ(SingleAt(b, 212 + 4 * 4), 28.3f);
     EXPECT_EQ(SingleAt(b, 252 + 8 * 2 + 4), FactorySettings().AbsorptionFactor[2]);
-    EXPECT_EQ(b[332], 0);        // flux primary
-    EXPECT_EQ(b[333], 1);        // UTC
-    EXPECT_EQ(b[336], 3);        // map update minutes
+    EXPECT_EQ(b[332], 0); // flux primary
+    EXPECT_EQ(b[333], 1); // UTC
+    EXPECT_EQ(b[336], 3); // map update minutes
     EXPECT_EQ(b[337], 0);
     for (std::size_t i : {42u, 43u, 338u, 339u, 340u, 343u})
         EXPECT_EQ(b[i], 0) << i;
@@ -89,7 +89,10 @@ TEST(SettingsRecord, RoundTripsBothWays) {
 
 TEST(SettingsRecord, DerivedFieldsAreTakenAsStored) {
     SettingsRecordBytes bytes = EncodeSettings(FactorySettings());
-    bytes[92] = 0; bytes[93] = 0; bytes[94] = 0x80; bytes[95] = 0x3F; // BandwidthDb = 1.0
+    bytes[92] = 0;
+    bytes[93] = 0;
+    bytes[94] = 0x80;
+    bytes[95] = 0x3F; // BandwidthDb = 1.0
     const std::optional<Settings> s = DecodeSettings(bytes);
     ASSERT_TRUE(s);
     EXPECT_EQ(s->BandwidthDb, 1.0f);
@@ -120,19 +123,15 @@ class DamagedRecord : public ::testing::TestWithParam<Damage> {};
 INSTANTIATE_TEST_SUITE_P(
     Fields, DamagedRecord,
     ::testing::Values(
-        Damage{"LatitudeLengthAboveCapacity", 0, {11}},
-        Damage{"NameLengthAboveCapacity", 23, {18}},
+        Damage{"LatitudeLengthAboveCapacity", 0, {11}}, Damage{"NameLengthAboveCapacity", 23, {18}},
         Damage{"BandwidthLengthAboveCapacity", 48, {6}},
         Damage{"FrequencyTextLengthAboveCapacity", 101, {5}},
         Damage{"ConstantTextLengthAboveCapacity", 106, {6}},
-        Damage{"FrequencyCountEleven", 100, {11}},
-        Damage{"FrequencyCount255", 100, {255}},
+        Damage{"FrequencyCountEleven", 100, {11}}, Damage{"FrequencyCount255", 100, {255}},
         Damage{"NoiseEnvironmentFour", 44, {4, 0, 0, 0}},
         Damage{"NoiseEnvironmentNegative", 44, {0xFF, 0xFF, 0xFF, 0xFF}},
-        Damage{"SuppressionThresholdFour", 60, {4, 0, 0, 0}},
-        Damage{"MapUpdateZero", 336, {0, 0}},
-        Damage{"MapUpdateSixtyOne", 336, {61, 0}},
-        Damage{"MapUpdateNegative", 336, {0xFF, 0xFF}},
+        Damage{"SuppressionThresholdFour", 60, {4, 0, 0, 0}}, Damage{"MapUpdateZero", 336, {0, 0}},
+        Damage{"MapUpdateSixtyOne", 336, {61, 0}}, Damage{"MapUpdateNegative", 336, {0xFF, 0xFF}},
         Damage{"AngleNotANumber", 64, {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F}},
         Damage{"AngleNinetyRadians", 74, {0, 0, 0, 0, 0, 0, 0, 0xB4, 0x05, 0x40}},
         Damage{"FrequencyOfTwoMHz", 212, {0, 0, 0, 0x40}},
@@ -149,10 +148,10 @@ TEST_P(DamagedRecord, IsRefused) {
 
 TEST(SettingsRecord, LimitsThatAreStillSound) {
     SettingsRecordBytes bytes = EncodeSettings(SampleSettings());
-    bytes[0] = 10;   // a latitude text of exactly 10 characters
-    bytes[336] = 1;  // one minute
+    bytes[0] = 10;  // a latitude text of exactly 10 characters
+    bytes[336] = 1; // one minute
     EXPECT_TRUE(DecodeSettings(bytes));
-    bytes[100] = 0;  // no frequencies
+    bytes[100] = 0; // no frequencies
     EXPECT_TRUE(DecodeSettings(bytes));
 }
 

@@ -73,12 +73,18 @@ private slots:
     void latitudePolesAreSpelledOut_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "89.996" << "90";
-        QTest::newRow("north letter") << "89.996N" << "90 N";
-        QTest::newRow("plus sign") << "+89.999" << "+90";
-        QTest::newRow("south letter") << "89.999 S" << "90 S";
-        QTest::newRow("minus sign") << "-89.995" << "-90";
-        QTest::newRow("below the rounding") << "89.99" << "89.99";
+        QTest::newRow("plain") << "89.996"
+                               << "90";
+        QTest::newRow("north letter") << "89.996N"
+                                      << "90 N";
+        QTest::newRow("plus sign") << "+89.999"
+                                   << "+90";
+        QTest::newRow("south letter") << "89.999 S"
+                                      << "90 S";
+        QTest::newRow("minus sign") << "-89.995"
+                                    << "-90";
+        QTest::newRow("below the rounding") << "89.99"
+                                            << "89.99";
     }
     void latitudePolesAreSpelledOut() {
         QFETCH(QString, typed);
@@ -98,7 +104,8 @@ private slots:
         QVERIFY(window.field->hasFocus());
         QCOMPARE(presenter.messages.size(), size_t(1));
         QCOMPARE(presenter.messages[0].kind, MessageKind::Error);
-        QCOMPARE(presenter.lastText(), QString("Please enter a latitude between -90 and +90 degrees."));
+        QCOMPARE(presenter.lastText(),
+                 QString("Please enter a latitude between -90 and +90 degrees."));
         QCOMPARE(presenter.alerts, 1);
 
         // A syntax fault opens the syntax-error window instead.
@@ -129,7 +136,8 @@ private slots:
         window.field->setFocus();
         window.ok->setFocus(Qt::MouseFocusReason);
         QVERIFY(window.field->hasFocus());
-        QCOMPARE(presenter.lastText(), QString("Please enter a longitude between -360 and +360 degrees."));
+        QCOMPARE(presenter.lastText(),
+                 QString("Please enter a longitude between -360 and +360 degrees."));
     }
 
     void enterMovesToTheNextControlUnlessTurnedOff() {
@@ -228,7 +236,8 @@ private slots:
         for (const char* bad : {"2400", "1260", "123", ""}) {
             edit.setText(bad);
             QVERIFY2(!edit.Validate(), bad);
-            QCOMPARE(presenter.lastText(), QString("Please enter a four-digit time between 0000 and 2359."));
+            QCOMPARE(presenter.lastText(),
+                     QString("Please enter a four-digit time between 0000 and 2359."));
         }
         edit.setText("0000");
         QVERIFY(edit.Validate());
@@ -283,7 +292,8 @@ private slots:
         QVERIFY(presenter.messages.empty());
         edit.setText("VE3X");
         QVERIFY(!edit.Validate());
-        QCOMPARE(presenter.lastText(), QString("VE3X not found in atlas\nand not a valid grid locator"));
+        QCOMPARE(presenter.lastText(),
+                 QString("VE3X not found in atlas\nand not a valid grid locator"));
         edit.setCanBeLocator(false);
         edit.setText("FN31");
         QVERIFY(!edit.Validate());

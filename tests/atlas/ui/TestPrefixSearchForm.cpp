@@ -31,7 +31,9 @@ private:
             edit->clear();
             QTest::keyClicks(edit, text);
         }
-        QString selectedLine() const { return list->currentItem() ? list->currentItem()->text() : QString(); }
+        QString selectedLine() const {
+            return list->currentItem() ? list->currentItem()->text() : QString();
+        }
 
         FakeStatusLine status;
         TPrefixSearchForm form;
@@ -49,25 +51,34 @@ private slots:
     void startsByPrefixOnTheFirstLine() {
         SearchWindow window(m_atlas);
         QCOMPARE(window.form.windowTitle(), QString("Search Atlas by Prefix"));
-        QCOMPARE(window.form.findChild<QLabel*>("ListHeaderLabel")->text(), QString("Prefix   Name"));
-        QCOMPARE(window.form.findChild<QPushButton*>("SearchByToggleBtn")->text(), QString("&Search by Name"));
+        QCOMPARE(window.form.findChild<QLabel*>("ListHeaderLabel")->text(),
+                 QString("Prefix   Name"));
+        QCOMPARE(window.form.findChild<QPushButton*>("SearchByToggleBtn")->text(),
+                 QString("&Search by Name"));
         QCOMPARE(window.list->count(), 371);
         QCOMPARE(window.list->currentRow(), 0);
         QCOMPARE(window.edit->text(), QString("1A0"));
         QCOMPARE(window.form.selectedPrefix(), QString("1A0"));
         QVERIFY(window.edit->hasFocus());
-        QCOMPARE(window.status.hint, QString("Start typing the prefix, or use the scrollbar to find an entry"));
+        QCOMPARE(window.status.hint,
+                 QString("Start typing the prefix, or use the scrollbar to find an entry"));
     }
 
     void typingSelectsTheMatchingLine_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("V") << "V" << "V2";
-        QTest::newRow("VE") << "VE" << "VE";
-        QTest::newRow("VE3") << "VE3" << "VE3";
-        QTest::newRow("missing VE0 gives the next") << "VE0" << "VE1";
-        QTest::newRow("lower case is raised") << "ve3" << "VE3";
-        QTest::newRow("after everything") << "ZZ" << "ZS8";
+        QTest::newRow("V") << "V"
+                           << "V2";
+        QTest::newRow("VE") << "VE"
+                            << "VE";
+        QTest::newRow("VE3") << "VE3"
+                             << "VE3";
+        QTest::newRow("missing VE0 gives the next") << "VE0"
+                                                    << "VE1";
+        QTest::newRow("lower case is raised") << "ve3"
+                                              << "VE3";
+        QTest::newRow("after everything") << "ZZ"
+                                          << "ZS8";
     }
     void typingSelectsTheMatchingLine() {
         QFETCH(QString, typed);
@@ -85,14 +96,17 @@ private slots:
         SearchWindow window(m_atlas);
         window.form.findChild<QPushButton*>("SearchByToggleBtn")->click();
         QCOMPARE(window.form.windowTitle(), QString("Search Atlas by Name"));
-        QCOMPARE(window.form.findChild<QLabel*>("ListHeaderLabel")->text(), QString("Name                Prefix"));
-        QCOMPARE(window.form.findChild<QPushButton*>("SearchByToggleBtn")->text(), QString("&Search by Prefix"));
+        QCOMPARE(window.form.findChild<QLabel*>("ListHeaderLabel")->text(),
+                 QString("Name                Prefix"));
+        QCOMPARE(window.form.findChild<QPushButton*>("SearchByToggleBtn")->text(),
+                 QString("&Search by Prefix"));
         // The edit holds the first line's name, selected, with the focus.
         QCOMPARE(window.list->currentRow(), 0);
         QCOMPARE(window.edit->text(), window.selectedLine().mid(1, 17).trimmed());
         QCOMPARE(window.edit->selectedText(), window.edit->text());
         QVERIFY(window.edit->hasFocus());
-        QCOMPARE(window.status.hint, QString("Start typing the name, or use the scrollbar to find an entry"));
+        QCOMPARE(window.status.hint,
+                 QString("Start typing the name, or use the scrollbar to find an entry"));
 
         window.type("toronto");
         const QString lower = window.selectedLine();
@@ -140,7 +154,8 @@ private slots:
         SearchWindow window(m_atlas);
         QListWidgetItem* item = window.list->item(2);
         window.list->scrollToItem(item);
-        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {}, window.list->visualItemRect(item).center());
+        QTest::mouseClick(window.list->viewport(), Qt::LeftButton, {},
+                          window.list->visualItemRect(item).center());
         QCOMPARE(window.edit->text(), QString("3A"));
         QCOMPARE(window.form.selectedPrefix(), QString("3A"));
         QCOMPARE(window.status.hint, QString("Scroll to find an entry"));

@@ -68,7 +68,8 @@ private slots:
         QTest::keyClicks(edit, "1260");
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(form.isVisible());
-        QCOMPARE(presenter.lastText(), QString("Please enter a four-digit time between 0000 and 2359."));
+        QCOMPARE(presenter.lastText(),
+                 QString("Please enter a four-digit time between 0000 and 2359."));
         edit->clear();
         QTest::keyClicks(edit, "0930");
         QTest::keyClick(edit, Qt::Key_Return);

@@ -40,17 +40,18 @@ struct OptionsWindow {
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
     }
-    template <typename T>
-    T* find(const char* name) {
+    template <typename T> T* find(const char* name) {
         T* child = form.findChild<T*>(name);
-        if (!child) qFatal("no control %s", name);
+        if (!child)
+            qFatal("no control %s", name);
         return child;
     }
     QPushButton* button(const char* name) { return find<QPushButton>(name); }
     QStringList rows(const char* list) {
         QStringList texts;
         auto* box = find<QListWidget>(list);
-        for (int i = 0; i < box->count(); ++i) texts << box->item(i)->text().trimmed();
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->item(i)->text().trimmed();
         return texts;
     }
     void addFrequency(const QString& typed) {
@@ -72,7 +73,8 @@ private slots:
     void opensOnThePageThatNeedsAttention() {
         {
             OptionsWindow window(FactorySettings(), TOptionsForm::PrefsPage);
-            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::TermPage));
+            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
+                     int(TOptionsForm::TermPage));
             QVERIFY(window.find<TKxNameEdit>("NameEdit")->hasFocus());
             QCOMPARE(HelpContextOf(QApplication::focusWidget()), 22);
         }
@@ -80,7 +82,8 @@ private slots:
             Settings settings = WithDefaultTerminal();
             settings.FrequencyCount = 0;
             OptionsWindow window(settings, TOptionsForm::PrefsPage);
-            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::FFParamsPage));
+            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
+                     int(TOptionsForm::FFParamsPage));
             QVERIFY(window.button("AddFreqBtn")->hasFocus());
             QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete Frequency"));
             QVERIFY(!window.button("DeleteFreqBtn")->isEnabled());
@@ -89,12 +92,13 @@ private slots:
             OptionsWindow window(WithDefaultTerminal(), TOptionsForm::ParamsPage);
             QCOMPARE(window.form.lastPage(), int(TOptionsForm::ParamsPage));
             QVERIFY(window.find<TKxRealEdit>("MinRadAngleEdit")->hasFocus());
-            QCOMPARE(window.status.hint,
-                     QString("Enter the minimum antenna radiation angle to be used in calculating predictions"));
+            QCOMPARE(window.status.hint, QString("Enter the minimum antenna radiation angle to be "
+                                                 "used in calculating predictions"));
         }
         {
             OptionsWindow window(WithDefaultTerminal(), -1);
-            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::TermPage));
+            QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
+                     int(TOptionsForm::TermPage));
             QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("43 39"));
         }
     }
@@ -141,9 +145,10 @@ private slots:
         QCOMPARE(window.rows("FreqListBox").size(), 6);
 
         // Up to ten: after the tenth the focus goes to Save and Add is disabled.
-        for (const char* f : {"10.1", "18.1", "24.9", "5.3"}) window.addFrequency(f);
-        QCOMPARE(window.rows("FreqListBox"),
-                 QStringList({"3.0", "3.6", "5.3", "7.1", "10.1", "14.1", "18.1", "21.2", "24.9", "28.3"}));
+        for (const char* f : {"10.1", "18.1", "24.9", "5.3"})
+            window.addFrequency(f);
+        QCOMPARE(window.rows("FreqListBox"), QStringList({"3.0", "3.6", "5.3", "7.1", "10.1",
+                                                          "14.1", "18.1", "21.2", "24.9", "28.3"}));
         QVERIFY(window.button("SaveBtn")->hasFocus());
         QVERIFY(!window.button("AddFreqBtn")->isEnabled());
 
@@ -168,7 +173,8 @@ private slots:
         window.button("DeleteFreqBtn")->click();
         QCOMPARE(window.rows("FreqListBox"), QStringList({"3.6", "14.1", "21.2"}));
         QCOMPARE(list->currentRow(), 1);
-        while (list->count() > 0) window.button("DeleteFreqBtn")->click();
+        while (list->count() > 0)
+            window.button("DeleteFreqBtn")->click();
         QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete Frequency"));
         QVERIFY(!window.button("DeleteFreqBtn")->isEnabled());
         QVERIFY(!window.button("ModifyConstantBtn")->isEnabled());
@@ -208,18 +214,23 @@ private slots:
         bandwidth->setFocus();
         bandwidth->setText("0");
         QTabBar* tabs = window.find<QTabWidget>("OptionsNotebook")->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(TOptionsForm::PrefsPage).center());
-        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::ParamsPage));
+        QTest::mouseClick(tabs, Qt::LeftButton, {},
+                          tabs->tabRect(TOptionsForm::PrefsPage).center());
+        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
+                 int(TOptionsForm::ParamsPage));
         QCOMPARE(presenter.lastText(), QString("Please enter a value between 1 and 20000."));
         QVERIFY(bandwidth->hasFocus());
 
         bandwidth->setText("2500");
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(TOptionsForm::PrefsPage).center());
-        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::PrefsPage));
+        QTest::mouseClick(tabs, Qt::LeftButton, {},
+                          tabs->tabRect(TOptionsForm::PrefsPage).center());
+        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
+                 int(TOptionsForm::PrefsPage));
         QCOMPARE(window.form.lastPage(), int(TOptionsForm::PrefsPage));
         // The focus goes to the selected solar index button (flux by factory).
         QVERIFY(window.find<QRadioButton>("SFRadioBtn")->hasFocus());
-        QCOMPARE(window.status.hint, QString("Select the solar index you expect to use most often"));
+        QCOMPARE(window.status.hint,
+                 QString("Select the solar index you expect to use most often"));
         QCOMPARE(HelpContextOf(QApplication::focusWidget()), 25);
         QCOMPARE(window.form.settings().NoiseBandwidthText, std::string("2500"));
     }
@@ -247,7 +258,8 @@ private slots:
 
         Settings s = window.form.settings();
         QCOMPARE(int(s.MapUpdateMinutes), 60);
-        QVERIFY(s.SunspotPrimary && !s.UseUtc && s.ShowSnr && s.HighResFreqMap && s.ShowZeroAvailability);
+        QVERIFY(s.SunspotPrimary && !s.UseUtc && s.ShowSnr && s.HighResFreqMap &&
+                s.ShowZeroAvailability);
         QCOMPARE(s.NoiseEnvironment, 3);
         QCOMPARE(s.SuppressionThreshold, 3);
 
@@ -256,7 +268,8 @@ private slots:
         s = window.form.settings();
         const Settings factory = FactorySettings();
         QCOMPARE(int(s.MapUpdateMinutes), int(factory.MapUpdateMinutes));
-        QVERIFY(!s.SunspotPrimary && s.UseUtc && !s.ShowSnr && !s.HighResFreqMap && !s.ShowZeroAvailability);
+        QVERIFY(!s.SunspotPrimary && s.UseUtc && !s.ShowSnr && !s.HighResFreqMap &&
+                !s.ShowZeroAvailability);
         QCOMPARE(s.NoiseEnvironment, factory.NoiseEnvironment);
         QCOMPARE(s.SuppressionThreshold, factory.SuppressionThreshold);
     }
@@ -279,7 +292,8 @@ private slots:
         QTest::keyClick(window.find<TKxLatEdit>("LatEdit"), Qt::Key_Return);
         QVERIFY(window.find<TKxLonEdit>("LonEdit")->hasFocus());
         QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("43 39 N"));
-        QCOMPARE(window.status.hint, QString("Enter as decimal degrees or deg min sec (west is +, east is -)"));
+        QCOMPARE(window.status.hint,
+                 QString("Enter as decimal degrees or deg min sec (west is +, east is -)"));
         QVERIFY(presenter.messages.empty());
     }
 
@@ -291,7 +305,8 @@ private slots:
         window.button("SaveBtn")->click();
         QVERIFY(window.form.isVisible());
         QCOMPARE(presenter.lastText(), QString("You have not entered a valid longitude."));
-        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(), int(TOptionsForm::TermPage));
+        QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
+                 int(TOptionsForm::TermPage));
         QVERIFY(window.find<TKxLonEdit>("LonEdit")->hasFocus());
 
         window.find<TKxLonEdit>("LonEdit")->setText("-16.37");
