@@ -1,6 +1,6 @@
 #include "prediction/TPredResultsForm.h"
 
-#include "batch/TAppendOrOverwriteDlgForm.h"
+#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "prediction/HeaderLinesDelegate.h"
 #include "prediction/ReportPrinting.h"
 #include "prediction/TPathInfoForm.h"
@@ -56,15 +56,16 @@ TPredResultsForm::TPredResultsForm(PredictionResultsInput input, QWidget* parent
     setObjectName(QStringLiteral("TPredResultsForm"));
     SetHelpContext(this, kResultsHelpContext);
     m_frequencyTexts = FrequencyTexts(m_input.settings);
-    m_frequencyTexts.resize(static_cast<std::size_t>(std::clamp(m_input.result.FrequencyCount, 0, kMaxFrequencies)));
+    m_frequencyTexts.resize(
+        static_cast<std::size_t>(std::clamp(m_input.result.FrequencyCount, 0, kMaxFrequencies)));
     m_showSignalLevels = !m_input.settings.ShowSnr;
     m_printDirectory = m_input.printDirectory;
     m_pathInfoOpener = [this](QWidget* parent) {
         TPathInfoForm info(m_input.request, m_input.dates, true, parent);
         info.exec();
     };
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     ScaleWindow(this);
     buildControls();
     const QSize screen = ScreenSize(this);
@@ -80,13 +81,15 @@ void TPredResultsForm::buildMenus(QMenuBar* bar) {
     m_print = file->addAction(QStringLiteral("&Print..."), this, &TPredResultsForm::Print1Click);
     m_print->setObjectName(QStringLiteral("Print1"));
     m_print->setStatusTip(QStringLiteral("Print the predictions"));
-    m_saveAsText = file->addAction(QStringLiteral("Save as &Text..."), this, &TPredResultsForm::SaveAsText1Click);
+    m_saveAsText = file->addAction(QStringLiteral("Save as &Text..."), this,
+                                   &TPredResultsForm::SaveAsText1Click);
     m_saveAsText->setObjectName(QStringLiteral("SaveAsText1"));
     m_saveAsText->setStatusTip(QStringLiteral("Save the predictions as a text file"));
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("&Close"), this, &QDialog::reject);
     close->setObjectName(QStringLiteral("Close1"));
-    close->setStatusTip(QStringLiteral("Close this prediction window and return to Hopscope Main Menu"));
+    close->setStatusTip(
+        QStringLiteral("Close this prediction window and return to Hopscope Main Menu"));
 
     m_info = bar->addAction(QStringLiteral("&Info"));
     m_info->setObjectName(QStringLiteral("Info1"));
@@ -95,14 +98,16 @@ void TPredResultsForm::buildMenus(QMenuBar* bar) {
 
     m_mapsMenu = bar->addMenu(QStringLiteral("&Maps"));
     m_mapsMenu->setObjectName(QStringLiteral("Maps1"));
-    m_mapsMenu->menuAction()->setStatusTip(
-        QStringLiteral("Display great circle path and terminator on rectangular or great circle map"));
+    m_mapsMenu->menuAction()->setStatusTip(QStringLiteral(
+        "Display great circle path and terminator on rectangular or great circle map"));
     QAction* rect = m_mapsMenu->addAction(QStringLiteral("&Rectangular Map"));
     rect->setObjectName(QStringLiteral("RectangularMap1"));
-    rect->setStatusTip(QStringLiteral("Display great circle path and terminator on rectangular map"));
+    rect->setStatusTip(
+        QStringLiteral("Display great circle path and terminator on rectangular map"));
     QAction* gc = m_mapsMenu->addAction(QStringLiteral("&Great Circle Map"));
     gc->setObjectName(QStringLiteral("GreatCirclemap1"));
-    gc->setStatusTip(QStringLiteral("Display great circle path and terminator on great circle map"));
+    gc->setStatusTip(
+        QStringLiteral("Display great circle path and terminator on great circle map"));
 
     m_graphsMenu = bar->addMenu(QStringLiteral("&Graphs"));
     m_graphsMenu->setObjectName(QStringLiteral("Graphs1"));
@@ -113,12 +118,13 @@ void TPredResultsForm::buildMenus(QMenuBar* bar) {
     muf->setStatusTip(QStringLiteral("Display graph of predicted MUF"));
     m_signals = m_graphsMenu->addAction(QStringLiteral("&Signals"));
     m_signals->setObjectName(QStringLiteral("Signals1"));
-    m_signals->setStatusTip(QStringLiteral("Display graphs of predicted signal levels and signal-to-noise ratios"));
+    m_signals->setStatusTip(
+        QStringLiteral("Display graphs of predicted signal levels and signal-to-noise ratios"));
 
     m_advanced = bar->addAction(QStringLiteral("&Advanced"));
     m_advanced->setObjectName(QStringLiteral("Advanced"));
-    m_advanced->setStatusTip(
-        QStringLiteral("Display supplemental predictions, including ionospheric hop configuration"));
+    m_advanced->setStatusTip(QStringLiteral(
+        "Display supplemental predictions, including ionospheric hop configuration"));
 
     // The maps, graphs and hops windows are handed in by the program as they exist;
     // until then their items stay disabled.
@@ -139,24 +145,29 @@ void TPredResultsForm::updateOpenerItems() {
     const bool noFrequencies = m_input.result.FrequencyCount <= 0;
     for (const auto& [name, item] : m_openerItems) {
         const auto opener = m_openers.find(name);
-        const bool needsFrequencies = name == QLatin1String("Signals1") || name == QLatin1String("Advanced");
-        item->setEnabled(opener != m_openers.end() && opener->second && !(needsFrequencies && noFrequencies));
+        const bool needsFrequencies =
+            name == QLatin1String("Signals1") || name == QLatin1String("Advanced");
+        item->setEnabled(opener != m_openers.end() && opener->second &&
+                         !(needsFrequencies && noFrequencies));
     }
     for (QMenu* menu : {m_mapsMenu, m_graphsMenu}) {
         bool any = false;
-        for (QAction* item : menu->actions()) any = any || item->isEnabled();
+        for (QAction* item : menu->actions())
+            any = any || item->isEnabled();
         menu->menuAction()->setEnabled(any);
     }
 }
 
 void TPredResultsForm::openWindow(const QString& itemName) {
     const auto opener = m_openers.find(itemName);
-    if (opener == m_openers.end() || !opener->second) return;
+    if (opener == m_openers.end() || !opener->second)
+        return;
     runChildWindow([&] { opener->second(this, m_input, m_pathKind, m_showSignalLevels); });
 }
 
 void TPredResultsForm::setButtonsEnabled(bool enabled) {
-    for (QPushButton* button : {m_pathToggle, m_sigToggle, m_closeButton}) button->setEnabled(enabled);
+    for (QPushButton* button : {m_pathToggle, m_sigToggle, m_closeButton})
+        button->setEnabled(enabled);
 }
 
 void TPredResultsForm::runChildWindow(const std::function<void()>& show) {
@@ -171,7 +182,8 @@ void TPredResultsForm::buildControls() {
     bar->setObjectName(QStringLiteral("MainMenu"));
     buildMenus(bar);
     // Pop-up menus are windows of their own: give them the window's scaled font.
-    for (QMenu* menu : bar->findChildren<QMenu*>()) menu->setFont(font());
+    for (QMenu* menu : bar->findChildren<QMenu*>())
+        menu->setFont(font());
 
     m_headerList = new QListWidget(this);
     m_headerList->setObjectName(QStringLiteral("HeaderListBox"));
@@ -203,7 +215,8 @@ void TPredResultsForm::buildControls() {
     m_grid->setWordWrap(false);
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
-    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &TPredResultsForm::gridScrolled);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TPredResultsForm::gridScrolled);
 
     auto* upDown = new QWidget(this);
     upDown->setObjectName(QStringLiteral("UpDown"));
@@ -222,7 +235,8 @@ void TPredResultsForm::buildControls() {
     upDownLayout->addWidget(m_upButton);
     upDownLayout->addWidget(m_downButton);
     upDownLayout->addStretch();
-    connect(m_upButton, &QToolButton::clicked, this, [this] { applyScroll(ClockLineUp(m_scroll, m_visibleRows)); });
+    connect(m_upButton, &QToolButton::clicked, this,
+            [this] { applyScroll(ClockLineUp(m_scroll, m_visibleRows)); });
     connect(m_downButton, &QToolButton::clicked, this,
             [this] { applyScroll(ClockLineDown(m_scroll, m_visibleRows)); });
 
@@ -231,17 +245,21 @@ void TPredResultsForm::buildControls() {
 
     m_pathToggle = new QPushButton(this);
     m_pathToggle->setObjectName(QStringLiteral("PathToggleBtn"));
-    m_pathToggle->setStatusTip(QStringLiteral("Toggle between short path and long path predictions"));
+    m_pathToggle->setStatusTip(
+        QStringLiteral("Toggle between short path and long path predictions"));
     connect(m_pathToggle, &QPushButton::clicked, this, &TPredResultsForm::PathToggleBtnClick);
     m_sigToggle = new QPushButton(this);
     m_sigToggle->setObjectName(QStringLiteral("SigDisplayToggleBtn"));
-    m_sigToggle->setStatusTip(QStringLiteral("Toggle between signal levels and signal-to-noise ratios"));
+    m_sigToggle->setStatusTip(
+        QStringLiteral("Toggle between signal levels and signal-to-noise ratios"));
     connect(m_sigToggle, &QPushButton::clicked, this, &TPredResultsForm::SigDisplayToggleBtnClick);
     m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("CloseBtn"));
-    m_closeButton->setStatusTip(QStringLiteral("Close this prediction window and return to Hopscope Main Menu"));
+    m_closeButton->setStatusTip(
+        QStringLiteral("Close this prediction window and return to Hopscope Main Menu"));
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    for (QPushButton* button : {m_pathToggle, m_sigToggle, m_closeButton}) button->setAutoDefault(false);
+    for (QPushButton* button : {m_pathToggle, m_sigToggle, m_closeButton})
+        button->setAutoDefault(false);
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("StatusBar"));
@@ -287,7 +305,9 @@ void TPredResultsForm::fitFont() {
         points -= 0.5;
         font.setPointSizeF(points);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{m_headerList, m_topLabel, m_grid, m_footerLabel}) w->setFont(font);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_headerList, m_topLabel, m_grid, m_footerLabel})
+        w->setFont(font);
     m_grid->horizontalHeader()->setFont(font);
     const QFontMetrics metrics(font);
     m_grid->verticalHeader()->setDefaultSectionSize(qRound(1.1 * metrics.height()));
@@ -309,8 +329,9 @@ void TPredResultsForm::layoutColumns() {
 }
 
 int TPredResultsForm::computeVisibleRows() const {
-    const int rowHeight = qMax(1, m_grid->rowCount() > 0 ? m_grid->rowHeight(0)
-                                                         : m_grid->verticalHeader()->defaultSectionSize());
+    const int rowHeight =
+        qMax(1, m_grid->rowCount() > 0 ? m_grid->rowHeight(0)
+                                       : m_grid->verticalHeader()->defaultSectionSize());
     // A last row that misses less than a quarter of its height still counts as seen.
     return qMax(1, (m_grid->viewport()->height() + rowHeight / 4) / rowHeight);
 }
@@ -320,7 +341,7 @@ void TPredResultsForm::Rebuild() {
     const std::string dateText = FormatDateText(true, m_input.request.Date, m_input.dates);
     setWindowTitle(Q(PredictionCaption(m_pathKind, dateText)));
     m_pathToggle->setText(m_pathKind == PathKind::Short ? QStringLiteral("Show Long &Path")
-                                                         : QStringLiteral("Show Short &Path"));
+                                                        : QStringLiteral("Show Short &Path"));
     m_sigToggle->setText(m_showSignalLevels ? QStringLiteral("Show &Signal-to-Noise Ratios")
                                             : QStringLiteral("Show &Signal Levels"));
 
@@ -334,8 +355,10 @@ void TPredResultsForm::Rebuild() {
     m_table = BuildPredictionTable(source, TableRulesOf(m_input.settings, m_showSignalLevels));
 
     QStringList headers{Q(m_table.timeLabel), QStringLiteral("MUF")};
-    for (const std::string& header : m_table.frequencyHeaders) headers << Q(header);
-    while (headers.size() < kGridColumns) headers << QString();
+    for (const std::string& header : m_table.frequencyHeaders)
+        headers << Q(header);
+    while (headers.size() < kGridColumns)
+        headers << QString();
     m_grid->setHorizontalHeaderLabels(headers);
 
     m_visibleRows = computeVisibleRows();
@@ -355,7 +378,8 @@ void TPredResultsForm::Rebuild() {
                 text = Q(m_table.cells[k][c - 2]);
             auto* item = new QTableWidgetItem(text);
             item->setTextAlignment(Qt::AlignCenter);
-            if (c >= 2 && c % 2 == 0) item->setBackground(pale);
+            if (c >= 2 && c % 2 == 0)
+                item->setBackground(pale);
             m_grid->setItem(r - 1, c, item);
         }
     }
@@ -365,11 +389,13 @@ void TPredResultsForm::Rebuild() {
     m_topLabel->setPalette(labelPalette);
     m_topLabel->setText(Q(m_table.title));
     QStringList footer;
-    for (const std::string& line : m_table.footer) footer << Q(line);
+    for (const std::string& line : m_table.footer)
+        footer << Q(line);
     m_footerLabel->setText(footer.join(QLatin1Char('\n')));
 
     m_headerList->clear();
-    for (const std::string& line : path.HeaderLines) m_headerList->addItem(Q(line));
+    for (const std::string& line : path.HeaderLines)
+        m_headerList->addItem(Q(line));
     m_headerDelegate->setPolar(path.Geometry.IsPolar);
     m_headerList->viewport()->update();
 
@@ -381,13 +407,15 @@ void TPredResultsForm::applyScroll(ClockScrollState state) {
     m_scroll = state;
     m_adjusting = true;
     m_grid->verticalScrollBar()->setValue(state.topRow - 1);
-    m_grid->setCurrentCell(state.selectedRow - 1, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_grid->setCurrentCell(state.selectedRow - 1, 0,
+                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_grid->verticalScrollBar()->setValue(state.topRow - 1);
     m_adjusting = false;
 }
 
 void TPredResultsForm::gridScrolled(int value) {
-    if (m_adjusting) return;
+    if (m_adjusting)
+        return;
     const int top = ClockNormalTop(value + 1, m_visibleRows);
     m_scroll.topRow = top;
     if (top != value + 1) {
@@ -401,22 +429,37 @@ bool TPredResultsForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
-        case Qt::Key_Down: applyScroll(ClockLineDown(m_scroll, m_visibleRows)); return true;
-        case Qt::Key_Up: applyScroll(ClockLineUp(m_scroll, m_visibleRows)); return true;
-        case Qt::Key_PageDown: applyScroll(ClockPageDown(m_scroll, m_visibleRows)); return true;
-        case Qt::Key_PageUp: applyScroll(ClockPageUp(m_scroll, m_visibleRows)); return true;
-        case Qt::Key_Home: applyScroll(ClockHome()); return true;
-        case Qt::Key_End: applyScroll(ClockEnd(m_visibleRows)); return true;
+        case Qt::Key_Down:
+            applyScroll(ClockLineDown(m_scroll, m_visibleRows));
+            return true;
+        case Qt::Key_Up:
+            applyScroll(ClockLineUp(m_scroll, m_visibleRows));
+            return true;
+        case Qt::Key_PageDown:
+            applyScroll(ClockPageDown(m_scroll, m_visibleRows));
+            return true;
+        case Qt::Key_PageUp:
+            applyScroll(ClockPageUp(m_scroll, m_visibleRows));
+            return true;
+        case Qt::Key_Home:
+            applyScroll(ClockHome());
+            return true;
+        case Qt::Key_End:
+            applyScroll(ClockEnd(m_visibleRows));
+            return true;
         case Qt::Key_Left:
-        case Qt::Key_Right: return true;
-        default: break;
+        case Qt::Key_Right:
+            return true;
+        default:
+            break;
         }
     }
     if (watched == m_grid->viewport() && event->type() == QEvent::Resize) {
         // The table holds V + 49 rows: a viewport that now shows another number of
         // rows needs the table rebuilt (the view returns to "0000").
         layoutColumns();
-        if (computeVisibleRows() != m_visibleRows) QTimer::singleShot(0, this, [this] { Rebuild(); });
+        if (computeVisibleRows() != m_visibleRows)
+            QTimer::singleShot(0, this, [this] { Rebuild(); });
     }
     if (watched == m_grid->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
@@ -424,11 +467,13 @@ bool TPredResultsForm::eventFilter(QObject* watched, QEvent* event) {
         const int lines = qMax(1, QApplication::wheelScrollLines());
         while (m_wheelDelta >= 120) {
             m_wheelDelta -= 120;
-            for (int i = 0; i < lines; ++i) applyScroll(ClockLineUp(m_scroll, m_visibleRows));
+            for (int i = 0; i < lines; ++i)
+                applyScroll(ClockLineUp(m_scroll, m_visibleRows));
         }
         while (m_wheelDelta <= -120) {
             m_wheelDelta += 120;
-            for (int i = 0; i < lines; ++i) applyScroll(ClockLineDown(m_scroll, m_visibleRows));
+            for (int i = 0; i < lines; ++i)
+                applyScroll(ClockLineDown(m_scroll, m_visibleRows));
         }
         return true;
     }
@@ -460,14 +505,16 @@ void TPredResultsForm::showEvent(QShowEvent* event) {
 bool TPredResultsForm::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!m_busy) m_hintPanel->setText(tip);
+        if (!m_busy)
+            m_hintPanel->setText(tip);
         return true;
     }
     return QDialog::event(event);
 }
 
 void TPredResultsForm::reject() {
-    if (m_busy) return; // not while printing or saving
+    if (m_busy)
+        return; // not while printing or saving
     QDialog::reject();
 }
 
@@ -497,8 +544,8 @@ void TPredResultsForm::SigDisplayToggleBtnClick() {
 std::vector<std::string> TPredResultsForm::reportLines() const {
     const PathResult& path = m_input.result.Paths[static_cast<int>(m_pathKind)];
     const std::string dateText = FormatDateText(true, m_input.request.Date, m_input.dates);
-    return PredictionReportLines(m_table, path.HeaderLines, path.Geometry.IsPolar, m_pathKind, dateText,
-                                 ReportStyle::ResultsWindow);
+    return PredictionReportLines(m_table, path.HeaderLines, path.Geometry.IsPolar, m_pathKind,
+                                 dateText, ReportStyle::ResultsWindow);
 }
 
 void TPredResultsForm::setBusy(bool busy) {
@@ -520,7 +567,8 @@ void TPredResultsForm::Print1Click() {
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print"));
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     setBusy(true);
     const bool ok = PrintReportLines(printer, reportLines(), windowTitle(), [] {
         QApplication::processEvents();
@@ -528,7 +576,8 @@ void TPredResultsForm::Print1Click() {
     });
     setBusy(false);
     if (!ok && printer.printerState() != QPrinter::Aborted)
-        ShowError(this, QStringLiteral("The prediction could not be printed: the print job did not start."));
+        ShowError(this, QStringLiteral(
+                            "The prediction could not be printed: the print job did not start."));
 }
 
 void TPredResultsForm::SaveAsText1Click() {
@@ -538,7 +587,8 @@ void TPredResultsForm::SaveAsText1Click() {
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     // An existing file gets the append-or-overwrite question instead.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
     saveReportTo(dialog.selectedFiles().constFirst());
 }
 
@@ -546,9 +596,14 @@ bool TPredResultsForm::saveReportTo(const QString& path) {
     TextWriteMode mode = TextWriteMode::Create;
     if (QFileInfo::exists(path)) {
         switch (TAppendOrOverwriteDlgForm::Ask(path, this)) {
-        case TAppendOrOverwriteDlgForm::Choice::Append: mode = TextWriteMode::Append; break;
-        case TAppendOrOverwriteDlgForm::Choice::Overwrite: mode = TextWriteMode::Overwrite; break;
-        case TAppendOrOverwriteDlgForm::Choice::Cancel: return false;
+        case TAppendOrOverwriteDlgForm::Choice::Append:
+            mode = TextWriteMode::Append;
+            break;
+        case TAppendOrOverwriteDlgForm::Choice::Overwrite:
+            mode = TextWriteMode::Overwrite;
+            break;
+        case TAppendOrOverwriteDlgForm::Choice::Cancel:
+            return false;
         }
     }
     m_printDirectory = QFileInfo(path).absolutePath();
@@ -557,12 +612,14 @@ bool TPredResultsForm::saveReportTo(const QString& path) {
     const TextWriteResult written =
         WriteTextReport(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), mode);
     setBusy(false);
-    if (!written.ok) ShowError(this, written.message);
+    if (!written.ok)
+        ShowError(this, written.message);
     return written.ok;
 }
 
 void TPredResultsForm::Info1Click() {
     runChildWindow([this] {
-        if (m_pathInfoOpener) m_pathInfoOpener(this);
+        if (m_pathInfoOpener)
+            m_pathInfoOpener(this);
     });
 }

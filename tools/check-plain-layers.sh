@@ -1,15 +1,19 @@
 #!/bin/sh
-# Fails when a plain C++ layer (no user interface) includes a Qt header or links Qt.
+# Fails when a plain C++ layer (no user interface) includes a Qt header, includes a
+# header of a window folder, or links Qt.
 root=${1:-.}
 cd "$root" || exit 2
-bad=$(grep -rnE '#\s*include\s*[<"](Q[A-Za-z]|qt)' core engine settings atlas report cli \
-        --include='*.h' --include='*.cpp' 2>/dev/null | grep -vE '^(settings|atlas)/ui/')
-links=$(grep -nE 'Qt6::' core/CMakeLists.txt engine/CMakeLists.txt settings/CMakeLists.txt \
-        atlas/CMakeLists.txt report/CMakeLists.txt cli/CMakeLists.txt 2>/dev/null)
+plain="core engine settings atlas report graphs batch maps cli"
+windows='(widgets|prediction|app|settings/ui|atlas/ui|batch/ui|maps/ui)/'
+sources=$(find $plain -name '*.h' -o -name '*.cpp' 2>/dev/null | grep -vE '^[a-z]+/ui/')
+bad=""
+[ -n "$sources" ] && bad=$(grep -nE "#\s*include\s*[<\"](Q[A-Za-z]|qt|$windows)" $sources)
+lists=$(for d in $plain; do [ -f "$d/CMakeLists.txt" ] && echo "$d/CMakeLists.txt"; done)
+links=$(grep -nE 'Qt6::' $lists 2>/dev/null)
 if [ -n "$bad$links" ]; then
-    echo "Qt used in a plain layer:"
+    echo "Qt or a window folder used in a plain layer:"
     [ -n "$bad" ] && echo "$bad"
     [ -n "$links" ] && echo "$links"
     exit 1
 fi
-echo "plain layers are free of Qt"
+echo "plain layers are free of Qt and of window headers"

@@ -2,9 +2,9 @@
 // them, scrolling around the clock, the path and display toggles, and "Save as
 // Text..." with the append-or-overwrite question.
 
-#include "batch/TAppendOrOverwriteDlgForm.h"
-#include "prediction/TPredResultsForm.h"
+#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "core/Numeric.h"
+#include "prediction/TPredResultsForm.h"
 #include "report/PredictionReport.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
@@ -39,11 +39,13 @@ PredictionResultsInput SyntheticInput(double utcOffsetDays = 0.0) {
     input.request.Zone.TimeZoneLabel = utcOffsetDays == 0.0 ? "UTC" : "ULT";
     PredictionResult& r = input.result;
     r.FrequencyCount = 5;
-    for (int n = 0; n < 5; ++n) r.FrequencyMHz[n] = kFrequencies[n];
+    for (int n = 0; n < 5; ++n)
+        r.FrequencyMHz[n] = kFrequencies[n];
     for (PathResult& path : r.Paths) {
         for (int j = 0; j < kHalfHours; ++j) {
             path.Muf[j] = 10.0f + 0.1f * j;
-            for (int n = 0; n < kMaxFrequencies; ++n) path.Signal[j][n] = kNoModeSignal;
+            for (int n = 0; n < kMaxFrequencies; ++n)
+                path.Signal[j][n] = kNoModeSignal;
         }
     }
     PathResult& s = r.Paths[0];
@@ -104,11 +106,14 @@ private:
         auto window = std::make_unique<TPredResultsForm>(std::move(input));
         window->resize(1024, 700);
         window->show();
-        if (!QTest::qWaitForWindowExposed(window.get())) qWarning("window not exposed");
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("window not exposed");
         QApplication::processEvents();
         return window;
     }
-    static QTableWidget* grid(QWidget* w) { return w->findChild<QTableWidget*>(QStringLiteral("PredGrid")); }
+    static QTableWidget* grid(QWidget* w) {
+        return w->findChild<QTableWidget*>(QStringLiteral("PredGrid"));
+    }
     static QString cell(QWidget* w, int row, int column) {
         QTableWidgetItem* item = grid(w)->item(row, column);
         return item ? item->text() : QStringLiteral("<none>");
@@ -129,7 +134,8 @@ private:
 private slots:
     void cellsFollowTheTableRules() {
         auto window = open(SyntheticInput());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Hopscope Short-Path Prediction for 12/08/2026"));
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("Hopscope Short-Path Prediction for 12/08/2026"));
         QTableWidget* g = grid(window.get());
         QCOMPARE(g->horizontalHeaderItem(0)->text(), QStringLiteral("UTC"));
         QCOMPARE(g->horizontalHeaderItem(3)->text(), QStringLiteral("7.1 MHz"));
@@ -141,10 +147,11 @@ private slots:
         QCOMPARE(cell(window.get(), 0, 5), QStringLiteral(" -10 B"));
         QCOMPARE(cell(window.get(), 0, 6), QStringLiteral("  12  "));
         QCOMPARE(cell(window.get(), 1, 2), QString()); // below the threshold
-        QCOMPARE(cell(window.get(), 0, 7), QString());  // no sixth frequency
+        QCOMPARE(cell(window.get(), 0, 7), QString()); // no sixth frequency
         // The rows after the day repeat it.
         QCOMPARE(cell(window.get(), 48, 2), QStringLiteral("  23 B"));
-        QCOMPARE(label(window.get(), "GridTopLabel"), QStringLiteral("SIGNAL LEVELS IN dB ABOVE 0.5 µV"));
+        QCOMPARE(label(window.get(), "GridTopLabel"),
+                 QStringLiteral("SIGNAL LEVELS IN dB ABOVE 0.5 µV"));
         QVERIFY(label(window.get(), "GridFooterLabel").contains(QStringLiteral("Others: 0%")));
         // Every second frequency column is pale.
         QCOMPARE(g->item(5, 2)->background().color(), QColor(255, 250, 240));
@@ -160,8 +167,10 @@ private slots:
         auto window = open(input);
         QVERIFY(!window->showsSignalLevels());
         QCOMPARE(cell(window.get(), 1, 2), QStringLiteral("-999 A"));
-        QCOMPARE(label(window.get(), "GridTopLabel"), QStringLiteral("SIGNAL-TO-NOISE RATIOS (dB)"));
-        QVERIFY(label(window.get(), "GridFooterLabel").endsWith(QStringLiteral("No suppression in effect")));
+        QCOMPARE(label(window.get(), "GridTopLabel"),
+                 QStringLiteral("SIGNAL-TO-NOISE RATIOS (dB)"));
+        QVERIFY(label(window.get(), "GridFooterLabel")
+                    .endsWith(QStringLiteral("No suppression in effect")));
     }
 
     void localTimeShiftsTheRows() {
@@ -176,7 +185,8 @@ private slots:
         PredictionResultsInput input = SyntheticInput();
         input.result.FrequencyCount = 0;
         auto window = open(input);
-        QCOMPARE(label(window.get(), "GridTopLabel"), QStringLiteral("NO FREQUENCIES HAVE BEEN SPECIFIED"));
+        QCOMPARE(label(window.get(), "GridTopLabel"),
+                 QStringLiteral("NO FREQUENCIES HAVE BEEN SPECIFIED"));
         QCOMPARE(label(window.get(), "GridTopLabel").isEmpty(), false);
         QVERIFY(!window->findChild<QAction*>(QStringLiteral("Signals1"))->isEnabled());
         QVERIFY(!window->findChild<QAction*>(QStringLiteral("Advanced"))->isEnabled());
@@ -215,7 +225,8 @@ private slots:
         }
         for (int i = 59; i >= -30; --i) {
             press(w, Qt::Key_Up);
-            QCOMPARE(selectedTime(w), QString::fromStdString(FormatHHMM((((i % 48) + 48) % 48) / 48.0)));
+            QCOMPARE(selectedTime(w),
+                     QString::fromStdString(FormatHHMM((((i % 48) + 48) % 48) / 48.0)));
             QVERIFY(selectionFullyVisible(w));
             QVERIFY(topRow(w) >= 1);
         }
@@ -231,7 +242,8 @@ private slots:
         const int v = window->visibleRows();
         for (int i = 1; i <= 8; ++i) {
             press(w, Qt::Key_PageDown);
-            QCOMPARE(selectedTime(w), QString::fromStdString(FormatHHMM(((i * (v - 1)) % 48) / 48.0)));
+            QCOMPARE(selectedTime(w),
+                     QString::fromStdString(FormatHHMM(((i * (v - 1)) % 48) / 48.0)));
             QVERIFY(selectionFullyVisible(w));
         }
         press(w, Qt::Key_Home);
@@ -246,13 +258,13 @@ private slots:
         auto window = open(SyntheticInput());
         QWidget* viewport = grid(window.get())->viewport();
         const QPointF at(10, 10);
-        QWheelEvent down(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                         Qt::NoScrollPhase, false);
+        QWheelEvent down(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &down);
         const int lines = QApplication::wheelScrollLines();
         QCOMPARE(selectedTime(window.get()), QString::fromStdString(FormatHHMM(lines / 48.0)));
-        QWheelEvent halfUp(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 60), Qt::NoButton, Qt::NoModifier,
-                           Qt::NoScrollPhase, false);
+        QWheelEvent halfUp(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 60), Qt::NoButton,
+                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &halfUp);
         QCOMPARE(selectedTime(window.get()), QString::fromStdString(FormatHHMM(lines / 48.0)));
         QApplication::sendEvent(viewport, &halfUp);
@@ -296,7 +308,8 @@ private slots:
         bool buttonsOffMeanwhile = false;
         window->setPathInfoOpener([&](QWidget*) {
             ++opened;
-            buttonsOffMeanwhile = !window->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->isEnabled();
+            buttonsOffMeanwhile =
+                !window->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->isEnabled();
         });
         window->findChild<QAction*>(QStringLiteral("Info1"))->trigger();
         QCOMPARE(opened, 1);
@@ -313,12 +326,13 @@ private slots:
         PathKind kindSeen = PathKind::Short;
         bool signalLevelsSeen = true;
         int calls = 0;
-        window->setWindowOpener(QStringLiteral("Advanced"),
-                                [&](QWidget*, const PredictionResultsInput&, PathKind kind, bool signalLevels) {
-                                    ++calls;
-                                    kindSeen = kind;
-                                    signalLevelsSeen = signalLevels;
-                                });
+        window->setWindowOpener(
+            QStringLiteral("Advanced"),
+            [&](QWidget*, const PredictionResultsInput&, PathKind kind, bool signalLevels) {
+                ++calls;
+                kindSeen = kind;
+                signalLevelsSeen = signalLevels;
+            });
         window->setWindowOpener(QStringLiteral("RectangularMap1"),
                                 [](QWidget*, const PredictionResultsInput&, PathKind, bool) {});
         QVERIFY(advanced->isEnabled());
@@ -335,7 +349,8 @@ private slots:
         PredictionResultsInput empty = SyntheticInput();
         empty.result.FrequencyCount = 0;
         auto none = open(empty);
-        none->setWindowOpener(QStringLiteral("Advanced"), [](QWidget*, const PredictionResultsInput&, PathKind, bool) {});
+        none->setWindowOpener(QStringLiteral("Advanced"),
+                              [](QWidget*, const PredictionResultsInput&, PathKind, bool) {});
         QVERIFY(!none->findChild<QAction*>(QStringLiteral("Advanced"))->isEnabled());
     }
 
@@ -353,11 +368,11 @@ private slots:
         source.frequencyCount = input.result.FrequencyCount;
         source.frequencyMHz = input.result.FrequencyMHz;
         source.frequencyTexts = FrequencyTexts(input.settings);
-        const PredictionTable table = BuildPredictionTable(source, TableRulesOf(input.settings, true));
-        const std::string expected =
-            JoinReportLines(PredictionReportLines(table, input.result.Paths[0].HeaderLines,
-                                                  input.result.Paths[0].Geometry.IsPolar, PathKind::Short,
-                                                  "12/08/2026", ReportStyle::ResultsWindow));
+        const PredictionTable table =
+            BuildPredictionTable(source, TableRulesOf(input.settings, true));
+        const std::string expected = JoinReportLines(PredictionReportLines(
+            table, input.result.Paths[0].HeaderLines, input.result.Paths[0].Geometry.IsPolar,
+            PathKind::Short, "12/08/2026", ReportStyle::ResultsWindow));
         const QByteArray report = QByteArray::fromStdString(expected);
         QCOMPARE(ReadAll(path), report);
         QVERIFY(report.contains("Hopscope Short-Path Prediction for 12/08/2026\r\n"));

@@ -1,7 +1,7 @@
 // A prediction run with its progress window, and the whole on-screen prediction
 // from the menu: dialog, path information panel, progress, results.
 
-#include "batch/TAppendOrOverwriteDlgForm.h"
+#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/RunPrediction.h"
 #include "prediction/TPathInfoForm.h"
@@ -30,7 +30,8 @@ namespace {
 void Repeatedly(std::function<bool()> step) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, step] {
-        if (step()) timer->deleteLater();
+        if (step())
+            timer->deleteLater();
     });
     timer->start(0);
 }
@@ -53,7 +54,8 @@ AppState StationState() {
 /// Fills terminal B of the open prediction dialog with `prefix` and presses OK.
 bool AcceptDialogTo(const QString& prefix) {
     auto* dialog = TopLevel<TPredDlgForm>();
-    if (!dialog) return false;
+    if (!dialog)
+        return false;
     auto* b = dialog->findChild<QLineEdit*>(QStringLiteral("BPfxEdit"));
     b->setFocus();
     QTest::keyClicks(b, prefix);
@@ -75,12 +77,15 @@ private slots:
         QString caption;
         Repeatedly([&] {
             auto* form = TopLevel<TPredCompForm>();
-            if (!form || form->state() != TPredCompForm::State::Ready) return false;
-            progressAtReady = form->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value();
+            if (!form || form->state() != TPredCompForm::State::Ready)
+                return false;
+            progressAtReady =
+                form->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value();
             cancelHidden = !Button(form, "CancelBtn")->isVisible();
             caption = form->windowTitle();
             QTest::keyClick(Button(form, "ShowPredBtn"), Qt::Key_Space); // swallowed
-            if (form->state() != TPredCompForm::State::Ready) return true;
+            if (form->state() != TPredCompForm::State::Ready)
+                return true;
             QTest::keyClick(Button(form, "ShowPredBtn"), Qt::Key_Return);
             return true;
         });
@@ -99,7 +104,8 @@ private slots:
         QString caption;
         Repeatedly([&caption] {
             auto* form = TopLevel<TPredCompForm>();
-            if (!form) return false;
+            if (!form)
+                return false;
             caption = form->windowTitle();
             QTest::keyClick(Button(form, "CancelBtn"), Qt::Key_Escape);
             return true;
@@ -120,15 +126,18 @@ private slots:
         QString titleSeen;
         Repeatedly([] { return AcceptDialogTo(QStringLiteral("ZS")); });
         Repeatedly([&] {
-            if (auto* panel = TopLevel<TPathInfoForm>()) panelSeen = !panel->withClose();
+            if (auto* panel = TopLevel<TPathInfoForm>())
+                panelSeen = !panel->withClose();
             auto* form = TopLevel<TPredCompForm>();
-            if (!form || form->state() != TPredCompForm::State::Ready) return false;
+            if (!form || form->state() != TPredCompForm::State::Ready)
+                return false;
             Button(form, "ShowPredBtn")->click();
             return true;
         });
         Repeatedly([&] {
             auto* results = TopLevel<TPredResultsForm>();
-            if (!results) return false;
+            if (!results)
+                return false;
             QApplication::processEvents();
             auto* grid = results->findChild<QTableWidget*>(QStringLiteral("PredGrid"));
             topTime = grid->item(grid->rowAt(0), 0)->text();
@@ -155,7 +164,8 @@ private slots:
         Repeatedly([] { return AcceptDialogTo(QStringLiteral("VK")); });
         Repeatedly([] {
             auto* form = TopLevel<TPredCompForm>();
-            if (!form) return false;
+            if (!form)
+                return false;
             Button(form, "CancelBtn")->click();
             return true;
         });
@@ -205,8 +215,9 @@ private slots:
         const QString name = QStringLiteral("/tmp/a/very/long/folder/name/report.txt");
         TAppendOrOverwriteDlgForm dialog(name);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Append or Overwrite?"));
-        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text().endsWith(
-            QStringLiteral("report.txt already exists.")));
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label1"))
+                    ->text()
+                    .endsWith(QStringLiteral("report.txt already exists.")));
         const int width = Button(&dialog, "AppendBtn")->width();
         QCOMPARE(Button(&dialog, "OverwriteBtn")->width(), width);
         QCOMPARE(Button(&dialog, "CancelBtn")->width(), width);
@@ -215,19 +226,23 @@ private slots:
         QCOMPARE(dialog.choice(), TAppendOrOverwriteDlgForm::Choice::Cancel);
         Repeatedly([] {
             auto* asked = TopLevel<TAppendOrOverwriteDlgForm>();
-            if (!asked) return false;
+            if (!asked)
+                return false;
             Button(asked, "OverwriteBtn")->click();
             return true;
         });
-        QCOMPARE(TAppendOrOverwriteDlgForm::Ask(name), TAppendOrOverwriteDlgForm::Choice::Overwrite);
+        QCOMPARE(TAppendOrOverwriteDlgForm::Ask(name),
+                 TAppendOrOverwriteDlgForm::Choice::Overwrite);
     }
 
     void cancelledDialogLeavesTheRecord() {
         AppState state = StationState();
         Repeatedly([] {
             auto* dialog = TopLevel<TPredDlgForm>();
-            if (!dialog) return false;
-            dialog->findChild<QLineEdit*>(QStringLiteral("BPfxEdit"))->setText(QStringLiteral("ZS"));
+            if (!dialog)
+                return false;
+            dialog->findChild<QLineEdit*>(QStringLiteral("BPfxEdit"))
+                ->setText(QStringLiteral("ZS"));
             Button(dialog, "CancelBtn")->click();
             return true;
         });

@@ -1,4 +1,4 @@
-#include "batch/TAppendOrOverwriteDlgForm.h"
+#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -24,7 +24,8 @@ TAppendOrOverwriteDlgForm::TAppendOrOverwriteDlgForm(const QString& fileName, QW
     setObjectName(QStringLiteral("TAppendOrOverwriteDlgForm"));
     setWindowTitle(QStringLiteral("Append or Overwrite?"));
 
-    const QString question = QStringLiteral("Do you want to append to or overwrite the existing file?");
+    const QString question =
+        QStringLiteral("Do you want to append to or overwrite the existing file?");
     const QFontMetrics metrics(font());
     const int questionWidth = metrics.horizontalAdvance(question);
     const QString suffix = QStringLiteral(" already exists.");
@@ -47,8 +48,10 @@ TAppendOrOverwriteDlgForm::TAppendOrOverwriteDlgForm(const QString& fileName, QW
 
     // The three buttons share one width, that of the widest caption.
     int buttonWidth = 0;
-    for (QPushButton* button : {append, overwrite, cancel}) buttonWidth = qMax(buttonWidth, button->sizeHint().width());
-    for (QPushButton* button : {append, overwrite, cancel}) button->setFixedWidth(buttonWidth);
+    for (QPushButton* button : {append, overwrite, cancel})
+        buttonWidth = qMax(buttonWidth, button->sizeHint().width());
+    for (QPushButton* button : {append, overwrite, cancel})
+        button->setFixedWidth(buttonWidth);
 
     connect(append, &QPushButton::clicked, this, [this] { choose(Choice::Append); });
     connect(overwrite, &QPushButton::clicked, this, [this] { choose(Choice::Overwrite); });
@@ -76,7 +79,8 @@ void TAppendOrOverwriteDlgForm::choose(Choice choice) {
         accept();
 }
 
-TAppendOrOverwriteDlgForm::Choice TAppendOrOverwriteDlgForm::Ask(const QString& fileName, QWidget* parent) {
+TAppendOrOverwriteDlgForm::Choice TAppendOrOverwriteDlgForm::Ask(const QString& fileName,
+                                                                 QWidget* parent) {
     TAppendOrOverwriteDlgForm dialog(fileName, parent);
     dialog.adjustSize();
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {

@@ -1,0 +1,1 @@
+// The layer's code starts here; this file goes once it has some.
