@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+TAboutForm::TAboutForm(const QString& dataDirectory, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About Hopscope"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -51,6 +51,14 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     problems->setObjectName(QStringLiteral("ProblemNotice"));
     problems->setWordWrap(true);
 
+    // An installed program cannot write its own folder, so the user's files live elsewhere;
+    // say where, so they can be backed up or moved.
+    auto* dataFolder = new QLabel(
+        QStringLiteral("Your settings, atlas and maps are kept in %1").arg(dataDirectory), this);
+    dataFolder->setObjectName(QStringLiteral("DataFolder"));
+    dataFolder->setWordWrap(true);
+    dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* screen = new QLabel(
         QStringLiteral("Hopscope is best viewed with a minimum screen resolution of 800 by 600 "
                        "pixels and a minimum color setting of 256 colors."),
@@ -84,11 +92,13 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(Scaled(this, 6));
     layout->addWidget(problems);
     layout->addSpacing(Scaled(this, 6));
+    layout->addWidget(dataFolder);
+    layout->addSpacing(Scaled(this, 6));
     layout->addWidget(screen);
     layout->addSpacing(Scaled(this, 8));
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     // Wrapped texts get a fixed width so that their height follows from it.
-    for (QLabel* text : {credits, problems, screen})
+    for (QLabel* text : {credits, problems, dataFolder, screen})
         text->setFixedWidth(Scaled(this, 420));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();

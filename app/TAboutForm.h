@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 /// "About Hopscope": the icon, the name and version, credits, where to report
-/// problems, and the screen advice; OK (Enter or Escape) closes it.
+/// problems, the folder that holds the user's data files, and the screen advice; OK
+/// (Enter or Escape) closes it.
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(QWidget* parent = nullptr);
+    explicit TAboutForm(const QString& dataDirectory, QWidget* parent = nullptr);
 };

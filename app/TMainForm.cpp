@@ -370,7 +370,7 @@ void TMainForm::HowtoUseHelp1Click() {
 void TMainForm::AboutClick() {
     HideMenus();
     HideStatusLine();
-    TAboutForm about(this);
+    TAboutForm about(QString::fromStdString(m_state.DataDirectory.string()), this);
     about.exec();
     RestoreMainWindow();
 }

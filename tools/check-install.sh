@@ -1,0 +1,41 @@
+#!/bin/sh
+# Installs the build into a temporary DESTDIR and checks what a desktop expects: both
+# programs, the desktop entry and AppStream metadata (validated), the icons, the help
+# and the man page. Usage: tools/check-install.sh BUILD_DIR
+set -e
+build=${1:?usage: check-install.sh BUILD_DIR}
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
+root="$dest/usr"
+id=io.github.hopscope.Hopscope
+status=0
+need() {
+    if [ ! -s "$root/$1" ]; then
+        echo "missing: /usr/$1"
+        status=1
+    fi
+}
+need bin/hopscope-cli
+need share/man/man1/hopscope-cli.1
+if [ -e "$build/app/hopscope" ]; then
+    need bin/hopscope
+    need share/applications/$id.desktop
+    need share/metainfo/$id.metainfo.xml
+    need share/icons/hicolor/scalable/apps/hopscope.svg
+    for size in 16 32 48 64 128 256; do
+        need share/icons/hicolor/${size}x${size}/apps/hopscope.png
+    done
+    need share/doc/hopscope/help/contents.html
+    if command -v desktop-file-validate >/dev/null; then
+        desktop-file-validate "$root/share/applications/$id.desktop" | grep -v 'hint:' && status=1
+    fi
+    if command -v appstreamcli >/dev/null; then
+        appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null ||
+            { appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"; status=1; }
+    fi
+fi
+# The installed command line runs from its new place.
+"$root/bin/hopscope-cli" --help >/dev/null || { echo "installed hopscope-cli does not run"; status=1; }
+[ $status -eq 0 ] && echo "install layout is complete"
+exit $status
