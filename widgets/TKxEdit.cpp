@@ -157,6 +157,17 @@ void TKxEdit::dropEvent(QDropEvent* event) {
     QLineEdit::dropEvent(event);
 }
 
+void TKxEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Tab selects the whole text; so does every move the window makes (Enter, a pick
+    // from the atlas, Insert, a refused check), or typing would add to the old text:
+    // "FN31" followed by "JA" is the valid locator FN31JA, not a new prefix. A click
+    // places the caret where the user clicked.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason)
+        selectAll();
+}
+
 void TKxEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     const Qt::FocusReason reason = event->reason();

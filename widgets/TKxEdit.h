@@ -11,7 +11,9 @@ class QAbstractButton;
 /// characters typed (and pasted) to an allowed set, raises or lowers their case,
 /// turns Enter into a move to the next control, and checks the text with Validate()
 /// when the user leaves the field; a failed check keeps the focus in the field.
-/// Moving to a Cancel button (see IsCancelTarget) skips the check.
+/// Moving to a Cancel button (see IsCancelTarget) skips the check. Whenever the focus
+/// arrives other than by a mouse click, the whole text is selected, so what the user
+/// types next replaces it.
 class TKxEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -86,6 +88,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
