@@ -8,21 +8,67 @@
 
 #include "widgets/KxHelp.h"
 #include <QDialog>
+#include <QDirIterator>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
+namespace {
+
+// The help contexts the program's windows and menus set: SetHelpContext(x, N) calls and
+// the main window's addMenu(..., N) calls, and constants named ...HelpContext... = N or
+// = {N, M, ...}, in every source folder.
+QSet<int> ContextsInSources() {
+    QSet<int> contexts;
+    const QRegularExpression call(QStringLiteral("SetHelpContext\\([^,;]+,\\s*(\\d+)\\)"));
+    const QRegularExpression menu(QStringLiteral("addMenu\\([^;]*,\\s*(\\d+)\\);"));
+    const QRegularExpression constant(
+        QStringLiteral("HelpContexts?(?:\\[\\])?\\s*=\\s*\\{?([\\d,\\s]+)\\}?;"));
+    QDirIterator it(
+        QStringLiteral(HOPSCOPE_SOURCE_DIR), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+        QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!it.fileInfo().isFile())
+            continue;
+        if (path.contains(QStringLiteral("/tests/")) || path.contains(QStringLiteral("/build")))
+            continue;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QRegularExpressionMatch& m : call.globalMatch(text))
+            contexts.insert(m.captured(1).toInt());
+        for (const QRegularExpressionMatch& m : menu.globalMatch(text))
+            contexts.insert(m.captured(1).toInt());
+        for (const QRegularExpressionMatch& m : constant.globalMatch(text))
+            for (const QString& number : m.captured(1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+                contexts.insert(number.trimmed().toInt());
+    }
+    contexts.remove(0);
+    return contexts;
+}
+
+} // namespace
+
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
+    // Every help context that a window or menu of the program sets, read from the
+    // sources so a new window cannot be forgotten, has a page.
     void everyContextInUseHasItsPage() {
         const HelpCatalog catalog = HelpCatalog::Embedded();
-        QVERIFY(catalog.pages().size() >= 18);
-        for (int context : {1, 3, 4, 5, 14, 21, 22, 23, 24, 25, 26, 34, 38, 39, 42, 46, 60})
-            QVERIFY2(catalog.hasContext(context), qPrintable(QString::number(context)));
+        const QSet<int> used = ContextsInSources();
+        QVERIFY(used.size() >= 15);
+        for (int context : used)
+            QVERIFY2(catalog.hasContext(context),
+                     qPrintable(QStringLiteral("no page for help context %1").arg(context)));
         for (const HelpPage& page : catalog.pages()) {
             QVERIFY2(!page.title.isEmpty() && page.title != page.file, qPrintable(page.file));
             QVERIFY2(!page.keywords.isEmpty(), qPrintable(page.file));
@@ -30,6 +76,32 @@ private slots:
         QCOMPARE(catalog.fileForContext(22), QString(":/help/options-terminal.html"));
         // An unknown context opens the contents.
         QCOMPARE(catalog.fileForContext(9999), QString(":/help/contents.html"));
+    }
+
+    // Every page can be reached from the contents by following links.
+    void everyPageIsReachableFromTheContents() {
+        const HelpCatalog catalog = HelpCatalog::Embedded();
+        QSet<QString> reached{QStringLiteral(":/help/contents.html")};
+        QStringList queue(reached.values());
+        const QRegularExpression link(QStringLiteral("href=\"([a-z0-9-]+\\.html)"));
+        while (!queue.isEmpty()) {
+            QFile file(queue.takeFirst());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (const QRegularExpressionMatch& m : link.globalMatch(html)) {
+                const QString target = QStringLiteral(":/help/") + m.captured(1);
+                QVERIFY2(QFile::exists(target),
+                         qPrintable(QStringLiteral("broken link to ") + target +
+                                    QStringLiteral(" in ") + file.fileName()));
+                if (!reached.contains(target)) {
+                    reached.insert(target);
+                    queue.append(target);
+                }
+            }
+        }
+        for (const HelpPage& page : catalog.pages())
+            QVERIFY2(reached.contains(page.file),
+                     qPrintable(page.file + QStringLiteral(" is not reachable from the contents")));
     }
 
     void pageHeadIsRead() {
