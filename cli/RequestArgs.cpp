@@ -111,6 +111,10 @@ std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& data
 
 std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const CommandData& data,
                                                 bool solarRequired, PredictionInputs& inputs) {
+    // CheckRequestArgs has normally passed already; a caller that skipped it is
+    // refused here rather than misread.
+    if (auto failure = CheckRequestArgs(args))
+        return failure;
     Terminal* const terminals[2] = {&inputs.terminalA, &inputs.terminalB};
     for (int i = 0; i < 2; ++i) {
         const TerminalArgs read =
@@ -124,13 +128,14 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
     if (args.tzOffset) {
         inputs.zone = SetTimeZone(true, clock);
         inputs.zone.utc = false;
-        inputs.zone.UtcOffset = -*ParseTzOffset(*args.tzOffset) / 1440.0;
+        inputs.zone.UtcOffset = -ParseTzOffset(*args.tzOffset).value_or(0) / 1440.0;
         inputs.zone.TimeZoneLabel = "ULT";
     } else {
         inputs.zone =
             SetTimeZone(args.local ? false : (args.utc ? true : data.settings.UseUtc), clock);
     }
-    inputs.date = args.date ? *ParseIsoDate(*args.date) : inputs.zone.PredictionDate;
+    inputs.date = args.date ? ParseIsoDate(*args.date).value_or(inputs.zone.PredictionDate)
+                            : inputs.zone.PredictionDate;
     inputs.zone.PredictionDate = inputs.date;
 
     if (args.solar) {
