@@ -4,10 +4,15 @@
 #include "core/Numeric.h"
 #include "core/Syntax.h"
 
+#include <cmath>
+
 namespace {
 
+// Rounded first, then reduced in whole numbers (a floating-point remainder of 42 may
+// come out as 41.999...).
 int WholeDegrees(double degrees) {
-    return static_cast<int>(PositiveMod(360, RoundHalfEven(degrees)));
+    const long long whole = static_cast<long long>(RoundHalfEven(std::fmod(degrees, 360.0)));
+    return static_cast<int>(((whole % 360) + 360) % 360);
 }
 
 } // namespace
