@@ -1,41 +1,41 @@
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
-#include "cli/IsoDate.h"
-#include "cli/TerminalArgs.h"
+#include "cli/RequestArgs.h"
 #include "core/KxLib.h"
 #include "engine/KxEphem.h"
 #include "report/JsonText.h"
+#include "report/PredictionSetup.h"
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 
 namespace {
 
 constexpr const char* kPathUsage =
-    "usage: hopscope-cli path (--a LOCATOR | --a-lat LAT --a-lon LON) [--a-name NAME]\n"
-    "                         (--b LOCATOR | --b-lat LAT --b-lon LON) [--b-name NAME]\n"
-    "                         [--date YYYY-MM-DD] [--utc | --local] [--solar S|F...]\n"
-    "                         [--k K]      [--format text|json]\n"
+    "usage: hopscope-cli path TERMINAL-A TERMINAL-B [--date YYYY-MM-DD]\n"
+    "                         [--utc | --local | --tz-offset +HH:MM] [--solar INDEX]\n"
+    "                         [--k K] [--format text|json] [--data-dir DIR]\n"
     "\n"
     "Bearings, lengths and polar flags of the short and the long path between two\n"
     "terminals, sunrise, sunset and gray-line bearings at both, and the three header\n"
     "lines of each path.\n"
     "\n"
-    "  --a LOCATOR      terminal A at the centre of a grid square (FN31, JN58TD)\n"
-    "  --a-lat LAT      terminal A's latitude: [+/-]deg [min [sec]] [N/S]\n"
-    "  --a-lon LON      terminal A's longitude: [+/-]deg [min [sec]] [W/E];\n"
-    "                   longitudes are positive WEST (11 E is -11)\n"
+    "  --a PREFIX|LOCATOR|DEFAULT  terminal A from the atlas, a grid square (FN31,\n"
+    "                   JN58TD) or the default terminal of the settings\n"
+    "  --a-lat LAT --a-lon LON     terminal A by hand: [+/-]deg [min [sec]] [N/S] and\n"
+    "                   [W/E]; longitudes are positive WEST (11 E is -11)\n"
     "  --a-name NAME    terminal A's place name (17 characters)\n"
     "  --b...           the same for terminal B\n"
-    "  --date DATE      the day of the sun times (default: today, UTC or local)\n"
-    "  --utc, --local   show times in UTC (default) or in this machine's local time (ULT)\n"
+    "  --date DATE      the day of the sun times (default: today)\n"
+    "  --utc | --local | --tz-offset +HH:MM   times in UTC, in this machine's local\n"
+    "                   time, or at an offset of local time from UTC (default: settings)\n"
     "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410) for the\n"
-    "                   third header line (a bare number is a flux); without it the\n"
-    "                   third line is left empty\n"
+    "                   third header line (a bare number is read as the settings'\n"
+    "                   primary solar index says); without it the line is left empty\n"
     "  --k K            K index 0-9, or -1 or empty for the average (default)\n"
-    "  --format FORMAT  text (default) or json\n";
+    "  --format FORMAT  text (default) or json\n"
+    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
 int UsageError(const std::string& problem) {
     return ReportUsageError("path", problem, kPathUsage);
@@ -43,6 +43,10 @@ int UsageError(const std::string& problem) {
 
 int Refuse(const std::string& problem) {
     return ReportRefusal("path", problem);
+}
+
+int Failed(const ArgFailure& failure) {
+    return failure.status == 2 ? UsageError(failure.text) : Refuse(failure.text);
 }
 
 struct SunTexts {
@@ -127,83 +131,46 @@ int RunPathCommand(const std::vector<std::string>& rawArgs) {
         std::fputs(kPathUsage, stdout);
         return 0;
     }
-    TerminalArgs a = ReadTerminalArgs(args, "a");
-    TerminalArgs b = ReadTerminalArgs(args, "b");
-    const std::optional<std::string> dateText = args.Value("date");
-    const bool utc = args.Flag("utc");
-    const bool local = args.Flag("local");
-    const std::optional<std::string> solarText = args.Value("solar");
-    const std::optional<std::string> kIndexText = args.Value("k");
+    const RequestArgs request = TakeRequestArgs(args);
     const std::string format = args.Value("format").value_or("text");
     if (const auto problem = args.Problem())
         return UsageError(*problem);
     if (!args.Positionals().empty())
         return UsageError("unexpected argument");
-    if (utc && local)
-        return UsageError("give either --utc or --local");
     if (format != "text" && format != "json")
         return UsageError("unknown format '" + format + "' (text or json)");
-    for (const TerminalArgs* t : {&a, &b})
-        if (!t->ok)
-            return t->usage ? UsageError(TerminalArgsProblem(*t)) : Refuse(TerminalArgsProblem(*t));
+    if (const auto failure = CheckRequestArgs(request))
+        return Failed(*failure);
 
-    TimeZoneState zone = SetTimeZone(!local, ReadSystemClock());
-    if (dateText) {
-        const std::optional<DateValue> date = ParseIsoDate(*dateText);
-        if (!date)
-            return Refuse("--date '" + *dateText + "': Invalid date (YYYY-MM-DD, 1901 to 2099)");
-        zone.PredictionDate = *date;
-    }
+    CommandData data;
+    if (const auto failure = ReadCommandData(request.dataDir, data))
+        return Failed(*failure);
+    PredictionInputs inputs;
+    if (const auto failure = BuildPredictionInputs(request, data, false, inputs))
+        return Failed(*failure);
+    const bool withSolar = !inputs.solarIndexText.empty();
+    const PreparedPrediction prepared =
+        withSolar ? PreparePrediction(inputs, data.settings) : PreparePaths(inputs);
+    if (!prepared)
+        return Refuse(OneLineText(prepared.message));
+    const PredictionRequest& r = prepared.request;
 
-    std::string solar;
-    if (solarText) {
-        std::string upper = *solarText;
-        for (char& c : upper)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        const TextCheck check = CheckSolarIndex(upper, false);
-        if (!check)
-            return Refuse("--solar '" + *solarText + "': " + OneLineText(check.message));
-        solar = check.text;
-    }
-    std::string kIndex;
-    if (kIndexText) {
-        const TextCheck check = CheckKIndex(*kIndexText);
-        if (!check)
-            return Refuse("--k '" + *kIndexText + "': " + OneLineText(check.message));
-        kIndex = check.text;
-    }
-
-    Terminal terminals[2] = {a.terminal, b.terminal};
-    PathGeometry shortPath, longPath;
-    if (const PathGeometryResult result =
-            ComputePathGeometry(terminals[0], terminals[1], shortPath, longPath);
-        !result)
-        return Refuse(OneLineText(result.message));
-    MarkPolarPaths(terminals[0], terminals[1], shortPath, longPath);
-    const SolarPosition sun = ComputeSolarPosition(zone.PredictionDate, zone);
-
-    float ssn = 0.0f, flux = 0.0f;
-    if (!solar.empty()) {
-        const std::optional<SolarIndexValues> values = ConvertSolarIndex(solar, sun);
-        if (!values)
-            return Refuse("--solar '" + *solarText + "': cannot be converted");
-        ssn = values->Ssn;
-        flux = values->Flux;
-    }
-    PathReport paths[2] = {
-        {"short", &shortPath,
-         BuildHeaderLines(terminals[0], terminals[1], shortPath, ssn, flux, kIndex, sun, zone)},
-        {"long", &longPath,
-         BuildHeaderLines(terminals[0], terminals[1], longPath, ssn, flux, kIndex, sun, zone)}};
-    if (solar.empty())
+    const Terminal terminals[2] = {r.TerminalA, r.TerminalB};
+    PathReport paths[2] = {{"short", &r.ShortPath,
+                            BuildHeaderLines(r.TerminalA, r.TerminalB, r.ShortPath, r.Ssn, r.Flux,
+                                             r.KIndexText, r.Sun, r.Zone)},
+                           {"long", &r.LongPath,
+                            BuildHeaderLines(r.TerminalA, r.TerminalB, r.LongPath, r.Ssn, r.Flux,
+                                             r.KIndexText, r.Sun, r.Zone)}};
+    if (!withSolar)
         for (PathReport& p : paths)
             p.lines[2].clear();
-    const SunTexts sunTexts[2] = {SunTextsAt(terminals[0], sun, zone),
-                                  SunTextsAt(terminals[1], sun, zone)};
+    const SunTexts sunTexts[2] = {SunTextsAt(terminals[0], r.Sun, r.Zone),
+                                  SunTextsAt(terminals[1], r.Sun, r.Zone)};
 
     if (format == "json")
         PrintJson(terminals, sunTexts, paths);
     else
-        PrintText(terminals, sunTexts, paths, !solar.empty());
+        PrintText(terminals, sunTexts, paths, withSolar);
     return 0;
 }

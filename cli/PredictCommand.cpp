@@ -1,35 +1,20 @@
-#include "atlas/Atlas.h"
-#include "atlas/AtlasFile.h"
-#include "atlas/BuiltInAtlas.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
-#include "cli/IsoDate.h"
+#include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
-#include "cli/TerminalArgs.h"
-#include "core/DataDirectory.h"
 #include "core/Dates.h"
-#include "core/Numeric.h"
-#include "core/Syntax.h"
-#include "core/TimeZone.h"
 #include "engine/KxPdComp.h"
 #include "report/PathReport.h"
 #include "report/PredictionExport.h"
 #include "report/PredictionSetup.h"
 #include "report/SystemDates.h"
-#include "settings/DefaultTerminal.h"
-#include "settings/SettingsFile.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -64,7 +49,8 @@ constexpr const char* kPredictUsage =
     "  --show-zero | --hide-zero   zero-availability predictions\n"
     "  --snr | --signal              signal-to-noise ratios or signal levels\n"
     "Output:\n"
-    "  --format text|csv|json  the 101-column report (default), or the raw values\n"
+    "  --format text|csv|json  the 101-column report as the results window saves it\n"
+    "                   (default), or the raw values\n"
     "  --date-order mdy|dmy|ymd  order of the report's date (default: the locale's)\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
@@ -81,105 +67,6 @@ Failure Usage(const std::string& problem) {
 Failure FromOverrides(const ArgFailure& failure) {
     return failure.status == 2 ? Usage(failure.text) : Failure{failure.text, failure.status};
 }
-Failure Refused(const UserMessage& message) {
-    return {OneLineText(message), 1};
-}
-Failure Refused(const std::string& text) {
-    return {text, 1};
-}
-
-/// The atlas of the data directory, read without creating or changing any file: the
-/// atlas file when there is one, otherwise the built-in places.
-class ReadOnlyAtlas {
-public:
-    explicit ReadOnlyAtlas(fs::path dataDir) : m_dataDir(std::move(dataDir)) {}
-    const Atlas& Get() {
-        if (!m_loaded) {
-            m_loaded = true;
-            std::error_code ec;
-            if (fs::exists(m_dataDir / kAtlasFileName, ec)) {
-                LoadAtlas(m_atlas, m_dataDir); // the file exists, so this only reads it
-            } else {
-                m_atlas.Entries = BuiltInAtlasEntries();
-                m_atlas.Count = static_cast<std::int32_t>(m_atlas.Entries.size());
-                BuildAtlasIndexes(m_atlas);
-            }
-        }
-        return m_atlas;
-    }
-
-private:
-    fs::path m_dataDir;
-    Atlas m_atlas;
-    bool m_loaded = false;
-};
-
-/// Terminal `letter` from --X (a prefix of the atlas, a locator or DEFAULT) or from
-/// --X-lat/--X-lon, with --X-name.
-std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter,
-                                    const Settings& settings, ReadOnlyAtlas& atlas,
-                                    Terminal& terminal) {
-    const std::optional<std::string> given = args.Value(letter);
-    const std::optional<std::string> lat = args.Value(letter + "-lat");
-    const std::optional<std::string> lon = args.Value(letter + "-lon");
-    const std::optional<std::string> name = args.Value(letter + "-name");
-
-    if (given && !lat && !lon) {
-        const std::string text = AtlasUpperCase(*given);
-        if (text == kDefaultPrefix || text.empty()) {
-            if (!settings.DefaultDefined)
-                return Refused(ErrorMessage(
-                    "The default terminal is not available until it is defined. Choose\r"
-                    "Options from the Hopscope Main Menu Bar to define the default terminal."));
-            terminal = DefaultTerminal(settings);
-            return std::nullopt;
-        }
-        if (const std::optional<AtlasEntry> entry = FindAtlasEntry(atlas.Get(), text)) {
-            terminal = {};
-            terminal.Prefix = CutText(text, kPrefixCapacity);
-            terminal.LatitudeText = entry->Latitude();
-            terminal.LongitudeText = entry->Longitude();
-            terminal.Name = name ? CutText(*name, kNameCapacity) : entry->Name();
-            return std::nullopt;
-        }
-        if (!GridLocatorToCoordinates(text, false))
-            return Refused(
-                ErrorMessage(*given + " not found in atlas\rand not a valid grid locator"));
-    }
-    // A locator or coordinates typed by hand: read as the terminal options read them.
-    std::vector<std::string> own;
-    const auto add = [&](const std::string& option, const std::optional<std::string>& value) {
-        if (value) {
-            own.push_back("--" + option);
-            own.push_back(*value);
-        }
-    };
-    add(letter, given);
-    add(letter + "-lat", lat);
-    add(letter + "-lon", lon);
-    add(letter + "-name", name);
-    ArgList terminalArgs(own);
-    const TerminalArgs read = ReadTerminalArgs(terminalArgs, letter);
-    if (!read.ok)
-        return Refused(TerminalArgsProblem(read));
-    terminal = read.terminal;
-    return std::nullopt;
-}
-
-/// "+05:30" or "-08:00": local time minus UTC, in minutes.
-std::optional<int> ParseTzOffset(const std::string& text) {
-    if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':')
-        return std::nullopt;
-    for (std::size_t i : {1u, 2u, 4u, 5u})
-        if (!std::isdigit(static_cast<unsigned char>(text[i])))
-            return std::nullopt;
-    const int hours = std::stoi(text.substr(1, 2));
-    const int minutes = std::stoi(text.substr(4, 2));
-    if (hours > 14 || minutes > 59)
-        return std::nullopt;
-    const int total = hours * 60 + minutes;
-    return text[0] == '-' ? -total : total;
-}
 
 /// Everything the command needs once its arguments are read.
 struct PredictRun {
@@ -192,32 +79,17 @@ struct PredictRun {
 
 std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictRun& run) {
     ArgList args(argList);
-    const std::optional<std::string> dataDir = args.Value("data-dir");
-    const std::optional<std::string> date = args.Value("date");
-    const std::optional<std::string> solar = args.Value("solar");
-    const std::optional<std::string> kIndex = args.Value("k");
+    const RequestArgs request = TakeRequestArgs(args);
     const std::optional<std::string> path = args.Value("path");
-    const bool utc = args.Flag("utc");
-    const bool local = args.Flag("local");
-    const std::optional<std::string> tzOffset = args.Value("tz-offset");
     const std::optional<std::string> format = args.Value("format");
     const std::optional<std::string> dateOrder = args.Value("date-order");
     const SettingOverrides overrides = TakeOverrides(args);
-
-    // The terminal options are set aside now (so that what is left over is unknown)
-    // and read once the settings and the atlas are at hand.
-    std::vector<std::string> terminalOptions;
-    for (const char* letter : {"a", "b"})
-        for (const char* suffix : {"", "-lat", "-lon", "-name"}) {
-            const std::string option = std::string(letter) + suffix;
-            if (std::optional<std::string> value = args.Value(option)) {
-                terminalOptions.push_back("--" + option);
-                terminalOptions.push_back(*value);
-            }
-        }
     if (const auto problem = args.Problem())
         return Usage(*problem);
+    if (!args.Positionals().empty())
+        return Usage("unexpected argument");
 
+    // Every option is checked before any file is read.
     if (path) {
         const std::string p = Lower(*path);
         if (p == "short" || p == "both")
@@ -246,63 +118,38 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
         else
             return Usage("--date-order must be mdy, dmy or ymd");
     }
-    if (static_cast<int>(utc) + static_cast<int>(local) + static_cast<int>(tzOffset.has_value()) >
-        1)
-        return Usage("give only one of --utc, --local and --tz-offset");
-
-    const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
-    if (!dir.Ok())
-        return Refused(dir.error);
-    run.settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;
-    if (auto failure = ApplyOverrides(overrides, run.settings))
+    if (auto failure = CheckRequestArgs(request))
+        return FromOverrides(*failure);
+    // The overrides are checked on factory settings first, so that a wrong value is
+    // refused before the settings file is read. Only the count of --constants without
+    // --freqs depends on that file's frequency list.
+    SettingOverrides independent = overrides;
+    if (!independent.freqs)
+        independent.constants.reset();
+    Settings probe = FactorySettings();
+    if (auto failure = ApplyOverrides(independent, probe))
         return FromOverrides(*failure);
 
-    ReadOnlyAtlas atlas(dir.directory);
-    ArgList terminalArgs(terminalOptions);
-    if (auto failure = ReadTerminal(terminalArgs, "a", run.settings, atlas, run.inputs.terminalA))
-        return failure;
-    if (auto failure = ReadTerminal(terminalArgs, "b", run.settings, atlas, run.inputs.terminalB))
-        return failure;
-
-    const ClockReading clock = ReadSystemClock();
-    if (tzOffset) {
-        const std::optional<int> minutes = ParseTzOffset(*tzOffset);
-        if (!minutes)
-            return Usage(
-                "--tz-offset must be +HH:MM or -HH:MM (local time minus UTC, e.g. +05:30)");
-        run.inputs.zone.utc = false;
-        run.inputs.zone.UtcOffset = -*minutes / 1440.0;
-        run.inputs.zone.TimeZoneLabel = "ULT";
-    } else {
-        run.inputs.zone = SetTimeZone(local ? false : (utc ? true : run.settings.UseUtc), clock);
-    }
-    if (date) {
-        const std::optional<DateValue> day = ParseIsoDate(*date);
-        if (!day)
-            return Refused(ErrorMessage("Invalid date"));
-        run.inputs.date = *day;
-    } else {
-        run.inputs.date = UtcToday(clock);
-    }
-    run.inputs.zone.PredictionDate = run.inputs.date;
-
-    const TextCheck solarIndex = CheckSolarIndex(solar.value_or(""), run.settings.SunspotPrimary);
-    if (!solarIndex)
-        return Refused(solarIndex.message);
-    run.inputs.solarIndexText = solarIndex.text;
-    const TextCheck k = CheckKIndex(kIndex.value_or(""));
-    if (!k)
-        return Refused(k.message);
-    run.inputs.kIndexText = k.text;
+    CommandData data;
+    if (auto failure = ReadCommandData(request.dataDir, data))
+        return FromOverrides(*failure);
+    run.settings = data.settings;
+    if (auto failure = ApplyOverrides(overrides, run.settings))
+        return FromOverrides(*failure);
+    data.settings = run.settings;
+    if (auto failure = BuildPredictionInputs(request, data, true, run.inputs))
+        return FromOverrides(*failure);
     return std::nullopt;
 }
 
+// One report after the other, as "Save as Text" writes the short path and then
+// appends the long path.
 std::string TextReport(const PredictRun& run, const PredictionResult& result) {
     const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
     std::string text;
     for (PathKind kind : run.kinds)
-        text += JoinReportLines(PathReportLines(result, kind, run.settings, run.inputs.zone,
-                                                dateText, ReportStyle::BatchFile));
+        text += SavedReportText(result, kind, run.settings, run.inputs.zone, dateText,
+                                !run.settings.ShowSnr);
     return text;
 }
 
@@ -321,7 +168,7 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
     const PreparedPrediction prepared = PreparePrediction(run.inputs, run.settings);
     if (!prepared)
         return ReportRefusal("predict", OneLineText(prepared.message));
-    const PredictionResult result = ComputePrediction(prepared.request);
+    const PredictionResult result = ComputePredictionPaths(prepared.request, run.kinds);
     std::string output;
     if (run.format == "json")
         output = PredictionJson(result, run.kinds);

@@ -1,91 +1,52 @@
 #include "cli/TerminalArgs.h"
 
-#include <algorithm>
-#include <cctype>
-
-#include "core/Syntax.h"
-
-namespace {
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-TerminalArgs Misused(std::string problem) {
-    TerminalArgs result;
-    result.usage = true;
-    result.message = ErrorMessage(std::move(problem));
-    return result;
-}
-
-TerminalArgs Refused(std::string option, std::string value, UserMessage message) {
-    TerminalArgs result;
-    result.option = std::move(option);
-    result.value = std::move(value);
-    result.message = std::move(message);
-    return result;
-}
-
-} // namespace
-
-TerminalArgs ReadTerminalArgs(ArgList& args, std::string_view letter) {
+TerminalOptions TakeTerminalOptions(ArgList& args, std::string_view letter) {
+    TerminalOptions result;
     const std::string name(letter);
-    const std::string upper = UpperCase(name);
-    const std::optional<std::string> locator = args.Value(name);
+    const std::string upper = name == "a" ? "A" : "B";
+    result.letter = name;
+    const std::optional<std::string> prefix = args.Value(name);
     const std::optional<std::string> lat = args.Value(name + "-lat");
     const std::optional<std::string> lon = args.Value(name + "-lon");
-    const std::optional<std::string> placeName = args.Value(name + "-name");
+    result.name = args.Value(name + "-name");
 
-    if (locator && (lat || lon))
-        return Misused("give terminal " + upper + " either as --" + name + " LOCATOR or as --" +
-                       name + "-lat and --" + name + "-lon");
-    if (!locator && !lat && !lon)
-        return Misused("terminal " + upper + " is missing: give --" + name + " LOCATOR or --" +
-                       name + "-lat LAT --" + name + "-lon LON");
-    if (!locator && (!lat || !lon))
-        return Misused("terminal " + upper + " needs both --" + name + "-lat and --" + name +
-                       "-lon");
-
-    TerminalArgs result;
-    result.terminal.Name = CutText(placeName.value_or(""), kNameCapacity);
-    if (locator) {
-        const std::string text = UpperCase(*locator);
-        const LocatorResult centre = GridLocatorToCoordinates(text, true);
-        if (!centre) {
-            // A locator of the wrong length fails without a message of its own.
-            return Refused("--" + name, *locator,
-                           centre.message.IsEmpty()
-                               ? ErrorMessage("You have not entered a valid grid locator")
-                               : centre.message);
-        }
-        result.terminal.Prefix = text;
-        result.terminal.LatitudeText = centre.latitudeText;
-        result.terminal.LongitudeText = centre.longitudeText;
-    } else {
-        const CoordinateParse latitude = ParseCoordinate(UpperCase(*lat), CoordinateKind::Latitude);
-        if (!latitude)
-            return Refused("--" + name + "-lat", *lat, latitude.message);
-        const CoordinateParse longitude =
-            ParseCoordinate(UpperCase(*lon), CoordinateKind::Longitude);
-        if (!longitude)
-            return Refused("--" + name + "-lon", *lon, longitude.message);
-        result.terminal.Prefix = "<Ins>";
-        result.terminal.LatitudeText =
-            FitCoordinateText(latitude.normalizedText, latitude.valueDeg, kLatitudeTextCapacity);
-        result.terminal.LongitudeText =
-            FitCoordinateText(longitude.normalizedText, longitude.valueDeg, kLongitudeTextCapacity);
-    }
-    result.ok = true;
+    if (prefix && (lat || lon))
+        result.usageProblem = "give terminal " + upper + " either as --" + name +
+                              " PREFIX or as --" + name + "-lat and --" + name + "-lon";
+    else if (!prefix && !lat && !lon)
+        result.usageProblem = "terminal " + upper + " is missing: give --" + name +
+                              " PREFIX|LOCATOR|DEFAULT or --" + name + "-lat LAT --" + name +
+                              "-lon LON";
+    else if (!prefix && (!lat || !lon))
+        result.usageProblem =
+            "terminal " + upper + " needs both --" + name + "-lat and --" + name + "-lon";
+    else if (prefix)
+        result.typed.prefix = result.given = *prefix;
+    else
+        result.typed = {kManualPrefix, *lat, *lon, result.name.value_or("")};
     return result;
 }
 
-std::string TerminalArgsProblem(const TerminalArgs& result) {
-    if (result.usage)
-        return OneLineText(result.message);
-    const std::string head = result.option + " '" + result.value + "': ";
-    if (result.message.kind == MessageKind::SyntaxError)
-        return head + DisplayText(result.message);
-    return head + OneLineText(result.message);
+TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas* atlas,
+                                    const Settings& settings) {
+    TerminalArgs result;
+    const char letter = options.letter == "a" ? 'A' : 'B';
+    const ResolvedTerminal resolved = ResolveTerminal(options.typed, letter, atlas, settings);
+    if (!resolved) {
+        std::string head = "--" + options.letter + " '" + options.given + "': ";
+        if (resolved.problem == TerminalProblem::Latitude)
+            head = "--" + options.letter + "-lat '" + options.typed.latitude + "': ";
+        else if (resolved.problem == TerminalProblem::Longitude)
+            head = "--" + options.letter + "-lon '" + options.typed.longitude + "': ";
+        // A syntax error keeps the window's lines below its first one.
+        result.problem = head + (resolved.message.kind == MessageKind::SyntaxError
+                                     ? DisplayText(resolved.message)
+                                     : OneLineText(resolved.message));
+        return result;
+    }
+    result.ok = true;
+    result.terminal = resolved.terminal;
+    if (options.name)
+        result.terminal.Name = CutText(*options.name, kNameCapacity);
+    return result;
 }

@@ -1,32 +1,38 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "atlas/Atlas.h"
 #include "cli/ArgList.h"
 #include "core/Terminal.h"
-#include "core/UserMessage.h"
+#include "report/ResolveTerminal.h"
+#include "settings/Settings.h"
 
-/// A terminal read from the command line, or why it could not be.
-struct TerminalArgs {
-    bool ok = false;
-    Terminal terminal;   ///< the four texts filled in; the reals are left for ComputePathGeometry
-    bool usage = false;  ///< on failure: the options were combined wrongly (message says how)
-    std::string option;  ///< on failure: the option whose value was refused ("--a-lat")
-    std::string value;   ///< on failure: that value as given
-    UserMessage message; ///< on failure: the program's message for the value, or the usage problem
+/// The options of one terminal as given on the command line, not yet resolved.
+struct TerminalOptions {
+    std::string letter;              ///< "a" or "b"
+    TerminalTexts typed;             ///< prefix "<Ins>" for --a-lat/--a-lon
+    std::string given;               ///< --a's value as given (for messages)
+    std::optional<std::string> name; ///< --a-name
+    std::string usageProblem;        ///< non-empty when the options are combined wrongly
 };
 
-/// Terminal `letter` ("a" or "b") from "--a-lat TEXT --a-lon TEXT [--a-name TEXT]"
-/// or "--a LOCATOR [--a-name TEXT]". Texts are raised to upper case as the entry
-/// fields do, coordinates are checked and normalized by ParseCoordinate (north and
-/// WEST positive) and locators by GridLocatorToCoordinates. The prefix becomes the
-/// locator, or "<Ins>" for coordinates typed by hand; texts are cut to their
-/// record capacities, and a coordinate by FitCoordinateText so that cutting it
-/// never drops its letter and with it the sign.
-/// The options are taken out of `args`.
-TerminalArgs ReadTerminalArgs(ArgList& args, std::string_view letter);
+/// Takes terminal `letter`'s options out of `args`: "--a PREFIX|LOCATOR|DEFAULT" or
+/// "--a-lat LAT --a-lon LON", each with an optional "--a-name NAME". Only how the
+/// options are combined is checked here; nothing is read.
+TerminalOptions TakeTerminalOptions(ArgList& args, std::string_view letter);
 
-/// The message for the command line: "--a-lat '91': Please enter ..." on one line;
-/// for a syntax error the window's first line there and its other lines below.
-std::string TerminalArgsProblem(const TerminalArgs& result);
+/// A terminal read from the command line, or the message that refuses it.
+struct TerminalArgs {
+    bool ok = false;
+    Terminal terminal;   ///< the four texts; the reals are left for ComputePathGeometry
+    std::string problem; ///< on failure: "--a-lat '91': Please enter ..." for standard error
+};
+
+/// The terminal of `options` as the prediction dialog would make it from the same
+/// texts (ResolveTerminal with the atlas and the settings). A --a-name given with a
+/// prefix, a locator or DEFAULT replaces the name those bring (cut to 17 characters).
+TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas* atlas,
+                                    const Settings& settings);

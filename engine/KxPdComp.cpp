@@ -53,15 +53,33 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
     return true;
 }
 
-PredictionResult ComputePrediction(const PredictionRequest& request,
-                                   const PredictionProgress& progress) {
+namespace {
+
+// The result before any path runs: the solar numbers and the frequencies.
+PredictionResult StartResult(const PredictionRequest& request) {
     PredictionResult result;
     result.Ssn = request.Ssn;
     result.Flux = request.Flux;
     result.FrequencyCount = std::clamp(request.FrequencyCount, 0, kMaxFrequencies);
     for (int n = 0; n < result.FrequencyCount; ++n)
         result.FrequencyMHz[n] = request.Frequencies[n].FrequencyMHz;
+    return result;
+}
 
+} // namespace
+
+PredictionResult ComputePredictionPaths(const PredictionRequest& request,
+                                        const std::vector<PathKind>& kinds) {
+    PredictionResult result = StartResult(request);
+    for (PathKind kind : kinds)
+        ComputePredictionPath(request, kind, result, {});
+    result.Completed = true;
+    return result;
+}
+
+PredictionResult ComputePrediction(const PredictionRequest& request,
+                                   const PredictionProgress& progress) {
+    PredictionResult result = StartResult(request);
     if (!ComputePredictionPath(request, PathKind::Short, result, progress))
         return result;
     if (!ComputePredictionPath(request, PathKind::Long, result, progress))

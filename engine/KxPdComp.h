@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "engine/PredictionRecord.h"
 
@@ -17,6 +18,11 @@ using PredictionProgress = std::function<bool(int stepsDone)>;
 /// the reliabilities of a path are combined only when all its half hours ran).
 PredictionResult ComputePrediction(const PredictionRequest& request,
                                    const PredictionProgress& progress = {});
+
+/// The run of the paths `kinds` only, in that order, without progress; a path not
+/// asked for stays empty. Each path comes out as ComputePrediction computes it.
+PredictionResult ComputePredictionPaths(const PredictionRequest& request,
+                                        const std::vector<PathKind>& kinds);
 
 /// The step of one path: fills result.Paths[kind] (its geometry, MUFs, modes,
 /// signals, reliabilities and header lines) and advances `stepsDone` by one per

@@ -4,7 +4,6 @@
 #include "core/Geometry.h"
 #include "core/Syntax.h"
 #include "settings/DefaultTerminal.h"
-#include "widgets/KxAlert.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -30,9 +29,6 @@ const char* const kPrefixHint =
     "Enter the prefix of the atlas entry (or a grid locator), or press one of the terminal buttons";
 const char* const kPrefixHintNoDefault =
     "Enter the prefix of the atlas entry, or press one of the terminal buttons";
-const char* const kNoDefaultMessage = "The default terminal is not available until it is defined. "
-                                      "Choose\rOptions from the Hopscope Main Menu "
-                                      "Bar to define the default terminal.";
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -257,14 +253,9 @@ void TPredDlgForm::setTerminal(Group group, const Terminal& terminal) {
     g.name->setText(Q(terminal.Name));
 }
 
-Terminal TPredDlgForm::terminalOf(Group group) const {
+TerminalTexts TPredDlgForm::typedTexts(Group group) const {
     const TerminalGroup& g = m_groups[group];
-    Terminal t;
-    t.Prefix = CutText(S(g.prefix->text()), kPrefixCapacity);
-    t.LatitudeText = CutText(S(g.latitude->text()), kLatitudeTextCapacity);
-    t.LongitudeText = CutText(S(g.longitude->text()), kLongitudeTextCapacity);
-    t.Name = CutText(S(g.name->text()), kNameCapacity);
-    return t;
+    return {S(g.prefix->text()), S(g.latitude->text()), S(g.longitude->text()), S(g.name->text())};
 }
 
 void TPredDlgForm::updateFieldEnabling(Group group) {
@@ -329,40 +320,19 @@ void TPredDlgForm::fieldExit(TKxEdit* field, Group group, QWidget* target) {
 }
 
 void TPredDlgForm::fillFromPrefix(Group group) {
-    TerminalGroup& g = m_groups[group];
-    const std::string typed = S(g.prefix->text());
-    if (typed == kInsText)
+    TerminalTexts typed = typedTexts(group);
+    if (typed.prefix == kManualPrefix)
         return;
-    const std::string prefix = AtlasUpperCase(typed);
-    if (prefix == kDefaultPrefix) {
-        if (!m_input.settings.DefaultDefined) {
-            refuseMissingDefault(group);
-            return;
-        }
-        setTerminal(group, DefaultTerminal(m_input.settings));
-        return;
-    }
-    if (m_input.atlas) {
-        if (const std::optional<AtlasEntry> entry = FindAtlasEntry(*m_input.atlas, prefix)) {
-            g.prefix->setText(Q(prefix));
-            g.latitude->setText(Q(entry->Latitude()));
-            g.longitude->setText(Q(entry->Longitude()));
-            g.name->setText(Q(entry->Name()));
-            return;
-        }
-    }
-    const LocatorResult locator = GridLocatorToCoordinates(prefix, false);
-    if (locator) {
-        g.prefix->setText(Q(prefix));
-        g.latitude->setText(Q(locator.latitudeText));
-        g.longitude->setText(Q(locator.longitudeText));
-        g.name->clear();
-    }
+    const ResolvedTerminal resolved =
+        ResolveTerminal(typed, group == GroupA ? 'A' : 'B', m_input.atlas, m_input.settings);
+    if (resolved.problem == TerminalProblem::DefaultUndefined)
+        refuseMissingDefault(group);
+    else if (resolved)
+        setTerminal(group, resolved.terminal);
 }
 
 void TPredDlgForm::refuseMissingDefault(Group group) {
-    PlayAlertSound();
-    ShowInformation(this, QString::fromLatin1(kNoDefaultMessage));
+    ShowUserMessage(this, NoDefaultTerminalMessage());
     m_groups[group].prefix->clear();
     updateFieldEnabling(group);
     if (m_statusLine)
@@ -501,44 +471,43 @@ bool TPredDlgForm::eventFilter(QObject* watched, QEvent* event) {
 void TPredDlgForm::OKBtnClick() {
     if (m_statusLine)
         m_statusLine->HideStatusLine();
-    QList<TKxEdit*> fields;
-    for (const TerminalGroup& g : m_groups)
-        fields << g.prefix << g.latitude << g.longitude << g.name;
-    fields << m_date << m_solar << m_kIndex;
-    for (TKxEdit* field : fields) {
-        if (!field->isEnabled())
-            continue;
-        const bool emptyPrefix =
-            (field == m_groups[GroupA].prefix || field == m_groups[GroupB].prefix) &&
-            field->text().isEmpty();
-        if (emptyPrefix) {
-            // The atlas check would name an empty prefix as " not found in atlas".
-            const QString terminal =
-                field == m_groups[GroupA].prefix ? QStringLiteral("A") : QStringLiteral("B");
-            ShowUserMessage(
-                this, ErrorMessage("Terminal " + terminal.toStdString() +
-                                   " is missing: enter the prefix of the atlas entry (or a grid "
-                                   "locator), or press one of the terminal buttons"));
-            field->refocus();
+    // Each terminal is resolved from what its fields hold; a refusal puts the focus
+    // on the field to correct.
+    Terminal terminals[2];
+    for (int i = 0; i < 2; ++i) {
+        const Group group = static_cast<Group>(i);
+        TerminalGroup& g = m_groups[i];
+        const ResolvedTerminal resolved =
+            ResolveTerminal(typedTexts(group), i == 0 ? 'A' : 'B', m_input.atlas, m_input.settings);
+        if (!resolved) {
+            if (resolved.problem == TerminalProblem::DefaultUndefined) {
+                refuseMissingDefault(group);
+                g.prefix->refocus();
+                return;
+            }
+            ShowUserMessage(this, resolved.message);
+            if (resolved.problem == TerminalProblem::Latitude)
+                g.latitude->refocus();
+            else if (resolved.problem == TerminalProblem::Longitude)
+                g.longitude->refocus();
+            else
+                g.prefix->refocus();
             return;
         }
+        setTerminal(group, resolved.terminal);
+        terminals[i] = resolved.terminal;
+    }
+    for (TKxEdit* field : {static_cast<TKxEdit*>(m_date), static_cast<TKxEdit*>(m_solar),
+                           static_cast<TKxEdit*>(m_kIndex)}) {
         if (!field->Validate()) {
             field->refocus();
             return;
         }
-        for (int i = 0; i < 2; ++i)
-            if (field == m_groups[i].prefix) {
-                fillFromPrefix(static_cast<Group>(i));
-                if (m_groups[i].prefix->text().isEmpty()) { // the default terminal was refused
-                    m_groups[i].prefix->refocus();
-                    return;
-                }
-            }
     }
 
     PredictionInputs inputs;
-    inputs.terminalA = terminalOf(GroupA);
-    inputs.terminalB = terminalOf(GroupB);
+    inputs.terminalA = terminals[GroupA];
+    inputs.terminalB = terminals[GroupB];
     inputs.date = ParseDateText(S(m_date->text()), m_input.dates).value_or(m_input.previous.date);
     inputs.solarIndexText = CutText(S(m_solar->text()), 6);
     inputs.kIndexText = CutText(S(m_kIndex->text()), 2);

@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "engine/PredictionRecord.h"
 #include "report/PredictionSetup.h"
+#include "report/ResolveTerminal.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
@@ -79,7 +80,7 @@ private:
     QGroupBox* buildGroup(Group group);
     void FormCreate();
     void setTerminal(Group group, const Terminal& terminal);
-    Terminal terminalOf(Group group) const;
+    TerminalTexts typedTexts(Group group) const;
     void fieldExit(TKxEdit* field, Group group, QWidget* target);
     void fillFromPrefix(Group group);
     void prefixEnter(Group group);

@@ -27,7 +27,7 @@ std::vector<std::string> FrequencyTexts(const Settings& settings) {
     return texts;
 }
 
-PreparedPrediction PreparePrediction(const PredictionInputs& inputs, const Settings& settings) {
+PreparedPrediction PreparePaths(const PredictionInputs& inputs) {
     PreparedPrediction prepared;
     PredictionRequest& r = prepared.request;
     r.TerminalA = inputs.terminalA;
@@ -42,6 +42,16 @@ PreparedPrediction PreparePrediction(const PredictionInputs& inputs, const Setti
     r.Date = inputs.date;
     r.Zone = inputs.zone;
     r.Sun = ComputeSolarPosition(inputs.date, inputs.zone);
+    prepared.ok = true;
+    return prepared;
+}
+
+PreparedPrediction PreparePrediction(const PredictionInputs& inputs, const Settings& settings) {
+    PreparedPrediction prepared = PreparePaths(inputs);
+    if (!prepared)
+        return prepared;
+    prepared.ok = false;
+    PredictionRequest& r = prepared.request;
     const std::optional<SolarIndexValues> solar = ConvertSolarIndex(inputs.solarIndexText, r.Sun);
     if (!solar) {
         prepared.message = ErrorMessage("You must enter a solar flux or sunspot number");

@@ -39,6 +39,12 @@ struct PreparedPrediction {
     explicit operator bool() const { return ok; }
 };
 
+/// The part of the request that needs no solar index: both paths from the terminals'
+/// texts (ComputePathGeometry; refused with its message for a bad coordinate or an
+/// indeterminate path), their polar flags, the date, the time zone and the Sun for the
+/// date. The solar numbers stay 0 and the settings' share is not applied.
+PreparedPrediction PreparePaths(const PredictionInputs& inputs);
+
 /// Builds the request of one prediction: both paths from the terminals' texts
 /// (ComputePathGeometry; refused with its message for a bad coordinate or an
 /// indeterminate path), their polar flags, the Sun for the date in the given time

@@ -1,6 +1,6 @@
 #include "widgets/TKxIntegerEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "atlas/KxFieldChecks.h"
 
 TKxIntegerEdit::TKxIntegerEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("+-0123456789"));

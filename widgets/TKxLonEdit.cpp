@@ -1,6 +1,6 @@
 #include "widgets/TKxLonEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "atlas/KxFieldChecks.h"
 
 TKxLonEdit::TKxLonEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral(" +-.0123456789EW"));

@@ -1,6 +1,6 @@
 #include "widgets/TKxNameEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "atlas/KxFieldChecks.h"
 
 TKxNameEdit::TKxNameEdit(QWidget* parent) : TKxEdit(parent) {
     setMaxChars(17);

@@ -1,6 +1,6 @@
 #include "widgets/TKxPfxEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "atlas/KxFieldChecks.h"
 
 TKxPfxEdit::TKxPfxEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("/0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));

@@ -61,24 +61,33 @@ TEST(SettingOverrides, RefusalsSayWhatIsWrongAndUsageErrorsAreMarked) {
     EXPECT_TRUE(Apply({"--snr", "--signal"}, settings));
 }
 
-TEST(TerminalArgs, ReadsLocatorsAndCoordinatesAndRefusesMixtures) {
-    ArgList args({"--a", "fn31", "--b-lat", "51 30 n", "--b-lon", "0.1", "--b-name", "london"});
-    const TerminalArgs a = ReadTerminalArgs(args, "a");
-    const TerminalArgs b = ReadTerminalArgs(args, "b");
-    ASSERT_TRUE(a.ok);
-    ASSERT_TRUE(b.ok);
-    EXPECT_EQ(a.terminal.Prefix, "FN31");
-    EXPECT_EQ(b.terminal.Prefix, "<Ins>");
-    EXPECT_EQ(b.terminal.Name, "london"); // names keep their case
+TEST(TerminalArgs, OptionsAreReadOnceAndResolvedAsTheDialogDoes) {
+    ArgList args({"--a", "fn31", "--a-name", "Home", "--b-lat", "40 54 3.2s", "--b-lon", "0.1",
+                  "--b-name", "london"});
+    const TerminalOptions a = TakeTerminalOptions(args, "a");
+    const TerminalOptions b = TakeTerminalOptions(args, "b");
     EXPECT_EQ(args.Problem(), std::nullopt);
+    ASSERT_TRUE(a.usageProblem.empty());
+    ASSERT_TRUE(b.usageProblem.empty());
+    const Settings settings = FactorySettings();
+    const TerminalArgs locator = ResolveTerminalOptions(a, nullptr, settings);
+    ASSERT_TRUE(locator.ok);
+    EXPECT_EQ(locator.terminal.Prefix, "FN31");
+    EXPECT_EQ(locator.terminal.Name, "Home"); // --a-name replaces the locator's empty name
+    const TerminalArgs byHand = ResolveTerminalOptions(b, nullptr, settings);
+    ASSERT_TRUE(byHand.ok);
+    EXPECT_EQ(byHand.terminal.Prefix, "<Ins>");
+    EXPECT_EQ(byHand.terminal.Name, "london"); // names keep their case
+    EXPECT_EQ(byHand.terminal.LatitudeText.back(), 'S');
 
     ArgList mixed({"--a", "FN31", "--a-lat", "10"});
-    const TerminalArgs both = ReadTerminalArgs(mixed, "a");
-    EXPECT_FALSE(both.ok);
-    EXPECT_TRUE(both.usage);
+    EXPECT_FALSE(TakeTerminalOptions(mixed, "a").usageProblem.empty());
+    ArgList half({"--a-lon", "10"});
+    EXPECT_FALSE(TakeTerminalOptions(half, "a").usageProblem.empty());
 
-    ArgList outOfRange({"--a-lat", "91", "--a-lon", "0"});
-    const TerminalArgs bad = ReadTerminalArgs(outOfRange, "a");
+    ArgList outOfRange({"--a-lat", "45", "--a-lon", "361"});
+    const TerminalArgs bad =
+        ResolveTerminalOptions(TakeTerminalOptions(outOfRange, "a"), nullptr, settings);
     EXPECT_FALSE(bad.ok);
-    EXPECT_EQ(bad.option, "--a-lat");
+    EXPECT_EQ(bad.problem.rfind("--a-lon '361': ", 0), 0u) << bad.problem;
 }

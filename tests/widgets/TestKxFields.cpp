@@ -4,8 +4,8 @@
 #include "tests/widgets/RecordingPresenter.h"
 
 #include "atlas/Atlas.h"
+#include "atlas/KxFieldChecks.h"
 #include "widgets/KxComps.h"
-#include "widgets/KxFieldChecks.h"
 
 #include <QClipboard>
 

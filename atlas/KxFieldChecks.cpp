@@ -1,4 +1,4 @@
-#include "widgets/KxFieldChecks.h"
+#include "atlas/KxFieldChecks.h"
 
 #include "core/Numeric.h"
 #include "core/Syntax.h"

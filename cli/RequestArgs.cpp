@@ -1,0 +1,146 @@
+#include "cli/RequestArgs.h"
+
+#include "atlas/AtlasFile.h"
+#include "atlas/BuiltInAtlas.h"
+#include "cli/IsoDate.h"
+#include "core/DataDirectory.h"
+#include "core/Syntax.h"
+#include "core/TimeZone.h"
+#include "settings/SettingsFile.h"
+
+#include <cctype>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/// "+05:30" or "-08:00": local time minus UTC, in minutes.
+std::optional<int> ParseTzOffset(const std::string& text) {
+    if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':')
+        return std::nullopt;
+    for (std::size_t i : {1u, 2u, 4u, 5u})
+        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+            return std::nullopt;
+    const int hours = std::stoi(text.substr(1, 2));
+    const int minutes = std::stoi(text.substr(4, 2));
+    if (hours > 14 || minutes > 59)
+        return std::nullopt;
+    const int total = hours * 60 + minutes;
+    return text[0] == '-' ? -total : total;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+ArgFailure Refusal(const std::string& option, const std::string& value, const TextCheck& check) {
+    return {"--" + option + " '" + value + "': " + OneLineText(check.message), 1};
+}
+
+std::optional<ArgFailure> CheckSolar(const std::string& given, bool sunspotPrimary,
+                                     std::string* text) {
+    const TextCheck check = CheckSolarIndex(Upper(given), sunspotPrimary);
+    if (!check)
+        return Refusal("solar", given, check);
+    if (text)
+        *text = check.text;
+    return std::nullopt;
+}
+
+} // namespace
+
+RequestArgs TakeRequestArgs(ArgList& args) {
+    RequestArgs r;
+    r.terminals[0] = TakeTerminalOptions(args, "a");
+    r.terminals[1] = TakeTerminalOptions(args, "b");
+    r.dataDir = args.Value("data-dir");
+    r.date = args.Value("date");
+    r.solar = args.Value("solar");
+    r.kIndex = args.Value("k");
+    r.utc = args.Flag("utc");
+    r.local = args.Flag("local");
+    r.tzOffset = args.Value("tz-offset");
+    return r;
+}
+
+std::optional<ArgFailure> CheckRequestArgs(const RequestArgs& args) {
+    for (const TerminalOptions& t : args.terminals)
+        if (!t.usageProblem.empty())
+            return ArgFailure{t.usageProblem, 2};
+    if (static_cast<int>(args.utc) + static_cast<int>(args.local) +
+            static_cast<int>(args.tzOffset.has_value()) >
+        1)
+        return ArgFailure{"give only one of --utc, --local and --tz-offset", 2};
+    if (args.tzOffset && !ParseTzOffset(*args.tzOffset))
+        return ArgFailure{
+            "--tz-offset must be +HH:MM or -HH:MM (local time minus UTC, e.g. +05:30)", 2};
+    if (args.date && !ParseIsoDate(*args.date))
+        return ArgFailure{"--date '" + *args.date + "': Invalid date (YYYY-MM-DD, 1901 to 2099)",
+                          1};
+    if (args.kIndex)
+        if (const TextCheck k = CheckKIndex(*args.kIndex); !k)
+            return Refusal("k", *args.kIndex, k);
+    // With its letter the solar index means the same whatever the settings say.
+    if (args.solar) {
+        const std::string upper = Upper(*args.solar);
+        if (!upper.empty() && (upper[0] == 'S' || upper[0] == 'F'))
+            return CheckSolar(*args.solar, false, nullptr);
+    }
+    return std::nullopt;
+}
+
+std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& dataDir,
+                                          CommandData& data) {
+    const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
+    if (!dir.Ok())
+        return ArgFailure{dir.error, 1};
+    data.directory = dir.directory;
+    data.settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;
+    std::error_code ec;
+    if (fs::exists(dir.directory / kAtlasFileName, ec)) {
+        LoadAtlas(data.atlas, dir.directory); // the file exists, so this only reads it
+    } else {
+        data.atlas.Entries = BuiltInAtlasEntries();
+        data.atlas.Count = static_cast<std::int32_t>(data.atlas.Entries.size());
+        BuildAtlasIndexes(data.atlas);
+    }
+    return std::nullopt;
+}
+
+std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const CommandData& data,
+                                                bool solarRequired, PredictionInputs& inputs) {
+    Terminal* const terminals[2] = {&inputs.terminalA, &inputs.terminalB};
+    for (int i = 0; i < 2; ++i) {
+        const TerminalArgs read =
+            ResolveTerminalOptions(args.terminals[i], &data.atlas, data.settings);
+        if (!read.ok)
+            return ArgFailure{read.problem, 1};
+        *terminals[i] = read.terminal;
+    }
+
+    const ClockReading clock = ReadSystemClock();
+    if (args.tzOffset) {
+        inputs.zone = SetTimeZone(true, clock);
+        inputs.zone.utc = false;
+        inputs.zone.UtcOffset = -*ParseTzOffset(*args.tzOffset) / 1440.0;
+        inputs.zone.TimeZoneLabel = "ULT";
+    } else {
+        inputs.zone =
+            SetTimeZone(args.local ? false : (args.utc ? true : data.settings.UseUtc), clock);
+    }
+    inputs.date = args.date ? *ParseIsoDate(*args.date) : inputs.zone.PredictionDate;
+    inputs.zone.PredictionDate = inputs.date;
+
+    if (args.solar) {
+        if (auto failure =
+                CheckSolar(*args.solar, data.settings.SunspotPrimary, &inputs.solarIndexText))
+            return failure;
+    } else if (solarRequired) {
+        return ArgFailure{OneLineText(CheckSolarIndex("", data.settings.SunspotPrimary).message),
+                          1};
+    }
+    inputs.kIndexText = args.kIndex ? CheckKIndex(*args.kIndex).text : std::string();
+    return std::nullopt;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "atlas/Atlas.h"
+#include "cli/ArgList.h"
+#include "cli/SettingOverrides.h"
+#include "cli/TerminalArgs.h"
+#include "report/PredictionSetup.h"
+#include "settings/Settings.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+/// The options `predict` and `path` share, as given: both terminals, the data
+/// folder, the day, the solar and K indices and the time zone.
+struct RequestArgs {
+    TerminalOptions terminals[2];
+    std::optional<std::string> dataDir, date, solar, kIndex, tzOffset;
+    bool utc = false, local = false;
+};
+
+/// Takes the shared options out of `args` (each terminal's options once).
+RequestArgs TakeRequestArgs(ArgList& args);
+
+/// Checks everything that does not need the data files: how each terminal's options
+/// are combined, at most one of --utc, --local and --tz-offset, the form of
+/// --tz-offset ("+05:30"), the date (YYYY-MM-DD), the K index, and a solar index
+/// given with its letter (a bare number waits for the settings, which say whether it
+/// is a sunspot number or a flux). Usage errors have status 2, refusals status 1.
+std::optional<ArgFailure> CheckRequestArgs(const RequestArgs& args);
+
+/// The data a command reads: the settings file (factory settings when there is none)
+/// and the atlas (the atlas file, or the built-in places when there is none), read
+/// without creating or changing any file.
+struct CommandData {
+    std::filesystem::path directory;
+    Settings settings;
+    Atlas atlas;
+};
+
+/// Reads the data of the folder --data-dir names (or of the usual data folder).
+std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& dataDir,
+                                          CommandData& data);
+
+/// The inputs of a prediction from the options and the data: both terminals
+/// resolved as the prediction dialog resolves them, the time zone (--utc, --local,
+/// --tz-offset or the settings), the day (--date, or today: the local date when the
+/// times are local by --local or by the settings, otherwise the UTC date), the solar index text
+/// (the settings decide what a bare number is; left empty when not given and `solarRequired` is
+/// false) and the K index text.
+std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const CommandData& data,
+                                                bool solarRequired, PredictionInputs& inputs);

@@ -1,0 +1,92 @@
+#include "report/ResolveTerminal.h"
+
+#include "atlas/AtlasEntry.h"
+#include "atlas/KxFieldChecks.h"
+#include "core/Syntax.h"
+#include "settings/DefaultTerminal.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+ResolvedTerminal Refused(TerminalProblem problem, UserMessage message) {
+    ResolvedTerminal result;
+    result.problem = problem;
+    result.message = std::move(message);
+    return result;
+}
+
+ResolvedTerminal Resolved(std::string prefix, const std::string& latitude,
+                          const std::string& longitude, const std::string& name) {
+    ResolvedTerminal result;
+    result.ok = true;
+    result.terminal.Prefix = CutText(prefix, kPrefixCapacity);
+    result.terminal.LatitudeText = CutText(latitude, kLatitudeTextCapacity);
+    result.terminal.LongitudeText = CutText(longitude, kLongitudeTextCapacity);
+    result.terminal.Name = CutText(name, kNameCapacity);
+    return result;
+}
+
+// Coordinates typed by hand: checked as the entry fields check them, then made to
+// fit their capacities without losing the hemisphere letter.
+ResolvedTerminal CheckManual(const TerminalTexts& typed) {
+    const TextCheck latitude = CheckLatitudeField(Upper(typed.latitude));
+    if (!latitude)
+        return Refused(TerminalProblem::Latitude, latitude.message);
+    const TextCheck longitude = CheckLongitudeField(Upper(typed.longitude));
+    if (!longitude)
+        return Refused(TerminalProblem::Longitude, longitude.message);
+    const auto fit = [](const TextCheck& check, CoordinateKind kind, std::size_t capacity) {
+        const CoordinateParse value = ParseCoordinate(check.text, kind);
+        return FitCoordinateText(check.text, value.valueDeg, capacity);
+    };
+    return Resolved(kManualPrefix, fit(latitude, CoordinateKind::Latitude, kLatitudeTextCapacity),
+                    fit(longitude, CoordinateKind::Longitude, kLongitudeTextCapacity), typed.name);
+}
+
+} // namespace
+
+UserMessage NoDefaultTerminalMessage() {
+    UserMessage message;
+    message.kind = MessageKind::Information;
+    message.alert = true;
+    message.text = "The default terminal is not available until it is defined. Choose\r"
+                   "Options from the Hopscope Main Menu Bar to define the default terminal.";
+    return message;
+}
+
+ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter, const Atlas* atlas,
+                                 const Settings& settings) {
+    if (typed.prefix.empty())
+        return Refused(TerminalProblem::PrefixMissing,
+                       ErrorMessage(std::string("Terminal ") + letter +
+                                    " is missing: enter the prefix of the atlas entry (or a grid "
+                                    "locator), or press one of the terminal buttons"));
+    if (typed.prefix == kManualPrefix)
+        return CheckManual(typed);
+
+    const std::string prefix = AtlasUpperCase(typed.prefix);
+    if (prefix == kDefaultPrefix) {
+        if (!settings.DefaultDefined) {
+            return Refused(TerminalProblem::DefaultUndefined, NoDefaultTerminalMessage());
+        }
+        ResolvedTerminal result;
+        result.ok = true;
+        result.terminal = DefaultTerminal(settings);
+        return result;
+    }
+    if (atlas)
+        if (const std::optional<AtlasEntry> entry = FindAtlasEntry(*atlas, prefix))
+            return Resolved(prefix, entry->Latitude(), entry->Longitude(), entry->Name());
+    if (const LocatorResult centre = GridLocatorToCoordinates(prefix, false))
+        return Resolved(prefix, centre.latitudeText, centre.longitudeText, "");
+    return Refused(TerminalProblem::PrefixUnknown,
+                   CheckPrefixField(typed.prefix, atlas, true, true).message);
+}

@@ -1,0 +1,95 @@
+#include "report/ResolveTerminal.h"
+
+#include "atlas/BuiltInAtlas.h"
+#include "core/Syntax.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Atlas BuiltIn() {
+    Atlas atlas;
+    atlas.Entries = BuiltInAtlasEntries();
+    atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
+    BuildAtlasIndexes(atlas);
+    return atlas;
+}
+
+TerminalTexts Typed(std::string prefix, std::string latitude = "", std::string longitude = "",
+                    std::string name = "") {
+    return {std::move(prefix), std::move(latitude), std::move(longitude), std::move(name)};
+}
+
+ResolvedTerminal Resolve(const TerminalTexts& typed, const Settings& settings = FactorySettings()) {
+    static const Atlas atlas = BuiltIn();
+    return ResolveTerminal(typed, 'B', &atlas, settings);
+}
+
+} // namespace
+
+TEST(ResolveTerminal, PrefixesLocatorsAndTheDefaultTerminal) {
+    // A prefix in lower case finds the atlas entry; whatever was in the other fields
+    // gives way to the entry's texts.
+    const ResolvedTerminal g = Resolve(Typed("g", "1", "2", "typed name"));
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g.terminal.Prefix, "G");
+    EXPECT_EQ(g.terminal.LatitudeText, "51 30");
+    EXPECT_EQ(g.terminal.LongitudeText, "0 08");
+    EXPECT_EQ(g.terminal.Name, "England");
+
+    const ResolvedTerminal square = Resolve(Typed("jn58td", "", "", "old name"));
+    ASSERT_TRUE(square);
+    EXPECT_EQ(square.terminal.Prefix, "JN58TD");
+    EXPECT_EQ(square.terminal.LongitudeText, "-11.63");
+    EXPECT_EQ(square.terminal.Name, "");
+
+    Settings settings = FactorySettings();
+    const ResolvedTerminal undefined = Resolve(Typed("Default"), settings);
+    EXPECT_EQ(undefined.problem, TerminalProblem::DefaultUndefined);
+    EXPECT_EQ(undefined.message.kind, MessageKind::Information);
+    EXPECT_TRUE(undefined.message.alert);
+    settings.DefaultLatitudeText = "40 54 S";
+    settings.DefaultLongitudeText = "74";
+    settings.DefaultName = "Home";
+    DeriveSettings(settings);
+    const ResolvedTerminal home = Resolve(Typed("DEFAULT"), settings);
+    ASSERT_TRUE(home);
+    EXPECT_EQ(home.terminal.Prefix, "DEFAULT");
+    EXPECT_EQ(home.terminal.LatitudeText, "40 54 S");
+    EXPECT_EQ(home.terminal.Name, "Home");
+}
+
+TEST(ResolveTerminal, RefusalsNameTheFieldAndTheTerminal) {
+    const ResolvedTerminal empty = Resolve(Typed(""));
+    EXPECT_EQ(empty.problem, TerminalProblem::PrefixMissing);
+    EXPECT_EQ(empty.message.text.rfind("Terminal B is missing", 0), 0u);
+
+    const ResolvedTerminal unknown = Resolve(Typed("zz9"));
+    EXPECT_EQ(unknown.problem, TerminalProblem::PrefixUnknown);
+    EXPECT_EQ(unknown.message.text, "zz9 not found in atlas\rand not a valid grid locator");
+    // Without an atlas a prefix is found nowhere.
+    EXPECT_EQ(ResolveTerminal(Typed("G"), 'A', nullptr, FactorySettings()).problem,
+              TerminalProblem::PrefixUnknown);
+
+    EXPECT_EQ(Resolve(Typed("<Ins>", "91", "0")).problem, TerminalProblem::Latitude);
+    EXPECT_EQ(Resolve(Typed("<Ins>", "40", "0 61")).problem, TerminalProblem::Longitude);
+    EXPECT_FALSE(Resolve(Typed("<Ins>", "91", "0")).message.IsEmpty());
+}
+
+TEST(ResolveTerminal, CoordinatesByHandKeepTheirHemisphere) {
+    // Normalizing adds a blank before the letter: 11 characters for a 10-character
+    // field. Cutting would drop the "S" and move the place to the north.
+    const ResolvedTerminal south = Resolve(Typed("<Ins>", "40 54 3.2s", "10 e", "Somewhere"));
+    ASSERT_TRUE(south);
+    EXPECT_EQ(south.terminal.Prefix, "<Ins>");
+    EXPECT_LE(south.terminal.LatitudeText.size(), kLatitudeTextCapacity);
+    EXPECT_LT(ParseCoordinate(south.terminal.LatitudeText, CoordinateKind::Latitude).valueDeg,
+              -40.9);
+    EXPECT_EQ(south.terminal.LongitudeText, "10 E");
+    EXPECT_EQ(south.terminal.Name, "Somewhere");
+    // A latitude within 0.005 degrees of a pole is stored as the pole.
+    EXPECT_EQ(Resolve(Typed("<Ins>", "89.999", "0")).terminal.LatitudeText, "90");
+    // A name longer than the record holds is cut.
+    EXPECT_EQ(Resolve(Typed("<Ins>", "1", "1", "A very long place name")).terminal.Name.size(),
+              kNameCapacity);
+}
