@@ -1,6 +1,7 @@
 #include "atlas/AtlasEdit.h"
 
 #include "atlas/AtlasFile.h"
+#include "atlas/KxFieldChecks.h"
 #include "core/Syntax.h"
 #include "core/Terminal.h"
 
@@ -31,9 +32,7 @@ CheckResult Failed(UserMessage message) {
 
 // The name field's check: a name is required.
 CheckResult CheckEntryName(std::string_view name) {
-    if (TrimBlanks(name).empty())
-        return Failed(ErrorMessage("A Name is required"));
-    return Passed();
+    return CheckNameField(TrimBlanks(name), false);
 }
 
 } // namespace
@@ -143,12 +142,15 @@ AtlasEditResult ModifyEntry(Atlas& atlas, std::string_view currentPrefix, const 
 
 TextCheck CheckEntryCoordinate(std::string_view text, CoordinateKind kind) {
     const std::string typed = AtlasUpperCase(TrimBlanks(text));
-    const CoordinateParse parsed = ParseCoordinate(typed, kind);
-    if (!parsed)
-        return TextCheck{false, typed, parsed.message};
-    const std::size_t capacity = kind == CoordinateKind::Latitude ? kAtlasLatitudeField.Capacity
-                                                                  : kAtlasLongitudeField.Capacity;
-    return TextCheck{true, FitCoordinateText(parsed.normalizedText, parsed.valueDeg, capacity), {}};
+    const bool latitude = kind == CoordinateKind::Latitude;
+    TextCheck check = latitude ? CheckLatitudeField(typed) : CheckLongitudeField(typed);
+    if (!check)
+        return check;
+    const std::size_t capacity =
+        latitude ? kAtlasLatitudeField.Capacity : kAtlasLongitudeField.Capacity;
+    check.text =
+        FitCoordinateText(check.text, ParseCoordinate(check.text, kind).valueDeg, capacity);
+    return check;
 }
 
 AtlasEditResult AddEntryFromTexts(Atlas& atlas, const AtlasEntryTexts& texts,
