@@ -152,8 +152,8 @@ TPrintBearingsForm::TPrintBearingsForm(const Atlas& atlas, const Settings& setti
     layout->addLayout(top);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    QWidget* tabs[] = {m_latEdit,      m_lonEdit,  m_nameEdit, m_byPrefix,
-                       m_fontSizeEdit, m_printBtn, m_cancelBtn};
+    QWidget* tabs[] = {m_latEdit,      m_lonEdit,        m_nameEdit, m_byPrefix, m_byName,
+                       m_fontSizeEdit, m_fontSizeUpDown, m_printBtn, m_cancelBtn};
     for (std::size_t i = 0; i + 1 < std::size(tabs); ++i)
         setTabOrder(tabs[i], tabs[i + 1]);
 
