@@ -3,6 +3,7 @@
 #include "app/HelpSystem.h"
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "atlas/ui/AtlasWindows.h"
 #include "prediction/OnScreenPrediction.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
@@ -145,6 +146,24 @@ void TMainForm::buildMenus() {
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
     setMenuHandler(QStringLiteral("OnScreen1"),
                    [this] { RunOnScreenPrediction(this, this, m_state); });
+    Atlas& places = m_state.PlaceAtlas;
+    setMenuHandler(QStringLiteral("AtlasView"), [this, &places] {
+        runAtlasTask(0, [&] { OpenAtlasView(places, this, this); });
+    });
+    setMenuHandler(QStringLiteral("AtlasAdd"), [this, &places] {
+        runAtlasTask(-1, [&] { OpenAtlasAdd(places, this, this); });
+    });
+    setMenuHandler(QStringLiteral("AtlasModify"), [this, &places] {
+        runAtlasTask(0, [&] { OpenAtlasModify(places, this, this); });
+    });
+    setMenuHandler(QStringLiteral("AtlasDelete"), [this, &places] {
+        runAtlasTask(0, [&] { OpenAtlasDelete(places, this, this); });
+    });
+    for (const QString& item :
+         {QStringLiteral("PrintGreatCircleBearings"), QStringLiteral("PrintGreatCircleBearings1")})
+        setMenuHandler(item, [this, &places] {
+            runAtlasTask(0, [&] { OpenPrintBearings(places, m_state.UserSettings, this, this); });
+        });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });

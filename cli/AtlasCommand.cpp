@@ -1,3 +1,4 @@
+#include "atlas/AtlasEdit.h"
 #include "atlas/AtlasEntry.h"
 #include "atlas/AtlasFile.h"
 #include "atlas/PrefixSearch.h"
@@ -17,16 +18,29 @@ constexpr const char* kAtlasUsage =
     "usage: hopscope-cli atlas find PREFIX [--data-dir DIR]\n"
     "       hopscope-cli atlas list [--by-name] [--data-dir DIR]\n"
     "       hopscope-cli atlas search TEXT [--by-name] [--data-dir DIR]\n"
+    "       hopscope-cli atlas add --prefix P --lat LAT --lon LON --name NAME\n"
+    "                              [--allow-locator] [--data-dir DIR]\n"
+    "       hopscope-cli atlas modify PREFIX [--prefix NEW] [--lat LAT] [--lon LON]\n"
+    "                              [--name NAME] [--allow-locator] [--data-dir DIR]\n"
+    "       hopscope-cli atlas delete PREFIX [--data-dir DIR]\n"
     "\n"
-    "Looks places up in the atlas Hopscope.ATL of the data directory. A missing atlas\n"
-    "file is created first, as the program does at its first start (from QKT.ATL when\n"
-    "there is one, otherwise from the 371 built-in places).\n"
+    "Looks places up in the atlas Hopscope.ATL of the data directory, or changes it\n"
+    "(each change rewrites the whole file at once). A missing atlas file is created\n"
+    "first, as the program does at its first start (from QKT.ATL when there is one,\n"
+    "otherwise from the 371 built-in places).\n"
     "\n"
     "  find PREFIX      the entry whose prefix is exactly PREFIX (in upper case):\n"
     "                   prefix, name, latitude and longitude (north and WEST positive)\n"
     "  list             every entry as a 28-character line of the prefix search list,\n"
     "                   by prefix, or with --by-name by name\n"
     "  search TEXT      the line the prefix search selects when TEXT is typed\n"
+    "  add              adds a place; the prefix must not be in use\n"
+    "  modify PREFIX    changes the place PREFIX: only the texts given change\n"
+    "  delete PREFIX    removes the place PREFIX\n"
+    "  --lat, --lon     coordinate syntax: decimal degrees or \"deg min [sec]\", north\n"
+    "                   and WEST positive (or a trailing N/S, W/E)\n"
+    "  --name NAME      up to 17 characters (cut on a whole character)\n"
+    "  --allow-locator  add (or rename to) a prefix that is also a grid locator\n"
     "  --by-name        list or search by name instead of by prefix\n"
     "  --data-dir DIR   the folder of the data files (default: the program's folder, or\n"
     "                   the per-user data folder when that cannot be written)\n";
@@ -86,6 +100,34 @@ int Search(const Atlas& atlas, PrefixSearchMode mode, const std::string& text) {
     return 0;
 }
 
+// Adds, modifies or deletes one entry: the checks and messages of the atlas windows,
+// one atomic rewrite of the file. The message goes to standard output on success and
+// to standard error (exit status 1) when the change is refused or fails.
+int Edit(Atlas& atlas, const std::string& action, const std::string& prefix,
+         const AtlasEntryTexts& texts, bool allowLocator) {
+    AtlasEditResult result;
+    if (action == "add") {
+        result = AddEntryFromTexts(atlas, texts, allowLocator);
+    } else {
+        if (const AtlasStatusResult status = AtlasStatus(atlas, 0); !status.message.IsEmpty())
+            return Refuse(status.message);
+        result = action == "modify" ? ModifyEntryFromTexts(atlas, prefix, texts, allowLocator)
+                                    : DeleteEntryByPrefix(atlas, prefix);
+    }
+    if (!result) {
+        if (result.message.kind == MessageKind::Warning)
+            return ReportRefusal("atlas",
+                                 OneLineText(result.message) + " (give --allow-locator to go on)");
+        return Refuse(result.message);
+    }
+    std::printf("%s\n", OneLineText(result.message).c_str());
+    return 0;
+}
+
+bool IsEditAction(const std::string& action) {
+    return action == "add" || action == "modify" || action == "delete";
+}
+
 } // namespace
 
 int RunAtlasCommand(const std::vector<std::string>& argList) {
@@ -95,26 +137,47 @@ int RunAtlasCommand(const std::vector<std::string>& argList) {
         return 0;
     }
     const bool byName = args.Flag("by-name");
+    const bool allowLocator = args.Flag("allow-locator");
     const std::optional<std::string> dataDir = args.Value("data-dir");
+    AtlasEntryTexts texts;
+    texts.prefix = args.Value("prefix");
+    texts.latitude = args.Value("lat");
+    texts.longitude = args.Value("lon");
+    texts.name = args.Value("name");
     const std::vector<std::string> words = args.Positionals();
     if (const auto problem = args.Problem())
         return UsageError(*problem);
     if (words.empty())
-        return UsageError("say find, list or search");
+        return UsageError("say find, list, search, add, modify or delete");
     const std::string& action = words[0];
-    const std::size_t wanted = action == "list" ? 1 : 2;
-    if (action != "find" && action != "list" && action != "search")
+    const bool edit = IsEditAction(action);
+    const std::size_t wanted = action == "list" || action == "add" ? 1 : 2;
+    if (action != "find" && action != "list" && action != "search" && !edit)
         return UsageError("unknown atlas command '" + action + "'");
     if (words.size() != wanted)
-        return UsageError(action == "list" ? "list takes no text" : action + " takes one text");
+        return UsageError(wanted == 1 ? action + " takes no text" : action + " takes one text");
     if (action == "find" && byName)
         return UsageError("find looks up prefixes only; --by-name is for list and search");
+    const bool entryTexts = texts.prefix || texts.latitude || texts.longitude || texts.name;
+    if (!edit && (entryTexts || allowLocator))
+        return UsageError("--prefix, --lat, --lon, --name and --allow-locator are for add and "
+                          "modify");
+    if (action == "delete" && (entryTexts || allowLocator))
+        return UsageError("delete takes only the prefix of the entry");
+    if (edit && byName)
+        return UsageError("--by-name is for list and search");
+    if (action == "add" && !(texts.prefix && texts.latitude && texts.longitude && texts.name))
+        return UsageError("add needs --prefix, --lat, --lon and --name");
+    if (action == "modify" && !entryTexts)
+        return UsageError("modify needs at least one of --prefix, --lat, --lon and --name");
 
     const DataDirectoryResult dir = ResolveDataDirectory(dataDir);
     if (!dir.Ok())
         return ReportRefusal("atlas", dir.error);
     Atlas atlas;
     LoadAtlas(atlas, dir.directory);
+    if (edit)
+        return Edit(atlas, action, wanted == 2 ? words[1] : std::string(), texts, allowLocator);
     const PrefixSearchMode mode = byName ? PrefixSearchMode::ByName : PrefixSearchMode::ByPrefix;
     if (action == "find")
         return Find(atlas, words[1]);

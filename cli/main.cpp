@@ -13,7 +13,8 @@ constexpr const char* kUsage =
     "  path      bearings, lengths, sun times and header lines of both paths\n"
     "  predict   a complete prediction of both paths (text, csv or json)\n"
     "  settings  the settings in effect\n"
-    "  atlas     find, list and search the atlas of call-sign prefixes\n"
+    "  atlas     find, list, search and edit the atlas of call-sign prefixes\n"
+    "  bearings  great-circle bearings and distances to every atlas place\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
 
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
         return RunSettingsCommand(args);
     if (command == "atlas")
         return RunAtlasCommand(args);
+    if (command == "bearings")
+        return RunBearingsCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 // One 46-byte record of the legacy atlas: texts of capacity 6, 9, 10 and 17.
@@ -50,21 +47,6 @@ bool InAtlasOrder(const Atlas& atlas) {
 std::size_t FileCount(const std::filesystem::path& dir) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
                                                   std::filesystem::directory_iterator()));
-}
-
-// Runs `action` while files may grow to `limit` bytes only, so that writing a
-// bigger file fails part way, as on a full disk. Works for root too.
-template <class Action> auto WithFileSizeLimit(rlim_t limit, Action action) {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = action();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return result;
 }
 
 } // namespace

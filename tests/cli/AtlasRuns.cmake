@@ -39,9 +39,9 @@ hopscope_cli_run(atlas_search_empty ARGS atlas search VE --data-dir ${atlas_empt
 
 hopscope_cli_run(atlas_help ARGS atlas --help EXPECT "usage: hopscope-cli atlas find PREFIX")
 hopscope_cli_run(atlas_no_action ARGS atlas --data-dir ${atlas_fresh}
-  REFUSED 2 ERROR "say find, list or search")
-hopscope_cli_run(atlas_unknown_action ARGS atlas delete VE3 --data-dir ${atlas_fresh}
-  REFUSED 2 ERROR "unknown atlas command 'delete'")
+  REFUSED 2 ERROR "say find, list, search, add, modify or delete")
+hopscope_cli_run(atlas_unknown_action ARGS atlas remove VE3 --data-dir ${atlas_fresh}
+  REFUSED 2 ERROR "unknown atlas command 'remove'")
 hopscope_cli_run(atlas_unknown_option ARGS atlas list --sorted --data-dir ${atlas_fresh}
   REFUSED 2 ERROR "Unknown argument: --sorted")
 hopscope_cli_run(atlas_find_without_prefix ARGS atlas find --data-dir ${atlas_fresh}

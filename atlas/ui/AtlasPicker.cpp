@@ -1,0 +1,12 @@
+#include "atlas/ui/AtlasPicker.h"
+
+#include "atlas/ui/TPrefixSearchForm.h"
+
+AtlasEntryPicker PrefixSearchFormPicker(const Atlas& atlas, StatusLine* statusLine) {
+    return [&atlas, statusLine](QWidget* parent) -> std::optional<std::string> {
+        TPrefixSearchForm form(atlas, statusLine, parent);
+        if (form.exec() != QDialog::Accepted || form.selectedPrefix().isEmpty())
+            return std::nullopt;
+        return form.selectedPrefix().toStdString();
+    };
+}

@@ -1,0 +1,135 @@
+#include "atlas/ui/TAtlasDeleteForm.h"
+
+#include "atlas/AtlasEdit.h"
+#include "widgets/KxComps.h"
+#include "widgets/KxHelp.h"
+#include "widgets/KxMessages.h"
+#include "widgets/KxStatusLine.h"
+#include "widgets/KxWindowScale.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kAtlasHelpContext = 34;
+
+} // namespace
+
+TAtlasDeleteForm::TAtlasDeleteForm(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
+    : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine),
+      m_picker(PrefixSearchFormPicker(atlas, statusLine)) {
+    setObjectName(QStringLiteral("TAtlasDeleteForm"));
+    setWindowTitle(QStringLiteral("Delete Atlas Entry"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    SetHelpContext(this, kAtlasHelpContext);
+    ScaleWindow(this);
+
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* grid = new QGridLayout(group);
+    m_fields =
+        MakeAtlasEntryFields(group, grid, QString(), QStringLiteral("Prefix to Delete"), true);
+    m_fields.prefix->setStatusTip(QStringLiteral("Enter prefix of entry to be deleted from atlas"));
+    m_fields.prefix->setAllowExitHandler(true);
+    connect(m_fields.prefix, &TKxEdit::exitRequested, this, &TAtlasDeleteForm::PfxEditExit);
+    connect(m_fields.prefix, &QLineEdit::textChanged, this, &TAtlasDeleteForm::PfxEditChange);
+
+    m_delBtn = new QPushButton(QStringLiteral("&Delete Entry"), this);
+    m_delBtn->setObjectName(QStringLiteral("DelEntryBtn"));
+    m_delBtn->setStatusTip(QStringLiteral("Delete this atlas entry"));
+    m_delBtn->setDefault(true);
+    m_findBtn = new QPushButton(QStringLiteral("&Find in Atlas"), this);
+    m_findBtn->setObjectName(QStringLiteral("FindBtn"));
+    m_findBtn->setStatusTip(
+        QStringLiteral("Let me search the atlas for the entry I want to delete"));
+    m_findBtn->setAutoDefault(false);
+    m_cancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    m_cancelBtn->setStatusTip(QStringLiteral("Cancel this deletion"));
+    m_cancelBtn->setAutoDefault(false);
+    TKxEdit::MarkAsCancelButton(m_cancelBtn);
+    connect(m_delBtn, &QPushButton::clicked, this, &TAtlasDeleteForm::DelEntryBtnClick);
+    connect(m_findBtn, &QPushButton::clicked, this, &TAtlasDeleteForm::FindBtnClick);
+    connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_delBtn);
+    buttons->addWidget(m_findBtn);
+    buttons->addWidget(m_cancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(m_fields.prefix, m_delBtn);
+    setTabOrder(m_delBtn, m_findBtn);
+    setTabOrder(m_findBtn, m_cancelBtn);
+
+    PfxEditChange();
+    TrackFocusHints(this, statusLine);
+    m_fields.prefix->setFocus();
+    adjustSize();
+    CentreOnScreen(this, 0.3);
+}
+
+void TAtlasDeleteForm::PfxEditChange() {
+    ClearAtlasEntry(m_fields, false);
+    m_findBtn->setEnabled(m_fields.prefix->text().isEmpty());
+}
+
+void TAtlasDeleteForm::showFoundEntry() {
+    const ExistingEntry found =
+        CheckExistingPrefix(m_atlas, m_fields.prefix->text().toStdString(), AtlasEdit::Delete);
+    if (found)
+        ShowAtlasEntry(m_fields, found.entry, false);
+}
+
+bool TAtlasDeleteForm::checkPrefix() {
+    const ExistingEntry found =
+        CheckExistingPrefix(m_atlas, m_fields.prefix->text().toStdString(), AtlasEdit::Delete);
+    if (found)
+        return true;
+    ShowUserMessage(this, found.message);
+    m_fields.prefix->refocus();
+    return false;
+}
+
+void TAtlasDeleteForm::PfxEditExit(QWidget* target) {
+    showFoundEntry();
+    if (TKxEdit::IsCancelTarget(target) || target == m_findBtn)
+        return;
+    checkPrefix();
+}
+
+void TAtlasDeleteForm::FindBtnClick() {
+    const std::optional<std::string> chosen = m_picker ? m_picker(this) : std::nullopt;
+    const std::optional<AtlasEntry> entry =
+        chosen ? FindAtlasEntry(m_atlas, *chosen) : std::nullopt;
+    if (!entry) {
+        m_fields.prefix->refocus();
+        return;
+    }
+    ShowAtlasEntry(m_fields, *entry, true);
+    m_delBtn->setFocus(Qt::OtherFocusReason);
+    if (m_statusLine)
+        m_statusLine->SetStatusHint(m_delBtn->statusTip());
+}
+
+void TAtlasDeleteForm::DelEntryBtnClick() {
+    const ExistingEntry found =
+        CheckExistingPrefix(m_atlas, m_fields.prefix->text().toStdString(), AtlasEdit::Delete);
+    if (!found) {
+        ShowUserMessage(this, found.message);
+        m_fields.prefix->refocus();
+        return;
+    }
+    const AtlasEditResult result = DeleteEntry(m_atlas, found.entry.Prefix());
+    ShowUserMessage(this, result.message);
+    if (result)
+        accept();
+    else
+        reject();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "atlas/ui/AtlasEntryFields.h"
+#include "atlas/ui/AtlasPicker.h"
+
+#include <QDialog>
+
+struct Atlas;
+class QGroupBox;
+class QPushButton;
+class StatusLine;
+
+/// "Modify Atlas Entry": the user names the current entry by its prefix (or finds it
+/// in the atlas search window), edits a copy of it, and replaces it in one rewrite of
+/// the atlas file; the outcome is reported and the window closes. Both prefixes are
+/// checked again when "&Modify Entry" is pressed, however it is pressed. Open it only
+/// for an atlas with entries.
+class TAtlasModifyForm : public QDialog {
+    Q_OBJECT
+public:
+    TAtlasModifyForm(Atlas& atlas, StatusLine* statusLine, QWidget* parent = nullptr);
+
+    /// Replaces the atlas search window behind "&Find in Atlas" (tests answer here).
+    void setPicker(AtlasEntryPicker picker) { m_picker = std::move(picker); }
+
+private:
+    void CurrentPfxEditChange();
+    void CurrentPfxEditExit(QWidget* target);
+    void ModifiedPfxEditExit(QWidget* target);
+    void focusChanged(QWidget* old, QWidget* now);
+    void showEntry(const AtlasEntry& entry);
+    bool checkCurrentPrefix();
+    bool checkModifiedPrefix();
+    void FindBtnClick();
+    void ModifyEntryBtnClick();
+
+    Atlas& m_atlas;
+    StatusLine* m_statusLine;
+    AtlasEntryPicker m_picker;
+    AtlasEntryFields m_current;
+    AtlasEntryFields m_modified;
+    QGroupBox* m_currentGroup;
+    QGroupBox* m_modifiedGroup;
+    QPushButton* m_findBtn;
+    QPushButton* m_modifyBtn;
+    QPushButton* m_cancelBtn;
+    bool m_checking = false;
+};
