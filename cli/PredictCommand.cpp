@@ -5,6 +5,7 @@
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
+#include "cli/PredictRun.h"
 #include "cli/SettingOverrides.h"
 #include "cli/TerminalArgs.h"
 #include "core/DataDirectory.h"
@@ -13,6 +14,7 @@
 #include "core/Syntax.h"
 #include "core/TimeZone.h"
 #include "engine/KxPdComp.h"
+#include "graphs/HopsList.h"
 #include "report/PathReport.h"
 #include "report/PredictionExport.h"
 #include "report/PredictionSetup.h"
@@ -64,18 +66,16 @@ constexpr const char* kPredictUsage =
     "  --show-zero | --hide-zero   zero-availability predictions\n"
     "  --snr | --signal              signal-to-noise ratios or signal levels\n"
     "Output:\n"
-    "  --format text|csv|json  the 101-column report (default), or the raw values\n"
+    "  --format text|csv|json|hops  the 101-column report (default), the raw values,\n"
+    "                   or the advanced list of MUF, S/N, angle and hops per frequency\n"
+    "  --group time|frequency  how the hops list is grouped (default time)\n"
     "  --date-order mdy|dmy|ymd  order of the report's date (default: the locale's)\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
-/// A refusal: the text for standard error and the exit status.
-struct Failure {
-    std::string text;
-    int status = 1;
-};
+using Failure = PredictFailure;
 
 Failure Usage(const std::string& problem) {
-    return {problem + "\n\n" + kPredictUsage, 2};
+    return {problem, 2, true};
 }
 // A refusal of the setting overrides; a usage error gets the usage text.
 Failure FromOverrides(const ArgFailure& failure) {
@@ -181,17 +181,9 @@ std::optional<int> ParseTzOffset(const std::string& text) {
     return text[0] == '-' ? -total : total;
 }
 
-/// Everything the command needs once its arguments are read.
-struct PredictRun {
-    Settings settings;
-    PredictionInputs inputs;
-    std::vector<PathKind> kinds;
-    std::string format = "text";
-    DateConventions dates;
-};
+} // namespace
 
-std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictRun& run) {
-    ArgList args(argList);
+std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, bool formats) {
     const std::optional<std::string> dataDir = args.Value("data-dir");
     const std::optional<std::string> date = args.Value("date");
     const std::optional<std::string> solar = args.Value("solar");
@@ -200,7 +192,8 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     const bool utc = args.Flag("utc");
     const bool local = args.Flag("local");
     const std::optional<std::string> tzOffset = args.Value("tz-offset");
-    const std::optional<std::string> format = args.Value("format");
+    const std::optional<std::string> format = formats ? args.Value("format") : std::nullopt;
+    const std::optional<std::string> group = formats ? args.Value("group") : std::nullopt;
     const std::optional<std::string> dateOrder = args.Value("date-order");
     const SettingOverrides overrides = TakeOverrides(args);
 
@@ -231,8 +224,15 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     }
     if (format) {
         run.format = Lower(*format);
-        if (run.format != "text" && run.format != "csv" && run.format != "json")
-            return Usage("--format must be text, csv or json");
+        if (run.format != "text" && run.format != "csv" && run.format != "json" &&
+            run.format != "hops")
+            return Usage("--format must be text, csv, json or hops");
+    }
+    if (group) {
+        const std::string g = Lower(*group);
+        if (g != "time" && g != "frequency")
+            return Usage("--group must be time or frequency");
+        run.grouping = g == "time" ? HopsGrouping::ByTime : HopsGrouping::ByFrequency;
     }
     run.dates = SystemDateConventions();
     if (dateOrder) {
@@ -297,12 +297,23 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     return std::nullopt;
 }
 
+namespace {
+
 std::string TextReport(const PredictRun& run, const PredictionResult& result) {
     const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
     std::string text;
     for (PathKind kind : run.kinds)
         text += JoinReportLines(PathReportLines(result, kind, run.settings, run.inputs.zone,
                                                 dateText, ReportStyle::BatchFile));
+    return text;
+}
+
+std::string HopsReport(const PredictRun& run, const PredictionResult& result) {
+    const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
+    std::string text;
+    for (PathKind kind : run.kinds)
+        text += JoinReportLines(HopsPathReportLines(result, kind, run.settings, run.inputs.zone,
+                                                    dateText, run.grouping));
     return text;
 }
 
@@ -314,7 +325,10 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
         return 0;
     }
     PredictRun run;
-    if (const std::optional<Failure> failure = ReadRun(argList, run)) {
+    ArgList args(argList);
+    if (const std::optional<Failure> failure = ReadPredictRun(args, run, true)) {
+        if (failure->usage)
+            return ReportUsageError("predict", failure->text, kPredictUsage);
         ReportRefusal("predict", failure->text);
         return failure->status;
     }
@@ -327,6 +341,8 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
         output = PredictionJson(result, run.kinds);
     else if (run.format == "csv")
         output = PredictionCsv(result, run.kinds);
+    else if (run.format == "hops")
+        output = HopsReport(run, result);
     else
         output = TextReport(run, result);
     const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
