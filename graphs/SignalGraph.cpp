@@ -147,7 +147,7 @@ void DrawLegend(Drawing& drawing, const SignalGraphModel& model, const GraphStyl
     drawing.Text(centre, y, "Availabilities", font, kBlack, HAlign::Centre, VAlign::Top);
     for (const LegendRow& row : model.availabilityRows) {
         y += pitch;
-        drawing.Line(a.legendX, y + lh / 2, lineEnd, y + lh / 2, kBlack, style.curveWidth / 2);
+        drawing.Line(a.legendX, y + lh / 2, lineEnd, y + lh / 2, kBlack, style.curveWidth);
         drawing.Text((a.legendX + lineEnd) / 2, y + lh / 2, row.letter, model.markerFont, kBlack,
                      HAlign::Centre, VAlign::Middle);
         drawing.Text(right, y, row.text, font, kBlack, HAlign::Right, VAlign::Top);
