@@ -20,11 +20,19 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <new>
 
 namespace {
 
 const char* const kCloseHint = "Close MUF Graph window and return to Hopscope Prediction Window";
+
+/// The graph could not be drawn: say so, and close the window once the message is read.
+void ReportDrawingFailure(QDialog* window) {
+    ShowError(window, QStringLiteral("Program error while drawing graph\ror\rInsufficient memory"));
+    QTimer::singleShot(0, window, &QDialog::reject);
+}
 
 bool LowColourDisplay() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -115,9 +123,14 @@ void TPredMUFForm::Rebuild() {
 void TPredMUFForm::redraw() {
     // The graph's font is Arial bold at the header lines' size.
     const double pixels = QFontInfo(m_headerList->font()).pixelSize();
-    m_image->setDrawing(MufScreenDrawing(
-        MufGraphDataOf(m_input.result, m_pathKind, m_input.request.Zone), m_image->width(),
-        m_image->height(), ScreenGraphStyle(pixels, LowColourDisplay()), QtTextMeasure(m_image)));
+    try {
+        m_image->setDrawing(
+            MufScreenDrawing(MufGraphDataOf(m_input.result, m_pathKind, m_input.request.Zone),
+                             m_image->width(), m_image->height(),
+                             ScreenGraphStyle(pixels, LowColourDisplay()), QtTextMeasure(m_image)));
+    } catch (const std::bad_alloc&) {
+        ReportDrawingFailure(this);
+    }
 }
 
 const Drawing& TPredMUFForm::drawing() const {

@@ -23,6 +23,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <new>
 
 namespace {
 
@@ -157,9 +158,17 @@ void TSigGraphForm::redraw() {
     const GraphStyle style = ScreenGraphStyle(pixels, LowColourDisplay());
     const TextMeasure measure = QtTextMeasure(m_graph);
     const SignalAreas areas = SignalAreasFor(m_graph->width(), 0, m_graph->height());
-    m_model = BuildSignalGraph(graphData(), areas, style.font, measure);
-    m_graph->setDrawing(
-        SignalScreenDrawing(m_model, m_graph->width(), m_graph->height(), style, measure));
+    try {
+        m_model = BuildSignalGraph(graphData(), areas, style.font, measure);
+        m_graph->setDrawing(
+            SignalScreenDrawing(m_model, m_graph->width(), m_graph->height(), style, measure));
+    } catch (const std::bad_alloc&) {
+        m_model = {};
+        m_model.message = " ";
+        ShowError(this,
+                  QStringLiteral("Program error while drawing graph\ror\rInsufficient memory"));
+        QTimer::singleShot(0, this, &QDialog::reject);
+    }
     // Print whenever something is drawn.
     m_print->setEnabled(!m_busy && m_model.Drawn());
     m_savePicture->setEnabled(!m_busy && m_model.Drawn());
