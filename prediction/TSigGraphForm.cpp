@@ -256,7 +256,7 @@ void TSigGraphForm::Print1Click() {
     if (ShowMessage(this, MessageKind::Warning,
                     QStringLiteral("Printing of the Signals Graph requires a color printer.\r"
                                    "OK to proceed with printing?"),
-                    false) != MessageAnswer::Ok)
+                    true) != MessageAnswer::Ok)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
