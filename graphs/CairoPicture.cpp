@@ -21,7 +21,7 @@ struct SurfaceDeleter {
 using ContextPtr = std::unique_ptr<cairo_t, ContextDeleter>;
 using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
-void SelectFont(cairo_t* cr, const FontSpec& font) {
+void SelectFont(cairo_t* cr, const FontStyle& font) {
     cairo_select_font_face(cr, font.face == FontFace::Mono ? "monospace" : "sans-serif",
                            CAIRO_FONT_SLANT_NORMAL,
                            font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
@@ -122,13 +122,13 @@ TextMeasure CairoTextMeasure() {
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1), cairo_surface_destroy);
     auto cr = std::shared_ptr<cairo_t>(cairo_create(surface.get()), cairo_destroy);
     TextMeasure measure;
-    measure.width = [surface, cr](const std::string& text, const FontSpec& font) {
+    measure.width = [surface, cr](const std::string& text, const FontStyle& font) {
         SelectFont(cr.get(), font);
         cairo_text_extents_t te;
         cairo_text_extents(cr.get(), text.c_str(), &te);
         return te.x_advance;
     };
-    measure.height = [surface, cr](const FontSpec& font) {
+    measure.height = [surface, cr](const FontStyle& font) {
         SelectFont(cr.get(), font);
         cairo_font_extents_t fe;
         cairo_font_extents(cr.get(), &fe);

@@ -28,11 +28,11 @@ inline constexpr Rgb kFrameCream{255, 251, 240};
 enum class FontFace { Sans, Mono };
 
 /// A font: face, weight and size in pixels (the em size).
-struct FontSpec {
+struct FontStyle {
     FontFace face = FontFace::Sans;
     bool bold = false;
     double pixelSize = 12.0;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontStyle&) const = default;
 };
 
 enum class HAlign { Left, Centre, Right };
@@ -69,7 +69,7 @@ struct RectItem {
 struct TextItem {
     double x = 0, y = 0;
     std::string text; ///< UTF-8
-    FontSpec font;
+    FontStyle font;
     Rgb colour;
     HAlign hAlign = HAlign::Left;
     VAlign vAlign = VAlign::Top;
@@ -84,17 +84,17 @@ struct Drawing {
     std::vector<DrawItem> items;
 
     void Line(double x1, double y1, double x2, double y2, Rgb colour, double width = 1.0);
-    void Text(double x, double y, std::string text, const FontSpec& font, Rgb colour, HAlign hAlign,
-              VAlign vAlign);
+    void Text(double x, double y, std::string text, const FontStyle& font, Rgb colour,
+              HAlign hAlign, VAlign vAlign);
 };
 
 /// The text metrics of a backend, which the graphs' layouts need (the widths of
 /// labels, the height of a line of text).
 struct TextMeasure {
     /// Width of the text in pixels.
-    std::function<double(const std::string& text, const FontSpec& font)> width;
+    std::function<double(const std::string& text, const FontStyle& font)> width;
     /// Height of a line of text (ascent + descent) in pixels.
-    std::function<double(const FontSpec& font)> height;
+    std::function<double(const FontStyle& font)> height;
 };
 
 /// A measure for tests and fallbacks: every character 0.6 em wide, lines 1.15 em high.

@@ -71,7 +71,7 @@ void DrawFrameOutline(Drawing& drawing, const TimeFrame& frame, const GraphStyle
 }
 
 void DrawTimeAxis(Drawing& drawing, const TimeFrame& frame, const std::string& timeLabel,
-                  const FontSpec& font, double lineHeight) {
+                  const FontStyle& font, double lineHeight) {
     for (const AxisLabel& label : HourLabels(frame))
         drawing.Text(label.at, frame.bottom + lineHeight / 2, label.text, font, kBlack,
                      HAlign::Centre, VAlign::Top);
@@ -79,10 +79,10 @@ void DrawTimeAxis(Drawing& drawing, const TimeFrame& frame, const std::string& t
                  kBlack, HAlign::Centre, VAlign::Top);
 }
 
-FontSpec HeaderFontFor(double width, const TextMeasure& measure) {
+FontStyle HeaderFontFor(double width, const TextMeasure& measure) {
     // Measured at a large size first, where hinting hardly rounds the advances, then
     // corrected once at the size found.
-    FontSpec font{FontFace::Mono, true, 100.0};
+    FontStyle font{FontFace::Mono, true, 100.0};
     const std::string line(kReportWidth + 1, 'X');
     for (int pass = 0; pass < 2; ++pass) {
         const double w = measure.width(line, font);
@@ -97,7 +97,7 @@ double PagePen(double width) {
     return std::max(1.0, std::round(width / 1000.0));
 }
 
-double DrawPageHeader(Drawing& drawing, const PageHeader& header, const FontSpec& font,
+double DrawPageHeader(Drawing& drawing, const PageHeader& header, const FontStyle& font,
                       double lineHeight, const TextMeasure& measure, int blankLinesAfter) {
     double y = lineHeight; // an empty line first
     drawing.Text(0, y, Centered(ToValidUtf8(header.caption), kReportWidth), font, kBlack,

@@ -11,11 +11,11 @@
 
 /// The colours and pens of one kind of output.
 struct GraphStyle {
-    Rgb frameFill = kFrameCream;               ///< the frame's background
-    Rgb grid = kGridGrey;                      ///< grid lines and ticks
-    double curveWidth = 1.0;                   ///< pen of the curves and the legend's lines
-    double lineWidth = 1.0;                    ///< pen of the frame and the grid
-    FontSpec font{FontFace::Sans, true, 12.0}; ///< titles and labels
+    Rgb frameFill = kFrameCream;                ///< the frame's background
+    Rgb grid = kGridGrey;                       ///< grid lines and ticks
+    double curveWidth = 1.0;                    ///< pen of the curves and the legend's lines
+    double lineWidth = 1.0;                     ///< pen of the frame and the grid
+    FontStyle font{FontFace::Sans, true, 12.0}; ///< titles and labels
 };
 
 /// The look on screen: a cream frame (white on a display of fewer than 7 bits per
@@ -59,7 +59,7 @@ void DrawFrameOutline(Drawing& drawing, const TimeFrame& frame, const GraphStyle
 /// The hour labels at bottom + LH/2 and the time-zone label centred under them at
 /// bottom + 1.5·LH.
 void DrawTimeAxis(Drawing& drawing, const TimeFrame& frame, const std::string& timeLabel,
-                  const FontSpec& font, double lineHeight);
+                  const FontStyle& font, double lineHeight);
 
 /// The three header lines above a printed graph or a picture, in the fixed-pitch bold
 /// font, with "THIS IS A POLAR PATH" in red over the third line of a polar path.
@@ -70,7 +70,7 @@ struct PageHeader {
 };
 
 /// The fixed-pitch bold font whose 102 "X" span `width` pixels.
-FontSpec HeaderFontFor(double width, const TextMeasure& measure);
+FontStyle HeaderFontFor(double width, const TextMeasure& measure);
 
 /// The pixels of a thin line on a page or picture `width` pixels wide: 1 up to 1000
 /// pixels, more on a high-resolution page so that lines stay visible.
@@ -79,5 +79,5 @@ double PagePen(double width);
 /// Draws an empty line, the caption centred in 101 columns, an empty line, the three
 /// header lines and `blankLinesAfter` empty lines, from y = 0 with `lineHeight` per
 /// line. Returns the y below the last line.
-double DrawPageHeader(Drawing& drawing, const PageHeader& header, const FontSpec& font,
+double DrawPageHeader(Drawing& drawing, const PageHeader& header, const FontStyle& font,
                       double lineHeight, const TextMeasure& measure, int blankLinesAfter);

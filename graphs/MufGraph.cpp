@@ -93,7 +93,7 @@ void DrawMufGraph(Drawing& drawing, const MufGraphModel& model, const GraphStyle
     drawing.items.emplace_back(PolylineItem{model.curve, kBlack, style.curveWidth});
     DrawFrameOutline(drawing, f, style);
 
-    const FontSpec& font = style.font;
+    const FontStyle& font = style.font;
     const double lh = measure.height(font);
     drawing.Text((f.left + f.right) / 2, f.top - 1.5 * lh, model.title, font, kBlack,
                  HAlign::Centre, VAlign::Top);
@@ -134,7 +134,7 @@ Drawing MufPageDrawing(const MufGraphData& data, const PageHeader& header, doubl
     Drawing drawing;
     drawing.width = width;
     drawing.height = height;
-    const FontSpec headerFont = HeaderFontFor(width, measure);
+    const FontStyle headerFont = HeaderFontFor(width, measure);
     const double fontHeight = measure.height(headerFont);
     const double pen = PagePen(width);
     const GraphStyle style = paper ? PaperGraphStyle(headerFont.pixelSize, pen)

@@ -52,7 +52,7 @@ SignalAreas SignalAreasFor(double width, double top, double bottom) {
 }
 
 SignalGraphModel BuildSignalGraph(const SignalGraphData& data, const SignalAreas& areas,
-                                  const FontSpec& font, const TextMeasure& measure) {
+                                  const FontStyle& font, const TextMeasure& measure) {
     SignalGraphModel model;
     model.areas = areas;
     model.timeLabel = data.timeLabel;
@@ -115,7 +115,7 @@ SignalGraphModel BuildSignalGraph(const SignalGraphData& data, const SignalAreas
     if (data.rules.showZeroAvailability)
         model.availabilityRows.push_back({"0", "0%", kBlack});
 
-    model.markerFont = FontSpec{FontFace::Sans, false, 0.6 * font.pixelSize};
+    model.markerFont = FontStyle{FontFace::Sans, false, 0.6 * font.pixelSize};
     for (int grow = 0; grow < 400; ++grow) {
         const double h = measure.height(model.markerFont);
         if (h >= kMarkerHeightFraction * areaH && h > 6)
@@ -130,7 +130,7 @@ namespace {
 void DrawLegend(Drawing& drawing, const SignalGraphModel& model, const GraphStyle& style,
                 const TextMeasure& measure) {
     const SignalAreas& a = model.areas;
-    const FontSpec& font = style.font;
+    const FontStyle& font = style.font;
     const double lh = measure.height(font);
     const double pitch = Nearest(1.5 * lh);
     const double lineEnd = a.legendX + a.legendWidth - measure.width("000.0 MHz", font);
@@ -159,7 +159,7 @@ void DrawLegend(Drawing& drawing, const SignalGraphModel& model, const GraphStyl
 void DrawSignalGraph(Drawing& drawing, const SignalGraphModel& model, const GraphStyle& style,
                      const TextMeasure& measure) {
     const SignalAreas& a = model.areas;
-    const FontSpec& font = style.font;
+    const FontStyle& font = style.font;
     if (!model.Drawn()) {
         drawing.Text(a.graphX + a.graphWidth / 2, a.top + a.height / 2, model.message, font, kRed,
                      HAlign::Centre, VAlign::Middle);
@@ -242,7 +242,7 @@ Drawing SignalPageDrawing(const SignalGraphData& data, const PageHeader& header,
     Drawing drawing;
     drawing.width = width;
     drawing.height = height;
-    const FontSpec headerFont = HeaderFontFor(width, measure);
+    const FontStyle headerFont = HeaderFontFor(width, measure);
     const double pen = PagePen(width);
     const GraphStyle style = paper ? PaperGraphStyle(headerFont.pixelSize, pen)
                                    : PictureGraphStyle(headerFont.pixelSize, pen);

@@ -123,13 +123,13 @@ struct SignalGraphModel {
     std::vector<AxisLabel> dbLabels;   ///< 8 labels, y of the value
     std::vector<AxisLabel> hourLabels; ///< x
     std::vector<LegendRow> frequencyRows, availabilityRows;
-    FontSpec markerFont;
+    FontStyle markerFont;
     bool Drawn() const { return message.empty(); }
 };
 
 /// The model inside `areas`, with the graph font `font` and the backend's metrics.
 SignalGraphModel BuildSignalGraph(const SignalGraphData& data, const SignalAreas& areas,
-                                  const FontSpec& font, const TextMeasure& measure);
+                                  const FontStyle& font, const TextMeasure& measure);
 
 /// Draws the model (or its message, centred in red).
 void DrawSignalGraph(Drawing& drawing, const SignalGraphModel& model, const GraphStyle& style,

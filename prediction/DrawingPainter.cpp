@@ -89,13 +89,13 @@ QString Failed(const QString& what, const QString& path, const QString& reason) 
 
 } // namespace
 
-QFont QtFont(const FontSpec& spec) {
-    QFont font(spec.face == FontFace::Mono ? QStringLiteral("Courier New")
-                                           : QStringLiteral("Arial"));
-    font.setStyleHint(spec.face == FontFace::Mono ? QFont::TypeWriter : QFont::SansSerif);
-    font.setFixedPitch(spec.face == FontFace::Mono);
-    font.setBold(spec.bold);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.pixelSize))));
+QFont QtFont(const FontStyle& wanted) {
+    QFont font(wanted.face == FontFace::Mono ? QStringLiteral("Courier New")
+                                             : QStringLiteral("Arial"));
+    font.setStyleHint(wanted.face == FontFace::Mono ? QFont::TypeWriter : QFont::SansSerif);
+    font.setFixedPitch(wanted.face == FontFace::Mono);
+    font.setBold(wanted.bold);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.pixelSize))));
     return font;
 }
 
@@ -103,12 +103,12 @@ TextMeasure QtTextMeasure(const QPaintDevice* device) {
     // QFontMetricsF takes a non-const device, but only reads its resolution.
     auto* target = const_cast<QPaintDevice*>(device);
     TextMeasure measure;
-    measure.width = [target](const std::string& text, const FontSpec& font) {
+    measure.width = [target](const std::string& text, const FontStyle& font) {
         const QFontMetricsF metrics =
             target ? QFontMetricsF(QtFont(font), target) : QFontMetricsF(QtFont(font));
         return metrics.horizontalAdvance(QString::fromStdString(text));
     };
-    measure.height = [target](const FontSpec& font) {
+    measure.height = [target](const FontStyle& font) {
         const QFontMetricsF metrics =
             target ? QFontMetricsF(QtFont(font), target) : QFontMetricsF(QtFont(font));
         return metrics.ascent() + metrics.descent();

@@ -13,7 +13,7 @@ class QWidget;
 
 /// The Qt font of a drawing's font: Arial (or the system's sans-serif) or Courier New
 /// (or the system's fixed-pitch face) at the pixel size.
-QFont QtFont(const FontSpec& spec);
+QFont QtFont(const FontStyle& wanted);
 
 /// Text metrics on `device` (the screen when null).
 TextMeasure QtTextMeasure(const QPaintDevice* device);

@@ -100,7 +100,7 @@ TEST(SignalGraph, LabelsMeetTheirGridLinesAndTheLegendFollowsTheRules) {
     EXPECT_EQ(areas.legendX, 36);
     EXPECT_EQ(areas.graphX, 2 * 36 + 178);
     const TextMeasure measure = ApproximateTextMeasure();
-    const FontSpec font{FontFace::Sans, true, 14};
+    const FontStyle font{FontFace::Sans, true, 14};
     const SignalGraphModel model = BuildSignalGraph(f.data, areas, font, measure);
     ASSERT_TRUE(model.Drawn());
     EXPECT_EQ(model.title, "SHORT-PATH SIGNAL LEVELS IN dB ABOVE 0.5 µV");
