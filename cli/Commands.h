@@ -7,6 +7,7 @@
 // command's name and returns the process exit status.
 int RunPathCommand(const std::vector<std::string>& args);
 int RunPredictCommand(const std::vector<std::string>& args);
+int RunGraphCommand(const std::vector<std::string>& args);
 int RunSettingsCommand(const std::vector<std::string>& args);
 int RunAtlasCommand(const std::vector<std::string>& args);
 int RunBearingsCommand(const std::vector<std::string>& args);

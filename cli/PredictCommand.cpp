@@ -1,10 +1,12 @@
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
+#include "cli/PredictRun.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
 #include "core/Dates.h"
 #include "engine/KxPdComp.h"
+#include "graphs/HopsList.h"
 #include "report/PathReport.h"
 #include "report/PredictionExport.h"
 #include "report/PredictionSetup.h"
@@ -49,39 +51,30 @@ constexpr const char* kPredictUsage =
     "  --show-zero | --hide-zero   zero-availability predictions\n"
     "  --snr | --signal              signal-to-noise ratios or signal levels\n"
     "Output:\n"
-    "  --format text|csv|json  the 101-column report as the results window saves it\n"
-    "                   (default), or the raw values\n"
+    "  --format text|csv|json|hops  the 101-column report as the results window saves\n"
+    "                   it (default), the raw values, or the advanced list of MUF, S/N,\n"
+    "                   angle and hops per frequency\n"
+    "  --group time|frequency  how the hops list is grouped (default time)\n"
     "  --date-order mdy|dmy|ymd  order of the report's date (default: the locale's)\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
-/// A refusal: the text for standard error and the exit status.
-struct Failure {
-    std::string text;
-    int status = 1;
-};
+using Failure = PredictFailure;
 
 Failure Usage(const std::string& problem) {
-    return {problem + "\n\n" + kPredictUsage, 2};
+    return {problem, 2, true};
 }
-// A refusal of the setting overrides; a usage error gets the usage text.
-Failure FromOverrides(const ArgFailure& failure) {
+// A refusal of the setting overrides or the terminals; a usage error gets the usage text.
+Failure FromArgs(const ArgFailure& failure) {
     return failure.status == 2 ? Usage(failure.text) : Failure{failure.text, failure.status};
 }
 
-/// Everything the command needs once its arguments are read.
-struct PredictRun {
-    Settings settings;
-    PredictionInputs inputs;
-    std::vector<PathKind> kinds;
-    std::string format = "text";
-    DateConventions dates;
-};
+} // namespace
 
-std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictRun& run) {
-    ArgList args(argList);
+std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, bool formats) {
     const RequestArgs request = TakeRequestArgs(args);
     const std::optional<std::string> path = args.Value("path");
-    const std::optional<std::string> format = args.Value("format");
+    const std::optional<std::string> format = formats ? args.Value("format") : std::nullopt;
+    const std::optional<std::string> group = formats ? args.Value("group") : std::nullopt;
     const std::optional<std::string> dateOrder = args.Value("date-order");
     const SettingOverrides overrides = TakeOverrides(args);
     if (const auto problem = args.Problem())
@@ -103,8 +96,15 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     }
     if (format) {
         run.format = Lower(*format);
-        if (run.format != "text" && run.format != "csv" && run.format != "json")
-            return Usage("--format must be text, csv or json");
+        if (run.format != "text" && run.format != "csv" && run.format != "json" &&
+            run.format != "hops")
+            return Usage("--format must be text, csv, json or hops");
+    }
+    if (group) {
+        const std::string g = Lower(*group);
+        if (g != "time" && g != "frequency")
+            return Usage("--group must be time or frequency");
+        run.grouping = g == "time" ? HopsGrouping::ByTime : HopsGrouping::ByFrequency;
     }
     run.dates = SystemDateConventions();
     if (dateOrder) {
@@ -119,7 +119,7 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
             return Usage("--date-order must be mdy, dmy or ymd");
     }
     if (auto failure = CheckRequestArgs(request))
-        return FromOverrides(*failure);
+        return FromArgs(*failure);
     // The overrides are checked on factory settings first, so that a wrong value is
     // refused before the settings file is read. Only the count of --constants without
     // --freqs depends on that file's frequency list.
@@ -128,19 +128,21 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
         independent.constants.reset();
     Settings probe = FactorySettings();
     if (auto failure = ApplyOverrides(independent, probe))
-        return FromOverrides(*failure);
+        return FromArgs(*failure);
 
     CommandData data;
     if (auto failure = ReadCommandData(request.dataDir, data))
-        return FromOverrides(*failure);
+        return FromArgs(*failure);
     run.settings = data.settings;
     if (auto failure = ApplyOverrides(overrides, run.settings))
-        return FromOverrides(*failure);
+        return FromArgs(*failure);
     data.settings = run.settings;
     if (auto failure = BuildPredictionInputs(request, data, true, run.inputs))
-        return FromOverrides(*failure);
+        return FromArgs(*failure);
     return std::nullopt;
 }
+
+namespace {
 
 // One report after the other, as "Save as Text" writes the short path and then
 // appends the long path.
@@ -153,6 +155,15 @@ std::string TextReport(const PredictRun& run, const PredictionResult& result) {
     return text;
 }
 
+std::string HopsReport(const PredictRun& run, const PredictionResult& result) {
+    const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
+    std::string text;
+    for (PathKind kind : run.kinds)
+        text += JoinReportLines(HopsPathReportLines(result, kind, run.settings, run.inputs.zone,
+                                                    dateText, run.grouping));
+    return text;
+}
+
 } // namespace
 
 int RunPredictCommand(const std::vector<std::string>& argList) {
@@ -161,7 +172,10 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
         return 0;
     }
     PredictRun run;
-    if (const std::optional<Failure> failure = ReadRun(argList, run)) {
+    ArgList args(argList);
+    if (const std::optional<Failure> failure = ReadPredictRun(args, run, true)) {
+        if (failure->usage)
+            return ReportUsageError("predict", failure->text, kPredictUsage);
         ReportRefusal("predict", failure->text);
         return failure->status;
     }
@@ -174,6 +188,8 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
         output = PredictionJson(result, run.kinds);
     else if (run.format == "csv")
         output = PredictionCsv(result, run.kinds);
+    else if (run.format == "hops")
+        output = HopsReport(run, result);
     else
         output = TextReport(run, result);
     const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();

@@ -11,7 +11,8 @@ constexpr const char* kUsage =
     "\n"
     "commands:\n"
     "  path      bearings, lengths, sun times and header lines of both paths\n"
-    "  predict   a complete prediction of both paths (text, csv or json)\n"
+    "  predict   a complete prediction of both paths (text, csv, json or hops)\n"
+    "  graph     the MUF or the signals graph of a path as PNG, SVG or PDF\n"
     "  settings  the settings in effect\n"
     "  atlas     find, list, search and edit the atlas of call-sign prefixes\n"
     "  bearings  great-circle bearings and distances to every atlas place\n"
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
         return RunPathCommand(args);
     if (command == "predict")
         return RunPredictCommand(args);
+    if (command == "graph")
+        return RunGraphCommand(args);
     if (command == "settings")
         return RunSettingsCommand(args);
     if (command == "atlas")

@@ -3,7 +3,10 @@
 #include "atlas/ui/TPrefixSearchForm.h"
 #include "prediction/RunPrediction.h"
 #include "prediction/TPathInfoForm.h"
+#include "prediction/TPredHopsForm.h"
+#include "prediction/TPredMUFForm.h"
 #include "prediction/TPredResultsForm.h"
+#include "prediction/TSigGraphForm.h"
 #include "widgets/AppState.h"
 #include "widgets/KxStatusLine.h"
 
@@ -43,6 +46,20 @@ void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
     record.SolarIndexText = inputs.solarIndexText;
     record.KIndexText = inputs.kIndexText;
     state.TimeZone.PredictionDate = inputs.date;
+}
+
+void HandInPredictionWindows(TPredResultsForm& results) {
+    results.setWindowOpener(QStringLiteral("Advanced"),
+                            [](QWidget* parent, const PredictionResultsInput& input, PathKind kind,
+                               bool) { TPredHopsForm(input, kind, parent).exec(); });
+    results.setWindowOpener(QStringLiteral("MUF1"),
+                            [](QWidget* parent, const PredictionResultsInput& input, PathKind kind,
+                               bool) { TPredMUFForm(input, kind, parent).exec(); });
+    results.setWindowOpener(
+        QStringLiteral("Signals1"),
+        [](QWidget* parent, const PredictionResultsInput& input, PathKind kind, bool signalLevels) {
+            TSigGraphForm(input, kind, signalLevels, parent).exec();
+        });
 }
 
 void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state) {
@@ -85,6 +102,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
                                     QString::fromStdString(state.DataDirectory.string())};
         TPredResultsForm results(std::move(view), mainWindow);
+        HandInPredictionWindows(results);
         results.exec();
     }
     restore();

@@ -3,6 +3,7 @@
 #include "prediction/TPredDlgForm.h"
 
 class QWidget;
+class TPredResultsForm;
 class StatusLine;
 struct AppState;
 
@@ -17,6 +18,9 @@ PredictionInputs PreviousPredictionInputs(const AppState& state);
 /// date), the solar index and K index texts.
 void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
                            const PredictionRequest& request);
+
+/// Hands the results window the windows of its Advanced, MUF and Signals items.
+void HandInPredictionWindows(TPredResultsForm& results);
 
 /// Predictions → On-Screen...: the prediction dialog; after OK the main window is
 /// disabled, the path information panel shows while the prediction is computed with

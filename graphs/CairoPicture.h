@@ -1,0 +1,33 @@
+#pragma once
+
+#include "graphs/Drawing.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+// Pictures of drawings without a window system: PNG, SVG and PDF through cairo.
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+/// The format named by the file's extension (.png, .svg, .pdf in any case), if any.
+std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
+
+/// Text metrics of cairo's sans-serif and monospace faces.
+TextMeasure CairoTextMeasure();
+
+/// The drawing as the bytes of a picture file: PNG at one pixel per unit, SVG and PDF
+/// at one point per unit. Empty when cairo failed.
+std::string RenderCairoPicture(const Drawing& drawing, PictureFormat format);
+
+/// The outcome of writing a picture: ok, or why not.
+struct PictureResult {
+    bool ok = false;
+    std::string message;
+};
+
+/// Renders the drawing and writes it to `path` through a temporary file and a rename,
+/// so a failure leaves an existing file as it was.
+PictureResult WriteCairoPicture(const std::filesystem::path& path, const Drawing& drawing,
+                                PictureFormat format);

@@ -1,0 +1,84 @@
+// Pictures of drawings through cairo: the three formats, what a PNG shows, and a
+// failed write that leaves the old file alone.
+
+#include "graphs/CairoPicture.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Drawing RedLineOnWhite() {
+    Drawing drawing;
+    drawing.width = 40;
+    drawing.height = 30;
+    drawing.Line(0, 10, 40, 10, kRed, 3);
+    drawing.Text(20, 20, "µV", {FontFace::Sans, true, 8}, kBlack, HAlign::Centre, VAlign::Middle);
+    return drawing;
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+TEST(CairoPicture, FormatsByExtension) {
+    EXPECT_EQ(PictureFormatOf("a/b.PNG"), PictureFormat::Png);
+    EXPECT_EQ(PictureFormatOf("b.svg"), PictureFormat::Svg);
+    EXPECT_EQ(PictureFormatOf("b.pdf"), PictureFormat::Pdf);
+    EXPECT_EQ(PictureFormatOf("b.jpg"), std::nullopt);
+    EXPECT_EQ(PictureFormatOf("png"), std::nullopt);
+
+    const Drawing drawing = RedLineOnWhite();
+    EXPECT_EQ(RenderCairoPicture(drawing, PictureFormat::Png).substr(1, 3), "PNG");
+    EXPECT_NE(RenderCairoPicture(drawing, PictureFormat::Svg).find("<svg"), std::string::npos);
+    EXPECT_EQ(RenderCairoPicture(drawing, PictureFormat::Pdf).substr(0, 5), "%PDF-");
+}
+
+TEST(CairoPicture, PngShowsTheDrawing) {
+    const fs::path dir = fs::temp_directory_path() / "hopscope-cairo-test";
+    fs::create_directories(dir);
+    const fs::path file = dir / "line.png";
+    ASSERT_TRUE(WriteCairoPicture(file, RedLineOnWhite(), PictureFormat::Png).ok);
+    cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
+    ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(image), 40);
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    auto pixel = [&](int x, int y) {
+        const auto* p = reinterpret_cast<const std::uint32_t*>(data + y * stride) + x;
+        return *p & 0xFFFFFFu;
+    };
+    EXPECT_EQ(pixel(5, 10), 0xFF0000u); // on the line
+    EXPECT_EQ(pixel(5, 2), 0xFFFFFFu);  // the background
+    cairo_surface_destroy(image);
+    fs::remove_all(dir);
+}
+
+TEST(CairoPicture, AFailedWriteKeepsTheOldFile) {
+    const fs::path dir = fs::temp_directory_path() / "hopscope-cairo-keep";
+    fs::create_directories(dir);
+    const fs::path file = dir / "keep.svg";
+    std::ofstream(file) << "old";
+    // A folder where the file should be: the rename fails and nothing is lost.
+    const fs::path blocked = dir / "sub.png";
+    fs::create_directories(blocked);
+    EXPECT_FALSE(WriteCairoPicture(blocked, RedLineOnWhite(), PictureFormat::Png).ok);
+    EXPECT_TRUE(fs::is_directory(blocked));
+    EXPECT_FALSE(
+        WriteCairoPicture(dir / "missing" / "x.png", RedLineOnWhite(), PictureFormat::Png).ok);
+    EXPECT_EQ(ReadAll(file), "old");
+    ASSERT_TRUE(WriteCairoPicture(file, RedLineOnWhite(), PictureFormat::Svg).ok);
+    EXPECT_NE(ReadAll(file).find("<svg"), std::string::npos);
+    fs::remove_all(dir);
+}

@@ -1,0 +1,123 @@
+// Printed pages and pictures of the graphs, and the hops list of a real prediction.
+
+#include "core/Syntax.h"
+#include "engine/KxPdComp.h"
+#include "graphs/HopsList.h"
+#include "graphs/MufGraph.h"
+#include "graphs/SignalGraph.h"
+#include "report/PredictionSetup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+/// W1AW to Tokyo on 8 Dec 2026, flux 150, factory settings.
+struct RealPrediction {
+    Settings settings = FactorySettings();
+    PredictionRequest request;
+    PredictionResult result;
+    RealPrediction() {
+        PredictionInputs inputs;
+        inputs.terminalA.LatitudeText = "41.71";
+        inputs.terminalA.LongitudeText = "72.73";
+        const LocatorResult b = GridLocatorToCoordinates("PM95", false);
+        inputs.terminalB.LatitudeText = b.latitudeText;
+        inputs.terminalB.LongitudeText = b.longitudeText;
+        inputs.date = DateFromCalendar(2026, 12, 8);
+        inputs.solarIndexText = "F150.0";
+        request = PreparePrediction(inputs, settings).request;
+        result = ComputePrediction(request);
+    }
+};
+
+/// The outlined frame of a drawing (the last outlined rectangle: the frame drawn
+/// again over the curves).
+RectItem FrameOf(const Drawing& drawing) {
+    RectItem frame;
+    for (const DrawItem& item : drawing.items)
+        if (const auto* rect = std::get_if<RectItem>(&item);
+            rect && rect->outlined && !rect->filled)
+            frame = *rect;
+    return frame;
+}
+
+double LowestText(const Drawing& drawing, const TextMeasure& measure) {
+    double lowest = 0;
+    for (const DrawItem& item : drawing.items)
+        if (const auto* text = std::get_if<TextItem>(&item))
+            lowest = std::max(lowest, text->y + (text->vAlign == VAlign::Top
+                                                     ? measure.height(text->font)
+                                                     : measure.height(text->font) / 2));
+    return lowest;
+}
+
+} // namespace
+
+TEST(GraphPages, HeaderLinesSpanTheWidth) {
+    const TextMeasure measure = ApproximateTextMeasure();
+    const FontStyle font = HeaderFontFor(2400, measure);
+    EXPECT_EQ(font.face, FontFace::Mono);
+    EXPECT_NEAR(measure.width(std::string(102, 'X'), font), 2400, 1e-6);
+}
+
+TEST(GraphPages, MufPaperPageInPortraitAndLandscape) {
+    const RealPrediction p;
+    const TextMeasure measure = ApproximateTextMeasure();
+    const MufGraphData data = MufGraphDataOf(p.result, PathKind::Short, p.request.Zone);
+    const PageHeader header = PageHeaderOf(p.result, PathKind::Short, "caption");
+    const Drawing portrait = MufPageDrawing(data, header, 4800, 6600, true, measure);
+    const RectItem frame = FrameOf(portrait);
+    const double fontHeight = measure.height(HeaderFontFor(4800, measure));
+    EXPECT_DOUBLE_EQ(frame.y, 10 * fontHeight + 20);
+    EXPECT_NEAR(frame.h, 4800 / 2.0, 48); // the graph half the page width high
+    for (const double height : {3300.0, 2000.0}) {
+        const Drawing landscape = MufPageDrawing(data, header, 4800, height, true, measure);
+        EXPECT_LE(LowestText(landscape, measure), height) << height;
+    }
+}
+
+TEST(GraphPages, SignalsPaperPageHasTheLegendLeftOfAHalfWidthGraph) {
+    const RealPrediction p;
+    const TextMeasure measure = ApproximateTextMeasure();
+    const SignalGraphData data =
+        SignalGraphDataOf(p.result, PathKind::Short, p.settings, p.request.Zone, true);
+    const PageHeader header = PageHeaderOf(p.result, PathKind::Short, "caption");
+    const Drawing page = SignalPageDrawing(data, header, 4800, 6600, true, measure);
+    const RectItem frame = FrameOf(page);
+    EXPECT_NEAR(frame.h, 4800 / 2.0, 2);
+    double legendRight = 0;
+    for (const DrawItem& item : page.items)
+        if (const auto* text = std::get_if<TextItem>(&item); text && text->text == "Frequencies")
+            legendRight = text->x;
+    EXPECT_GT(legendRight, 0);
+    EXPECT_LT(legendRight, frame.x);
+    // A low landscape page: the graph shrinks to stay on it.
+    const Drawing low = SignalPageDrawing(data, header, 6600, 3000, true, measure);
+    EXPECT_LE(FrameOf(low).y + FrameOf(low).h, 3000);
+}
+
+TEST(HopsListOfARealPrediction, BothGroupingsListTheSameLines) {
+    const RealPrediction p;
+    const HopsRules rules = HopsRulesOf(p.settings);
+    const HopsSource source = HopsSourceOf(p.result, PathKind::Short, p.request.Zone);
+    auto lines = [&](HopsGrouping grouping) {
+        std::vector<std::string> kept;
+        for (const std::string& line : BuildHopsList(source, rules, grouping).lines)
+            if (!line.empty())
+                kept.push_back(line);
+        std::sort(kept.begin(), kept.end());
+        return kept;
+    };
+    const std::vector<std::string> byTime = lines(HopsGrouping::ByTime);
+    ASSERT_GT(byTime.size(), 20u);
+    EXPECT_EQ(byTime, lines(HopsGrouping::ByFrequency));
+    // Without suppression the list grows, and every line still starts with its time.
+    const HopsRules none{kNoSuppressionDb, true, rules.noise};
+    const HopsList all = BuildHopsList(source, none, HopsGrouping::ByTime);
+    EXPECT_GT(all.lines.size(), byTime.size());
+    for (const std::string& line : all.lines)
+        if (!line.empty())
+            EXPECT_EQ(line.size() >= 50 && line[0] == ' ' && line[49] != ' ', true) << line;
+}
