@@ -3,6 +3,7 @@
 #include "app/HelpSystem.h"
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "batch/ui/TBatchDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
@@ -145,6 +146,14 @@ void TMainForm::buildMenus() {
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
     setMenuHandler(QStringLiteral("OnScreen1"),
                    [this] { RunOnScreenPrediction(this, this, m_state); });
+    setMenuHandler(QStringLiteral("Batch1"), [this] {
+        runBatchTask([this] {
+            BatchWindowInput input{m_state.UserSettings, &m_state.PlaceAtlas, m_state.Dates,
+                                   m_state.TimeZone,
+                                   QString::fromStdString(m_state.DataDirectory.string())};
+            TBatchDlgForm(std::move(input), this, this).exec();
+        });
+    });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });
