@@ -106,17 +106,8 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
             return Usage("--format must be text, csv or json");
     }
     run.dates = SystemDateConventions();
-    if (dateOrder) {
-        const std::string order = Lower(*dateOrder);
-        if (order == "mdy")
-            run.dates.order = DateOrder::MonthDayYear;
-        else if (order == "dmy")
-            run.dates.order = DateOrder::DayMonthYear;
-        else if (order == "ymd")
-            run.dates.order = DateOrder::YearMonthDay;
-        else
-            return Usage("--date-order must be mdy, dmy or ymd");
-    }
+    if (auto failure = ApplyDateOptions(dateOrder, std::nullopt, run.dates))
+        return FromOverrides(*failure);
     if (auto failure = CheckRequestArgs(request))
         return FromOverrides(*failure);
     // The overrides are checked on factory settings first, so that a wrong value is
