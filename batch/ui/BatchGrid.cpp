@@ -239,11 +239,14 @@ void BatchGrid::setRowStatus(int row, BatchRowStatus status, const QString& reas
 void BatchGrid::showStatusColumn(bool shown) {
     if (shown == statusColumnShown())
         return;
-    // Notes gives the status column its room and takes it back.
+    // Notes gives the status column its room and takes it back (a hidden column has
+    // no width of its own).
     const int notes = static_cast<int>(BatchColumn::Notes);
-    const int room = columnWidth(kStatusColumn);
-    setColumnWidth(notes, std::max(room, columnWidth(notes) + (shown ? -room : room)));
+    setColumnWidth(notes, std::max(m_statusWidth,
+                                   columnWidth(notes) + (shown ? -m_statusWidth : m_statusWidth)));
     setColumnHidden(kStatusColumn, !shown);
+    if (shown)
+        setColumnWidth(kStatusColumn, m_statusWidth);
 }
 
 void BatchGrid::setReadOnly(bool readOnly) {

@@ -62,6 +62,8 @@ public:
     void setRowStatus(int row, BatchRowStatus status, const QString& reason);
     void showStatusColumn(bool shown);
     bool statusColumnShown() const { return !isColumnHidden(kStatusColumn); }
+    /// The width of the status column when it shows.
+    void setStatusColumnWidth(int width) { m_statusWidth = width; }
 
     /// No editing while a run is busy.
     void setReadOnly(bool readOnly);
@@ -88,4 +90,5 @@ private:
     BatchCellDelegate* m_delegate;
     bool m_loading = false;
     bool m_readOnly = false;
+    int m_statusWidth = 40;
 };

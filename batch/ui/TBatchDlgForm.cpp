@@ -126,7 +126,7 @@ void TBatchDlgForm::buildControls() {
     m_printBtn = button("PrintBtn", "&Print Predictions");
     m_printBtn->setStatusTip(
         QStringLiteral("Press to batch print (or print to file) the prediction(s)"));
-    m_printToFileBtn = button("PrintToFileBtn", "Print to &File...");
+    m_printToFileBtn = button("PrintToFileBtn", "Print to F&ile...");
     m_printToFileBtn->setStatusTip(
         QStringLiteral("Press to write the prediction(s) to a Hopscope prediction file"));
     m_closeBtn = button("CloseBtn", "&Close");
@@ -199,7 +199,7 @@ void TBatchDlgForm::sizeTable() {
         used += width;
     }
     const int status = metrics.horizontalAdvance(QStringLiteral("OK")) + 2 * pad;
-    m_grid->setColumnWidth(BatchGrid::kStatusColumn, status);
+    m_grid->setStatusColumnWidth(status);
     const int total = ScreenSize(this).width() * 15 / 16;
     // Notes takes the rest, and gives the status column its room when it shows.
     m_grid->setColumnWidth(static_cast<int>(BatchColumn::Notes), std::max(pad * 8, total - used));
