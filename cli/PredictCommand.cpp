@@ -49,7 +49,8 @@ constexpr const char* kPredictUsage =
     "  --show-zero | --hide-zero   zero-availability predictions\n"
     "  --snr | --signal              signal-to-noise ratios or signal levels\n"
     "Output:\n"
-    "  --format text|csv|json  the 101-column report (default), or the raw values\n"
+    "  --format text|csv|json  the 101-column report as the results window saves it\n"
+    "                   (default), or the raw values\n"
     "  --date-order mdy|dmy|ymd  order of the report's date (default: the locale's)\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
@@ -132,12 +133,14 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
     return std::nullopt;
 }
 
+// One report after the other, as "Save as Text" writes the short path and then
+// appends the long path.
 std::string TextReport(const PredictRun& run, const PredictionResult& result) {
     const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
     std::string text;
     for (PathKind kind : run.kinds)
-        text += JoinReportLines(PathReportLines(result, kind, run.settings, run.inputs.zone,
-                                                dateText, ReportStyle::BatchFile));
+        text += SavedReportText(result, kind, run.settings, run.inputs.zone, dateText,
+                                !run.settings.ShowSnr);
     return text;
 }
 

@@ -144,6 +144,10 @@ std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& data
 
 std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const CommandData& data,
                                                 bool solarRequired, PredictionInputs& inputs) {
+    // CheckRequestArgs has normally passed already; a caller that skipped it is
+    // refused here rather than misread.
+    if (auto failure = CheckRequestArgs(args))
+        return failure;
     Terminal* const terminals[2] = {&inputs.terminalA, &inputs.terminalB};
     for (int i = 0; i < 2; ++i) {
         const TerminalArgs read =
@@ -154,7 +158,8 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
     }
 
     inputs.zone = RequestTimeZone(args, data.settings.UseUtc, ReadSystemClock());
-    inputs.date = args.date ? *ParseIsoDate(*args.date) : inputs.zone.PredictionDate;
+    inputs.date = args.date ? ParseIsoDate(*args.date).value_or(inputs.zone.PredictionDate)
+                            : inputs.zone.PredictionDate;
     inputs.zone.PredictionDate = inputs.date;
 
     if (args.solar) {

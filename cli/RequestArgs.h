@@ -56,9 +56,9 @@ std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& data
 
 /// The inputs of a prediction from the options and the data: both terminals
 /// resolved as the prediction dialog resolves them, the time zone (--utc, --local,
-/// --tz-offset or the settings), the day (--date, or today: the local date with
-/// --local, otherwise the UTC date), the solar index text (the settings decide what
-/// a bare number is; left empty when not given and `solarRequired` is false) and the
-/// K index text.
+/// --tz-offset or the settings), the day (--date, or today: the local date when the
+/// times are local by --local or by the settings, otherwise the UTC date), the solar index text
+/// (the settings decide what a bare number is; left empty when not given and `solarRequired` is
+/// false) and the K index text.
 std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const CommandData& data,
                                                 bool solarRequired, PredictionInputs& inputs);

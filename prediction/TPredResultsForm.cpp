@@ -5,6 +5,7 @@
 #include "prediction/ReportPrinting.h"
 #include "prediction/TPathInfoForm.h"
 #include "prediction/TextReportFile.h"
+#include "report/PathReport.h"
 #include "report/PredictionReport.h"
 #include "report/PredictionSetup.h"
 #include "widgets/KxHelp.h"
@@ -608,7 +609,9 @@ bool TPredResultsForm::saveReportTo(const QString& path) {
     }
     m_printDirectory = QFileInfo(path).absolutePath();
     setBusy(true);
-    const std::string text = JoinReportLines(reportLines());
+    const std::string text = SavedReportText(
+        m_input.result, m_pathKind, m_input.settings, m_input.request.Zone,
+        FormatDateText(true, m_input.request.Date, m_input.dates), m_showSignalLevels);
     const TextWriteResult written =
         WriteTextReport(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), mode);
     setBusy(false);

@@ -12,12 +12,30 @@ TableSource TableSourceOf(const PredictionResult& result, PathKind kind, const S
     return source;
 }
 
+namespace {
+
+std::vector<std::string> ReportLines(const PredictionResult& result, PathKind kind,
+                                     const Settings& settings, const TimeZoneState& zone,
+                                     const std::string& dateText, ReportStyle style,
+                                     bool showSignalLevels) {
+    const PathResult& path = result.Paths[static_cast<int>(kind)];
+    const PredictionTable table = BuildPredictionTable(TableSourceOf(result, kind, settings, zone),
+                                                       TableRulesOf(settings, showSignalLevels));
+    return PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind, dateText,
+                                 style);
+}
+
+} // namespace
+
 std::vector<std::string> PathReportLines(const PredictionResult& result, PathKind kind,
                                          const Settings& settings, const TimeZoneState& zone,
                                          const std::string& dateText, ReportStyle style) {
-    const PathResult& path = result.Paths[static_cast<int>(kind)];
-    const PredictionTable table = BuildPredictionTable(TableSourceOf(result, kind, settings, zone),
-                                                       TableRulesOf(settings, !settings.ShowSnr));
-    return PredictionReportLines(table, path.HeaderLines, path.Geometry.IsPolar, kind, dateText,
-                                 style);
+    return ReportLines(result, kind, settings, zone, dateText, style, !settings.ShowSnr);
+}
+
+std::string SavedReportText(const PredictionResult& result, PathKind kind, const Settings& settings,
+                            const TimeZoneState& zone, const std::string& dateText,
+                            bool showSignalLevels) {
+    return JoinReportLines(ReportLines(result, kind, settings, zone, dateText,
+                                       ReportStyle::ResultsWindow, showSignalLevels));
 }

@@ -15,14 +15,17 @@ hopscope_cli_run(atlas_find_exact_only ARGS atlas find VE --data-dir ${atlas_fre
   EXPECT "Name: +Canada\n")
 hopscope_cli_run(atlas_find_east_negative ARGS atlas find 3A --data-dir ${atlas_fresh}
   EXPECT "Monaco\nLatitude: +43\\.7  \\(43\\.7000 deg\\)\nLongitude: +-7\\.4  \\(-7\\.4000 deg\\)")
-hopscope_cli_run(atlas_find_absent ARGS atlas find VE0 --data-dir ${atlas_fresh} FAILS)
-hopscope_cli_run(atlas_find_invalid_prefix ARGS atlas find K7/ --data-dir ${atlas_fresh} FAILS)
+hopscope_cli_run(atlas_find_absent ARGS atlas find VE0 --data-dir ${atlas_fresh}
+  REFUSED 1 ERROR "^hopscope-cli atlas: prefix VE0 is not in the atlas$")
+hopscope_cli_run(atlas_find_invalid_prefix ARGS atlas find K7/ --data-dir ${atlas_fresh}
+  REFUSED 1 ERROR "You have not entered a valid prefix")
 
 hopscope_cli_run(atlas_list_by_prefix ARGS atlas list --data-dir ${atlas_fresh}
   EXPECT "^ 1A0      S\\.M\\.O\\. of Malta   \n 1S       Spratly Islands   \n.* ZS8      P\\.E\\. & Marion Is\\. \n$")
 hopscope_cli_run(atlas_list_by_name ARGS atlas list --by-name --data-dir ${atlas_fresh}
   EXPECT "^ Adelaide, S\\.A\\.      VK5    \n.* Vietnam             3W     \n Vietnam             XV     \n")
-hopscope_cli_run(atlas_list_empty ARGS atlas list --data-dir ${atlas_empty} FAILS)
+hopscope_cli_run(atlas_list_empty ARGS atlas list --data-dir ${atlas_empty}
+  REFUSED 1 ERROR "The atlas is empty")
 
 hopscope_cli_run(atlas_search_v ARGS atlas search V --data-dir ${atlas_fresh} EXPECT "^ V2       Antigua & Barbuda \n$")
 hopscope_cli_run(atlas_search_ve ARGS atlas search VE --data-dir ${atlas_fresh} EXPECT "^ VE       Canada")
@@ -31,10 +34,15 @@ hopscope_cli_run(atlas_search_next_after_absent ARGS atlas search VE0 --data-dir
 hopscope_cli_run(atlas_search_past_the_end ARGS atlas search ZZ --data-dir ${atlas_fresh} EXPECT "^ ZS8      P\\.E\\.")
 hopscope_cli_run(atlas_search_name_any_case ARGS atlas search vietnam --by-name --data-dir ${atlas_fresh}
   EXPECT "^ Vietnam             3W     \n$")
-hopscope_cli_run(atlas_search_empty ARGS atlas search VE --data-dir ${atlas_empty} FAILS)
+hopscope_cli_run(atlas_search_empty ARGS atlas search VE --data-dir ${atlas_empty}
+  REFUSED 1 ERROR "The atlas is empty")
 
 hopscope_cli_run(atlas_help ARGS atlas --help EXPECT "usage: hopscope-cli atlas find PREFIX")
-hopscope_cli_run(atlas_no_action ARGS atlas --data-dir ${atlas_fresh} FAILS)
-hopscope_cli_run(atlas_unknown_action ARGS atlas delete VE3 --data-dir ${atlas_fresh} FAILS)
-hopscope_cli_run(atlas_unknown_option ARGS atlas list --sorted --data-dir ${atlas_fresh} FAILS)
-hopscope_cli_run(atlas_find_without_prefix ARGS atlas find --data-dir ${atlas_fresh} FAILS)
+hopscope_cli_run(atlas_no_action ARGS atlas --data-dir ${atlas_fresh}
+  REFUSED 2 ERROR "say find, list or search")
+hopscope_cli_run(atlas_unknown_action ARGS atlas delete VE3 --data-dir ${atlas_fresh}
+  REFUSED 2 ERROR "unknown atlas command 'delete'")
+hopscope_cli_run(atlas_unknown_option ARGS atlas list --sorted --data-dir ${atlas_fresh}
+  REFUSED 2 ERROR "Unknown argument: --sorted")
+hopscope_cli_run(atlas_find_without_prefix ARGS atlas find --data-dir ${atlas_fresh}
+  REFUSED 2 ERROR "find takes one text")

@@ -13,6 +13,9 @@ hopscope_cli_run(settings_damaged_file ARGS settings --data-dir ${settings_data}
 hopscope_cli_run(settings_earlier_layout ARGS settings --data-dir ${settings_data}/earlier
   EXPECT "earlier 340-byte layout.*London.*25 minutes")
 hopscope_cli_run(settings_help ARGS settings --help EXPECT "usage: hopscope-cli settings")
-hopscope_cli_run(settings_missing_folder ARGS settings --data-dir ${settings_empty}/nowhere FAILS)
-hopscope_cli_run(settings_unknown_option ARGS settings --frobnicate FAILS)
-hopscope_cli_run(settings_missing_value ARGS settings --data-dir FAILS)
+hopscope_cli_run(settings_missing_folder ARGS settings --data-dir ${settings_empty}/nowhere
+  REFUSED 1 ERROR "the data directory \".*/nowhere\" does not exist")
+hopscope_cli_run(settings_unknown_option ARGS settings --frobnicate
+  REFUSED 2 ERROR "Unknown argument: --frobnicate")
+hopscope_cli_run(settings_missing_value ARGS settings --data-dir
+  REFUSED 2 ERROR "The option --data-dir needs a value")

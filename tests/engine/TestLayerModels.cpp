@@ -1,8 +1,8 @@
 // The E- and F2-layer models: the edge cases of their formulas, and reference
-// values. The reference values were checked bit for bit against a separate
-// re-implementation of the formulas (written apart from this code) on 4000 random
-// places, times and elevations; to re-bless after a deliberate change, print the
-// new values with "%a" and check them the same way.
+// values at a few places, times and elevations. Whole predictions built on these
+// models are kept in tests/golden (the golden_outputs test); a deliberate change of
+// the models changes both: print the new reference values here with "%a", re-bless
+// the golden files with tools/rebless-golden.sh, and give the reason in the commit.
 
 #include <gtest/gtest.h>
 

@@ -233,6 +233,38 @@ private slots:
         QVERIFY(dialog->isVisible());
     }
 
+    void okKeepsTheHemisphereOfAFullLatitudeField() {
+        // "40 54 3.2S" fills the field; its normal form "40 54 3.2 S" is one character
+        // longer than a terminal holds, and cutting it would drop the "S".
+        RecordingPresenter presenter;
+        auto dialog = open(true);
+        auto* b = field<QLineEdit>(dialog.get(), "BPfxEdit");
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Insert);
+        QTest::keyClicks(field<QLineEdit>(dialog.get(), "BLatEdit"), QStringLiteral("40 54 3.2s"));
+        field<QLineEdit>(dialog.get(), "BLonEdit")->setText(QStringLiteral("-174.8"));
+        field<QPushButton>(dialog.get(), "OKBtn")->click();
+        QVERIFY2(presenter.messages.empty(), qPrintable(presenter.lastText()));
+        const std::string latitude = dialog->inputs().terminalB.LatitudeText;
+        QVERIFY(latitude.size() <= kLatitudeTextCapacity);
+        QCOMPARE(QString::fromStdString(latitude), text(dialog.get(), "BLatEdit"));
+        QVERIFY(dialog->request().TerminalB.LatitudeDeg < -40.9);
+    }
+
+    void okRefusesABadLongitudeInItsField() {
+        RecordingPresenter presenter;
+        auto dialog = open(true);
+        auto* b = field<QLineEdit>(dialog.get(), "BPfxEdit");
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Insert);
+        field<QLineEdit>(dialog.get(), "BLatEdit")->setText(QStringLiteral("10"));
+        field<QLineEdit>(dialog.get(), "BLonEdit")->setText(QStringLiteral("361"));
+        field<QPushButton>(dialog.get(), "OKBtn")->click();
+        QCOMPARE(presenter.messages.size(), std::size_t(1));
+        QVERIFY(field<QLineEdit>(dialog.get(), "BLonEdit")->hasFocus());
+        QVERIFY(dialog->isVisible());
+    }
+
     void okPreparesBothPaths() {
         RecordingPresenter presenter;
         auto dialog = open(true);
