@@ -247,8 +247,13 @@ void TestBatchDlgForm::runToReportFile() {
     QVERIFY(form.openFile(tablePath));
     auto* grid = form.findChild<BatchGrid*>(QStringLiteral("SG"));
 
+    const int notes = static_cast<int>(BatchColumn::Notes);
+    const int notesWidth = grid->columnWidth(notes);
     const QString report = dir.filePath(QStringLiteral("r.hpf"));
     QVERIFY(form.runToFile(report));
+    // The status column shows within the table's width: Notes gives it its room.
+    QVERIFY(grid->columnWidth(BatchGrid::kStatusColumn) > 0);
+    QCOMPARE(grid->columnWidth(notes) + grid->columnWidth(BatchGrid::kStatusColumn), notesWidth);
     const QByteArray first = ReadAll(report);
     QCOMPARE(first.count("Prediction for 12/08/2026"), 3);
     QVERIFY(first.endsWith(QByteArray(101, '-') + "\r\n"));
@@ -266,6 +271,7 @@ void TestBatchDlgForm::runToReportFile() {
     form.setAppendChooser([](const QString&) { return TAppendOrOverwriteDlgForm::Choice::Append; });
     grid->setCellText(5, BatchColumn::Notes, QStringLiteral("edit")); // removes the column
     QVERIFY(!grid->statusColumnShown());
+    QCOMPARE(grid->columnWidth(notes), notesWidth);
     QVERIFY(form.runToFile(report));
     QCOMPARE(ReadAll(report), first + first);
     form.setAppendChooser([](const QString&) { return TAppendOrOverwriteDlgForm::Choice::Cancel; });
