@@ -18,6 +18,18 @@ public:
         setMaxChars(rule.maxChars);
         setEnterToTab(false);
     }
+
+protected:
+    // A refused character is dropped before it reaches the field, so it never
+    // replaces the selected text (a new editor starts with its text selected).
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString text = event->text();
+        if (text.size() == 1 && text[0].isPrint() && !accepts(applyCase(text[0]))) {
+            event->accept();
+            return;
+        }
+        TKxEdit::keyPressEvent(event);
+    }
 };
 
 /// The date cell's editor: the fixed mask of the date fields, without their check.

@@ -117,7 +117,11 @@ void TestBatchDlgForm::keysOfTheTable() {
     Key(Qt::Key_Return);
     Type(QStringLiteral("-12")); // K holds two characters
     Key(Qt::Key_Return);
-    Type(QStringLiteral("ql")); // Path takes only B, L and S
+    Type(QStringLiteral("q")); // Path takes only B, L and S; the refused key keeps "S"
+    Key(Qt::Key_Return);
+    QCOMPARE(form.table().Rows[0].PathText, std::string("S"));
+    Key(Qt::Key_Left);
+    Type(QStringLiteral("l"));
     Key(Qt::Key_Return);
     const BatchRecord row = form.table().Rows[0];
     QCOMPARE(row.DateText, std::string("12/08/26"));
