@@ -325,8 +325,12 @@ bool TBatchDlgForm::SaveAsClick() {
 }
 
 void TBatchDlgForm::Close1Click() {
-    if (!stopRunFirst())
+    if (m_busy) {
+        // The run stops first; the window closes (with its question) when it has.
+        if (stopRunFirst())
+            m_closeAfterRun = true;
         return;
+    }
     if (m_changed && !m_cancelled) {
         const MessageAnswer answer =
             ShowMessage(this, MessageKind::Confirmation,
@@ -335,10 +339,7 @@ void TBatchDlgForm::Close1Click() {
             (answer == MessageAnswer::Yes && !SaveSpeedBtnClick()))
             return;
     }
-    if (m_busy)
-        m_closeAfterRun = true;
-    else
-        done(QDialog::Accepted);
+    done(QDialog::Accepted);
 }
 
 void TBatchDlgForm::CancelBtnClick() {

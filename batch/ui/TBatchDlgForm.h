@@ -95,6 +95,8 @@ private:
     void setBusy(bool busy);
     /// While a run is busy: asks whether to stop it. True when it is stopped (or idle).
     bool stopRunFirst();
+    /// After a run: closes the window when Close or Cancel asked for it during the run.
+    void closeIfAsked();
     /// The run over every row: `output` is told each row's run and returns false to
     /// stop the run (an output that failed).
     void runRows(ReportStyle style, const std::function<bool(const BatchRowRun&)>& output);

@@ -64,6 +64,16 @@ bool TBatchDlgForm::stopRunFirst() {
     return true;
 }
 
+void TBatchDlgForm::closeIfAsked() {
+    if (!m_closeAfterRun)
+        return;
+    m_closeAfterRun = false;
+    if (m_cancelled)
+        done(QDialog::Rejected);
+    else
+        Close1Click();
+}
+
 void TBatchDlgForm::runRows(ReportStyle style,
                             const std::function<bool(const BatchRowRun&)>& output) {
     const BatchTable table = m_grid->table();
@@ -130,8 +140,7 @@ bool TBatchDlgForm::runToPrinter(QPrinter& printer) {
     setBusy(false);
     if ((failed || !ended) && !m_stopRun)
         ShowError(this, QStringLiteral("The print job failed; the run was stopped."));
-    if (m_closeAfterRun)
-        done(m_cancelled ? QDialog::Rejected : QDialog::Accepted);
+    closeIfAsked();
     return !failed && ended;
 }
 
@@ -180,7 +189,7 @@ bool TBatchDlgForm::runToFile(const QString& path) {
     setBusy(false);
     if (!written.ok)
         ShowError(this, QString::fromStdString(written.message));
-    if (m_closeAfterRun)
-        done(m_cancelled ? QDialog::Rejected : QDialog::Accepted);
-    return written.ok && !m_stopRun;
+    const bool ok = written.ok && !m_stopRun;
+    closeIfAsked();
+    return ok;
 }

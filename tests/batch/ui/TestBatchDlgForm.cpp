@@ -77,6 +77,7 @@ private slots:
     void closingAsksAboutChanges();
     void runToReportFile();
     void runToPdfIsOneJob();
+    void closingDuringARunStopsItFirst();
 };
 
 void TestBatchDlgForm::controlsAndNewTable() {
@@ -308,6 +309,29 @@ void TestBatchDlgForm::runToPdfIsOneJob() {
     const QByteArray bytes = ReadAll(pdf);
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), qsizetype(3));
     QVERIFY(messages.messages.empty());
+}
+
+void TestBatchDlgForm::closingDuringARunStopsItFirst() {
+    RecordingPresenter messages;
+    messages.answer = MessageAnswer::Yes;
+    QTemporaryDir dir;
+    BatchTable table = DefaultBatchTable(true);
+    for (int r = 0; r < kBatchRows; ++r)
+        table.Rows[static_cast<std::size_t>(r)] = Row("VK", "S100", "B");
+    const QString tablePath = dir.filePath(QStringLiteral("t.hbt"));
+    QVERIFY(SaveBatchTableFile(tablePath.toStdString(), table));
+    TBatchDlgForm form(Input(dir.path()), nullptr);
+    QVERIFY(form.openFile(tablePath));
+    form.show();
+    // The title bar's close arrives while the run lets events through.
+    QTimer::singleShot(0, &form, [&form] { form.close(); });
+    const QString report = dir.filePath(QStringLiteral("r.hpf"));
+    QVERIFY(!form.runToFile(report));
+    QVERIFY(
+        messages.messages.front().text.startsWith(QStringLiteral("A batch run is in progress.")));
+    QVERIFY(!QFile::exists(report)); // a stopped run writes nothing
+    QVERIFY(!form.isVisible());
+    QVERIFY(!form.busy());
 }
 
 QTEST_MAIN(TestBatchDlgForm)
