@@ -4,6 +4,7 @@
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
 #include "atlas/ui/AtlasWindows.h"
+#include "batch/ui/TBatchDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
@@ -164,6 +165,14 @@ void TMainForm::buildMenus() {
         setMenuHandler(item, [this, &places] {
             runAtlasTask(0, [&] { OpenPrintBearings(places, m_state.UserSettings, this, this); });
         });
+    setMenuHandler(QStringLiteral("Batch1"), [this] {
+        runBatchTask([this] {
+            BatchWindowInput input{m_state.UserSettings, &m_state.PlaceAtlas, m_state.Dates,
+                                   m_state.TimeZone,
+                                   QString::fromStdString(m_state.DataDirectory.string())};
+            TBatchDlgForm(std::move(input), this, this).exec();
+        });
+    });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });

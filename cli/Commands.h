@@ -11,3 +11,4 @@ int RunGraphCommand(const std::vector<std::string>& args);
 int RunSettingsCommand(const std::vector<std::string>& args);
 int RunAtlasCommand(const std::vector<std::string>& args);
 int RunBearingsCommand(const std::vector<std::string>& args);
+int RunBatchCommand(const std::vector<std::string>& args);

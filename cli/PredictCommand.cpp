@@ -107,17 +107,8 @@ std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, boo
         run.grouping = g == "time" ? HopsGrouping::ByTime : HopsGrouping::ByFrequency;
     }
     run.dates = SystemDateConventions();
-    if (dateOrder) {
-        const std::string order = Lower(*dateOrder);
-        if (order == "mdy")
-            run.dates.order = DateOrder::MonthDayYear;
-        else if (order == "dmy")
-            run.dates.order = DateOrder::DayMonthYear;
-        else if (order == "ymd")
-            run.dates.order = DateOrder::YearMonthDay;
-        else
-            return Usage("--date-order must be mdy, dmy or ymd");
-    }
+    if (auto failure = ApplyDateOptions(dateOrder, std::nullopt, run.dates))
+        return FromArgs(*failure);
     if (auto failure = CheckRequestArgs(request))
         return FromArgs(*failure);
     // The overrides are checked on factory settings first, so that a wrong value is

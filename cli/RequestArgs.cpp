@@ -91,6 +91,39 @@ std::optional<ArgFailure> CheckRequestArgs(const RequestArgs& args) {
     return std::nullopt;
 }
 
+TimeZoneState RequestTimeZone(const RequestArgs& args, bool settingsUseUtc,
+                              const ClockReading& clock) {
+    if (!args.tzOffset || !ParseTzOffset(*args.tzOffset))
+        return SetTimeZone(args.local ? false : (args.utc ? true : settingsUseUtc), clock);
+    TimeZoneState zone = SetTimeZone(true, clock);
+    zone.utc = false;
+    zone.UtcOffset = -*ParseTzOffset(*args.tzOffset) / 1440.0;
+    zone.TimeZoneLabel = "ULT";
+    return zone;
+}
+
+std::optional<ArgFailure> ApplyDateOptions(const std::optional<std::string>& order,
+                                           const std::optional<std::string>& separator,
+                                           DateConventions& dates) {
+    if (order) {
+        const std::string o = Lower(*order);
+        if (o == "mdy")
+            dates.order = DateOrder::MonthDayYear;
+        else if (o == "dmy")
+            dates.order = DateOrder::DayMonthYear;
+        else if (o == "ymd")
+            dates.order = DateOrder::YearMonthDay;
+        else
+            return ArgFailure{"--date-order must be mdy, dmy or ymd", 2};
+    }
+    if (separator) {
+        if (separator->size() != 1 || std::isdigit(static_cast<unsigned char>((*separator)[0])))
+            return ArgFailure{"--date-separator must be one character other than a digit", 2};
+        dates.separator = (*separator)[0];
+    }
+    return std::nullopt;
+}
+
 std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& dataDir,
                                           CommandData& data) {
     const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
@@ -124,16 +157,7 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
         *terminals[i] = read.terminal;
     }
 
-    const ClockReading clock = ReadSystemClock();
-    if (args.tzOffset) {
-        inputs.zone = SetTimeZone(true, clock);
-        inputs.zone.utc = false;
-        inputs.zone.UtcOffset = -ParseTzOffset(*args.tzOffset).value_or(0) / 1440.0;
-        inputs.zone.TimeZoneLabel = "ULT";
-    } else {
-        inputs.zone =
-            SetTimeZone(args.local ? false : (args.utc ? true : data.settings.UseUtc), clock);
-    }
+    inputs.zone = RequestTimeZone(args, data.settings.UseUtc, ReadSystemClock());
     inputs.date = args.date ? ParseIsoDate(*args.date).value_or(inputs.zone.PredictionDate)
                             : inputs.zone.PredictionDate;
     inputs.zone.PredictionDate = inputs.date;

@@ -4,6 +4,7 @@
 #include "cli/ArgList.h"
 #include "cli/SettingOverrides.h"
 #include "cli/TerminalArgs.h"
+#include "core/TimeZone.h"
 #include "report/PredictionSetup.h"
 #include "settings/Settings.h"
 
@@ -28,6 +29,17 @@ RequestArgs TakeRequestArgs(ArgList& args);
 /// given with its letter (a bare number waits for the settings, which say whether it
 /// is a sunspot number or a flux). Usage errors have status 2, refusals status 1.
 std::optional<ArgFailure> CheckRequestArgs(const RequestArgs& args);
+
+/// UTC or local time as the options say: --tz-offset (local time at that offset from
+/// UTC, "ULT"), --local, --utc, or else the settings' choice.
+TimeZoneState RequestTimeZone(const RequestArgs& args, bool settingsUseUtc,
+                              const ClockReading& clock);
+
+/// Applies --date-order (mdy, dmy or ymd, any case) and --date-separator (one
+/// character other than a digit) to the date conventions; a usage error otherwise.
+std::optional<ArgFailure> ApplyDateOptions(const std::optional<std::string>& order,
+                                           const std::optional<std::string>& separator,
+                                           DateConventions& dates);
 
 /// The data a command reads: the settings file (factory settings when there is none)
 /// and the atlas (the atlas file, or the built-in places when there is none), read

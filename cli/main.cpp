@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "  settings  the settings in effect\n"
     "  atlas     find, list, search and edit the atlas of call-sign prefixes\n"
     "  bearings  great-circle bearings and distances to every atlas place\n"
+    "  batch     run, list or create batch tables of up to fifteen predictions\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
 
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
         return RunAtlasCommand(args);
     if (command == "bearings")
         return RunBearingsCommand(args);
+    if (command == "batch")
+        return RunBatchCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

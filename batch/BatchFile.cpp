@@ -1,0 +1,75 @@
+#include "batch/BatchFile.h"
+
+#include "core/ReplaceFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The reason of the last failed system call.
+std::string ErrnoReason() {
+    return std::strerror(errno != 0 ? errno : EIO);
+}
+
+} // namespace
+
+BatchFileRead ReadBatchTableFile(const fs::path& path) {
+    BatchFileRead read;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        read.error = ec ? ec.message() : "not a file";
+        return read;
+    }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) {
+        read.error = ec.message();
+        return read;
+    }
+    read.recordCount = static_cast<std::size_t>(size / kBatchRecordSize);
+    read.ignoredBytes = static_cast<std::size_t>(size % kBatchRecordSize);
+    const std::size_t kept = std::min<std::size_t>(read.recordCount, kBatchRows);
+    std::string bytes(kept * kBatchRecordSize, '\0');
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in ||
+        (!bytes.empty() && !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))) {
+        read.error = ErrnoReason();
+        return read;
+    }
+    for (std::size_t i = 0; i < kept; ++i) {
+        const auto* first =
+            reinterpret_cast<const std::uint8_t*>(bytes.data()) + i * kBatchRecordSize;
+        read.records.push_back(DecodeBatchRecord(
+            std::span<const std::uint8_t, kBatchRecordSize>(first, kBatchRecordSize)));
+    }
+    read.ok = true;
+    return read;
+}
+
+std::string BatchReadNote(const BatchFileRead& read) {
+    std::string note;
+    if (read.ignoredBytes > 0)
+        note = "The last " + std::to_string(read.ignoredBytes) +
+               " bytes of the file are not a whole row and were ignored.";
+    if (read.recordCount > static_cast<std::size_t>(kBatchRows)) {
+        if (!note.empty())
+            note += "\r";
+        note += "The file holds " + std::to_string(read.recordCount) +
+                " rows; only the first 15 were read.";
+    }
+    return note;
+}
+
+void PutBatchRecords(BatchTable& table, const std::vector<BatchRecord>& records) {
+    for (std::size_t i = 0; i < records.size() && i < table.Rows.size(); ++i)
+        table.Rows[i] = records[i];
+}
+
+bool SaveBatchTableFile(const fs::path& path, const BatchTable& table) {
+    return ReplaceFile(path, BatchTableFileBytes(table));
+}
