@@ -4,6 +4,7 @@
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
 #include "maps/ui/MapWindows.h"
+#include "maps/ui/TGCPrintDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/TPredResultsForm.h"
 #include "settings/ui/OptionsSave.h"
@@ -155,6 +156,14 @@ void TMainForm::buildMenus() {
         setMenuHandler(QLatin1String(item), [this, kind] {
             runMapTask([this, kind] { return CheckMapAvailable(this, m_state, kind); },
                        [this, kind] { RunPathMap(this, this, m_state, kind); });
+        });
+    for (const char* item : {"PrintGreatCircleMap1", "PrintGreatCircleMap2"})
+        setMenuHandler(QLatin1String(item), [this] {
+            HideMenus();
+            HideStatusLine();
+            TGCPrintDlgForm print(m_state.UserSettings, this, this);
+            print.exec();
+            RestoreMainWindow();
         });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
