@@ -5,7 +5,10 @@
 #include "app/TNoDefaultMsgForm.h"
 #include "atlas/ui/AtlasWindows.h"
 #include "batch/ui/TBatchDlgForm.h"
+#include "maps/ui/MapWindows.h"
+#include "maps/ui/TGCPrintDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
+#include "prediction/TPredResultsForm.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
 #include "widgets/AppState.h"
@@ -145,8 +148,25 @@ void TMainForm::buildMenus() {
 
     setMenuHandler(QStringLiteral("FileExit"), [this] { FileExitClick(); });
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
-    setMenuHandler(QStringLiteral("OnScreen1"),
-                   [this] { RunOnScreenPrediction(this, this, m_state); });
+    setMenuHandler(QStringLiteral("OnScreen1"), [this] {
+        RunOnScreenPrediction(this, this, m_state, [this](TPredResultsForm& results) {
+            SetPredictionMapOpeners(results, m_state);
+        });
+    });
+    for (auto [item, kind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
+                              std::pair{"GreatCircleMap1", MapKind::GreatCircle}})
+        setMenuHandler(QLatin1String(item), [this, kind] {
+            runMapTask([this, kind] { return CheckMapAvailable(this, m_state, kind); },
+                       [this, kind] { RunPathMap(this, this, m_state, kind); });
+        });
+    for (const char* item : {"PrintGreatCircleMap1", "PrintGreatCircleMap2"})
+        setMenuHandler(QLatin1String(item), [this] {
+            HideMenus();
+            HideStatusLine();
+            TGCPrintDlgForm print(m_state.UserSettings, this, this);
+            print.exec();
+            RestoreMainWindow();
+        });
     Atlas& places = m_state.PlaceAtlas;
     setMenuHandler(QStringLiteral("AtlasView"), [this, &places] {
         runAtlasTask(0, [&] { OpenAtlasView(places, this, this); });

@@ -17,6 +17,7 @@ constexpr const char* kUsage =
     "  atlas     find, list, search and edit the atlas of call-sign prefixes\n"
     "  bearings  great-circle bearings and distances to every atlas place\n"
     "  batch     run, list or create batch tables of up to fifteen predictions\n"
+    "  map       the rectangular or great-circle world map as a PNG picture\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
         return RunBearingsCommand(args);
     if (command == "batch")
         return RunBatchCommand(args);
+    if (command == "map")
+        return RunMapCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

@@ -62,7 +62,8 @@ void HandInPredictionWindows(TPredResultsForm& results) {
         });
 }
 
-void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state) {
+void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
+                           const std::function<void(TPredResultsForm&)>& prepareResults) {
     auto restore = [statusLine] {
         if (statusLine)
             statusLine->RestoreMainWindow();
@@ -103,6 +104,8 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
                                     QString::fromStdString(state.DataDirectory.string())};
         TPredResultsForm results(std::move(view), mainWindow);
         HandInPredictionWindows(results);
+        if (prepareResults)
+            prepareResults(results);
         results.exec();
     }
     restore();

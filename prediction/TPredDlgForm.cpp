@@ -152,6 +152,12 @@ void TPredDlgForm::FormCreate() {
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
     m_kIndex->setStatusTip(QStringLiteral(
         "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)"));
+    if (m_input.mapTimeText) {
+        m_time = new TKxTimeEdit(this);
+        m_time->setObjectName(QStringLiteral("TimeEdit"));
+        m_time->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
+        m_time->setText(Q(*m_input.mapTimeText));
+    }
 
     auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, this);
@@ -161,7 +167,8 @@ void TPredDlgForm::FormCreate() {
     };
     m_ok = new QPushButton(QStringLiteral("OK (F9)"), this);
     m_ok->setObjectName(QStringLiteral("OKBtn"));
-    m_ok->setStatusTip(QStringLiteral("Compute the prediction"));
+    m_ok->setStatusTip(m_input.mapTimeText ? QStringLiteral("Display the map")
+                                           : QStringLiteral("Compute the prediction"));
     connect(m_ok, &QPushButton::clicked, this, &TPredDlgForm::OKBtnClick);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CancelBtn"));
@@ -175,12 +182,23 @@ void TPredDlgForm::FormCreate() {
     values->addWidget(label(QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date));
     values->addWidget(m_date);
     values->addSpacing(12);
-    values->addWidget(
-        label(QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar));
-    values->addWidget(m_solar);
-    values->addSpacing(12);
-    values->addWidget(label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
-    values->addWidget(m_kIndex);
+    if (m_time) {
+        values->addWidget(label(QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time));
+        values->addWidget(m_time);
+        auto* zone = new QLabel(Q(m_input.previous.zone.TimeZoneLabel), this);
+        zone->setObjectName(QStringLiteral("ULTLabel"));
+        values->addWidget(zone);
+        m_solar->hide();
+        m_kIndex->hide();
+    } else {
+        values->addWidget(
+            label(QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar));
+        values->addWidget(m_solar);
+        values->addSpacing(12);
+        values->addWidget(
+            label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
+        values->addWidget(m_kIndex);
+    }
     values->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -202,8 +220,8 @@ void TPredDlgForm::FormCreate() {
                         m_groups[1].longitude,
                         m_groups[1].name,
                         m_date,
-                        m_solar,
-                        m_kIndex,
+                        m_time ? static_cast<QWidget*>(m_time) : m_solar,
+                        m_time ? static_cast<QWidget*>(m_time) : m_kIndex,
                         m_ok,
                         m_cancel};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
@@ -497,8 +515,13 @@ void TPredDlgForm::OKBtnClick() {
         setTerminal(group, resolved.terminal);
         terminals[i] = resolved.terminal;
     }
-    for (TKxEdit* field : {static_cast<TKxEdit*>(m_date), static_cast<TKxEdit*>(m_solar),
-                           static_cast<TKxEdit*>(m_kIndex)}) {
+    // A map's dialog asks for a time of day in place of the solar and K indices.
+    QList<TKxEdit*> values{m_date};
+    if (m_time)
+        values << m_time;
+    else
+        values << m_solar << m_kIndex;
+    for (TKxEdit* field : values) {
         if (!field->Validate()) {
             field->refocus();
             return;
@@ -513,6 +536,11 @@ void TPredDlgForm::OKBtnClick() {
     inputs.kIndexText = CutText(S(m_kIndex->text()), 2);
     inputs.zone = m_input.previous.zone;
     inputs.zone.PredictionDate = inputs.date;
+    if (m_time) {
+        if (acceptMapPath(inputs))
+            accept();
+        return;
+    }
 
     const PreparedPrediction prepared = PreparePrediction(inputs, m_input.settings);
     if (!prepared) {
@@ -525,4 +553,29 @@ void TPredDlgForm::OKBtnClick() {
     m_inputs.terminalB = prepared.request.TerminalB;
     m_request = prepared.request;
     accept();
+}
+
+bool TPredDlgForm::acceptMapPath(const PredictionInputs& inputs) {
+    PredictionRequest request;
+    request.TerminalA = inputs.terminalA;
+    request.TerminalB = inputs.terminalB;
+    const PathGeometryResult paths = ComputePathGeometry(request.TerminalA, request.TerminalB,
+                                                         request.ShortPath, request.LongPath);
+    if (!paths) {
+        ShowUserMessage(this, paths.message);
+        m_groups[GroupA].prefix->refocus();
+        return false;
+    }
+    MarkPolarPaths(request.TerminalA, request.TerminalB, request.ShortPath, request.LongPath);
+    request.Date = inputs.date;
+    request.Zone = inputs.zone;
+    m_inputs = inputs;
+    m_inputs.terminalA = request.TerminalA;
+    m_inputs.terminalB = request.TerminalB;
+    m_request = request;
+    return true;
+}
+
+std::string TPredDlgForm::mapTimeText() const {
+    return m_time ? S(m_time->text()) : std::string();
 }
