@@ -14,11 +14,15 @@
 #include "core/Syntax.h"
 #include "maps/GreatCirclePrint.h"
 #include "widgets/KxComps.h"
+#include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
 
 namespace {
+
+/// The help page on printing a great-circle map.
+constexpr int kGreatCirclePrintHelpContext = 82;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -38,6 +42,7 @@ TGCPrintDlgForm::TGCPrintDlgForm(const Settings& settings, StatusLine* statusLin
           return dialog.exec() == QDialog::Accepted;
       }) {
     setObjectName(QStringLiteral("TGCPrintDlgForm"));
+    SetHelpContext(this, kGreatCirclePrintHelpContext);
     setWindowTitle(QStringLiteral("Print Great Circle Map"));
     ScaleWindow(this);
     FormCreate(settings);

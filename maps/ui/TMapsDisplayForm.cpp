@@ -21,9 +21,13 @@
 #include "maps/ui/QImageCanvas.h"
 #include "settings/ui/TNewDateForm.h"
 #include "settings/ui/TNewTimeForm.h"
+#include "widgets/KxHelp.h"
 #include "widgets/KxWindowScale.h"
 
 namespace {
+
+/// The help page of the map windows.
+constexpr int kMapDisplayHelpContext = 81;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -34,6 +38,7 @@ QString Q(const std::string& s) {
 TMapsDisplayForm::TMapsDisplayForm(MapDisplayInput input, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_clock(&ReadSystemClock) {
     setObjectName(QStringLiteral("TMapsDisplayForm"));
+    SetHelpContext(this, kMapDisplayHelpContext);
     m_base = LoadBaseMap(m_input.dataDir, m_input.kind == MapKind::GreatCircle);
     m_askDate = [this]() -> std::optional<QString> {
         TNewDateForm form(m_input.dates, this, this);
