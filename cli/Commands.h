@@ -9,3 +9,4 @@ int RunPathCommand(const std::vector<std::string>& args);
 int RunPredictCommand(const std::vector<std::string>& args);
 int RunSettingsCommand(const std::vector<std::string>& args);
 int RunAtlasCommand(const std::vector<std::string>& args);
+int RunFreqMapCommand(const std::vector<std::string>& args);

@@ -2,6 +2,7 @@
 #include "atlas/AtlasFile.h"
 #include "atlas/BuiltInAtlas.h"
 #include "cli/ArgList.h"
+#include "cli/CliTerminal.h"
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
@@ -86,84 +87,6 @@ Failure Refused(const UserMessage& message) {
 }
 Failure Refused(const std::string& text) {
     return {text, 1};
-}
-
-/// The atlas of the data directory, read without creating or changing any file: the
-/// atlas file when there is one, otherwise the built-in places.
-class ReadOnlyAtlas {
-public:
-    explicit ReadOnlyAtlas(fs::path dataDir) : m_dataDir(std::move(dataDir)) {}
-    const Atlas& Get() {
-        if (!m_loaded) {
-            m_loaded = true;
-            std::error_code ec;
-            if (fs::exists(m_dataDir / kAtlasFileName, ec)) {
-                LoadAtlas(m_atlas, m_dataDir); // the file exists, so this only reads it
-            } else {
-                m_atlas.Entries = BuiltInAtlasEntries();
-                m_atlas.Count = static_cast<std::int32_t>(m_atlas.Entries.size());
-                BuildAtlasIndexes(m_atlas);
-            }
-        }
-        return m_atlas;
-    }
-
-private:
-    fs::path m_dataDir;
-    Atlas m_atlas;
-    bool m_loaded = false;
-};
-
-/// Terminal `letter` from --X (a prefix of the atlas, a locator or DEFAULT) or from
-/// --X-lat/--X-lon, with --X-name.
-std::optional<Failure> ReadTerminal(ArgList& args, const std::string& letter,
-                                    const Settings& settings, ReadOnlyAtlas& atlas,
-                                    Terminal& terminal) {
-    const std::optional<std::string> given = args.Value(letter);
-    const std::optional<std::string> lat = args.Value(letter + "-lat");
-    const std::optional<std::string> lon = args.Value(letter + "-lon");
-    const std::optional<std::string> name = args.Value(letter + "-name");
-
-    if (given && !lat && !lon) {
-        const std::string text = AtlasUpperCase(*given);
-        if (text == kDefaultPrefix || text.empty()) {
-            if (!settings.DefaultDefined)
-                return Refused(ErrorMessage(
-                    "The default terminal is not available until it is defined. Choose\r"
-                    "Options from the Hopscope Main Menu Bar to define the default terminal."));
-            terminal = DefaultTerminal(settings);
-            return std::nullopt;
-        }
-        if (const std::optional<AtlasEntry> entry = FindAtlasEntry(atlas.Get(), text)) {
-            terminal = {};
-            terminal.Prefix = CutText(text, kPrefixCapacity);
-            terminal.LatitudeText = entry->Latitude();
-            terminal.LongitudeText = entry->Longitude();
-            terminal.Name = name ? CutText(*name, kNameCapacity) : entry->Name();
-            return std::nullopt;
-        }
-        if (!GridLocatorToCoordinates(text, false))
-            return Refused(
-                ErrorMessage(*given + " not found in atlas\rand not a valid grid locator"));
-    }
-    // A locator or coordinates typed by hand: read as the terminal options read them.
-    std::vector<std::string> own;
-    const auto add = [&](const std::string& option, const std::optional<std::string>& value) {
-        if (value) {
-            own.push_back("--" + option);
-            own.push_back(*value);
-        }
-    };
-    add(letter, given);
-    add(letter + "-lat", lat);
-    add(letter + "-lon", lon);
-    add(letter + "-name", name);
-    ArgList terminalArgs(own);
-    const TerminalArgs read = ReadTerminalArgs(terminalArgs, letter);
-    if (!read.ok)
-        return Refused(TerminalArgsProblem(read));
-    terminal = read.terminal;
-    return std::nullopt;
 }
 
 /// "+05:30" or "-08:00": local time minus UTC, in minutes.
@@ -259,10 +182,10 @@ std::optional<Failure> ReadRun(const std::vector<std::string>& argList, PredictR
 
     ReadOnlyAtlas atlas(dir.directory);
     ArgList terminalArgs(terminalOptions);
-    if (auto failure = ReadTerminal(terminalArgs, "a", run.settings, atlas, run.inputs.terminalA))
-        return failure;
-    if (auto failure = ReadTerminal(terminalArgs, "b", run.settings, atlas, run.inputs.terminalB))
-        return failure;
+    for (auto [letter, terminal] :
+         {std::pair{"a", &run.inputs.terminalA}, std::pair{"b", &run.inputs.terminalB}})
+        if (auto failure = ReadAtlasTerminal(terminalArgs, letter, run.settings, atlas, *terminal))
+            return Failure{failure->text, failure->status};
 
     const ClockReading clock = ReadSystemClock();
     if (tzOffset) {
