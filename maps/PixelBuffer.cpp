@@ -1,0 +1,114 @@
+#include "maps/PixelBuffer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+#include <cairo.h>
+
+namespace {
+
+void SetSource(cairo_t* cr, Rgb colour) {
+    cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                         (colour & 0xFF) / 255.0);
+}
+
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+PixelBuffer::PixelBuffer(int width, int height)
+    : m_width(std::max(width, 1)), m_height(std::max(height, 1)) {
+    m_surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, m_width, m_height);
+    m_data = cairo_image_surface_get_data(m_surface);
+    m_stride = cairo_image_surface_get_stride(m_surface);
+    Fill(kBlack);
+}
+
+PixelBuffer::~PixelBuffer() {
+    if (m_surface)
+        cairo_surface_destroy(m_surface);
+}
+
+PixelBuffer::PixelBuffer(PixelBuffer&& other) noexcept
+    : MapCanvas(other), m_surface(std::exchange(other.m_surface, nullptr)),
+      m_data(std::exchange(other.m_data, nullptr)), m_stride(other.m_stride),
+      m_width(other.m_width), m_height(other.m_height), m_fontPixels(other.m_fontPixels) {}
+
+PixelBuffer& PixelBuffer::operator=(PixelBuffer&& other) noexcept {
+    if (this != &other) {
+        if (m_surface)
+            cairo_surface_destroy(m_surface);
+        MapCanvas::operator=(other);
+        m_surface = std::exchange(other.m_surface, nullptr);
+        m_data = std::exchange(other.m_data, nullptr);
+        m_stride = other.m_stride;
+        m_width = other.m_width;
+        m_height = other.m_height;
+        m_fontPixels = other.m_fontPixels;
+    }
+    return *this;
+}
+
+PixelBuffer PixelBuffer::Clone() const {
+    PixelBuffer copy(m_width, m_height);
+    for (int y = 0; y < m_height; ++y)
+        std::memcpy(copy.Row(y), Row(y), sizeof(std::uint32_t) * m_width);
+    return copy;
+}
+
+std::uint32_t* PixelBuffer::Row(int y) {
+    return reinterpret_cast<std::uint32_t*>(m_data + static_cast<std::ptrdiff_t>(y) * m_stride);
+}
+
+const std::uint32_t* PixelBuffer::Row(int y) const {
+    return reinterpret_cast<const std::uint32_t*>(m_data +
+                                                  static_cast<std::ptrdiff_t>(y) * m_stride);
+}
+
+TextExtent PixelBuffer::MeasureText(std::string_view text) {
+    cairo_t* cr = cairo_create(m_surface);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, m_fontPixels);
+    const std::string owned(text);
+    cairo_text_extents_t extents;
+    cairo_font_extents_t font;
+    cairo_text_extents(cr, owned.c_str(), &extents);
+    cairo_font_extents(cr, &font);
+    cairo_destroy(cr);
+    return {static_cast<int>(std::ceil(extents.x_advance)),
+            static_cast<int>(std::ceil(font.ascent + font.descent))};
+}
+
+void PixelBuffer::DrawText(int x, int y, std::string_view text, Rgb ink, Rgb paper) {
+    const TextExtent size = MeasureText(text);
+    FillBox({x, y, x + size.width, y + size.height}, paper);
+    cairo_surface_mark_dirty(m_surface);
+    cairo_t* cr = cairo_create(m_surface);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, m_fontPixels);
+    cairo_font_extents_t font;
+    cairo_font_extents(cr, &font);
+    SetSource(cr, ink);
+    cairo_move_to(cr, x, y + font.ascent);
+    const std::string owned(text);
+    cairo_show_text(cr, owned.c_str());
+    cairo_destroy(cr);
+    cairo_surface_flush(m_surface);
+    // cairo leaves the unused top byte as it likes; the canvas keeps it opaque.
+    for (int row = std::max(y, 0); row < std::min(y + size.height, m_height); ++row)
+        for (int col = std::max(x, 0); col < std::min(x + size.width, m_width); ++col)
+            Row(row)[col] |= 0xFF000000u;
+}
+
+std::optional<std::string> PixelBuffer::EncodePng() const {
+    std::string bytes;
+    cairo_surface_flush(m_surface);
+    if (cairo_surface_write_to_png_stream(m_surface, AppendBytes, &bytes) != CAIRO_STATUS_SUCCESS)
+        return std::nullopt;
+    return bytes;
+}
