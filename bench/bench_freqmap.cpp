@@ -7,8 +7,11 @@
 
 #include "core/KxLib.h"
 #include "engine/KxEphem.h"
+#include "maps/BaseMaps.h"
 #include "maps/FreqMapCells.h"
+#include "maps/FreqMapRender.h"
 #include "maps/FreqMapValues.h"
+#include "maps/PixelBuffer.h"
 
 namespace {
 
@@ -49,5 +52,39 @@ void BM_FreqMapHighResolutionWholeDay(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FreqMapHighResolutionWholeDay)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// A whole redraw of the display's map at 1920 × 1080: the 877 cells' MUFs and classes,
+// then the picture over the scaled base map (1171 × 883 pixels, the map of a
+// 1920-pixel-wide screen in a window of 1040 usable rows).
+void BM_FreqMapRedraw1920x1080(benchmark::State& state) {
+    const FreqMapConditions conditions = BenchConditions();
+    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
+    DrawRectangularBaseMap(base, -10.0);
+    PixelBuffer image(1171, 883);
+    const std::vector<FreqMapCell> cells =
+        FreqMapLayout(FreqMapResolution::High, FreqMapArea(1171, 883), -10.0);
+    const FreqMapSlots slots = MakeFreqMapSlots(Settings{});
+    std::vector<float> mufs;
+    for (auto _ : state) {
+        const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, cells);
+        FreqMapMufs(conditions, paths, 12.0f, mufs);
+        const std::vector<int> classes = FreqMapClasses(slots, mufs);
+        FreqMapPicture picture;
+        picture.cells = &cells;
+        picture.classes = &classes;
+        picture.slots = &slots;
+        picture.station = {50.0, -10.0};
+        picture.centreLonDeg = -10.0;
+        picture.sun = SubsolarPointAt(DateFromCalendar(2026, 12, 21) + 0.5);
+        picture.timeText = "1200";
+        RenderFreqMap(image, base, picture);
+        benchmark::DoNotOptimize(image.Row(0));
+    }
+}
+BENCHMARK(BM_FreqMapRedraw1920x1080)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -11,13 +11,18 @@
 #include "core/ReplaceFile.h"
 #include "core/Syntax.h"
 #include "engine/KxEphem.h"
+#include "maps/BaseMaps.h"
 #include "maps/FreqMapCells.h"
 #include "maps/FreqMapExport.h"
+#include "maps/FreqMapRender.h"
 #include "maps/FreqMapValues.h"
+#include "maps/PixelBuffer.h"
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,9 +51,12 @@ constexpr const char* kFreqMapUsage =
     "  --centre-lon LON the map's central meridian (default: the default terminal's\n"
     "                   longitude, else the station's)\n"
     "  --min-angle DEG  minimum radiation angle 0.0-45.0 (default: the settings')\n"
-    "  --format json|csv  one map as a JSON object, all maps as a JSON list, or CSV\n"
-    "                   (utc,band,index,centreLat,centreLon,muf,class,label)\n"
-    "  --out FILE       write to FILE instead of standard output\n"
+    "  --format json|csv|png  one map as a JSON object, all maps as a JSON list, CSV\n"
+    "                   (utc,band,index,centreLat,centreLon,muf,class,label), or the\n"
+    "                   map as the window draws it\n"
+    "  --out FILE       write to FILE instead of standard output; for PNG with\n"
+    "                   --utc all a folder, one freqmap-HHMM.png per half hour\n"
+    "  --size N         the PNG's width in pixels, 101-8001 (default 1171)\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
 ArgFailure Usage(const std::string& problem) {
@@ -67,6 +75,7 @@ struct FreqMapRun {
     double centreLonDeg = 0.0;
     std::string format = "json";
     std::optional<std::string> out;
+    int pngWidth = 1171;
 };
 
 std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqMapRun& run) {
@@ -80,6 +89,7 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
     const std::optional<std::string> centreLon = args.Value("centre-lon");
     const std::optional<std::string> format = args.Value("format");
     run.out = args.Value("out");
+    const std::optional<std::string> size = args.Value("size");
     SettingOverrides overrides;
     overrides.freqs = args.Value("freqs");
     overrides.minAngle = args.Value("min-angle");
@@ -101,8 +111,16 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
         return Usage("give the time of the map with --utc HHMM or --utc all");
     if (format) {
         run.format = Lower(*format);
-        if (run.format != "json" && run.format != "csv")
-            return Usage("--format must be json or csv");
+        if (run.format != "json" && run.format != "csv" && run.format != "png")
+            return Usage("--format must be json, csv or png");
+    }
+    if (run.format == "png" && !run.out)
+        return Usage("--format png needs --out FILE (or a folder with --utc all)");
+    if (size) {
+        const std::optional<int> n = ParseInteger(*size);
+        if (!n || *n < 101 || *n > 8001)
+            return Usage("--size must be a width from 101 to 8001 pixels");
+        run.pngWidth = *n;
     }
 
     const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
@@ -172,6 +190,53 @@ bool WriteOutput(const std::string& text, const std::optional<std::string>& out)
     return ReplaceFile(*out, text);
 }
 
+/// The map image's size for a PNG of `width` pixels: odd sides, the height three
+/// quarters of the width (about the window's own proportions).
+PixelRect PngImage(int width) {
+    const int w = width % 2 == 0 ? width - 1 : width;
+    int h = static_cast<int>(std::lround(0.75 * w));
+    h = h % 2 == 0 ? h - 1 : h;
+    return {0, 0, w, h};
+}
+
+/// Each frame as a PNG: one file, or freqmap-HHMM.png in the folder for several.
+std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& slots,
+                                     const std::vector<FreqMapCell>& cells,
+                                     const std::vector<FreqMapFrame>& frames) {
+    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
+    DrawRectangularBaseMap(base, run.centreLonDeg);
+    const PixelRect size = PngImage(run.pngWidth);
+    PixelBuffer image(size.right, size.bottom);
+    image.SetFontPixelSize(std::max(size.right / 60, 8));
+    const std::filesystem::path out = *run.out;
+    if (frames.size() > 1) {
+        std::error_code ec;
+        std::filesystem::create_directories(out, ec);
+        if (!std::filesystem::is_directory(out, ec))
+            return "'" + *run.out + "' is not a folder and cannot be made one";
+    }
+    for (const FreqMapFrame& frame : frames) {
+        FreqMapPicture picture;
+        picture.cells = &cells;
+        picture.classes = &frame.classes;
+        picture.slots = &slots;
+        picture.station = {run.station.LatitudeDeg, run.station.LongitudeDeg};
+        picture.centreLonDeg = run.centreLonDeg;
+        picture.sun = SubsolarPointAt(run.date + frame.utHours / 24.0);
+        picture.timeText = frame.utcText;
+        // The window's marker is 0.007 of the window's width, the map 625/1024 of it.
+        picture.markerArm =
+            std::max(static_cast<int>(std::lround(size.right * 0.007 * 1024 / 625)), 2);
+        RenderFreqMap(image, base, picture);
+        const std::optional<std::string> png = image.EncodePng();
+        const std::filesystem::path file =
+            frames.size() > 1 ? out / ("freqmap-" + frame.utcText + ".png") : out;
+        if (!png || !ReplaceFile(file, *png))
+            return "the map could not be written to '" + file.string() + "'";
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunFreqMapCommand(const std::vector<std::string>& argList) {
@@ -190,8 +255,9 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
         return ReportRefusal("freqmap", "You must enter a solar flux or sunspot number");
 
     const FreqMapSlots slots = MakeFreqMapSlots(run.settings);
+    const PixelRect image = PngImage(run.pngWidth);
     const std::vector<FreqMapCell> cells =
-        FreqMapLayout(run.resolution, {0, 0, 0, 0}, run.centreLonDeg);
+        FreqMapLayout(run.resolution, FreqMapArea(image.right, image.bottom), run.centreLonDeg);
     const FreqMapConditions conditions = MakeFreqMapConditions(
         run.station, run.date, solar->Ssn, run.kIndexText, run.settings.MinRadiationAngleRad, sun);
     const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, cells);
@@ -199,6 +265,7 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
     for (double t : run.utHours) {
         FreqMapFrame frame;
         frame.utcText = FormatHHMM(t / 24.0);
+        frame.utHours = t;
         frame.ssn = solar->Ssn;
         frame.flux = solar->Flux;
         FreqMapMufs(conditions, paths, static_cast<float>(t), frame.mufs);
@@ -206,6 +273,11 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
         frames.push_back(std::move(frame));
     }
 
+    if (run.format == "png") {
+        if (const std::optional<std::string> problem = WritePngs(run, slots, cells, frames))
+            return ReportRefusal("freqmap", *problem);
+        return 0;
+    }
     std::string output;
     if (run.format == "csv")
         output = FreqMapCsv(slots, cells, frames);

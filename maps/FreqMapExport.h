@@ -11,6 +11,7 @@
 /// One computed map: the instant, the solar numbers and each cell's MUF and class.
 struct FreqMapFrame {
     std::string utcText; ///< "HHMM", UTC
+    double utHours = 0.0;
     float ssn = 0.0f;
     float flux = 0.0f;
     std::vector<float> mufs;  ///< per cell, MHz

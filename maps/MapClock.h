@@ -23,9 +23,9 @@ MapTime MapTimeNow(const ClockReading& clock, const TimeZoneState& zone, bool us
 
 /// The instant a map time stands for, in UT.
 struct MapInstant {
-    DateValue utDate = 0.0;  ///< the UT calendar day (whole days)
-    double utHours = 0.0;    ///< 0 ≤ t < 24
-    DateValue utc = 0.0;     ///< utDate + utHours/24
+    DateValue utDate = 0.0; ///< the UT calendar day (whole days)
+    double utHours = 0.0;   ///< 0 ≤ t < 24
+    DateValue utc = 0.0;    ///< utDate + utHours/24
 };
 
 /// UT = date + time − UtcOffset: a local evening past UTC midnight falls on the next UT

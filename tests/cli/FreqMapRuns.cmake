@@ -25,3 +25,10 @@ hopscope_cli_run(freqmap_bad_res ARGS freqmap ${freqmap_europe} --utc 1200 --res
 hopscope_cli_run(freqmap_bad_centre ARGS freqmap ${freqmap_europe} --utc 1200 --centre-lon 1Q FAILS)
 hopscope_cli_run(freqmap_bad_freq ARGS freqmap ${freqmap_europe} --utc 1200 --freqs 31.0 FAILS)
 hopscope_cli_run(freqmap_unknown_option ARGS freqmap ${freqmap_europe} --utc 1200 --noise rural FAILS)
+
+# PNG: one file, or one per half hour into a folder.
+hopscope_cli_run(freqmap_png ARGS freqmap ${freqmap_europe} --utc 1200 --format png --size 301
+  --out ${CMAKE_CURRENT_BINARY_DIR}/freqmap-noon.png)
+hopscope_cli_run(freqmap_png_needs_out ARGS freqmap ${freqmap_europe} --utc 1200 --format png FAILS)
+hopscope_cli_run(freqmap_png_bad_size ARGS freqmap ${freqmap_europe} --utc 1200 --format png --size 50
+  --out ${CMAKE_CURRENT_BINARY_DIR}/x.png FAILS)

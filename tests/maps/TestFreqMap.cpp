@@ -211,8 +211,8 @@ TEST(FreqMapLegend, BoxesInTwoCentredRowsAndClicks) {
 TEST(FreqMapExport, JsonAndCsvShapes) {
     const FreqMapSlots slots = MakeFreqMapSlots(WithFrequencies({"7.1", "14.1"}));
     const auto cells = FreqMapLayout(FreqMapResolution::Low, {0, 0, 10, 10}, 190.0);
-    FreqMapFrame frame{"1230", 100.0f, 150.5f, std::vector<float>(57, 10.0f),
-                       std::vector<int>(57, 2)};
+    FreqMapFrame frame{
+        "1230", 12.5, 100.0f, 150.5f, std::vector<float>(57, 10.0f), std::vector<int>(57, 2)};
     frame.classes[0] = 3;
     const std::string json = FreqMapJson(slots, cells, frame);
     EXPECT_EQ(json.rfind("{\"ssn\": 100, \"flux\": 150.5, \"slots\": [\"14.1\", \"7.1\"], "
