@@ -3,6 +3,7 @@
 #include "app/HelpSystem.h"
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "maps/ui/FreqMapTask.h"
 #include "prediction/OnScreenPrediction.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
@@ -145,6 +146,13 @@ void TMainForm::buildMenus() {
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
     setMenuHandler(QStringLiteral("OnScreen1"),
                    [this] { RunOnScreenPrediction(this, this, m_state); });
+    setMenuHandler(QStringLiteral("FrequencyMap1"), [this] {
+        runMapTask([this] { return FrequencyMapAvailable(this, m_state); },
+                   [this] {
+                       RunFrequencyMapWindows(this, this, m_state,
+                                              PrefixSearchPicker(m_state.PlaceAtlas, this));
+                   });
+    });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });

@@ -76,7 +76,7 @@ void BM_FreqMapRedraw1920x1080(benchmark::State& state) {
         FreqMapPicture picture;
         picture.cells = &cells;
         picture.classes = &classes;
-        picture.slots = &slots;
+        picture.freqSlots = &slots;
         picture.station = {50.0, -10.0};
         picture.centreLonDeg = -10.0;
         picture.sun = SubsolarPointAt(DateFromCalendar(2026, 12, 21) + 0.5);

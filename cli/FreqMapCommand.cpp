@@ -219,7 +219,7 @@ std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& 
         FreqMapPicture picture;
         picture.cells = &cells;
         picture.classes = &frame.classes;
-        picture.slots = &slots;
+        picture.freqSlots = &slots;
         picture.station = {run.station.LatitudeDeg, run.station.LongitudeDeg};
         picture.centreLonDeg = run.centreLonDeg;
         picture.sun = SubsolarPointAt(run.date + frame.utHours / 24.0);

@@ -45,7 +45,9 @@ PanelMargins FreqMapPanelMargins(int a, int b) {
 std::vector<LegendBox> FreqMapLegendBoxes(const FreqMapDisplayGeometry& g, int a, int b,
                                           int classCount, bool oneClassSelected) {
     const PanelMargins m = FreqMapPanelMargins(a, b);
-    const int w = m.boxWidth;
+    // On a wide screen the panel's seventh would make the first row's boxes run into
+    // the second row: a box is never taller than 2.5 lines.
+    const int w = std::min(m.boxWidth, static_cast<int>(2.5 * g.lineUnit));
     const int firstRow = (classCount + 1) / 2;
     std::vector<LegendBox> boxes;
     for (int row = 0; row < 2; ++row) {

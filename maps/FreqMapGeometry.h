@@ -50,7 +50,8 @@ struct LegendBox {
 
 /// The legend boxes for classes 1..classCount (the last left out while one class is
 /// selected): the first ⌈classCount/2⌉ on the row at line 13.05, the others at line
-/// 16.5, w + d apart and each row centred between a and b.
+/// 16.5, w + d apart and each row centred between a and b; w is at most 2.5 line
+/// units, so that the first row and its labels stay clear of the second row.
 std::vector<LegendBox> FreqMapLegendBoxes(const FreqMapDisplayGeometry& geometry, int a, int b,
                                           int classCount, bool oneClassSelected);
 

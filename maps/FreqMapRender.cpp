@@ -51,13 +51,13 @@ void RenderFreqMap(MapCanvas& image, const MapCanvas& baseMap, const FreqMapPict
     image.Fill(kBlack);
     CoastlinesOnBlack(image, baseMap, area);
 
-    if (p.cells && p.classes && p.slots) {
+    if (p.cells && p.classes && p.freqSlots) {
         const std::size_t count = std::min(p.cells->size(), p.classes->size());
         for (std::size_t n = 0; n < count; ++n) {
             const int klass = (*p.classes)[n];
             if (p.selectedClass != 0 && p.selectedClass != klass)
                 continue;
-            const int pattern = FreqMapPatternOf(*p.slots, klass);
+            const int pattern = FreqMapPatternOf(*p.freqSlots, klass);
             if (pattern != 8)
                 FillCell(image, (*p.cells)[n].rect, area, pattern);
         }

@@ -21,7 +21,7 @@ PixelRect FreqMapArea(int width, int height);
 struct FreqMapPicture {
     const std::vector<FreqMapCell>* cells = nullptr; ///< laid out over FreqMapArea
     const std::vector<int>* classes = nullptr;       ///< per cell
-    const FreqMapSlots* slots = nullptr;
+    const FreqMapSlots* freqSlots = nullptr;
     int selectedClass = 0;     ///< 0: every class; g: only class g, the others black
     GeoPoint station;          ///< terminal A, degrees, west positive
     double centreLonDeg = 0.0; ///< the base map's central meridian

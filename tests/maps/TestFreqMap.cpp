@@ -8,9 +8,13 @@
 #include "core/KxLib.h"
 #include "engine/KxEphem.h"
 #include "engine/KxPdComp.h"
+#include "maps/BaseMaps.h"
 #include "maps/FreqMapExport.h"
 #include "maps/FreqMapGeometry.h"
+#include "maps/FreqMapRender.h"
 #include "maps/FreqMapTexts.h"
+#include "maps/MapClock.h"
+#include "maps/PixelBuffer.h"
 #include "tests/engine/EngineTestSupport.h"
 
 namespace {
@@ -224,4 +228,57 @@ TEST(FreqMapExport, JsonAndCsvShapes) {
     const std::string csv = FreqMapCsv(slots, cells, {frame, frame});
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 2 * 57);
     EXPECT_NE(csv.find("\r\n1230,1,2,80,-170,10,2,7.1 MHz\r\n"), std::string::npos);
+}
+
+TEST(MapClock, LocalTimeBecomesUtAcrossMidnight) {
+    const DateValue day = DateFromCalendar(2026, 12, 8);
+    // Local time 5 hours behind UTC (UtcOffset +5 h): 2200 local is 0300 UT the next day.
+    const auto late = MapInstantOf({day, "2200"}, 5.0 / 24);
+    ASSERT_TRUE(late);
+    EXPECT_EQ(late->utDate, day + 1);
+    EXPECT_DOUBLE_EQ(late->utHours, 3.0);
+    // Two hours ahead of UTC: 0030 local is 2230 UT the day before.
+    const auto early = MapInstantOf({day, "0030"}, -2.0 / 24);
+    ASSERT_TRUE(early);
+    EXPECT_EQ(early->utDate, day - 1);
+    EXPECT_DOUBLE_EQ(early->utHours, 22.5);
+    EXPECT_FALSE(MapInstantOf({day, "2400"}, 0.0));
+    // Now: the clock time as shown, on the local date unless UTC is used.
+    const ClockReading clock{day + 0.1, day - 0.1};
+    TimeZoneState local{false, 0.2, "ULT", day};
+    EXPECT_EQ(MapTimeNow(clock, local, false, true).date, day - 1);
+    EXPECT_EQ(MapTimeNow(clock, local, false, true).timeText, "2136");
+    EXPECT_EQ(MapTimeNow(clock, TimeZoneState{}, true, true).timeText, "0224");
+}
+
+TEST(FreqMapRender, PatternsUnderWhiteCoastsInARedFrame) {
+    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
+    DrawRectangularBaseMap(base, 0.0);
+    PixelBuffer image(201, 151);
+    const auto cells = FreqMapLayout(FreqMapResolution::Low, FreqMapArea(201, 151), 0.0);
+    const FreqMapSlots slots = MakeFreqMapSlots(WithFrequencies({"7.1", "14.1"}));
+    std::vector<int> classes(cells.size(), 1); // solid cyan everywhere
+    classes[0] = 2;
+    FreqMapPicture picture;
+    picture.cells = &cells;
+    picture.classes = &classes;
+    picture.freqSlots = &slots;
+    picture.sun = {-80.0, 0.0};
+    picture.station = {0.0, 0.0};
+    RenderFreqMap(image, base, picture);
+    EXPECT_EQ(image.PixelAt(0, 0), kRed);
+    EXPECT_EQ(image.PixelAt(200, 75), kRed);
+    int white = 0, cyan = 0;
+    for (int y = 60; y < 90; ++y)
+        for (int x = 1; x < 200; ++x) {
+            white += image.PixelAt(x, y) == kWhite;
+            cyan += image.PixelAt(x, y) == 0x00FFFF;
+        }
+    EXPECT_GT(white, 20); // coastlines
+    EXPECT_GT(cyan, 2000);
+    EXPECT_EQ(image.PixelAt(100, 75), kLime); // the station's marker on the map's centre
+    // Only class 2 shown: the solid cells stay black.
+    picture.selectedClass = 2;
+    RenderFreqMap(image, base, picture);
+    EXPECT_NE(image.PixelAt(cells[30].rect.left + 3, cells[30].rect.top + 3), 0x00FFFFu);
 }

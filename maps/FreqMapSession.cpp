@@ -1,0 +1,38 @@
+#include "maps/FreqMapSession.h"
+
+#include "engine/KxEphem.h"
+#include "maps/FreqMapRender.h"
+
+FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapTime& time,
+                               const Settings& settings, const TimeZoneState& zone, int width,
+                               int height, double centreLonDeg) {
+    FreqMapComputed c;
+    c.freqSlots = MakeFreqMapSlots(settings);
+    const std::optional<MapInstant> instant = MapInstantOf(time, zone.UtcOffset);
+    if (!instant) {
+        c.problem = "Please enter a four-digit time between 0000 and 2359.";
+        return c;
+    }
+    c.instant = *instant;
+    c.sun = ComputeSolarPosition(c.instant.utDate, TimeZoneState{});
+    c.shownSun = ComputeSolarPosition(time.date, zone);
+    const std::optional<SolarIndexValues> solar = ConvertSolarIndex(request.solarIndexText, c.sun);
+    if (!solar) {
+        c.problem = "You must enter a solar flux or sunspot number";
+        return c;
+    }
+    c.ssn = solar->Ssn;
+    c.flux = solar->Flux;
+    c.subsolar = SubsolarPointAt(c.instant.utc);
+    const FreqMapResolution resolution =
+        settings.HighResFreqMap ? FreqMapResolution::High : FreqMapResolution::Low;
+    c.cells = FreqMapLayout(resolution, FreqMapArea(width, height), centreLonDeg);
+    const FreqMapConditions conditions =
+        MakeFreqMapConditions(request.station, c.instant.utDate, c.ssn, request.kIndexText,
+                              settings.MinRadiationAngleRad, c.sun);
+    const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, c.cells);
+    FreqMapMufs(conditions, paths, static_cast<float>(c.instant.utHours), c.mufs);
+    c.classes = FreqMapClasses(c.freqSlots, c.mufs);
+    c.ok = true;
+    return c;
+}

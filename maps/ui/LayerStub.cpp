@@ -1,1 +1,0 @@
-// The layer's code starts here; this file goes once it has some.
