@@ -22,7 +22,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolTip>
 #include <algorithm>
 #include <cstring>
 
@@ -110,6 +109,22 @@ TFreqMapDisplayForm::TFreqMapDisplayForm(FreqMapDisplayInput input, QWidget* par
     m_statusBar->addWidget(m_panel0, 5);
     m_statusBar->addWidget(m_panel1, 1);
     m_statusBar->installEventFilter(this);
+
+    m_readout = label(QStringLiteral("ReadoutHint"));
+    m_readout->setFrameShape(QFrame::Box);
+    m_readout->setAutoFillBackground(true);
+    QPalette tip = m_readout->palette();
+    tip.setColor(QPalette::Window, QColor(255, 255, 225));
+    tip.setColor(QPalette::WindowText, Qt::black);
+    m_readout->setPalette(tip);
+    m_readout->setMargin(3);
+    m_readout->hide();
+    m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setMouseTracking(true);
+    m_readoutTimer = new QTimer(this);
+    m_readoutTimer->setSingleShot(true);
+    m_readoutTimer->setInterval(kHintPauseMs);
+    connect(m_readoutTimer, &QTimer::timeout, this, &TFreqMapDisplayForm::hideReadout);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -290,8 +305,26 @@ void TFreqMapDisplayForm::mapClicked(QPoint at) {
     const int klass = m_computed.classes[*n];
     if (m_selectedClass != 0 && m_selectedClass != klass)
         return; // not drawn: only the selected class holds valid cells
-    QToolTip::showText(m_mapImage->mapToGlobal(at), Q(FreqMapReadout(m_computed.freqSlots, klass)),
-                       m_mapImage, QRect(), kHintPauseMs);
+    // A hint of the window's own (not a tool-tip window, which a desktop without a
+    // window manager may close at once), beside the pointer until the pause is over.
+    m_readout->setText(Q(FreqMapReadout(m_computed.freqSlots, klass)));
+    m_readout->adjustSize();
+    QPoint p = m_mapImage->mapTo(this, at) + QPoint(12, 16);
+    p.setX(std::min(p.x(), width() - m_readout->width()));
+    p.setY(std::min(p.y(), height() - m_readout->height()));
+    m_readout->move(p);
+    m_readout->show();
+    m_readout->raise();
+    m_readoutTimer->start();
+}
+
+void TFreqMapDisplayForm::hideReadout() {
+    m_readoutTimer->stop();
+    m_readout->hide();
+}
+
+QString TFreqMapDisplayForm::readoutText() const {
+    return m_readout->isVisible() ? m_readout->text() : QString();
 }
 
 void TFreqMapDisplayForm::selectClass(int klass) {
@@ -356,7 +389,7 @@ void TFreqMapDisplayForm::NewTimeBtnClick() {
     m_timer->stop();
     setStatus(QStringLiteral("Enter a four-digit time between 0000 and 2359"), m_panel1->text());
     TNewTimeForm form(Q(m_input.zone.TimeZoneLabel), nullptr, this);
-    if (form.exec() == QDialog::Accepted) {
+    if (askModally(form)) {
         stopAutoUpdate();
         m_time.timeText = form.timeText().toStdString();
         redraw(true, false, true);
@@ -374,7 +407,7 @@ void TFreqMapDisplayForm::NewDateBtnClick() {
     m_timer->stop();
     setStatus(Q(DateHint(m_input.dates)), m_panel1->text());
     TNewDateForm form(m_input.dates, nullptr, this);
-    if (form.exec() == QDialog::Accepted) {
+    if (askModally(form)) {
         stopAutoUpdate();
         m_time.date =
             ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_time.date);
@@ -386,20 +419,30 @@ void TFreqMapDisplayForm::NewDateBtnClick() {
     }
 }
 
+bool TFreqMapDisplayForm::askModally(QDialog& form) {
+    m_asking = true;
+    const bool accepted = form.exec() == QDialog::Accepted;
+    m_asking = false;
+    // The display takes the keyboard back (without a window manager nobody else does).
+    activateWindow();
+    return accepted;
+}
+
 bool TFreqMapDisplayForm::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && !m_asking) {
         if (type == QEvent::Enter || type == QEvent::FocusIn)
             setStatus(QString::fromLatin1(kFreqMapClickHint), QString::fromLatin1(kPressF1ForHelp));
         else if (type == QEvent::Leave || type == QEvent::FocusOut)
             setStatus(QString(), QString::fromLatin1(kPressF1ForHelp));
-        Q_UNUSED(button);
         return QDialog::eventFilter(watched, event);
     }
+    if (m_asking)
+        return QDialog::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (watched == m_mapImage) {
         if (type == QEvent::MouseButtonPress) {
-            QToolTip::hideText();
+            hideReadout();
         } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
             if (!m_busy)
                 mapClicked(mouse->position().toPoint());
@@ -408,7 +451,7 @@ bool TFreqMapDisplayForm::eventFilter(QObject* watched, QEvent* event) {
             const QPoint p = mouse->position().toPoint();
             if (!pixmap.isNull() && pixmap.rect().contains(p) &&
                 pixmap.toImage().pixel(p) == qRgb(255, 0, 0))
-                QToolTip::hideText();
+                hideReadout();
         }
     } else if (watched == m_info && type == QEvent::MouseButtonRelease &&
                mouse->button() == Qt::LeftButton && !m_busy) {
@@ -423,8 +466,13 @@ bool TFreqMapDisplayForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TFreqMapDisplayForm::mouseMoveEvent(QMouseEvent* event) {
+    hideReadout(); // moving over the window, off the map
+    QDialog::mouseMoveEvent(event);
+}
+
 void TFreqMapDisplayForm::keyPressEvent(QKeyEvent* event) {
-    QToolTip::hideText();
+    hideReadout();
     if (m_busy)
         return; // keys are swallowed while the map is drawn
     QDialog::keyPressEvent(event);
@@ -441,6 +489,6 @@ void TFreqMapDisplayForm::closeEvent(QCloseEvent* event) {
         return;
     }
     stopAutoUpdate();
-    QToolTip::hideText();
+    hideReadout();
     QDialog::closeEvent(event);
 }

@@ -49,6 +49,8 @@ public:
     const FreqMapComputed& computed() const { return m_computed; }
     const std::vector<LegendBox>& legendBoxes() const { return m_boxes; }
     QString statusText(int panel) const;
+    /// The area readout shown after a click on the map; empty when none is shown.
+    QString readoutText() const;
     /// Lays out and draws everything (done by the first show).
     void layOutAndDraw();
 
@@ -65,6 +67,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void reject() override;
 
 private:
@@ -73,10 +76,13 @@ private:
     void drawTop();
     void drawMap();
     void setNow();
+    /// Runs a New Date or New Time window; true when it was confirmed.
+    bool askModally(QDialog& form);
     void stopAutoUpdate();
     void selectClass(int klass);
     void mapClicked(QPoint at);
     void setStatus(const QString& panel0, const QString& panel1);
+    void hideReadout();
     QFont panelFont(const QString& family, int rule) const;
 
     FreqMapDisplayInput m_input;
@@ -84,6 +90,7 @@ private:
     bool m_autoUpdating = false;
     bool m_busy = false;
     bool m_laidOut = false;
+    bool m_asking = false; ///< a New Date or New Time window is open
     int m_selectedClass = 0;
     FreqMapDisplayGeometry m_geometry;
     FreqMapComputed m_computed;
@@ -104,4 +111,6 @@ private:
     QLabel* m_panel0;
     QLabel* m_panel1;
     QTimer* m_timer;
+    QLabel* m_readout;
+    QTimer* m_readoutTimer;
 };
