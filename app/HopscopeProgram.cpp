@@ -4,6 +4,7 @@
 #include "app/TMainForm.h"
 #include "app/TSplashForm.h"
 #include "core/DataDirectory.h"
+#include "maps/ui/KxMapsDr.h"
 #include "widgets/KxLocaleDates.h"
 #include "widgets/KxMessages.h"
 
@@ -43,6 +44,8 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
     QApplication::setApplicationName(QStringLiteral("Hopscope"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hopscope"));
     m_mainForm = std::make_unique<TMainForm>(m_state);
+    m_mainForm->setBaseMapCheck(
+        [this] { EnsureBaseMaps(m_state, m_mainForm.get(), m_mainForm.get()); });
     m_mainForm->holdFirstActivation(m_splash != nullptr);
     m_mainForm->show();
     if (m_splash) {

@@ -37,7 +37,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
                        "short and the long great-circle path.\n\n"
                        "Copyright \u00a9 2026 the Hopscope developers. This program is provided as "
                        "it is, without warranty of any kind. Predictions are statistical estimates "
-                       "of average conditions; the ionosphere on a given day may differ."),
+                       "of average conditions; the ionosphere on a given day may differ.\n\n"
+                       "Maps made with Natural Earth."),
         this);
     credits->setObjectName(QStringLiteral("Comments"));
     credits->setWordWrap(true);

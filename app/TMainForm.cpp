@@ -4,7 +4,9 @@
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
 #include "maps/ui/FreqMapTask.h"
+#include "maps/ui/MapWindows.h"
 #include "prediction/OnScreenPrediction.h"
+#include "prediction/TPredResultsForm.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
 #include "widgets/AppState.h"
@@ -144,8 +146,17 @@ void TMainForm::buildMenus() {
 
     setMenuHandler(QStringLiteral("FileExit"), [this] { FileExitClick(); });
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
-    setMenuHandler(QStringLiteral("OnScreen1"),
-                   [this] { RunOnScreenPrediction(this, this, m_state); });
+    setMenuHandler(QStringLiteral("OnScreen1"), [this] {
+        RunOnScreenPrediction(this, this, m_state, [this](TPredResultsForm& results) {
+            SetPredictionMapOpeners(results, m_state);
+        });
+    });
+    for (auto [item, kind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
+                              std::pair{"GreatCircleMap1", MapKind::GreatCircle}})
+        setMenuHandler(QLatin1String(item), [this, kind] {
+            runMapTask([this, kind] { return CheckMapAvailable(this, m_state, kind); },
+                       [this, kind] { RunPathMap(this, this, m_state, kind); });
+        });
     setMenuHandler(QStringLiteral("FrequencyMap1"), [this] {
         runMapTask([this] { return FrequencyMapAvailable(this, m_state); },
                    [this] {

@@ -79,7 +79,7 @@ void BM_FreqMapRedraw1920x1080(benchmark::State& state) {
         picture.freqSlots = &slots;
         picture.station = {50.0, -10.0};
         picture.centreLonDeg = -10.0;
-        picture.sun = SubsolarPointAt(DateFromCalendar(2026, 12, 21) + 0.5);
+        picture.sun = SubsolarPointAt(DateFromCalendar(2026, 12, 21), 12.0);
         picture.timeText = "1200";
         RenderFreqMap(image, base, picture);
         benchmark::DoNotOptimize(image.Row(0));

@@ -10,3 +10,4 @@ int RunPredictCommand(const std::vector<std::string>& args);
 int RunSettingsCommand(const std::vector<std::string>& args);
 int RunAtlasCommand(const std::vector<std::string>& args);
 int RunFreqMapCommand(const std::vector<std::string>& args);
+int RunMapCommand(const std::vector<std::string>& args);

@@ -222,7 +222,7 @@ std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& 
         picture.freqSlots = &slots;
         picture.station = {run.station.LatitudeDeg, run.station.LongitudeDeg};
         picture.centreLonDeg = run.centreLonDeg;
-        picture.sun = SubsolarPointAt(run.date + frame.utHours / 24.0);
+        picture.sun = SubsolarPointAt(run.date, frame.utHours);
         picture.timeText = frame.utcText;
         // The window's marker is 0.007 of the window's width, the map 625/1024 of it.
         picture.markerArm =

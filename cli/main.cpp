@@ -14,6 +14,7 @@ constexpr const char* kUsage =
     "  predict   a complete prediction of both paths (text, csv or json)\n"
     "  settings  the settings in effect\n"
     "  atlas     find, list and search the atlas of call-sign prefixes\n"
+    "  map       the rectangular or great-circle world map as a PNG picture\n"
     "  freqmap   the frequency map of the world for one station (json, csv or png)\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
         return RunSettingsCommand(args);
     if (command == "atlas")
         return RunAtlasCommand(args);
+    if (command == "map")
+        return RunMapCommand(args);
     if (command == "freqmap")
         return RunFreqMapCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {

@@ -4,6 +4,7 @@
 
 #include "maps/FreqMapTexts.h"
 #include "maps/MapCanvas.h"
+#include "maps/MapOverlays.h"
 #include "maps/RectMap.h"
 
 namespace {
@@ -72,13 +73,8 @@ void RenderFreqMap(MapCanvas& image, const MapCanvas& baseMap, const FreqMapPict
     PlusSign(image, ax, ay, p.markerArm);
     PlusSign(image, ax > middle ? ax - span : ax + span, ay, p.markerArm);
 
-    const int sx = RectMapX(rect, p.sun.lonDeg, p.centreLonDeg);
-    const int sy = RectMapY(rect, p.sun.latDeg);
-    const int radius = std::max(width / 47, 2);
-    DrawSunSymbol(image, sx, sy, radius);
-    DrawSunSymbol(image, sx < middle ? sx + span : sx - span, sy, radius);
-
-    DrawTimeLabel(image, p.timeText, p.zoneLabel, rect.right, rect.bottom);
+    DrawRectangularSuns(image, rect, p.centreLonDeg, p.sun);
+    DrawTimeLabel(image, TimeLabelText(p.timeText, p.zoneLabel));
 
     // The red frame around the whole image.
     for (int x = 0; x < width; ++x) {

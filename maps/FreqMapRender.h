@@ -6,7 +6,7 @@
 #include "maps/FreqMapCells.h"
 #include "maps/FreqMapValues.h"
 #include "maps/GeoPoint.h"
-#include "maps/MapSun.h"
+#include "maps/NightMask.h"
 
 class MapCanvas;
 

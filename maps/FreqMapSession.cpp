@@ -1,9 +1,27 @@
 #include "maps/FreqMapSession.h"
 
+#include "core/Syntax.h"
 #include "engine/KxEphem.h"
-#include "maps/FreqMapRender.h"
 
-FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapTime& time,
+#include "maps/FreqMapRender.h"
+#include <cmath>
+
+std::optional<MapInstant> MapInstantOf(const MapClock& time, double utcOffsetDays) {
+    if (!IsValidHHMM(time.timeText))
+        return std::nullopt;
+    const std::optional<double> hours = HHMMToHours(time.timeText);
+    if (!hours || *hours >= 24.0)
+        return std::nullopt;
+    // Whole minutes, so that an offset read from the clock never shifts the day.
+    const double minutes =
+        std::round((std::floor(time.date) + *hours / 24.0 + utcOffsetDays) * 1440.0);
+    MapInstant instant;
+    instant.utDate = std::floor(minutes / 1440.0);
+    instant.utHours = (minutes - instant.utDate * 1440.0) / 60.0;
+    return instant;
+}
+
+FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapClock& time,
                                const Settings& settings, const TimeZoneState& zone, int width,
                                int height, double centreLonDeg) {
     FreqMapComputed c;
@@ -23,7 +41,7 @@ FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapTime& tim
     }
     c.ssn = solar->Ssn;
     c.flux = solar->Flux;
-    c.subsolar = SubsolarPointAt(c.instant.utc);
+    c.subsolar = SubsolarPointAt(c.instant.utDate, c.instant.utHours);
     const FreqMapResolution resolution =
         settings.HighResFreqMap ? FreqMapResolution::High : FreqMapResolution::Low;
     c.cells = FreqMapLayout(resolution, FreqMapArea(width, height), centreLonDeg);

@@ -9,13 +9,25 @@
 #include "core/TimeZone.h"
 #include "maps/FreqMapCells.h"
 #include "maps/FreqMapValues.h"
-#include "maps/MapClock.h"
-#include "maps/MapSun.h"
+#include "maps/MapDisplay.h"
+#include "maps/NightMask.h"
 #include "settings/Settings.h"
 
 // One frequency map as the display computes it: the station and indices the dialog
 // gave, at the map's date and time. The display keeps its own copy of everything:
 // nothing here reads or writes the current prediction.
+
+/// The instant a map date and time stand for, in UT.
+struct MapInstant {
+    DateValue utDate = 0.0; ///< the UT calendar day (whole days)
+    double utHours = 0.0;   ///< 0 ≤ t < 24
+};
+
+/// UT = date + time − UtcOffset (the date in the user's time zone, the time "HHMM" as
+/// the user sees it): a local evening past UTC midnight falls on the next UT day, a
+/// local morning before it on the previous one. nullopt for a time text that is not
+/// four digits 0000..2359.
+std::optional<MapInstant> MapInstantOf(const MapClock& time, double utcOffsetDays);
 
 /// What the frequency-map dialog hands to the display.
 struct FreqMapRequest {
@@ -46,6 +58,6 @@ struct FreqMapComputed {
 /// settings' resolution over FreqMapArea around the central meridian `centreLonDeg`,
 /// each cell's MUF at the UT instant of the map time and its class among the slots of
 /// the settings' frequency list.
-FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapTime& time,
+FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapClock& time,
                                const Settings& settings, const TimeZoneState& zone, int width,
                                int height, double centreLonDeg);

@@ -248,11 +248,17 @@ void MapCanvas::CopyFrom(const MapCanvas& source, PixelBox box) {
     const int bh = box.bottom - box.top;
     if (bw <= 0 || bh <= 0)
         return;
+    const int left = std::max(box.left, 0);
+    const int right = std::min(box.right, Width());
+    std::vector<int> columns(static_cast<std::size_t>(std::max(right - left, 0)));
+    for (int x = left; x < right; ++x)
+        columns[x - left] =
+            static_cast<int>(static_cast<long long>(x - box.left) * source.Width() / bw);
     for (int y = std::max(box.top, 0); y < std::min(box.bottom, Height()); ++y) {
         const std::uint32_t* from = source.Row(
             static_cast<int>(static_cast<long long>(y - box.top) * source.Height() / bh));
         std::uint32_t* row = Row(y);
-        for (int x = std::max(box.left, 0); x < std::min(box.right, Width()); ++x)
-            row[x] = kOpaque | from[static_cast<long long>(x - box.left) * source.Width() / bw];
+        for (int x = left; x < right; ++x)
+            row[x] = kOpaque | from[columns[x - left]];
     }
 }

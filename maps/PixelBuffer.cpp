@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include <cairo.h>
+#include <png.h>
 
 namespace {
 
@@ -14,10 +16,12 @@ void SetSource(cairo_t* cr, Rgb colour) {
                          (colour & 0xFF) / 255.0);
 }
 
-cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
+void AppendPng(png_structp png, png_bytep data, png_size_t length) {
+    static_cast<std::string*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), length);
 }
+
+void FlushPng(png_structp) {}
 
 } // namespace
 
@@ -106,9 +110,33 @@ void PixelBuffer::DrawText(int x, int y, std::string_view text, Rgb ink, Rgb pap
 }
 
 std::optional<std::string> PixelBuffer::EncodePng() const {
-    std::string bytes;
-    cairo_surface_flush(m_surface);
-    if (cairo_surface_write_to_png_stream(m_surface, AppendBytes, &bytes) != CAIRO_STATUS_SUCCESS)
+    // Maps are large flat areas: fast compression gives nearly the smallest file.
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png)
         return std::nullopt;
+    png_infop info = png_create_info_struct(png);
+    std::string bytes;
+    std::vector<png_byte> row(static_cast<std::size_t>(m_width) * 3);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return std::nullopt;
+    }
+    png_set_write_fn(png, &bytes, AppendPng, FlushPng);
+    png_set_IHDR(png, info, m_width, m_height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, 1);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_write_info(png, info);
+    for (int y = 0; y < m_height; ++y) {
+        const std::uint32_t* pixels = Row(y);
+        for (int x = 0; x < m_width; ++x) {
+            row[3 * x] = static_cast<png_byte>(pixels[x] >> 16);
+            row[3 * x + 1] = static_cast<png_byte>(pixels[x] >> 8);
+            row[3 * x + 2] = static_cast<png_byte>(pixels[x]);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
     return bytes;
 }

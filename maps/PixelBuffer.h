@@ -9,8 +9,8 @@
 struct _cairo_surface;
 
 /// A plain in-memory canvas: a cairo image surface of 24-bit colour pixels, which
-/// also renders text (DejaVu Sans) and encodes PNG. The base maps, the command line and
-/// the tests draw on it.
+/// also renders text (DejaVu Sans); PNG files are written with libpng. The base maps, the command
+/// line and the tests draw on it.
 class PixelBuffer final : public MapCanvas {
 public:
     /// A width × height surface filled with black (sizes below 1 count as 1).

@@ -45,7 +45,8 @@ void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
     state.TimeZone.PredictionDate = inputs.date;
 }
 
-void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state) {
+void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
+                           const std::function<void(TPredResultsForm&)>& prepareResults) {
     auto restore = [statusLine] {
         if (statusLine)
             statusLine->RestoreMainWindow();
@@ -85,6 +86,8 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
                                     QString::fromStdString(state.DataDirectory.string())};
         TPredResultsForm results(std::move(view), mainWindow);
+        if (prepareResults)
+            prepareResults(results);
         results.exec();
     }
     restore();

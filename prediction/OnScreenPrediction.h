@@ -2,9 +2,12 @@
 
 #include "prediction/TPredDlgForm.h"
 
+#include <functional>
+
 class QWidget;
 class StatusLine;
 struct AppState;
+class TPredResultsForm;
 
 /// "Select from &Atlas" through the atlas search window over `atlas`.
 AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine);
@@ -22,5 +25,7 @@ void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
 /// disabled, the path information panel shows while the prediction is computed with
 /// its progress window, and a completed run opens the results window. The menus
 /// are hidden meanwhile (when a default terminal exists) and the idle main window is
-/// restored at the end, also after Cancel.
-void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state);
+/// restored at the end, also after Cancel. `prepareResults` hands the results window
+/// the windows of its menus (maps, graphs) before it opens.
+void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
+                           const std::function<void(TPredResultsForm&)>& prepareResults = {});

@@ -156,6 +156,12 @@ void TPredDlgForm::FormCreate() {
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
     m_kIndex->setStatusTip(QStringLiteral(
         "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)"));
+    if (m_input.mapTimeText) {
+        m_time = new TKxTimeEdit(this);
+        m_time->setObjectName(QStringLiteral("TimeEdit"));
+        m_time->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
+        m_time->setText(Q(*m_input.mapTimeText));
+    }
 
     auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, this);
@@ -165,7 +171,8 @@ void TPredDlgForm::FormCreate() {
     };
     m_ok = new QPushButton(QStringLiteral("OK (F9)"), this);
     m_ok->setObjectName(QStringLiteral("OKBtn"));
-    m_ok->setStatusTip(QStringLiteral("Compute the prediction"));
+    m_ok->setStatusTip(m_input.mapTimeText ? QStringLiteral("Display the map")
+                                           : QStringLiteral("Compute the prediction"));
     connect(m_ok, &QPushButton::clicked, this, &TPredDlgForm::OKBtnClick);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CancelBtn"));
@@ -179,12 +186,23 @@ void TPredDlgForm::FormCreate() {
     values->addWidget(label(QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date));
     values->addWidget(m_date);
     values->addSpacing(12);
-    values->addWidget(
-        label(QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar));
-    values->addWidget(m_solar);
-    values->addSpacing(12);
-    values->addWidget(label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
-    values->addWidget(m_kIndex);
+    if (m_time) {
+        values->addWidget(label(QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time));
+        values->addWidget(m_time);
+        auto* zone = new QLabel(Q(m_input.previous.zone.TimeZoneLabel), this);
+        zone->setObjectName(QStringLiteral("ULTLabel"));
+        values->addWidget(zone);
+        m_solar->hide();
+        m_kIndex->hide();
+    } else {
+        values->addWidget(
+            label(QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar));
+        values->addWidget(m_solar);
+        values->addSpacing(12);
+        values->addWidget(
+            label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
+        values->addWidget(m_kIndex);
+    }
     values->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -206,8 +224,8 @@ void TPredDlgForm::FormCreate() {
                         m_groups[1].longitude,
                         m_groups[1].name,
                         m_date,
-                        m_solar,
-                        m_kIndex,
+                        m_time ? static_cast<QWidget*>(m_time) : m_solar,
+                        m_time ? static_cast<QWidget*>(m_time) : m_kIndex,
                         m_ok,
                         m_cancel};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
@@ -504,7 +522,11 @@ void TPredDlgForm::OKBtnClick() {
     QList<TKxEdit*> fields;
     for (const TerminalGroup& g : m_groups)
         fields << g.prefix << g.latitude << g.longitude << g.name;
-    fields << m_date << m_solar << m_kIndex;
+    fields << m_date;
+    if (m_time)
+        fields << m_time;
+    else
+        fields << m_solar << m_kIndex;
     for (TKxEdit* field : fields) {
         if (!field->isEnabled())
             continue;
@@ -544,6 +566,11 @@ void TPredDlgForm::OKBtnClick() {
     inputs.kIndexText = CutText(S(m_kIndex->text()), 2);
     inputs.zone = m_input.previous.zone;
     inputs.zone.PredictionDate = inputs.date;
+    if (m_time) {
+        if (acceptMapPath(inputs))
+            accept();
+        return;
+    }
 
     const PreparedPrediction prepared = PreparePrediction(inputs, m_input.settings);
     if (!prepared) {
@@ -556,4 +583,29 @@ void TPredDlgForm::OKBtnClick() {
     m_inputs.terminalB = prepared.request.TerminalB;
     m_request = prepared.request;
     accept();
+}
+
+bool TPredDlgForm::acceptMapPath(const PredictionInputs& inputs) {
+    PredictionRequest request;
+    request.TerminalA = inputs.terminalA;
+    request.TerminalB = inputs.terminalB;
+    const PathGeometryResult paths = ComputePathGeometry(request.TerminalA, request.TerminalB,
+                                                         request.ShortPath, request.LongPath);
+    if (!paths) {
+        ShowUserMessage(this, paths.message);
+        m_groups[GroupA].prefix->refocus();
+        return false;
+    }
+    MarkPolarPaths(request.TerminalA, request.TerminalB, request.ShortPath, request.LongPath);
+    request.Date = inputs.date;
+    request.Zone = inputs.zone;
+    m_inputs = inputs;
+    m_inputs.terminalA = request.TerminalA;
+    m_inputs.terminalB = request.TerminalB;
+    m_request = request;
+    return true;
+}
+
+std::string TPredDlgForm::mapTimeText() const {
+    return m_time ? S(m_time->text()) : std::string();
 }

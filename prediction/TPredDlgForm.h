@@ -22,6 +22,7 @@ class TKxLonEdit;
 class TKxNameEdit;
 class TKxPfxEdit;
 class TKxSolarEdit;
+class TKxTimeEdit;
 struct Atlas;
 
 /// Picks an atlas entry for a terminal: the prefix of the chosen entry, or nothing
@@ -35,6 +36,9 @@ struct PredictionDialogInput {
     Settings settings; ///< default terminal, solar index kind, frequencies
     const Atlas* atlas = nullptr;
     DateConventions dates;
+    /// The map dialog's variant: a time field ("hhmm", starting from this text) in place
+    /// of the solar and K index fields, and OK only computes the two paths.
+    std::optional<std::string> mapTimeText;
 };
 
 /// "Hopscope Propagation Prediction": the two terminals (each the default terminal,
@@ -57,6 +61,8 @@ public:
     const PredictionRequest& request() const { return m_request; }
     /// The entry field that last had the focus.
     TKxEdit* rememberedField() const { return m_remembered; }
+    /// The map dialog's four-digit time after OK.
+    std::string mapTimeText() const;
 
 public slots:
     void OKBtnClick();
@@ -94,6 +100,7 @@ private:
     void focusChanged(QWidget* old, QWidget* now);
     std::optional<Group> groupOf(const QWidget* widget) const;
     void F9Pressed();
+    bool acceptMapPath(const PredictionInputs& inputs);
 
     PredictionDialogInput m_input;
     StatusLine* m_statusLine;
@@ -102,6 +109,7 @@ private:
     TKxDateEdit* m_date = nullptr;
     TKxSolarEdit* m_solar = nullptr;
     TKxKIndexEdit* m_kIndex = nullptr;
+    TKxTimeEdit* m_time = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     TKxEdit* m_remembered = nullptr;

@@ -341,8 +341,7 @@ void TFreqMapDisplayForm::ShowAllBtnClick() {
 
 void TFreqMapDisplayForm::setNow() {
     const ClockReading clock = m_input.clock ? m_input.clock() : ReadSystemClock();
-    m_time =
-        MapTimeNow(clock, m_input.zone, m_input.settings.UseUtc, m_input.settings.DefaultDefined);
+    m_time = MapNow(clock, m_input.settings, m_input.zone);
 }
 
 void TFreqMapDisplayForm::stopAutoUpdate() {

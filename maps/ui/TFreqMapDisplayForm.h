@@ -4,7 +4,7 @@
 #include "core/TimeZone.h"
 #include "maps/FreqMapGeometry.h"
 #include "maps/FreqMapSession.h"
-#include "maps/MapClock.h"
+#include "maps/MapDisplay.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
@@ -43,7 +43,7 @@ public:
     ~TFreqMapDisplayForm() override;
 
     // For tests and the owner.
-    const MapTime& mapTime() const { return m_time; }
+    const MapClock& mapTime() const { return m_time; }
     int selectedClass() const { return m_selectedClass; }
     bool autoUpdating() const { return m_autoUpdating; }
     const FreqMapComputed& computed() const { return m_computed; }
@@ -86,7 +86,7 @@ private:
     QFont panelFont(const QString& family, int rule) const;
 
     FreqMapDisplayInput m_input;
-    MapTime m_time;
+    MapClock m_time;
     bool m_autoUpdating = false;
     bool m_busy = false;
     bool m_laidOut = false;

@@ -12,8 +12,8 @@
 #include "maps/FreqMapExport.h"
 #include "maps/FreqMapGeometry.h"
 #include "maps/FreqMapRender.h"
+#include "maps/FreqMapSession.h"
 #include "maps/FreqMapTexts.h"
-#include "maps/MapClock.h"
 #include "maps/PixelBuffer.h"
 #include "tests/engine/EngineTestSupport.h"
 
@@ -230,7 +230,7 @@ TEST(FreqMapExport, JsonAndCsvShapes) {
     EXPECT_NE(csv.find("\r\n1230,1,2,80,-170,10,2,7.1 MHz\r\n"), std::string::npos);
 }
 
-TEST(MapClock, LocalTimeBecomesUtAcrossMidnight) {
+TEST(FreqMapInstant, LocalTimeBecomesUtAcrossMidnight) {
     const DateValue day = DateFromCalendar(2026, 12, 8);
     // Local time 5 hours behind UTC (UtcOffset +5 h): 2200 local is 0300 UT the next day.
     const auto late = MapInstantOf({day, "2200"}, 5.0 / 24);
@@ -243,12 +243,6 @@ TEST(MapClock, LocalTimeBecomesUtAcrossMidnight) {
     EXPECT_EQ(early->utDate, day - 1);
     EXPECT_DOUBLE_EQ(early->utHours, 22.5);
     EXPECT_FALSE(MapInstantOf({day, "2400"}, 0.0));
-    // Now: the clock time as shown, on the local date unless UTC is used.
-    const ClockReading clock{day + 0.1, day - 0.1};
-    TimeZoneState local{false, 0.2, "ULT", day};
-    EXPECT_EQ(MapTimeNow(clock, local, false, true).date, day - 1);
-    EXPECT_EQ(MapTimeNow(clock, local, false, true).timeText, "2136");
-    EXPECT_EQ(MapTimeNow(clock, TimeZoneState{}, true, true).timeText, "0224");
 }
 
 TEST(FreqMapRender, PatternsUnderWhiteCoastsInARedFrame) {

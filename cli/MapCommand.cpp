@@ -1,0 +1,246 @@
+#include "atlas/Atlas.h"
+#include "atlas/AtlasEntry.h"
+#include "atlas/AtlasFile.h"
+#include "atlas/BuiltInAtlas.h"
+#include "cli/ArgList.h"
+#include "cli/CommandErrors.h"
+#include "cli/Commands.h"
+#include "cli/IsoDate.h"
+#include "cli/TerminalArgs.h"
+#include "core/DataDirectory.h"
+#include "core/Geometry.h"
+#include "core/Numeric.h"
+#include "core/ReplaceFile.h"
+#include "core/Syntax.h"
+#include "core/TimeZone.h"
+#include "maps/BaseMaps.h"
+#include "maps/MapCompose.h"
+#include "settings/DefaultTerminal.h"
+#include "settings/SettingsFile.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kMapUsage =
+    "usage: hopscope-cli map rect|gc [--centre-lat LAT --centre-lon LON | --centre PREFIX]\n"
+    "                         [--a LOCATOR | --a-lat LAT --a-lon LON]\n"
+    "                         [--b LOCATOR | --b-lat LAT --b-lon LON]\n"
+    "                         [--date YYYY-MM-DD] [--utc HHMM] [--night] [--grid] [--polar]\n"
+    "                         [--size N] [--data-dir DIR] --out FILE.png\n"
+    "\n"
+    "Draws the rectangular or the great-circle world map as a PNG picture, centred on\n"
+    "the default terminal of the settings unless a centre is given. The cached base\n"
+    "maps of the windowed program are neither read nor written.\n"
+    "\n"
+    "  --centre-lat LAT  the centre's latitude: [+/-]deg [min [sec]] [N/S]\n"
+    "  --centre-lon LON  the centre's longitude, positive WEST (11 E is -11)\n"
+    "  --centre PREFIX   the centre from the atlas, or a grid locator\n"
+    "  --a, --b ...      the terminals of a path to draw (short path red, long path\n"
+    "                    black); without --a, terminal A is the map centre\n"
+    "  --date DATE       the day of the sun's position (default: today, UTC)\n"
+    "  --utc HHMM        the time of the sun's position (default: now); with --date\n"
+    "                    or --utc the sun and the time are drawn\n"
+    "  --night           darken the night side (at the time above)\n"
+    "  --grid            the coordinate grid\n"
+    "  --polar           the polar-zone circles of the polar-path test\n"
+    "  --size N          the base map's width in pixels (default 355, 101-6001); the\n"
+    "                    outline is drawn afresh at that size\n"
+    "  --data-dir DIR    the folder of Hopscope.SAV and Hopscope.ATL\n"
+    "  --out FILE        the PNG file to write\n";
+
+int UsageError(const std::string& problem) {
+    return ReportUsageError("map", problem, kMapUsage);
+}
+
+int Refuse(const std::string& problem) {
+    return ReportRefusal("map", problem);
+}
+
+constexpr int kBaseSize = 355;
+
+std::optional<double> ReadCoordinate(const std::string& text, CoordinateKind kind) {
+    const CoordinateParse parse = ParseCoordinate(AtlasUpperCase(text), kind);
+    if (!parse)
+        return std::nullopt;
+    return parse.valueDeg;
+}
+
+/// The atlas of the data directory, or the built-in places when it has no atlas file.
+Atlas ReadAtlas(const fs::path& dir) {
+    Atlas atlas;
+    std::error_code ec;
+    if (fs::exists(dir / kAtlasFileName, ec)) {
+        LoadAtlas(atlas, dir);
+    } else {
+        atlas.Entries = BuiltInAtlasEntries();
+        atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
+        BuildAtlasIndexes(atlas);
+    }
+    return atlas;
+}
+
+std::optional<GeoPoint> PlaceFromPrefix(const std::string& given, const fs::path& dir) {
+    const std::string text = AtlasUpperCase(given);
+    if (const std::optional<AtlasEntry> entry = FindAtlasEntry(ReadAtlas(dir), text)) {
+        const auto lat = ReadCoordinate(entry->Latitude(), CoordinateKind::Latitude);
+        const auto lon = ReadCoordinate(entry->Longitude(), CoordinateKind::Longitude);
+        if (lat && lon)
+            return GeoPoint{*lat, *lon};
+    }
+    const LocatorResult locator = GridLocatorToCoordinates(text, false);
+    if (locator)
+        return GeoPoint{locator.latitudeDeg, locator.longitudeDeg};
+    return std::nullopt;
+}
+
+bool TerminalGiven(const std::vector<std::string>& raw, const std::string& letter) {
+    for (const std::string& arg : raw)
+        if (arg.rfind("--" + letter, 0) == 0 && (arg.size() == 3 || arg[3] == '-' || arg[3] == '='))
+            return true;
+    return false;
+}
+
+} // namespace
+
+int RunMapCommand(const std::vector<std::string>& rawArgs) {
+    ArgList args(rawArgs);
+    if (args.Flag("help") || args.Flag("h")) {
+        std::fputs(kMapUsage, stdout);
+        return 0;
+    }
+    const bool hasA = TerminalGiven(rawArgs, "a");
+    const bool hasB = TerminalGiven(rawArgs, "b");
+    TerminalArgs a = hasA ? ReadTerminalArgs(args, "a") : TerminalArgs{};
+    TerminalArgs b = hasB ? ReadTerminalArgs(args, "b") : TerminalArgs{};
+    const auto centreLat = args.Value("centre-lat");
+    const auto centreLon = args.Value("centre-lon");
+    const auto centrePrefix = args.Value("centre");
+    const auto dateText = args.Value("date");
+    const auto utcText = args.Value("utc");
+    const bool night = args.Flag("night");
+    const bool grid = args.Flag("grid");
+    const bool polar = args.Flag("polar");
+    const auto sizeText = args.Value("size");
+    const auto dataDir = args.Value("data-dir");
+    const auto out = args.Value("out");
+    const std::vector<std::string> positionals = args.Positionals();
+    if (const auto problem = args.Problem())
+        return UsageError(*problem);
+    if (positionals.size() != 1 || (positionals[0] != "rect" && positionals[0] != "gc"))
+        return UsageError("name the map: rect or gc");
+    const bool greatCircle = positionals[0] == "gc";
+    if (!out)
+        return UsageError("--out FILE.png is missing");
+    if ((centreLat || centreLon) && (!centreLat || !centreLon || centrePrefix))
+        return UsageError("give --centre-lat with --centre-lon, or --centre alone");
+    if (hasA && !hasB)
+        return UsageError("a path needs terminal B (--b)");
+    for (const TerminalArgs* t : {&a, &b})
+        if ((t == &a ? hasA : hasB) && !t->ok)
+            return t->usage ? UsageError(TerminalArgsProblem(*t)) : Refuse(TerminalArgsProblem(*t));
+
+    int size = kBaseSize;
+    if (sizeText) {
+        const std::optional<int> n = ParseInteger(*sizeText);
+        if (!n || *n < 101 || *n > 6001)
+            return Refuse("--size '" + *sizeText + "': a width from 101 to 6001 pixels");
+        size = *n | 1;
+    }
+
+    const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
+    if (!dir.Ok())
+        return Refuse(dir.error);
+    const Settings settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;
+
+    std::optional<GeoPoint> centre;
+    if (centreLat) {
+        const auto lat = ReadCoordinate(*centreLat, CoordinateKind::Latitude);
+        const auto lon = ReadCoordinate(*centreLon, CoordinateKind::Longitude);
+        if (!lat)
+            return Refuse("--centre-lat '" + *centreLat + "': not a latitude");
+        if (!lon)
+            return Refuse("--centre-lon '" + *centreLon + "': not a longitude");
+        centre = GeoPoint{*lat, *lon};
+    } else if (centrePrefix) {
+        centre = PlaceFromPrefix(*centrePrefix, dir.directory);
+        if (!centre)
+            return Refuse(*centrePrefix + " not found in atlas and not a valid grid locator");
+    } else {
+        centre = BaseMapCentre(settings);
+        if (!centre)
+            return Refuse("no default terminal is defined: give --centre-lat and --centre-lon "
+                          "or --centre");
+    }
+
+    MapOverlays overlays;
+    overlays.grid = grid;
+    overlays.polarZones = polar;
+    overlays.night = night;
+    overlays.screenWidth = static_cast<int>(std::lround(1024.0 * size / kBaseSize));
+    if (dateText || utcText || night) {
+        const ClockReading clock = ReadSystemClock();
+        DateValue date = UtcToday(clock);
+        double hours = (UtcNow(clock) - date) * 24.0;
+        if (dateText) {
+            const std::optional<DateValue> parsed = ParseIsoDate(*dateText);
+            if (!parsed)
+                return Refuse("--date '" + *dateText +
+                              "': Invalid date (YYYY-MM-DD, 1901 to 2099)");
+            date = *parsed;
+        }
+        if (utcText) {
+            const std::optional<double> h =
+                IsValidHHMM(*utcText) ? HHMMToHours(*utcText) : std::nullopt;
+            if (!h)
+                return Refuse("--utc '" + *utcText + "': a time HHMM from 0000 to 2359");
+            hours = *h;
+        }
+        overlays.sun = SubsolarPointAt(date, hours);
+        overlays.timeLabel = TimeLabelText(FormatHHMM(hours / 24.0), "UTC");
+    }
+    if (hasB) {
+        MapPaths paths;
+        if (hasA) {
+            paths.a = a.terminal;
+        } else {
+            paths.a.Prefix = "<Ins>";
+            paths.a.LatitudeText = FormatFixed(centre->lat, 0, 4);
+            paths.a.LongitudeText = FormatFixed(centre->lon, 0, 4);
+        }
+        paths.b = b.terminal;
+        if (const PathGeometryResult result =
+                ComputePathGeometry(paths.a, paths.b, paths.shortPath, paths.longPath);
+            !result)
+            return Refuse(OneLineText(result.message));
+        overlays.paths = paths;
+    }
+
+    std::optional<std::string> png;
+    if (greatCircle) {
+        PixelBuffer base(size, size);
+        DrawGreatCircleBaseMap(base, *centre);
+        const int imageSize = GreatCircleImageSize(size);
+        PixelBuffer image(imageSize, imageSize);
+        image.SetFontPixelSize(std::max(9, 13 * size / kBaseSize));
+        ComposeGreatCircleMap(base, *centre, image, overlays);
+        png = image.EncodePng();
+    } else {
+        PixelBuffer base(size, RectangularBaseHeight(size));
+        DrawRectangularBaseMap(base, centre->lon);
+        PixelBuffer image(base.Width() + 2, base.Height() + 2);
+        image.SetFontPixelSize(std::max(9, 13 * size / kBaseSize));
+        ComposeRectangularMap(base, centre->lon, image, overlays);
+        png = image.EncodePng();
+    }
+    if (!png)
+        return Refuse("the picture could not be encoded as PNG");
+    if (!ReplaceFile(*out, *png))
+        return Refuse("cannot write '" + *out + "'");
+    return 0;
+}

@@ -1,0 +1,84 @@
+#include "maps/ui/MapWindows.h"
+
+#include "core/Numeric.h"
+#include "maps/ui/TMapDlgForm.h"
+#include "maps/ui/TMapsDisplayForm.h"
+#include "prediction/OnScreenPrediction.h"
+#include "prediction/TPredResultsForm.h"
+#include "widgets/AppState.h"
+#include "widgets/KxMessages.h"
+
+namespace {
+
+MapDisplayInput DisplayInput(const AppState& state, MapKind kind, const Terminal& a,
+                             const Terminal& b, const PathGeometry& shortPath,
+                             const PathGeometry& longPath, DateValue date,
+                             const std::string& timeText) {
+    MapDisplayInput input;
+    input.kind = kind;
+    input.paths = {a, b, shortPath, longPath};
+    input.date = date;
+    input.timeText = timeText;
+    input.zone = state.TimeZone;
+    input.settings = state.UserSettings;
+    input.dates = state.Dates;
+    input.dataDir = state.DataDirectory;
+    return input;
+}
+
+std::string TimeNow(const AppState& state) {
+    return FormatHHMM(UtcNow(ReadSystemClock()) - state.TimeZone.UtcOffset);
+}
+
+} // namespace
+
+bool CheckMapAvailable(QWidget* parent, const AppState& state, MapKind kind) {
+    const std::optional<std::string> why =
+        MapUnavailableText(state.UserSettings, state.DataDirectory, kind);
+    if (why)
+        ShowInformation(parent, QString::fromStdString(*why));
+    return !why;
+}
+
+void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, MapKind kind) {
+    PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
+                                &state.PlaceAtlas, state.Dates, TimeNow(state)};
+    TMapDlgForm dialog(kind, std::move(input), statusLine, mainWindow);
+    dialog.setAtlasPicker(PrefixSearchPicker(state.PlaceAtlas, statusLine));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const PredictionRequest& request = dialog.request();
+    PredictionRecord& record = state.Prediction;
+    record.TerminalA = request.TerminalA;
+    record.TerminalB = request.TerminalB;
+    record.ShortPath = request.ShortPath;
+    record.LongPath = request.LongPath;
+    record.DateText = FormatDateText(false, request.Date, state.Dates);
+    state.TimeZone.PredictionDate = request.Date;
+    TMapsDisplayForm display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
+                                          request.ShortPath, request.LongPath, request.Date,
+                                          dialog.mapTimeText()),
+                             mainWindow);
+    display.exec();
+}
+
+void ShowPredictionMap(QWidget* parent, const AppState& state, const PredictionRequest& request,
+                       MapKind kind) {
+    if (!CheckMapAvailable(parent, state, kind))
+        return;
+    TMapsDisplayForm display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
+                                          request.ShortPath, request.LongPath, request.Date,
+                                          TimeNow(state)),
+                             parent);
+    display.exec();
+}
+
+void SetPredictionMapOpeners(TPredResultsForm& results, const AppState& state) {
+    for (auto [item, kind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
+                              std::pair{"GreatCirclemap1", MapKind::GreatCircle}})
+        results.setWindowOpener(
+            QLatin1String(item),
+            [&state, kind](QWidget* parent, const PredictionResultsInput& input, PathKind, bool) {
+                ShowPredictionMap(parent, state, input.request, kind);
+            });
+}

@@ -1,0 +1,354 @@
+#include "maps/ui/TMapsDisplayForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <cmath>
+
+#include "core/Numeric.h"
+#include "engine/KxEphem.h"
+#include "maps/BaseMapFile.h"
+#include "maps/MapCompose.h"
+#include "maps/ui/QImageCanvas.h"
+#include "settings/ui/TNewDateForm.h"
+#include "settings/ui/TNewTimeForm.h"
+#include "widgets/KxWindowScale.h"
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+TMapsDisplayForm::TMapsDisplayForm(MapDisplayInput input, QWidget* parent)
+    : QDialog(parent), m_input(std::move(input)), m_clock(&ReadSystemClock) {
+    setObjectName(QStringLiteral("TMapsDisplayForm"));
+    m_base = LoadBaseMap(m_input.dataDir, m_input.kind == MapKind::GreatCircle);
+    m_askDate = [this]() -> std::optional<QString> {
+        TNewDateForm form(m_input.dates, this, this);
+        if (form.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return form.dateText();
+    };
+    m_askTime = [this]() -> std::optional<QString> {
+        TNewTimeForm form(Q(m_input.zone.TimeZoneLabel), this, this);
+        if (form.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return form.timeText();
+    };
+    FormCreate();
+}
+
+TMapsDisplayForm::~TMapsDisplayForm() = default;
+
+void TMapsDisplayForm::FormCreate() {
+    setWindowTitle(Q(MapCaption(m_input.kind)));
+    ScaleWindow(this);
+    const auto label = [this](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QLatin1String(name));
+        return l;
+    };
+    m_map = label("MapImage");
+    m_top = label("TopInfoImage");
+    m_side = label("SideInfoImage");
+    m_centeredOn = label("CenteredOnMsgImage");
+    m_autoLabel = label("AutoUpdatingLbl");
+    m_autoLabel->setText(QStringLiteral("AUTO UPDATING"));
+    m_autoLabel->hide();
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    m_newDate = button("NewDateBtn", QStringLiteral("New &Date..."));
+    m_newTime = button("NewTimeBtn", QStringLiteral("New &Time..."));
+    m_now = button("NowBtn", QStringLiteral("&Now"));
+    m_autoUpdate = button("AutoUpdateBtn", QStringLiteral("&Auto Update"));
+    m_close = button("CloseBtn", QStringLiteral("&Close"));
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_panel0 = new QLabel(this);
+    m_panel1 = new QLabel(QString::fromLatin1(kPressF1ForHelp), this);
+    m_statusBar->addWidget(m_panel0, 5);
+    m_statusBar->addWidget(m_panel1, 1);
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
+
+    connect(m_now, &QPushButton::clicked, this, &TMapsDisplayForm::NowBtnClick);
+    connect(m_newDate, &QPushButton::clicked, this, &TMapsDisplayForm::NewDateBtnClick);
+    connect(m_newTime, &QPushButton::clicked, this, &TMapsDisplayForm::NewTimeBtnClick);
+    connect(m_autoUpdate, &QPushButton::clicked, this, &TMapsDisplayForm::AutoUpdateBtnClick);
+    connect(m_close, &QPushButton::clicked, this, &TMapsDisplayForm::close);
+    connect(m_timer, &QTimer::timeout, this, &TMapsDisplayForm::Timer1Timer);
+
+    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(area.size() - QSize(0, Scaled(this, 28)));
+}
+
+void TMapsDisplayForm::layOut() {
+    const QSize screenSize = ScreenSize(this);
+    const int statusHeight = m_statusBar->sizeHint().height();
+    const int clientHeight = height() - statusHeight;
+    m_layout = ComputeMapDisplayLayout(m_input.kind, screenSize.width(), screenSize.height(),
+                                       width(), clientHeight);
+    const MapDisplayLayout& l = m_layout;
+    m_statusBar->setGeometry(0, clientHeight, width(), statusHeight);
+    m_map->setGeometry(l.imageLeft, l.imageTop, l.imageWidth, l.imageHeight);
+
+    // The panel font: as large as the screen allows while 37 characters fit beside the map.
+    m_panelFont = QFont(QStringLiteral("Courier New"));
+    m_panelFont.setStyleHint(QFont::TypeWriter);
+    const double dpi = logicalDpiY() > 0 ? logicalDpiY() : 96.0;
+    int points = static_cast<int>(screenSize.height() * 12 / (dpi * 6.4));
+    const QString sample(37, QLatin1Char('X'));
+    for (; points > 6; --points) {
+        m_panelFont.setPointSize(points);
+        if (QFontMetrics(m_panelFont).horizontalAdvance(sample) <= width() - l.mapSize)
+            break;
+    }
+    m_panelFont.setPointSize(std::max(points, 6));
+
+    const int topHeight = static_cast<int>(std::lround((2 + l.topOffset) * l.lineUnit)) + 2;
+    m_top->setGeometry(0, 0, width(), topHeight);
+    const int buttonHeight = m_now->sizeHint().height();
+    const int buttonWidth = std::max(m_newDate->sizeHint().width(), m_newTime->sizeHint().width());
+    const int gap = std::max(0, (l.imageLeft - 3 * buttonWidth) / 6);
+    int x = 2 * gap;
+    for (QPushButton* b : {m_now, m_newDate, m_newTime}) {
+        b->setGeometry(x, l.buttonTop, buttonWidth, buttonHeight);
+        x += buttonWidth + gap;
+    }
+    const int autoWidth = QFontMetrics(m_autoUpdate->font())
+                              .horizontalAdvance(QStringLiteral("Cancel Auto UpdateXX"));
+    const int secondRow = l.buttonTop + buttonHeight * 3 / 2;
+    const int pairLeft = std::max(0, (l.imageLeft - autoWidth - buttonWidth - gap) / 2);
+    m_autoUpdate->setGeometry(pairLeft, secondRow, autoWidth, buttonHeight);
+    m_close->setGeometry(pairLeft + autoWidth + gap, secondRow, buttonWidth, buttonHeight);
+    m_side->setGeometry(0, topHeight, std::max(1, l.imageLeft),
+                        std::max(1, l.buttonTop - topHeight));
+    const int belowMap = l.imageTop + l.imageHeight;
+    m_centeredOn->setGeometry(0, belowMap, width(), std::max(1, clientHeight - belowMap));
+    m_autoLabel->adjustSize();
+    m_autoLabel->move(width() - m_autoLabel->width() - 4, 2);
+    QCursor::setPos(mapToGlobal(QPoint(m_side->width() / 2, secondRow + 3 * buttonHeight)));
+    m_laidOut = true;
+}
+
+QImage TMapsDisplayForm::panelImage(QLabel* label) const {
+    QImage image(label->size(), QImage::Format_RGB32);
+    image.fill(palette().color(QPalette::Window));
+    return image;
+}
+
+void TMapsDisplayForm::drawSidePanel() {
+    QImage image = panelImage(m_side);
+    QPainter painter(&image);
+    QFont bold = m_panelFont;
+    bold.setBold(true);
+    const QFontMetrics metrics(m_panelFont);
+    const int x0 = (image.width() - metrics.horizontalAdvance(QString(36, QLatin1Char('X')))) / 2;
+    const SolarPosition sun = ComputeSolarPosition(m_input.date, m_input.zone);
+    for (const PanelRow& row : SidePanelRows({m_input.paths, sun, m_input.zone})) {
+        const int y = row.row * m_layout.lineUnit + metrics.ascent();
+        std::string plain = row.text;
+        plain.replace(0, row.boldLength, std::string(row.boldLength, ' '));
+        painter.setFont(m_panelFont);
+        painter.drawText(x0, y, Q(plain));
+        painter.setFont(bold);
+        painter.drawText(x0, y, Q(row.text.substr(0, row.boldLength)));
+    }
+    painter.end();
+    m_side->setPixmap(QPixmap::fromImage(image));
+}
+
+void TMapsDisplayForm::drawTopPanel() {
+    QImage image = panelImage(m_top);
+    QPainter painter(&image);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetrics metrics(bold);
+    const auto rows = TopPanelRows(m_input.paths.a, m_input.paths.b, m_input.date, m_input.dates);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const QString text = Q(rows[r]);
+        const int y = static_cast<int>(std::lround((r + m_layout.topOffset) * m_layout.lineUnit));
+        painter.drawText((image.width() - metrics.horizontalAdvance(text)) / 2,
+                         y + metrics.ascent(), text);
+    }
+    painter.end();
+    m_top->setPixmap(QPixmap::fromImage(image));
+}
+
+void TMapsDisplayForm::drawCenteredOn() {
+    if (m_input.kind != MapKind::GreatCircle)
+        return;
+    QImage image = panelImage(m_centeredOn);
+    QPainter painter(&image);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(image.rect(), Qt::AlignCenter, Q(CenteredOnText(m_input.settings)));
+    painter.end();
+    m_centeredOn->setPixmap(QPixmap::fromImage(image));
+}
+
+void TMapsDisplayForm::drawMap() {
+    QImageCanvas canvas(m_layout.imageWidth, m_layout.imageHeight, font());
+    const std::optional<double> hours = MapTimeHours(m_input.timeText);
+    MapOverlays overlays;
+    overlays.sun = MapSubsolarPoint(m_input.date, hours.value_or(0.0), m_input.zone);
+    overlays.paths = m_input.paths;
+    overlays.screenWidth = ScreenSize(this).width();
+    overlays.timeLabel = TimeLabelText(m_input.timeText, m_input.zone.TimeZoneLabel);
+    if (m_base) {
+        const std::optional<GeoPoint> centre = BaseMapCentre(m_input.settings);
+        const GeoPoint c = centre.value_or(GeoPoint{});
+        if (m_input.kind == MapKind::GreatCircle)
+            ComposeGreatCircleMap(*m_base, c, canvas, overlays);
+        else
+            ComposeRectangularMap(*m_base, c.lon, canvas, overlays);
+    }
+    m_mapImage = canvas.image();
+    m_map->setPixmap(QPixmap::fromImage(m_mapImage));
+}
+
+void TMapsDisplayForm::redraw(int parts) {
+    m_busy = true;
+    m_panel1->setText(QStringLiteral("Preparing map"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (parts & SidePanel)
+        drawSidePanel();
+    if (parts & TopPanel)
+        drawTopPanel();
+    if (parts & CenteredOn)
+        drawCenteredOn();
+    if (parts & Map)
+        drawMap();
+    QApplication::restoreOverrideCursor();
+    m_panel1->setText(QString::fromLatin1(kPressF1ForHelp));
+    ++m_redraws;
+    m_busy = false;
+}
+
+void TMapsDisplayForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_laidOut)
+        return; // the cached images stay as they are
+    layOut();
+    redraw(SidePanel | TopPanel | CenteredOn | Map);
+}
+
+void TMapsDisplayForm::setNow() {
+    const MapClock now = MapNow(m_clock(), m_input.settings, m_input.zone);
+    m_input.date = now.date;
+    m_input.timeText = now.timeText;
+    redraw(SidePanel | TopPanel | Map);
+}
+
+void TMapsDisplayForm::stopAutoUpdate() {
+    m_autoUpdating = false;
+    m_autoLabel->hide();
+    m_timer->stop();
+    m_autoUpdate->setText(QStringLiteral("&Auto Update"));
+}
+
+void TMapsDisplayForm::NowBtnClick() {
+    if (m_busy)
+        return;
+    stopAutoUpdate();
+    setNow();
+}
+
+void TMapsDisplayForm::NewTimeBtnClick() {
+    if (m_busy)
+        return;
+    m_timer->stop();
+    SetStatusHint(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
+    const std::optional<QString> text = m_askTime();
+    if (text && MapTimeHours(text->toStdString())) {
+        stopAutoUpdate();
+        m_input.timeText = text->toStdString();
+        redraw(Map);
+    } else if (m_autoUpdating) {
+        setNow();
+        m_timer->start();
+    }
+    ResetStatusLine();
+}
+
+void TMapsDisplayForm::NewDateBtnClick() {
+    if (m_busy)
+        return;
+    m_timer->stop();
+    SetStatusHint(Q(DateHint(m_input.dates)));
+    const std::optional<QString> text = m_askDate();
+    const std::optional<DateValue> date =
+        text ? ParseDateText(text->toStdString(), m_input.dates) : std::nullopt;
+    if (date) {
+        stopAutoUpdate();
+        m_input.date = *date;
+        redraw(SidePanel | TopPanel | Map);
+    } else if (m_autoUpdating) {
+        setNow();
+        m_timer->start();
+    }
+    ResetStatusLine();
+}
+
+void TMapsDisplayForm::AutoUpdateBtnClick() {
+    if (m_busy)
+        return;
+    if (m_autoUpdating) {
+        stopAutoUpdate();
+        return;
+    }
+    m_autoUpdating = true;
+    m_autoLabel->show();
+    setNow();
+    m_autoUpdate->setText(QStringLiteral("Cancel &Auto Update"));
+    m_timer->start();
+}
+
+void TMapsDisplayForm::Timer1Timer() {
+    if (m_autoUpdating && !m_busy) // a tick during a redraw is dropped
+        setNow();
+}
+
+void TMapsDisplayForm::closeEvent(QCloseEvent* event) {
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    m_timer->stop();
+    QDialog::closeEvent(event);
+}
+
+void TMapsDisplayForm::keyPressEvent(QKeyEvent* event) {
+    if (m_busy)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void TMapsDisplayForm::SetStatusHint(const QString& text) {
+    m_panel0->setText(text);
+}
+
+void TMapsDisplayForm::ResetStatusLine() {
+    m_panel0->clear();
+    m_panel1->setText(QString::fromLatin1(kPressF1ForHelp));
+}

@@ -1,0 +1,120 @@
+// Redrawing the cached base maps at start-up and after Options: only stale files, none
+// without a default terminal, the drawing window that cannot be closed, and the Qt
+// canvas drawing the same pixels as the plain one.
+
+#include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/RecordingPresenter.h"
+
+#include "core/DataDirectory.h"
+#include "maps/BaseMapFile.h"
+#include "maps/BaseMaps.h"
+#include "maps/ui/KxMapsDr.h"
+#include "maps/ui/QImageCanvas.h"
+#include "maps/ui/TMapsDrawingForm.h"
+#include "settings/SettingsFile.h"
+#include "widgets/AppState.h"
+
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+AppState StateAt(const QTemporaryDir& dir, bool withDefault) {
+    AppState state;
+    state.DataDirectory = dir.path().toStdString();
+    state.UserSettings = FactorySettings();
+    if (withDefault) {
+        state.UserSettings.DefaultLatitudeText = "51 30 N";
+        state.UserSettings.DefaultLongitudeText = "0 7 W";
+        state.UserSettings.DefaultDefined = true;
+    }
+    return state;
+}
+
+QDateTime Modified(const QTemporaryDir& dir, const char* name) {
+    return QFileInfo(dir.filePath(QString::fromLatin1(name))).lastModified();
+}
+
+} // namespace
+
+class TestBaseMapDrawing : public QObject {
+    Q_OBJECT
+private slots:
+    void drawsBothMapsOnceAndThenOnlyWhatIsStale() {
+        QTemporaryDir dir;
+        RecordingPresenter messages;
+        AppState state = StateAt(dir, true);
+        FakeStatusLine status;
+        EnsureBaseMaps(state, &status, nullptr);
+        QVERIFY(QFileInfo::exists(dir.filePath(kRectangularMapFileName)));
+        QVERIFY(QFileInfo::exists(dir.filePath(kGreatCircleMapFileName)));
+        QCOMPARE(status.resets, 1);
+        QVERIFY(messages.messages.empty());
+        const std::optional<PixelBuffer> gc = LoadBaseMap(state.DataDirectory, true);
+        QVERIFY(gc.has_value());
+        QCOMPARE(gc->Width(), kGreatCircleBaseSize);
+
+        // Nothing stale: nothing drawn, the status line untouched.
+        const QDateTime rectTime = Modified(dir, kRectangularMapFileName);
+        QFile::remove(dir.filePath(kGreatCircleMapFileName));
+        state.UserSettings.DefaultName = "Renamed"; // a new name alone changes nothing
+        EnsureBaseMaps(state, &status, nullptr);
+        QVERIFY(QFileInfo::exists(dir.filePath(kGreatCircleMapFileName)));
+        QCOMPARE(Modified(dir, kRectangularMapFileName), rectTime);
+        const int resets = status.resets;
+        EnsureBaseMaps(state, &status, nullptr);
+        QCOMPARE(status.resets, resets);
+    }
+
+    void drawsNothingWithoutADefaultTerminal() {
+        QTemporaryDir dir;
+        FakeStatusLine status;
+        EnsureBaseMaps(StateAt(dir, false), &status, nullptr);
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(status.hint.isEmpty());
+    }
+
+    void reportsAMapThatCannotBeSaved() {
+        QTemporaryDir dir;
+        RecordingPresenter messages;
+        AppState state = StateAt(dir, true);
+        state.DataDirectory = (std::filesystem::path(dir.path().toStdString()) / "missing");
+        EnsureBaseMaps(state, nullptr, nullptr);
+        QCOMPARE(messages.messages.size(), std::size_t(2));
+        QCOMPARE(messages.messages[0].text,
+                 QStringLiteral("Unable to save Rectangular Map to disk"));
+        QCOMPARE(messages.messages[1].text,
+                 QStringLiteral("Unable to save Great Circle Map to disk"));
+    }
+
+    void drawingWindowRefusesToCloseAndCountsPoints() {
+        TMapsDrawingForm window;
+        window.show();
+        window.startMap(QStringLiteral("Creating New Great Circle Map"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Creating New Great Circle Map"));
+        auto* bar = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar"));
+        QVERIFY(bar);
+        QCOMPARE(bar->maximum(), 8287);
+        window.setProgress(8287);
+        QCOMPARE(bar->value(), 8286);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+    }
+
+    void qtCanvasDrawsTheSamePixels() {
+        PixelBuffer plain(kGreatCircleBaseSize, kGreatCircleBaseSize);
+        QImageCanvas qt(kGreatCircleBaseSize, kGreatCircleBaseSize);
+        DrawGreatCircleBaseMap(plain, {-33.9, -151.2});
+        DrawGreatCircleBaseMap(qt, {-33.9, -151.2});
+        QCOMPARE(qt.image(), ToQImage(plain));
+        qt.DrawText(0, 0, " 1200 UTC ", kWhite, kBlack);
+        QCOMPARE(qt.PixelAt(0, 0), kBlack); // the label's paper
+    }
+};
+
+QTEST_MAIN(TestBaseMapDrawing)
+#include "TestBaseMapDrawing.moc"
