@@ -128,7 +128,7 @@ TFreqMapDisplayForm::TFreqMapDisplayForm(FreqMapDisplayInput input, QWidget* par
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(std::clamp<int>(m_input.settings.MapUpdateMinutes, 1, 60) * 60000);
+    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
     connect(m_timer, &QTimer::timeout, this, &TFreqMapDisplayForm::Timer1Timer);
 
     setGeometry(ScreenSize(this).width() > 0 ? screen()->availableGeometry() : QRect());
