@@ -5,6 +5,7 @@
 #include "app/TNoDefaultMsgForm.h"
 #include "maps/ui/FreqMapTask.h"
 #include "maps/ui/MapWindows.h"
+#include "maps/ui/TGCPrintDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/TPredResultsForm.h"
 #include "settings/ui/OptionsSave.h"
@@ -156,6 +157,14 @@ void TMainForm::buildMenus() {
         setMenuHandler(QLatin1String(item), [this, kind] {
             runMapTask([this, kind] { return CheckMapAvailable(this, m_state, kind); },
                        [this, kind] { RunPathMap(this, this, m_state, kind); });
+        });
+    for (const char* item : {"PrintGreatCircleMap1", "PrintGreatCircleMap2"})
+        setMenuHandler(QLatin1String(item), [this] {
+            HideMenus();
+            HideStatusLine();
+            TGCPrintDlgForm print(m_state.UserSettings, this, this);
+            print.exec();
+            RestoreMainWindow();
         });
     setMenuHandler(QStringLiteral("FrequencyMap1"), [this] {
         runMapTask([this] { return FrequencyMapAvailable(this, m_state); },

@@ -4,6 +4,7 @@
 #include "core/Geometry.h"
 #include "maps/BaseMaps.h"
 #include "maps/MapCompose.h"
+#include "maps/MapDisplay.h"
 
 // Drawing the two base maps, and a full set of overlays on a 355-pixel map.
 
@@ -67,5 +68,32 @@ void BM_RectangularOverlays(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RectangularOverlays)->Unit(benchmark::kMillisecond);
+
+// One time step of the map window on a 1920 × 1080 screen: the whole map image
+// composed again from the cached base map (scaled up), with every overlay.
+void BM_WindowStep1920(benchmark::State& state) {
+    const MapKind kind = state.range(0) ? MapKind::GreatCircle : MapKind::Rectangular;
+    const MapDisplayLayout layout = ComputeMapDisplayLayout(kind, 1920, 1080, 1920, 1000);
+    PixelBuffer base(kRectangularBaseWidth,
+                     kind == MapKind::GreatCircle ? kGreatCircleBaseSize : kRectangularBaseHeight);
+    if (kind == MapKind::GreatCircle)
+        DrawGreatCircleBaseMap(base, kLondon);
+    else
+        DrawRectangularBaseMap(base, kLondon.lon);
+    PixelBuffer image(layout.imageWidth, layout.imageHeight);
+    MapOverlays overlays = AllOverlays();
+    overlays.screenWidth = 1920;
+    double hours = 0.0;
+    for (auto _ : state) {
+        overlays.sun = SubsolarPointAt(DateFromCalendar(2026, 6, 21), hours);
+        hours += 0.25;
+        if (kind == MapKind::GreatCircle)
+            ComposeGreatCircleMap(base, kLondon, image, overlays);
+        else
+            ComposeRectangularMap(base, kLondon.lon, image, overlays);
+        benchmark::DoNotOptimize(image.Row(0));
+    }
+}
+BENCHMARK(BM_WindowStep1920)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -101,8 +101,9 @@ MapDisplayLayout ComputeMapDisplayLayout(MapKind kind, int screenWidth, int scre
     const int a = Round(screenWidth * 355.0 / 640.0);
     l.mapSize = a % 2 == 0 ? a + 1 : a + 2;
     if (kind == MapKind::GreatCircle) {
-        // Kept within the client height, with room for the centred-on line below.
-        const int room = MakeOdd(clientHeight - Round(1.5 * l.lineUnit));
+        // Kept within the client height, below the two title rows and above the
+        // centred-on line.
+        const int room = MakeOdd(clientHeight - 4 * l.lineUnit);
         l.mapSize = std::max(101, std::min(l.mapSize, room));
         l.half = l.mapSize / 2;
         l.discRadius = GreatCircleDiscRadius(l.mapSize);
