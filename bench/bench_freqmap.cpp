@@ -30,8 +30,7 @@ void BM_FreqMapHighResolutionOneInstant(benchmark::State& state) {
         FreqMapLayout(FreqMapResolution::High, {1, 1, 1171, 917}, -10.0);
     std::vector<float> mufs;
     for (auto _ : state) {
-        const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, cells);
-        FreqMapMufs(conditions, paths, 12.0f, mufs);
+        FreqMapMufsAt(conditions, cells, 12.0f, mufs);
         benchmark::DoNotOptimize(mufs.data());
     }
     state.counters["cells"] = static_cast<double>(cells.size());
@@ -70,8 +69,7 @@ void BM_FreqMapRedraw1920x1080(benchmark::State& state) {
     const FreqMapSlots slots = MakeFreqMapSlots(Settings{});
     std::vector<float> mufs;
     for (auto _ : state) {
-        const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, cells);
-        FreqMapMufs(conditions, paths, 12.0f, mufs);
+        FreqMapMufsAt(conditions, cells, 12.0f, mufs);
         const std::vector<int> classes = FreqMapClasses(slots, mufs);
         FreqMapPicture picture;
         picture.cells = &cells;

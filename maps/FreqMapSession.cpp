@@ -6,6 +6,21 @@
 #include "maps/FreqMapRender.h"
 #include <cmath>
 
+namespace {
+
+// Code of the window system's libraries can leave the upper halves of the vector
+// registers in use (seen after the Qt application starts); every SSE instruction of the
+// engine then pays for a state transition and the map takes seven times as long.
+// vzeroupper clears them; the lower halves, where the values live, are kept.
+void ClearUpperVectorState() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx"))
+        asm volatile("vzeroupper");
+#endif
+}
+
+} // namespace
+
 std::optional<MapInstant> MapInstantOf(const MapClock& time, double utcOffsetDays) {
     if (!IsValidHHMM(time.timeText))
         return std::nullopt;
@@ -48,8 +63,8 @@ FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapClock& ti
     const FreqMapConditions conditions =
         MakeFreqMapConditions(request.station, c.instant.utDate, c.ssn, request.kIndexText,
                               settings.MinRadiationAngleRad, c.sun);
-    const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, c.cells);
-    FreqMapMufs(conditions, paths, static_cast<float>(c.instant.utHours), c.mufs);
+    ClearUpperVectorState();
+    FreqMapMufsAt(conditions, c.cells, static_cast<float>(c.instant.utHours), c.mufs);
     c.classes = FreqMapClasses(c.freqSlots, c.mufs);
     c.ok = true;
     return c;

@@ -57,35 +57,39 @@ FreqMapConditions MakeFreqMapConditions(const Terminal& station, DateValue date,
     return c;
 }
 
+FreqMapCellPath PrepareFreqMapPath(const FreqMapConditions& c, const FreqMapCell& cell) {
+    FreqMapCellPath path;
+    const double lat = cell.centreLatDeg * std::numbers::pi / 180.0;
+    const double lon = cell.centreLonDeg * std::numbers::pi / 180.0;
+    const BearingResult bearing = InitialBearing(c.station.latRad, c.station.lonRad, lat, lon);
+    if (bearing.status == BearingStatus::Indeterminate) {
+        path.vertical = true;
+        return path;
+    }
+    PathSetup& s = path.setup;
+    s.sun = &c.sun;
+    s.start = c.station;
+    s.kind = PathKind::Short;
+    s.bearingRad = bearing.bearing;
+    s.farLongitudeRad = lon;
+    s.lengthRad = CentralAngle(c.station.latRad, c.station.lonRad, lat, lon).angle;
+    s.month = c.month;
+    s.day = c.day;
+    s.kIndex = c.kIndex;
+    s.ssn = c.ssn;
+    s.baseHeightKm = F2BaseHeight(c.ssn);
+    s.minElevationRad = c.minElevationRad;
+    s.hops = ComputeHopGeometry(s.lengthRad, s.baseHeightKm, c.minElevationRad);
+    path.points = ComputeControlPoints(s);
+    return path;
+}
+
 std::vector<FreqMapCellPath> PrepareFreqMapPaths(const FreqMapConditions& c,
                                                  const std::vector<FreqMapCell>& cells) {
-    std::vector<FreqMapCellPath> paths(cells.size());
-    const float baseHeight = F2BaseHeight(c.ssn);
-    for (std::size_t n = 0; n < cells.size(); ++n) {
-        const double lat = cells[n].centreLatDeg * std::numbers::pi / 180.0;
-        const double lon = cells[n].centreLonDeg * std::numbers::pi / 180.0;
-        FreqMapCellPath& path = paths[n];
-        const BearingResult bearing = InitialBearing(c.station.latRad, c.station.lonRad, lat, lon);
-        if (bearing.status == BearingStatus::Indeterminate) {
-            path.vertical = true;
-            continue;
-        }
-        PathSetup& s = path.setup;
-        s.sun = &c.sun;
-        s.start = c.station;
-        s.kind = PathKind::Short;
-        s.bearingRad = bearing.bearing;
-        s.farLongitudeRad = lon;
-        s.lengthRad = CentralAngle(c.station.latRad, c.station.lonRad, lat, lon).angle;
-        s.month = c.month;
-        s.day = c.day;
-        s.kIndex = c.kIndex;
-        s.ssn = c.ssn;
-        s.baseHeightKm = baseHeight;
-        s.minElevationRad = c.minElevationRad;
-        s.hops = ComputeHopGeometry(s.lengthRad, baseHeight, c.minElevationRad);
-        path.points = ComputeControlPoints(s);
-    }
+    std::vector<FreqMapCellPath> paths;
+    paths.reserve(cells.size());
+    for (const FreqMapCell& cell : cells)
+        paths.push_back(PrepareFreqMapPath(c, cell));
     return paths;
 }
 
@@ -112,4 +116,11 @@ std::vector<int> FreqMapClasses(const FreqMapSlots& slots, const std::vector<flo
     for (std::size_t n = 0; n < mufs.size(); ++n)
         classes[n] = FreqMapClass(slots, mufs[n]);
     return classes;
+}
+
+void FreqMapMufsAt(const FreqMapConditions& c, const std::vector<FreqMapCell>& cells, float utHours,
+                   std::vector<float>& mufs) {
+    mufs.resize(cells.size());
+    for (std::size_t n = 0; n < cells.size(); ++n)
+        mufs[n] = FreqMapPathMuf(c, PrepareFreqMapPath(c, cells[n]), utHours);
 }

@@ -64,6 +64,7 @@ struct FreqMapCellPath {
 /// bearing at A = InitialBearing; hop count, control points and their day-long layer
 /// terms from the engine. The paths point at `conditions.sun`: keep the conditions
 /// alive and in place while they are used.
+FreqMapCellPath PrepareFreqMapPath(const FreqMapConditions& conditions, const FreqMapCell& cell);
 std::vector<FreqMapCellPath> PrepareFreqMapPaths(const FreqMapConditions& conditions,
                                                  const std::vector<FreqMapCell>& cells);
 
@@ -77,6 +78,11 @@ float FreqMapPathMuf(const FreqMapConditions& conditions, const FreqMapCellPath&
 /// The MUF of every cell at utHours UTC, in the cells' order, into `mufs`.
 void FreqMapMufs(const FreqMapConditions& conditions, const std::vector<FreqMapCellPath>& paths,
                  float utHours, std::vector<float>& mufs);
+
+/// The MUF of every cell at one instant, each path prepared and evaluated in turn
+/// (nothing as large as all the prepared paths is held at once).
+void FreqMapMufsAt(const FreqMapConditions& conditions, const std::vector<FreqMapCell>& cells,
+                   float utHours, std::vector<float>& mufs);
 
 /// The class of every MUF (FreqMapClass), in order.
 std::vector<int> FreqMapClasses(const FreqMapSlots& slots, const std::vector<float>& mufs);

@@ -5,6 +5,7 @@
 #include "maps/FreqMapRender.h"
 #include "maps/FreqMapTexts.h"
 #include "maps/PixelBuffer.h"
+#include "maps/ui/QImageCanvas.h"
 #include "settings/ui/TNewDateForm.h"
 #include "settings/ui/TNewTimeForm.h"
 #include "widgets/KxHelp.h"
@@ -23,7 +24,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -277,8 +277,8 @@ void TFreqMapDisplayForm::drawInfo() {
 void TFreqMapDisplayForm::drawMap() {
     const int width = m_mapImage->width();
     const int height = m_mapImage->height();
-    PixelBuffer image(width, height);
-    image.SetFontPixelSize(std::max(QFontMetrics(font()).height() - 2, 8));
+    // The time label is drawn in the window's font.
+    QImageCanvas image(width, height, font());
     FreqMapPicture picture;
     picture.cells = &m_computed.cells;
     picture.classes = &m_computed.classes;
@@ -292,10 +292,7 @@ void TFreqMapDisplayForm::drawMap() {
     picture.markerArm = std::max(Round(this->width() * 0.007), 2);
     if (m_input.baseMap)
         RenderFreqMap(image, *m_input.baseMap, picture);
-    QImage q(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        std::memcpy(q.scanLine(y), image.Row(y), static_cast<std::size_t>(width) * 4);
-    m_mapImage->setPixmap(QPixmap::fromImage(q));
+    m_mapImage->setPixmap(QPixmap::fromImage(image.image()));
 }
 
 void TFreqMapDisplayForm::mapClicked(QPoint at) {

@@ -156,6 +156,10 @@ TEST(FreqMapValues, CellMufIsThePredictionsShortPathMuf) {
     const FreqMapConditions conditions = MakeFreqMapConditions(base.TerminalA, base.Date, base.Ssn,
                                                                "3", base.MinElevationRad, base.Sun);
     const auto paths = PrepareFreqMapPaths(conditions, cells);
+    std::vector<float> once, prepared;
+    FreqMapMufsAt(conditions, cells, 6.5f, once);
+    FreqMapMufs(conditions, paths, 6.5f, prepared);
+    EXPECT_EQ(once, prepared);          // one instant at a time or many: the same values
     for (int n : {0, 14, 28, 33, 50}) { // equator cells sit on whole degrees
         const FreqMapCell& cell = cells[n];
         plan.latB = std::to_string(cell.centreLatDeg);
