@@ -2,33 +2,15 @@
 
 #include "maps/BaseMapFile.h"
 #include "maps/BaseMaps.h"
+#include "maps/ui/MapWindows.h"
 #include "maps/ui/TFreqMapDialogForm.h"
 #include "maps/ui/TFreqMapDisplayForm.h"
 #include "widgets/AppState.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 
-#include <filesystem>
-
-namespace {
-
-const char* const kMapsUnavailable =
-    "The Hopscope maps will not be available until the default terminal is defined.\r"
-    "Choose Options from the Hopscope Main Menu Bar to define the default terminal.";
-
-} // namespace
-
 bool FrequencyMapAvailable(QWidget* parent, const AppState& state) {
-    if (!state.UserSettings.DefaultDefined) {
-        ShowInformation(parent, QString::fromLatin1(kMapsUnavailable));
-        return false;
-    }
-    std::error_code ec;
-    if (!std::filesystem::exists(BaseMapPath(state.DataDirectory, false), ec)) {
-        ShowInformation(parent, QStringLiteral("Map file Hopscope.REC not found"));
-        return false;
-    }
-    return true;
+    return CheckMapAvailable(parent, state, MapKind::Rectangular);
 }
 
 void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,

@@ -6,10 +6,10 @@ class QWidget;
 class StatusLine;
 struct AppState;
 
-/// Maps → Frequency Map...: without a default terminal, the message that the maps are
-/// unavailable; without the rectangular base map, "Map file Hopscope.REC not found";
-/// otherwise the dialog, and on OK the display of the map. Returns false when nothing
-/// could open. The current prediction is only read.
+/// Maps → Frequency Map...: the map items' availability check for the rectangular base
+/// map (a default terminal, and Hopscope.REC present and drawn for it; otherwise the
+/// user is told why and false returned); then the dialog, and on OK the display of the
+/// map. The current prediction is only read.
 bool FrequencyMapAvailable(QWidget* parent, const AppState& state);
 void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
                             TerminalPicker picker);
