@@ -1,25 +1,11 @@
 #include "maps/FreqMapSession.h"
 
 #include "core/Syntax.h"
+#include "core/VectorState.h"
 #include "engine/KxEphem.h"
 
 #include "maps/FreqMapRender.h"
 #include <cmath>
-
-namespace {
-
-// Code of the window system's libraries can leave the upper halves of the vector
-// registers in use (seen after the Qt application starts); every SSE instruction of the
-// engine then pays for a state transition and the map takes seven times as long.
-// vzeroupper clears them; the lower halves, where the values live, are kept.
-void ClearUpperVectorState() {
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (__builtin_cpu_supports("avx"))
-        asm volatile("vzeroupper");
-#endif
-}
-
-} // namespace
 
 std::optional<MapInstant> MapInstantOf(const MapClock& time, double utcOffsetDays) {
     if (!IsValidHHMM(time.timeText))
