@@ -131,7 +131,9 @@ TFreqMapDisplayForm::TFreqMapDisplayForm(FreqMapDisplayInput input, QWidget* par
     m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
     connect(m_timer, &QTimer::timeout, this, &TFreqMapDisplayForm::Timer1Timer);
 
-    setGeometry(ScreenSize(this).width() > 0 ? screen()->availableGeometry() : QRect());
+    // The display fills the desktop's work area.
+    if (QScreen* desktop = screen())
+        setGeometry(desktop->availableGeometry());
 }
 
 TFreqMapDisplayForm::~TFreqMapDisplayForm() = default;
@@ -206,9 +208,14 @@ void TFreqMapDisplayForm::redraw(bool info, bool top, bool map) {
     m_busy = true;
     setStatus(QString(), QStringLiteral("Preparing map"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct CursorGuard {
-        ~CursorGuard() { QApplication::restoreOverrideCursor(); }
-    } guard;
+    // The cursor and the busy flag come back also when drawing fails.
+    struct Guard {
+        bool& busy;
+        ~Guard() {
+            QApplication::restoreOverrideCursor();
+            busy = false;
+        }
+    } guard{m_busy};
     m_computed = ComputeFreqMap(m_input.request, m_time, m_input.settings, m_input.zone,
                                 m_mapImage->width(), m_mapImage->height(), m_input.centreLonDeg);
     if (info)
@@ -218,7 +225,6 @@ void TFreqMapDisplayForm::redraw(bool info, bool top, bool map) {
     if (map)
         drawMap();
     setStatus(QString::fromLatin1(kFreqMapClickHint), QString::fromLatin1(kPressF1ForHelp));
-    m_busy = false;
 }
 
 void TFreqMapDisplayForm::drawTop() {
