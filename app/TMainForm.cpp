@@ -5,6 +5,7 @@
 #include "app/TNoDefaultMsgForm.h"
 #include "atlas/ui/AtlasWindows.h"
 #include "batch/ui/TBatchDlgForm.h"
+#include "maps/ui/FreqMapTask.h"
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TGCPrintDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
@@ -192,6 +193,13 @@ void TMainForm::buildMenus() {
                                    QString::fromStdString(m_state.DataDirectory.string())};
             TBatchDlgForm(std::move(input), this, this).exec();
         });
+    });
+    setMenuHandler(QStringLiteral("FrequencyMap1"), [this] {
+        runMapTask([this] { return FrequencyMapAvailable(this, m_state); },
+                   [this] {
+                       RunFrequencyMapWindows(this, this, m_state,
+                                              PrefixSearchPicker(m_state.PlaceAtlas, this));
+                   });
     });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });

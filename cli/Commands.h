@@ -12,4 +12,5 @@ int RunSettingsCommand(const std::vector<std::string>& args);
 int RunAtlasCommand(const std::vector<std::string>& args);
 int RunBearingsCommand(const std::vector<std::string>& args);
 int RunBatchCommand(const std::vector<std::string>& args);
+int RunFreqMapCommand(const std::vector<std::string>& args);
 int RunMapCommand(const std::vector<std::string>& args);

@@ -18,6 +18,7 @@ constexpr const char* kUsage =
     "  bearings  great-circle bearings and distances to every atlas place\n"
     "  batch     run, list or create batch tables of up to fifteen predictions\n"
     "  map       the rectangular or great-circle world map as a PNG picture\n"
+    "  freqmap   the frequency map of the world for one station (json, csv or png)\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
         return RunBatchCommand(args);
     if (command == "map")
         return RunMapCommand(args);
+    if (command == "freqmap")
+        return RunFreqMapCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

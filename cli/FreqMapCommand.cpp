@@ -1,0 +1,285 @@
+#include "atlas/AtlasEntry.h"
+#include "cli/ArgList.h"
+#include "cli/CommandErrors.h"
+#include "cli/Commands.h"
+#include "cli/IsoDate.h"
+#include "cli/RequestArgs.h"
+#include "cli/SettingOverrides.h"
+#include "cli/TerminalArgs.h"
+#include "core/DataDirectory.h"
+#include "core/Geometry.h"
+#include "core/Numeric.h"
+#include "core/ReplaceFile.h"
+#include "core/Syntax.h"
+#include "engine/KxEphem.h"
+#include "maps/BaseMaps.h"
+#include "maps/FreqMapCells.h"
+#include "maps/FreqMapExport.h"
+#include "maps/FreqMapRender.h"
+#include "maps/FreqMapValues.h"
+#include "maps/PixelBuffer.h"
+#include "settings/SettingsFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kFreqMapUsage =
+    "usage: hopscope-cli freqmap (--a PREFIX|LOCATOR|DEFAULT | --a-lat LAT --a-lon LON)\n"
+    "                            --date YYYY-MM-DD --utc HHMM|all --solar INDEX [OPTIONS]\n"
+    "\n"
+    "The frequency map of the world for one station: for every area, the short-path\n"
+    "MUF from the station to the area's centre and the highest listed frequency below\n"
+    "it.\n"
+    "\n"
+    "  --a PREFIX|LOCATOR|DEFAULT  the station from the atlas, a grid square or the\n"
+    "                   default terminal of the settings\n"
+    "  --a-lat LAT --a-lon LON     the station by hand; longitudes are positive WEST\n"
+    "  --a-name NAME    the station's name (17 characters)\n"
+    "  --date YYYY-MM-DD  the day of the map\n"
+    "  --utc HHMM|all   the UTC time of the map, or all 48 half hours of the day\n"
+    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410)\n"
+    "  --k N            K index 0-9; -1 or absent for the average\n"
+    "  --freqs 7.1,14.1,...  the frequencies to map (default: the settings' list; ''\n"
+    "                   or an empty list gives the built-in seven)\n"
+    "  --res low|high   57 or 877 areas (default: the settings' choice)\n"
+    "  --centre-lon LON the map's central meridian (default: the default terminal's\n"
+    "                   longitude, else the station's)\n"
+    "  --min-angle DEG  minimum radiation angle 0.0-45.0 (default: the settings')\n"
+    "  --format json|csv|png  one map as a JSON object, all maps as a JSON list, CSV\n"
+    "                   (utc,band,index,centreLat,centreLon,muf,class,label), or the\n"
+    "                   map as the window draws it\n"
+    "  --out FILE       write to FILE instead of standard output; for PNG with\n"
+    "                   --utc all a folder, one freqmap-HHMM.png per half hour\n"
+    "  --size N         the PNG's width in pixels, 101-8001 (default 1171)\n"
+    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
+
+ArgFailure Usage(const std::string& problem) {
+    return {problem + "\n\n" + kFreqMapUsage, 2};
+}
+
+/// Everything the command needs once its arguments are read.
+struct FreqMapRun {
+    Settings settings;
+    Terminal station;
+    DateValue date = 0.0;
+    std::vector<double> utHours; ///< one instant, or the 48 half hours
+    std::string solarIndexText;
+    std::string kIndexText;
+    FreqMapResolution resolution = FreqMapResolution::Low;
+    double centreLonDeg = 0.0;
+    std::string format = "json";
+    std::optional<std::string> out;
+    int pngWidth = 1171;
+};
+
+std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqMapRun& run) {
+    ArgList args(argList);
+    const std::optional<std::string> dataDir = args.Value("data-dir");
+    const std::optional<std::string> date = args.Value("date");
+    const std::optional<std::string> utc = args.Value("utc");
+    const std::optional<std::string> solar = args.Value("solar");
+    const std::optional<std::string> kIndex = args.Value("k");
+    const std::optional<std::string> res = args.Value("res");
+    const std::optional<std::string> centreLon = args.Value("centre-lon");
+    const std::optional<std::string> format = args.Value("format");
+    run.out = args.Value("out");
+    const std::optional<std::string> size = args.Value("size");
+    SettingOverrides overrides;
+    overrides.freqs = args.Value("freqs");
+    overrides.minAngle = args.Value("min-angle");
+    const TerminalOptions station = TakeTerminalOptions(args, "a");
+    if (const auto problem = args.Problem())
+        return Usage(*problem);
+    if (!station.usageProblem.empty())
+        return Usage(station.usageProblem);
+    if (!date)
+        return Usage("give the day of the map with --date YYYY-MM-DD");
+    if (!utc)
+        return Usage("give the time of the map with --utc HHMM or --utc all");
+    if (format) {
+        run.format = Lower(*format);
+        if (run.format != "json" && run.format != "csv" && run.format != "png")
+            return Usage("--format must be json, csv or png");
+    }
+    if (run.format == "png" && !run.out)
+        return Usage("--format png needs --out FILE (or a folder with --utc all)");
+    if (size) {
+        const std::optional<int> n = ParseInteger(*size);
+        if (!n || *n < 101 || *n > 8001)
+            return Usage("--size must be a width from 101 to 8001 pixels");
+        run.pngWidth = *n;
+    }
+
+    CommandData data;
+    if (auto failure = ReadCommandData(dataDir, data))
+        return failure;
+    run.settings = data.settings;
+    if (auto failure = ApplyOverrides(overrides, run.settings))
+        return failure->status == 2 ? Usage(failure->text) : *failure;
+
+    const TerminalArgs resolved = ResolveTerminalOptions(station, &data.atlas, run.settings);
+    if (!resolved.ok)
+        return ArgFailure{resolved.problem, 1};
+    run.station = resolved.terminal;
+    if (const CheckResult coordinates = DeriveTerminalCoordinates(run.station); !coordinates)
+        return ArgFailure{OneLineText(coordinates.message), 1};
+
+    const std::optional<DateValue> day = ParseIsoDate(*date);
+    if (!day)
+        return ArgFailure{"Invalid date", 1};
+    run.date = *day;
+    if (Lower(*utc) == "all") {
+        for (int j = 0; j < 48; ++j)
+            run.utHours.push_back(0.5 * j);
+    } else {
+        const CheckResult time = CheckTimeOfDay(*utc);
+        if (!time)
+            return ArgFailure{"--utc '" + *utc + "': " + OneLineText(time.message), 1};
+        run.utHours.push_back(HHMMToHours(*utc).value_or(0.0));
+    }
+    const TextCheck solarIndex = CheckSolarIndex(solar.value_or(""), run.settings.SunspotPrimary);
+    if (!solarIndex)
+        return ArgFailure{OneLineText(solarIndex.message), 1};
+    run.solarIndexText = solarIndex.text;
+    const TextCheck k = CheckKIndex(kIndex.value_or(""));
+    if (!k)
+        return ArgFailure{OneLineText(k.message), 1};
+    run.kIndexText = k.text;
+
+    run.resolution = run.settings.HighResFreqMap ? FreqMapResolution::High : FreqMapResolution::Low;
+    if (res) {
+        const std::string r = Lower(*res);
+        if (r != "low" && r != "high")
+            return Usage("--res must be low or high");
+        run.resolution = r == "high" ? FreqMapResolution::High : FreqMapResolution::Low;
+    }
+    run.centreLonDeg = run.station.LongitudeDeg;
+    if (centreLon) {
+        const CoordinateParse lon =
+            ParseCoordinate(AtlasUpperCase(*centreLon), CoordinateKind::Longitude);
+        if (!lon)
+            return ArgFailure{"--centre-lon '" + *centreLon + "': " + OneLineText(lon.message), 1};
+        run.centreLonDeg = lon.valueDeg;
+    } else if (run.settings.DefaultDefined) {
+        const CoordinateParse lon =
+            ParseCoordinate(run.settings.DefaultLongitudeText, CoordinateKind::Longitude);
+        if (lon)
+            run.centreLonDeg = lon.valueDeg;
+    }
+    return std::nullopt;
+}
+
+bool WriteOutput(const std::string& text, const std::optional<std::string>& out) {
+    if (!out) {
+        const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+        return std::fflush(stdout) == 0 && written;
+    }
+    return ReplaceFile(*out, text);
+}
+
+/// The map image's size for a PNG of `width` pixels: odd sides, the height three
+/// quarters of the width (about the window's own proportions).
+PixelRect PngImage(int width) {
+    const int w = width % 2 == 0 ? width - 1 : width;
+    int h = static_cast<int>(std::lround(0.75 * w));
+    h = h % 2 == 0 ? h - 1 : h;
+    return {0, 0, w, h};
+}
+
+/// Each frame as a PNG: one file, or freqmap-HHMM.png in the folder for several.
+std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& slots,
+                                     const std::vector<FreqMapCell>& cells,
+                                     const std::vector<FreqMapFrame>& frames) {
+    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
+    DrawRectangularBaseMap(base, run.centreLonDeg);
+    const PixelRect size = PngImage(run.pngWidth);
+    PixelBuffer image(size.right, size.bottom);
+    image.SetFontPixelSize(std::max(size.right / 60, 8));
+    const std::filesystem::path out = *run.out;
+    if (frames.size() > 1) {
+        std::error_code ec;
+        std::filesystem::create_directories(out, ec);
+        if (!std::filesystem::is_directory(out, ec))
+            return "'" + *run.out + "' is not a folder and cannot be made one";
+    }
+    for (const FreqMapFrame& frame : frames) {
+        FreqMapPicture picture;
+        picture.cells = &cells;
+        picture.classes = &frame.classes;
+        picture.freqSlots = &slots;
+        picture.station = {run.station.LatitudeDeg, run.station.LongitudeDeg};
+        picture.centreLonDeg = run.centreLonDeg;
+        picture.sun = SubsolarPointAt(run.date, frame.utHours);
+        picture.timeText = frame.utcText;
+        // The window's marker is 0.007 of the window's width, the map 625/1024 of it.
+        picture.markerArm =
+            std::max(static_cast<int>(std::lround(size.right * 0.007 * 1024 / 625)), 2);
+        RenderFreqMap(image, base, picture);
+        const std::optional<std::string> png = image.EncodePng();
+        const std::filesystem::path file =
+            frames.size() > 1 ? out / ("freqmap-" + frame.utcText + ".png") : out;
+        if (!png || !ReplaceFile(file, *png))
+            return "the map could not be written to '" + file.string() + "'";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunFreqMapCommand(const std::vector<std::string>& argList) {
+    if (std::find(argList.begin(), argList.end(), "--help") != argList.end()) {
+        std::fputs(kFreqMapUsage, stdout);
+        return 0;
+    }
+    FreqMapRun run;
+    if (const std::optional<ArgFailure> failure = ReadRun(argList, run)) {
+        ReportRefusal("freqmap", failure->text);
+        return failure->status;
+    }
+    const SolarPosition sun = ComputeSolarPosition(run.date, TimeZoneState{});
+    const std::optional<SolarIndexValues> solar = ConvertSolarIndex(run.solarIndexText, sun);
+    if (!solar)
+        return ReportRefusal("freqmap", "You must enter a solar flux or sunspot number");
+
+    const FreqMapSlots slots = MakeFreqMapSlots(run.settings);
+    const PixelRect image = PngImage(run.pngWidth);
+    const std::vector<FreqMapCell> cells =
+        FreqMapLayout(run.resolution, FreqMapArea(image.right, image.bottom), run.centreLonDeg);
+    const FreqMapConditions conditions = MakeFreqMapConditions(
+        run.station, run.date, solar->Ssn, run.kIndexText, run.settings.MinRadiationAngleRad, sun);
+    const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, cells);
+    std::vector<FreqMapFrame> frames;
+    for (double t : run.utHours) {
+        FreqMapFrame frame;
+        frame.utcText = FormatHHMM(t / 24.0);
+        frame.utHours = t;
+        frame.ssn = solar->Ssn;
+        frame.flux = solar->Flux;
+        FreqMapMufs(conditions, paths, static_cast<float>(t), frame.mufs);
+        frame.classes = FreqMapClasses(slots, frame.mufs);
+        frames.push_back(std::move(frame));
+    }
+
+    if (run.format == "png") {
+        if (const std::optional<std::string> problem = WritePngs(run, slots, cells, frames))
+            return ReportRefusal("freqmap", *problem);
+        return 0;
+    }
+    std::string output;
+    if (run.format == "csv")
+        output = FreqMapCsv(slots, cells, frames);
+    else if (frames.size() == 1)
+        output = FreqMapJson(slots, cells, frames.front()) + "\n";
+    else
+        output = FreqMapJsonList(slots, cells, frames) + "\n";
+    if (!WriteOutput(output, run.out))
+        return ReportRefusal("freqmap", "the output could not be written");
+    return 0;
+}

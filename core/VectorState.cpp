@@ -1,0 +1,8 @@
+#include "core/VectorState.h"
+
+void ClearUpperVectorState() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx"))
+        asm volatile("vzeroupper");
+#endif
+}

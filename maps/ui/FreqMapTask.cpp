@@ -1,0 +1,51 @@
+#include "maps/ui/FreqMapTask.h"
+
+#include "maps/BaseMapFile.h"
+#include "maps/BaseMaps.h"
+#include "maps/ui/MapWindows.h"
+#include "maps/ui/TFreqMapDialogForm.h"
+#include "maps/ui/TFreqMapDisplayForm.h"
+#include "widgets/AppState.h"
+#include "widgets/KxMessages.h"
+#include "widgets/KxStatusLine.h"
+
+bool FrequencyMapAvailable(QWidget* parent, const AppState& state) {
+    return CheckMapAvailable(parent, state, MapKind::Rectangular);
+}
+
+void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
+                            TerminalPicker picker) {
+    FreqMapDialogInput input;
+    input.previous.station = state.Prediction.TerminalA;
+    input.previous.date = state.TimeZone.PredictionDate;
+    input.previous.solarIndexText = state.Prediction.SolarIndexText;
+    input.previous.kIndexText = state.Prediction.KIndexText;
+    input.settings = state.UserSettings;
+    input.atlas = &state.PlaceAtlas;
+    input.dates = state.Dates;
+    input.zone = state.TimeZone;
+    input.clock = ReadSystemClock();
+    TFreqMapDialogForm dialog(std::move(input), statusLine, parent);
+    dialog.setAtlasPicker(std::move(picker));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    std::optional<PixelBuffer> base = LoadBaseMap(state.DataDirectory, false);
+    if (!base) {
+        ShowInformation(parent, QStringLiteral("Map file Hopscope.REC not found"));
+        return;
+    }
+    if (statusLine)
+        statusLine->HideStatusLine();
+    FreqMapDisplayInput view;
+    view.request = dialog.request();
+    view.settings = state.UserSettings;
+    view.dates = state.Dates;
+    view.zone = state.TimeZone;
+    view.baseMap = std::make_shared<const PixelBuffer>(std::move(*base));
+    const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
+    view.centreLonDeg = centre ? centre->lon : view.request.station.LongitudeDeg;
+    view.clock = [] { return ReadSystemClock(); };
+    TFreqMapDisplayForm display(std::move(view), parent);
+    display.exec();
+}

@@ -1,0 +1,162 @@
+#include "maps/ui/TFreqMapDialogForm.h"
+
+#include "core/Geometry.h"
+#include "core/Numeric.h"
+#include "widgets/KxComps.h"
+#include "widgets/KxHelp.h"
+#include "widgets/KxMessages.h"
+#include "widgets/KxStatusLine.h"
+#include "widgets/KxWindowScale.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+constexpr int kMapsHelpContext = 14;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* statusLine,
+                                       QWidget* parent)
+    : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine) {
+    setObjectName(QStringLiteral("TFreqMapDialogForm"));
+    setWindowTitle(QStringLiteral("Hopscope Frequency Map"));
+    SetHelpContext(this, kMapsHelpContext);
+    ScaleWindow(this);
+
+    m_terminal = new TerminalGroupBox(QStringLiteral("Terminal A"), QString(), m_input.settings,
+                                      m_input.atlas, statusLine, this);
+    m_terminal->setObjectName(QStringLiteral("TermAGroupBox"));
+    m_date = new TKxDateEdit(this);
+    m_date->setObjectName(QStringLiteral("DateEdit"));
+    m_date->setDateConventions(m_input.dates);
+    m_date->setStatusTip(Q(DateHint(m_input.dates)));
+    m_solar = new TKxSolarEdit(this);
+    m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
+    m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
+    m_solar->setStatusTip(
+        m_input.settings.SunspotPrimary
+            ? QStringLiteral("Enter sunspot number (or \"F\" + solar flux value)")
+            : QStringLiteral("Enter solar flux value (or \"S\" + sunspot number)"));
+    m_kIndex = new TKxKIndexEdit(this);
+    m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
+    m_kIndex->setStatusTip(QStringLiteral(
+        "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)"));
+    m_time = new TKxTimeEdit(this);
+    m_time->setObjectName(QStringLiteral("TimeEdit"));
+    m_time->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
+    m_time->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                          Scaled(this, 12));
+    m_zoneLabel = new QLabel(Q(m_input.zone.TimeZoneLabel), this);
+    m_zoneLabel->setObjectName(QStringLiteral("ULTLabel"));
+    m_ok = new QPushButton(QStringLiteral("OK (F9)"), this);
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setStatusTip(QStringLiteral("Display the map"));
+    m_ok->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, &TFreqMapDialogForm::OKBtnClick);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setAutoDefault(false);
+    TKxEdit::MarkAsCancelButton(cancel);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_terminal, &TerminalGroupBox::groupDone, this,
+            [this] { m_date->setFocus(Qt::OtherFocusReason); });
+
+    auto row = [this](QHBoxLayout* layout, const QString& name, const QString& text,
+                      QWidget* field) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setBuddy(field);
+        layout->addWidget(label);
+        layout->addWidget(field);
+        layout->addSpacing(12);
+    };
+    auto* values = new QHBoxLayout;
+    row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date);
+    row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar);
+    row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex);
+    values->addStretch();
+    auto* timeRow = new QHBoxLayout;
+    row(timeRow, QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time);
+    timeRow->addWidget(m_zoneLabel);
+    timeRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_terminal);
+    layout->addLayout(values);
+    layout->addLayout(timeRow);
+    layout->addLayout(buttons);
+
+    QWidget* order[] = {m_terminal->prefixEdit(),
+                        m_terminal->latitudeEdit(),
+                        m_date,
+                        m_solar,
+                        m_kIndex,
+                        m_time,
+                        m_ok,
+                        cancel};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    connect(f9, &QShortcut::activated, this, [this] {
+        m_ok->setFocus(Qt::OtherFocusReason);
+        OKBtnClick();
+    });
+
+    // The fields start from the current prediction; the time is the clock's, as shown.
+    const FreqMapRequest& previous = m_input.previous;
+    if (m_input.settings.DefaultDefined)
+        m_terminal->setTerminal(previous.station);
+    m_date->setText(Q(FormatDateText(false, previous.date, m_input.dates)));
+    m_solar->setText(Q(previous.solarIndexText));
+    m_kIndex->setText(Q(previous.kIndexText));
+    const double shown = m_input.clock.utcNow - m_input.zone.UtcOffset;
+    m_time->setText(Q(FormatHHMM(shown - std::floor(shown))));
+    TrackFocusHints(this, m_statusLine);
+
+    adjustSize();
+    CentreOnScreen(this, 0.3);
+    m_terminal->prefixEdit()->setFocus();
+}
+
+void TFreqMapDialogForm::setAtlasPicker(TerminalPicker picker) {
+    m_terminal->setPicker(std::move(picker));
+}
+
+void TFreqMapDialogForm::OKBtnClick() {
+    if (!m_terminal->ValidateForOk())
+        return;
+    for (TKxEdit* field : std::initializer_list<TKxEdit*>{m_date, m_solar, m_kIndex, m_time}) {
+        if (!field->Validate()) {
+            field->refocus();
+            return;
+        }
+    }
+    FreqMapRequest request;
+    request.station = m_terminal->terminal();
+    if (const CheckResult parsed = DeriveTerminalCoordinates(request.station); !parsed) {
+        ShowUserMessage(this, parsed.message);
+        m_terminal->prefixEdit()->refocus();
+        return;
+    }
+    request.date =
+        ParseDateText(m_date->text().toStdString(), m_input.dates).value_or(m_input.previous.date);
+    request.timeText = m_time->text().toStdString();
+    request.solarIndexText = CutText(m_solar->text().toStdString(), 6);
+    request.kIndexText = CutText(m_kIndex->text().toStdString(), 2);
+    m_request = request;
+    accept();
+}
