@@ -13,8 +13,7 @@
 
 namespace {
 
-/// The progress window shares the help page of the path information beside it.
-constexpr int kProgressHelpContext = 61;
+constexpr int kProgressHelpContext = 72;
 
 bool IsEnterOrEscape(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;

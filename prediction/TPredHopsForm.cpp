@@ -7,6 +7,7 @@
 #include "prediction/TPathInfoForm.h"
 #include "prediction/TextReportFile.h"
 #include "report/PredictionReport.h"
+#include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
@@ -32,6 +33,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int kHopsHelpContext = 69;
 
 const char* const kCloseHint =
     "Close Advanced Prediction Window and return to Hopscope Prediction Window";
@@ -85,6 +88,7 @@ TPredHopsForm::TPredHopsForm(PredictionResultsInput input, PathKind kind, QWidge
     : QDialog(parent), m_input(std::move(input)), m_pathKind(kind),
       m_rules(HopsRulesOf(m_input.settings)), m_printDirectory(m_input.printDirectory) {
     setObjectName(QStringLiteral("TPredHopsForm"));
+    SetHelpContext(this, kHopsHelpContext);
     m_pathInfoOpener = [this](QWidget* parent) {
         TPathInfoForm info(m_input.request, m_input.dates, true, parent);
         info.exec();

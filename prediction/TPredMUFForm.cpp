@@ -3,6 +3,7 @@
 #include "graphs/MufGraph.h"
 #include "prediction/ChildWindowParts.h"
 #include "prediction/DrawingPainter.h"
+#include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
@@ -26,6 +27,8 @@
 
 namespace {
 
+constexpr int kMufGraphHelpContext = 70;
+
 const char* const kCloseHint = "Close MUF Graph window and return to Hopscope Prediction Window";
 
 /// The graph could not be drawn: say so, and close the window once the message is read.
@@ -45,6 +48,7 @@ TPredMUFForm::TPredMUFForm(PredictionResultsInput input, PathKind kind, QWidget*
     : QDialog(parent), m_input(std::move(input)), m_pathKind(kind),
       m_printDirectory(m_input.printDirectory) {
     setObjectName(QStringLiteral("TPredMUFForm"));
+    SetHelpContext(this, kMufGraphHelpContext);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     ScaleWindow(this);

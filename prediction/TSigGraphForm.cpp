@@ -3,6 +3,7 @@
 #include "graphs/MufGraph.h"
 #include "prediction/ChildWindowParts.h"
 #include "prediction/DrawingPainter.h"
+#include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
@@ -27,6 +28,8 @@
 
 namespace {
 
+constexpr int kSignalsGraphHelpContext = 71;
+
 const char* const kCloseHint =
     "Close Signals Graph window and return to Hopscope Prediction Window";
 const char* const kClickHint = "Click a curve to identify its frequency";
@@ -45,6 +48,7 @@ TSigGraphForm::TSigGraphForm(PredictionResultsInput input, PathKind kind, bool s
     : QDialog(parent), m_input(std::move(input)), m_pathKind(kind),
       m_showSignalLevels(showSignalLevels), m_printDirectory(m_input.printDirectory) {
     setObjectName(QStringLiteral("TSigGraphForm"));
+    SetHelpContext(this, kSignalsGraphHelpContext);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     ScaleWindow(this);

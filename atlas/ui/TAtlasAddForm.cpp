@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kAtlasHelpContext = 34;
+constexpr int kAtlasAddHelpContext = 65;
 
 } // namespace
 
@@ -24,7 +24,7 @@ TAtlasAddForm::TAtlasAddForm(Atlas& atlas, StatusLine* statusLine, QWidget* pare
     setObjectName(QStringLiteral("TAtlasAddForm"));
     setWindowTitle(QStringLiteral("Add Atlas Entry"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    SetHelpContext(this, kAtlasHelpContext);
+    SetHelpContext(this, kAtlasAddHelpContext);
     ScaleWindow(this);
 
     auto* group = new QGroupBox(this);

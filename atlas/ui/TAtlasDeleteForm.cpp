@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kAtlasHelpContext = 34;
+constexpr int kAtlasDeleteHelpContext = 67;
 
 } // namespace
 
@@ -25,7 +25,7 @@ TAtlasDeleteForm::TAtlasDeleteForm(Atlas& atlas, StatusLine* statusLine, QWidget
     setObjectName(QStringLiteral("TAtlasDeleteForm"));
     setWindowTitle(QStringLiteral("Delete Atlas Entry"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    SetHelpContext(this, kAtlasHelpContext);
+    SetHelpContext(this, kAtlasDeleteHelpContext);
     ScaleWindow(this);
 
     auto* group = new QGroupBox(this);

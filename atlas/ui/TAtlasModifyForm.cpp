@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kAtlasHelpContext = 34;
+constexpr int kAtlasModifyHelpContext = 66;
 
 std::string Text(const TKxEdit* field) {
     return field->text().toStdString();
@@ -30,7 +30,7 @@ TAtlasModifyForm::TAtlasModifyForm(Atlas& atlas, StatusLine* statusLine, QWidget
     setObjectName(QStringLiteral("TAtlasModifyForm"));
     setWindowTitle(QStringLiteral("Modify Atlas Entry"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    SetHelpContext(this, kAtlasHelpContext);
+    SetHelpContext(this, kAtlasModifyHelpContext);
     ScaleWindow(this);
 
     m_currentGroup = new QGroupBox(QStringLiteral("Current Entry"), this);

@@ -18,8 +18,7 @@
 
 namespace {
 
-/// Our own help context for this window (the atlas menu's page).
-constexpr int kAtlasHelpContext = 34;
+constexpr int kAtlasViewHelpContext = 64;
 constexpr int kVisibleRows = 18;
 
 QString IncSearchHint(PrefixSearchMode mode) {
@@ -35,7 +34,7 @@ TDispAtlasForm::TDispAtlasForm(const Atlas& atlas, StatusLine* statusLine, QWidg
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine) {
     setObjectName(QStringLiteral("TDispAtlasForm"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    SetHelpContext(this, kAtlasHelpContext);
+    SetHelpContext(this, kAtlasViewHelpContext);
     ScaleWindow(this);
     const QFont listFont = AtlasListFont(font().pointSizeF());
 

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kOperatingAidsHelpContext = 26;
+constexpr int kBearingsHelpContext = 68;
 
 bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
@@ -44,7 +44,7 @@ TPrintBearingsForm::TPrintBearingsForm(const Atlas& atlas, const Settings& setti
     setObjectName(QStringLiteral("TPrintBearingsForm"));
     setWindowTitle(QStringLiteral("Print Great Circle Bearings"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    SetHelpContext(this, kOperatingAidsHelpContext);
+    SetHelpContext(this, kBearingsHelpContext);
     ScaleWindow(this);
 
     auto* from = new QGroupBox(QStringLiteral("Print bearings from:"), this);

@@ -26,7 +26,7 @@
 namespace {
 
 constexpr const char* kUntitled = "Untitled.hbt";
-constexpr int kPredictionsHelpContext = 4;
+constexpr int kBatchHelpContext = 63;
 
 QString TableFilter() {
     return QStringLiteral("Hopscope Batch Table file (*.hbt);;Any file (*)");
@@ -39,7 +39,7 @@ TBatchDlgForm::TBatchDlgForm(BatchWindowInput input, StatusLine* statusLine, QWi
       m_fileName(QString::fromLatin1(kUntitled)), m_folder(m_input.directory),
       m_reportFileName(QStringLiteral("Untitled.hpf")), m_reportFolder(m_input.directory) {
     setObjectName(QStringLiteral("TBatchDlgForm"));
-    SetHelpContext(this, kPredictionsHelpContext);
+    SetHelpContext(this, kBatchHelpContext);
     ScaleWindow(this);
     buildControls();
     buildMenu();
