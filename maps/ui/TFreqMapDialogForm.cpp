@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kMapsHelpContext = 14;
+constexpr int kFreqMapDialogHelpContext = 83;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -30,7 +30,7 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine) {
     setObjectName(QStringLiteral("TFreqMapDialogForm"));
     setWindowTitle(QStringLiteral("Hopscope Frequency Map"));
-    SetHelpContext(this, kMapsHelpContext);
+    SetHelpContext(this, kFreqMapDialogHelpContext);
     ScaleWindow(this);
 
     m_terminal = new TerminalGroupBox(QStringLiteral("Terminal A"), QString(), m_input.settings,

@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr int kMapsHelpContext = 14;
+constexpr int kFreqMapDisplayHelpContext = 84;
 constexpr int kHintPauseMs = 1250;
 
 QString Q(const std::string& text) {
@@ -58,7 +58,7 @@ TFreqMapDisplayForm::TFreqMapDisplayForm(FreqMapDisplayInput input, QWidget* par
     : QDialog(parent), m_input(std::move(input)) {
     setObjectName(QStringLiteral("TFreqMapDisplayForm"));
     setWindowTitle(QStringLiteral("Hopscope Frequency Map"));
-    SetHelpContext(this, kMapsHelpContext);
+    SetHelpContext(this, kFreqMapDisplayHelpContext);
     ScaleWindow(this);
     m_time = {m_input.request.date, m_input.request.timeText};
 
