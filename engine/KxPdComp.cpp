@@ -2,6 +2,7 @@
 
 #include "core/Numeric.h"
 #include "core/PathText.h"
+#include "core/VectorState.h"
 #include "engine/KxPdRousModes.h"
 #include "engine/KxPdRousMuf.h"
 
@@ -16,6 +17,17 @@ int KIndexFromText(const std::string& kIndexText) {
 
 bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
                            PredictionResult& result, const PredictionProgress& progress) {
+    // A caller's progress step may run window-system code that leaves the upper
+    // vector state dirty, which makes every later engine instruction several times
+    // slower; clear it at the start and after each step handed back.
+    ClearUpperVectorState();
+    const auto stepDone = [&progress](int stepsDone) {
+        if (!progress)
+            return true;
+        const bool goOn = progress(stepsDone);
+        ClearUpperVectorState();
+        return goOn;
+    };
     const PathSetup setup = MakePathSetup(request, kind);
     const ControlPoints points = ComputeControlPoints(setup);
     PathResult& path = result.Paths[static_cast<int>(kind)];
@@ -28,7 +40,7 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
         path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
         if (setup.frequencyCount == 0) {
             ++result.StepsDone;
-            if (progress && !progress(result.StepsDone))
+            if (!stepDone(result.StepsDone))
                 return false;
             continue;
         }
@@ -36,7 +48,7 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
             search.BestModeFor(n, j, path, row);
             if (n == setup.frequencyCount - 1)
                 ++result.StepsDone;
-            if (progress && !progress(result.StepsDone))
+            if (!stepDone(result.StepsDone))
                 return false;
         }
     }
