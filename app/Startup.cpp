@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
 #include "atlas/AtlasFile.h"
+#include "report/AppState.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
-#include "widgets/AppState.h"
 
 #include <QCoreApplication>
 

@@ -9,15 +9,6 @@ struct AppState;
 /// "Select from &Atlas" through the atlas search window over `atlas`.
 AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine);
 
-/// The dialog's starting values from the current prediction record.
-PredictionInputs PreviousPredictionInputs(const AppState& state);
-
-/// Stores what the dialog accepted into the prediction record: both terminals with
-/// their coordinates, both paths, the date (also the time-zone state's prediction
-/// date), the solar index and K index texts.
-void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
-                           const PredictionRequest& request);
-
 /// Predictions → On-Screen...: the prediction dialog; after OK the main window is
 /// disabled, the path information panel shows while the prediction is computed with
 /// its progress window, and a completed run opens the results window. The menus

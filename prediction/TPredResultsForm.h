@@ -2,7 +2,7 @@
 
 #include "core/Dates.h"
 #include "engine/PredictionRecord.h"
-#include "prediction/ClockScroll.h"
+#include "report/ClockScroll.h"
 #include "report/PredictionTable.h"
 #include "settings/Settings.h"
 #include "widgets/KxStatusLine.h"

@@ -1,6 +1,6 @@
 #include "widgets/TKxDateEdit.h"
 
-#include "widgets/KxDateMask.h"
+#include "core/DateMask.h"
 #include "widgets/KxLocaleDates.h"
 
 #include <QKeyEvent>

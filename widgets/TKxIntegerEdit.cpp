@@ -1,6 +1,6 @@
 #include "widgets/TKxIntegerEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "core/FieldChecks.h"
 
 TKxIntegerEdit::TKxIntegerEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("+-0123456789"));

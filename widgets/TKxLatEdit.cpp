@@ -1,6 +1,6 @@
 #include "widgets/TKxLatEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "core/FieldChecks.h"
 
 TKxLatEdit::TKxLatEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral(" +-.0123456789NS"));

@@ -1,6 +1,6 @@
 #include "widgets/TKxLonEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "core/FieldChecks.h"
 
 TKxLonEdit::TKxLonEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral(" +-.0123456789EW"));

@@ -1,6 +1,6 @@
 #include "widgets/TKxNameEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "core/FieldChecks.h"
 
 TKxNameEdit::TKxNameEdit(QWidget* parent) : TKxEdit(parent) {
     setMaxChars(17);

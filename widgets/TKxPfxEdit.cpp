@@ -1,6 +1,7 @@
 #include "widgets/TKxPfxEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "atlas/PrefixCheck.h"
+#include "core/FieldChecks.h"
 
 TKxPfxEdit::TKxPfxEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("/0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));

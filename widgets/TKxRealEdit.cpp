@@ -1,6 +1,6 @@
 #include "widgets/TKxRealEdit.h"
 
-#include "widgets/KxFieldChecks.h"
+#include "core/FieldChecks.h"
 
 TKxRealEdit::TKxRealEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("+-.0123456789"));

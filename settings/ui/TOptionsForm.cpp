@@ -1,7 +1,7 @@
 #include "settings/ui/TOptionsForm.h"
 
+#include "core/FieldChecks.h"
 #include "widgets/KxComps.h"
-#include "widgets/KxFieldChecks.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"

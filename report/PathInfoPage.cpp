@@ -1,4 +1,4 @@
-#include "prediction/PathInfoPage.h"
+#include "report/PathInfoPage.h"
 
 #include "core/Constants.h"
 #include "core/Geometry.h"
