@@ -6,6 +6,7 @@
 #include "prediction/TPredResultsForm.h"
 #include "report/AppState.h"
 #include "widgets/KxStatusLine.h"
+#include "widgets/KxText.h"
 
 #include <QApplication>
 
@@ -17,7 +18,7 @@ AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine) {
         const QString prefix = form.selectedPrefix();
         if (prefix.isEmpty())
             return std::nullopt;
-        return prefix.toStdString();
+        return S(prefix);
     };
 }
 
@@ -59,7 +60,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         if (statusLine)
             statusLine->HideStatusLine();
         PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
-                                    QString::fromStdString(state.DataDirectory.string())};
+                                    Q(state.DataDirectory.string())};
         TPredResultsForm results(std::move(view), mainWindow);
         results.exec();
     }

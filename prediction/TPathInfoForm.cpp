@@ -1,6 +1,8 @@
 #include "prediction/TPathInfoForm.h"
 
 #include "widgets/KxHelp.h"
+#include "widgets/KxReportFont.h"
+#include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
 
 #include <QCloseEvent>
@@ -18,11 +20,7 @@ namespace {
 constexpr int kPathInfoHelpContext = 61;
 
 QFont PageFont(const QWidget* window) {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(10.0 * WindowScale(window));
-    return font;
+    return ReportFont(10.0 * WindowScale(window));
 }
 
 } // namespace
@@ -98,7 +96,7 @@ void TPathInfoForm::paintEvent(QPaintEvent*) {
     int previousX = 0;
     for (const PathInfoLine& line : m_lines) {
         painter.setFont(line.bold ? bold : regular);
-        const QString text = QString::fromStdString(line.text);
+        const QString text = Q(line.text);
         const int textWidth = QFontMetrics(painter.font()).horizontalAdvance(text);
         const int x = line.overPrevious ? previousX : (width() - textWidth) / 2;
         const int y = qRound((line.line + 0.68) * m_lineHeight);

@@ -102,6 +102,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// Time, MUF and ten frequency columns.
+    static constexpr int kGridColumns = 12;
+
     void buildMenus(QMenuBar* bar);
     void buildControls();
     void Rebuild();

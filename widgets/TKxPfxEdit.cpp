@@ -2,6 +2,7 @@
 
 #include "atlas/PrefixCheck.h"
 #include "core/FieldChecks.h"
+#include "widgets/KxText.h"
 
 TKxPfxEdit::TKxPfxEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("/0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
@@ -11,6 +12,6 @@ TKxPfxEdit::TKxPfxEdit(QWidget* parent) : TKxEdit(parent) {
 
 bool TKxPfxEdit::Validate() {
     const CheckResult check =
-        CheckPrefixField(text().toStdString(), m_atlas, m_canBeLocator, m_mustFindInAtlas);
+        CheckPrefixField(S(text()), m_atlas, m_canBeLocator, m_mustFindInAtlas);
     return check.ok ? true : refuse(check.message);
 }
