@@ -18,7 +18,7 @@
 
 namespace {
 
-/// Our own help context for this window (no number was given to it before).
+/// The help context of the prefix search window (its page in app/help).
 constexpr int kPrefixSearchHelpContext = 60;
 constexpr int kVisibleRows = 15;
 
