@@ -88,3 +88,21 @@ TEST(PathInfoPage, PolarNightHasNoSunrise) {
     EXPECT_TRUE(LineAt(lines, 17).text.ends_with("   (Polar)"));
     EXPECT_TRUE(LineAt(lines, 18).text.ends_with("   (Polar)"));
 }
+
+TEST(PathInfoPage, GeometryFitsTheScreen) {
+    // 21 lines of 30 px would take 630 of 768 px: the lines shrink to 21 px (441 px,
+    // the most under 0.6 · 768 = 460.8), but never below the font's pixel height.
+    const PathInfoGeometry small = PathInfoPageGeometry(30, 20, 200, 0, 1024, 768);
+    EXPECT_EQ(small.lineHeight, 21);
+    EXPECT_EQ(small.height, 21 * 21);
+    EXPECT_EQ(small.width, 690);
+    EXPECT_EQ(small.left, (1024 - 690) / 2);
+    EXPECT_EQ(small.top, 100);
+    EXPECT_EQ(PathInfoPageGeometry(30, 24, 200, 0, 1024, 768).lineHeight, 24);
+    // The Close panel goes below the lines, its top 1.5 panel heights above the bottom.
+    const PathInfoGeometry closing = PathInfoPageGeometry(16, 16, 200, 28, 1280, 1024);
+    EXPECT_EQ(closing.height, 21 * 16 + 28);
+    EXPECT_EQ(closing.closeTop, 21 * 16 + 28 - 42);
+    EXPECT_EQ(PathInfoTextTop(0, 20), 14);
+    EXPECT_EQ(PathInfoTextTop(17, 20), 354);
+}
