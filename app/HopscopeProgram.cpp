@@ -7,6 +7,7 @@
 #include "maps/ui/KxMapsDr.h"
 #include "widgets/KxLocaleDates.h"
 #include "widgets/KxMessages.h"
+#include "widgets/KxText.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -36,7 +37,7 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
     if (!dataDir.Ok()) {
         if (m_splash)
             m_splash->close();
-        ShowError(nullptr, QString::fromStdString(dataDir.error));
+        ShowError(nullptr, Q(dataDir.error));
         return false;
     }
     LoadAppState(m_state, dataDir.directory, dates, ReadSystemClock());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,9 +1,10 @@
 #include "app/Startup.h"
 
 #include "atlas/AtlasFile.h"
+#include "report/AppState.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
-#include "widgets/AppState.h"
+#include "widgets/KxText.h"
 
 #include <QCoreApplication>
 
@@ -19,14 +20,14 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                 options.error = QStringLiteral("--data-dir needs the name of a folder");
                 return options;
             }
-            options.dataDir = arguments.at(++i).toStdString();
+            options.dataDir = S(arguments.at(++i));
         } else if (argument.startsWith(QLatin1String("--data-dir="))) {
             const QString dir = argument.mid(QStringLiteral("--data-dir=").size());
             if (dir.isEmpty()) {
                 options.error = QStringLiteral("--data-dir needs the name of a folder");
                 return options;
             }
-            options.dataDir = dir.toStdString();
+            options.dataDir = S(dir);
         }
     }
     return options;

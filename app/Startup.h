@@ -20,8 +20,8 @@ struct CommandLineOptions {
 
 /// Reads the arguments after the program name: a first argument "/b" or "/B"
 /// suppresses the splash window; "--data-dir DIR" names the data directory. Other
-/// arguments are ignored (as the program always did); "--data-dir" without a folder
-/// is an error.
+/// arguments are ignored, so that a desktop launcher passing file names or options
+/// of its own still starts the program; "--data-dir" without a folder is an error.
 CommandLineOptions ParseCommandLine(const QStringList& arguments);
 
 /// Start-up steps before the main window: the prediction record cleared, the date

@@ -1,7 +1,8 @@
 #include "atlas/AtlasEdit.h"
 
 #include "atlas/AtlasFile.h"
-#include "atlas/KxFieldChecks.h"
+#include "atlas/PrefixCheck.h"
+#include "core/FieldChecks.h"
 #include "core/Syntax.h"
 #include "core/Terminal.h"
 

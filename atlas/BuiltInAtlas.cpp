@@ -17,8 +17,9 @@
 // - decimal rows for islands, reefs and remote entities: the entity positions of the
 //   cty.dat country file (Debian's hamradio-files, whose longitudes are also west
 //   positive);
-// - the rows for 1A0, 3A, 3D2/R, 4U1UN, CY9, F, KC4, VE3, W, W6 and ZS8 are the
-//   program's historic rows, kept exactly.
+// - the rows for 1A0, 3A, 3D2/R, 4U1UN, CY9, F, KC4, VE3, W, W6 and ZS8 are fixed
+//   positions that the tests, the help and the README examples use; they are kept
+//   to the digit (TestBuiltInAtlas checks them).
 // The pairs 3W/XV, FJ/FS, 9M6/9M8 and UA0/UA9 share one name each.
 // clang-format off
 const std::array<BuiltInAtlasRow, kBuiltInAtlasSize> kBuiltInAtlasRows{{

@@ -13,7 +13,8 @@ public:
     explicit ArgList(std::vector<std::string> args);
 
     /// The value of "--name VALUE" or "--name=VALUE" (the last one given), removed
-    /// from the list. A "--name" with nothing after it sets MissingValue().
+    /// from the list. A "--name" with nothing after it gives nothing, and Problem()
+    /// then names it.
     std::optional<std::string> Value(std::string_view name);
 
     /// True when the bare flag "--name" was given; removes it.

@@ -1,4 +1,4 @@
-#include "atlas/KxFieldChecks.h"
+#include "core/FieldChecks.h"
 #include "batch/BatchFile.h"
 #include "batch/BatchReportFile.h"
 #include "batch/BatchRun.h"

@@ -48,9 +48,9 @@ struct GeoLatLon {
 
 /// The point reached from `start` after `distanceRad` along a great circle leaving
 /// in `bearingRad` (direct problem on the sphere). Starting at a pole the path runs
-/// along a meridian: farLongitude for the short path; for the long path
-/// farLongitude + π until the other pole (distance < π), farLongitude beyond it.
-/// A point that lands on a pole takes farLongitude. The longitude is not reduced
+/// along a meridian: farLongitudeRad for the short path; for the long path
+/// farLongitudeRad + π until the other pole (distance < π), farLongitudeRad beyond
+/// it. A point that lands on a pole takes farLongitudeRad. The longitude is not reduced
 /// to any range. Beyond the antipode (distance > π) the side of the turn flips.
 GeoLatLon PointAlongPath(GeoLatLon start, PathKind kind, double bearingRad, double distanceRad,
                          double farLongitudeRad);

@@ -16,16 +16,20 @@ ClockReading ReadSystemClock() {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const double seconds = duration<double>(now.time_since_epoch()).count();
-    ClockReading clock;
-    clock.utcNow = kUnixEpochDate + seconds / kSecondsPerDay;
-
     const std::time_t whole = system_clock::to_time_t(now);
     std::tm local{};
     localtime_r(&whole, &local);
-    const double fraction = seconds - std::floor(seconds);
+    return ClockReadingAt(seconds, local);
+}
+
+ClockReading ClockReadingAt(double unixSeconds, const std::tm& localTime) {
+    ClockReading clock;
+    clock.utcNow = kUnixEpochDate + unixSeconds / kSecondsPerDay;
+    const double fraction = unixSeconds - std::floor(unixSeconds);
     clock.localNow =
-        DateFromCalendar(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-        (local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction) / kSecondsPerDay;
+        DateFromCalendar(localTime.tm_year + 1900, localTime.tm_mon + 1, localTime.tm_mday) +
+        (localTime.tm_hour * 3600.0 + localTime.tm_min * 60.0 + localTime.tm_sec + fraction) /
+            kSecondsPerDay;
     return clock;
 }
 

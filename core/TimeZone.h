@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <string>
 
 #include "core/Dates.h"
@@ -11,8 +12,14 @@ struct ClockReading {
     DateValue localNow = 0.0;
 };
 
-/// The clock now (UTC and local time of this machine).
+/// The clock now (UTC and local time of this machine): ClockReadingAt for the system
+/// clock's instant and its local time.
 ClockReading ReadSystemClock();
+
+/// The reading of one instant: `unixSeconds` since 1970-01-01 00:00 UTC, and the local
+/// calendar date and time of the same instant in whole seconds (as localtime_r gives
+/// it); the fraction of a second of `unixSeconds` is carried into the local time too.
+ClockReading ClockReadingAt(double unixSeconds, const std::tm& localTime);
 
 /// Today's UTC date (whole days).
 DateValue UtcToday(const ClockReading& clock);

@@ -1,4 +1,4 @@
-// Generated from the published decile table by a one-off script; do not edit by hand.
+// The model's decile table of the MUF, written out once by a script; do not edit by hand.
 #include "engine/DecileTable.h"
 
 // [solar level][season][local-time block][latitude band 1..8 at index 0..7] = {lower, upper} in

@@ -1,4 +1,4 @@
-// Generated from the published K-index factor table by a one-off script; do not edit by hand.
+// The model's K-index factor table, written out once by a script; do not edit by hand.
 #include "engine/KxFLayerTables.h"
 
 // [season][solar level][geomagnetic band][local-time block] = {A, B}; value A/1000 + k*B/10000.

@@ -1,4 +1,4 @@
-// Generated from the published model constants by a one-off script; do not edit by hand.
+// The model's F2-layer model constants, written out once by a script; do not edit by hand.
 #include "engine/KxFLayerTables.h"
 
 const std::array<float, 37> DipEquatorTable = {

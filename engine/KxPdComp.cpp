@@ -53,7 +53,8 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
         }
     }
 
-    // CombineReliability: a frequency is supported as far as both ends support it.
+    // A frequency is supported only as far as both ends support it: the smaller of
+    // the two reliabilities.
     for (int j = 0; j < kHalfHours; ++j)
         for (int n = 0; n < setup.frequencyCount; ++n)
             path.Reliability[j][n] =

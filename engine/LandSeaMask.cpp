@@ -1,4 +1,4 @@
-// Generated from the published land/sea table by a one-off script; do not edit by hand.
+// The model's land/sea table, written out once by a script; do not edit by hand.
 #include "engine/LandSeaMask.h"
 
 // Row r is latitude 90 - r; bit (east longitude mod 8) of byte (east longitude div 8) is 1 over

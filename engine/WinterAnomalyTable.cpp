@@ -1,4 +1,5 @@
-// Generated from the published model constants by a one-off script; do not edit by hand.
+// The model's winter anomaly constants of the F2-layer model, written out once by a script; do not
+// edit by hand.
 #include "engine/KxPdRousLoss.h"
 
 const std::array<float, 12> WinterAnomalyTable = {

@@ -7,8 +7,9 @@
 #include "prediction/TPredMUFForm.h"
 #include "prediction/TPredResultsForm.h"
 #include "prediction/TSigGraphForm.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 #include "widgets/KxStatusLine.h"
+#include "widgets/KxText.h"
 
 #include <QApplication>
 
@@ -20,32 +21,8 @@ AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine) {
         const QString prefix = form.selectedPrefix();
         if (prefix.isEmpty())
             return std::nullopt;
-        return prefix.toStdString();
+        return S(prefix);
     };
-}
-
-PredictionInputs PreviousPredictionInputs(const AppState& state) {
-    PredictionInputs inputs;
-    inputs.terminalA = state.Prediction.TerminalA;
-    inputs.terminalB = state.Prediction.TerminalB;
-    inputs.date = state.TimeZone.PredictionDate;
-    inputs.solarIndexText = state.Prediction.SolarIndexText;
-    inputs.kIndexText = state.Prediction.KIndexText;
-    inputs.zone = state.TimeZone;
-    return inputs;
-}
-
-void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
-                           const PredictionRequest& request) {
-    PredictionRecord& record = state.Prediction;
-    record.TerminalA = request.TerminalA;
-    record.TerminalB = request.TerminalB;
-    record.ShortPath = request.ShortPath;
-    record.LongPath = request.LongPath;
-    record.DateText = FormatDateText(false, inputs.date, state.Dates);
-    record.SolarIndexText = inputs.solarIndexText;
-    record.KIndexText = inputs.kIndexText;
-    state.TimeZone.PredictionDate = inputs.date;
 }
 
 void HandInPredictionWindows(TPredResultsForm& results) {
@@ -101,7 +78,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         if (statusLine)
             statusLine->HideStatusLine();
         PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
-                                    QString::fromStdString(state.DataDirectory.string())};
+                                    Q(state.DataDirectory.string())};
         TPredResultsForm results(std::move(view), mainWindow);
         HandInPredictionWindows(results);
         if (prepareResults)

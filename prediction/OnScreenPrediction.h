@@ -5,22 +5,12 @@
 #include <functional>
 
 class QWidget;
-class TPredResultsForm;
 class StatusLine;
 struct AppState;
 class TPredResultsForm;
 
 /// "Select from &Atlas" through the atlas search window over `atlas`.
 AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine);
-
-/// The dialog's starting values from the current prediction record.
-PredictionInputs PreviousPredictionInputs(const AppState& state);
-
-/// Stores what the dialog accepted into the prediction record: both terminals with
-/// their coordinates, both paths, the date (also the time-zone state's prediction
-/// date), the solar index and K index texts.
-void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
-                           const PredictionRequest& request);
 
 /// Hands the results window the windows of its Advanced, MUF and Signals items.
 void HandInPredictionWindows(TPredResultsForm& results);

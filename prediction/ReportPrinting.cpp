@@ -1,16 +1,13 @@
 #include "prediction/ReportPrinting.h"
 
+#include "report/ResultsLayout.h"
+#include "widgets/KxReportFont.h"
+#include "widgets/KxText.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
-
-int ReportFontPoints(double printableWidthInches) {
-    if (!(printableWidthInches > 0.0))
-        return 1;
-    const double charactersPerInch = 101.0 / printableWidthInches;
-    return std::max(1, static_cast<int>(std::trunc(120.0 / charactersPerInch)));
-}
 
 bool PrintReportLines(QPrinter& printer, const std::vector<std::string>& lines,
                       const QString& title, const std::function<bool()>& beforeLine) {
@@ -20,11 +17,7 @@ bool PrintReportLines(QPrinter& printer, const std::vector<std::string>& lines,
         return false;
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const double widthInches = page.width() / printer.resolution();
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSize(ReportFontPoints(widthInches));
-    painter.setFont(font);
+    painter.setFont(ReportFont(ReportFontPoints(widthInches)));
     painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font());
     const double lineHeight = metrics.lineSpacing();
@@ -39,7 +32,7 @@ bool PrintReportLines(QPrinter& printer, const std::vector<std::string>& lines,
                 break;
             y = 0.0;
         }
-        painter.drawText(QPointF(0.0, y + metrics.ascent()), QString::fromStdString(line));
+        painter.drawText(QPointF(0.0, y + metrics.ascent()), Q(line));
         y += lineHeight;
     }
     const bool aborted = printer.printerState() == QPrinter::Aborted;

@@ -7,15 +7,11 @@
 
 class QPrinter;
 
-/// The printer font's size for 101 columns across `printableWidthInches`:
-/// Trunc(120 / c) points with c = 101 / width characters per inch (at least 1).
-int ReportFontPoints(double printableWidthInches);
-
 /// Prints report lines on `printer` (already set up by the print dialog) in
-/// "Courier New", regular, black, sized so that 101 columns fill the printable
-/// width, starting a new page when one is full. `title` names the print job.
-/// `beforeLine` runs before each line (the window lets pending events run there);
-/// the output stops early when it returns false or the job is aborted. Returns
-/// false when the job could not start or was aborted.
+/// the report font (ReportFont), regular, black, sized by ReportFontPoints so that
+/// 101 columns fill the printable width, starting a new page when one is full. `title` names the
+/// print job. `beforeLine` runs before each line (the window lets pending events run there); the
+/// output stops early when it returns false or the job is aborted. Returns false when the job could
+/// not start or was aborted.
 bool PrintReportLines(QPrinter& printer, const std::vector<std::string>& lines,
                       const QString& title, const std::function<bool()>& beforeLine = {});

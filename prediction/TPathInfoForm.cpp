@@ -1,6 +1,8 @@
 #include "prediction/TPathInfoForm.h"
 
 #include "widgets/KxHelp.h"
+#include "widgets/KxReportFont.h"
+#include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
 
 #include <QCloseEvent>
@@ -18,11 +20,7 @@ namespace {
 constexpr int kPathInfoHelpContext = 61;
 
 QFont PageFont(const QWidget* window) {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(10.0 * WindowScale(window));
-    return font;
+    return ReportFont(10.0 * WindowScale(window));
 }
 
 } // namespace
@@ -48,15 +46,13 @@ void TPathInfoForm::FormCreate() {
 
     const QFontMetrics metrics(font());
     const QSize screen = ScreenSize(this);
-    m_lineHeight = metrics.boundingRect(QStringLiteral("!My")).height();
-    m_lineHeight = qMax(m_lineHeight, metrics.height());
-    const int fontHeight = QFontInfo(font()).pixelSize();
-    while (21 * m_lineHeight > 0.6 * screen.height() && m_lineHeight > fontHeight)
-        --m_lineHeight;
-
-    int clientHeight = 21 * m_lineHeight;
-    const int clientWidth =
-        qRound(3.45 * metrics.horizontalAdvance(QStringLiteral("01234567890123456789")));
+    const QSize panel = m_withClose ? QSize(Scaled(this, 83), Scaled(this, 28)) : QSize(0, 0);
+    const PathInfoGeometry page = PathInfoPageGeometry(
+        qMax(metrics.boundingRect(QStringLiteral("!My")).height(), metrics.height()),
+        QFontInfo(font()).pixelSize(),
+        metrics.horizontalAdvance(QStringLiteral("01234567890123456789")), panel.height(),
+        screen.width(), screen.height());
+    m_lineHeight = page.lineHeight;
 
     if (m_withClose) {
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -64,19 +60,15 @@ void TPathInfoForm::FormCreate() {
         m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
         m_closeButton->setObjectName(QStringLiteral("ClosePanel"));
         m_closeButton->setFont(QFont());
-        const QSize panel(Scaled(this, 83), Scaled(this, 28));
         m_closeButton->resize(panel);
-        clientHeight += panel.height();
-        m_closeButton->move((clientWidth - panel.width()) / 2,
-                            clientHeight - qRound(1.5 * panel.height()));
+        m_closeButton->move((page.width - panel.width()) / 2, page.closeTop);
         m_closeButton->setDefault(true);
         connect(m_closeButton, &QPushButton::clicked, this, &TPathInfoForm::CloseCoverImageClick);
     } else {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     }
-    setFixedSize(clientWidth, clientHeight);
-    const int top = qRound(screen.height() * 100.0 / 768.0);
-    move((screen.width() - clientWidth) / 2, top);
+    setFixedSize(page.width, page.height);
+    move(page.left, page.top);
 }
 
 int TPathInfoForm::progressTop() const {
@@ -98,10 +90,10 @@ void TPathInfoForm::paintEvent(QPaintEvent*) {
     int previousX = 0;
     for (const PathInfoLine& line : m_lines) {
         painter.setFont(line.bold ? bold : regular);
-        const QString text = QString::fromStdString(line.text);
+        const QString text = Q(line.text);
         const int textWidth = QFontMetrics(painter.font()).horizontalAdvance(text);
         const int x = line.overPrevious ? previousX : (width() - textWidth) / 2;
-        const int y = qRound((line.line + 0.68) * m_lineHeight);
+        const int y = PathInfoTextTop(line.line, m_lineHeight);
         painter.drawText(x, y + QFontMetrics(painter.font()).ascent(), text);
         if (!line.overPrevious)
             previousX = x;

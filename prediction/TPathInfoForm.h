@@ -2,7 +2,7 @@
 
 #include "core/Dates.h"
 #include "engine/PredictionRecord.h"
-#include "prediction/PathInfoPage.h"
+#include "report/PathInfoPage.h"
 
 #include <QDialog>
 #include <vector>

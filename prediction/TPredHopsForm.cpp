@@ -7,6 +7,7 @@
 #include "prediction/TPathInfoForm.h"
 #include "prediction/TextReportFile.h"
 #include "report/PredictionReport.h"
+#include "report/ResultsLayout.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"

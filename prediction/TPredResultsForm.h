@@ -2,7 +2,7 @@
 
 #include "core/Dates.h"
 #include "engine/PredictionRecord.h"
-#include "prediction/ClockScroll.h"
+#include "report/ClockScroll.h"
 #include "report/PredictionTable.h"
 #include "settings/Settings.h"
 #include "widgets/KxStatusLine.h"
@@ -102,6 +102,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// Time, MUF and ten frequency columns.
+    static constexpr int kGridColumns = 12;
+
     void buildMenus(QMenuBar* bar);
     void buildControls();
     void Rebuild();

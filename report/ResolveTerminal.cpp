@@ -1,7 +1,8 @@
 #include "report/ResolveTerminal.h"
 
 #include "atlas/AtlasEntry.h"
-#include "atlas/KxFieldChecks.h"
+#include "atlas/PrefixCheck.h"
+#include "core/FieldChecks.h"
 #include "core/Syntax.h"
 #include "settings/DefaultTerminal.h"
 

@@ -1,10 +1,11 @@
 #include "widgets/KxLocaleDates.h"
+#include "widgets/KxText.h"
 
 #include <QLocale>
 
 DateConventions DateConventionsFromFormat(const QString& shortDateFormat) {
     DateConventions dates;
-    dates.order = DateOrderFromFormat(shortDateFormat.toStdString());
+    dates.order = DateOrderFromFormat(S(shortDateFormat));
     dates.separator = '/';
     for (const QChar c : shortDateFormat) {
         if (!c.isLetter() && c != QLatin1Char('\'') && c.unicode() < 128 && c != QLatin1Char(' ')) {

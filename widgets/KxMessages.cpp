@@ -1,6 +1,7 @@
 #include "widgets/KxMessages.h"
 
 #include "widgets/KxAlert.h"
+#include "widgets/KxText.h"
 #include "widgets/TParseErrorMsgForm.h"
 
 #include <QMessageBox>
@@ -108,14 +109,14 @@ MessageAnswer ShowUserMessage(QWidget* parent, const UserMessage& message) {
     if (message.kind == MessageKind::SyntaxError) {
         QStringList lines;
         for (const std::string& line : message.lines)
-            lines << QString::fromStdString(line);
+            lines << Q(line);
         MessagePresenter& presenter = CurrentMessagePresenter();
         if (message.alert)
             presenter.alert();
         presenter.showSyntaxError(parent, lines);
         return MessageAnswer::Ok;
     }
-    return ShowMessage(parent, message.kind, QString::fromStdString(message.text), message.alert);
+    return ShowMessage(parent, message.kind, Q(message.text), message.alert);
 }
 
 ScopedMessagePresenter::ScopedMessagePresenter(MessagePresenter* presenter)

@@ -1,7 +1,8 @@
 #include "widgets/TKxDateEdit.h"
 
-#include "widgets/KxDateMask.h"
+#include "core/DateMask.h"
 #include "widgets/KxLocaleDates.h"
+#include "widgets/KxText.h"
 
 #include <QKeyEvent>
 
@@ -19,7 +20,7 @@ void TKxDateEdit::setDateConventions(const DateConventions& dates) {
 }
 
 QString TKxDateEdit::blankText() const {
-    return QString::fromStdString(BlankDateText(m_dates));
+    return Q(BlankDateText(m_dates));
 }
 
 void TKxDateEdit::clearDate() {
@@ -28,7 +29,7 @@ void TKxDateEdit::clearDate() {
 }
 
 bool TKxDateEdit::Validate() {
-    const CheckResult check = CheckDateText(text().toStdString(), m_dates);
+    const CheckResult check = CheckDateText(S(text()), m_dates);
     return check.ok ? true : refuse(check.message);
 }
 
@@ -41,7 +42,7 @@ void TKxDateEdit::focusInEvent(QFocusEvent* event) {
 }
 
 void TKxDateEdit::applyState(const DateMaskState& state) {
-    setText(QString::fromStdString(state.text));
+    setText(Q(state.text));
     setCursorPosition(state.caret);
 }
 
@@ -51,7 +52,7 @@ void TKxDateEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const std::string blank = BlankDateText(m_dates);
-    const std::string current = text().toStdString();
+    const std::string current = S(text());
     const int caret = cursorPosition();
     const int selStart = hasSelectedText() ? selectionStart() : caret;
     const int selEnd = hasSelectedText() ? selectionEnd() : caret;

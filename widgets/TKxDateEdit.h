@@ -5,7 +5,7 @@
 
 /// A date of 8 characters in the user's date order with the system separator,
 /// edited in a fixed mask: typing overwrites, Delete and Backspace put underscores
-/// back (see KxDateMask.h).
+/// back (see core/DateMask.h).
 class TKxDateEdit : public TKxEdit {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "widgets/TKxEdit.h"
 
 #include "widgets/KxMessages.h"
+#include "widgets/KxText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -212,7 +213,7 @@ bool TKxEdit::refuse(const UserMessage& message) {
 bool TKxEdit::apply(const TextCheck& check) {
     if (!check.ok)
         return refuse(check.message);
-    if (text() != QString::fromStdString(check.text))
-        setText(QString::fromStdString(check.text));
+    if (text() != Q(check.text))
+        setText(Q(check.text));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "widgets/TKxIntegerEdit.h"
 
-#include "atlas/KxFieldChecks.h"
+#include "core/FieldChecks.h"
+#include "widgets/KxText.h"
 
 TKxIntegerEdit::TKxIntegerEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("+-0123456789"));
@@ -8,5 +9,5 @@ TKxIntegerEdit::TKxIntegerEdit(QWidget* parent) : TKxEdit(parent) {
 
 bool TKxIntegerEdit::Validate() {
     const int width = RightJustify() ? maxChars() : 0;
-    return apply(CheckIntegerField(text().toStdString(), m_min, m_max, width));
+    return apply(CheckIntegerField(S(text()), m_min, m_max, width));
 }

@@ -1,6 +1,7 @@
 #include "widgets/TKxKIndexEdit.h"
 
 #include "core/Syntax.h"
+#include "widgets/KxText.h"
 
 TKxKIndexEdit::TKxKIndexEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("-0123456789"));
@@ -8,5 +9,5 @@ TKxKIndexEdit::TKxKIndexEdit(QWidget* parent) : TKxEdit(parent) {
 }
 
 bool TKxKIndexEdit::Validate() {
-    return apply(CheckKIndex(text().toStdString()));
+    return apply(CheckKIndex(S(text())));
 }

@@ -1,6 +1,7 @@
 #include "widgets/TKxLatEdit.h"
 
-#include "atlas/KxFieldChecks.h"
+#include "core/FieldChecks.h"
+#include "widgets/KxText.h"
 
 TKxLatEdit::TKxLatEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral(" +-.0123456789NS"));
@@ -9,5 +10,5 @@ TKxLatEdit::TKxLatEdit(QWidget* parent) : TKxEdit(parent) {
 }
 
 bool TKxLatEdit::Validate() {
-    return apply(CheckLatitudeField(text().toStdString()));
+    return apply(CheckLatitudeField(S(text())));
 }

@@ -1,6 +1,7 @@
 #include "widgets/TKxLonEdit.h"
 
-#include "atlas/KxFieldChecks.h"
+#include "core/FieldChecks.h"
+#include "widgets/KxText.h"
 
 TKxLonEdit::TKxLonEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral(" +-.0123456789EW"));
@@ -9,5 +10,5 @@ TKxLonEdit::TKxLonEdit(QWidget* parent) : TKxEdit(parent) {
 }
 
 bool TKxLonEdit::Validate() {
-    return apply(CheckLongitudeField(text().toStdString()));
+    return apply(CheckLongitudeField(S(text())));
 }

@@ -1,6 +1,8 @@
 #include "widgets/TKxPfxEdit.h"
 
-#include "atlas/KxFieldChecks.h"
+#include "atlas/PrefixCheck.h"
+#include "core/FieldChecks.h"
+#include "widgets/KxText.h"
 
 TKxPfxEdit::TKxPfxEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("/0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
@@ -10,6 +12,6 @@ TKxPfxEdit::TKxPfxEdit(QWidget* parent) : TKxEdit(parent) {
 
 bool TKxPfxEdit::Validate() {
     const CheckResult check =
-        CheckPrefixField(text().toStdString(), m_atlas, m_canBeLocator, m_mustFindInAtlas);
+        CheckPrefixField(S(text()), m_atlas, m_canBeLocator, m_mustFindInAtlas);
     return check.ok ? true : refuse(check.message);
 }

@@ -13,7 +13,8 @@ TKxRadioGroup::TKxRadioGroup(const QString& caption, const QStringList& items, i
     for (int i = 0; i < items.size(); ++i) {
         auto* radio = new QRadioButton(items.at(i), this);
         m_group->addButton(radio, i);
-        // Items run down the first column, then the next, as in the original groups.
+        // Items run down the first column, then the next, so that the order reads
+        // top to bottom.
         layout->addWidget(radio, i % rows, i / rows);
     }
     // Each radio button is named after the group and its index (NoiseEnvironmentRadioGroup2).

@@ -7,7 +7,7 @@ class QButtonGroup;
 class QRadioButton;
 
 /// A captioned group of radio buttons laid out in columns, read and set by the index
-/// of the selected item (like a radio group of the original toolkit).
+/// of the selected item rather than by button.
 class TKxRadioGroup : public QGroupBox {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "widgets/TKxRealEdit.h"
 
-#include "atlas/KxFieldChecks.h"
+#include "core/FieldChecks.h"
+#include "widgets/KxText.h"
 
 TKxRealEdit::TKxRealEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral("+-.0123456789"));
@@ -8,7 +9,7 @@ TKxRealEdit::TKxRealEdit(QWidget* parent) : TKxEdit(parent) {
 
 bool TKxRealEdit::Validate() {
     const int width = RightJustify() ? maxChars() : 0;
-    if (apply(CheckRealField(text().toStdString(), m_precision, m_min, m_max, width)))
+    if (apply(CheckRealField(S(text()), m_precision, m_min, m_max, width)))
         return true;
     selectAll();
     return false;

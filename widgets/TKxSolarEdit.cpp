@@ -1,6 +1,7 @@
 #include "widgets/TKxSolarEdit.h"
 
 #include "core/Syntax.h"
+#include "widgets/KxText.h"
 
 TKxSolarEdit::TKxSolarEdit(QWidget* parent) : TKxEdit(parent) {
     setAllowedCharacters(QStringLiteral(".0123456789FS"));
@@ -9,5 +10,5 @@ TKxSolarEdit::TKxSolarEdit(QWidget* parent) : TKxEdit(parent) {
 }
 
 bool TKxSolarEdit::Validate() {
-    return apply(CheckSolarIndex(text().toStdString(), m_ssnPrimary));
+    return apply(CheckSolarIndex(S(text()), m_ssnPrimary));
 }

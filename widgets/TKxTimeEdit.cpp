@@ -1,6 +1,7 @@
 #include "widgets/TKxTimeEdit.h"
 
 #include "core/Syntax.h"
+#include "widgets/KxText.h"
 
 TKxTimeEdit::TKxTimeEdit(QWidget* parent) : TKxWordEdit(parent) {
     setMaxChars(4);
@@ -9,7 +10,7 @@ TKxTimeEdit::TKxTimeEdit(QWidget* parent) : TKxWordEdit(parent) {
 }
 
 bool TKxTimeEdit::Validate() {
-    const std::string typed = text().toStdString();
+    const std::string typed = S(text());
     CheckResult check = CheckTimeOfDay(typed);
     if (check.ok) {
         const int value = text().toInt();

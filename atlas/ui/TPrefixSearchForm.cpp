@@ -1,11 +1,12 @@
 #include "atlas/ui/TPrefixSearchForm.h"
 
 #include "widgets/KxHelp.h"
+#include "widgets/KxReportFont.h"
 #include "widgets/KxStatusLine.h"
+#include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
 #include "widgets/TKxEdit.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@
 
 namespace {
 
-/// Our own help context for this window (no number was given to it before).
+/// The help context of the prefix search window (its page in app/help).
 constexpr int kPrefixSearchHelpContext = 60;
 constexpr int kVisibleRows = 15;
 
@@ -37,16 +38,7 @@ TPrefixSearchForm::TPrefixSearchForm(const Atlas& atlas, StatusLine* statusLine,
     SetHelpContext(this, kPrefixSearchHelpContext);
     ScaleWindow(this);
 
-    QFont listFont(QStringLiteral("Courier New"));
-    listFont.setStyleHint(QFont::Monospace);
-    listFont.setFixedPitch(true);
-    listFont.setBold(true);
-    listFont.setPointSizeF(font().pointSizeF());
-    if (!QFontInfo(listFont).fixedPitch()) {
-        listFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        listFont.setBold(true);
-        listFont.setPointSizeF(font().pointSizeF());
-    }
+    const QFont listFont = ReportFont(font().pointSizeF(), true);
 
     m_incSearchEdit = new TKxEdit(this);
     m_incSearchEdit->setObjectName(QStringLiteral("IncSearchEdit"));
@@ -122,7 +114,7 @@ QString TPrefixSearchForm::selectedPrefix() const {
     const int row = m_list->currentRow();
     if (row < 0 || row >= static_cast<int>(m_lines.size()))
         return {};
-    return QString::fromStdString(PrefixSearchPrefix(m_lines[row], m_mode));
+    return Q(PrefixSearchPrefix(m_lines[row], m_mode));
 }
 
 void TPrefixSearchForm::setMode(PrefixSearchMode mode) {
@@ -132,7 +124,7 @@ void TPrefixSearchForm::setMode(PrefixSearchMode mode) {
                             : QStringLiteral("Search Atlas by Name"));
     m_toggleBtn->setText(byPrefix ? QStringLiteral("&Search by Name")
                                   : QStringLiteral("&Search by Prefix"));
-    m_header->setText(QString::fromStdString(PrefixSearchHeader(mode)));
+    m_header->setText(Q(PrefixSearchHeader(mode)));
     m_incSearchEdit->setStatusTip(IncSearchHint(mode));
     m_incSearchEdit->setCharCase(byPrefix ? TKxEdit::CharCase::Upper : TKxEdit::CharCase::Normal);
 
@@ -141,7 +133,7 @@ void TPrefixSearchForm::setMode(PrefixSearchMode mode) {
         const QSignalBlocker block(m_list);
         m_list->clear();
         for (const std::string& line : m_lines)
-            m_list->addItem(QString::fromStdString(line));
+            m_list->addItem(Q(line));
     }
     selectLine(m_lines.empty() ? -1 : 0);
     copySelectedField();
@@ -170,8 +162,7 @@ void TPrefixSearchForm::copySelectedField() {
     // would jump back to the first of them.
     const int row = m_list->currentRow();
     m_copying = true;
-    m_incSearchEdit->setText(
-        row >= 0 ? QString::fromStdString(PrefixSearchField(m_lines[row], m_mode)) : QString());
+    m_incSearchEdit->setText(row >= 0 ? Q(PrefixSearchField(m_lines[row], m_mode)) : QString());
     m_copying = false;
     m_incSearchEdit->selectAll();
 }
@@ -179,7 +170,7 @@ void TPrefixSearchForm::copySelectedField() {
 void TPrefixSearchForm::IncSearchEditChange(const QString& text) {
     if (m_copying)
         return;
-    const auto row = IncrementalSearch(m_lines, text.toStdString());
+    const auto row = IncrementalSearch(m_lines, S(text));
     if (row)
         selectLine(static_cast<int>(*row));
 }

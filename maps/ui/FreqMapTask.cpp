@@ -5,7 +5,7 @@
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TFreqMapDialogForm.h"
 #include "maps/ui/TFreqMapDisplayForm.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 

@@ -4,7 +4,7 @@
 
 #include "maps/BaseMapFile.h"
 #include "maps/ui/TMapsDrawingForm.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 

@@ -5,7 +5,7 @@
 #include "maps/ui/TMapsDisplayForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/TPredResultsForm.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 #include "widgets/KxMessages.h"
 
 namespace {

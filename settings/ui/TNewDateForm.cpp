@@ -2,6 +2,7 @@
 
 #include "settings/ui/OneFieldDialog.h"
 #include "widgets/KxHelp.h"
+#include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
 #include "widgets/TKxDateEdit.h"
 
@@ -21,11 +22,11 @@ TNewDateForm::TNewDateForm(const DateConventions& dates, StatusLine* statusLine,
     m_dateEdit->setEnterToTab(false);
     // The date is checked when OK is pressed, not when the field is left.
     m_dateEdit->setAllowExitHandler(true);
-    m_dateEdit->setStatusTip(QString::fromStdString(DateHint(dates)));
+    m_dateEdit->setStatusTip(Q(DateHint(dates)));
     m_dateEdit->clearDate();
     m_dateEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) +
                               Scaled(this, 12));
-    auto* format = new QLabel(QString::fromStdString(DateFormatText(dates)), this);
+    auto* format = new QLabel(Q(DateFormatText(dates)), this);
     format->setObjectName(QStringLiteral("FormatLabel"));
 
     QPushButton* ok = LayOutOneFieldDialog(this, m_dateEdit, format, statusLine);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "settings/FrequencyRows.h"
 #include "settings/Settings.h"
-#include "settings/ui/FrequencyRows.h"
 
 #include <QDialog>
 

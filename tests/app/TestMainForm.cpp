@@ -8,8 +8,8 @@
 #include "app/THelpForm.h"
 #include "app/TMainForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "report/AppState.h"
 #include "settings/SettingsFile.h"
-#include "widgets/AppState.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -39,7 +39,8 @@ TEST(BuiltInAtlas, IsInAscendingAtlasOrder) {
     EXPECT_STREQ(kBuiltInAtlasRows.back().Prefix, "ZS8");
 }
 
-TEST(BuiltInAtlas, KeepsTheHistoricRowsExactly) {
+// These rows are the fixed positions other tests and the examples rely on.
+TEST(BuiltInAtlas, KeepsTheFixedRowsExactly) {
     const Atlas atlas = BuiltInAtlas();
     const AtlasEntry rows[] = {
         MakeAtlasEntry("1A0", "41 54", "-12 29", "S.M.O. of Malta"),

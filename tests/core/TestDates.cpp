@@ -94,12 +94,23 @@ TEST(TimeZone, UtcAndLocalStates) {
     EXPECT_EQ(UtcNow(clock), clock.utcNow);
 }
 
-TEST(TimeZone, SystemClockIsSane) {
-    const ClockReading clock = ReadSystemClock();
-    EXPECT_GT(clock.utcNow, DateFromCalendar(2020, 1, 1));
-    EXPECT_LT(std::abs(clock.utcNow - clock.localNow), 15.0 / 24);
+TEST(TimeZone, ClockReadingOfAnInstant) {
+    // 2002-06-15 23:30:00.25 UTC is 1024183800.25 s after the Unix epoch; in a zone
+    // five and a half hours east it is already 05:00:00 on the 16th.
+    std::tm local{};
+    local.tm_year = 2002 - 1900;
+    local.tm_mon = 5;
+    local.tm_mday = 16;
+    local.tm_hour = 5;
+    const ClockReading clock = ClockReadingAt(1024183800.25, local);
+    EXPECT_EQ(UtcToday(clock), DateFromCalendar(2002, 6, 15));
+    // A day value holds about 1e-11 d; a quarter second is 2.9e-6 d.
+    EXPECT_NEAR(UtcTimeOfDay(clock) * 86400, 23.5 * 3600 + 0.25, 1e-4);
+    EXPECT_NEAR(clock.localNow - DateFromCalendar(2002, 6, 16), (5 * 3600 + 0.25) / 86400, 1e-9);
+    // The offset is whole seconds, the fraction of the second cancelling out.
     const double offsetSeconds = SetTimeZone(false, clock).UtcOffset * 86400;
-    EXPECT_DOUBLE_EQ(offsetSeconds, std::round(offsetSeconds));
+    EXPECT_NEAR(offsetSeconds, -5.5 * 3600, 1e-4);
+    EXPECT_EQ(SetTimeZone(false, clock).PredictionDate, DateFromCalendar(2002, 6, 16));
 }
 
 } // namespace

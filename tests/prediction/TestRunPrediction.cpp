@@ -8,10 +8,10 @@
 #include "prediction/TPredCompForm.h"
 #include "prediction/TPredDlgForm.h"
 #include "prediction/TPredResultsForm.h"
+#include "report/AppState.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/AppState.h"
 
 #include <QLabel>
 #include <QLineEdit>

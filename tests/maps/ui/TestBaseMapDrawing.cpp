@@ -12,7 +12,7 @@
 #include "maps/ui/QImageCanvas.h"
 #include "maps/ui/TMapsDrawingForm.h"
 #include "settings/SettingsFile.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 
 #include <QFileInfo>
 #include <QProgressBar>

@@ -12,7 +12,7 @@
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 #include "widgets/KxComps.h"
 
 #include <QLabel>

@@ -12,7 +12,7 @@
 #include "prediction/TPredResultsForm.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 
 #include <QAction>
 #include <QLineEdit>

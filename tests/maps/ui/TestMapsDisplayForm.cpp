@@ -9,7 +9,7 @@
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TMapsDisplayForm.h"
 #include "settings/SettingsFile.h"
-#include "widgets/AppState.h"
+#include "report/AppState.h"
 
 #include <QLabel>
 #include <QPushButton>

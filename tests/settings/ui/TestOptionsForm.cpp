@@ -5,10 +5,10 @@
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 
+#include "report/AppState.h"
+#include "report/OptionsSave.h"
 #include "settings/SettingsFile.h"
-#include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
-#include "widgets/AppState.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/TKxUpDown.h"

@@ -1,4 +1,4 @@
-#include "atlas/KxFieldChecks.h"
+#include "core/FieldChecks.h"
 
 #include "core/Numeric.h"
 #include "core/Syntax.h"
@@ -8,13 +8,6 @@
 #include <cmath>
 
 namespace {
-
-std::string Upper(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return result;
-}
 
 TextCheck Failed(std::string_view text, UserMessage message) {
     TextCheck result;
@@ -108,23 +101,6 @@ CheckResult CheckNameField(std::string_view text, bool blankAllowed) {
         return result;
     }
     result.ok = true;
-    return result;
-}
-
-CheckResult CheckPrefixField(std::string_view text, const Atlas* atlas, bool canBeLocator,
-                             bool mustFindInAtlas) {
-    const std::string upper = Upper(text);
-    if (!mustFindInAtlas)
-        return IsValidPrefix(upper, true);
-    CheckResult result;
-    result.ok = upper == "DEFAULT" || text == "<Ins>" ||
-                (atlas && FindAtlasEntry(*atlas, upper).has_value()) ||
-                (canBeLocator && GridLocatorToCoordinates(upper, false).ok);
-    if (!result.ok) {
-        result.message = ErrorMessage(canBeLocator ? std::string(text) + " not found in atlas\r" +
-                                                         "and not a valid grid locator"
-                                                   : std::string(text) + " not found in atlas");
-    }
     return result;
 }
 

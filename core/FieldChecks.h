@@ -2,10 +2,9 @@
 
 // The checks the entry fields run when the user leaves them, beyond the syntax
 // routines of core/Syntax.h and core/Dates.h: number ranges, the latitude's pole
-// spelling, names and prefixes. Plain functions over plain values, so that they are
-// tested without windows; the fields show the messages they return.
+// spelling and names (the prefix check, which needs the atlas, is atlas/PrefixCheck.h).
+// The fields show the messages these checks return.
 
-#include "atlas/Atlas.h"
 #include "core/UserMessage.h"
 
 #include <string>
@@ -47,15 +46,6 @@ TextCheck CheckLongitudeField(std::string_view text);
 /// The name field's check: an empty (or all-blank) name fails with "A Name is
 /// required" unless `blankAllowed`.
 CheckResult CheckNameField(std::string_view text, bool blankAllowed);
-
-/// The prefix field's check; the text is compared in upper case.
-/// Without `mustFindInAtlas`: IsValidPrefix with its message.
-/// With it: "DEFAULT", "<Ins>" (as typed), a prefix FindAtlasEntry finds, or, with
-/// `canBeLocator`, a valid grid locator; otherwise the text as typed followed by
-/// " not found in atlas\r" "and not a valid grid locator" (with `canBeLocator`) or by
-/// " not found in atlas". A null atlas finds nothing.
-CheckResult CheckPrefixField(std::string_view text, const Atlas* atlas, bool canBeLocator,
-                             bool mustFindInAtlas);
 
 /// `text` (UTF-8) cut to at most `capacity` bytes for a fixed-capacity record field,
 /// never in the middle of a character: a cut that would split one drops the whole

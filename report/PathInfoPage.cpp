@@ -1,11 +1,17 @@
-#include "prediction/PathInfoPage.h"
+#include "report/PathInfoPage.h"
 
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Numeric.h"
 #include "core/PathText.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+
+/// Line heights of the page.
+constexpr int kPageLines = 21;
 
 std::string Blanks(std::size_t count) {
     return std::string(count, ' ');
@@ -34,6 +40,24 @@ std::string BearingLine(const std::string& caption, const PathGeometry& path) {
 }
 
 } // namespace
+
+PathInfoGeometry PathInfoPageGeometry(int lineHeightPx, int fontPixelHeight, int twentyDigitsPx,
+                                      int closePanelHeight, int screenWidth, int screenHeight) {
+    PathInfoGeometry g;
+    g.lineHeight = std::max(1, lineHeightPx);
+    while (kPageLines * g.lineHeight > 0.6 * screenHeight && g.lineHeight > fontPixelHeight)
+        --g.lineHeight;
+    g.width = static_cast<int>(std::lround(3.45 * twentyDigitsPx));
+    g.height = kPageLines * g.lineHeight + closePanelHeight;
+    g.closeTop = g.height - static_cast<int>(std::lround(1.5 * closePanelHeight));
+    g.left = (screenWidth - g.width) / 2;
+    g.top = static_cast<int>(std::lround(screenHeight * 100.0 / 768.0));
+    return g;
+}
+
+int PathInfoTextTop(int line, int lineHeight) {
+    return static_cast<int>(std::lround((line + 0.68) * lineHeight));
+}
 
 std::string PathInfoTitle(const std::string& nameA, const std::string& nameB) {
     std::string title = nameA.empty() ? std::string() : nameA + " ";

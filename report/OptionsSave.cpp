@@ -1,8 +1,8 @@
-#include "settings/ui/OptionsSave.h"
+#include "report/OptionsSave.h"
 
+#include "report/AppState.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
-#include "widgets/AppState.h"
 
 void SaveOptions(AppState& state, const Settings& edited, const ClockReading& clock) {
     state.UserSettings = edited;

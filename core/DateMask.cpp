@@ -1,4 +1,4 @@
-#include "widgets/KxDateMask.h"
+#include "core/DateMask.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "prediction/ClockScroll.h"
+#include "report/ClockScroll.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "settings/ui/FrequencyRows.h"
+#include "settings/FrequencyRows.h"
 
 #include <algorithm>
 

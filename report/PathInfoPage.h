@@ -29,6 +29,29 @@ inline constexpr double kPathInfoNmiPerRad = 3440.19;
 std::vector<PathInfoLine> PathInfoLines(const PredictionRequest& request,
                                         const DateConventions& dates);
 
+/// Where the path information window goes and how large it is, in pixels.
+struct PathInfoGeometry {
+    int lineHeight = 1; ///< one of the page's 21 line heights
+    int width = 0;
+    int height = 0; ///< 21 lines, plus the Close panel when there is one
+    int left = 0;
+    int top = 0;
+    int closeTop = 0; ///< top of the Close panel, which is centred horizontally
+};
+
+/// The page's geometry from its font's measurements: the line height (`lineHeightPx`,
+/// the taller of the font's height and its ink) shrinks while 21 lines would take more
+/// than 0.6 of the screen height, but not below `fontPixelHeight`; the width is 3.45
+/// times the width of 20 digits; `closePanelHeight` (0 for none) is added below the
+/// lines with the panel's top 1.5 panel heights above the bottom. The window is centred
+/// horizontally, 100/768 of the screen height from the top.
+PathInfoGeometry PathInfoPageGeometry(int lineHeightPx, int fontPixelHeight, int twentyDigitsPx,
+                                      int closePanelHeight, int screenWidth, int screenHeight);
+
+/// The top of line `line`'s text: 0.68 of a line height below the line's own top, so
+/// that the 21 lines sit evenly on the page.
+int PathInfoTextTop(int line, int lineHeight);
+
 /// Line 0: "<name A> (A) to <name B> (B)"; an empty name leaves just "(A) to " or "(B)".
 std::string PathInfoTitle(const std::string& nameA, const std::string& nameB);
 

@@ -8,6 +8,7 @@
 #include "core/Dates.h"
 #include "core/Terminal.h"
 #include "core/TimeZone.h"
+#include "report/PredictionSetup.h"
 #include "settings/Settings.h"
 
 #include <filesystem>
@@ -41,3 +42,13 @@ struct AppState {
     /// The current prediction.
     PredictionRecord Prediction;
 };
+
+/// The prediction dialog's starting values from the current prediction record: its
+/// terminals, texts and the time-zone state with the last prediction date.
+PredictionInputs PreviousPredictionInputs(const AppState& state);
+
+/// Stores what the prediction dialog accepted into the prediction record: both
+/// terminals with their coordinates, both paths, the date (also the time-zone state's
+/// prediction date), the solar index and K index texts.
+void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
+                           const PredictionRequest& request);

@@ -1,0 +1,25 @@
+#include "report/AppState.h"
+
+PredictionInputs PreviousPredictionInputs(const AppState& state) {
+    PredictionInputs inputs;
+    inputs.terminalA = state.Prediction.TerminalA;
+    inputs.terminalB = state.Prediction.TerminalB;
+    inputs.date = state.TimeZone.PredictionDate;
+    inputs.solarIndexText = state.Prediction.SolarIndexText;
+    inputs.kIndexText = state.Prediction.KIndexText;
+    inputs.zone = state.TimeZone;
+    return inputs;
+}
+
+void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,
+                           const PredictionRequest& request) {
+    PredictionRecord& record = state.Prediction;
+    record.TerminalA = request.TerminalA;
+    record.TerminalB = request.TerminalB;
+    record.ShortPath = request.ShortPath;
+    record.LongPath = request.LongPath;
+    record.DateText = FormatDateText(false, inputs.date, state.Dates);
+    record.SolarIndexText = inputs.solarIndexText;
+    record.KIndexText = inputs.kIndexText;
+    state.TimeZone.PredictionDate = inputs.date;
+}
