@@ -1,6 +1,6 @@
 #include "prediction/TPredDlgForm.h"
 
-#include "core/Geometry.h"
+#include "report/AppState.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxText.h"
@@ -186,15 +186,10 @@ void TPredDlgForm::FormCreate() {
     connect(f9, &QShortcut::activated, this, &TPredDlgForm::F9Pressed);
 
     // The fields start from the last prediction when a default terminal exists.
-    PredictionInputs& previous = m_input.previous;
+    const PredictionInputs& previous = m_input.previous;
     if (m_input.settings.DefaultDefined) {
-        const Terminal& a = previous.terminalA;
-        const Terminal& b = previous.terminalB;
-        if (InitialBearing(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad).status ==
-            BearingStatus::Indeterminate)
-            previous.terminalB = Terminal{};
         setTerminal(GroupA, previous.terminalA);
-        setTerminal(GroupB, previous.terminalB);
+        setTerminal(GroupB, StartingTerminalB(previous.terminalA, previous.terminalB));
     }
     m_date->setText(Q(FormatDateText(false, previous.date, m_input.dates)));
     m_solar->setText(Q(previous.solarIndexText));
