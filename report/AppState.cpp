@@ -1,5 +1,7 @@
 #include "report/AppState.h"
 
+#include "core/Geometry.h"
+
 PredictionInputs PreviousPredictionInputs(const AppState& state) {
     PredictionInputs inputs;
     inputs.terminalA = state.Prediction.TerminalA;
@@ -9,6 +11,13 @@ PredictionInputs PreviousPredictionInputs(const AppState& state) {
     inputs.kIndexText = state.Prediction.KIndexText;
     inputs.zone = state.TimeZone;
     return inputs;
+}
+
+Terminal StartingTerminalB(const Terminal& a, const Terminal& b) {
+    if (InitialBearing(a.LatitudeRad, a.LongitudeRad, b.LatitudeRad, b.LongitudeRad).status ==
+        BearingStatus::Indeterminate)
+        return Terminal{};
+    return b;
 }
 
 void StorePredictionInputs(AppState& state, const PredictionInputs& inputs,

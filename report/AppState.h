@@ -47,6 +47,11 @@ struct AppState {
 /// terminals, texts and the time-zone state with the last prediction date.
 PredictionInputs PreviousPredictionInputs(const AppState& state);
 
+/// The prediction dialog's terminal B at its opening: the last prediction's, or an
+/// empty terminal when the path from `a` to it has no bearing (the same place or its
+/// antipode), which would only be refused again.
+Terminal StartingTerminalB(const Terminal& a, const Terminal& b);
+
 /// Stores what the prediction dialog accepted into the prediction record: both
 /// terminals with their coordinates, both paths, the date (also the time-zone state's
 /// prediction date), the solar index and K index texts.

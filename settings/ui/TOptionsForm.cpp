@@ -1,6 +1,7 @@
 #include "settings/ui/TOptionsForm.h"
 
 #include "core/FieldChecks.h"
+#include "settings/OptionsPages.h"
 #include "settings/ui/OptionsControls.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
@@ -91,7 +92,7 @@ TOptionsForm::TOptionsForm(const Settings& settings, int lastPage, StatusLine* s
     loadPrefs(settings);
     setFrequencyMode(FrequencyMode::Idle);
 
-    m_lastPage = startingPage(lastPage);
+    m_lastPage = StartingOptionsPage(m_original, lastPage);
     m_notebook->setCurrentIndex(m_lastPage);
     connect(m_notebook, &QTabWidget::currentChanged, this, &TOptionsForm::pageChanged);
 
@@ -127,14 +128,6 @@ Settings TOptionsForm::settings() const {
 }
 
 // ---------------------------------------------------------------- pages and focus
-
-int TOptionsForm::startingPage(int lastPage) const {
-    if (!m_original.DefaultDefined)
-        return TermPage;
-    if (m_original.FrequencyCount == 0)
-        return FFParamsPage;
-    return lastPage >= TermPage && lastPage <= PrefsPage ? lastPage : TermPage;
-}
 
 void TOptionsForm::focusFirstControl(int page) {
     switch (page) {

@@ -31,7 +31,7 @@ class TKxWordEdit;
 class TOptionsForm : public QDialog {
     Q_OBJECT
 public:
-    /// The page indexes of OptionsNotebook.
+    /// The page indexes of OptionsNotebook (as StartingOptionsPage numbers them).
     enum Page { TermPage = 0, FFParamsPage = 1, ParamsPage = 2, PrefsPage = 3 };
 
     /// `lastPage` is the page shown when the window was last closed in this run (−1
@@ -63,7 +63,6 @@ private:
     void loadParams(const Settings& settings);
     void loadPrefs(const Settings& settings);
 
-    int startingPage(int lastPage) const;
     void focusFirstControl(int page);
     bool pageLeaveAllowed();
     void pageChanged(int page);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(AppState, AcceptedInputsComeBackAtTheNextOpening) {
     AppState state;
     state.Dates = {DateOrder::DayMonthYear, '.'};
@@ -32,4 +34,18 @@ TEST(AppState, AcceptedInputsComeBackAtTheNextOpening) {
     EXPECT_EQ(next.zone.PredictionDate, inputs.date);
     EXPECT_EQ(next.solarIndexText, "S100.0");
     EXPECT_EQ(next.kIndexText, "3");
+}
+
+TEST(AppState, ADialogDoesNotStartFromAPathWithoutBearing) {
+    Terminal a;
+    a.LatitudeRad = 0.7;
+    a.LongitudeRad = 1.2;
+    Terminal b = a;
+    b.Name = "same place";
+    EXPECT_EQ(StartingTerminalB(a, b).Name, "");
+    b.LatitudeRad = -a.LatitudeRad; // the antipode
+    b.LongitudeRad = a.LongitudeRad - std::acos(-1.0);
+    EXPECT_EQ(StartingTerminalB(a, b).Name, "");
+    b.LongitudeRad = a.LongitudeRad - 1.0;
+    EXPECT_EQ(StartingTerminalB(a, b).Name, "same place");
 }
