@@ -1,4 +1,3 @@
-#include "core/FieldChecks.h"
 #include "batch/BatchFile.h"
 #include "batch/BatchReportFile.h"
 #include "batch/BatchRun.h"
@@ -8,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
+#include "core/FieldChecks.h"
 #include "report/SystemDates.h"
 
 #include <algorithm>

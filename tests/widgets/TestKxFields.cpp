@@ -4,7 +4,6 @@
 #include "tests/widgets/RecordingPresenter.h"
 
 #include "atlas/Atlas.h"
-#include "atlas/KxFieldChecks.h"
 #include "widgets/KxComps.h"
 
 #include <QClipboard>

@@ -11,8 +11,8 @@
 #include "maps/ui/KxMapsDr.h"
 #include "maps/ui/QImageCanvas.h"
 #include "maps/ui/TMapsDrawingForm.h"
-#include "settings/SettingsFile.h"
 #include "report/AppState.h"
+#include "settings/SettingsFile.h"
 
 #include <QFileInfo>
 #include <QProgressBar>

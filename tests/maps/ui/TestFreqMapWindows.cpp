@@ -8,11 +8,11 @@
 #include "maps/ui/FreqMapTask.h"
 #include "maps/ui/TFreqMapDialogForm.h"
 #include "maps/ui/TFreqMapDisplayForm.h"
+#include "report/AppState.h"
 #include "settings/SettingsFile.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "report/AppState.h"
 #include "widgets/KxComps.h"
 
 #include <QLabel>

@@ -10,9 +10,9 @@
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TMapsDisplayForm.h"
 #include "prediction/TPredResultsForm.h"
+#include "report/AppState.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
-#include "report/AppState.h"
 
 #include <QAction>
 #include <QLineEdit>

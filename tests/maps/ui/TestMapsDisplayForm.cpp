@@ -8,8 +8,8 @@
 #include "maps/BaseMapFile.h"
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TMapsDisplayForm.h"
-#include "settings/SettingsFile.h"
 #include "report/AppState.h"
+#include "settings/SettingsFile.h"
 
 #include <QLabel>
 #include <QPushButton>
