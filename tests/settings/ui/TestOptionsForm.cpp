@@ -319,6 +319,27 @@ private slots:
         QCOMPARE(s.DefaultName, std::string("Vienna"));
     }
 
+    // The name emptied, then another page picked with the mouse: Save still checks the
+    // name, whatever page or field has the focus, and the terminal stays defined.
+    void saveAfterATabClickRefusesAnEmptyName() {
+        RecordingPresenter presenter;
+        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::TermPage);
+        auto* name = window.find<TKxNameEdit>("NameEdit");
+        name->setFocus();
+        name->clear();
+        auto* notebook = window.find<QTabWidget>("OptionsNotebook");
+        QTabBar* tabs = notebook->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {},
+                          tabs->tabRect(TOptionsForm::PrefsPage).center());
+        notebook->setCurrentIndex(TOptionsForm::PrefsPage);
+        presenter.messages.clear();
+        window.button("SaveBtn")->click();
+        QVERIFY(window.form.isVisible());
+        QVERIFY(!presenter.messages.empty());
+        QCOMPARE(notebook->currentIndex(), int(TOptionsForm::TermPage));
+        QVERIFY(name->hasFocus());
+    }
+
     void savingUpdatesTheDefaultTerminalAndTheFile() {
         QTemporaryDir dir;
         AppState state;
