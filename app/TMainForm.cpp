@@ -40,6 +40,7 @@ TMainForm::TMainForm(AppState& state, QWidget* parent)
     SetHelpContext(this, kMainHelpContext);
     ScaleWindow(this);
     buildMenus();
+    OnPointerLeavingMenus(menuBar(), [this] { m_hintPanel->clear(); });
     buildStatusLine();
     placeOnScreen();
     ResetStatusLine();

@@ -67,9 +67,11 @@ TPredResultsForm::TPredResultsForm(PredictionResultsInput input, QWidget* parent
                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     ScaleWindow(this);
     buildControls();
-    const QSize screen = ScreenSize(this);
-    resize(screen.width(), qRound(screen.height() * 0.9));
-    move(0, 0);
+    // The whole work area, less a title bar: the table shows as many rows as fit.
+    const QRect area =
+        screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), ScreenSize(this));
+    resize(area.width(), area.height() - Scaled(this, 28));
+    move(area.topLeft());
     Rebuild();
 }
 

@@ -4,6 +4,7 @@
 #include "widgets/KxStatusLine.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -87,6 +88,12 @@ void TPredResultsForm::buildControls() {
     // Pop-up menus are windows of their own: give them the window's scaled font.
     for (QMenu* menu : bar->findChildren<QMenu*>())
         menu->setFont(font());
+    // An item's hint goes when the pointer leaves the menus: the focused control's
+    // hint returns.
+    OnPointerLeavingMenus(bar, [this] {
+        if (!m_busy)
+            m_hintPanel->setText(HintOf(QApplication::focusWidget(), this));
+    });
 
     m_headerList = new QListWidget(this);
     m_headerList->setObjectName(QStringLiteral("HeaderListBox"));
@@ -183,6 +190,9 @@ void TPredResultsForm::buildControls() {
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
+    // The status bar lies on the window's bottom edge, as in the main window.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
     layout->setMenuBar(bar);
     layout->addWidget(m_headerList);
     layout->addWidget(m_topLabel);

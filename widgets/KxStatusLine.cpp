@@ -1,6 +1,9 @@
 #include "widgets/KxStatusLine.h"
 
 #include <QApplication>
+#include <QChildEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 QString HintOf(const QWidget* control, const QWidget* window) {
@@ -35,4 +38,42 @@ void FocusHintTracker::focusChanged(QWidget*, QWidget* now) {
 void TrackFocusHints(QWidget* window, StatusLine* statusLine) {
     if (window && statusLine)
         new FocusHintTracker(window, statusLine);
+}
+
+namespace {
+
+/// Watches a menu bar and its menus for the pointer leaving them.
+class MenuLeaveWatcher : public QObject {
+public:
+    MenuLeaveWatcher(QWidget* menuBar, std::function<void()> pointerLeft)
+        : QObject(menuBar), m_pointerLeft(std::move(pointerLeft)) {
+        watch(menuBar);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Leave)
+            m_pointerLeft();
+        else if (event->type() == QEvent::ChildPolished)
+            watch(static_cast<QChildEvent*>(event)->child());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void watch(QObject* object) {
+        if (!qobject_cast<QMenu*>(object) && !qobject_cast<QMenuBar*>(object))
+            return;
+        object->installEventFilter(this);
+        for (QMenu* menu : object->findChildren<QMenu*>())
+            menu->installEventFilter(this);
+    }
+
+    std::function<void()> m_pointerLeft;
+};
+
+} // namespace
+
+void OnPointerLeavingMenus(QWidget* menuBar, std::function<void()> pointerLeft) {
+    if (menuBar)
+        new MenuLeaveWatcher(menuBar, std::move(pointerLeft));
 }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 /// The main window's status line and menus, as the other windows see them. The main
@@ -51,3 +53,9 @@ private:
 
 /// Starts a FocusHintTracker for `window` when `statusLine` is not null.
 void TrackFocusHints(QWidget* window, StatusLine* statusLine);
+
+/// Calls `pointerLeft` whenever the mouse pointer leaves `menuBar` or one of its menus
+/// (those present now and those added later), so that the hint of the item that was
+/// under the pointer does not stay in the status line. The watcher is a child of the
+/// menu bar and ends with it.
+void OnPointerLeavingMenus(QWidget* menuBar, std::function<void()> pointerLeft);
