@@ -30,3 +30,14 @@ keys Return; text "VK2"; keys Return Tab; text "120"; keys F9
 sleep 6
 keys Return
 shot main-results 3
+# From the results: Maps > Great Circle Map, then Maps > Frequency Map from the main menu.
+keys alt+m g
+shot great-circle-map 4
+keys Escape
+sleep 1
+keys Escape
+sleep 1
+keys alt+m f; sleep 2
+keys Return; sleep 0.5; keys Tab Tab Tab
+text "1200"; keys F9
+shot frequency-map 5
