@@ -143,7 +143,7 @@ DecileLimits DecileLimitsFor(Layer layer, double tHours, double latRad, double l
     band = std::clamp(band, 1, 8);
     const DecilePair& pair =
         DecileTable[level][SeasonOfMonth(m)][std::clamp(block, 0, 5)][band - 1];
-    return {pair.lower, pair.upper};
+    return {static_cast<double>(pair.lower), static_cast<double>(pair.upper)};
 }
 
 double ReliabilityWithin(const DecileLimits& limits, float freqMHz, float mufMHz) {

@@ -56,8 +56,3 @@ CheckResult CheckNameField(std::string_view text, bool blankAllowed);
 /// " not found in atlas". A null atlas finds nothing.
 CheckResult CheckPrefixField(std::string_view text, const Atlas* atlas, bool canBeLocator,
                              bool mustFindInAtlas);
-
-/// `text` (UTF-8) cut to at most `capacity` bytes for a fixed-capacity record field,
-/// never in the middle of a character: a cut that would split one drops the whole
-/// character, so the stored text always reads back as whole characters.
-std::string CutToCapacity(std::string_view text, std::size_t capacity);

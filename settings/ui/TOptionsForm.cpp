@@ -1,5 +1,6 @@
 #include "settings/ui/TOptionsForm.h"
 
+#include "core/Terminal.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxFieldChecks.h"
 #include "widgets/KxHelp.h"
@@ -40,7 +41,7 @@ std::string S(const QString& text) {
 }
 
 std::string Cut(const QString& text, std::size_t capacity) {
-    return CutToCapacity(text.toStdString(), capacity);
+    return CutText(text.toStdString(), capacity);
 }
 
 QPushButton* MakeButton(const QString& name, const QString& caption, const QString& hint,

@@ -379,15 +379,6 @@ private slots:
         QCOMPARE(date.text(), QString("__/__/__"));
     }
 
-    void recordTextsAreCutOnWholeCharacters() {
-        QCOMPARE(CutToCapacity("Toronto", 17), std::string("Toronto"));
-        QCOMPARE(CutToCapacity("abcdefghijklmnopqrstu", 17), std::string("abcdefghijklmnopq"));
-        // "ü" is two bytes; a cut through it drops it whole.
-        const std::string name = "Zürich Nord Ost 1"; // 17 characters, 18 bytes
-        QCOMPARE(CutToCapacity(name, 17), std::string("Zürich Nord Ost "));
-        QCOMPARE(CutToCapacity("ü", 1), std::string());
-    }
-
     void dateFieldFollowsTheConventions() {
         TKxDateEdit edit;
         edit.setDateConventions({DateOrder::DayMonthYear, '.'});
