@@ -4,6 +4,7 @@
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
 #include "prediction/OnScreenPrediction.h"
+#include "settings/SettingsFile.h"
 #include "settings/ui/OptionsSave.h"
 #include "settings/ui/TOptionsForm.h"
 #include "widgets/AppState.h"
@@ -348,8 +349,13 @@ void TMainForm::OptionsClick() {
     HideMenus();
     {
         TOptionsForm options(m_state.UserSettings, m_lastOptionsPage, this, this);
-        if (options.exec() == QDialog::Accepted)
-            SaveOptions(m_state, options.settings(), ReadSystemClock());
+        if (options.exec() == QDialog::Accepted) {
+            const FileWriteResult saved =
+                SaveOptions(m_state, options.settings(), ReadSystemClock());
+            if (!saved)
+                ShowError(this, QString::fromStdString(SettingsNotSavedText(
+                                    SettingsFilePath(m_state.DataDirectory), saved.error, false)));
+        }
         m_lastOptionsPage = options.lastPage();
     }
     checkBaseMaps();
