@@ -235,7 +235,8 @@ void TPredDlgForm::FormCreate() {
     updateFieldEnabling(GroupA);
     updateFieldEnabling(GroupB);
     updateButtons(GroupA);
-    connect(qApp, &QApplication::focusChanged, this, &TPredDlgForm::focusChanged);
+    m_focusConnection =
+        connect(qApp, &QApplication::focusChanged, this, &TPredDlgForm::focusChanged);
     TrackFocusHints(this, m_statusLine);
 
     adjustSize();
@@ -290,6 +291,10 @@ std::optional<TPredDlgForm::Group> TPredDlgForm::groupOf(const QWidget* widget) 
         if (widget && (widget == m_groups[i].box || m_groups[i].box->isAncestorOf(widget)))
             return static_cast<Group>(i);
     return std::nullopt;
+}
+
+TPredDlgForm::~TPredDlgForm() {
+    disconnect(m_focusConnection);
 }
 
 void TPredDlgForm::focusChanged(QWidget*, QWidget* now) {
