@@ -45,7 +45,9 @@ std::vector<AtlasEntry> ImportLegacyAtlas(const fs::path& legacyPath,
     const std::uint32_t header =
         std::uint32_t{record.bytes[0]} | std::uint32_t{record.bytes[1]} << 8 |
         std::uint32_t{record.bytes[2]} << 16 | std::uint32_t{record.bytes[3]} << 24;
-    const std::uint16_t count = static_cast<std::uint16_t>(header & 0xFFFFu);
+    // N modulo 65,536, and no more than the atlas holds.
+    const std::uint32_t count =
+        std::min<std::uint32_t>(header & 0xFFFFu, static_cast<std::uint32_t>(kMaxAtlasEntries));
     for (std::uint32_t i = 0; i < count; ++i) {
         if (!readRecord())
             break;

@@ -10,8 +10,8 @@
 /// indexes. When that file is missing it is first created:
 /// - from the legacy atlas "QKT.ATL" of the same folder when there is one (a 46-byte
 ///   header whose first 4 bytes are the entry count N, little-endian; then N 46-byte
-///   records, N taken modulo 65,536); the import stops quietly at the first record
-///   that cannot be read and keeps what it copied; `processEvents` (may be empty) is
+///   records, N taken modulo 65,536, at most kMaxAtlasEntries); the import stops quietly at the
+///   first record that cannot be read and keeps what it copied; `processEvents` (may be empty) is
 ///   called after each record so a window stays alive;
 /// - otherwise from the built-in table of 371 places.
 /// When that file cannot be written (a full disk, a read-only folder) no file is

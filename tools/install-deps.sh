@@ -4,7 +4,8 @@
 # when nothing is missing.
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev \
-libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core clang-format"
+libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core clang-format \
+clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
