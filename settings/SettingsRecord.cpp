@@ -192,7 +192,9 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
         s.Frequencies[k].ConstantText =
             r.Text(entry + 1 + kFrequencyTextCapacity, kConstantTextCapacity);
     }
-    for (int k = 0; k < kFrequencySlots; ++k) {
+    // Slots past the count are never used; whatever bytes they hold, they read as zero
+    // (as a save writes them), so a record read and saved again is the same record.
+    for (int k = 0; k < s.FrequencyCount; ++k) {
         s.FrequencyMHz[k] = r.Single(kOffFrequencyMHz + 4 * k);
         s.FrequencyTermDb[k] = r.Single(kOffFrequencyTerms + 8 * k);
         s.AbsorptionFactor[k] = r.Single(kOffFrequencyTerms + 8 * k + 4);

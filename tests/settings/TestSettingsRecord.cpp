@@ -159,6 +159,18 @@ TEST_P(DamagedRecord, IsRefused) {
     EXPECT_FALSE(DecodeSettings(bytes));
 }
 
+TEST(SettingsRecord, UnusedFrequencySlotsReadAsZero) {
+    // Found by fuzzing: a NaN in an unused slot made a record differ from itself once
+    // saved and read again.
+    SettingsRecordBytes bytes = EncodeSettings(FactorySettings()); // 5 frequencies
+    const std::uint8_t nan[] = {0, 0, 0xC0, 0x7F};
+    std::copy(std::begin(nan), std::end(nan), bytes.begin() + 212 + 4 * 7);
+    const std::optional<Settings> s = DecodeSettings(bytes);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->FrequencyMHz[7], 0.0f);
+    EXPECT_EQ(DecodeSettings(EncodeSettings(*s)), s);
+}
+
 TEST(SettingsRecord, LimitsThatAreStillSound) {
     SettingsRecordBytes bytes = EncodeSettings(SampleSettings());
     bytes[0] = 10;  // a latitude text of exactly 10 characters
