@@ -5,6 +5,7 @@
 #include "app/TSplashForm.h"
 #include "core/DataDirectory.h"
 #include "maps/ui/KxMapsDr.h"
+#include "settings/SettingsFile.h"
 #include "widgets/KxLocaleDates.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxText.h"
@@ -80,5 +81,15 @@ void HopscopeProgram::shutDown() {
         return;
     m_started = false;
     m_mainForm.reset();
-    SaveAppStateAtExit(m_state);
+    // Settings that cannot be saved are never dropped silently: the user may try
+    // again (after making room, say) or quit without saving them.
+    for (;;) {
+        const FileWriteResult saved = SaveAppStateAtExit(m_state);
+        if (saved)
+            return;
+        const QString text = QString::fromStdString(
+            SettingsNotSavedText(SettingsFilePath(m_state.DataDirectory), saved.error, true));
+        if (ShowMessage(nullptr, MessageKind::Warning, text, true) != MessageAnswer::Ok)
+            return;
+    }
 }

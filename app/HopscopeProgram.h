@@ -27,7 +27,9 @@ public:
     /// lets the main window's first activation go ahead.
     void closeSplashWhenDue();
 
-    /// Shutdown: atlas released, settings saved. Safe to call more than once.
+    /// Shutdown: atlas released, settings saved; when they cannot be saved a warning
+    /// names the file and the reason, and OK tries again while Cancel quits without
+    /// saving. Safe to call more than once.
     void shutDown();
 
     AppState& state() { return m_state; }

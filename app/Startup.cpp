@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "atlas/AtlasFile.h"
+#include "core/ReplaceFile.h"
 #include "report/AppState.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
@@ -37,6 +38,7 @@ void LoadAppState(AppState& state, const std::filesystem::path& dataDir,
                   const DateConventions& dates, const ClockReading& clock) {
     state.Prediction = PredictionRecord{};
     state.DataDirectory = dataDir;
+    RemoveStaleTemporaryFiles(dataDir);
     state.Dates = dates;
     state.UserSettings = LoadSettings(SettingsFilePath(dataDir)).settings;
     state.TimeZone = SetTimeZone(state.UserSettings.UseUtc, clock);
@@ -44,7 +46,7 @@ void LoadAppState(AppState& state, const std::filesystem::path& dataDir,
     LoadAtlas(state.PlaceAtlas, dataDir, [] { QCoreApplication::processEvents(); });
 }
 
-void SaveAppStateAtExit(AppState& state) {
+FileWriteResult SaveAppStateAtExit(AppState& state) {
     FreeAtlas(state.PlaceAtlas);
-    SaveSettings(SettingsFilePath(state.DataDirectory), state.UserSettings);
+    return SaveSettings(SettingsFilePath(state.DataDirectory), state.UserSettings);
 }

@@ -12,6 +12,7 @@
 #include "prediction/TPredResultsForm.h"
 #include "report/AppState.h"
 #include "report/OptionsSave.h"
+#include "settings/SettingsFile.h"
 #include "settings/ui/TOptionsForm.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -405,8 +406,13 @@ void TMainForm::OptionsClick() {
     HideMenus();
     {
         TOptionsForm options(m_state.UserSettings, m_lastOptionsPage, this, this);
-        if (options.exec() == QDialog::Accepted)
-            SaveOptions(m_state, options.settings(), ReadSystemClock());
+        if (options.exec() == QDialog::Accepted) {
+            const FileWriteResult saved =
+                SaveOptions(m_state, options.settings(), ReadSystemClock());
+            if (!saved)
+                ShowError(this, QString::fromStdString(SettingsNotSavedText(
+                                    SettingsFilePath(m_state.DataDirectory), saved.error, false)));
+        }
         m_lastOptionsPage = options.lastPage();
     }
     checkBaseMaps();

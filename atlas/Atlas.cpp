@@ -15,17 +15,22 @@ const std::vector<std::uint32_t>& Positions(const Atlas& atlas, AtlasIndex index
 
 // Orders the entries of one run of names that are equal ignoring case, given in file
 // order, as inserting them one by one does: each goes after the names at the head
-// of the run that are byte-for-byte its own, before everything else in the run.
+// of the run that are byte-for-byte its own, before everything else in the run. So
+// an entry joins the block at the head when its name is that block's, and starts a
+// new block before it otherwise: the result is the run cut into its stretches of
+// byte-identical names, each stretch kept in file order, the stretches last first.
+// Linear in the length of the run.
 void OrderEqualNames(std::vector<std::uint32_t>::iterator first,
                      std::vector<std::uint32_t>::iterator last,
                      const std::vector<std::string>& names) {
     std::vector<std::uint32_t> placed;
     placed.reserve(static_cast<std::size_t>(last - first));
-    for (auto it = first; it != last; ++it) {
-        std::size_t p = 0;
-        while (p < placed.size() && names[placed[p]] == names[*it])
-            ++p;
-        placed.insert(placed.begin() + static_cast<std::ptrdiff_t>(p), *it);
+    for (auto end = last; end != first;) {
+        auto begin = end - 1;
+        while (begin != first && names[*(begin - 1)] == names[*begin])
+            --begin;
+        placed.insert(placed.end(), begin, end);
+        end = begin;
     }
     std::copy(placed.begin(), placed.end(), first);
 }

@@ -1,18 +1,26 @@
 #include "atlas/AtlasEntry.h"
 
+#include "core/Terminal.h"
+#include "core/Utf8Text.h"
+
 #include <algorithm>
 
-std::string ReadAtlasText(const AtlasEntry& entry, AtlasField field) {
+std::string ReadAtlasBytes(const AtlasEntry& entry, AtlasField field) {
     const std::size_t length = std::min<std::size_t>(entry.bytes[field.Offset], field.Capacity);
     const auto first = entry.bytes.begin() + static_cast<std::ptrdiff_t>(field.Offset + 1);
     return std::string(first, first + static_cast<std::ptrdiff_t>(length));
 }
 
+std::string ReadAtlasText(const AtlasEntry& entry, AtlasField field) {
+    return ToValidUtf8(ReadAtlasBytes(entry, field));
+}
+
 void WriteAtlasText(AtlasEntry& entry, AtlasField field, std::string_view text) {
-    const std::size_t length = std::min(text.size(), field.Capacity);
-    entry.bytes[field.Offset] = static_cast<std::uint8_t>(length);
+    const std::string stored = CutText(text, field.Capacity);
+    entry.bytes[field.Offset] = static_cast<std::uint8_t>(stored.size());
     for (std::size_t i = 0; i < field.Capacity; ++i)
-        entry.bytes[field.Offset + 1 + i] = i < length ? static_cast<std::uint8_t>(text[i]) : 0;
+        entry.bytes[field.Offset + 1 + i] =
+            i < stored.size() ? static_cast<std::uint8_t>(stored[i]) : 0;
 }
 
 std::string AtlasEntry::Prefix() const {

@@ -26,7 +26,8 @@ struct AtlasEntry {
     static constexpr std::size_t kSize = 48;
     std::array<std::uint8_t, kSize> bytes{};
 
-    /// The texts, each cut at its capacity when a damaged length byte claims more.
+    /// The texts as UTF-8 (ReadAtlasText), each cut at its capacity when a damaged
+    /// length byte claims more.
     std::string Prefix() const;
     std::string Latitude() const;
     std::string Longitude() const;
@@ -48,16 +49,23 @@ inline constexpr AtlasField kAtlasLatitudeField{7, 10};
 inline constexpr AtlasField kAtlasLongitudeField{18, 11};
 inline constexpr AtlasField kAtlasNameField{30, 17};
 
-/// The text stored in `field` of `entry`. A length byte above the capacity (a damaged
-/// file) is read as the capacity, so nothing outside the field is ever read.
+/// The bytes stored in `field` of `entry`, as they are. A length byte above the
+/// capacity (a damaged file) is read as the capacity, so nothing outside the field is
+/// ever read.
+std::string ReadAtlasBytes(const AtlasEntry& entry, AtlasField field);
+
+/// The text stored in `field` of `entry` as valid UTF-8: ReadAtlasBytes with any byte
+/// that is not UTF-8 read as Latin-1 (ToValidUtf8), as atlases of older versions
+/// stored names. Every reader of the atlas (windows, reports, command line) gets its
+/// texts through here.
 std::string ReadAtlasText(const AtlasEntry& entry, AtlasField field);
 
-/// Stores `text` in `field`: the length byte, the characters (cut to the capacity)
-/// and zero bytes for the rest of the field.
+/// Stores `text` in `field`: the length byte, the bytes (cut to the capacity on whole
+/// characters, CutText) and zero bytes for the rest of the field.
 void WriteAtlasText(AtlasEntry& entry, AtlasField field, std::string_view text);
 
 /// A new entry from its four texts, each cut to its capacity (6, 10, 11 and 17
-/// characters), unused bytes zero.
+/// bytes, on whole characters), unused bytes zero.
 AtlasEntry MakeAtlasEntry(std::string_view prefix, std::string_view latitude,
                           std::string_view longitude, std::string_view name);
 

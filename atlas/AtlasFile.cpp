@@ -45,13 +45,17 @@ std::vector<AtlasEntry> ImportLegacyAtlas(const fs::path& legacyPath,
     const std::uint32_t header =
         std::uint32_t{record.bytes[0]} | std::uint32_t{record.bytes[1]} << 8 |
         std::uint32_t{record.bytes[2]} << 16 | std::uint32_t{record.bytes[3]} << 24;
-    const std::uint16_t count = static_cast<std::uint16_t>(header & 0xFFFFu);
+    // N modulo 65,536, and no more than the atlas holds.
+    const std::uint32_t count =
+        std::min<std::uint32_t>(header & 0xFFFFu, static_cast<std::uint32_t>(kMaxAtlasEntries));
     for (std::uint32_t i = 0; i < count; ++i) {
         if (!readRecord())
             break;
-        entries.push_back(MakeAtlasEntry(
-            ReadAtlasText(record, kLegacyPrefixField), ReadAtlasText(record, kLegacyLatitudeField),
-            ReadAtlasText(record, kLegacyLongitudeField), ReadAtlasText(record, kLegacyNameField)));
+        // The texts are copied as they are: every target field is at least as wide.
+        entries.push_back(MakeAtlasEntry(ReadAtlasBytes(record, kLegacyPrefixField),
+                                         ReadAtlasBytes(record, kLegacyLatitudeField),
+                                         ReadAtlasBytes(record, kLegacyLongitudeField),
+                                         ReadAtlasBytes(record, kLegacyNameField)));
         if (processEvents)
             processEvents();
     }
@@ -75,6 +79,13 @@ bool Rewrite(Atlas& atlas, const std::vector<AtlasEntry>& entries) {
     return true;
 }
 
+// Holds `entries` as the atlas without a file behind it.
+void UseFromMemory(Atlas& atlas, std::vector<AtlasEntry> entries) {
+    atlas.Count = static_cast<std::int32_t>(entries.size());
+    atlas.Entries = std::move(entries);
+    BuildAtlasIndexes(atlas);
+}
+
 // Reads the whole atlas file into the atlas: Count is the number of whole records,
 // 0 when the file cannot be read.
 void ReadAtlasFile(Atlas& atlas) {
@@ -87,8 +98,12 @@ void ReadAtlasFile(Atlas& atlas) {
     if (size < 0)
         return;
     const auto count = static_cast<std::uint64_t>(size) / AtlasEntry::kSize;
-    if (count > static_cast<std::uint64_t>(INT32_MAX))
+    if (count > static_cast<std::uint64_t>(kMaxAtlasEntries)) {
+        // No atlas this program wrote is that long: refuse it as damaged, and leave it
+        // alone (Count -1 also stops every change from rewriting it).
+        atlas.Count = -1;
         return;
+    }
     try {
         std::string bytes(static_cast<std::size_t>(count * AtlasEntry::kSize), '\0');
         in.seekg(0);
@@ -121,15 +136,17 @@ void LoadAtlas(Atlas& atlas, const fs::path& directory,
     FreeAtlas(atlas);
     atlas.FilePath = directory / kAtlasFileName;
     const fs::path legacyPath = directory / kLegacyAtlasFileName;
-    if (!Exists(atlas.FilePath) && Exists(legacyPath))
-        ReplaceFile(atlas.FilePath, AtlasFileBytes(ImportLegacyAtlas(legacyPath, processEvents)));
-    if (!Exists(atlas.FilePath))
-        ReplaceFile(atlas.FilePath, AtlasFileBytes(BuiltInAtlasEntries()));
-    if (!Exists(atlas.FilePath))
-        ReplaceFile(atlas.FilePath, {});
     if (!Exists(atlas.FilePath)) {
-        atlas.Count = -1;
-        return;
+        std::vector<AtlasEntry> first = Exists(legacyPath)
+                                            ? ImportLegacyAtlas(legacyPath, processEvents)
+                                            : BuiltInAtlasEntries();
+        if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(first))) {
+            // A full disk or a folder we may not write: no file at all is better than
+            // an empty one, which would hide the atlas for good. This run uses it from
+            // memory; the next start tries to write it again.
+            UseFromMemory(atlas, std::move(first));
+            return;
+        }
     }
     ReloadAtlas(atlas);
 }

@@ -10,13 +10,15 @@
 /// indexes. When that file is missing it is first created:
 /// - from the legacy atlas "QKT.ATL" of the same folder when there is one (a 46-byte
 ///   header whose first 4 bytes are the entry count N, little-endian; then N 46-byte
-///   records, N taken modulo 65,536); the import stops quietly at the first record
-///   that cannot be read and keeps what it copied; `processEvents` (may be empty) is
+///   records, N taken modulo 65,536, at most kMaxAtlasEntries); the import stops quietly at the
+///   first record that cannot be read and keeps what it copied; `processEvents` (may be empty) is
 ///   called after each record so a window stays alive;
-/// - otherwise from the built-in table of 371 places;
-/// - otherwise (that write failed) as an empty file.
-/// Afterwards Count is -1 when there is still no file, 0 when the file is empty or
-/// cannot be read, else the file size div 48 (a trailing partial record is ignored).
+/// - otherwise from the built-in table of 371 places.
+/// When that file cannot be written (a full disk, a read-only folder) no file is
+/// created: the imported or built-in entries are used from memory for this run and the
+/// next start tries again. Otherwise Count is 0 when the file is empty or cannot be
+/// read, -1 when it holds more than kMaxAtlasEntries records (damaged; it is left as
+/// it is), else the file size div 48 (a trailing partial record is ignored).
 /// Every file is written through a temporary file in the same folder and a rename.
 void LoadAtlas(Atlas& atlas, const std::filesystem::path& directory,
                const std::function<void()>& processEvents = {});
@@ -28,12 +30,12 @@ void ReloadAtlas(Atlas& atlas);
 /// false, leaving both the file and the atlas as they were, when the write fails, the
 /// atlas is unavailable (Count -1), its prefix is already in use (checked exactly, as
 /// FindAtlasEntry) or the atlas is full (kMaxAtlasEntries).
-bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry);
+[[nodiscard]] bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry);
 
 /// Removes the entry whose prefix is exactly `prefix`, rewrites the file and reloads.
 /// Returns false, leaving both the file and the atlas as they were, when the write
 /// fails or no entry has that prefix.
-bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix);
+[[nodiscard]] bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix);
 
 /// Replaces the entry whose prefix is exactly `oldPrefix` by `entry` (which may have
 /// another prefix: it goes to its own place in prefix order), in one rewrite of the
@@ -41,7 +43,8 @@ bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix);
 /// afterwards or neither is: a failed write never loses the old entry. Returns false,
 /// changing nothing, when the write fails, `oldPrefix` is absent, or the new prefix
 /// belongs to another entry.
-bool ModifyAtlasEntry(Atlas& atlas, std::string_view oldPrefix, const AtlasEntry& entry);
+[[nodiscard]] bool ModifyAtlasEntry(Atlas& atlas, std::string_view oldPrefix,
+                                    const AtlasEntry& entry);
 
 /// The whole atlas file for `entries`: their 48-byte records back to back.
 std::string AtlasFileBytes(const std::vector<AtlasEntry>& entries);

@@ -1,6 +1,7 @@
 #include "atlas/PrefixSearch.h"
 
 #include "core/Syntax.h"
+#include "core/Utf8Text.h"
 
 #include <algorithm>
 
@@ -11,14 +12,18 @@ constexpr std::size_t kNameAfterPrefix = 10; // by prefix: name from column 11
 constexpr std::size_t kNameColumn = 1;       // by name: name from column 2
 constexpr std::size_t kPrefixAfterName = 21; // by name: prefix from column 22
 
+// Appends `text` to `line` from 0-based character column `column`, padding with
+// spaces up to it; columns count characters, so a name in Cyrillic lines up too.
 void Put(std::string& line, std::size_t column, const std::string& text) {
-    line.replace(column, text.size(), text);
+    const std::size_t length = Utf8Length(line);
+    if (length < column)
+        line.append(column - length, ' ');
+    line += text;
 }
 
-std::string_view Columns(std::string_view line, std::size_t first, std::size_t count) {
-    if (first >= line.size())
-        return {};
-    return line.substr(first, count);
+// Characters `first` .. first + count - 1 of a list line.
+std::string Columns(std::string_view line, std::size_t first, std::size_t count) {
+    return Utf8Left(Utf8From(line, first), count);
 }
 
 bool BeginsWith(std::string_view line, std::string_view key) {
@@ -28,7 +33,7 @@ bool BeginsWith(std::string_view line, std::string_view key) {
 } // namespace
 
 std::string PrefixSearchLine(const AtlasEntry& entry, PrefixSearchMode mode) {
-    std::string line(kPrefixSearchLineWidth, ' ');
+    std::string line;
     if (mode == PrefixSearchMode::ByPrefix) {
         Put(line, kPrefixColumn, entry.Prefix());
         Put(line, kNameAfterPrefix, entry.Name());
@@ -36,6 +41,7 @@ std::string PrefixSearchLine(const AtlasEntry& entry, PrefixSearchMode mode) {
         Put(line, kNameColumn, entry.Name());
         Put(line, kPrefixAfterName, entry.Prefix());
     }
+    Put(line, kPrefixSearchLineWidth, {});
     return line;
 }
 

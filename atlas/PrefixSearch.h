@@ -11,10 +11,10 @@
 /// The two ways the prefix search list is ordered and searched.
 enum class PrefixSearchMode { ByPrefix, ByName };
 
-/// Width of one line of the prefix search list.
+/// Width of one line of the prefix search list, in characters (columns).
 inline constexpr std::size_t kPrefixSearchLineWidth = 28;
 
-/// The list line of one entry: 28 characters, starting from spaces. By prefix: the
+/// The list line of one entry: 28 characters (UTF-8; columns count characters). By prefix: the
 /// prefix from column 2 and the name from column 11 (columns from 1). By name: the
 /// name from column 2 and the prefix from column 22. Every line begins with a space.
 std::string PrefixSearchLine(const AtlasEntry& entry, PrefixSearchMode mode);

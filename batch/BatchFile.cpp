@@ -71,5 +71,5 @@ void PutBatchRecords(BatchTable& table, const std::vector<BatchRecord>& records)
 }
 
 bool SaveBatchTableFile(const fs::path& path, const BatchTable& table) {
-    return ReplaceFile(path, BatchTableFileBytes(table));
+    return ReplaceFile(path, BatchTableFileBytes(table)).Ok();
 }

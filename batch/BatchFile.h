@@ -31,4 +31,4 @@ void PutBatchRecords(BatchTable& table, const std::vector<BatchRecord>& records)
 
 /// Writes the fifteen records of the table to `path` through a temporary file and a
 /// rename: false (the old file untouched) when that fails.
-bool SaveBatchTableFile(const std::filesystem::path& path, const BatchTable& table);
+[[nodiscard]] bool SaveBatchTableFile(const std::filesystem::path& path, const BatchTable& table);

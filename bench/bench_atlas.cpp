@@ -5,6 +5,7 @@
 #include "atlas/AtlasFile.h"
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/PrefixSearch.h"
+#include "core/ReplaceFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -88,5 +89,31 @@ void BM_LoadBuiltInAtlasFile(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_LoadBuiltInAtlasFile)->Unit(benchmark::kMicrosecond);
+
+// A full atlas file whose entries all share one name (with both letter cases, so the
+// run of equal names is also cut into stretches): the load before the main window
+// appears. Must stay well under 100 ms.
+void BM_LoadAtlasOfEqualNames(benchmark::State& state) {
+    char pattern[] = "/tmp/hopscope-bench-atlas-XXXXXX";
+    const std::filesystem::path dir = ::mkdtemp(pattern);
+    std::vector<AtlasEntry> entries;
+    for (std::int32_t i = 0; i < kMaxAtlasEntries; ++i) {
+        char prefix[24];
+        std::snprintf(prefix, sizeof prefix, "A%05d", i);
+        entries.push_back(
+            MakeAtlasEntry(prefix, "0", "0", i % 1000 == 0 ? "SAME NAME" : "Same Name"));
+    }
+    if (!ReplaceFile(dir / "Hopscope.ATL", AtlasFileBytes(entries)))
+        state.SkipWithError("cannot write the atlas file");
+    Atlas atlas;
+    for (auto _ : state) {
+        LoadAtlas(atlas, dir);
+        benchmark::DoNotOptimize(atlas.ByName.data());
+    }
+    if (atlas.Count != kMaxAtlasEntries)
+        state.SkipWithError("the atlas was not loaded whole");
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_LoadAtlasOfEqualNames)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -181,7 +181,7 @@ bool WriteOutput(const std::string& text, const std::optional<std::string>& out)
         const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
         return std::fflush(stdout) == 0 && written;
     }
-    return ReplaceFile(*out, text);
+    return ReplaceFile(*out, text).Ok();
 }
 
 /// The map image's size for a PNG of `width` pixels: odd sides, the height three

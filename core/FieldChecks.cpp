@@ -103,13 +103,3 @@ CheckResult CheckNameField(std::string_view text, bool blankAllowed) {
     result.ok = true;
     return result;
 }
-
-std::string CutToCapacity(std::string_view text, std::size_t capacity) {
-    if (text.size() <= capacity)
-        return std::string(text);
-    std::size_t end = capacity;
-    // Step back over continuation bytes (10xxxxxx) to the start of the cut character.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return std::string(text.substr(0, end));
-}

@@ -46,8 +46,3 @@ TextCheck CheckLongitudeField(std::string_view text);
 /// The name field's check: an empty (or all-blank) name fails with "A Name is
 /// required" unless `blankAllowed`.
 CheckResult CheckNameField(std::string_view text, bool blankAllowed);
-
-/// `text` (UTF-8) cut to at most `capacity` bytes for a fixed-capacity record field,
-/// never in the middle of a character: a cut that would split one drops the whole
-/// character, so the stored text always reads back as whole characters.
-std::string CutToCapacity(std::string_view text, std::size_t capacity);

@@ -5,6 +5,10 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Numeric.h"
+#include "core/Utf8Text.h"
+
+#include <algorithm>
+#include <vector>
 
 std::string FormatCoordinate(CoordinateKind kind, double valueDeg) {
     const bool latitude = kind == CoordinateKind::Latitude;
@@ -63,17 +67,36 @@ std::string KIndexShown(std::string_view kIndexText) {
 
 namespace {
 
-/// Writes `piece` into `line` from the 1-based column; the line keeps its width.
-void Place(std::string& line, int column, const std::string& piece) {
-    const std::size_t start = static_cast<std::size_t>(column - 1);
-    for (std::size_t i = 0; i < piece.size() && start + i < line.size(); ++i)
-        line[start + i] = piece[i];
+/// A header line being built: one cell per column, each holding one character, so
+/// that a name like "Москва" takes six columns, not twelve.
+using ColumnLine = std::vector<std::string>;
+
+ColumnLine BlankLine() {
+    return ColumnLine(kHeaderLineWidth, " ");
+}
+
+/// Writes `piece` into `line` from the 1-based column; the line keeps its width. A
+/// byte that is not UTF-8 is written as the Latin-1 character it stands for.
+void Place(ColumnLine& line, int column, std::string_view piece) {
+    std::size_t cell = static_cast<std::size_t>(column - 1);
+    for (std::size_t i = 0; i < piece.size() && cell < line.size(); ++cell) {
+        const std::size_t length = std::max<std::size_t>(Utf8SequenceLength(piece, i), 1);
+        line[cell] = ToValidUtf8(piece.substr(i, length));
+        i += length;
+    }
+}
+
+std::string Joined(const ColumnLine& line) {
+    std::string text;
+    for (const std::string& cell : line)
+        text += cell;
+    return text;
 }
 
 std::string TerminalLine(char letter, const Terminal& t, double bearingRad,
                          const SolarPosition& sun, const TimeZoneState& zone) {
     const char other = letter == 'A' ? 'B' : 'A';
-    std::string line(kHeaderLineWidth, ' ');
+    ColumnLine line = BlankLine();
     Place(line, 2,
           std::string("TERMINAL ") + letter + ": " +
               FormatCoordinate(CoordinateKind::Latitude, t.LatitudeDeg) + " " +
@@ -85,7 +108,7 @@ std::string TerminalLine(char letter, const Terminal& t, double bearingRad,
     Place(line, 51, "Sunrise/Set: " + rise.substr(0, 4) + "/" + set);
     Place(line, 79, std::string("Bearing to ") + other + ":");
     Place(line, 92, FormatFixed(BearingDeg(bearingRad), 6, 1) + " deg");
-    return line;
+    return Joined(line);
 }
 
 } // namespace
@@ -96,11 +119,11 @@ HeaderLines BuildHeaderLines(const Terminal& a, const Terminal& b, const PathGeo
     HeaderLines lines;
     lines[0] = TerminalLine('A', a, path.BearingAtA, sun, zone);
     lines[1] = TerminalLine('B', b, path.BearingAtB, sun, zone);
-    std::string& third = lines[2];
-    third.assign(kHeaderLineWidth, ' ');
+    ColumnLine third = BlankLine();
     Place(third, 2,
           "SSN:" + FormatFixed(ssn, 6, 1) + "  Flux:" + FormatFixed(flux, 6, 1) + "  K: ");
     Place(third, 30, KIndexShown(kIndexText));
     Place(third, 81, "Path Length:" + FormatFixed(path.Length * DisplayRadiusKm, 6, 0) + " km");
+    lines[2] = Joined(third);
     return lines;
 }

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
@@ -19,29 +21,80 @@ bool WriteAll(int fd, std::string_view bytes) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0)
             return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         done += static_cast<std::size_t>(n);
     }
     return true;
 }
 
+// Flushes the folder so the rename itself survives a power cut; errors are ignored
+// (some file systems cannot sync a folder, and the file is in place either way).
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+FileWriteResult Failure(int error) {
+    return {std::strerror(error != 0 ? error : EIO)};
+}
+
+bool IsTemporaryName(const std::string& name) {
+    const std::size_t marker = name.rfind(kTemporaryFileMarker);
+    return marker != std::string::npos && marker > 0 &&
+           name.size() == marker + kTemporaryFileMarker.size() + 6;
+}
+
 } // namespace
 
-bool ReplaceFile(const fs::path& path, std::string_view bytes) {
-    std::string temp = (path.parent_path() / (path.filename().string() + ".XXXXXX")).string();
+FileWriteResult ReplaceFile(const fs::path& path, std::string_view bytes) {
+    std::string temp = path.string() + std::string(kTemporaryFileMarker) + "XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return false;
+        return Failure(errno);
     std::error_code ec;
     const fs::file_status old = fs::status(path, ec);
     const auto mode =
         fs::exists(old) ? static_cast<mode_t>(old.permissions() & fs::perms::mask) : mode_t{0644};
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::chmod(temp.c_str(), mode) == 0;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
+    int error = 0;
+    const auto step = [&](bool ok) {
+        if (!ok && error == 0)
+            error = errno != 0 ? errno : EIO;
+        return ok;
+    };
+    bool ok = step(WriteAll(fd, bytes)) && step(::fsync(fd) == 0);
+    ok = step(::close(fd) == 0) && ok;
+    ok = ok && step(::chmod(temp.c_str(), mode) == 0);
+    ok = ok && step(std::rename(temp.c_str(), path.c_str()) == 0);
+    if (!ok) {
         ::unlink(temp.c_str());
-    return ok;
+        return Failure(error);
+    }
+    SyncFolder(path.parent_path());
+    return {};
+}
+
+int RemoveStaleTemporaryFiles(const fs::path& directory, std::chrono::seconds minimumAge) {
+    int removed = 0;
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+        if (!IsTemporaryName(it->path().filename().string()) || !it->is_regular_file(entryError) ||
+            it->is_symlink(entryError))
+            continue;
+        const auto written = it->last_write_time(entryError);
+        if (entryError || now - written < minimumAge)
+            continue;
+        if (fs::remove(it->path(), entryError))
+            ++removed;
+    }
+    return removed;
 }

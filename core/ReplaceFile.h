@@ -1,11 +1,34 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
+/// What a file write came to: success, or the reason it failed.
+struct [[nodiscard]] FileWriteResult {
+    /// Empty on success; otherwise the system's reason, e.g. "No space left on device".
+    std::string error;
+    bool Ok() const { return error.empty(); }
+    explicit operator bool() const { return Ok(); }
+};
+
+/// The part every temporary file of ReplaceFile has in its name, between the name of
+/// the file it replaces and six random characters: "Hopscope.SAV.hopscope-tmp.a1B2c3".
+inline constexpr std::string_view kTemporaryFileMarker = ".hopscope-tmp.";
+
 /// Replaces the file at `path` with `bytes`, so that a failure never leaves it half
-/// written: the bytes go to a new temporary file in the same folder, which is flushed
-/// to disk and then renamed over `path`. The new file keeps the old one's
-/// permissions (a first file gets rw-r--r--). On any failure the temporary file is
-/// removed, `path` keeps what it held (or stays absent) and the result is false.
-bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+/// written: the bytes go to a new temporary file in the same folder (named with
+/// kTemporaryFileMarker), which is flushed to disk and then renamed over `path`. The
+/// new file keeps the old one's permissions (a first file gets rw-r--r--). On any
+/// failure the temporary file is removed, `path` keeps what it held (or stays absent)
+/// and the result says why.
+[[nodiscard]] FileWriteResult ReplaceFile(const std::filesystem::path& path,
+                                          std::string_view bytes);
+
+/// Removes the temporary files of ReplaceFile that a killed program left in
+/// `directory`: regular files named "<name>.hopscope-tmp.XXXXXX" not modified for
+/// `minimumAge` (so a write still going on in another copy of the program is left
+/// alone). Nothing else is touched; errors are ignored. Returns how many were removed.
+int RemoveStaleTemporaryFiles(const std::filesystem::path& directory,
+                              std::chrono::seconds minimumAge = std::chrono::seconds(60));

@@ -5,13 +5,18 @@
 #include <string>
 #include <string_view>
 
-/// Capacities of a terminal's texts (characters); longer texts are cut when stored.
+/// Capacities of a terminal's texts, in bytes as the record fields of the files hold
+/// them; longer texts are cut (CutText) when stored.
 constexpr std::size_t kPrefixCapacity = 7;
 constexpr std::size_t kLatitudeTextCapacity = 10;
 constexpr std::size_t kLongitudeTextCapacity = 11;
 constexpr std::size_t kNameCapacity = 17;
 
-/// The text cut to `capacity` characters, as a text field of a record stores it.
+/// The text cut to fit a record field of `capacity` bytes, on whole UTF-8 characters:
+/// the longest beginning of the text that fits without splitting a character (a byte
+/// that is not part of a well-formed UTF-8 sequence counts as one character). The one
+/// cutting function of every layer (terminals, settings, atlas, batch rows, command
+/// line), so no cut ever leaves half a character behind.
 std::string CutText(std::string_view text, std::size_t capacity);
 
 /// One end of a path. The four texts are its identity (what dialogs fill in and

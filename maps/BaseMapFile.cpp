@@ -203,7 +203,7 @@ bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& sett
     std::string bytes = EncodeBmp16(canvas);
     const auto trailer = BaseMapTrailer(settings);
     bytes.append(reinterpret_cast<const char*>(trailer.data()), trailer.size());
-    return ReplaceFile(BaseMapPath(dataDir, greatCircle), bytes);
+    return ReplaceFile(BaseMapPath(dataDir, greatCircle), bytes).Ok();
 }
 
 std::optional<PixelBuffer> LoadBaseMap(const std::filesystem::path& dataDir, bool greatCircle) {

@@ -50,8 +50,8 @@ bool BaseMapIsStale(const std::filesystem::path& dataDir, bool greatCircle,
 
 /// Writes the canvas as BMP plus trailer in one replacement of the file; false when
 /// that fails (the old file is then kept).
-bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& settings,
-                 const std::filesystem::path& dataDir);
+[[nodiscard]] bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& settings,
+                               const std::filesystem::path& dataDir);
 
 /// Reads a base map file's bitmap; nullopt when it is missing or not a bitmap.
 std::optional<PixelBuffer> LoadBaseMap(const std::filesystem::path& dataDir, bool greatCircle);

@@ -89,6 +89,10 @@ std::optional<TPredDlgForm::Group> TPredDlgForm::groupOf(const QWidget* widget) 
     return std::nullopt;
 }
 
+TPredDlgForm::~TPredDlgForm() {
+    disconnect(m_focusConnection);
+}
+
 void TPredDlgForm::focusChanged(QWidget*, QWidget* now) {
     if (!now || now->window() != this)
         return;

@@ -53,6 +53,9 @@ public:
     enum Group { GroupA = 0, GroupB = 1 };
 
     TPredDlgForm(PredictionDialogInput input, StatusLine* statusLine, QWidget* parent = nullptr);
+    /// Drops the application's focus signal first: destroying the children moves the
+    /// focus, and the slot must not run on a dialog that is half gone.
+    ~TPredDlgForm() override;
 
     /// Opens the atlas search for "Select from &Atlas"; without one the button stays off.
     void setAtlasPicker(AtlasPicker picker);
@@ -114,6 +117,7 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     TKxEdit* m_remembered = nullptr;
+    QMetaObject::Connection m_focusConnection;
     PredictionInputs m_inputs;
     PredictionRequest m_request;
 };

@@ -216,7 +216,8 @@ void TPredDlgForm::FormCreate() {
     updateFieldEnabling(GroupA);
     updateFieldEnabling(GroupB);
     updateButtons(GroupA);
-    connect(qApp, &QApplication::focusChanged, this, &TPredDlgForm::focusChanged);
+    m_focusConnection =
+        connect(qApp, &QApplication::focusChanged, this, &TPredDlgForm::focusChanged);
     TrackFocusHints(this, m_statusLine);
 
     adjustSize();

@@ -4,11 +4,11 @@
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
 
-void SaveOptions(AppState& state, const Settings& edited, const ClockReading& clock) {
+FileWriteResult SaveOptions(AppState& state, const Settings& edited, const ClockReading& clock) {
     state.UserSettings = edited;
     DeriveSettings(state.UserSettings);
     state.TimeZone = SetTimeZone(state.UserSettings.UseUtc, clock);
     ApplyDefaultTerminal(state.UserSettings, state.Prediction.TerminalA,
                          state.Prediction.TerminalB);
-    SaveSettings(SettingsFilePath(state.DataDirectory), state.UserSettings);
+    return SaveSettings(SettingsFilePath(state.DataDirectory), state.UserSettings);
 }

@@ -48,9 +48,9 @@ std::vector<std::string> PredictionReportLines(const PredictionTable& table,
     lines.emplace_back();
     lines.push_back(Centered(PredictionCaption(kind, ToValidUtf8(dateText)), kReportWidth));
     lines.emplace_back();
-    lines.push_back(ToValidUtf8(headerLines[0]));
-    lines.push_back(ToValidUtf8(headerLines[1]));
-    lines.push_back(PolarHeaderLine(ToValidUtf8(headerLines[2]), isPolar));
+    lines.push_back(headerLines[0]);
+    lines.push_back(headerLines[1]);
+    lines.push_back(PolarHeaderLine(headerLines[2], isPolar));
     lines.emplace_back();
     lines.push_back(Centered(table.title, kReportWidth));
     lines.push_back(ColumnHeaderLine(table));

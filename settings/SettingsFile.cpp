@@ -26,9 +26,14 @@ std::optional<std::vector<std::uint8_t>> ReadHead(const fs::path& path, std::siz
     return bytes;
 }
 
-// Moves a damaged file out of the way so the next save cannot destroy it.
+// Moves a damaged file out of the way so the next save cannot destroy it. Earlier
+// damaged files move one number up (".bad" to ".bad.1" and so on); the oldest of
+// kKeptDamagedSettingsFiles goes.
 void KeepDamagedFile(const fs::path& path) {
     std::error_code ec;
+    fs::remove(DamagedSettingsPath(path, kKeptDamagedSettingsFiles - 1), ec);
+    for (int n = kKeptDamagedSettingsFiles - 1; n > 0; --n)
+        fs::rename(DamagedSettingsPath(path, n - 1), DamagedSettingsPath(path, n), ec);
     fs::rename(path, DamagedSettingsPath(path), ec);
 }
 
@@ -42,9 +47,11 @@ fs::path SettingsFilePath(const fs::path& dataDir) {
     return dataDir / kSettingsFileName;
 }
 
-fs::path DamagedSettingsPath(const fs::path& settingsFile) {
+fs::path DamagedSettingsPath(const fs::path& settingsFile, int age) {
     fs::path bad = settingsFile;
     bad += ".bad";
+    if (age > 0)
+        bad += "." + std::to_string(age);
     return bad;
 }
 
@@ -81,7 +88,9 @@ SettingsLoad LoadSettings(const fs::path& path) {
     std::error_code ec;
     switch (load.source) {
     case SettingsSource::Converted:
-        SaveSettings(path, load.settings);
+        // When this fails the earlier file stays as it was and is converted again at
+        // the next start; the settings are in effect either way.
+        static_cast<void>(SaveSettings(path, load.settings));
         break;
     case SettingsSource::DamagedFile:
         KeepDamagedFile(path);
@@ -96,8 +105,17 @@ SettingsLoad LoadSettings(const fs::path& path) {
     return load;
 }
 
-bool SaveSettings(const fs::path& path, const Settings& settings) {
+FileWriteResult SaveSettings(const fs::path& path, const Settings& settings) {
     const SettingsRecordBytes bytes = EncodeSettings(settings);
     return ReplaceFile(path,
                        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+std::string SettingsNotSavedText(const fs::path& path, const std::string& reason, bool atExit) {
+    std::string text = "The settings could not be saved to " + path.string() + ":\r" + reason + ".";
+    if (atExit)
+        text += "\r\rChoose OK to try again, or Cancel to quit without saving them.";
+    else
+        text += "\r\rThey stay in effect until Hopscope is closed.";
+    return text;
 }

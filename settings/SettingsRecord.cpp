@@ -1,5 +1,9 @@
 #include "settings/SettingsRecord.h"
 
+#include "core/Numeric.h"
+#include "core/Syntax.h"
+#include "core/Terminal.h"
+#include "core/Utf8Text.h"
 #include "settings/Extended80.h"
 
 #include <algorithm>
@@ -42,9 +46,9 @@ class Writer {
 public:
     explicit Writer(SettingsRecordBytes& bytes) : m_bytes(bytes) {}
     void Text(std::size_t offset, const std::string& text, std::size_t capacity) {
-        const std::size_t length = std::min(text.size(), capacity);
-        m_bytes[offset] = static_cast<std::uint8_t>(length);
-        std::memcpy(&m_bytes[offset + 1], text.data(), length);
+        const std::string stored = CutText(text, capacity);
+        m_bytes[offset] = static_cast<std::uint8_t>(stored.size());
+        std::memcpy(&m_bytes[offset + 1], stored.data(), stored.size());
     }
     void Bool(std::size_t offset, bool value) { m_bytes[offset] = value ? 1 : 0; }
     void U8(std::size_t offset, std::uint8_t value) { m_bytes[offset] = value; }
@@ -83,7 +87,9 @@ public:
             m_damaged = true;
             return {};
         }
-        return std::string(reinterpret_cast<const char*>(&m_bytes[offset + 1]), length);
+        // Older versions stored 8-bit Latin-1 texts: read them as UTF-8 here, once.
+        return ToValidUtf8(
+            std::string_view(reinterpret_cast<const char*>(&m_bytes[offset + 1]), length));
     }
     bool Bool(std::size_t offset) const { return m_bytes[offset] != 0; }
     std::uint8_t U8(std::size_t offset) const { return m_bytes[offset]; }
@@ -114,6 +120,8 @@ private:
 };
 
 constexpr double kMaxMinAngleDeg = 45.0;
+// Frequency texts have one decimal; a 32-bit float holds them to within 2e-6 MHz.
+constexpr double kFrequencySlackMHz = 1e-4;
 
 } // namespace
 
@@ -184,7 +192,9 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
         s.Frequencies[k].ConstantText =
             r.Text(entry + 1 + kFrequencyTextCapacity, kConstantTextCapacity);
     }
-    for (int k = 0; k < kFrequencySlots; ++k) {
+    // Slots past the count are never used; whatever bytes they hold, they read as zero
+    // (as a save writes them), so a record read and saved again is the same record.
+    for (int k = 0; k < s.FrequencyCount; ++k) {
         s.FrequencyMHz[k] = r.Single(kOffFrequencyMHz + 4 * k);
         s.FrequencyTermDb[k] = r.Single(kOffFrequencyTerms + 8 * k);
         s.AbsorptionFactor[k] = r.Single(kOffFrequencyTerms + 8 * k + 4);
@@ -217,6 +227,12 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
     for (int k = 0; k < s.FrequencyCount; ++k) {
         if (!(s.FrequencyMHz[k] >= 3.0f && s.FrequencyMHz[k] <= 30.0f) ||
             !std::isfinite(s.FrequencyTermDb[k]) || !std::isfinite(s.AbsorptionFactor[k]))
+            return std::nullopt;
+        // The stored value must be the one its text gives: a recompute from the texts
+        // (after the Options window, say) would otherwise change the frequency.
+        const std::optional<double> typed =
+            ParseDecimal(TrimBlanks(s.Frequencies[k].FrequencyText), true);
+        if (!typed || std::fabs(*typed - s.FrequencyMHz[k]) > kFrequencySlackMHz)
             return std::nullopt;
     }
     return s;

@@ -25,8 +25,9 @@ SettingsRecordBytes EncodeSettings(const Settings& settings);
 /// `FrequencyCount` above 10, `NoiseEnvironment` or `SuppressionThreshold` outside 0..3,
 /// `MapUpdateMinutes` outside 1..60, or a derived number that could not have been
 /// derived (a minimum angle outside 0..45° or not finite, a used frequency outside
-/// 3..30 MHz, a frequency term, absorption factor, noise or bandwidth term that is not a
-/// finite number). Such a record would make later computations read nonsense.
+/// 3..30 MHz or one its `FrequencyText` does not give, a frequency term, absorption
+/// factor, noise or bandwidth term that is not a finite number). Such a record would
+/// make later computations read nonsense. Texts come back as UTF-8 (ToValidUtf8).
 std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRecordSize> bytes);
 
 /// Converts a record of the earlier 340-byte layout: its bytes 0-41 stay, 42-97 move to

@@ -1,6 +1,7 @@
 #include "settings/ui/TOptionsForm.h"
 
 #include "core/FieldChecks.h"
+#include "core/Terminal.h"
 #include "settings/OptionsPages.h"
 #include "settings/ui/OptionsControls.h"
 #include "widgets/KxComps.h"
@@ -36,7 +37,7 @@ constexpr int kOptionsHelpContext = 21;
 constexpr int kPageHelpContexts[] = {22, 23, 24, 25};
 
 std::string Cut(const QString& text, std::size_t capacity) {
-    return CutToCapacity(S(text), capacity);
+    return CutText(S(text), capacity);
 }
 
 } // namespace

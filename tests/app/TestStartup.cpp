@@ -7,12 +7,39 @@
 #include "app/TMainForm.h"
 #include "app/TSplashForm.h"
 #include "settings/SettingsFile.h"
+#include "widgets/KxMessages.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
+#include <functional>
+
+// Answers message boxes from a list (Cancel once it runs out) and keeps their texts.
+class AnsweringPresenter final : public MessagePresenter {
+public:
+    explicit AnsweringPresenter(QList<MessageAnswer> answers)
+        : m_answers(std::move(answers)), m_scope(this) {}
+    MessageAnswer showMessage(QWidget*, MessageKind kind, const QString& text) override {
+        kinds.append(kind);
+        texts.append(text);
+        if (beforeAnswer)
+            beforeAnswer();
+        return m_answers.isEmpty() ? MessageAnswer::Cancel : m_answers.takeFirst();
+    }
+    void showSyntaxError(QWidget*, const QStringList&) override {}
+    void alert() override {}
+
+    QList<MessageKind> kinds;
+    QStringList texts;
+    std::function<void()> beforeAnswer;
+
+private:
+    QList<MessageAnswer> m_answers;
+    ScopedMessagePresenter m_scope;
+};
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -104,6 +131,36 @@ private slots:
             QSignalSpy finished(program.mainForm(), &TMainForm::firstActivationFinished);
             QVERIFY(finished.wait(3000));
             QVERIFY(!program.mainForm()->noDefaultQuestionAsked());
+        }
+    }
+
+    void settingsThatCannotBeSavedAtExitAreNeverDroppedSilently() {
+        QTemporaryDir dir;
+        const std::filesystem::path file = SettingsFilePath(dir.path().toStdString());
+        // A folder standing where the settings file goes makes every save fail.
+        std::filesystem::create_directories(file / "kept");
+        {
+            // OK tries again, Cancel quits without saving; the folder is untouched.
+            AnsweringPresenter presenter({MessageAnswer::Ok, MessageAnswer::Cancel});
+            HopscopeProgram program;
+            QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
+            program.shutDown();
+            QCOMPARE(presenter.texts.size(), qsizetype(2));
+            QCOMPARE(presenter.kinds.front(), MessageKind::Warning);
+            QVERIFY(presenter.texts.front().contains(QString::fromStdString(file.string())));
+            QVERIFY(presenter.texts.front().contains(QStringLiteral("Is a directory")));
+            QVERIFY(std::filesystem::is_directory(file / "kept"));
+        }
+        {
+            // Room made before the retry: the second try saves the changed settings.
+            AnsweringPresenter presenter({MessageAnswer::Ok});
+            presenter.beforeAnswer = [&] { std::filesystem::remove_all(file); };
+            HopscopeProgram program;
+            QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
+            program.state().UserSettings.ShowSnr = true;
+            program.shutDown();
+            QCOMPARE(presenter.texts.size(), qsizetype(1));
+            QVERIFY(LoadSettings(file).settings.ShowSnr);
         }
     }
 

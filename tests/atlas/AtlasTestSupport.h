@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/core/FileSizeLimit.h"
+
 #include "atlas/AtlasEntry.h"
 
 #include <csignal>
@@ -67,19 +69,4 @@ inline Atlas MakeAtlas(std::vector<AtlasEntry> entries) {
 /// The built-in atlas in memory, as a first start loads it.
 inline Atlas BuiltInAtlas() {
     return MakeAtlas(BuiltInAtlasEntries());
-}
-
-// Runs `action` while files may grow to `limit` bytes only, so that writing a
-// bigger file fails part way, as on a full disk. Works for root too.
-template <class Action> inline auto WithFileSizeLimit(rlim_t limit, Action action) {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = action();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return result;
 }

@@ -1,7 +1,9 @@
 #include "atlas/AtlasFile.h"
 
 #include "atlas/BuiltInAtlas.h"
+#include "core/Utf8Text.h"
 #include "tests/atlas/AtlasTestSupport.h"
+#include "tests/core/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -140,21 +142,68 @@ TEST(LoadAtlas, AnEmptyFileIsAnEmptyAtlasAndDamagedBytesStayInBounds) {
     WriteBytes(dir / "Hopscope.ATL", std::string(48 * 3, '\xFF'));
     LoadAtlas(atlas, dir.Path());
     ASSERT_EQ(atlas.Count, 3);
-    EXPECT_EQ(atlas.Entries[0].Prefix(), std::string(6, '\xFF'));
-    EXPECT_EQ(atlas.Entries[0].Name(), std::string(17, '\xFF'));
+    // 8-bit bytes read as Latin-1 "ÿ", each text cut at its capacity.
+    EXPECT_EQ(atlas.Entries[0].Prefix(), "ÿÿÿÿÿÿ");
+    EXPECT_EQ(Utf8Length(atlas.Entries[0].Name()), 17u);
     EXPECT_FALSE(FindAtlasEntry(atlas, "VE3"));
 }
 
-TEST(LoadAtlas, NoFolderMeansNoAtlas) {
+TEST(LoadAtlas, NamesOfOlderLatin1FilesComeOutAsUtf8) {
+    TempDir dir;
+    WriteBytes(dir / "Hopscope.ATL", AtlasFileBytes({MakeAtlasEntry("HB", "47", "-8", "Z\xFCrich"),
+                                                     MakeAtlasEntry("R", "55", "-37", "Москва")}));
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    EXPECT_EQ(FindAtlasEntry(atlas, "HB")->Name(), "Zürich");
+    EXPECT_EQ(FindAtlasEntry(atlas, "R")->Name(), "Москва"); // UTF-8 stays as it is
+    // The bytes themselves are kept, so a rewrite gives them back unchanged.
+    ASSERT_TRUE(DeleteAtlasEntry(atlas, "R"));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"),
+              AtlasFileBytes({MakeAtlasEntry("HB", "47", "-8", "Z\xFCrich")}));
+}
+
+TEST(LoadAtlas, WithoutRoomForTheFileTheBuiltInAtlasIsUsedFromMemory) {
+    // A full disk at the first start: no file (an empty one would hide the atlas for
+    // good), the 371 places for this run, and the file written at the next start.
+    TempDir dir;
+    Atlas atlas;
+    WithFileSizeLimit(1000, [&] { LoadAtlas(atlas, dir.Path()); });
+    EXPECT_FALSE(std::filesystem::exists(dir / "Hopscope.ATL"));
+    EXPECT_EQ(FileCount(dir.Path()), 0u);
+    EXPECT_EQ(atlas.Count, 371);
+    EXPECT_EQ(FindAtlasEntry(atlas, "VE3")->Name(), "Toronto, Ontario");
+
+    Atlas next;
+    LoadAtlas(next, dir.Path());
+    EXPECT_EQ(next.Count, 371);
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), AtlasFileBytes(BuiltInAtlasEntries()));
+}
+
+TEST(LoadAtlas, NoFolderGivesTheBuiltInAtlasWithoutAFile) {
     TempDir dir;
     Atlas atlas;
     LoadAtlas(atlas, dir / "missing" / "folder");
+    EXPECT_EQ(atlas.Count, 371);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+    EXPECT_FALSE(InsertAtlasEntry(atlas, MakeAtlasEntry("K", "0", "0", "x")));
+    EXPECT_EQ(atlas.Count, 371);
+}
+
+TEST(LoadAtlas, MoreEntriesThanPositionsIsADamagedFileLeftAlone) {
+    TempDir dir;
+    const std::string entry = AtlasFileBytes({MakeAtlasEntry("A", "1", "2", "a")});
+    std::string bytes;
+    for (int i = 0; i < kMaxAtlasEntries + 1; ++i)
+        bytes += entry;
+    WriteBytes(dir / "Hopscope.ATL", bytes);
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
     EXPECT_EQ(atlas.Count, -1);
-    EXPECT_TRUE(atlas.Entries.empty());
-    EXPECT_FALSE(FindAtlasEntry(atlas, "VE3"));
-    EXPECT_EQ(AtlasStatus(atlas, -1).message.text,
-              "Atlas file " + (dir / "missing" / "folder" / "Hopscope.ATL").string() +
-                  " not found\ror the file is corrupt.");
+    EXPECT_FALSE(FindAtlasEntry(atlas, "A"));
+    EXPECT_EQ(AtlasStatus(atlas, -1).message.text, "Atlas file " + (dir / "Hopscope.ATL").string() +
+                                                       " not found\ror the file is corrupt.");
+    EXPECT_FALSE(InsertAtlasEntry(atlas, MakeAtlasEntry("B", "0", "0", "x")));
+    EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL").size(), bytes.size());
 }
 
 TEST(InsertAtlasEntry, PutsTheEntryInPrefixOrderAndReloads) {
@@ -209,8 +258,7 @@ TEST(InsertAtlasEntry, RefusesWhatItCannotDoWithoutTouchingTheFile) {
     EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), before);
     EXPECT_EQ(atlas.Count, 371);
 
-    Atlas unavailable;
-    LoadAtlas(unavailable, dir / "missing" / "folder");
+    Atlas unavailable; // Count -1: nothing loaded
     EXPECT_FALSE(InsertAtlasEntry(unavailable, MakeAtlasEntry("K", "0", "0", "x")));
     EXPECT_FALSE(DeleteAtlasEntry(unavailable, "K"));
 }

@@ -32,6 +32,15 @@ TEST(PrefixSearchLine, PlacesBothFieldsInTwentyEightColumns) {
     EXPECT_EQ(PrefixSearchHeader(PrefixSearchMode::ByName), "Name                Prefix");
 }
 
+TEST(PrefixSearchLine, ColumnsCountCharactersNotBytes) {
+    const AtlasEntry moscow = MakeAtlasEntry("UA3", "55 45", "-37 37", "Москва");
+    const std::string byName = PrefixSearchLine(moscow, PrefixSearchMode::ByName);
+    EXPECT_EQ(byName, " Москва              UA3    ");
+    EXPECT_EQ(PrefixSearchPrefix(byName, PrefixSearchMode::ByName), "UA3");
+    EXPECT_EQ(PrefixSearchField(byName, PrefixSearchMode::ByName), "Москва");
+    EXPECT_EQ(PrefixSearchLine(moscow, PrefixSearchMode::ByPrefix), " UA3      Москва            ");
+}
+
 TEST(PrefixSearchLines, FollowTheIndexOfTheMode) {
     const Atlas atlas = BuiltInAtlas();
     const auto byPrefix = PrefixSearchLines(atlas, PrefixSearchMode::ByPrefix);

@@ -3,6 +3,7 @@
 
 #include "core/DateMask.h"
 #include "core/FieldChecks.h"
+#include "core/Terminal.h"
 
 #include <gtest/gtest.h>
 
@@ -70,11 +71,11 @@ TEST(FieldChecks, RangeMessagesKeepTheBoundsDecimals) {
 TEST(FieldChecks, NamesAndRecordTexts) {
     EXPECT_EQ(CheckNameField("   ", false).message.text, "A Name is required");
     EXPECT_TRUE(CheckNameField("   ", true).ok);
-    EXPECT_EQ(CutToCapacity("Toronto", 17), "Toronto");
-    EXPECT_EQ(CutToCapacity("abcdefghijklmnopqrstu", 17), "abcdefghijklmnopq");
+    EXPECT_EQ(CutText("Toronto", 17), "Toronto");
+    EXPECT_EQ(CutText("abcdefghijklmnopqrstu", 17), "abcdefghijklmnopq");
     // "ü" is two bytes; a cut through it drops it whole.
-    EXPECT_EQ(CutToCapacity("Zürich Nord Ost 1", 17), "Zürich Nord Ost ");
-    EXPECT_EQ(CutToCapacity("ü", 1), "");
+    EXPECT_EQ(CutText("Zürich Nord Ost 1", 17), "Zürich Nord Ost ");
+    EXPECT_EQ(CutText("ü", 1), "");
 }
 
 TEST(DateMask, TypingOverwritesAndJumpsSeparators) {

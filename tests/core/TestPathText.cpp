@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/KxLib.h"
+#include "core/Utf8Text.h"
 #include "tests/core/CorePrinters.h"
 
 namespace {
@@ -136,6 +137,18 @@ TEST_F(HeaderLinesTest, LongPathBearingsKIndexAndNoneSunTimes) {
     EXPECT_EQ(polar[0].substr(50, 22), "Sunrise/Set: None/None");
     EXPECT_EQ(polar[2].substr(80),
               "Path Length:" + FormatFixed(shortPath.Length * DisplayRadiusKm, 6, 0) + " km");
+}
+
+TEST_F(HeaderLinesTest, ColumnsCountCharactersNotBytes) {
+    a.Name = "Москва";         // 6 characters, 12 bytes
+    b.Name = "Z\xFCrich Nord"; // a Latin-1 byte from an older file
+    const HeaderLines lines =
+        BuildHeaderLines(a, b, shortPath, 100.0f, 150.0f, "", EquinoxSun(), Utc());
+    for (const std::string& line : lines)
+        EXPECT_EQ(Utf8Length(ToValidUtf8(line)), 101u) << line;
+    EXPECT_EQ(Utf8From(lines[0], 50).substr(0, 13), "Sunrise/Set: ");
+    EXPECT_EQ(Utf8From(lines[0], 78).substr(0, 13), "Bearing to B:");
+    EXPECT_EQ(Utf8Left(Utf8From(lines[1], 31), 13), "Zürich Nord  ");
 }
 
 TEST_F(HeaderLinesTest, LongNamesNeverOverflowTheLine) {

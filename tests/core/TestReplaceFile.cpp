@@ -58,7 +58,30 @@ TEST_F(ReplaceFileTest, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     // A folder standing where the file should go cannot be replaced by a file.
     fs::create_directory(m_root / "taken");
     std::ofstream(m_root / "taken" / "inside") << "kept";
-    EXPECT_FALSE(ReplaceFile(m_root / "taken", "x"));
+    const FileWriteResult result = ReplaceFile(m_root / "taken", "x");
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error, "Is a directory"); // the reason, for the user's message
     EXPECT_EQ(Contents(m_root / "taken" / "inside"), "kept");
     EXPECT_EQ(FilesInRoot(), 1u);
+}
+
+TEST_F(ReplaceFileTest, StaleTemporaryFilesOfAKilledRunAreRemoved) {
+    // What a kill during a rewrite leaves: the old file and a temporary one beside it.
+    ASSERT_TRUE(ReplaceFile(m_root / "Hopscope.SAV", "settings"));
+    const fs::path stale = m_root / "Hopscope.SAV.hopscope-tmp.Ab3dE9";
+    const fs::path fresh = m_root / "Hopscope.ATL.hopscope-tmp.xY12zz";
+    for (const fs::path& path : {stale, fresh, m_root / "Hopscope.SAV.bad", m_root / "notes.txt",
+                                 m_root / "x.hopscope-tmp.toolong"})
+        std::ofstream(path) << "partial";
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"Hopscope.SAV.bad", "notes.txt", "x.hopscope-tmp.toolong"})
+        fs::last_write_time(m_root / name, hourAgo);
+    fs::last_write_time(stale, hourAgo);
+
+    EXPECT_EQ(RemoveStaleTemporaryFiles(m_root), 1);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh)); // may belong to a write still going on
+    EXPECT_EQ(Contents(m_root / "Hopscope.SAV"), "settings");
+    EXPECT_EQ(FilesInRoot(), 5u);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(m_root / "no-such-folder"), 0);
 }

@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "settings/SettingsRecord.h"
+#include "tests/core/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,21 @@ TEST_F(SettingsFileTest, DamagedFileGivesFactorySettingsAndIsKept) {
     EXPECT_EQ(Read(DamagedSettingsPath(m_file)), bytes);
 }
 
+TEST_F(SettingsFileTest, EveryDamagedFileIsKeptUpToALimit) {
+    std::vector<std::vector<std::uint8_t>> damaged;
+    for (int i = 0; i < kKeptDamagedSettingsFiles + 2; ++i) {
+        std::vector<std::uint8_t> bytes = Image(UserSettings());
+        bytes[100] = static_cast<std::uint8_t>(11 + i); // a frequency count above 10
+        Write(bytes);
+        damaged.push_back(bytes);
+        EXPECT_EQ(LoadSettings(m_file).source, SettingsSource::DamagedFile);
+    }
+    // The latest as ".bad", older ones numbered up to the limit; the two oldest gone.
+    for (int age = 0; age < kKeptDamagedSettingsFiles; ++age)
+        EXPECT_EQ(Read(DamagedSettingsPath(m_file, age)), damaged[damaged.size() - 1 - age]);
+    EXPECT_EQ(FilesInFolder(), static_cast<std::size_t>(kKeptDamagedSettingsFiles));
+}
+
 TEST_F(SettingsFileTest, DamagedEarlierLayoutIsKeptNotConverted) {
     std::vector<std::uint8_t> old(kEarlierSettingsRecordSize, 0xFF);
     Write(old);
@@ -154,6 +170,21 @@ TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileAndReportsFalse) {
     EXPECT_FALSE(SaveSettings(m_dir / "no-such-folder" / "Hopscope.SAV", FactorySettings()));
     EXPECT_EQ(Read(m_file), before);
     EXPECT_EQ(FilesInFolder(), 2u); // the file and the folder, no temporary files
+}
+
+TEST_F(SettingsFileTest, AFullDiskIsReportedWithItsReason) {
+    ASSERT_TRUE(SaveSettings(m_file, UserSettings()));
+    const std::vector<std::uint8_t> before = Read(m_file);
+    const FileWriteResult saved =
+        WithFileSizeLimit(100, [&] { return SaveSettings(m_file, FactorySettings()); });
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.error, "File too large");
+    EXPECT_EQ(Read(m_file), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(SettingsNotSavedText(m_file, saved.error, true),
+              "The settings could not be saved to " + m_file.string() +
+                  ":\rFile too large.\r\rChoose OK to try again, or Cancel to quit without "
+                  "saving them.");
 }
 
 TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsAReadFailure) {

@@ -101,11 +101,22 @@ TEST(SettingsRecord, DerivedFieldsAreTakenAsStored) {
 TEST(SettingsRecord, TextsAreCutToTheirCapacity) {
     Settings s = FactorySettings();
     s.DefaultName = "A name far longer than seventeen";
-    s.Frequencies[0].FrequencyText = "14.125";
+    s.Frequencies[0].ConstantText = "-99.95";
     const std::optional<Settings> back = DecodeSettings(EncodeSettings(s));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->DefaultName, "A name far longer");
-    EXPECT_EQ(back->Frequencies[0].FrequencyText, "14.1");
+    EXPECT_EQ(back->Frequencies[0].ConstantText, "-99.9");
+    // Never in the middle of a character: 17 bytes hold five of these three-byte ones.
+    s.DefaultName = "東京都港区六本木";
+    EXPECT_EQ(DecodeSettings(EncodeSettings(s))->DefaultName, "東京都港区");
+}
+
+TEST(SettingsRecord, Latin1TextsOfOlderFilesAreReadAsUtf8) {
+    SettingsRecordBytes bytes = EncodeSettings(FactorySettings());
+    const std::string latin1 = "Z\xFCrich";
+    bytes[23] = static_cast<std::uint8_t>(latin1.size());
+    std::copy(latin1.begin(), latin1.end(), bytes.begin() + 24);
+    EXPECT_EQ(DecodeSettings(bytes)->DefaultName, "Zürich");
 }
 
 namespace {
@@ -135,6 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"AngleNotANumber", 64, {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F}},
         Damage{"AngleNinetyRadians", 74, {0, 0, 0, 0, 0, 0, 0, 0xB4, 0x05, 0x40}},
         Damage{"FrequencyOfTwoMHz", 212, {0, 0, 0, 0x40}},
+        // 3.6 MHz stored with a text that does not give it.
+        Damage{"FrequencyTextEmpty", 101, {0}}, Damage{"FrequencyTextOtherValue", 104, {'7'}},
         Damage{"InfiniteFrequencyTerm", 252, {0, 0, 0x80, 0x7F}},
         Damage{"NoiseConstantNaN", 84, {0, 0, 0xC0, 0x7F}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -144,6 +157,18 @@ TEST_P(DamagedRecord, IsRefused) {
     const Damage& d = GetParam();
     std::copy(d.bytes.begin(), d.bytes.end(), bytes.begin() + d.offset);
     EXPECT_FALSE(DecodeSettings(bytes));
+}
+
+TEST(SettingsRecord, UnusedFrequencySlotsReadAsZero) {
+    // Found by fuzzing: a NaN in an unused slot made a record differ from itself once
+    // saved and read again.
+    SettingsRecordBytes bytes = EncodeSettings(FactorySettings()); // 5 frequencies
+    const std::uint8_t nan[] = {0, 0, 0xC0, 0x7F};
+    std::copy(std::begin(nan), std::end(nan), bytes.begin() + 212 + 4 * 7);
+    const std::optional<Settings> s = DecodeSettings(bytes);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->FrequencyMHz[7], 0.0f);
+    EXPECT_EQ(DecodeSettings(EncodeSettings(*s)), s);
 }
 
 TEST(SettingsRecord, LimitsThatAreStillSound) {

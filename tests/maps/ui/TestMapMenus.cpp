@@ -50,8 +50,9 @@ AppState StateWithMaps(const QTemporaryDir& dir) {
     state.UserSettings.NoDefaultMessageOff = -1;
     state.Prediction.TerminalA = DefaultTerminal(state.UserSettings);
     for (bool gc : {false, true})
-        SaveBaseMap(*DrawBaseMapFor(state.UserSettings, gc), gc, state.UserSettings,
-                    state.DataDirectory);
+        if (!SaveBaseMap(*DrawBaseMapFor(state.UserSettings, gc), gc, state.UserSettings,
+                         state.DataDirectory))
+            qFatal("cannot write the base map");
     return state;
 }
 

@@ -41,7 +41,8 @@ MapDisplayInput Input(const QTemporaryDir& dir, MapKind kind) {
     input.date = DateFromCalendar(2026, 6, 21);
     input.timeText = "1200";
     const auto map = DrawBaseMapFor(input.settings, kind == MapKind::GreatCircle);
-    SaveBaseMap(*map, kind == MapKind::GreatCircle, input.settings, input.dataDir);
+    if (!SaveBaseMap(*map, kind == MapKind::GreatCircle, input.settings, input.dataDir))
+        qFatal("cannot write the base map");
     return input;
 }
 

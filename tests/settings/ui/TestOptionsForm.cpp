@@ -352,7 +352,7 @@ private slots:
         edited.DefaultLongitudeText = "-16 22";
         edited.DefaultName = "OE1ABC";
         edited.UseUtc = false;
-        SaveOptions(state, edited, ClockReading{46000.0, 46000.0 + 1.0 / 24.0});
+        QVERIFY(SaveOptions(state, edited, ClockReading{46000.0, 46000.0 + 1.0 / 24.0}));
         QCOMPARE(state.Prediction.TerminalA.Name, std::string("OE1ABC"));
         QVERIFY(qAbs(state.Prediction.TerminalA.LatitudeDeg - 48.2) < 1e-9);
         QVERIFY(qAbs(state.Prediction.TerminalA.LongitudeDeg + (16.0 + 22.0 / 60.0)) < 1e-9);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Texts are UTF-8 everywhere in the program; a column of a text report or list is one
+// character (one code point), so "µV" takes two columns, not three. Files written by
+// older versions hold 8-bit Latin-1 texts; ToValidUtf8 turns those into UTF-8 when a
+// record is read.
+
+/// The length in bytes (1..4) of the well-formed UTF-8 sequence that starts at byte
+/// `i` of `text`, or 0 when none does (a stray, overlong, surrogate or cut sequence).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
+
+/// The text with every byte that is not part of a well-formed UTF-8 sequence read as
+/// a Latin-1 character and re-encoded, so that names stored as 8-bit text in older
+/// files still give valid UTF-8 of the same number of characters. Valid UTF-8 comes
+/// back unchanged.
+std::string ToValidUtf8(std::string_view text);
+
+/// The number of characters (code points) of UTF-8 text.
+std::size_t Utf8Length(std::string_view text);
+
+/// The first `count` characters of UTF-8 text (all of it when shorter).
+std::string Utf8Left(std::string_view text, std::size_t count);
+
+/// The characters from 0-based character `start` on (empty when shorter).
+std::string Utf8From(std::string_view text, std::size_t start);
