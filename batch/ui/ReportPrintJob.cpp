@@ -1,5 +1,8 @@
 #include "batch/ui/ReportPrintJob.h"
 
+#include "report/ResultsLayout.h"
+#include "widgets/KxReportFont.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -23,12 +26,7 @@ bool ReportPrintJob::begin() {
     m_started = true;
     const QRectF page = m_printer.pageRect(QPrinter::DevicePixel);
     const double widthInches = page.width() / m_printer.resolution();
-    const double charactersPerInch = widthInches > 0.0 ? 101.0 / widthInches : 120.0;
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSize(std::max(1, static_cast<int>(std::trunc(120.0 / charactersPerInch))));
-    m_painter->setFont(font);
+    m_painter->setFont(ReportFont(ReportFontPoints(widthInches)));
     m_painter->setPen(Qt::black);
     return true;
 }
