@@ -14,6 +14,20 @@
 #include <QCursor>
 #include <QScreen>
 
+#include <cstdio>
+
+namespace {
+
+// A start-up failure also goes to the standard error stream: when nobody sees the message
+// box (a remote display, a script), the program would otherwise end without a trace.
+void ReportStartFailure(const QString& text) {
+    std::fprintf(stderr, "hopscope: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    ShowError(nullptr, text);
+}
+
+} // namespace
+
 HopscopeProgram::HopscopeProgram() = default;
 
 HopscopeProgram::~HopscopeProgram() {
@@ -23,7 +37,7 @@ HopscopeProgram::~HopscopeProgram() {
 bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
     const CommandLineOptions options = ParseCommandLine(arguments);
     if (!options.error.isEmpty()) {
-        ShowError(nullptr, options.error);
+        ReportStartFailure(options.error);
         return false;
     }
     const DateConventions dates = SystemDateConventions();
@@ -38,7 +52,7 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
     if (!dataDir.Ok()) {
         if (m_splash)
             m_splash->close();
-        ShowError(nullptr, Q(dataDir.error));
+        ReportStartFailure(Q(dataDir.error));
         return false;
     }
     LoadAppState(m_state, dataDir.directory, dates, ReadSystemClock());

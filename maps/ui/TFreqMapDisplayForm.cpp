@@ -231,9 +231,17 @@ void TFreqMapDisplayForm::drawTop() {
     QPixmap pixmap(m_topText->size());
     pixmap.fill(palette().color(QPalette::Window));
     QPainter painter(&pixmap);
-    painter.setFont(panelFont(QStringLiteral("Arial"), 12));
     painter.setPen(Qt::black);
     const std::array<std::string, 2> rows = FreqMapTopText(m_computed.freqSlots);
+    // The rows are centred over the map; a smaller font keeps the longer one whole
+    // where the font found is wider than the map.
+    QFont font = panelFont(QStringLiteral("Arial"), 12);
+    const int room = pixmap.width() - 2 * Scaled(this, 4);
+    while (font.pointSize() > 6 &&
+           std::max(QFontMetrics(font).horizontalAdvance(Q(rows[0])),
+                    QFontMetrics(font).horizontalAdvance(Q(rows[1]))) > room)
+        font.setPointSize(font.pointSize() - 1);
+    painter.setFont(font);
     for (int r = 0; r < 2; ++r) {
         const QString text = Q(rows[r]);
         const int x = (pixmap.width() - painter.fontMetrics().horizontalAdvance(text)) / 2;

@@ -166,7 +166,10 @@ void TMapsDisplayForm::drawSidePanel() {
     QFont bold = m_panelFont;
     bold.setBold(true);
     const QFontMetrics metrics(m_panelFont);
-    const int x0 = (image.width() - metrics.horizontalAdvance(QString(36, QLatin1Char('X')))) / 2;
+    // The grey-line rows are 37 characters long, as wide as the font was chosen for:
+    // centring on 37 keeps their last letters off the map.
+    const int x0 =
+        std::max(0, (image.width() - metrics.horizontalAdvance(QString(37, QLatin1Char('X')))) / 2);
     const SolarPosition sun = ComputeSolarPosition(m_input.date, m_input.zone);
     for (const PanelRow& row : SidePanelRows({m_input.paths, sun, m_input.zone})) {
         const int y = row.row * m_layout.lineUnit + metrics.ascent();

@@ -20,8 +20,7 @@ TNewTimeForm::TNewTimeForm(const QString& timeZoneLabel, StatusLine* statusLine,
     m_timeEdit->setEnterToTab(false);
     // The time is checked when OK is pressed, not when the field is left.
     m_timeEdit->setAllowExitHandler(true);
-    m_timeEdit->setStatusTip(
-        QStringLiteral("Enter the time as four digits, hours and minutes (0000 to 2359)"));
+    m_timeEdit->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
     m_timeEdit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
                               Scaled(this, 12));
     auto* label = new QLabel(timeZoneLabel, this);
