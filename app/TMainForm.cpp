@@ -156,12 +156,14 @@ void TMainForm::buildMenus() {
             SetPredictionMapOpeners(results, m_state);
         });
     });
-    for (auto [item, kind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
-                              std::pair{"GreatCircleMap1", MapKind::GreatCircle}})
+    for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
+                                        std::pair{"GreatCircleMap1", MapKind::GreatCircle}}) {
+        const MapKind kind = mapKind; // clang 14 cannot capture a structured binding
         setMenuHandler(QLatin1String(item), [this, kind] {
             runMapTask([this, kind] { return CheckMapAvailable(this, m_state, kind); },
                        [this, kind] { RunPathMap(this, this, m_state, kind); });
         });
+    }
     for (const char* item : {"PrintGreatCircleMap1", "PrintGreatCircleMap2"})
         setMenuHandler(QLatin1String(item), [this] {
             HideMenus();

@@ -92,11 +92,16 @@ TAtlasModifyForm::TAtlasModifyForm(Atlas& atlas, StatusLine* statusLine, QWidget
         setTabOrder(order[i], order[i + 1]);
 
     CurrentPfxEditChange();
-    connect(qApp, &QApplication::focusChanged, this, &TAtlasModifyForm::focusChanged);
+    m_focusConnection =
+        connect(qApp, &QApplication::focusChanged, this, &TAtlasModifyForm::focusChanged);
     TrackFocusHints(this, statusLine);
     m_current.prefix->setFocus();
     adjustSize();
     CentreOnScreen(this, 0.3);
+}
+
+TAtlasModifyForm::~TAtlasModifyForm() {
+    disconnect(m_focusConnection);
 }
 
 void TAtlasModifyForm::CurrentPfxEditChange() {

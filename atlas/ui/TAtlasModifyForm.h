@@ -19,6 +19,7 @@ class TAtlasModifyForm : public QDialog {
     Q_OBJECT
 public:
     TAtlasModifyForm(Atlas& atlas, StatusLine* statusLine, QWidget* parent = nullptr);
+    ~TAtlasModifyForm() override;
 
     /// Replaces the atlas search window behind "&Find in Atlas" (tests answer here).
     void setPicker(AtlasEntryPicker picker) { m_picker = std::move(picker); }
@@ -45,4 +46,6 @@ private:
     QPushButton* m_modifyBtn;
     QPushButton* m_cancelBtn;
     bool m_checking = false;
+    /// Ended in the destructor: the widgets destroyed after it still move the focus.
+    QMetaObject::Connection m_focusConnection;
 };

@@ -74,11 +74,13 @@ void ShowPredictionMap(QWidget* parent, const AppState& state, const PredictionR
 }
 
 void SetPredictionMapOpeners(TPredResultsForm& results, const AppState& state) {
-    for (auto [item, kind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
-                              std::pair{"GreatCirclemap1", MapKind::GreatCircle}})
+    for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
+                                        std::pair{"GreatCirclemap1", MapKind::GreatCircle}}) {
+        const MapKind kind = mapKind; // clang 14 cannot capture a structured binding
         results.setWindowOpener(
             QLatin1String(item),
             [&state, kind](QWidget* parent, const PredictionResultsInput& input, PathKind, bool) {
                 ShowPredictionMap(parent, state, input.request, kind);
             });
+    }
 }

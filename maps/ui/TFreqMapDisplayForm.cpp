@@ -447,7 +447,9 @@ bool TFreqMapDisplayForm::eventFilter(QObject* watched, QEvent* event) {
             setStatus(QString(), QString::fromLatin1(kPressF1ForHelp));
         return QDialog::eventFilter(watched, event);
     }
-    if (m_asking)
+    const bool mouseEvent = type == QEvent::MouseButtonPress ||
+                            type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
+    if (m_asking || !mouseEvent)
         return QDialog::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (watched == m_mapImage) {

@@ -1,7 +1,9 @@
 // The command line's argument parsing: the input is split at zero bytes into
-// arguments, then read as predict and path read them (both terminals, the date, the
-// setting overrides) before any file is touched.
+// arguments, then read as predict and path read them (both terminals resolved against
+// the built-in atlas, the date, the setting overrides).
 
+#include "atlas/Atlas.h"
+#include "atlas/BuiltInAtlas.h"
 #include "cli/ArgList.h"
 #include "cli/IsoDate.h"
 #include "cli/SettingOverrides.h"
@@ -17,10 +19,24 @@
 
 namespace {
 
-void CheckTerminal(const TerminalArgs& read, bool validInput) {
+const Atlas& PlaceAtlas() {
+    static const Atlas atlas = [] {
+        Atlas a;
+        a.Entries = BuiltInAtlasEntries();
+        a.Count = static_cast<std::int32_t>(a.Entries.size());
+        BuildAtlasIndexes(a);
+        return a;
+    }();
+    return atlas;
+}
+
+void CheckTerminal(const TerminalOptions& options, bool validInput) {
+    if (!options.usageProblem.empty())
+        return;
+    static const Settings settings = FactorySettings();
+    const TerminalArgs read = ResolveTerminalOptions(options, &PlaceAtlas(), settings);
     if (!read.ok) {
-        FUZZ_CHECK(!read.message.IsEmpty());
-        TerminalArgsProblem(read);
+        FUZZ_CHECK(!read.problem.empty());
         return;
     }
     const Terminal& t = read.terminal;
@@ -46,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string raw(reinterpret_cast<const char*>(data), size);
     const bool validInput = ToValidUtf8(raw) == raw;
     ArgList args(words);
-    CheckTerminal(ReadTerminalArgs(args, "a"), validInput);
-    CheckTerminal(ReadTerminalArgs(args, "b"), validInput);
+    CheckTerminal(TakeTerminalOptions(args, "a"), validInput);
+    CheckTerminal(TakeTerminalOptions(args, "b"), validInput);
     if (const std::optional<std::string> date = args.Value("date"))
         ParseIsoDate(*date);
     const SettingOverrides overrides = TakeOverrides(args);
