@@ -52,7 +52,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Leave)
+        // The pointer leaving, or a menu closing after it was used from the keyboard.
+        if (event->type() == QEvent::Leave ||
+            (event->type() == QEvent::Hide && qobject_cast<QMenu*>(watched)))
             m_pointerLeft();
         else if (event->type() == QEvent::ChildPolished)
             watch(static_cast<QChildEvent*>(event)->child());

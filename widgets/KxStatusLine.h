@@ -55,7 +55,7 @@ private:
 void TrackFocusHints(QWidget* window, StatusLine* statusLine);
 
 /// Calls `pointerLeft` whenever the mouse pointer leaves `menuBar` or one of its menus
-/// (those present now and those added later), so that the hint of the item that was
-/// under the pointer does not stay in the status line. The watcher is a child of the
-/// menu bar and ends with it.
+/// (those present now and those added later), and when one of the menus closes, so
+/// that the hint of the item last highlighted does not stay in the status line. The watcher is a
+/// child of the menu bar and ends with it.
 void OnPointerLeavingMenus(QWidget* menuBar, std::function<void()> pointerLeft);
