@@ -1,6 +1,5 @@
 #include "prediction/TPredHopsForm.h"
 
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "prediction/ChildWindowParts.h"
 #include "prediction/HeaderLinesDelegate.h"
 #include "prediction/ReportPrinting.h"
@@ -15,7 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -318,36 +316,19 @@ void TPredHopsForm::Print1Click() {
 }
 
 void TPredHopsForm::SaveAsText1Click() {
-    QFileDialog dialog(this, QStringLiteral("Save as Text"), m_printDirectory);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("Text file (*.txt)"), QStringLiteral("Any file (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // An existing file gets the append-or-overwrite question instead.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveReportTo(dialog.selectedFiles().constFirst());
+    if (const std::optional<QString> path = AskTextReportFile(this, m_printDirectory))
+        saveReportTo(*path);
 }
 
 bool TPredHopsForm::saveReportTo(const QString& path) {
-    TextWriteMode mode = TextWriteMode::Create;
-    if (QFileInfo::exists(path)) {
-        switch (TAppendOrOverwriteDlgForm::Ask(path, this)) {
-        case TAppendOrOverwriteDlgForm::Choice::Append:
-            mode = TextWriteMode::Append;
-            break;
-        case TAppendOrOverwriteDlgForm::Choice::Overwrite:
-            mode = TextWriteMode::Overwrite;
-            break;
-        case TAppendOrOverwriteDlgForm::Choice::Cancel:
-            return false;
-        }
-    }
+    const std::optional<TextWriteMode> mode = AskTextWriteMode(path, this);
+    if (!mode)
+        return false;
     m_printDirectory = QFileInfo(path).absolutePath();
     setBusy(true);
     const std::string text = JoinReportLines(reportLines());
     const TextWriteResult written =
-        WriteTextReport(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), mode);
+        WriteTextReport(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), *mode);
     setBusy(false);
     if (!written.ok)
         ShowError(this, written.message);

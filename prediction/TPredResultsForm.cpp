@@ -1,6 +1,5 @@
 #include "prediction/TPredResultsForm.h"
 
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "prediction/HeaderLinesDelegate.h"
 #include "prediction/ReportPrinting.h"
 #include "prediction/TPathInfoForm.h"
@@ -17,7 +16,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -396,38 +394,21 @@ void TPredResultsForm::Print1Click() {
 }
 
 void TPredResultsForm::SaveAsText1Click() {
-    QFileDialog dialog(this, QStringLiteral("Save as Text"), m_printDirectory);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("Text file (*.txt)"), QStringLiteral("Any file (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // An existing file gets the append-or-overwrite question instead.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveReportTo(dialog.selectedFiles().constFirst());
+    if (const std::optional<QString> path = AskTextReportFile(this, m_printDirectory))
+        saveReportTo(*path);
 }
 
 bool TPredResultsForm::saveReportTo(const QString& path) {
-    TextWriteMode mode = TextWriteMode::Create;
-    if (QFileInfo::exists(path)) {
-        switch (TAppendOrOverwriteDlgForm::Ask(path, this)) {
-        case TAppendOrOverwriteDlgForm::Choice::Append:
-            mode = TextWriteMode::Append;
-            break;
-        case TAppendOrOverwriteDlgForm::Choice::Overwrite:
-            mode = TextWriteMode::Overwrite;
-            break;
-        case TAppendOrOverwriteDlgForm::Choice::Cancel:
-            return false;
-        }
-    }
+    const std::optional<TextWriteMode> mode = AskTextWriteMode(path, this);
+    if (!mode)
+        return false;
     m_printDirectory = QFileInfo(path).absolutePath();
     setBusy(true);
     const std::string text = SavedReportText(
         m_input.result, m_pathKind, m_input.settings, m_input.request.Zone,
         FormatDateText(true, m_input.request.Date, m_input.dates), m_showSignalLevels);
     const TextWriteResult written =
-        WriteTextReport(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), mode);
+        WriteTextReport(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), *mode);
     setBusy(false);
     if (!written.ok)
         ShowError(this, written.message);

@@ -1,7 +1,10 @@
 #include "prediction/TextReportFile.h"
 
+#include "batch/ui/TAppendOrOverwriteDlgForm.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -40,4 +43,29 @@ TextWriteResult WriteTextReport(const QString& path, const QByteArray& text, Tex
     if (!file.commit())
         return Failed(QStringLiteral("Could not save the file %1."), path, file.errorString());
     return {true, {}};
+}
+
+std::optional<QString> AskTextReportFile(QWidget* parent, const QString& folder) {
+    QFileDialog dialog(parent, QStringLiteral("Save as Text"), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("Text file (*.txt)"), QStringLiteral("Any file (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<TextWriteMode> AskTextWriteMode(const QString& path, QWidget* parent) {
+    if (!QFileInfo::exists(path))
+        return TextWriteMode::Create;
+    switch (TAppendOrOverwriteDlgForm::Ask(path, parent)) {
+    case TAppendOrOverwriteDlgForm::Choice::Append:
+        return TextWriteMode::Append;
+    case TAppendOrOverwriteDlgForm::Choice::Overwrite:
+        return TextWriteMode::Overwrite;
+    case TAppendOrOverwriteDlgForm::Choice::Cancel:
+        break;
+    }
+    return std::nullopt;
 }
