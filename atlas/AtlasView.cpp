@@ -1,14 +1,6 @@
 #include "atlas/AtlasView.h"
 
-#include <algorithm>
-
-namespace {
-
-void Put(std::string& line, std::size_t column, const std::string& text) {
-    line.replace(column - 1, text.size(), text);
-}
-
-} // namespace
+#include "core/Utf8Text.h"
 
 std::string AtlasViewCaption(PrefixSearchMode mode, std::int32_t count) {
     std::string caption = "View Atlas by  (";
@@ -24,32 +16,21 @@ std::string AtlasViewHeader(PrefixSearchMode mode) {
 }
 
 std::string AtlasViewLine(const AtlasEntry& entry, PrefixSearchMode mode) {
-    std::string line(kAtlasViewLineWidth, ' ');
+    // Columns count characters, so a name in Cyrillic or Japanese lines up too.
+    std::string line;
     if (mode == PrefixSearchMode::ByPrefix) {
-        Put(line, 2, entry.Prefix());
-        Put(line, 11, entry.Name());
+        AppendAtColumn(line, 1, entry.Prefix());
+        AppendAtColumn(line, 10, entry.Name());
     } else {
-        Put(line, 2, entry.Name());
-        Put(line, 22, entry.Prefix());
+        AppendAtColumn(line, 1, entry.Name());
+        AppendAtColumn(line, 21, entry.Prefix());
     }
-    Put(line, 31, entry.Latitude());
-    Put(line, 44, entry.Longitude());
+    AppendAtColumn(line, 30, entry.Latitude());
+    AppendAtColumn(line, 43, entry.Longitude());
+    AppendAtColumn(line, kAtlasViewLineWidth, {});
     return line;
 }
 
 std::vector<std::string> AtlasViewLines(const Atlas& atlas, PrefixSearchMode mode) {
-    std::vector<std::string> lines;
-    if (atlas.Count <= 0)
-        return lines;
-    const AtlasIndex index =
-        mode == PrefixSearchMode::ByPrefix ? AtlasIndex::ByPrefix : AtlasIndex::ByName;
-    const std::size_t count =
-        index == AtlasIndex::ByPrefix ? atlas.ByPrefix.size() : atlas.ByName.size();
-    lines.reserve(count);
-    for (std::size_t position = 1; position <= count; ++position)
-        lines.push_back(AtlasViewLine(AtlasEntryAt(atlas, index, position), mode));
-    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
-        return CompareAtlasText(a, b) < 0;
-    });
-    return lines;
+    return SortedAtlasLines(atlas, mode, &AtlasViewLine);
 }

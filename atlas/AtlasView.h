@@ -18,9 +18,10 @@ std::string AtlasViewCaption(PrefixSearchMode mode, std::int32_t count);
 /// "Name                Prefix   Latitude     Longitude".
 std::string AtlasViewHeader(PrefixSearchMode mode);
 
-/// One entry from 54 blanks: by prefix the prefix from column 2 and the name from
+/// One entry, 54 characters wide: by prefix the prefix from column 2 and the name from
 /// column 11, by name the name from column 2 and the prefix from column 22; the
-/// latitude from column 31 and the longitude from column 44 in both (columns from 1).
+/// latitude from column 31 and the longitude from column 44 in both (columns from 1,
+/// counted in characters, so a non-Latin name lines up too).
 std::string AtlasViewLine(const AtlasEntry& entry, PrefixSearchMode mode);
 
 /// Every entry's line from the `ByPrefix` or `ByName` index, sorted like the list

@@ -12,15 +12,6 @@ constexpr std::size_t kNameAfterPrefix = 10; // by prefix: name from column 11
 constexpr std::size_t kNameColumn = 1;       // by name: name from column 2
 constexpr std::size_t kPrefixAfterName = 21; // by name: prefix from column 22
 
-// Appends `text` to `line` from 0-based character column `column`, padding with
-// spaces up to it; columns count characters, so a name in Cyrillic lines up too.
-void Put(std::string& line, std::size_t column, const std::string& text) {
-    const std::size_t length = Utf8Length(line);
-    if (length < column)
-        line.append(column - length, ' ');
-    line += text;
-}
-
 // Characters `first` .. first + count - 1 of a list line.
 std::string Columns(std::string_view line, std::size_t first, std::size_t count) {
     return Utf8Left(Utf8From(line, first), count);
@@ -35,13 +26,13 @@ bool BeginsWith(std::string_view line, std::string_view key) {
 std::string PrefixSearchLine(const AtlasEntry& entry, PrefixSearchMode mode) {
     std::string line;
     if (mode == PrefixSearchMode::ByPrefix) {
-        Put(line, kPrefixColumn, entry.Prefix());
-        Put(line, kNameAfterPrefix, entry.Name());
+        AppendAtColumn(line, kPrefixColumn, entry.Prefix());
+        AppendAtColumn(line, kNameAfterPrefix, entry.Name());
     } else {
-        Put(line, kNameColumn, entry.Name());
-        Put(line, kPrefixAfterName, entry.Prefix());
+        AppendAtColumn(line, kNameColumn, entry.Name());
+        AppendAtColumn(line, kPrefixAfterName, entry.Prefix());
     }
-    Put(line, kPrefixSearchLineWidth, {});
+    AppendAtColumn(line, kPrefixSearchLineWidth, {});
     return line;
 }
 
@@ -50,6 +41,12 @@ std::string PrefixSearchHeader(PrefixSearchMode mode) {
 }
 
 std::vector<std::string> PrefixSearchLines(const Atlas& atlas, PrefixSearchMode mode) {
+    return SortedAtlasLines(atlas, mode, &PrefixSearchLine);
+}
+
+std::vector<std::string> SortedAtlasLines(const Atlas& atlas, PrefixSearchMode mode,
+                                          std::string (*lineOf)(const AtlasEntry&,
+                                                                PrefixSearchMode)) {
     std::vector<std::string> lines;
     if (atlas.Count <= 0)
         return lines;
@@ -59,7 +56,7 @@ std::vector<std::string> PrefixSearchLines(const Atlas& atlas, PrefixSearchMode 
         index == AtlasIndex::ByPrefix ? atlas.ByPrefix.size() : atlas.ByName.size();
     lines.reserve(count);
     for (std::size_t position = 1; position <= count; ++position)
-        lines.push_back(PrefixSearchLine(AtlasEntryAt(atlas, index, position), mode));
+        lines.push_back(lineOf(AtlasEntryAt(atlas, index, position), mode));
     std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
         return CompareAtlasText(a, b) < 0;
     });

@@ -27,6 +27,12 @@ std::string PrefixSearchHeader(PrefixSearchMode mode);
 /// line, stable), which is the order of the first field. Empty when Count <= 0.
 std::vector<std::string> PrefixSearchLines(const Atlas& atlas, PrefixSearchMode mode);
 
+/// The line `lineOf` makes of every entry of `atlas`, from its `ByPrefix` or `ByName`
+/// index, sorted as PrefixSearchLines sorts its lines. Empty when Count <= 0.
+std::vector<std::string> SortedAtlasLines(const Atlas& atlas, PrefixSearchMode mode,
+                                          std::string (*lineOf)(const AtlasEntry&,
+                                                                PrefixSearchMode));
+
 /// The line (0-based) the incremental search selects for the typed text `text`:
 /// 1. one character that sorts at or before the first line's first character: line 0;
 /// 2. empty text: line 0;

@@ -84,3 +84,10 @@ std::string Utf8Left(std::string_view text, std::size_t count) {
 std::string Utf8From(std::string_view text, std::size_t start) {
     return std::string(text.substr(ByteOffset(text, start)));
 }
+
+void AppendAtColumn(std::string& line, std::size_t column, std::string_view text) {
+    const std::size_t length = Utf8Length(line);
+    if (length < column)
+        line.append(column - length, ' ');
+    line += text;
+}

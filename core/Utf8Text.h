@@ -27,3 +27,8 @@ std::string Utf8Left(std::string_view text, std::size_t count);
 
 /// The characters from 0-based character `start` on (empty when shorter).
 std::string Utf8From(std::string_view text, std::size_t start);
+
+/// Appends `text` to the UTF-8 `line`, first padding the line with blanks up to the
+/// 0-based character `column` (a line already that long gets no blanks), so that
+/// columns of text line up on screen whatever characters the names hold.
+void AppendAtColumn(std::string& line, std::size_t column, std::string_view text);
