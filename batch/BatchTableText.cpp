@@ -1,4 +1,5 @@
 #include "batch/BatchTableText.h"
+#include "core/Syntax.h"
 
 #include "report/JsonText.h"
 #include "report/PredictionExport.h"
@@ -48,11 +49,9 @@ std::string BatchColumnHint(BatchColumn column, const DateConventions& dates, bo
     case BatchColumn::Date:
         return DateHint(dates);
     case BatchColumn::Solar:
-        return sunspotPrimary ? "Enter sunspot number (or \"F\" + solar flux value)"
-                              : "Enter solar flux value (or \"S\" + sunspot number)";
+        return SolarIndexHint(sunspotPrimary);
     case BatchColumn::KIndex:
-        return "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K "
-               "index)";
+        return KIndexHint();
     case BatchColumn::Path:
         return "Enter 'S' for short path, 'L' for long path, or 'B' for both";
     case BatchColumn::Notes:

@@ -279,3 +279,12 @@ TextCheck CheckKIndex(std::string_view text) {
         "the calculations to use an average K index).");
     return result;
 }
+
+std::string SolarIndexHint(bool sunspotPrimary) {
+    return sunspotPrimary ? "Enter sunspot number (or \"F\" + solar flux value)"
+                          : "Enter solar flux value (or \"S\" + sunspot number)";
+}
+
+std::string KIndexHint() {
+    return "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)";
+}

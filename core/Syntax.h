@@ -96,3 +96,10 @@ TextCheck CheckSolarIndex(std::string_view text, bool sunspotPrimary);
 /// index between 0 and 9 (or leave blank or enter -1 if you want the calculations
 /// to use an average K index)."
 TextCheck CheckKIndex(std::string_view text);
+
+/// The status-line hint of a solar index field: what a bare number means follows
+/// `sunspotPrimary`.
+std::string SolarIndexHint(bool sunspotPrimary);
+
+/// The status-line hint of a K index field.
+std::string KIndexHint();

@@ -1,5 +1,6 @@
 #include "prediction/TPredDlgForm.h"
 
+#include "core/Syntax.h"
 #include "report/AppState.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxStatusLine.h"
@@ -116,14 +117,10 @@ void TPredDlgForm::FormCreate() {
     m_solar = new TKxSolarEdit(this);
     m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
     m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
-    m_solar->setStatusTip(
-        m_input.settings.SunspotPrimary
-            ? QStringLiteral("Enter sunspot number (or \"F\" + solar flux value)")
-            : QStringLiteral("Enter solar flux value (or \"S\" + sunspot number)"));
+    m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
     m_kIndex = new TKxKIndexEdit(this);
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
-    m_kIndex->setStatusTip(QStringLiteral(
-        "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)"));
+    m_kIndex->setStatusTip(Q(KIndexHint()));
     if (m_input.mapTimeText) {
         m_time = new TKxTimeEdit(this);
         m_time->setObjectName(QStringLiteral("TimeEdit"));

@@ -2,6 +2,7 @@
 
 #include "core/Geometry.h"
 #include "core/Numeric.h"
+#include "core/Syntax.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -43,14 +44,10 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     m_solar = new TKxSolarEdit(this);
     m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
     m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
-    m_solar->setStatusTip(
-        m_input.settings.SunspotPrimary
-            ? QStringLiteral("Enter sunspot number (or \"F\" + solar flux value)")
-            : QStringLiteral("Enter solar flux value (or \"S\" + sunspot number)"));
+    m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
     m_kIndex = new TKxKIndexEdit(this);
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
-    m_kIndex->setStatusTip(QStringLiteral(
-        "Enter a K index between 0 and 9 (or leave blank or enter -1 for an average K index)"));
+    m_kIndex->setStatusTip(Q(KIndexHint()));
     m_time = new TKxTimeEdit(this);
     m_time->setObjectName(QStringLiteral("TimeEdit"));
     m_time->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
