@@ -306,7 +306,8 @@ void TFreqMapDisplayForm::drawMap() {
     picture.markerArm = std::max(Round(this->width() * 0.007), 2);
     if (m_input.baseMap)
         RenderFreqMap(image, *m_input.baseMap, picture);
-    m_mapImage->setPixmap(QPixmap::fromImage(image.image()));
+    m_drawnMap = image.image();
+    m_mapImage->setPixmap(QPixmap::fromImage(m_drawnMap));
 }
 
 void TFreqMapDisplayForm::mapClicked(QPoint at) {
@@ -459,10 +460,8 @@ bool TFreqMapDisplayForm::eventFilter(QObject* watched, QEvent* event) {
             if (!m_busy)
                 mapClicked(mouse->position().toPoint());
         } else if (type == QEvent::MouseMove) {
-            const QPixmap pixmap = m_mapImage->pixmap();
             const QPoint p = mouse->position().toPoint();
-            if (!pixmap.isNull() && pixmap.rect().contains(p) &&
-                pixmap.toImage().pixel(p) == qRgb(255, 0, 0))
+            if (m_drawnMap.valid(p) && m_drawnMap.pixel(p) == qRgb(255, 0, 0))
                 hideReadout();
         }
     } else if (watched == m_info && type == QEvent::MouseButtonRelease &&

@@ -8,6 +8,7 @@
 #include "settings/Settings.h"
 
 #include <QDialog>
+#include <QImage>
 #include <functional>
 #include <memory>
 
@@ -97,6 +98,8 @@ private:
     std::vector<LegendBox> m_boxes;
 
     QLabel* m_mapImage;
+    /// The map as last drawn, read when the pointer moves over it.
+    QImage m_drawnMap;
     QLabel* m_topText;
     QLabel* m_info;
     QLabel* m_clickBoxLbl;
