@@ -1,13 +1,10 @@
 #include "atlas/Atlas.h"
-#include "atlas/AtlasEntry.h"
-#include "atlas/AtlasFile.h"
-#include "atlas/BuiltInAtlas.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
+#include "cli/RequestArgs.h"
 #include "cli/TerminalArgs.h"
-#include "core/DataDirectory.h"
 #include "core/Geometry.h"
 #include "core/Numeric.h"
 #include "core/ReplaceFile.h"
@@ -16,14 +13,10 @@
 #include "maps/BaseMaps.h"
 #include "maps/MapCompose.h"
 #include "settings/DefaultTerminal.h"
-#include "settings/SettingsFile.h"
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -69,20 +62,6 @@ std::optional<double> ReadCoordinate(const std::string& text, CoordinateKind kin
     if (!parse)
         return std::nullopt;
     return parse.valueDeg;
-}
-
-/// The atlas of the data directory, or the built-in places when it has no atlas file.
-Atlas ReadAtlas(const fs::path& dir) {
-    Atlas atlas;
-    std::error_code ec;
-    if (fs::exists(dir / kAtlasFileName, ec)) {
-        LoadAtlas(atlas, dir);
-    } else {
-        atlas.Entries = BuiltInAtlasEntries();
-        atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
-        BuildAtlasIndexes(atlas);
-    }
-    return atlas;
 }
 
 /// The point an atlas prefix, a grid locator or DEFAULT names, resolved as the
@@ -155,11 +134,11 @@ int RunMapCommand(const std::vector<std::string>& rawArgs) {
         size = *n | 1;
     }
 
-    const DataDirectoryResult dir = ResolveExistingDataDirectory(dataDir);
-    if (!dir.Ok())
-        return Refuse(dir.error);
-    const Settings settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;
-    const Atlas atlas = ReadAtlas(dir.directory);
+    CommandData data;
+    if (const auto failure = ReadCommandData(dataDir, data))
+        return Refuse(failure->text);
+    const Settings& settings = data.settings;
+    const Atlas& atlas = data.atlas;
     TerminalArgs a, b;
     if (hasA && !(a = ResolveTerminalOptions(aOptions, &atlas, settings)).ok)
         return Refuse(a.problem);
