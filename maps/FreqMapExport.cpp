@@ -3,22 +3,10 @@
 #include <cmath>
 
 #include "maps/FreqMapTexts.h"
+#include "report/CsvText.h"
 #include "report/JsonText.h"
 
 namespace {
-
-// A CSV field: quoted when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
 
 // A centre coordinate without the last bits of arithmetic noise (110.00000000000001).
 double Tidy(double deg) {

@@ -2,23 +2,11 @@
 
 #include "core/Constants.h"
 #include "core/Numeric.h"
+#include "report/CsvText.h"
 #include "report/JsonText.h"
 #include "report/TextColumns.h"
 
 namespace {
-
-std::string CsvText(const std::string& raw) {
-    const std::string text = ToValidUtf8(raw);
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 // The numeric fields of a row, as texts; empty when there is no value.
 struct RowFields {
@@ -50,7 +38,7 @@ std::string BearingsCsv(const std::vector<EntryBearing>& rows) {
     std::string out = "prefix,name,latitude,longitude,bearing,long_bearing,km,miles\r\n";
     for (const EntryBearing& row : rows) {
         const RowFields f = FieldsOf(row);
-        out += CsvText(row.entry.Prefix()) + ',' + CsvText(row.entry.Name()) + ',' + f.latitude +
+        out += CsvField(row.entry.Prefix()) + ',' + CsvField(row.entry.Name()) + ',' + f.latitude +
                ',' + f.longitude + ',' + f.bearing + ',' + f.longBearing + ',' + f.km + ',' +
                f.miles + "\r\n";
     }
