@@ -1,7 +1,7 @@
 #include "batch/BatchRun.h"
 
-#include "engine/KxPdComp.h"
 #include "report/PathReport.h"
+#include "report/PredictionHeaders.h"
 
 BatchRowRun RunBatchRow(const BatchRecord& row, int rowNumber, const BatchContext& context,
                         ReportStyle style) {
@@ -14,7 +14,7 @@ BatchRowRun RunBatchRow(const BatchRecord& row, int rowNumber, const BatchContex
         return run;
 
     const PredictionRequest& request = check.request;
-    run.result = ComputePredictionPaths(request, check.kinds);
+    run.result = PredictPaths(request, check.kinds);
     const std::string dateText = FormatDateText(true, request.Date, context.dates);
     for (PathKind kind : check.kinds)
         run.reports.push_back(

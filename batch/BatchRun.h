@@ -2,7 +2,7 @@
 
 #include "batch/BatchRowChecks.h"
 #include "batch/BatchTable.h"
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "report/PredictionReport.h"
 
 #include <functional>

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/KxLib.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 #include "maps/BaseMaps.h"
 #include "maps/FreqMapCells.h"
 #include "maps/FreqMapRender.h"
@@ -16,38 +16,38 @@
 namespace {
 
 // A station at 50° N 10° E on 21 December 2026, SSN 100, minimum angle 1.5°.
-FreqMapConditions BenchConditions() {
+StationConditions BenchConditions() {
     Terminal a;
     SetTerminalDegrees(a, 50.0, -10.0);
     const DateValue date = DateFromCalendar(2026, 12, 21);
     const SolarPosition sun = ComputeSolarPosition(date, TimeZoneState{});
-    return MakeFreqMapConditions(a, date, 100.0f, "", 1.5 * kRadPerDeg, sun);
+    return MakeStationConditions(a, date, 100.0f, "", 1.5 * kRadPerDeg, sun);
 }
 
 void BM_FreqMapHighResolutionOneInstant(benchmark::State& state) {
-    const FreqMapConditions conditions = BenchConditions();
+    const StationConditions conditions = BenchConditions();
     const std::vector<FreqMapCell> cells =
         FreqMapLayout(FreqMapResolution::High, {1, 1, 1171, 917}, -10.0);
-    std::vector<float> mufs;
+    const FreqMapSlots slots = MakeFreqMapSlots(Settings{});
     for (auto _ : state) {
-        FreqMapMufsAt(conditions, cells, 12.0f, mufs);
-        benchmark::DoNotOptimize(mufs.data());
+        const auto values = ComputeFreqMapValues(conditions, slots, cells, {12.0});
+        benchmark::DoNotOptimize(values[0].mufs.data());
     }
     state.counters["cells"] = static_cast<double>(cells.size());
 }
 BENCHMARK(BM_FreqMapHighResolutionOneInstant)->Unit(benchmark::kMillisecond);
 
 void BM_FreqMapHighResolutionWholeDay(benchmark::State& state) {
-    const FreqMapConditions conditions = BenchConditions();
+    const StationConditions conditions = BenchConditions();
     const std::vector<FreqMapCell> cells =
         FreqMapLayout(FreqMapResolution::High, {1, 1, 1171, 917}, -10.0);
-    std::vector<float> mufs;
+    const FreqMapSlots slots = MakeFreqMapSlots(Settings{});
+    std::vector<double> day;
+    for (int j = 0; j < 48; ++j)
+        day.push_back(0.5 * j);
     for (auto _ : state) {
-        const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, cells);
-        for (int j = 0; j < 48; ++j) {
-            FreqMapMufs(conditions, paths, 0.5f * j, mufs);
-            benchmark::DoNotOptimize(mufs.data());
-        }
+        const auto values = ComputeFreqMapValues(conditions, slots, cells, day);
+        benchmark::DoNotOptimize(values.back().mufs.data());
     }
 }
 BENCHMARK(BM_FreqMapHighResolutionWholeDay)->Unit(benchmark::kMillisecond);
@@ -60,17 +60,16 @@ namespace {
 // then the picture over the scaled base map (1171 × 883 pixels, the map of a
 // 1920-pixel-wide screen in a window of 1040 usable rows).
 void BM_FreqMapRedraw1920x1080(benchmark::State& state) {
-    const FreqMapConditions conditions = BenchConditions();
+    const StationConditions conditions = BenchConditions();
     PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
     DrawRectangularBaseMap(base, -10.0);
     PixelBuffer image(1171, 883);
     const std::vector<FreqMapCell> cells =
         FreqMapLayout(FreqMapResolution::High, FreqMapArea(1171, 883), -10.0);
     const FreqMapSlots slots = MakeFreqMapSlots(Settings{});
-    std::vector<float> mufs;
     for (auto _ : state) {
-        FreqMapMufsAt(conditions, cells, 12.0f, mufs);
-        const std::vector<int> classes = FreqMapClasses(slots, mufs);
+        const auto values = ComputeFreqMapValues(conditions, slots, cells, {12.0});
+        const std::vector<int>& classes = values[0].classes;
         FreqMapPicture picture;
         picture.cells = &cells;
         picture.classes = &classes;

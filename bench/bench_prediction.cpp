@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "core/KxLib.h"
-#include "engine/KxEphem.h"
-#include "engine/KxPdComp.h"
+#include "engine/Propagation.h"
 
 namespace {
 

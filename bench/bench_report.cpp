@@ -1,9 +1,9 @@
 // The text side of a prediction: the 101-column report of one path, the JSON of both
 // paths, and reading and writing the settings record. Run:
 //   build-<name>/bench/bench_report
-#include "engine/KxPdComp.h"
 #include "report/PathReport.h"
 #include "report/PredictionExport.h"
+#include "report/PredictionHeaders.h"
 #include "report/PredictionSetup.h"
 #include "settings/SettingsRecord.h"
 
@@ -32,7 +32,7 @@ PredictionResult SamplePrediction(const Settings& settings) {
     in.date = DateFromCalendar(2026, 12, 8);
     in.solarIndexText = "S100.0";
     const PreparedPrediction prepared = PreparePrediction(in, settings);
-    return ComputePrediction(prepared.request);
+    return Predict(prepared.request);
 }
 
 void BM_PathReport(benchmark::State& state) {

@@ -11,7 +11,7 @@
 #include "core/Numeric.h"
 #include "core/ReplaceFile.h"
 #include "core/Syntax.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 #include "maps/BaseMaps.h"
 #include "maps/FreqMapCells.h"
 #include "maps/FreqMapExport.h"
@@ -252,18 +252,17 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
     const PixelRect image = PngImage(run.pngWidth);
     const std::vector<FreqMapCell> cells =
         FreqMapLayout(run.resolution, FreqMapArea(image.right, image.bottom), run.centreLonDeg);
-    const FreqMapConditions conditions = MakeFreqMapConditions(
+    const StationConditions conditions = MakeStationConditions(
         run.station, run.date, solar->Ssn, run.kIndexText, run.settings.MinRadiationAngleRad, sun);
-    const std::vector<FreqMapCellPath> paths = PrepareFreqMapPaths(conditions, cells);
     std::vector<FreqMapFrame> frames;
-    for (double t : run.utHours) {
+    for (FreqMapValuesAt& values : ComputeFreqMapValues(conditions, slots, cells, run.utHours)) {
         FreqMapFrame frame;
-        frame.utcText = FormatHHMM(t / 24.0);
-        frame.utHours = t;
+        frame.utcText = FormatHHMM(values.utHours / 24.0);
+        frame.utHours = values.utHours;
         frame.ssn = solar->Ssn;
         frame.flux = solar->Flux;
-        FreqMapMufs(conditions, paths, static_cast<float>(t), frame.mufs);
-        frame.classes = FreqMapClasses(slots, frame.mufs);
+        frame.mufs = std::move(values.mufs);
+        frame.classes = std::move(values.classes);
         frames.push_back(std::move(frame));
     }
 

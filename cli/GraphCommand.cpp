@@ -4,10 +4,10 @@
 #include "cli/PredictRun.h"
 #include "cli/SettingOverrides.h"
 #include "core/UserMessage.h"
-#include "engine/KxPdComp.h"
 #include "graphs/CairoPicture.h"
 #include "graphs/MufGraph.h"
 #include "graphs/SignalGraph.h"
+#include "report/PredictionHeaders.h"
 
 #include <algorithm>
 #include <charconv>
@@ -107,7 +107,7 @@ int RunGraphCommand(const std::vector<std::string>& argList) {
     const PreparedPrediction prepared = PreparePrediction(run.inputs, run.settings);
     if (!prepared)
         return ReportRefusal("graph", OneLineText(prepared.message));
-    const PredictionResult result = ComputePredictionPaths(prepared.request, {kind});
+    const PredictionResult result = PredictPaths(prepared.request, {kind});
     const std::string dateText = FormatDateText(true, run.inputs.date, run.dates);
     const TextMeasure measure = CairoTextMeasure();
     Drawing drawing;

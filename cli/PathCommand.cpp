@@ -3,7 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/RequestArgs.h"
 #include "core/KxLib.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 #include "report/JsonText.h"
 #include "report/PredictionSetup.h"
 

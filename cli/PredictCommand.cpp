@@ -5,10 +5,10 @@
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
 #include "core/Dates.h"
-#include "engine/KxPdComp.h"
 #include "graphs/HopsList.h"
 #include "report/PathReport.h"
 #include "report/PredictionExport.h"
+#include "report/PredictionHeaders.h"
 #include "report/PredictionSetup.h"
 #include "report/SystemDates.h"
 
@@ -173,7 +173,7 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
     const PreparedPrediction prepared = PreparePrediction(run.inputs, run.settings);
     if (!prepared)
         return ReportRefusal("predict", OneLineText(prepared.message));
-    const PredictionResult result = ComputePredictionPaths(prepared.request, run.kinds);
+    const PredictionResult result = PredictPaths(prepared.request, run.kinds);
     std::string output;
     if (run.format == "json")
         output = PredictionJson(result, run.kinds);

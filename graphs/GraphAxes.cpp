@@ -1,7 +1,7 @@
 #include "graphs/GraphAxes.h"
 
 #include "core/Numeric.h"
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "report/PredictionReport.h"
 #include "report/TextColumns.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Terminal.h"
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "graphs/GraphAxes.h"
 
 #include <array>

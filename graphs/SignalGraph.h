@@ -2,7 +2,7 @@
 
 #include "core/Terminal.h"
 #include "core/TimeZone.h"
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "graphs/GraphAxes.h"
 #include "report/PredictionTable.h"
 #include "settings/Settings.h"

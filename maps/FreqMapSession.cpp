@@ -2,7 +2,7 @@
 
 #include "core/Syntax.h"
 #include "core/VectorState.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 
 #include "maps/FreqMapRender.h"
 #include <cmath>
@@ -46,12 +46,14 @@ FreqMapComputed ComputeFreqMap(const FreqMapRequest& request, const MapClock& ti
     const FreqMapResolution resolution =
         settings.HighResFreqMap ? FreqMapResolution::High : FreqMapResolution::Low;
     c.cells = FreqMapLayout(resolution, FreqMapArea(width, height), centreLonDeg);
-    const FreqMapConditions conditions =
-        MakeFreqMapConditions(request.station, c.instant.utDate, c.ssn, request.kIndexText,
+    const StationConditions conditions =
+        MakeStationConditions(request.station, c.instant.utDate, c.ssn, request.kIndexText,
                               settings.MinRadiationAngleRad, c.sun);
     ClearUpperVectorState();
-    FreqMapMufsAt(conditions, c.cells, static_cast<float>(c.instant.utHours), c.mufs);
-    c.classes = FreqMapClasses(c.freqSlots, c.mufs);
+    FreqMapValuesAt values =
+        std::move(ComputeFreqMapValues(conditions, c.freqSlots, c.cells, {c.instant.utHours})[0]);
+    c.mufs = std::move(values.mufs);
+    c.classes = std::move(values.classes);
     c.ok = true;
     return c;
 }

@@ -4,9 +4,6 @@
 #include <numbers>
 
 #include "core/Numeric.h"
-#include "engine/KxELayer.h"
-#include "engine/KxFLayer.h"
-#include "engine/PredictionRecord.h"
 
 namespace {
 
@@ -42,73 +39,14 @@ int FreqMapClass(const FreqMapSlots& slots, float mufMHz) {
     return slots.classCount();
 }
 
-FreqMapConditions MakeFreqMapConditions(const Terminal& station, DateValue date, float ssn,
-                                        const std::string& kIndexText, double minElevationRad,
-                                        const SolarPosition& sun) {
-    FreqMapConditions c;
-    c.station = {station.LatitudeRad, station.LongitudeRad};
-    const CalendarDay day = CalendarFromDate(date);
-    c.month = day.month;
-    c.day = day.day;
-    c.kIndex = KIndexFromText(kIndexText);
-    c.ssn = ssn;
-    c.minElevationRad = minElevationRad;
-    c.sun = sun;
-    return c;
-}
-
-FreqMapCellPath PrepareFreqMapPath(const FreqMapConditions& c, const FreqMapCell& cell) {
-    FreqMapCellPath path;
-    const double lat = cell.centreLatDeg * std::numbers::pi / 180.0;
-    const double lon = cell.centreLonDeg * std::numbers::pi / 180.0;
-    const BearingResult bearing = InitialBearing(c.station.latRad, c.station.lonRad, lat, lon);
-    if (bearing.status == BearingStatus::Indeterminate) {
-        path.vertical = true;
-        return path;
-    }
-    PathSetup& s = path.setup;
-    s.sun = &c.sun;
-    s.start = c.station;
-    s.kind = PathKind::Short;
-    s.bearingRad = bearing.bearing;
-    s.farLongitudeRad = lon;
-    s.lengthRad = CentralAngle(c.station.latRad, c.station.lonRad, lat, lon).angle;
-    s.month = c.month;
-    s.day = c.day;
-    s.kIndex = c.kIndex;
-    s.ssn = c.ssn;
-    s.baseHeightKm = F2BaseHeight(c.ssn);
-    s.minElevationRad = c.minElevationRad;
-    s.hops = ComputeHopGeometry(s.lengthRad, s.baseHeightKm, c.minElevationRad);
-    path.points = ComputeControlPoints(s);
-    return path;
-}
-
-std::vector<FreqMapCellPath> PrepareFreqMapPaths(const FreqMapConditions& c,
-                                                 const std::vector<FreqMapCell>& cells) {
-    std::vector<FreqMapCellPath> paths;
+std::vector<PointPath> PrepareFreqMapPaths(const StationConditions& conditions,
+                                           const std::vector<FreqMapCell>& cells) {
+    std::vector<PointPath> paths;
     paths.reserve(cells.size());
     for (const FreqMapCell& cell : cells)
-        paths.push_back(PrepareFreqMapPath(c, cell));
+        paths.emplace_back(conditions, cell.centreLatDeg * std::numbers::pi / 180.0,
+                           cell.centreLonDeg * std::numbers::pi / 180.0);
     return paths;
-}
-
-float FreqMapPathMuf(const FreqMapConditions& c, const FreqMapCellPath& path, float utHours) {
-    if (!path.vertical)
-        return PathMuf(path.setup, path.points, utHours, nullptr);
-    const float lat = static_cast<float>(c.station.latRad);
-    const float lon = static_cast<float>(c.station.lonRad);
-    const float up = static_cast<float>(std::numbers::pi / 2);
-    const float e = EMuf(lon, lat, c.ssn, utHours, 0.0f, up, c.sun);
-    const float f = F2Muf(c.month, c.day, c.kIndex, lon, lat, 0.0f, up, c.ssn, utHours, c.sun);
-    return std::max(e, f);
-}
-
-void FreqMapMufs(const FreqMapConditions& c, const std::vector<FreqMapCellPath>& paths,
-                 float utHours, std::vector<float>& mufs) {
-    mufs.resize(paths.size());
-    for (std::size_t n = 0; n < paths.size(); ++n)
-        mufs[n] = FreqMapPathMuf(c, paths[n], utHours);
 }
 
 std::vector<int> FreqMapClasses(const FreqMapSlots& slots, const std::vector<float>& mufs) {
@@ -118,9 +56,20 @@ std::vector<int> FreqMapClasses(const FreqMapSlots& slots, const std::vector<flo
     return classes;
 }
 
-void FreqMapMufsAt(const FreqMapConditions& c, const std::vector<FreqMapCell>& cells, float utHours,
-                   std::vector<float>& mufs) {
-    mufs.resize(cells.size());
-    for (std::size_t n = 0; n < cells.size(); ++n)
-        mufs[n] = FreqMapPathMuf(c, PrepareFreqMapPath(c, cells[n]), utHours);
+std::vector<FreqMapValuesAt> ComputeFreqMapValues(const StationConditions& conditions,
+                                                  const FreqMapSlots& slots,
+                                                  const std::vector<FreqMapCell>& cells,
+                                                  const std::vector<double>& utHours) {
+    const std::vector<PointPath> paths = PrepareFreqMapPaths(conditions, cells);
+    std::vector<FreqMapValuesAt> values;
+    values.reserve(utHours.size());
+    for (double t : utHours) {
+        FreqMapValuesAt& at = values.emplace_back();
+        at.utHours = t;
+        at.mufs.resize(paths.size());
+        for (std::size_t n = 0; n < paths.size(); ++n)
+            at.mufs[n] = paths[n].Muf(static_cast<float>(t));
+        at.classes = FreqMapClasses(slots, at.mufs);
+    }
+    return values;
 }

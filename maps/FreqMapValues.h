@@ -6,13 +6,13 @@
 #include "core/Dates.h"
 #include "core/Geometry.h"
 #include "core/SolarPosition.h"
-#include "engine/KxPdRousMuf.h"
+#include "engine/Propagation.h"
 #include "maps/FreqMapCells.h"
 #include "settings/Settings.h"
 
 // The value of every cell of the frequency map: the short-path MUF from the station to
-// the cell's centre at one instant, by the engine's own hop geometry and path MUF, and
-// the class of the highest listed frequency that does not exceed it.
+// the cell's centre at one instant, by the engine's own path MUF, and the class of the
+// highest listed frequency that does not exceed it.
 
 /// The frequencies a frequency map shows, highest first, and the class of each value.
 struct FreqMapSlots {
@@ -34,55 +34,26 @@ FreqMapSlots MakeFreqMapSlots(const Settings& settings);
 /// else classCount() for no listed frequency. A MUF equal to a frequency takes its class.
 int FreqMapClass(const FreqMapSlots& slots, float mufMHz);
 
-/// What every cell's path reads: the station, the date, the solar and geomagnetic
-/// indices and the settings' minimum take-off angle.
-struct FreqMapConditions {
-    GeoLatLon station; ///< terminal A, radians, longitude west positive
-    int month = 1;
-    int day = 1;
-    int kIndex = -1; ///< −1: the average K index
-    float ssn = 0.0f;
-    double minElevationRad = 0.0;
-    SolarPosition sun; ///< ComputeSolarPosition for the map date
+/// The MUF and the class of every cell at one UT instant, in the cells' order.
+struct FreqMapValuesAt {
+    double utHours = 0.0;     ///< 0 ≤ t < 24
+    std::vector<float> mufs;  ///< per cell, MHz
+    std::vector<int> classes; ///< per cell, 1..classCount
 };
 
-/// The conditions from terminal A's reals, the map date, the sunspot number, the K
-/// index text ("" or "-1" for the average) and the minimum angle in radians.
-FreqMapConditions MakeFreqMapConditions(const Terminal& station, DateValue date, float ssn,
-                                        const std::string& kIndexText, double minElevationRad,
-                                        const SolarPosition& sun);
+/// The frequency map's values: the short-path MUF from the station to every cell's
+/// centre (the engine's PointPath, prepared once per cell) at each of the UT instants
+/// `utHours`, and each MUF's class among `slots`. The window and hopscope-cli both
+/// compute their maps here.
+std::vector<FreqMapValuesAt> ComputeFreqMapValues(const StationConditions& conditions,
+                                                  const FreqMapSlots& slots,
+                                                  const std::vector<FreqMapCell>& cells,
+                                                  const std::vector<double>& utHours);
 
-/// The time-independent part of the path to one cell, prepared once so that many
-/// instants cost only the path MUF itself.
-struct FreqMapCellPath {
-    bool vertical = false; ///< the centre coincides with A or is antipodal to it
-    PathSetup setup;
-    ControlPoints points;
-};
-
-/// The paths from the station to every cell's centre: length D = CentralAngle and the
-/// bearing at A = InitialBearing; hop count, control points and their day-long layer
-/// terms from the engine. The paths point at `conditions.sun`: keep the conditions
-/// alive and in place while they are used.
-FreqMapCellPath PrepareFreqMapPath(const FreqMapConditions& conditions, const FreqMapCell& cell);
-std::vector<FreqMapCellPath> PrepareFreqMapPaths(const FreqMapConditions& conditions,
-                                                 const std::vector<FreqMapCell>& cells);
-
-/// The MUF (MHz) of one prepared path at utHours UTC (0 ≤ t < 24, any instant): the
-/// engine's PathMuf of the short path, without reliabilities; for a centre on A or
-/// on its antipode the vertical-incidence value max(E-layer MUF, F2 MUF) at A with
-/// elevation 90°.
-float FreqMapPathMuf(const FreqMapConditions& conditions, const FreqMapCellPath& path,
-                     float utHours);
-
-/// The MUF of every cell at utHours UTC, in the cells' order, into `mufs`.
-void FreqMapMufs(const FreqMapConditions& conditions, const std::vector<FreqMapCellPath>& paths,
-                 float utHours, std::vector<float>& mufs);
-
-/// The MUF of every cell at one instant, each path prepared and evaluated in turn
-/// (nothing as large as all the prepared paths is held at once).
-void FreqMapMufsAt(const FreqMapConditions& conditions, const std::vector<FreqMapCell>& cells,
-                   float utHours, std::vector<float>& mufs);
+/// The short paths from the station to every cell's centre, built in place. They
+/// point at `conditions`: keep them alive and in place while the paths are used.
+std::vector<PointPath> PrepareFreqMapPaths(const StationConditions& conditions,
+                                           const std::vector<FreqMapCell>& cells);
 
 /// The class of every MUF (FreqMapClass), in order.
 std::vector<int> FreqMapClasses(const FreqMapSlots& slots, const std::vector<float>& mufs);

@@ -5,7 +5,7 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Numeric.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 #include "maps/AzimuthalMap.h"
 #include "maps/RectMap.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "graphs/Drawing.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "prediction/RunPrediction.h"
 
-#include "engine/KxPdComp.h"
 #include "prediction/TPredCompForm.h"
+#include "report/PredictionHeaders.h"
 #include "widgets/KxStatusLine.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* sta
     form.activateWindow();
     QApplication::processEvents();
 
-    PredictionResult result = ComputePrediction(request, [&form](int stepsDone) {
+    PredictionResult result = Predict(request, [&form](int stepsDone) {
         form.setProgress(stepsDone);
         QApplication::processEvents();
         return form.state() == TPredCompForm::State::Computing;

@@ -1,6 +1,6 @@
 #include "prediction/TPredCompForm.h"
 
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "prediction/TMyCancel.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"

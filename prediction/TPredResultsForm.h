@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Dates.h"
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "report/ClockScroll.h"
 #include "report/PredictionTable.h"
 #include "settings/Settings.h"

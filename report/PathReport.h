@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/TimeZone.h"
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "report/PredictionReport.h"
 #include "report/PredictionSetup.h"
 #include "settings/Settings.h"

@@ -1,7 +1,7 @@
 #include "report/PredictionSetup.h"
 
 #include "core/Geometry.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 
 #include <algorithm>
 

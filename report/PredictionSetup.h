@@ -4,7 +4,7 @@
 #include "core/Terminal.h"
 #include "core/TimeZone.h"
 #include "core/UserMessage.h"
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "settings/Settings.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "report/NoiseLevel.h"
 #include "settings/Settings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/PredictionRecord.h"
+#include "engine/Propagation.h"
 #include "maps/MapDisplay.h"
 
 struct AppState;

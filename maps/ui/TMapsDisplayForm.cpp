@@ -15,7 +15,7 @@
 #include <cmath>
 
 #include "core/Numeric.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 #include "maps/BaseMapFile.h"
 #include "maps/MapCompose.h"
 #include "maps/ui/QImageCanvas.h"

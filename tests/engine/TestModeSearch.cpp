@@ -9,8 +9,8 @@
 #include <string>
 
 #include "core/KxLib.h"
-#include "engine/KxPdComp.h"
 #include "engine/KxPdRous.h"
+#include "engine/Propagation.h"
 #include "engine/QuickMath.h"
 #include "tests/engine/EngineTestSupport.h"
 

@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "core/KxLib.h"
-#include "engine/KxPdComp.h"
 #include "engine/KxPdRousMuf.h"
+#include "engine/Propagation.h"
+#include "report/PredictionHeaders.h"
 #include "tests/engine/EngineTestSupport.h"
 
 namespace {
@@ -59,8 +60,6 @@ void ExpectValidPath(const PathResult& p, int frequencyCount) {
             EXPECT_EQ(p.Hops[j][n], 0);
         }
     }
-    for (const std::string& line : p.HeaderLines)
-        EXPECT_EQ(line.size(), kHeaderLineWidth);
 }
 
 bool SameCell(const PathResult& a, int ja, int na, const PathResult& b, int nb) {
@@ -149,7 +148,6 @@ TEST(PredictionRun, SameResultWhateverTheOtherFrequencies) {
     for (int kind = 0; kind < 2; ++kind) {
         EXPECT_EQ(again.Paths[kind].Signal, together.Paths[kind].Signal);
         EXPECT_EQ(again.Paths[kind].Reliability, together.Paths[kind].Reliability);
-        EXPECT_EQ(again.Paths[kind].HeaderLines, together.Paths[kind].HeaderLines);
     }
 }
 
@@ -185,17 +183,17 @@ TEST(PredictionRun, ProgressReachesExactly96) {
     EXPECT_EQ(e.Paths[1].Muf, r.Paths[1].Muf);
 }
 
+// With the header lines of report/, which a cancelled path must not get.
 TEST(PredictionRun, CancelKeepsWhatWasFilled) {
     RequestPlan plan;
     plan.latB = "35";
     plan.lonB = "-139";
     plan.freqs = {7.0, 14.0};
     const PredictionRequest request = MakeRequest(plan);
-    const PredictionResult full = ComputePrediction(request);
+    const PredictionResult full = Predict(request);
 
     // Cancel during the long path, after its 12th half hour.
-    const PredictionResult r =
-        ComputePrediction(request, [](int steps) { return steps < kHalfHours + 12; });
+    const PredictionResult r = Predict(request, [](int steps) { return steps < kHalfHours + 12; });
     EXPECT_FALSE(r.Completed);
     EXPECT_EQ(r.StepsDone, kHalfHours + 12);
     // The short path is complete, header lines and combined reliabilities included.
@@ -218,7 +216,7 @@ TEST(PredictionRun, CancelKeepsWhatWasFilled) {
     EXPECT_TRUE(lp.HeaderLines[0].empty());
 
     // Cancel at the first frequency step: only the first cell is filled.
-    const PredictionResult first = ComputePrediction(request, [](int) { return false; });
+    const PredictionResult first = Predict(request, [](int) { return false; });
     EXPECT_FALSE(first.Completed);
     EXPECT_EQ(first.StepsDone, 0);
     EXPECT_EQ(first.Paths[0].Signal[0][0], full.Paths[0].Signal[0][0]);

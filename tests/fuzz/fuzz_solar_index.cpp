@@ -4,7 +4,7 @@
 #include "core/Dates.h"
 #include "core/Syntax.h"
 #include "core/TimeZone.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <cmath>

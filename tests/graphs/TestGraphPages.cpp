@@ -1,10 +1,10 @@
 // Printed pages and pictures of the graphs, and the hops list of a real prediction.
 
 #include "core/Syntax.h"
-#include "engine/KxPdComp.h"
 #include "graphs/HopsList.h"
 #include "graphs/MufGraph.h"
 #include "graphs/SignalGraph.h"
+#include "report/PredictionHeaders.h"
 #include "report/PredictionSetup.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ struct RealPrediction {
         inputs.date = DateFromCalendar(2026, 12, 8);
         inputs.solarIndexText = "F150.0";
         request = PreparePrediction(inputs, settings).request;
-        result = ComputePrediction(request);
+        result = Predict(request);
     }
 };
 

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "core/KxLib.h"
-#include "engine/KxEphem.h"
-#include "engine/KxPdComp.h"
+#include "engine/Propagation.h"
 #include "maps/BaseMaps.h"
 #include "maps/FreqMapExport.h"
 #include "maps/FreqMapGeometry.h"
@@ -153,21 +152,21 @@ TEST(FreqMapValues, CellMufIsThePredictionsShortPathMuf) {
     plan.kIndex = "3";
     const auto cells = FreqMapLayout(FreqMapResolution::Low, {0, 0, 99, 99}, 0.0);
     PredictionRequest base = MakeRequest(plan);
-    const FreqMapConditions conditions = MakeFreqMapConditions(base.TerminalA, base.Date, base.Ssn,
+    const StationConditions conditions = MakeStationConditions(base.TerminalA, base.Date, base.Ssn,
                                                                "3", base.MinElevationRad, base.Sun);
     const auto paths = PrepareFreqMapPaths(conditions, cells);
-    std::vector<float> once, prepared;
-    FreqMapMufsAt(conditions, cells, 6.5f, once);
-    FreqMapMufs(conditions, paths, 6.5f, prepared);
-    EXPECT_EQ(once, prepared);          // one instant at a time or many: the same values
-    for (int n : {0, 14, 28, 33, 50}) { // equator cells sit on whole degrees
+    const FreqMapSlots slots = MakeFreqMapSlots(Settings{});
+    const auto once = ComputeFreqMapValues(conditions, slots, cells, {6.5});
+    const auto many = ComputeFreqMapValues(conditions, slots, cells, {1.0, 6.5});
+    EXPECT_EQ(once[0].mufs, many[1].mufs); // one instant at a time or many: the same values
+    for (int n : {0, 14, 28, 33, 50}) {    // equator cells sit on whole degrees
         const FreqMapCell& cell = cells[n];
         plan.latB = std::to_string(cell.centreLatDeg);
         plan.lonB = std::to_string(cell.centreLonDeg);
         const PredictionResult result = ComputePrediction(MakeRequest(plan));
         for (int j : {0, 13, 24, 41}) {
             SCOPED_TRACE(testing::Message() << "cell " << n << ", half hour " << j);
-            EXPECT_FLOAT_EQ(FreqMapPathMuf(conditions, paths[n], 0.5f * j), result.Paths[0].Muf[j]);
+            EXPECT_FLOAT_EQ(paths[n].Muf(0.5f * j), result.Paths[0].Muf[j]);
         }
     }
 }
@@ -177,19 +176,19 @@ TEST(FreqMapValues, CellOnTheStationTakesTheVerticalValue) {
     SetTerminalDegrees(a, 0.0, 40.0); // on the centre of the equator's middle cell
     const DateValue date = DateFromCalendar(2026, 6, 21);
     const SolarPosition sun = ComputeSolarPosition(date, TimeZoneState{});
-    const FreqMapConditions c = MakeFreqMapConditions(a, date, 80.0f, "", 0.0262, sun);
+    const StationConditions c = MakeStationConditions(a, date, 80.0f, "", 0.0262, sun);
     const auto cells = FreqMapLayout(FreqMapResolution::Low, {0, 0, 99, 99}, 40.0);
     std::vector<FreqMapCell> near = {cells[28], cells[28]};
     ASSERT_EQ(near[0].centreLatDeg, 0.0);
     ASSERT_EQ(near[0].centreLonDeg, 40.0);
     near[1].centreLatDeg = 0.05; // a path of 6 km: almost vertical
     const auto paths = PrepareFreqMapPaths(c, near);
-    EXPECT_TRUE(paths[0].vertical);
-    EXPECT_FALSE(paths[1].vertical);
+    EXPECT_TRUE(paths[0].IsVertical());
+    EXPECT_FALSE(paths[1].IsVertical());
     for (float t : {3.0f, 12.25f, 20.0f}) {
-        const float vertical = FreqMapPathMuf(c, paths[0], t);
+        const float vertical = paths[0].Muf(t);
         EXPECT_GT(vertical, 1.0f);
-        EXPECT_NEAR(vertical, FreqMapPathMuf(c, paths[1], t), 0.02 * vertical) << t;
+        EXPECT_NEAR(vertical, paths[1].Muf(t), 0.02 * vertical) << t;
     }
 }
 

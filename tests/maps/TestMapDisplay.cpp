@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/Geometry.h"
-#include "engine/KxEphem.h"
+#include "engine/Propagation.h"
 #include "maps/BaseMapFile.h"
 #include "maps/MapDisplay.h"
 

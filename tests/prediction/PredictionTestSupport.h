@@ -7,7 +7,7 @@
 #include "atlas/BuiltInAtlas.h"
 #include "core/Dates.h"
 #include "core/Syntax.h"
-#include "engine/KxPdComp.h"
+#include "engine/Propagation.h"
 #include "report/PredictionSetup.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/Settings.h"

@@ -3,11 +3,11 @@
 // that names a curve, and Print only when something is drawn.
 
 #include "batch/ui/TAppendOrOverwriteDlgForm.h"
-#include "engine/KxPdComp.h"
 #include "graphs/HopsList.h"
 #include "prediction/TPredHopsForm.h"
 #include "prediction/TPredMUFForm.h"
 #include "prediction/TSigGraphForm.h"
+#include "report/PredictionHeaders.h"
 #include "report/PredictionReport.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
@@ -32,7 +32,7 @@ PredictionResultsInput RealInput() {
     input.settings = StationSettings(true);
     input.dates = UsDates();
     input.request = RequestTo(input.settings, "PM95");
-    input.result = ComputePrediction(input.request);
+    input.result = Predict(input.request);
     return input;
 }
 

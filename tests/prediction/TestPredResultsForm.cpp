@@ -5,6 +5,7 @@
 #include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "core/Numeric.h"
 #include "prediction/TPredResultsForm.h"
+#include "report/PredictionHeaders.h"
 #include "report/PredictionReport.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
@@ -75,7 +76,7 @@ PredictionResultsInput RealInput() {
     input.settings = StationSettings(true);
     input.dates = UsDates();
     input.request = RequestTo(input.settings, "PM95");
-    input.result = ComputePrediction(input.request);
+    input.result = Predict(input.request);
     return input;
 }
 

@@ -1,5 +1,5 @@
-#include "engine/KxPdComp.h"
 #include "report/PathReport.h"
+#include "report/PredictionHeaders.h"
 #include "report/PredictionSetup.h"
 #include "report/TextColumns.h"
 
@@ -34,7 +34,7 @@ Report RunReport(const Terminal& a, const Terminal& b, const Settings& settings,
     in.zone = zone;
     const PreparedPrediction prepared = PreparePrediction(in, settings);
     EXPECT_TRUE(prepared.ok) << prepared.message.text;
-    const PredictionResult result = ComputePrediction(prepared.request);
+    const PredictionResult result = Predict(prepared.request);
     Report report;
     report.polar = result.Paths[static_cast<int>(kind)].Geometry.IsPolar;
     report.lines =

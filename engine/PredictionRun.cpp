@@ -1,10 +1,10 @@
-#include "engine/KxPdComp.h"
+#include <algorithm>
 
 #include "core/Numeric.h"
-#include "core/PathText.h"
 #include "core/VectorState.h"
 #include "engine/KxPdRousModes.h"
 #include "engine/KxPdRousMuf.h"
+#include "engine/Propagation.h"
 
 int KIndexFromText(const std::string& kIndexText) {
     if (kIndexText.empty())
@@ -15,6 +15,32 @@ int KIndexFromText(const std::string& kIndexText) {
     return *k;
 }
 
+namespace {
+
+// Half hour j of one path: the path MUF with its control-point reliabilities in
+// `row`, then the best mode of each frequency in slot order (`frequencyDone` is told
+// after each). Returns false as soon as frequencyDone does.
+template <typename FrequencyDone>
+bool ComputeHalfHour(const PathSetup& setup, const ControlPoints& points, ModeSearch& search, int j,
+                     PathResult& path, ReliabilityRow& row, FrequencyDone&& frequencyDone) {
+    path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
+    for (int n = 0; n < setup.frequencyCount; ++n) {
+        search.BestModeFor(n, j, path, row);
+        if (!frequencyDone(n))
+            return false;
+    }
+    return true;
+}
+
+// A frequency is supported only as far as both ends support it: the smaller of the
+// two reliabilities.
+void CombineReliabilities(const PathSetup& setup, const ReliabilityRow& row, int j,
+                          PathResult& path) {
+    for (int n = 0; n < setup.frequencyCount; ++n)
+        path.Reliability[j][n] = static_cast<float>(MinOf(row.atA[n], row.atB[n]));
+}
+
+// Returns false when `progress` cancelled; the path is then partly filled.
 bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
                            PredictionResult& result, const PredictionProgress& progress) {
     // A caller's progress step may run window-system code that leaves the upper
@@ -36,34 +62,41 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
     ModeSearch search(setup);
     std::array<ReliabilityRow, kHalfHours> reliabilities{};
     for (int j = 0; j < kHalfHours; ++j) {
-        ReliabilityRow& row = reliabilities[j];
-        path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
+        const bool goOn =
+            ComputeHalfHour(setup, points, search, j, path, reliabilities[j], [&](int n) {
+                if (n == setup.frequencyCount - 1)
+                    ++result.StepsDone;
+                return stepDone(result.StepsDone);
+            });
+        if (!goOn)
+            return false;
         if (setup.frequencyCount == 0) {
             ++result.StepsDone;
             if (!stepDone(result.StepsDone))
                 return false;
-            continue;
-        }
-        for (int n = 0; n < setup.frequencyCount; ++n) {
-            search.BestModeFor(n, j, path, row);
-            if (n == setup.frequencyCount - 1)
-                ++result.StepsDone;
-            if (!stepDone(result.StepsDone))
-                return false;
         }
     }
-
-    // A frequency is supported only as far as both ends support it: the smaller of
-    // the two reliabilities.
     for (int j = 0; j < kHalfHours; ++j)
-        for (int n = 0; n < setup.frequencyCount; ++n)
-            path.Reliability[j][n] =
-                static_cast<float>(MinOf(reliabilities[j].atA[n], reliabilities[j].atB[n]));
-
-    path.HeaderLines =
-        BuildHeaderLines(request.TerminalA, request.TerminalB, path.Geometry, request.Ssn,
-                         request.Flux, request.KIndexText, request.Sun, request.Zone);
+        CombineReliabilities(setup, reliabilities[j], j, path);
     return true;
+}
+
+} // namespace
+
+void ComputePathAt(const PredictionRequest& request, PathKind kind, std::span<const int> halfHours,
+                   PathResult& path) {
+    ClearUpperVectorState();
+    const PathSetup setup = MakePathSetup(request, kind);
+    const ControlPoints points = ComputeControlPoints(setup);
+    path.Geometry = kind == PathKind::Short ? request.ShortPath : request.LongPath;
+    ModeSearch search(setup);
+    for (int j : halfHours) {
+        if (j < 0 || j >= kHalfHours)
+            continue;
+        ReliabilityRow row{};
+        ComputeHalfHour(setup, points, search, j, path, row, [](int) { return true; });
+        CombineReliabilities(setup, row, j, path);
+    }
 }
 
 namespace {
