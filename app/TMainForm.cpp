@@ -1,8 +1,10 @@
 #include "app/TMainForm.h"
 
 #include "app/HelpSystem.h"
+#include "app/PredictionMapOpeners.h"
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "atlas/ui/AtlasPicker.h"
 #include "atlas/ui/AtlasWindows.h"
 #include "batch/ui/TBatchDlgForm.h"
 #include "maps/ui/FreqMapTask.h"
@@ -152,16 +154,16 @@ void TMainForm::buildMenus() {
     setMenuHandler(QStringLiteral("FileExit"), [this] { FileExitClick(); });
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
     setMenuHandler(QStringLiteral("OnScreen1"), [this] {
-        RunOnScreenPrediction(this, this, m_state, [this](TPredResultsForm& results) {
-            SetPredictionMapOpeners(results, m_state);
-        });
+        RunOnScreenPrediction(
+            this, this, m_state, atlasPicker(),
+            [this](TPredResultsForm& results) { SetPredictionMapOpeners(results, m_state); });
     });
     for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
                                         std::pair{"GreatCircleMap1", MapKind::GreatCircle}}) {
         const MapKind kind = mapKind; // clang 14 cannot capture a structured binding
         setMenuHandler(QLatin1String(item), [this, kind] {
             runMapTask([this, kind] { return CheckMapAvailable(this, m_state, kind); },
-                       [this, kind] { RunPathMap(this, this, m_state, kind); });
+                       [this, kind] { RunPathMap(this, this, m_state, kind, atlasPicker()); });
         });
     }
     for (const char* item : {"PrintGreatCircleMap1", "PrintGreatCircleMap2"})
@@ -195,20 +197,23 @@ void TMainForm::buildMenus() {
             BatchWindowInput input{m_state.UserSettings, &m_state.PlaceAtlas, m_state.Dates,
                                    m_state.TimeZone,
                                    QString::fromStdString(m_state.DataDirectory.string())};
-            TBatchDlgForm(std::move(input), this, this).exec();
+            TBatchDlgForm batch(std::move(input), this, this);
+            batch.setAtlasPicker(atlasPicker());
+            batch.exec();
         });
     });
     setMenuHandler(QStringLiteral("FrequencyMap1"), [this] {
         runMapTask([this] { return FrequencyMapAvailable(this, m_state); },
-                   [this] {
-                       RunFrequencyMapWindows(this, this, m_state,
-                                              PrefixSearchPicker(m_state.PlaceAtlas, this));
-                   });
+                   [this] { RunFrequencyMapWindows(this, this, m_state, atlasPicker()); });
     });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });
     setMenuHandler(QStringLiteral("About"), [this] { AboutClick(); });
+}
+
+AtlasPicker TMainForm::atlasPicker() {
+    return PrefixSearchFormPicker(m_state.PlaceAtlas, this);
 }
 
 void TMainForm::buildStatusLine() {

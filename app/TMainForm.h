@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/AtlasPicker.h"
 #include "widgets/KxStatusLine.h"
 
 #include <QHash>
@@ -40,6 +41,8 @@ public:
     /// before adding, 0 for the others) tells the user why not when the atlas cannot
     /// serve; otherwise `openWindow` runs with the menus hidden. Then the idle window.
     void runAtlasTask(int threshold, const std::function<void()>& openWindow);
+    /// "Select from &Atlas" of every window: the atlas search window over the places.
+    AtlasPicker atlasPicker();
     /// The map items: the map's own precondition first (false: nothing opens), then
     /// `openWindows` (the dialog and, on OK, the display) with the menus hidden.
     void runMapTask(const std::function<bool()>& precondition,

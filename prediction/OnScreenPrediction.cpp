@@ -1,6 +1,5 @@
 #include "prediction/OnScreenPrediction.h"
 
-#include "atlas/ui/TPrefixSearchForm.h"
 #include "prediction/RunPrediction.h"
 #include "prediction/TPathInfoForm.h"
 #include "prediction/TPredHopsForm.h"
@@ -12,18 +11,6 @@
 #include "widgets/KxText.h"
 
 #include <QApplication>
-
-AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine) {
-    return [&atlas, statusLine](QWidget* parent) -> std::optional<std::string> {
-        TPrefixSearchForm form(atlas, statusLine, parent);
-        if (form.exec() != QDialog::Accepted)
-            return std::nullopt;
-        const QString prefix = form.selectedPrefix();
-        if (prefix.isEmpty())
-            return std::nullopt;
-        return S(prefix);
-    };
-}
 
 void HandInPredictionWindows(TPredResultsForm& results) {
     results.setWindowOpener(QStringLiteral("Advanced"),
@@ -40,6 +27,7 @@ void HandInPredictionWindows(TPredResultsForm& results) {
 }
 
 void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
+                           const AtlasPicker& picker,
                            const std::function<void(TPredResultsForm&)>& prepareResults) {
     auto restore = [statusLine] {
         if (statusLine)
@@ -51,7 +39,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
     PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
                                 &state.PlaceAtlas, state.Dates};
     TPredDlgForm dialog(std::move(input), statusLine, mainWindow);
-    dialog.setAtlasPicker(PrefixSearchPicker(state.PlaceAtlas, statusLine));
+    dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted) {
         restore();
         return;

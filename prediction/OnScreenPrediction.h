@@ -9,9 +9,6 @@ class StatusLine;
 struct AppState;
 class TPredResultsForm;
 
-/// "Select from &Atlas" through the atlas search window over `atlas`.
-AtlasPicker PrefixSearchPicker(const Atlas& atlas, StatusLine* statusLine);
-
 /// Hands the results window the windows of its Advanced, MUF and Signals items.
 void HandInPredictionWindows(TPredResultsForm& results);
 
@@ -20,6 +17,8 @@ void HandInPredictionWindows(TPredResultsForm& results);
 /// its progress window, and a completed run opens the results window. The menus
 /// are hidden meanwhile (when a default terminal exists) and the idle main window is
 /// restored at the end, also after Cancel. `prepareResults` hands the results window
-/// the windows of its menus (maps, graphs) before it opens.
+/// the windows of its menus (maps, graphs) before it opens; `picker` serves "Select
+/// from &Atlas".
 void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
+                           const AtlasPicker& picker,
                            const std::function<void(TPredResultsForm&)>& prepareResults = {});

@@ -1,21 +1,18 @@
 #include "prediction/TPredDlgForm.h"
 
-#include "atlas/Atlas.h"
-#include "core/Geometry.h"
 #include "core/Syntax.h"
-#include "settings/DefaultTerminal.h"
+#include "report/AppState.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/TerminalGroup.h"
+#include "widgets/TerminalPair.h"
 
 #include <QApplication>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -24,16 +21,6 @@
 namespace {
 
 constexpr int kPredictionDialogHelpContext = 3;
-const char* const kInsText = "<Ins>";
-
-const char* const kPrefixHint =
-    "Enter the prefix of the atlas entry (or a grid locator), or press one of the terminal buttons";
-const char* const kPrefixHintNoDefault =
-    "Enter the prefix of the atlas entry, or press one of the terminal buttons";
-
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 } // namespace
 
@@ -46,236 +33,111 @@ TPredDlgForm::TPredDlgForm(PredictionDialogInput input, StatusLine* statusLine, 
     FormCreate();
 }
 
-void TPredDlgForm::setAtlasPicker(AtlasPicker picker) {
-    m_picker = std::move(picker);
-    updateButtons(groupOf(QApplication::focusWidget()).value_or(GroupA));
-}
+// The pair lets go of the application's focus signal first: destroying the children
+// moves the focus, and its slot must not run on a dialog that is half gone.
+TPredDlgForm::~TPredDlgForm() = default;
 
-void TPredDlgForm::setTerminal(Group group, const Terminal& terminal) {
-    TerminalGroup& g = m_groups[group];
-    g.prefix->setText(Q(terminal.Prefix));
-    g.latitude->setText(Q(terminal.LatitudeText));
-    g.longitude->setText(Q(terminal.LongitudeText));
-    g.name->setText(Q(terminal.Name));
-}
-
-TerminalTexts TPredDlgForm::typedTexts(Group group) const {
-    const TerminalGroup& g = m_groups[group];
-    return {S(g.prefix->text()), S(g.latitude->text()), S(g.longitude->text()), S(g.name->text())};
-}
-
-void TPredDlgForm::updateFieldEnabling(Group group) {
-    TerminalGroup& g = m_groups[group];
-    const bool manual = g.prefix->text() == QLatin1String(kInsText);
-    g.latitude->setEnabled(manual);
-    g.longitude->setEnabled(manual);
-    g.name->setEnabled(manual);
-}
-
-void TPredDlgForm::updateButtons(std::optional<Group> focusGroup) {
-    const bool atlasHasEntries = m_input.atlas && m_input.atlas->Count > 0 && m_picker;
-    for (int i = 0; i < 2; ++i) {
-        const bool active = focusGroup && *focusGroup == i;
-        m_groups[i].defaultBtn->setEnabled(active && m_input.settings.DefaultDefined);
-        m_groups[i].selectBtn->setEnabled(active && atlasHasEntries);
-        m_groups[i].manualBtn->setEnabled(active);
-    }
-}
-
-std::optional<TPredDlgForm::Group> TPredDlgForm::groupOf(const QWidget* widget) const {
+void TPredDlgForm::FormCreate() {
     for (int i = 0; i < 2; ++i)
-        if (widget && (widget == m_groups[i].box || m_groups[i].box->isAncestorOf(widget)))
-            return static_cast<Group>(i);
-    return std::nullopt;
-}
+        m_groups[i] = new TerminalGroup(i == 0 ? 'A' : 'B',
+                                        i == 0 ? QStringLiteral("A") : QStringLiteral("B"),
+                                        m_input.settings, m_input.atlas, m_statusLine, this);
 
-TPredDlgForm::~TPredDlgForm() {
-    disconnect(m_focusConnection);
-}
+    m_date = new TKxDateEdit(this);
+    m_date->setObjectName(QStringLiteral("DateEdit"));
+    m_date->setDateConventions(m_input.dates);
+    m_date->setStatusTip(Q(DateHint(m_input.dates)));
+    m_solar = new TKxSolarEdit(this);
+    m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
+    m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
+    m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
+    m_kIndex = new TKxKIndexEdit(this);
+    m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
+    m_kIndex->setStatusTip(Q(KIndexHint()));
 
-void TPredDlgForm::focusChanged(QWidget*, QWidget* now) {
-    if (!now || now->window() != this)
-        return;
-    if (auto* field = qobject_cast<TKxEdit*>(now))
-        m_remembered = field;
-    updateButtons(groupOf(now));
-}
+    auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        l->setBuddy(buddy);
+        return l;
+    };
+    m_ok = new QPushButton(QStringLiteral("OK (F9)"), this);
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setStatusTip(QStringLiteral("Compute the prediction"));
+    connect(m_ok, &QPushButton::clicked, this, &TPredDlgForm::OKBtnClick);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
+    TKxEdit::MarkAsCancelButton(m_cancel);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-void TPredDlgForm::focusAfterGroup(Group group) {
-    if (group == GroupA)
-        m_groups[GroupB].prefix->setFocus(Qt::OtherFocusReason);
-    else
-        m_date->setFocus(Qt::OtherFocusReason);
-}
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(m_groups[0]);
+    groups->addWidget(m_groups[1]);
+    auto* values = new QHBoxLayout;
+    values->addWidget(label(QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date));
+    values->addWidget(m_date);
+    values->addSpacing(12);
+    values->addWidget(
+        label(QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar));
+    values->addWidget(m_solar);
+    values->addSpacing(12);
+    values->addWidget(label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
+    values->addWidget(m_kIndex);
+    values->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addLayout(values);
+    layout->addLayout(buttons);
 
-void TPredDlgForm::fieldExit(TKxEdit* field, Group group, QWidget* target) {
-    if (m_statusLine)
-        m_statusLine->ResetStatusLine();
-    TerminalGroup& g = m_groups[group];
-    if (TKxEdit::IsCancelTarget(target))
-        return;
-    if (target == g.defaultBtn || target == g.selectBtn || target == g.manualBtn)
-        return;
-    // An empty prefix is left alone until OK: the user may come back to it, and
-    // Enter in it moves on after the default-terminal message.
-    if (field == g.prefix && g.prefix->text().isEmpty())
-        return;
-    if (!field->Validate()) {
-        field->refocus();
-        return;
+    // Tab order: group A, group B, date, solar index, K index, OK, Cancel.
+    QList<QWidget*> order;
+    for (TerminalGroup* group : m_groups)
+        for (TKxEdit* field : group->fields())
+            order << field;
+    order << m_date << m_solar << m_kIndex << m_ok << m_cancel;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    f9->setContext(Qt::WindowShortcut);
+    connect(f9, &QShortcut::activated, this, &TPredDlgForm::F9Pressed);
+
+    // The fields start from the last prediction when a default terminal exists.
+    const PredictionInputs& previous = m_input.previous;
+    if (m_input.settings.DefaultDefined) {
+        m_groups[0]->setTerminal(previous.terminalA);
+        m_groups[1]->setTerminal(StartingTerminalB(previous.terminalA, previous.terminalB));
     }
-    if (field == g.prefix)
-        fillFromPrefix(group);
-    updateFieldEnabling(group);
+    m_date->setText(Q(FormatDateText(false, previous.date, m_input.dates)));
+    m_solar->setText(Q(previous.solarIndexText));
+    m_kIndex->setText(Q(previous.kIndexText));
+
+    m_pair = std::make_unique<TerminalPair>(this, m_groups[0], m_groups[1], m_date);
+    TrackFocusHints(this, m_statusLine);
+
+    adjustSize();
+    CentreOnScreen(this, 0.3);
+    m_groups[0]->prefixEdit()->setFocus();
 }
 
-void TPredDlgForm::fillFromPrefix(Group group) {
-    TerminalTexts typed = typedTexts(group);
-    if (typed.prefix == kManualPrefix)
-        return;
-    const ResolvedTerminal resolved =
-        ResolveTerminal(typed, group == GroupA ? 'A' : 'B', m_input.atlas, m_input.settings);
-    if (resolved.problem == TerminalProblem::DefaultUndefined)
-        refuseMissingDefault(group);
-    else if (resolved)
-        setTerminal(group, resolved.terminal);
+void TPredDlgForm::setAtlasPicker(const AtlasPicker& picker) {
+    for (TerminalGroup* group : m_groups)
+        group->setAtlasPicker(picker);
 }
 
-void TPredDlgForm::refuseMissingDefault(Group group) {
-    ShowUserMessage(this, NoDefaultTerminalMessage());
-    m_groups[group].prefix->clear();
-    updateFieldEnabling(group);
-    if (m_statusLine)
-        m_statusLine->SetStatusHint(QString::fromLatin1(kPrefixHintNoDefault));
-}
-
-void TPredDlgForm::prefixEnter(Group group) {
-    TerminalGroup& g = m_groups[group];
-    if (g.prefix->text().isEmpty())
-        g.prefix->setText(QString::fromLatin1(kDefaultPrefix));
-    if (g.prefix->text() == QLatin1String(kDefaultPrefix) && !m_input.settings.DefaultDefined)
-        refuseMissingDefault(group);
-    if (g.prefix->text() == QLatin1String(kInsText))
-        g.latitude->setFocus(Qt::OtherFocusReason);
-    else
-        focusAfterGroup(group);
-}
-
-void TPredDlgForm::defaultKey(Group group) {
-    if (!m_input.settings.DefaultDefined) {
-        refuseMissingDefault(group);
-        return;
-    }
-    DefaultBtnClick(group);
-}
-
-void TPredDlgForm::DefaultBtnClick(Group group) {
-    if (!m_input.settings.DefaultDefined)
-        return;
-    setTerminal(group, DefaultTerminal(m_input.settings));
-    updateFieldEnabling(group);
-    focusAfterGroup(group);
-}
-
-void TPredDlgForm::ManualBtnClick(Group group) {
-    TerminalGroup& g = m_groups[group];
-    if (g.prefix->text() == QLatin1String(kInsText)) {
-        if (m_remembered)
-            m_remembered->refocus();
-        return;
-    }
-    g.prefix->setText(QString::fromLatin1(kInsText));
-    updateFieldEnabling(group);
-    g.latitude->setFocus(Qt::OtherFocusReason);
-}
-
-void TPredDlgForm::SelectBtnClick(Group group) {
-    if (m_statusLine)
-        m_statusLine->HideStatusLine();
-    std::optional<std::string> chosen;
-    if (m_picker && m_input.atlas && m_input.atlas->Count > 0)
-        chosen = m_picker(this);
-    if (chosen && m_input.atlas) {
-        if (const std::optional<AtlasEntry> entry = FindAtlasEntry(*m_input.atlas, *chosen)) {
-            TerminalGroup& g = m_groups[group];
-            g.prefix->setText(Q(entry->Prefix()));
-            g.latitude->setText(Q(entry->Latitude()));
-            g.longitude->setText(Q(entry->Longitude()));
-            g.name->setText(Q(entry->Name()));
-            updateFieldEnabling(group);
-            focusAfterGroup(group);
-            // The search window's hint would otherwise stay until the focus moves again.
-            if (m_statusLine)
-                m_statusLine->SetStatusHint(HintOf(focusWidget(), this));
-            return;
-        }
-    }
-    if (m_remembered) {
-        m_remembered->refocus();
-        if (m_statusLine)
-            m_statusLine->SetStatusHint(HintOf(m_remembered, this));
-    }
+TKxEdit* TPredDlgForm::rememberedField() const {
+    return m_pair->rememberedField();
 }
 
 void TPredDlgForm::F9Pressed() {
     m_ok->setFocus(Qt::OtherFocusReason);
     if (QApplication::focusWidget() == m_ok || m_ok->hasFocus())
         OKBtnClick();
-}
-
-bool TPredDlgForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return QDialog::eventFilter(watched, event);
-    for (int i = 0; i < 2; ++i) {
-        TerminalGroup& g = m_groups[i];
-        if (watched != g.prefix)
-            continue;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Group group = static_cast<Group>(i);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        if (mods == Qt::NoModifier) {
-            switch (key->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                prefixEnter(group);
-                return true;
-            case Qt::Key_Insert:
-                ManualBtnClick(group);
-                return true;
-            case Qt::Key_F7:
-                defaultKey(group);
-                return true;
-            case Qt::Key_F8:
-                if (g.selectBtn->isEnabled())
-                    SelectBtnClick(group);
-                return true;
-            default:
-                break;
-            }
-        }
-        if (IsEnterKey(key->key()))
-            return true;
-        if (mods & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        const QString text = key->text();
-        if (text.size() != 1)
-            return false;
-        const QChar c = text.at(0);
-        if (c == QLatin1Char('\b'))
-            return false;
-        if (c.unicode() < 32 || c.unicode() == 127)
-            return false;
-        const bool accepted = c == QLatin1Char('/') ||
-                              (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                              (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('Z'));
-        if (!accepted)
-            return true;
-        if (g.prefix->text() == QLatin1String(kInsText))
-            g.prefix->clear();
-        g.prefix->insert(QString(c.toUpper()));
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TPredDlgForm::OKBtnClick() {
@@ -285,35 +147,12 @@ void TPredDlgForm::OKBtnClick() {
     // on the field to correct.
     Terminal terminals[2];
     for (int i = 0; i < 2; ++i) {
-        const Group group = static_cast<Group>(i);
-        TerminalGroup& g = m_groups[i];
-        const ResolvedTerminal resolved =
-            ResolveTerminal(typedTexts(group), i == 0 ? 'A' : 'B', m_input.atlas, m_input.settings);
-        if (!resolved) {
-            if (resolved.problem == TerminalProblem::DefaultUndefined) {
-                refuseMissingDefault(group);
-                g.prefix->refocus();
-                return;
-            }
-            ShowUserMessage(this, resolved.message);
-            if (resolved.problem == TerminalProblem::Latitude)
-                g.latitude->refocus();
-            else if (resolved.problem == TerminalProblem::Longitude)
-                g.longitude->refocus();
-            else
-                g.prefix->refocus();
+        const std::optional<Terminal> terminal = m_groups[i]->resolveForOk();
+        if (!terminal)
             return;
-        }
-        setTerminal(group, resolved.terminal);
-        terminals[i] = resolved.terminal;
+        terminals[i] = *terminal;
     }
-    // A map's dialog asks for a time of day in place of the solar and K indices.
-    QList<TKxEdit*> values{m_date};
-    if (m_time)
-        values << m_time;
-    else
-        values << m_solar << m_kIndex;
-    for (TKxEdit* field : values) {
+    for (TKxEdit* field : std::initializer_list<TKxEdit*>{m_date, m_solar, m_kIndex}) {
         if (!field->Validate()) {
             field->refocus();
             return;
@@ -321,23 +160,18 @@ void TPredDlgForm::OKBtnClick() {
     }
 
     PredictionInputs inputs;
-    inputs.terminalA = terminals[GroupA];
-    inputs.terminalB = terminals[GroupB];
+    inputs.terminalA = terminals[0];
+    inputs.terminalB = terminals[1];
     inputs.date = ParseDateText(S(m_date->text()), m_input.dates).value_or(m_input.previous.date);
     inputs.solarIndexText = CutText(S(m_solar->text()), 6);
     inputs.kIndexText = CutText(S(m_kIndex->text()), 2);
     inputs.zone = m_input.previous.zone;
     inputs.zone.PredictionDate = inputs.date;
-    if (m_time) {
-        if (acceptMapPath(inputs))
-            accept();
-        return;
-    }
 
     const PreparedPrediction prepared = PreparePrediction(inputs, m_input.settings);
     if (!prepared) {
         ShowUserMessage(this, prepared.message);
-        m_groups[GroupA].prefix->refocus();
+        m_groups[0]->prefixEdit()->refocus();
         return;
     }
     m_inputs = inputs;
@@ -345,29 +179,4 @@ void TPredDlgForm::OKBtnClick() {
     m_inputs.terminalB = prepared.request.TerminalB;
     m_request = prepared.request;
     accept();
-}
-
-bool TPredDlgForm::acceptMapPath(const PredictionInputs& inputs) {
-    PredictionRequest request;
-    request.TerminalA = inputs.terminalA;
-    request.TerminalB = inputs.terminalB;
-    const PathGeometryResult paths = ComputePathGeometry(request.TerminalA, request.TerminalB,
-                                                         request.ShortPath, request.LongPath);
-    if (!paths) {
-        ShowUserMessage(this, paths.message);
-        m_groups[GroupA].prefix->refocus();
-        return false;
-    }
-    MarkPolarPaths(request.TerminalA, request.TerminalB, request.ShortPath, request.LongPath);
-    request.Date = inputs.date;
-    request.Zone = inputs.zone;
-    m_inputs = inputs;
-    m_inputs.terminalA = request.TerminalA;
-    m_inputs.terminalB = request.TerminalB;
-    m_request = request;
-    return true;
-}
-
-std::string TPredDlgForm::mapTimeText() const {
-    return m_time ? S(m_time->text()) : std::string();
 }

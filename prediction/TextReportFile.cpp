@@ -1,6 +1,6 @@
 #include "prediction/TextReportFile.h"
 
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
+#include "widgets/TAppendOrOverwriteDlgForm.h"
 
 #include <QDir>
 #include <QFile>

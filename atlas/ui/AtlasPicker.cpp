@@ -2,7 +2,7 @@
 
 #include "atlas/ui/TPrefixSearchForm.h"
 
-AtlasEntryPicker PrefixSearchFormPicker(const Atlas& atlas, StatusLine* statusLine) {
+AtlasPicker PrefixSearchFormPicker(const Atlas& atlas, StatusLine* statusLine) {
     return [&atlas, statusLine](QWidget* parent) -> std::optional<std::string> {
         TPrefixSearchForm form(atlas, statusLine, parent);
         if (form.exec() != QDialog::Accepted || form.selectedPrefix().isEmpty())

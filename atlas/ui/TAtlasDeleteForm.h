@@ -18,7 +18,7 @@ public:
     TAtlasDeleteForm(Atlas& atlas, StatusLine* statusLine, QWidget* parent = nullptr);
 
     /// Replaces the atlas search window behind "&Find in Atlas" (tests answer here).
-    void setPicker(AtlasEntryPicker picker) { m_picker = std::move(picker); }
+    void setPicker(AtlasPicker picker) { m_picker = std::move(picker); }
 
 private:
     void PfxEditChange();
@@ -30,7 +30,7 @@ private:
 
     Atlas& m_atlas;
     StatusLine* m_statusLine;
-    AtlasEntryPicker m_picker;
+    AtlasPicker m_picker;
     AtlasEntryFields m_fields;
     QPushButton* m_delBtn;
     QPushButton* m_findBtn;

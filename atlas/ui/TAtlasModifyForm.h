@@ -22,7 +22,7 @@ public:
     ~TAtlasModifyForm() override;
 
     /// Replaces the atlas search window behind "&Find in Atlas" (tests answer here).
-    void setPicker(AtlasEntryPicker picker) { m_picker = std::move(picker); }
+    void setPicker(AtlasPicker picker) { m_picker = std::move(picker); }
 
 private:
     void CurrentPfxEditChange();
@@ -37,7 +37,7 @@ private:
 
     Atlas& m_atlas;
     StatusLine* m_statusLine;
-    AtlasEntryPicker m_picker;
+    AtlasPicker m_picker;
     AtlasEntryFields m_current;
     AtlasEntryFields m_modified;
     QGroupBox* m_currentGroup;

@@ -1,6 +1,5 @@
 #include "batch/ui/TBatchDlgForm.h"
 
-#include "atlas/ui/TPrefixSearchForm.h"
 #include "batch/BatchFile.h"
 #include "batch/BatchTableText.h"
 #include "batch/ui/BatchGrid.h"
@@ -74,12 +73,6 @@ TBatchDlgForm::TBatchDlgForm(BatchWindowInput input, StatusLine* statusLine, QWi
     };
     m_chooseAppend = [this](const QString& path) {
         return TAppendOrOverwriteDlgForm::Ask(path, this);
-    };
-    m_pickAtlas = [this](QWidget* parent) -> std::optional<std::string> {
-        TPrefixSearchForm form(*m_input.atlas, m_statusLine, parent);
-        if (form.exec() != QDialog::Accepted || form.selectedPrefix().isEmpty())
-            return std::nullopt;
-        return form.selectedPrefix().toStdString();
     };
 }
 
@@ -370,7 +363,7 @@ void TBatchDlgForm::pickFromAtlas(int row, BatchColumn column) {
         ShowUserMessage(this, status.message);
         return;
     }
-    if (const std::optional<std::string> prefix = m_pickAtlas(this)) {
+    if (const std::optional<std::string> prefix = m_pickAtlas ? m_pickAtlas(this) : std::nullopt) {
         m_grid->setCellText(row, column, QString::fromStdString(*prefix));
         m_grid->moveTo(BatchMove::Right);
     }

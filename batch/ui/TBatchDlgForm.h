@@ -2,7 +2,9 @@
 
 #include "batch/BatchRun.h"
 #include "batch/BatchTable.h"
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
+#include "widgets/TAppendOrOverwriteDlgForm.h"
+
+#include "widgets/AtlasPicker.h"
 
 #include <QDialog>
 #include <functional>
@@ -37,7 +39,6 @@ public:
     /// Picks a file: given the folder and the proposed name, the chosen path or empty.
     using FileChooser = std::function<QString(const QString& folder, const QString& proposed)>;
     /// Picks an atlas entry: its prefix, or nothing.
-    using AtlasPicker = std::function<std::optional<std::string>(QWidget* parent)>;
     /// Asks what to do with an existing report file.
     using AppendChooser = std::function<TAppendOrOverwriteDlgForm::Choice(const QString& path)>;
 

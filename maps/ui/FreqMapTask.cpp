@@ -14,7 +14,7 @@ bool FrequencyMapAvailable(QWidget* parent, const AppState& state) {
 }
 
 void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
-                            TerminalPicker picker) {
+                            const AtlasPicker& picker) {
     FreqMapDialogInput input;
     input.previous.station = state.Prediction.TerminalA;
     input.previous.date = state.TimeZone.PredictionDate;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maps/ui/TerminalGroupBox.h"
+#include "widgets/AtlasPicker.h"
 
 class QWidget;
 class StatusLine;
@@ -12,4 +12,4 @@ struct AppState;
 /// map. The current prediction is only read.
 bool FrequencyMapAvailable(QWidget* parent, const AppState& state);
 void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
-                            TerminalPicker picker);
+                            const AtlasPicker& picker);

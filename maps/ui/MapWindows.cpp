@@ -3,8 +3,6 @@
 #include "core/Numeric.h"
 #include "maps/ui/TMapDlgForm.h"
 #include "maps/ui/TMapsDisplayForm.h"
-#include "prediction/OnScreenPrediction.h"
-#include "prediction/TPredResultsForm.h"
 #include "report/AppState.h"
 #include "widgets/KxMessages.h"
 
@@ -40,11 +38,12 @@ bool CheckMapAvailable(QWidget* parent, const AppState& state, MapKind kind) {
     return !why;
 }
 
-void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, MapKind kind) {
-    PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
-                                &state.PlaceAtlas, state.Dates, TimeNow(state)};
+void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, MapKind kind,
+                const AtlasPicker& picker) {
+    MapDialogInput input{PreviousPredictionInputs(state), state.UserSettings, &state.PlaceAtlas,
+                         state.Dates, TimeNow(state)};
     TMapDlgForm dialog(kind, std::move(input), statusLine, mainWindow);
-    dialog.setAtlasPicker(PrefixSearchPicker(state.PlaceAtlas, statusLine));
+    dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PredictionRequest& request = dialog.request();
@@ -71,16 +70,4 @@ void ShowPredictionMap(QWidget* parent, const AppState& state, const PredictionR
                                           TimeNow(state)),
                              parent);
     display.exec();
-}
-
-void SetPredictionMapOpeners(TPredResultsForm& results, const AppState& state) {
-    for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
-                                        std::pair{"GreatCirclemap1", MapKind::GreatCircle}}) {
-        const MapKind kind = mapKind; // clang 14 cannot capture a structured binding
-        results.setWindowOpener(
-            QLatin1String(item),
-            [&state, kind](QWidget* parent, const PredictionResultsInput& input, PathKind, bool) {
-                ShowPredictionMap(parent, state, input.request, kind);
-            });
-    }
 }

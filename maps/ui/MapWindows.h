@@ -2,11 +2,11 @@
 
 #include "engine/Propagation.h"
 #include "maps/MapDisplay.h"
+#include "widgets/AtlasPicker.h"
 
 struct AppState;
 class StatusLine;
 class QWidget;
-class TPredResultsForm;
 
 /// The availability check of the map items: without a default terminal, or with the
 /// kind's base map missing or out of date, the user is told why and false returned.
@@ -14,12 +14,10 @@ bool CheckMapAvailable(QWidget* parent, const AppState& state, MapKind kind);
 
 /// The menu's map items: the map dialog and, on OK, the display of that path. The
 /// dialog's terminals and date become the current prediction record's.
-void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, MapKind kind);
+void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, MapKind kind,
+                const AtlasPicker& picker);
 
 /// The results window's map items: the display of the shown prediction's path at the
 /// present time of day, after the same availability check.
 void ShowPredictionMap(QWidget* parent, const AppState& state, const PredictionRequest& request,
                        MapKind kind);
-
-/// Gives the results window its two map items, which show the path of its prediction.
-void SetPredictionMapOpeners(TPredResultsForm& results, const AppState& state);

@@ -7,7 +7,9 @@
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
+#include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/TerminalGroup.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,10 +22,6 @@ namespace {
 
 constexpr int kFreqMapDialogHelpContext = 83;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* statusLine,
@@ -34,9 +32,8 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     SetHelpContext(this, kFreqMapDialogHelpContext);
     ScaleWindow(this);
 
-    m_terminal = new TerminalGroupBox(QStringLiteral("Terminal A"), QString(), m_input.settings,
-                                      m_input.atlas, statusLine, this);
-    m_terminal->setObjectName(QStringLiteral("TermAGroupBox"));
+    m_terminal =
+        new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
     m_date = new TKxDateEdit(this);
     m_date->setObjectName(QStringLiteral("DateEdit"));
     m_date->setDateConventions(m_input.dates);
@@ -65,8 +62,10 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     cancel->setAutoDefault(false);
     TKxEdit::MarkAsCancelButton(cancel);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_terminal, &TerminalGroupBox::groupDone, this,
+    connect(m_terminal, &TerminalGroup::groupDone, this,
             [this] { m_date->setFocus(Qt::OtherFocusReason); });
+    connect(m_terminal, &TerminalGroup::focusBack, this,
+            [this] { m_terminal->prefixEdit()->setFocus(Qt::OtherFocusReason); });
 
     auto row = [this](QHBoxLayout* layout, const QString& name, const QString& text,
                       QWidget* field) {
@@ -97,15 +96,11 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     layout->addLayout(timeRow);
     layout->addLayout(buttons);
 
-    QWidget* order[] = {m_terminal->prefixEdit(),
-                        m_terminal->latitudeEdit(),
-                        m_date,
-                        m_solar,
-                        m_kIndex,
-                        m_time,
-                        m_ok,
-                        cancel};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    QList<QWidget*> order;
+    for (TKxEdit* field : m_terminal->fields())
+        order << field;
+    order << m_date << m_solar << m_kIndex << m_time << m_ok << cancel;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     connect(f9, &QShortcut::activated, this, [this] {
@@ -129,12 +124,13 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     m_terminal->prefixEdit()->setFocus();
 }
 
-void TFreqMapDialogForm::setAtlasPicker(TerminalPicker picker) {
-    m_terminal->setPicker(std::move(picker));
+void TFreqMapDialogForm::setAtlasPicker(const AtlasPicker& picker) {
+    m_terminal->setAtlasPicker(picker);
 }
 
 void TFreqMapDialogForm::OKBtnClick() {
-    if (!m_terminal->ValidateForOk())
+    const std::optional<Terminal> station = m_terminal->resolveForOk();
+    if (!station)
         return;
     for (TKxEdit* field : std::initializer_list<TKxEdit*>{m_date, m_solar, m_kIndex, m_time}) {
         if (!field->Validate()) {
@@ -143,7 +139,7 @@ void TFreqMapDialogForm::OKBtnClick() {
         }
     }
     FreqMapRequest request;
-    request.station = m_terminal->terminal();
+    request.station = *station;
     if (const CheckResult parsed = DeriveTerminalCoordinates(request.station); !parsed) {
         ShowUserMessage(this, parsed.message);
         m_terminal->prefixEdit()->refocus();

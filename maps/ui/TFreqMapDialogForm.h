@@ -3,8 +3,8 @@
 #include "core/Dates.h"
 #include "core/TimeZone.h"
 #include "maps/FreqMapSession.h"
-#include "maps/ui/TerminalGroupBox.h"
 #include "settings/Settings.h"
+#include "widgets/AtlasPicker.h"
 
 #include <QDialog>
 
@@ -15,6 +15,7 @@ class TKxDateEdit;
 class TKxKIndexEdit;
 class TKxSolarEdit;
 class TKxTimeEdit;
+class TerminalGroup;
 struct Atlas;
 
 /// What the frequency-map dialog starts from: the current prediction's terminal A,
@@ -37,7 +38,7 @@ class TFreqMapDialogForm : public QDialog {
 public:
     TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* statusLine, QWidget* parent = nullptr);
 
-    void setAtlasPicker(TerminalPicker picker);
+    void setAtlasPicker(const AtlasPicker& picker);
     const FreqMapRequest& request() const { return m_request; }
 
 public slots:
@@ -46,7 +47,7 @@ public slots:
 private:
     FreqMapDialogInput m_input;
     StatusLine* m_statusLine;
-    TerminalGroupBox* m_terminal;
+    TerminalGroup* m_terminal;
     TKxDateEdit* m_date;
     TKxSolarEdit* m_solar;
     TKxKIndexEdit* m_kIndex;

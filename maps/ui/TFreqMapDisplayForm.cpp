@@ -6,11 +6,11 @@
 #include "maps/FreqMapTexts.h"
 #include "maps/PixelBuffer.h"
 #include "maps/ui/QImageCanvas.h"
-#include "settings/ui/TNewDateForm.h"
-#include "settings/ui/TNewTimeForm.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/TNewDateForm.h"
+#include "widgets/TNewTimeForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -19,10 +19,10 @@
 #include "maps/BaseMapFile.h"
 #include "maps/MapCompose.h"
 #include "maps/ui/QImageCanvas.h"
-#include "settings/ui/TNewDateForm.h"
-#include "settings/ui/TNewTimeForm.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/TNewDateForm.h"
+#include "widgets/TNewTimeForm.h"
 
 namespace {
 

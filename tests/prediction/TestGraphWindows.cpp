@@ -2,7 +2,6 @@
 // "Save as Text..." with the append question, pictures in three formats, the click
 // that names a curve, and Print only when something is drawn.
 
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "graphs/HopsList.h"
 #include "prediction/TPredHopsForm.h"
 #include "prediction/TPredMUFForm.h"
@@ -11,6 +10,7 @@
 #include "report/PredictionReport.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
+#include "widgets/TAppendOrOverwriteDlgForm.h"
 
 #include <QAction>
 #include <QFile>

@@ -2,13 +2,13 @@
 // them, scrolling around the clock, the path and display toggles, and "Save as
 // Text..." with the append-or-overwrite question.
 
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "core/Numeric.h"
 #include "prediction/TPredResultsForm.h"
 #include "report/PredictionHeaders.h"
 #include "report/PredictionReport.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
+#include "widgets/TAppendOrOverwriteDlgForm.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,6 @@
 // A prediction run with its progress window, and the whole on-screen prediction
 // from the menu: dialog, path information panel, progress, results.
 
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/RunPrediction.h"
 #include "prediction/TPathInfoForm.h"
@@ -12,6 +11,7 @@
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
+#include "widgets/TAppendOrOverwriteDlgForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -145,7 +145,7 @@ private slots:
             results->reject();
             return true;
         });
-        RunOnScreenPrediction(nullptr, &status, state);
+        RunOnScreenPrediction(nullptr, &status, state, {});
         QVERIFY2(presenter.messages.empty(), qPrintable(presenter.lastText()));
         QVERIFY(panelSeen);
         QCOMPARE(topTime, QStringLiteral("0000"));
@@ -177,7 +177,7 @@ private slots:
             }
         });
         watch.start(5);
-        RunOnScreenPrediction(nullptr, nullptr, state);
+        RunOnScreenPrediction(nullptr, nullptr, state, {});
         watch.stop();
         QVERIFY(!resultsSeen);
         QVERIFY(TopLevel<TPredCompForm>() == nullptr);
@@ -246,7 +246,7 @@ private slots:
             Button(dialog, "CancelBtn")->click();
             return true;
         });
-        RunOnScreenPrediction(nullptr, nullptr, state);
+        RunOnScreenPrediction(nullptr, nullptr, state, {});
         QCOMPARE(state.Prediction.TerminalB.Prefix, std::string());
         QVERIFY(TopLevel<TPredCompForm>() == nullptr);
     }

@@ -15,6 +15,7 @@
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/KxComps.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>

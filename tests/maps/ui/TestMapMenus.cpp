@@ -4,6 +4,7 @@
 
 #include "tests/widgets/RecordingPresenter.h"
 
+#include "app/PredictionMapOpeners.h"
 #include "app/TMainForm.h"
 #include "core/Geometry.h"
 #include "maps/BaseMapFile.h"

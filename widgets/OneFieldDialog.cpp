@@ -1,4 +1,4 @@
-#include "settings/ui/OneFieldDialog.h"
+#include "widgets/OneFieldDialog.h"
 
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"

@@ -1,8 +1,8 @@
-#include "settings/ui/TNewTimeForm.h"
+#include "widgets/TNewTimeForm.h"
 
-#include "settings/ui/OneFieldDialog.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/OneFieldDialog.h"
 #include "widgets/TKxTimeEdit.h"
 
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 
-#include "settings/ui/TNewDateForm.h"
-#include "settings/ui/TNewTimeForm.h"
 #include "widgets/TKxDateEdit.h"
 #include "widgets/TKxTimeEdit.h"
+#include "widgets/TNewDateForm.h"
+#include "widgets/TNewTimeForm.h"
 
 #include <QLabel>
 #include <QPushButton>

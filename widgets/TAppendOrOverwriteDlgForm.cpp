@@ -1,4 +1,4 @@
-#include "batch/ui/TAppendOrOverwriteDlgForm.h"
+#include "widgets/TAppendOrOverwriteDlgForm.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

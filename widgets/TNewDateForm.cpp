@@ -1,9 +1,9 @@
-#include "settings/ui/TNewDateForm.h"
+#include "widgets/TNewDateForm.h"
 
-#include "settings/ui/OneFieldDialog.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/OneFieldDialog.h"
 #include "widgets/TKxDateEdit.h"
 
 #include <QLabel>

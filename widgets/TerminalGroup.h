@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/Terminal.h"
+#include "report/ResolveTerminal.h"
+#include "settings/Settings.h"
+#include "widgets/AtlasPicker.h"
+
+#include <QGroupBox>
+#include <QList>
+#include <optional>
+
+class QPushButton;
+class StatusLine;
+class TKxEdit;
+class TKxLatEdit;
+class TKxLonEdit;
+class TKxNameEdit;
+class TKxPfxEdit;
+struct Atlas;
+
+/// One terminal of a prediction, map or frequency-map dialog: the prefix or grid
+/// locator field with the latitude, longitude and name fields, and the buttons
+/// "Use &Default", "Select from &Atlas" and "Enter &Manually". Enter in the prefix
+/// field takes an empty field as "DEFAULT" and moves on, Insert types by hand, F7 takes
+/// the default terminal, F8 opens the atlas search; leaving the prefix fills the group
+/// by ResolveTerminal (the default terminal, the atlas or the locator's centre). The
+/// latitude, longitude and name are open exactly while the prefix reads "<Ins>".
+/// The box's objectName is "Term" + letter + "GroupBox"; its fields' and buttons' are
+/// `namePrefix` + "PfxEdit", "LatEdit", "LonEdit", "NameEdit", "DefaultBtn",
+/// "SelectBtn", "ManualBtn".
+class TerminalGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    TerminalGroup(char letter, const QString& namePrefix, const Settings& settings,
+                  const Atlas* atlas, StatusLine* statusLine, QWidget* parent = nullptr);
+
+    /// Opens the atlas search for "Select from &Atlas"; without one the button stays off.
+    void setAtlasPicker(AtlasPicker picker);
+    /// The buttons act for the group that has the focus: a dialog of two groups makes
+    /// one active at a time; a dialog of one leaves it active.
+    void setActive(bool active);
+
+    void setTerminal(const Terminal& terminal);
+    /// The four texts as typed.
+    TerminalTexts typedTexts() const;
+    /// OK's check: the terminal the texts stand for (the fields then show it), or
+    /// nothing after the refusal's message, with the focus on the field to correct.
+    std::optional<Terminal> resolveForOk();
+
+    TKxPfxEdit* prefixEdit() const { return m_prefix; }
+    /// The four fields in tab order.
+    QList<TKxEdit*> fields() const;
+
+signals:
+    /// The group is complete: the focus should move to what follows it.
+    void groupDone();
+    /// A button did nothing: the focus should go back where the user was.
+    void focusBack();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls(const QString& namePrefix);
+    void fieldExit(TKxEdit* field, QWidget* target);
+    void fillFromPrefix();
+    void refuseMissingDefault();
+    void updateFieldEnabling();
+    void prefixEnter();
+    void defaultKey();
+    void DefaultBtnClick();
+    void ManualBtnClick();
+    void SelectBtnClick();
+
+    char m_letter;
+    Settings m_settings;
+    const Atlas* m_atlas;
+    StatusLine* m_statusLine;
+    AtlasPicker m_picker;
+    bool m_active = true;
+    TKxPfxEdit* m_prefix = nullptr;
+    TKxLatEdit* m_latitude = nullptr;
+    TKxLonEdit* m_longitude = nullptr;
+    TKxNameEdit* m_name = nullptr;
+    QPushButton* m_defaultBtn = nullptr;
+    QPushButton* m_selectBtn = nullptr;
+    QPushButton* m_manualBtn = nullptr;
+};
