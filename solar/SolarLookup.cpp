@@ -110,12 +110,12 @@ SolarLookup LookUpSolarFigure(const SolarRequest& request) {
                 firstProblem = copy.error;
             return std::nullopt;
         }
-        if (!copy.note.empty())
-            notes.push_back(copy.note);
         return copy;
     };
     auto finish = [&](SolarFigure figure, const SolarFileCopy& from) {
         figure.fetchedAt = from.fetchedAt;
+        if (!from.note.empty())
+            figure.notes.push_back(from.note);
         figure.notes.insert(figure.notes.end(), notes.begin(), notes.end());
         result.figure = std::move(figure);
         return result;
@@ -127,6 +127,8 @@ SolarLookup LookUpSolarFigure(const SolarRequest& request) {
             if (request.date == today) {
                 if (const auto kp = obtain(SolarFile::PlanetaryK)) {
                     figure->kp = LatestKp(ParseKpIndex(kp->text).rows, request.now);
+                    if (!kp->note.empty())
+                        notes.push_back(kp->note);
                     if (figure->kp)
                         figure->kText = KIndexTextOf(figure->kp->kp);
                     else
