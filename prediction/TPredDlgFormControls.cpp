@@ -6,6 +6,7 @@
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -121,6 +122,13 @@ void TPredDlgForm::FormCreate() {
     m_kIndex = new TKxKIndexEdit(this);
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
     m_kIndex->setStatusTip(Q(KIndexHint()));
+    auto* solarData =
+        new SolarDataButton({[this] { return ParseDateText(S(m_date->text()), m_input.dates); },
+                             [this](const QString& solar, const QString& k) {
+                                 m_solar->setText(solar);
+                                 m_kIndex->setText(k);
+                             }},
+                            m_statusLine, this);
     if (m_input.mapTimeText) {
         m_time = new TKxTimeEdit(this);
         m_time->setObjectName(QStringLiteral("TimeEdit"));
@@ -168,6 +176,8 @@ void TPredDlgForm::FormCreate() {
             label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
         values->addWidget(m_kIndex);
     }
+    values->addSpacing(12);
+    values->addWidget(solarData);
     values->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -221,4 +231,5 @@ void TPredDlgForm::FormCreate() {
     CentreOnScreen(this, 0.3);
     m_groups[GroupA].prefix->setFocus();
     m_remembered = m_groups[GroupA].prefix;
+    solarData->fillIfChosen();
 }
