@@ -103,8 +103,9 @@ void SolarDataButton::done() {
         return;
     }
     if (!found.figure) {
-        showStatus(QString::fromStdString(found.error));
+        // The box first: closing it moves the focus, which would replace the status.
         ShowError(window(), QString::fromStdString(found.error));
+        showStatus(QString::fromStdString(found.error));
         emit finished(false);
         return;
     }
