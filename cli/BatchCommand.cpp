@@ -194,7 +194,7 @@ int Run(ArgList& args) {
     const SettingOverrides overrides = TakeOverrides(args);
     const std::optional<std::string> solar = args.Value("solar");
     if (solar && !IsSolarAuto(solar))
-        failure = Failure{"--solar in batch run takes only auto (rows carry their own index)", 2};
+        failure = Failure{"--solar is not an option of batch run (only --solar auto)", 2};
     // Of the request options only the data folder and the time zone belong here.
     for (const char* own : {"date", "k", "a", "b", "a-lat", "a-lon", "b-lat", "b-lon"})
         if (!failure && args.Value(own))
