@@ -6,6 +6,7 @@
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
 #include "widgets/KxText.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QCoreApplication>
 
@@ -39,6 +40,7 @@ void LoadAppState(AppState& state, const std::filesystem::path& dataDir,
     state.Prediction = PredictionRecord{};
     state.DataDirectory = dataDir;
     RemoveStaleTemporaryFiles(dataDir);
+    SolarDataButton::SetDataDirectory(dataDir);
     state.Dates = dates;
     state.UserSettings = LoadSettings(SettingsFilePath(dataDir)).settings;
     state.TimeZone = SetTimeZone(state.UserSettings.UseUtc, clock);

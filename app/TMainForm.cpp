@@ -16,6 +16,7 @@
 #include "report/OptionsSave.h"
 #include "settings/SettingsFile.h"
 #include "settings/ui/TOptionsForm.h"
+#include "solar/SolarPreferences.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxWindowScale.h"
@@ -413,7 +414,11 @@ void TMainForm::OptionsClick() {
     HideMenus();
     {
         TOptionsForm options(m_state.UserSettings, m_lastOptionsPage, this, this);
+        SolarPreferences solar = ReadSolarPreferences(m_state.DataDirectory);
+        options.setSolarFillOnOpen(solar.fillOnOpen);
         if (options.exec() == QDialog::Accepted) {
+            solar.fillOnOpen = options.solarFillOnOpen();
+            WriteSolarPreferences(m_state.DataDirectory, solar); // silent, as the settings
             const FileWriteResult saved =
                 SaveOptions(m_state, options.settings(), ReadSystemClock());
             if (!saved)

@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
+#include "cli/SolarAuto.h"
 #include "core/FieldChecks.h"
 #include "report/SystemDates.h"
 
@@ -45,6 +46,8 @@ constexpr const char* kBatchUsage =
     "  --date-order mdy|dmy|ymd   how the table's dates and the report's date read\n"
     "  --date-separator C         the separator of the table's dates (default: locale)\n"
     "  --sunspot-primary | --flux-primary   what a solar index without S or F means\n"
+    "  --solar auto     rows whose solar index is empty take the published figure of\n"
+    "                   their day (and its K index when theirs is empty too)\n"
     "  --default-lat LAT --default-lon LON [--default-name NAME]   the DEFAULT terminal\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
@@ -152,6 +155,29 @@ std::optional<Failure> ApplyDefaultTerminal(const std::optional<std::string>& la
     return std::nullopt;
 }
 
+/// --solar auto: the published figure of its day into every row in use whose solar
+/// cell is empty (and into its K cell when that is empty too). A row without a figure
+/// keeps its empty cell, so the run reports it as it reports any such row.
+void FillSolarCells(BatchTable& table, const DateConventions& dates, const fs::path& dataDir) {
+    for (std::size_t i = 0; i < table.Rows.size(); ++i) {
+        BatchRecord& row = table.Rows[i];
+        if (row.TerminalB.empty() || !row.SolarText.empty())
+            continue;
+        const std::optional<DateValue> day = ParseDateText(row.DateText, dates);
+        if (!day)
+            continue;
+        SolarFigure figure;
+        if (const auto none = FetchSolarFigure("batch", dataDir, *day, false, figure)) {
+            ReportRefusal("batch", "row " + std::to_string(i + 1) + ": " + none->text);
+            continue;
+        }
+        row.SolarText = figure.solarText;
+        if (row.KIndexText.empty())
+            row.KIndexText = figure.kText;
+        UseSolarFigureNote(figure);
+    }
+}
+
 int Run(ArgList& args) {
     std::optional<Failure> failure;
     const std::optional<std::string> format = Format(args, failure);
@@ -166,8 +192,11 @@ int Run(ArgList& args) {
     const std::optional<std::string> defaultLon = args.Value("default-lon");
     const std::optional<std::string> defaultName = args.Value("default-name");
     const SettingOverrides overrides = TakeOverrides(args);
+    const std::optional<std::string> solar = args.Value("solar");
+    if (solar && !IsSolarAuto(solar))
+        failure = Failure{"--solar is not an option of batch run (only --solar auto)", 2};
     // Of the request options only the data folder and the time zone belong here.
-    for (const char* own : {"date", "solar", "k", "a", "b", "a-lat", "a-lon", "b-lat", "b-lon"})
+    for (const char* own : {"date", "k", "a", "b", "a-lat", "a-lon", "b-lat", "b-lon"})
         if (!failure && args.Value(own))
             failure = Failure{std::string("--") + own + " is not an option of batch run", 2};
     RequestArgs request = TakeRequestArgs(args);
@@ -219,6 +248,8 @@ int Run(ArgList& args) {
     BatchTable table;
     if (auto bad = ReadTable(file, table))
         return Report(*bad);
+    if (solar)
+        FillSolarCells(table, context.dates, data.directory);
     const std::vector<BatchRowRun> rows = RunBatchTable(table, context, ReportStyle::BatchFile);
     const std::string text = *format == "json" ? BatchRunJson(rows) : BatchReportText(rows);
     if (out) {

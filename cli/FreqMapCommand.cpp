@@ -5,6 +5,7 @@
 #include "cli/IsoDate.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
+#include "cli/SolarAuto.h"
 #include "cli/TerminalArgs.h"
 #include "core/DataDirectory.h"
 #include "core/Geometry.h"
@@ -44,7 +45,8 @@ constexpr const char* kFreqMapUsage =
     "  --a-name NAME    the station's name (17 characters)\n"
     "  --date YYYY-MM-DD  the day of the map\n"
     "  --utc HHMM|all   the UTC time of the map, or all 48 half hours of the day\n"
-    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410)\n"
+    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410), or auto\n"
+    "                   for the published figure of the day (see 'hopscope-cli solar')\n"
     "  --k N            K index 0-9; -1 or absent for the average\n"
     "  --freqs 7.1,14.1,...  the frequencies to map (default: the settings' list; ''\n"
     "                   or an empty list gives the built-in seven)\n"
@@ -144,11 +146,22 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
             return ArgFailure{"--utc '" + *utc + "': " + OneLineText(time.message), 1};
         run.utHours.push_back(HHMMToHours(*utc).value_or(0.0));
     }
-    const TextCheck solarIndex = CheckSolarIndex(solar.value_or(""), run.settings.SunspotPrimary);
-    if (!solarIndex)
-        return ArgFailure{OneLineText(solarIndex.message), 1};
-    run.solarIndexText = solarIndex.text;
-    const TextCheck k = CheckKIndex(kIndex.value_or(""));
+    std::optional<std::string> autoK;
+    if (IsSolarAuto(solar)) {
+        SolarFigure figure;
+        if (auto failure = FetchSolarFigure("solar", data.directory, run.date, false, figure))
+            return failure;
+        run.solarIndexText = figure.solarText;
+        autoK = figure.kText;
+        UseSolarFigureNote(figure);
+    } else {
+        const TextCheck solarIndex =
+            CheckSolarIndex(solar.value_or(""), run.settings.SunspotPrimary);
+        if (!solarIndex)
+            return ArgFailure{OneLineText(solarIndex.message), 1};
+        run.solarIndexText = solarIndex.text;
+    }
+    const TextCheck k = CheckKIndex(kIndex.value_or(autoK.value_or("")));
     if (!k)
         return ArgFailure{OneLineText(k.message), 1};
     run.kIndexText = k.text;

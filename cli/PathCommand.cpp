@@ -33,6 +33,7 @@ constexpr const char* kPathUsage =
     "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410) for the\n"
     "                   third header line (a bare number is read as the settings'\n"
     "                   primary solar index says); without it the line is left empty\n"
+    "                   (auto: the published figure of the day, see 'hopscope-cli solar')\n"
     "  --k K            K index 0-9, or -1 or empty for the average (default)\n"
     "  --format FORMAT  text (default) or json\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";

@@ -37,6 +37,8 @@ constexpr const char* kPredictUsage =
     "  --date YYYY-MM-DD  the day (default: today, UTC)\n"
     "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410); a bare\n"
     "                   number is read as the settings' primary solar index says\n"
+    "                   (auto: the published figure of the day and, without --k, its\n"
+    "                   K index; see 'hopscope-cli solar')\n"
     "  --k N            K index 0-9; -1 or absent for the average\n"
     "  --path short|long|both      (default both)\n"
     "  --utc | --local | --tz-offset +HH:MM   times in UTC, in this machine's local\n"

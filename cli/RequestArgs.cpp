@@ -3,6 +3,7 @@
 #include "atlas/AtlasFile.h"
 #include "atlas/BuiltInAtlas.h"
 #include "cli/IsoDate.h"
+#include "cli/SolarAuto.h"
 #include "core/DataDirectory.h"
 #include "core/Syntax.h"
 #include "core/TimeZone.h"
@@ -162,7 +163,15 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
                             : inputs.zone.PredictionDate;
     inputs.zone.PredictionDate = inputs.date;
 
-    if (args.solar) {
+    std::optional<std::string> autoK;
+    if (IsSolarAuto(args.solar)) {
+        SolarFigure figure;
+        if (auto failure = FetchSolarFigure("solar", data.directory, inputs.date, false, figure))
+            return failure;
+        inputs.solarIndexText = figure.solarText;
+        autoK = figure.kText;
+        UseSolarFigureNote(figure);
+    } else if (args.solar) {
         if (auto failure =
                 CheckSolar(*args.solar, data.settings.SunspotPrimary, &inputs.solarIndexText))
             return failure;
@@ -170,6 +179,6 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
         return ArgFailure{OneLineText(CheckSolarIndex("", data.settings.SunspotPrimary).message),
                           1};
     }
-    inputs.kIndexText = args.kIndex ? CheckKIndex(*args.kIndex).text : std::string();
+    inputs.kIndexText = args.kIndex ? CheckKIndex(*args.kIndex).text : autoK.value_or("");
     return std::nullopt;
 }

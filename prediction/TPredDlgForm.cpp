@@ -8,6 +8,7 @@
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/SolarDataButton.h"
 #include "widgets/TerminalGroup.h"
 #include "widgets/TerminalPair.h"
 
@@ -54,6 +55,13 @@ void TPredDlgForm::FormCreate() {
     m_kIndex = new TKxKIndexEdit(this);
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
     m_kIndex->setStatusTip(Q(KIndexHint()));
+    auto* solarData =
+        new SolarDataButton({[this] { return ParseDateText(S(m_date->text()), m_input.dates); },
+                             [this](const QString& solar, const QString& k) {
+                                 m_solar->setText(solar);
+                                 m_kIndex->setText(k);
+                             }},
+                            m_statusLine, this);
 
     auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, this);
@@ -83,6 +91,8 @@ void TPredDlgForm::FormCreate() {
     values->addSpacing(12);
     values->addWidget(label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
     values->addWidget(m_kIndex);
+    values->addSpacing(12);
+    values->addWidget(solarData);
     values->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -123,6 +133,7 @@ void TPredDlgForm::FormCreate() {
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_groups[0]->prefixEdit()->setFocus();
+    solarData->fillIfChosen();
 }
 
 void TPredDlgForm::setAtlasPicker(const AtlasPicker& picker) {

@@ -7,6 +7,7 @@
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -135,6 +136,18 @@ void TBatchDlgForm::buildControls() {
     top->addWidget(m_saveBtn);
     top->addSpacing(Scaled(this, 16));
     top->addWidget(m_freqLabel, 1);
+    // Solar Data fills the solar and K index cells of the current row from its date.
+    auto fetchRow = std::make_shared<int>(0);
+    top->addWidget(new SolarDataButton(
+        {[this, fetchRow] {
+             *fetchRow = std::max(0, m_grid->currentRow());
+             return ParseDateText(m_grid->table().Rows[*fetchRow].DateText, m_input.dates);
+         },
+         [this, fetchRow](const QString& solar, const QString& k) {
+             m_grid->setCellText(*fetchRow, BatchColumn::Solar, solar);
+             m_grid->setCellText(*fetchRow, BatchColumn::KIndex, k);
+         }},
+        m_statusLine, this));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_progress, 1);
     bottom->addStretch();

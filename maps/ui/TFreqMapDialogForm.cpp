@@ -9,6 +9,7 @@
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/SolarDataButton.h"
 #include "widgets/TerminalGroup.h"
 
 #include <QHBoxLayout>
@@ -80,6 +81,14 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date);
     row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar);
     row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex);
+    auto* solarData = new SolarDataButton(
+        {[this] { return ParseDateText(m_date->text().toStdString(), m_input.dates); },
+         [this](const QString& solar, const QString& k) {
+             m_solar->setText(solar);
+             m_kIndex->setText(k);
+         }},
+        m_statusLine, this);
+    values->addWidget(solarData);
     values->addStretch();
     auto* timeRow = new QHBoxLayout;
     row(timeRow, QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time);
@@ -122,6 +131,7 @@ TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* sta
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_terminal->prefixEdit()->setFocus();
+    solarData->fillIfChosen();
 }
 
 void TFreqMapDialogForm::setAtlasPicker(const AtlasPicker& picker) {

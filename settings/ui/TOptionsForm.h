@@ -41,6 +41,10 @@ public:
 
     /// The settings as edited: the original ones with every control written back.
     Settings settings() const;
+    /// The choice, kept apart from the settings, to fetch the solar figures whenever a
+    /// dialog with solar index fields opens (off unless the user turns it on).
+    void setSolarFillOnOpen(bool on);
+    bool solarFillOnOpen() const;
     /// The page shown now, to be handed to the next opening.
     int lastPage() const { return m_lastPage; }
 
@@ -130,6 +134,7 @@ private:
     QRadioButton* m_ssnRadioBtn = nullptr;
     QRadioButton* m_sfRadioBtn = nullptr;
     QPushButton* m_restorePrefsBtn = nullptr;
+    QCheckBox* m_solarFillCheckBox = nullptr;
     // Below the pages.
     QPushButton* m_saveBtn = nullptr;
     QPushButton* m_cancelBtn = nullptr;

@@ -6,6 +6,7 @@
 #include "widgets/TKxRadioGroup.h"
 #include "widgets/TKxUpDown.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -101,12 +102,19 @@ QWidget* TOptionsForm::buildPrefsPage() {
     connect(m_restorePrefsBtn, &QPushButton::clicked, this,
             &TOptionsForm::RestoreFactoryPreferencesBtnClick);
 
+    m_solarFillCheckBox =
+        new QCheckBox(QStringLiteral("Fill in solar data when a dialog opens"), page);
+    m_solarFillCheckBox->setObjectName(QStringLiteral("SolarFillOnOpenCheckBox"));
+    m_solarFillCheckBox->setStatusTip(QStringLiteral(
+        "Fetch the published solar index and K index for the date whenever a dialog opens"));
+
     auto* grid = new QGridLayout;
     grid->addWidget(m_sigDisplayGroup, 0, 0);
     grid->addWidget(m_timeDisplayGroup, 0, 1);
     grid->addWidget(interval, 1, 0);
     grid->addWidget(m_freqMapResGroup, 1, 1);
     grid->addWidget(m_primarySolarGroup, 2, 0);
+    grid->addWidget(m_solarFillCheckBox, 2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(page);
@@ -127,4 +135,12 @@ void TOptionsForm::loadPrefs(const Settings& settings) {
 
 void TOptionsForm::RestoreFactoryPreferencesBtnClick() {
     loadPrefs(FactorySettings());
+}
+
+void TOptionsForm::setSolarFillOnOpen(bool on) {
+    m_solarFillCheckBox->setChecked(on);
+}
+
+bool TOptionsForm::solarFillOnOpen() const {
+    return m_solarFillCheckBox->isChecked();
 }
