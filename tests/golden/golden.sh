@@ -12,11 +12,15 @@
 #   @OUT@    is the file the command writes (give it to --out): that file is the
 #            output instead of standard output. When the name ends in "/" the
 #            output is a folder the command fills, and every file in it is compared.
-#   @HERE@   is DIR, for input files such as batch tables.
+#   @TESTS@  is the folder above DIR (the tests), for input files such as batch
+#            tables and settings files.
 # golden.sh adds "--data-dir data": an empty folder (factory settings, built-in atlas)
-# that the command must leave empty. A request may give its own --data-dir instead;
-# "scratch" is an empty folder of each request that the command may write into.
+# that the command must leave empty. A request may give its own --data-dir instead:
+# "scratch" is an empty folder of each request that the command may write into, and
+# "--data-dir none" at the end is for a command that takes no data folder (batch show).
 #
+# In standard output the paths of the working folder and of the tests read @WORK@ and
+# @TESTS@, so that a command that names its data folder gives the same text anywhere.
 # Outputs are compared by kind: .png pictures by their decoded pixels (COMPARE-PNG,
 # the compare-png tool), .pdf files without their /CreationDate line, the rest byte
 # for byte.
@@ -42,8 +46,12 @@ mkdir data
 : >names
 LC_ALL=C
 export LC_ALL
-# DIR as the replacement text of sed.
-here=$(printf '%s\n' "$dir" | sed 's/[|&\\]/\\&/g')
+# The tests folder as the replacement text of sed, and it and the working folder as
+# its patterns.
+tests=$(cd "$dir/.." && pwd -P)
+tests_text=$(printf '%s\n' "$tests" | sed 's/[|&\\]/\\&/g')
+tests_pattern=$(printf '%s\n' "$tests" | sed 's/[].[*^$|\\]/\\&/g')
+work_pattern=$(pwd -P | sed 's/[].[*^$|\\]/\\&/g')
 
 # same GOLDEN OUTPUT: true when the output equals the golden file; says how not.
 same() {
@@ -100,8 +108,9 @@ while read -r name args; do
     *@OUT@*) writes_file=1 ;;
     *) writes_file=0 ;;
     esac
-    args=$(printf '%s\n' "$args" | sed -e "s|@OUT@|out/$name|g" -e "s|@HERE@|$here|g")
+    args=$(printf '%s\n' "$args" | sed -e "s|@OUT@|out/$name|g" -e "s|@TESTS@|$tests_text|g")
     case " $args" in
+    *" --data-dir none") own_data=1 args=${args% --data-dir none} ;;
     *" --data-dir"*) own_data=1 ;;
     *) own_data=0 ;;
     esac
@@ -153,7 +162,8 @@ while read -r name args; do
             ;;
         esac
     else
-        settle "$name" stdout
+        sed -e "s|$work_pattern|@WORK@|g" -e "s|$tests_pattern|@TESTS@|g" stdout >text
+        settle "$name" text
     fi
 done <"$dir/requests.txt"
 
