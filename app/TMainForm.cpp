@@ -17,6 +17,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/ui/TOptionsForm.h"
 #include "solar/SolarPreferences.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxWindowScale.h"
@@ -32,7 +33,6 @@
 
 namespace {
 
-constexpr int kMainHelpContext = 5;
 constexpr int kTitleBarAllowance = 28;
 
 } // namespace

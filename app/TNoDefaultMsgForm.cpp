@@ -1,5 +1,6 @@
 #include "app/TNoDefaultMsgForm.h"
 
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxWindowScale.h"
 
@@ -14,7 +15,7 @@ TNoDefaultMsgForm::TNoDefaultMsgForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("NoDefaultMsgForm"));
     setWindowTitle(QStringLiteral("Hopscope"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    SetHelpContext(this, 22);
+    SetHelpContext(this, kNoDefaultTerminalHelpContext);
     ScaleWindow(this);
 
     auto* icon = new QLabel(this);

@@ -1,5 +1,6 @@
 #include "prediction/TPathInfoForm.h"
 
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxReportFont.h"
 #include "widgets/KxText.h"
@@ -15,9 +16,6 @@
 #include <QScreen>
 
 namespace {
-
-/// The help context of the path information window.
-constexpr int kPathInfoHelpContext = 61;
 
 QFont PageFont(const QWidget* window) {
     return ReportFont(10.0 * WindowScale(window));

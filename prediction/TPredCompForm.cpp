@@ -2,6 +2,7 @@
 
 #include "engine/Propagation.h"
 #include "prediction/TMyCancel.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
@@ -12,8 +13,6 @@
 #include <QPushButton>
 
 namespace {
-
-constexpr int kProgressHelpContext = 72;
 
 bool IsEnterOrEscape(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;

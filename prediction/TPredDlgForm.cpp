@@ -2,6 +2,7 @@
 
 #include "core/Syntax.h"
 #include "report/AppState.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -18,12 +19,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kPredictionDialogHelpContext = 3;
-
-} // namespace
 
 TPredDlgForm::TPredDlgForm(PredictionDialogInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine) {

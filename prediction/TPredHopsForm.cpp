@@ -7,6 +7,7 @@
 #include "prediction/TextReportFile.h"
 #include "report/PredictionReport.h"
 #include "report/ResultsLayout.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
@@ -32,8 +33,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kHopsHelpContext = 69;
 
 const char* const kCloseHint =
     "Close Advanced Prediction Window and return to Hopscope Prediction Window";

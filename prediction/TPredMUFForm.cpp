@@ -3,6 +3,7 @@
 #include "graphs/MufGraph.h"
 #include "prediction/ChildWindowParts.h"
 #include "prediction/DrawingPainter.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
@@ -26,8 +27,6 @@
 #include <new>
 
 namespace {
-
-constexpr int kMufGraphHelpContext = 70;
 
 const char* const kCloseHint = "Close MUF Graph window and return to Hopscope Prediction Window";
 

@@ -8,6 +8,7 @@
 #include "report/PredictionReport.h"
 #include "report/PredictionSetup.h"
 #include "report/ResultsLayout.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxReportFont.h"
@@ -37,9 +38,6 @@
 #include <QWheelEvent>
 
 namespace {
-
-/// The help context of the results window.
-constexpr int kResultsHelpContext = 62;
 
 QColor PaleColumnColour() {
     const QScreen* screen = QGuiApplication::primaryScreen();

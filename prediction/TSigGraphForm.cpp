@@ -3,6 +3,7 @@
 #include "graphs/MufGraph.h"
 #include "prediction/ChildWindowParts.h"
 #include "prediction/DrawingPainter.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
@@ -27,8 +28,6 @@
 #include <new>
 
 namespace {
-
-constexpr int kSignalsGraphHelpContext = 71;
 
 const char* const kCloseHint =
     "Close Signals Graph window and return to Hopscope Prediction Window";

@@ -1,4 +1,5 @@
 #include "widgets/TNewDateForm.h"
+#include "widgets/HelpContexts.h"
 
 #include "widgets/KxHelp.h"
 #include "widgets/KxText.h"
@@ -14,7 +15,7 @@ TNewDateForm::TNewDateForm(const DateConventions& dates, StatusLine* statusLine,
     setObjectName(QStringLiteral("NewDateForm"));
     setWindowTitle(QStringLiteral("New Date"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    SetHelpContext(this, 38);
+    SetHelpContext(this, kNewDateHelpContext);
     ScaleWindow(this);
 
     m_dateEdit->setObjectName(QStringLiteral("DateEdit"));

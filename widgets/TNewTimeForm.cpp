@@ -1,4 +1,5 @@
 #include "widgets/TNewTimeForm.h"
+#include "widgets/HelpContexts.h"
 
 #include "widgets/KxHelp.h"
 #include "widgets/KxWindowScale.h"
@@ -13,7 +14,7 @@ TNewTimeForm::TNewTimeForm(const QString& timeZoneLabel, StatusLine* statusLine,
     setObjectName(QStringLiteral("NewTimeForm"));
     setWindowTitle(QStringLiteral("New Time"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    SetHelpContext(this, 39);
+    SetHelpContext(this, kNewTimeHelpContext);
     ScaleWindow(this);
 
     m_timeEdit->setObjectName(QStringLiteral("TimeEdit"));

@@ -1,6 +1,7 @@
 #include "atlas/ui/TAtlasAddForm.h"
 
 #include "atlas/AtlasEdit.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -12,12 +13,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kAtlasAddHelpContext = 65;
-
-} // namespace
 
 TAtlasAddForm::TAtlasAddForm(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine) {

@@ -1,6 +1,7 @@
 #include "atlas/ui/TAtlasDeleteForm.h"
 
 #include "atlas/AtlasEdit.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -12,12 +13,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kAtlasDeleteHelpContext = 67;
-
-} // namespace
 
 TAtlasDeleteForm::TAtlasDeleteForm(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine),

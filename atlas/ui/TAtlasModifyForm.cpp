@@ -1,6 +1,7 @@
 #include "atlas/ui/TAtlasModifyForm.h"
 
 #include "atlas/AtlasEdit.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -15,8 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kAtlasModifyHelpContext = 66;
 
 std::string Text(const TKxEdit* field) {
     return field->text().toStdString();

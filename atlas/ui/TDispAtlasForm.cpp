@@ -2,6 +2,7 @@
 
 #include "atlas/AtlasView.h"
 #include "atlas/ui/AtlasListFont.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int kAtlasViewHelpContext = 64;
 constexpr int kVisibleRows = 18;
 
 QString IncSearchHint(PrefixSearchMode mode) {

@@ -1,5 +1,6 @@
 #include "atlas/ui/TPrefixSearchForm.h"
 
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxReportFont.h"
 #include "widgets/KxStatusLine.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-/// The help context of the prefix search window (its page in app/help).
-constexpr int kPrefixSearchHelpContext = 60;
 constexpr int kVisibleRows = 15;
 
 QString IncSearchHint(PrefixSearchMode mode) {

@@ -2,6 +2,7 @@
 
 #include "core/Syntax.h"
 #include "settings/Settings.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxAlert.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
@@ -23,8 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kBearingsHelpContext = 68;
 
 bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);

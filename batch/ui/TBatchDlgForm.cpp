@@ -3,6 +3,7 @@
 #include "batch/BatchFile.h"
 #include "batch/BatchTableText.h"
 #include "batch/ui/BatchGrid.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
@@ -26,7 +27,6 @@
 namespace {
 
 constexpr const char* kUntitled = "Untitled.hbt";
-constexpr int kBatchHelpContext = 63;
 
 QString TableFilter() {
     return QStringLiteral("Hopscope Batch Table file (*.hbt);;Any file (*)");

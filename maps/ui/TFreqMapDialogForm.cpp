@@ -3,6 +3,7 @@
 #include "core/Geometry.h"
 #include "core/Numeric.h"
 #include "core/Syntax.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -18,12 +19,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
-
-namespace {
-
-constexpr int kFreqMapDialogHelpContext = 83;
-
-} // namespace
 
 TFreqMapDialogForm::TFreqMapDialogForm(FreqMapDialogInput input, StatusLine* statusLine,
                                        QWidget* parent)

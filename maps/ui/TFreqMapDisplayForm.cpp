@@ -6,6 +6,7 @@
 #include "maps/FreqMapTexts.h"
 #include "maps/PixelBuffer.h"
 #include "maps/ui/QImageCanvas.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
@@ -27,7 +28,6 @@
 
 namespace {
 
-constexpr int kFreqMapDisplayHelpContext = 84;
 constexpr int kHintPauseMs = 1250;
 
 QString Q(const std::string& text) {

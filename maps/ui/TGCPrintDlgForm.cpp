@@ -13,6 +13,7 @@
 
 #include "core/Syntax.h"
 #include "maps/GreatCirclePrint.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -20,9 +21,6 @@
 #include "widgets/KxWindowScale.h"
 
 namespace {
-
-/// The help page on printing a great-circle map.
-constexpr int kGreatCirclePrintHelpContext = 82;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);

@@ -2,6 +2,7 @@
 
 #include "core/Syntax.h"
 #include "report/AppState.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxMessages.h"
@@ -17,13 +18,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-
-namespace {
-
-/// The help page on choosing the path and moment of a map.
-constexpr int kMapDialogHelpContext = 80;
-
-} // namespace
 
 TMapDlgForm::TMapDlgForm(MapKind kind, MapDialogInput input, StatusLine* statusLine,
                          QWidget* parent)

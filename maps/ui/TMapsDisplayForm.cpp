@@ -19,15 +19,13 @@
 #include "maps/BaseMapFile.h"
 #include "maps/MapCompose.h"
 #include "maps/ui/QImageCanvas.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxWindowScale.h"
 #include "widgets/TNewDateForm.h"
 #include "widgets/TNewTimeForm.h"
 
 namespace {
-
-/// The help page of the map windows.
-constexpr int kMapDisplayHelpContext = 81;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);

@@ -4,6 +4,7 @@
 #include "core/Terminal.h"
 #include "settings/OptionsPages.h"
 #include "settings/ui/OptionsControls.h"
+#include "widgets/HelpContexts.h"
 #include "widgets/KxComps.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"
@@ -33,9 +34,6 @@ using namespace optionsform;
 
 namespace {
 
-constexpr int kOptionsHelpContext = 21;
-constexpr int kPageHelpContexts[] = {22, 23, 24, 25};
-
 std::string Cut(const QString& text, std::size_t capacity) {
     return CutText(S(text), capacity);
 }
@@ -58,7 +56,7 @@ TOptionsForm::TOptionsForm(const Settings& settings, int lastPage, StatusLine* s
     m_notebook->addTab(buildParamsPage(), QStringLiteral("Prediction Parameters"));
     m_notebook->addTab(buildPrefsPage(), QStringLiteral("User Preferences"));
     for (int page = 0; page < m_notebook->count(); ++page)
-        SetHelpContext(m_notebook->widget(page), kPageHelpContexts[page]);
+        SetHelpContext(m_notebook->widget(page), kOptionsPageHelpContexts[page]);
     m_notebook->tabBar()->installEventFilter(this);
     m_notebook->installEventFilter(this);
     // The name is asked first, then the coordinates.
