@@ -438,3 +438,11 @@ void PaintFreqMapPicture(QImage& image, const FreqMapPicture& p, const QFont& fo
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(0, 0, w - 1.0, h - 1.0));
 }
+
+QImage FreqMapPatternImage(int pattern, int w) {
+    QImage box(std::max(w, 1), std::max(w, 1), QImage::Format_RGB32);
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x)
+            box.setPixel(x, y, FreqMapPatternLit(pattern, x, y) ? 0xFF00FFFFu : 0xFF000000u);
+    return box;
+}

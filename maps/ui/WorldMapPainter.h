@@ -62,3 +62,7 @@ QImage RenderWorldMap(int w, int h, double devicePixelRatio, const WorldMapScene
 /// map width away), the Sun's star, the time label and the red frame. The cells are in
 /// the image's logical pixels and lie over (1, 1, w − 1, h − 1).
 void PaintFreqMapPicture(QImage& image, const FreqMapPicture& picture, const QFont& font);
+
+/// A frequency-map dot pattern as a w × w image: cyan where lit, black elsewhere, the
+/// pattern repeated from the corner (the legend's boxes).
+QImage FreqMapPatternImage(int pattern, int w);
