@@ -49,8 +49,8 @@ WorldFrame SceneFrame(const WorldMapScene& scene, double w, double h);
 /// Draws the scene over the whole of `image` (any size; its devicePixelRatio sets how
 /// many device pixels a logical pixel has, and the picture is drawn at device
 /// resolution). Outside the map (letterbox bars, beyond the disc) is black. Returns the
-/// frame in logical pixels. The land and sea of the last few sizes are kept, so a new
-/// time or date at the same size redraws only what changed.
+/// frame in logical pixels. The land and sea of the last four sizes are kept, so a new
+/// time or date at the same size redraws only what changed; call from the UI thread.
 WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene);
 
 /// An image of logical size w × h at `devicePixelRatio` with the scene drawn on it.
