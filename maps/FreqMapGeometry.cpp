@@ -25,8 +25,14 @@ FreqMapDisplayGeometry ComputeFreqMapDisplayGeometry(const FreqMapScreen& s) {
     const int usable = std::max(s.clientHeight - s.statusBarHeight, 1);
     g.lineUnit = std::max(static_cast<int>(usable * 0.034833131881720617), 1);
     g.rowOffset = 10.0 / g.lineUnit;
-    const int width = std::max(OddBelow(Round(s.screenWidth * 625.0 / 1024.0)), 1);
-    const int height = std::max(OddBelow(Round(0.85 * usable)), 1);
+    // The window's share (not the screen's), so the map follows the window's size; twice
+    // as wide as high inside its one-pixel frame, as the world is in this projection.
+    int width = std::max(OddBelow(Round(s.clientWidth * 625.0 / 1024.0)), 1);
+    int height = std::max(OddBelow(Round(0.85 * usable)), 1);
+    if (width - 2 > 2 * (height - 2))
+        width = std::max(OddBelow(2 * (height - 2) + 2), 1);
+    else
+        height = std::max(OddBelow((width - 2) / 2 + 2), 1);
     const int top = Round(80 * 0.001451378809869376 * usable);
     const int left = s.clientWidth - width;
     g.map = {left, top, left + width, top + height};

@@ -25,8 +25,9 @@ struct FreqMapDisplayGeometry {
     int RowY(double row) const;
 };
 
-/// The map image is round(screen width × 625/1024) wide and round(0.85 × (client
-/// height − status bar)) high, each less 1 when even, right-aligned, with its top at
+/// The map image fits in round(client width × 625/1024) by round(0.85 × (client
+/// height − status bar)), each less 1 when even, with its area inside the one-pixel
+/// frame twice as wide as high (the smaller side kept, odd), right-aligned, top at
 /// round(80 × 0.0014513788 × (client height − status bar)).
 FreqMapDisplayGeometry ComputeFreqMapDisplayGeometry(const FreqMapScreen& screen);
 

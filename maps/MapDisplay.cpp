@@ -94,11 +94,13 @@ std::optional<std::string> MapUnavailableText(const Settings& settings,
     return std::nullopt;
 }
 
-MapDisplayLayout ComputeMapDisplayLayout(MapKind kind, int screenWidth, int screenHeight,
+MapDisplayLayout ComputeMapDisplayLayout(MapKind kind, int /*screenWidth*/, int /*screenHeight*/,
                                          int clientWidth, int clientHeight) {
     MapDisplayLayout l;
     l.lineUnit = std::max(1, static_cast<int>(clientHeight * kLineUnitFactor));
-    const int a = Round(screenWidth * 355.0 / 640.0);
+    // The map takes the same share of the window as of a full screen, so that it grows
+    // and shrinks with the window.
+    const int a = Round(clientWidth * 355.0 / 640.0);
     l.mapSize = a % 2 == 0 ? a + 1 : a + 2;
     if (kind == MapKind::GreatCircle) {
         // Kept within the client height, below the two title rows and above the
@@ -112,11 +114,14 @@ MapDisplayLayout ComputeMapDisplayLayout(MapKind kind, int screenWidth, int scre
             0, (2 * l.lineUnit + clientHeight - Round(1.5 * l.lineUnit) - l.imageHeight) / 2);
         l.topOffset = 0.0;
     } else {
+        // Twice as wide as high, as the world is in this projection; a window too low
+        // for the width narrows the map instead of squeezing it.
+        l.imageTop = Round(3.5 * l.lineUnit);
+        const int room = MakeOdd(clientHeight - l.imageTop);
+        l.imageHeight = std::max(51, std::min(MakeOdd((l.mapSize + 1) / 2), room));
+        l.mapSize = std::min(l.mapSize, 2 * l.imageHeight - 1);
         l.half = l.mapSize / 2;
         l.imageWidth = l.mapSize;
-        l.imageTop = Round(3.5 * l.lineUnit);
-        const int height = MakeOdd(Round(screenHeight * 359.0 / 480.0) + 2);
-        l.imageHeight = std::max(101, std::min(height, MakeOdd(clientHeight - l.imageTop)));
         l.topOffset = 0.6818182;
     }
     l.imageLeft = std::max(0, clientWidth - l.imageWidth);

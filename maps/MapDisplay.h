@@ -39,10 +39,11 @@ struct MapDisplayLayout {
     int buttonTop = 0;      ///< the Now / New Date / New Time row
 };
 
-/// The layout for a screen and a client area (status bar excluded from `clientHeight`).
-/// The map width is the smallest odd number above round(screenWidth·355/640); a
-/// great-circle map is also kept within the client height, a rectangular map's height is
-/// round(screenHeight·359/480) + 2 made odd, kept within the space below the top panel.
+/// The layout for a client area (status bar excluded from `clientHeight`); the screen's
+/// size does not enter, so the map follows the window when it is resized. The map width
+/// is the smallest odd number above round(clientWidth·355/640); a great-circle map is
+/// also kept within the client height; a rectangular map is twice as wide as high
+/// (height odd, width 2·height − 1 at most), kept within the space below the top panel.
 MapDisplayLayout ComputeMapDisplayLayout(MapKind kind, int screenWidth, int screenHeight,
                                          int clientWidth, int clientHeight);
 

@@ -4,8 +4,7 @@
 #include "core/PathText.h"
 #include "maps/FreqMapRender.h"
 #include "maps/FreqMapTexts.h"
-#include "maps/PixelBuffer.h"
-#include "maps/ui/QImageCanvas.h"
+#include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxStatusLine.h"
@@ -21,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -40,16 +40,6 @@ int Round(double x) {
 
 QRect ToQRect(PixelRect r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-// A dot pattern as an image of w × w pixels: cyan where lit, black elsewhere, the
-// pattern repeated from the box's corner at its own size.
-QImage PatternBox(int pattern, int w) {
-    QImage box(std::max(w, 1), std::max(w, 1), QImage::Format_RGB32);
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x)
-            box.setPixel(x, y, FreqMapPatternLit(pattern, x, y) ? 0xFF00FFFFu : 0xFF000000u);
-    return box;
 }
 
 } // namespace
@@ -111,13 +101,8 @@ TFreqMapDisplayForm::TFreqMapDisplayForm(FreqMapDisplayInput input, QWidget* par
     m_statusBar->installEventFilter(this);
 
     m_readout = label(QStringLiteral("ReadoutHint"));
-    m_readout->setFrameShape(QFrame::Box);
-    m_readout->setAutoFillBackground(true);
-    QPalette tip = m_readout->palette();
-    tip.setColor(QPalette::Window, QColor(255, 255, 225));
-    tip.setColor(QPalette::WindowText, Qt::black);
-    m_readout->setPalette(tip);
-    m_readout->setMargin(3);
+    m_readout->setStyleSheet(QStringLiteral(
+        "QLabel { background: #ffffe1; color: black; border: 1px solid black; padding: 3px }"));
     m_readout->hide();
     m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
     setMouseTracking(true);
@@ -164,6 +149,12 @@ void TFreqMapDisplayForm::showEvent(QShowEvent* event) {
         QCursor::setPos(mapToGlobal(
             QPoint(Round(0.9 * m_info->width()), Round(0.6 * ScreenSize(this).height()))));
     }
+}
+
+void TFreqMapDisplayForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_laidOut && !m_busy)
+        layOutAndDraw(); // the map is drawn again at the new size
 }
 
 void TFreqMapDisplayForm::layOutAndDraw() {
@@ -278,8 +269,9 @@ void TFreqMapDisplayForm::drawInfo() {
     m_boxes = FreqMapLegendBoxes(m_geometry, a, b, classCount, m_selectedClass != 0);
     for (const LegendBox& box : m_boxes) {
         const QRect r = ToQRect(box.box);
-        painter.drawImage(r.topLeft(),
-                          PatternBox(FreqMapPatternOf(m_computed.freqSlots, box.klass), r.width()));
+        painter.drawImage(
+            r.topLeft(),
+            FreqMapPatternImage(FreqMapPatternOf(m_computed.freqSlots, box.klass), r.width()));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         const QString text = Q(FreqMapLegendLabel(m_computed.freqSlots, box.klass));
         painter.drawText(box.labelCentreX - painter.fontMetrics().horizontalAdvance(text) / 2,
@@ -289,10 +281,10 @@ void TFreqMapDisplayForm::drawInfo() {
 }
 
 void TFreqMapDisplayForm::drawMap() {
-    const int width = m_mapImage->width();
-    const int height = m_mapImage->height();
-    // The time label is drawn in the window's font.
-    QImageCanvas image(width, height, font());
+    // At the label's own size and the screen's pixel density; time in the window's font.
+    const double dpr = devicePixelRatioF();
+    QImage image(QSize(m_mapImage->width(), m_mapImage->height()) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
     FreqMapPicture picture;
     picture.cells = &m_computed.cells;
     picture.classes = &m_computed.classes;
@@ -304,9 +296,8 @@ void TFreqMapDisplayForm::drawMap() {
     picture.timeText = m_time.timeText;
     picture.zoneLabel = m_input.zone.TimeZoneLabel;
     picture.markerArm = std::max(Round(this->width() * 0.007), 2);
-    if (m_input.baseMap)
-        RenderFreqMap(image, *m_input.baseMap, picture);
-    m_drawnMap = image.image();
+    PaintFreqMapPicture(image, picture, font());
+    m_drawnMap = image;
     m_mapImage->setPixmap(QPixmap::fromImage(m_drawnMap));
 }
 
@@ -460,7 +451,7 @@ bool TFreqMapDisplayForm::eventFilter(QObject* watched, QEvent* event) {
             if (!m_busy)
                 mapClicked(mouse->position().toPoint());
         } else if (type == QEvent::MouseMove) {
-            const QPoint p = mouse->position().toPoint();
+            const QPoint p = (mouse->position() * m_drawnMap.devicePixelRatio()).toPoint();
             if (m_drawnMap.valid(p) && m_drawnMap.pixel(p) == qRgb(255, 0, 0))
                 hideReadout();
         }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -17,8 +18,7 @@
 #include "core/Numeric.h"
 #include "engine/Propagation.h"
 #include "maps/BaseMapFile.h"
-#include "maps/MapCompose.h"
-#include "maps/ui/QImageCanvas.h"
+#include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
 #include "widgets/KxWindowScale.h"
@@ -37,7 +37,6 @@ TMapsDisplayForm::TMapsDisplayForm(MapDisplayInput input, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_clock(&ReadSystemClock) {
     setObjectName(QStringLiteral("TMapsDisplayForm"));
     SetHelpContext(this, kMapDisplayHelpContext);
-    m_base = LoadBaseMap(m_input.dataDir, m_input.kind == MapKind::GreatCircle);
     m_askDate = [this]() -> std::optional<QString> {
         TNewDateForm form(m_input.dates, this, this);
         if (form.exec() != QDialog::Accepted)
@@ -148,7 +147,6 @@ void TMapsDisplayForm::layOut() {
     m_centeredOn->setGeometry(0, belowMap, width(), std::max(1, clientHeight - belowMap));
     m_autoLabel->adjustSize();
     m_autoLabel->move(width() - m_autoLabel->width() - 4, 2);
-    QCursor::setPos(mapToGlobal(QPoint(m_side->width() / 2, secondRow + 3 * buttonHeight)));
     m_laidOut = true;
 }
 
@@ -214,22 +212,17 @@ void TMapsDisplayForm::drawCenteredOn() {
 }
 
 void TMapsDisplayForm::drawMap() {
-    QImageCanvas canvas(m_layout.imageWidth, m_layout.imageHeight, font());
+    // Drawn at the label's own size and the screen's pixel density: sharp at any size.
+    WorldMapScene scene;
+    scene.greatCircle = m_input.kind == MapKind::GreatCircle;
+    scene.centre = BaseMapCentre(m_input.settings).value_or(GeoPoint{});
     const std::optional<double> hours = MapTimeHours(m_input.timeText);
-    MapOverlays overlays;
-    overlays.sun = MapSubsolarPoint(m_input.date, hours.value_or(0.0), m_input.zone);
-    overlays.paths = m_input.paths;
-    overlays.screenWidth = ScreenSize(this).width();
-    overlays.timeLabel = TimeLabelText(m_input.timeText, m_input.zone.TimeZoneLabel);
-    if (m_base) {
-        const std::optional<GeoPoint> centre = BaseMapCentre(m_input.settings);
-        const GeoPoint c = centre.value_or(GeoPoint{});
-        if (m_input.kind == MapKind::GreatCircle)
-            ComposeGreatCircleMap(*m_base, c, canvas, overlays);
-        else
-            ComposeRectangularMap(*m_base, c.lon, canvas, overlays);
-    }
-    m_mapImage = canvas.image();
+    scene.sun = MapSubsolarPoint(m_input.date, hours.value_or(0.0), m_input.zone);
+    scene.paths = m_input.paths;
+    scene.timeLabel = Q(TimeLabelText(m_input.timeText, m_input.zone.TimeZoneLabel));
+    scene.font = font();
+    m_mapImage =
+        RenderWorldMap(m_layout.imageWidth, m_layout.imageHeight, devicePixelRatioF(), scene);
     m_map->setPixmap(QPixmap::fromImage(m_mapImage));
 }
 
@@ -256,6 +249,16 @@ void TMapsDisplayForm::showEvent(QShowEvent* event) {
     if (m_laidOut)
         return; // the cached images stay as they are
     layOut();
+    QCursor::setPos(mapToGlobal(
+        QPoint(m_side->width() / 2, m_close->geometry().bottom() + 2 * m_close->height())));
+    redraw(SidePanel | TopPanel | CenteredOn | Map);
+}
+
+void TMapsDisplayForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!m_laidOut || m_busy)
+        return;
+    layOut(); // the map and the panels follow the window
     redraw(SidePanel | TopPanel | CenteredOn | Map);
 }
 

@@ -7,7 +7,6 @@
 
 #include "core/TimeZone.h"
 #include "maps/MapDisplay.h"
-#include "maps/PixelBuffer.h"
 #include "widgets/KxStatusLine.h"
 
 class QLabel;
@@ -68,6 +67,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -85,7 +85,6 @@ private:
     QImage panelImage(QLabel* label) const;
 
     MapDisplayInput m_input;
-    std::optional<PixelBuffer> m_base;
     std::function<ClockReading()> m_clock;
     std::function<std::optional<QString>()> m_askDate;
     std::function<std::optional<QString>()> m_askTime;

@@ -1,0 +1,448 @@
+#include "maps/ui/WorldMapPainter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <list>
+
+#include "core/Constants.h"
+#include "maps/FreqMapRender.h"
+#include "maps/FreqMapTexts.h"
+
+namespace {
+
+const QColor kLandColour(255, 255, 0);
+const QColor kSeaColour(0, 0, 255);
+const QColor kCoastColour(0, 255, 0);
+const QColor kGridColour(128, 128, 128);
+
+QPolygonF ToPolygon(const MapPolyline& line) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(line.size()));
+    for (const MapPointF& p : line)
+        polygon.append(QPointF(p.x, p.y));
+    return polygon;
+}
+
+QPainterPath RingsPath(const std::vector<MapPolyline>& rings) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const MapPolyline& ring : rings)
+        if (ring.size() >= 3)
+            path.addPolygon(ToPolygon(ring)), path.closeSubpath();
+    return path;
+}
+
+void StrokeLines(QPainter& painter, const std::vector<MapPolyline>& lines) {
+    for (const MapPolyline& line : lines) {
+        if (line.size() == 1)
+            painter.drawPoint(QPointF(line[0].x, line[0].y));
+        else
+            painter.drawPolyline(ToPolygon(line));
+    }
+}
+
+// The map's own area: the disc or the box.
+QPainterPath MapArea(const WorldFrame& f) {
+    QPainterPath area;
+    if (f.greatCircle)
+        area.addEllipse(QPointF(f.CentreX(), f.CentreY()), f.DiscRadius(), f.DiscRadius());
+    else
+        area.addRect(QRectF(f.left, f.top, f.width, f.height));
+    return area;
+}
+
+// Keeps drawing inside a rectangular map (a clip rectangle costs nothing; the
+// great-circle drawings stay inside the disc by themselves, and what a caller draws
+// beyond it is covered by the black surround afterwards).
+void ClipToMap(QPainter& painter, const WorldFrame& f) {
+    if (!f.greatCircle)
+        painter.setClipRect(QRectF(f.left, f.top, f.width, f.height));
+}
+
+// Black around the great-circle disc.
+void BlackSurround(QPainter& painter, const WorldFrame& f, double w, double h) {
+    if (!f.greatCircle)
+        return;
+    QPainterPath outside;
+    outside.setFillRule(Qt::OddEvenFill);
+    outside.addRect(QRectF(0, 0, w, h));
+    outside.addEllipse(QPointF(f.CentreX(), f.CentreY()), f.DiscRadius(), f.DiscRadius());
+    painter.fillPath(outside, Qt::black);
+}
+
+// How far apart the points of a coastline may be, in logical pixels: under a device
+// pixel, so that they bend with the projection's distortion near the rim.
+double Tolerance(double dpr) {
+    return 0.75 / std::max(dpr, 1.0);
+}
+
+// The same for the smooth curves (terminator, circles, paths): a chord of three device
+// pixels strays less than a hundredth of a pixel from a curve of 100 pixels radius.
+double CurveTolerance(double dpr) {
+    return 3.0 / std::max(dpr, 1.0);
+}
+
+// Land and sea of a frame at a device size, kept for the last few sizes drawn.
+struct WorldLayerKey {
+    bool greatCircle;
+    double lat, lon, w, h, dpr;
+    bool operator==(const WorldLayerKey&) const = default;
+};
+
+struct WorldLayer {
+    WorldLayerKey key;
+    QImage fill;             ///< sea and land, device pixels
+    QPainterPath coastlines; ///< logical pixels
+};
+
+const WorldLayer& WorldLayerFor(const WorldFrame& f, QSize deviceSize, double dpr) {
+    static std::list<WorldLayer> cache;
+    const WorldLayerKey key{f.greatCircle,
+                            f.centre.lat,
+                            f.centre.lon,
+                            double(deviceSize.width()),
+                            double(deviceSize.height()),
+                            dpr};
+    for (auto it = cache.begin(); it != cache.end(); ++it)
+        if (it->key == key) {
+            cache.splice(cache.begin(), cache, it);
+            return cache.front();
+        }
+    WorldLayer layer{key, QImage(deviceSize, QImage::Format_RGB32), {}};
+    layer.fill.setDevicePixelRatio(dpr);
+    layer.fill.fill(Qt::black);
+    const double tolerance = Tolerance(dpr);
+    {
+        QPainter p(&layer.fill);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kSeaColour);
+        p.drawPath(MapArea(f));
+        ClipToMap(p, f);
+        p.setBrush(kLandColour);
+        p.drawPath(RingsPath(LandRings(f, tolerance)));
+    }
+    for (const MapPolyline& line : CoastlinePolylines(f, tolerance)) {
+        if (line.empty())
+            continue;
+        layer.coastlines.moveTo(line[0].x, line[0].y);
+        for (std::size_t i = 1; i < line.size(); ++i)
+            layer.coastlines.lineTo(line[i].x, line[i].y);
+    }
+    cache.push_front(std::move(layer));
+    if (cache.size() > 4)
+        cache.pop_back();
+    return cache.front();
+}
+
+void DrawSun(QPainter& painter, QPointF at, double radius) {
+    QPolygonF star;
+    for (int i = 0; i < 16; ++i) {
+        const double a = i * 22.5 * kRadPerDeg;
+        const double r = i % 2 == 0 ? radius : radius / 2.0;
+        star.append(at + QPointF(std::sin(a) * r, -std::cos(a) * r));
+    }
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(QColor(255, 255, 0));
+    painter.drawPolygon(star);
+}
+
+void DrawSuns(QPainter& painter, const WorldFrame& f, SubsolarPoint sun, double radius) {
+    const GeoPoint s{sun.declinationDeg, sun.longitudeDeg};
+    const ProjectedPoint p = ProjectToFrame(f, s);
+    if (!p.visible)
+        return;
+    DrawSun(painter, QPointF(p.at.x, p.at.y), radius);
+    if (!f.greatCircle) {
+        const double shift = p.at.x < f.CentreX() ? f.width : -f.width;
+        DrawSun(painter, QPointF(p.at.x + shift, p.at.y), radius);
+        return;
+    }
+    // The same point the long way round, at or beyond the rim.
+    const double dx = p.at.x - f.CentreX();
+    const double dy = p.at.y - f.CentreY();
+    const double d = std::hypot(dx, dy) / f.Scale();
+    if (d * f.Scale() <= 1.0)
+        return;
+    const double factor = (360.0 - d) / d;
+    DrawSun(painter, QPointF(f.CentreX() - dx * factor, f.CentreY() - dy * factor), radius);
+}
+
+void DrawGrid(QPainter& painter, const WorldFrame& f) {
+    painter.setPen(QPen(kGridColour, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    if (f.greatCircle) {
+        const double reach = f.outerSize / 2.0 + 1.0;
+        const QPointF c(f.CentreX(), f.CentreY());
+        for (int i = 0; i < 12; ++i) {
+            const double a = i * 30.0 * kRadPerDeg;
+            painter.drawLine(c, c + QPointF(reach * std::cos(a), reach * std::sin(a)));
+        }
+        for (int i = 1; i <= 3; ++i)
+            painter.drawEllipse(c, f.DiscRadius() * i / 4.0, f.DiscRadius() * i / 4.0);
+        return;
+    }
+    for (int lat = -90; lat <= 90; lat += 30) {
+        const double y = f.top + (90.0 - lat) * f.height / 180.0;
+        painter.drawLine(QPointF(f.left, y), QPointF(f.left + f.width, y));
+    }
+    for (int lon = 0; lon < 360; lon += 60) {
+        const double x = ProjectToFrame(f, {0.0, double(lon)}).at.x;
+        painter.drawLine(QPointF(x, f.top), QPointF(x, f.top + f.height));
+    }
+}
+
+std::vector<GeoPoint> PathPlaces(const MapPaths& paths, PathKind kind) {
+    const PathGeometry& g = kind == PathKind::Short ? paths.shortPath : paths.longPath;
+    const int n = std::max(PathSteps(g), 1);
+    std::vector<GeoPoint> places{{paths.a.LatitudeDeg, paths.a.LongitudeDeg}};
+    // Finer than a degree so that the paths stay smooth on large maps.
+    const int steps = 4 * n;
+    for (int k = 1; k <= steps; ++k)
+        places.push_back(PathPoint(paths, kind, k, steps));
+    return places;
+}
+
+QString TerminalLabel(const Terminal& t, const char* fallback) {
+    if (!t.Name.empty())
+        return QString::fromStdString(t.Name);
+    if (!t.Prefix.empty() && t.Prefix != "DEFAULT" && t.Prefix != "<Ins>")
+        return QString::fromStdString(t.Prefix);
+    return QString::fromLatin1(fallback);
+}
+
+void DrawTerminal(QPainter& painter, const WorldFrame& f, const Terminal& t, const QString& label,
+                  const QFont& font, double size) {
+    const ProjectedPoint p = ProjectToFrame(f, {t.LatitudeDeg, t.LongitudeDeg});
+    if (!p.visible)
+        return;
+    const QPointF at(p.at.x, p.at.y);
+    painter.setPen(QPen(Qt::black, std::max(1.0, size / 4.0)));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(at, size, size);
+    painter.setFont(font);
+    const QFontMetricsF m(font);
+    QPointF textAt = at + QPointF(size * 1.6, m.ascent() / 2.5);
+    if (textAt.x() + m.horizontalAdvance(label) > f.left + f.width)
+        textAt.setX(at.x() - size * 1.6 - m.horizontalAdvance(label));
+    // White letters with a black halo read on every colour of the map.
+    painter.setPen(Qt::black);
+    const double halo = std::max(1.0, size / 3.0);
+    for (const QPointF d :
+         {QPointF(-halo, 0), QPointF(halo, 0), QPointF(0, -halo), QPointF(0, halo),
+          QPointF(-halo, -halo), QPointF(halo, halo), QPointF(-halo, halo), QPointF(halo, -halo)})
+        painter.drawText(textAt + d, label);
+    painter.setPen(Qt::white);
+    painter.drawText(textAt, label);
+}
+
+void DrawTimeLabel(QPainter& painter, const WorldFrame& f, const QString& label,
+                   const QFont& font) {
+    painter.setFont(font);
+    const QFontMetricsF m(font);
+    const QSizeF size(m.horizontalAdvance(label), m.height());
+    const double right = f.outerLeft + f.outerSize;
+    const double bottom = f.greatCircle ? f.outerTop + f.outerSize : f.top + f.height;
+    const QRectF box(right - size.width(), bottom - size.height(), size.width(), size.height());
+    painter.fillRect(box, Qt::black);
+    painter.setPen(Qt::white);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, label);
+}
+
+// The night side: AND of the picture with grey, the base maps' way of darkening (yellow
+// land turns olive, blue sea navy, green coasts dark green).
+void DarkenNight(QPainter& painter, const WorldFrame& f, SubsolarPoint sun, double tolerance) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(128, 128, 128));
+    painter.drawPath(RingsPath(NightRings(f, sun, tolerance)));
+    painter.restore();
+}
+
+} // namespace
+
+WorldFrame SceneFrame(const WorldMapScene& scene, double w, double h) {
+    WorldFrame f = FitWorldFrame(scene.greatCircle, scene.centre, w, h);
+    if (!scene.greatCircle) {
+        // One pixel of the red frame around the map.
+        f = FitWorldFrame(false, scene.centre, std::max(w - 2.0, 1.0), std::max(h - 2.0, 1.0));
+        f.left += 1.0;
+        f.top += 1.0;
+        f.outerLeft = f.left;
+        f.outerTop = f.top;
+    }
+    return f;
+}
+
+WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene) {
+    const double dpr = image.devicePixelRatio();
+    const double w = image.width() / dpr;
+    const double h = image.height() / dpr;
+    const WorldFrame f = SceneFrame(scene, w, h);
+    const double tolerance = CurveTolerance(dpr);
+    const double size = f.outerSize;
+
+    const WorldLayer& world = WorldLayerFor(f, image.size(), dpr);
+    QPainter painter(&image);
+    painter.drawImage(QPointF(0, 0), world.fill);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    ClipToMap(painter, f);
+    if (scene.underlay) {
+        scene.underlay(painter, f);
+        BlackSurround(painter, f, w, h);
+    }
+    painter.setBrush(Qt::NoBrush);
+    // A cosmetic pen one device pixel wide takes the painter's fast line drawing.
+    QPen coast(kCoastColour, 1.0);
+    coast.setCosmetic(true);
+    painter.setPen(coast);
+    painter.drawPath(world.coastlines);
+    painter.restore();
+    if (scene.sun && scene.night)
+        DarkenNight(painter, f, *scene.sun, tolerance);
+
+    const double sunRadius = std::max(4.0, size / 47.0);
+    const QPointF centre(f.CentreX(), f.CentreY());
+    if (f.greatCircle && scene.sun) {
+        painter.save();
+        painter.setClipRect(QRectF(f.outerLeft, f.outerTop, f.outerSize, f.outerSize));
+        DrawSuns(painter, f, *scene.sun, sunRadius);
+        painter.restore();
+    }
+    if (scene.grid)
+        DrawGrid(painter, f);
+    painter.save();
+    ClipToMap(painter, f);
+    if (scene.polarZones) {
+        painter.setPen(QPen(Qt::white, 1.0));
+        painter.setBrush(Qt::NoBrush);
+        for (const bool north : {true, false}) {
+            const GeoPoint c = north ? GeoPoint{kNorthPolarPointLatDeg, kNorthPolarPointLonDeg}
+                                     : GeoPoint{kSouthPolarPointLatDeg, kSouthPolarPointLonDeg};
+            StrokeLines(painter, ProjectCircle(f, c, 25.5, tolerance));
+        }
+    }
+    if (!f.greatCircle && scene.sun)
+        DrawSuns(painter, f, *scene.sun, sunRadius);
+    if (scene.paths) {
+        const double width = std::max(1.5, size / (f.greatCircle ? 300.0 : 400.0));
+        for (const PathKind kind : {PathKind::Long, PathKind::Short}) {
+            painter.setPen(QPen(kind == PathKind::Short ? Qt::red : Qt::black, width, Qt::SolidLine,
+                                Qt::RoundCap, Qt::RoundJoin));
+            StrokeLines(painter, ProjectChain(f, PathPlaces(*scene.paths, kind), tolerance));
+        }
+    }
+    painter.restore();
+    if (scene.paths) {
+        QFont font = scene.font;
+        font.setBold(true);
+        font.setPixelSize(std::max(11, static_cast<int>(size / 55.0)));
+        const double dot = std::max(3.0, size / 220.0);
+        DrawTerminal(painter, f, scene.paths->a, TerminalLabel(scene.paths->a, "A"), font, dot);
+        DrawTerminal(painter, f, scene.paths->b, TerminalLabel(scene.paths->b, "B"), font, dot);
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::red, 1.0));
+    if (f.greatCircle)
+        painter.drawEllipse(centre, f.DiscRadius(), f.DiscRadius());
+    if (!scene.timeLabel.isEmpty())
+        DrawTimeLabel(painter, f, scene.timeLabel, scene.font);
+    if (!f.greatCircle) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.drawRect(QRectF(0, 0, w - 1.0, h - 1.0));
+    }
+    if (scene.overlay) {
+        painter.save();
+        ClipToMap(painter, f);
+        scene.overlay(painter, f);
+        painter.restore();
+    }
+    return f;
+}
+
+QImage RenderWorldMap(int w, int h, double devicePixelRatio, const WorldMapScene& scene) {
+    const double dpr = std::max(devicePixelRatio, 0.5);
+    QImage image(std::max(1, static_cast<int>(std::lround(w * dpr))),
+                 std::max(1, static_cast<int>(std::lround(h * dpr))), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    PaintWorldMap(image, scene);
+    return image;
+}
+
+void PaintFreqMapPicture(QImage& image, const FreqMapPicture& p, const QFont& font) {
+    const double dpr = image.devicePixelRatio();
+    const double w = image.width() / dpr;
+    const double h = image.height() / dpr;
+    const PixelRect area =
+        FreqMapArea(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
+    image.fill(Qt::black);
+    // The cells' dot patterns, one dot per device pixel as on the screen's grid.
+    if (p.cells && p.classes && p.freqSlots) {
+        const std::size_t count = std::min(p.cells->size(), p.classes->size());
+        for (std::size_t n = 0; n < count; ++n) {
+            const int klass = (*p.classes)[n];
+            if (p.selectedClass != 0 && p.selectedClass != klass)
+                continue;
+            const int pattern = FreqMapPatternOf(*p.freqSlots, klass);
+            if (pattern == 8)
+                continue;
+            const PixelRect r = (*p.cells)[n].rect;
+            const int top = static_cast<int>(std::lround(std::max(r.top, area.top) * dpr));
+            const int bottom = static_cast<int>(std::lround(std::min(r.bottom, area.bottom) * dpr));
+            const int left = static_cast<int>(std::lround(std::max(r.left, area.left) * dpr));
+            const int right = static_cast<int>(std::lround(std::min(r.right, area.right) * dpr));
+            const int ox = static_cast<int>(std::lround(area.left * dpr));
+            const int oy = static_cast<int>(std::lround(area.top * dpr));
+            for (int y = top; y < bottom; ++y) {
+                auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+                for (int x = left; x < right; ++x)
+                    if (FreqMapPatternLit(pattern, x - ox, y - oy))
+                        row[x] = qRgb(0, 255, 255);
+            }
+        }
+    }
+    WorldFrame f;
+    f.centre = {0.0, p.centreLonDeg};
+    f.left = area.left;
+    f.top = area.top;
+    f.width = area.right - area.left;
+    f.height = area.bottom - area.top;
+    f.outerLeft = f.left;
+    f.outerTop = f.top;
+    f.outerSize = f.width;
+    QPainter painter(&image);
+    painter.setClipRect(QRectF(f.left, f.top, f.width, f.height));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, std::max(1.0, f.width / 1200.0)));
+    StrokeLines(painter, CoastlinePolylines(f, Tolerance(dpr)));
+    // The station's plus sign, and its copy one map width away.
+    const ProjectedPoint a = ProjectToFrame(f, p.station);
+    const double arm = p.markerArm;
+    const double bar = std::max(1.0, 2.0 * (p.markerArm / 3) + 1.0);
+    for (const double shift : {0.0, a.at.x > f.CentreX() ? -f.width : f.width}) {
+        const QPointF c(a.at.x + shift, a.at.y);
+        painter.fillRect(QRectF(c.x() - bar / 2.0, c.y() - arm, bar, 2.0 * arm), QColor(0, 255, 0));
+        painter.fillRect(QRectF(c.x() - arm, c.y() - bar / 2.0, 2.0 * arm, bar), QColor(0, 255, 0));
+    }
+    DrawSuns(painter, f, p.sun, std::max(4.0, w / 47.0));
+    painter.setClipping(false);
+    DrawTimeLabel(painter, f, QString::fromStdString(TimeLabelText(p.timeText, p.zoneLabel)), font);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::red, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(0, 0, w - 1.0, h - 1.0));
+}
+
+QImage FreqMapPatternImage(int pattern, int w) {
+    QImage box(std::max(w, 1), std::max(w, 1), QImage::Format_RGB32);
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x)
+            box.setPixel(x, y, FreqMapPatternLit(pattern, x, y) ? 0xFF00FFFFu : 0xFF000000u);
+    return box;
+}
