@@ -4,6 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "coverage/Coverage.h"
+#include "coverage/CoverageRender.h"
+#include "maps/BaseMaps.h"
+#include "maps/PixelBuffer.h"
 
 namespace {
 
@@ -41,7 +44,45 @@ void BM_CoverageWholeDay(benchmark::State& state) {
     }
 }
 
+// One frame of the window at 1920 × 1080 from a computed half hour: the base map with
+// the night side, the cells' colours, the grey line, the Sun and the station. The
+// pixels' cells are computed once per window size, outside the loop.
+void RenderFrame(benchmark::State& state, bool greatCircle) {
+    static const CoverageMap map = ComputeCoverage(BenchRequest({30}));
+    const CoverageProjection projection{greatCircle, {40.5, 75.25}};
+    PixelBuffer base(greatCircle ? kGreatCircleBaseSize : kRectangularBaseWidth,
+                     greatCircle ? kGreatCircleBaseSize : kRectangularBaseHeight);
+    if (greatCircle)
+        DrawGreatCircleBaseMap(base, projection.centre);
+    else
+        DrawRectangularBaseMap(base, projection.centre.lon);
+    const ImageSize size = CoverageImageSize(projection, 1920, 1080);
+    const PixelCells pixels = MapPixelsToCells(map.grid, projection, size.width, size.height);
+    PixelBuffer image(size.width, size.height);
+    CoveragePicture picture;
+    picture.map = &map;
+    picture.projection = projection;
+    picture.pixels = &pixels;
+    picture.utDate = DateFromCalendar(2026, 3, 15);
+    picture.timeText = "1500";
+    picture.stationLabel = "W3XYZ";
+    for (auto _ : state) {
+        RenderCoverageMap(image, base, picture);
+        benchmark::DoNotOptimize(image.Row(0));
+    }
+}
+
+void BM_CoverageFrameRect1920x1080(benchmark::State& state) {
+    RenderFrame(state, false);
+}
+
+void BM_CoverageFrameGreatCircle1920x1080(benchmark::State& state) {
+    RenderFrame(state, true);
+}
+
 } // namespace
 
 BENCHMARK(BM_CoverageOneHalfHour)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CoverageWholeDay)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CoverageFrameRect1920x1080)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CoverageFrameGreatCircle1920x1080)->Unit(benchmark::kMillisecond)->UseRealTime();

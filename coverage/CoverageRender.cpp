@@ -18,20 +18,39 @@
 namespace {
 
 constexpr Rgb kGreyLine = 0xD0D0D0;
-constexpr int kTintPercent = 60;
 
 int Odd(int n) {
     n = std::max(n, 3);
     return n % 2 == 0 ? n - 1 : n;
 }
 
-Rgb Blend(std::uint32_t pixel, Rgb tint) {
-    const auto mix = [&](int shift) {
-        const int a = static_cast<int>((pixel >> shift) & 0xFF);
-        const int b = static_cast<int>((tint >> shift) & 0xFF);
-        return static_cast<Rgb>((a * (100 - kTintPercent) + b * kTintPercent) / 100) << shift;
+Rgb Scale(Rgb colour, int percent) {
+    const auto part = [&](int shift) {
+        return (((colour >> shift) & 0xFF) * static_cast<Rgb>(percent) / 100) << shift;
     };
-    return mix(16) | mix(8) | mix(0);
+    return part(16) | part(8) | part(0);
+}
+
+// A base-map pixel inside the cells' area: coastlines black; land and sea in the cell's
+// tint (sea a little darker) or, for a cell without tint, in neutral greys, so the
+// colours of the classes never mix with the map's own yellow and blue; the night side
+// (the map's colours ANDed down to their top bits) at 55 %. Grid and other pixels stay.
+Rgb CellPixel(std::uint32_t pixel, bool tinted, Rgb tint) {
+    switch (pixel & 0xFFFFFF) {
+    case kYellow:
+        return tinted ? tint : 0xB8B8B8;
+    case kBlue:
+        return tinted ? Scale(tint, 80) : 0x8890A0;
+    case 0x808000:
+        return Scale(tinted ? tint : 0xB8B8B8, 55);
+    case 0x000080:
+        return Scale(tinted ? Scale(tint, 80) : 0x8890A0, 55);
+    case kLime:
+    case 0x008000:
+        return kBlack;
+    default:
+        return pixel & 0xFFFFFF;
+    }
 }
 
 Rgb Lerp(Rgb a, Rgb b, double t) {
@@ -205,8 +224,8 @@ void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const Coverage
                                   &pixels.cell[static_cast<std::size_t>(y) * pixels.width];
                               for (int x = 0; x < std::min(w, pixels.width); ++x) {
                                   const std::int32_t c = cellRow[x];
-                                  if (c >= 0 && tinted[c])
-                                      row[x] = 0xFF000000u | Blend(row[x], tint[c]);
+                                  if (c >= 0)
+                                      row[x] = 0xFF000000u | CellPixel(row[x], tinted[c], tint[c]);
                               }
                           }
                       });

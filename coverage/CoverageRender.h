@@ -91,7 +91,8 @@ struct CoveragePicture {
 
 /// Draws one frame over the whole image (odd sizes, those of `pixels`): the base map
 /// (rectangular or great-circle, `base` drawn for the projection's centre) with its
-/// night side and grid, every open cell tinted by its colour (60 % over the map), the
+/// night side darkened and its grid; within the map land and sea take the colour of
+/// their cell (neutral grey for a closed cell) and the coastlines are black; then the
 /// grey line (the terminator in light grey), the Sun, terminal A as a lime-green plus
 /// sign with its label, and the time label.
 void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const CoveragePicture& picture);
