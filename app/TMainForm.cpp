@@ -5,6 +5,7 @@
 #include "app/TNoDefaultMsgForm.h"
 #include "atlas/ui/AtlasWindows.h"
 #include "batch/ui/TBatchDlgForm.h"
+#include "maps/ui/CoverageTask.h"
 #include "maps/ui/FreqMapTask.h"
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TGCPrintDlgForm.h"
@@ -95,6 +96,9 @@ void TMainForm::buildMenus() {
     addItem(maps, QStringLiteral("FrequencyMap1"), QStringLiteral("&Frequency Map..."),
             QStringLiteral(
                 "Map display showing suggested frequencies to different areas of the world"));
+    addItem(maps, QStringLiteral("CoverageMap1"), QStringLiteral("&Coverage Map..."),
+            QStringLiteral("Map display showing where one frequency works, and how well, "
+                           "through the day"));
     addItem(
         maps, QStringLiteral("RectangularMap1"), QStringLiteral("&Rectangular Map..."),
         QStringLiteral("Rectangular map display showing path, terminator, and path information"));
@@ -203,6 +207,13 @@ void TMainForm::buildMenus() {
                    [this] {
                        RunFrequencyMapWindows(this, this, m_state,
                                               PrefixSearchPicker(m_state.PlaceAtlas, this));
+                   });
+    });
+    setMenuHandler(QStringLiteral("CoverageMap1"), [this] {
+        runMapTask([this] { return CoverageMapAvailable(this, m_state); },
+                   [this] {
+                       RunCoverageMapWindows(this, this, m_state,
+                                             PrefixSearchPicker(m_state.PlaceAtlas, this));
                    });
     });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });

@@ -164,8 +164,8 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, Cover
         return ArgFailure{OneLineText(k.message), 1};
     run.request.kIndexText = k.text;
     // Centred as the map windows are: on the default terminal, else on the station.
-    run.centre = BaseMapCentre(settings).value_or(
-        GeoPoint{derived.LatitudeDeg, derived.LongitudeDeg});
+    run.centre =
+        BaseMapCentre(settings).value_or(GeoPoint{derived.LatitudeDeg, derived.LongitudeDeg});
     return std::nullopt;
 }
 

@@ -92,8 +92,8 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
     map.hasPath.assign(cells, 0);
     map.values.assign(static_cast<std::size_t>(cells) * perCell, CoverageValue{});
     const StationConditions conditions =
-        MakeStationConditions(map.base.TerminalA, map.base.Date, map.base.Ssn,
-                              map.base.KIndexText, map.base.MinElevationRad, map.base.Sun);
+        MakeStationConditions(map.base.TerminalA, map.base.Date, map.base.Ssn, map.base.KIndexText,
+                              map.base.MinElevationRad, map.base.Sun);
     const int slot = request.band.slot;
     const double freq = map.base.Frequencies[slot].FrequencyMHz;
 
@@ -133,7 +133,8 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
                 v.mode = path.Mode[j][slot];
                 v.hops = path.Hops[j][slot];
                 if (v.HasMode())
-                    v.snrDb = static_cast<float>(v.signalDb - NoiseLevel(freq, v.mufMHz, map.noise));
+                    v.snrDb =
+                        static_cast<float>(v.signalDb - NoiseLevel(freq, v.mufMHz, map.noise));
             }
         }
     });

@@ -55,12 +55,12 @@ struct CoverageRequest {
 
 /// One cell at one half hour.
 struct CoverageValue {
-    float mufMHz = 0.0f;               ///< short-path MUF
-    float signalDb = kNoModeSignal;    ///< dB above 0.5 µV; kNoModeSignal: no mode
-    float snrDb = 0.0f;                ///< signal − NoiseLevel(f, MUF); meaningless without mode
-    float reliability = 0.0f;          ///< 0..1
-    HopLayers mode{};                  ///< the best mode's hop layers
-    std::uint8_t hops = 0;             ///< its hop count (0: no mode)
+    float mufMHz = 0.0f;            ///< short-path MUF
+    float signalDb = kNoModeSignal; ///< dB above 0.5 µV; kNoModeSignal: no mode
+    float snrDb = 0.0f;             ///< signal − NoiseLevel(f, MUF); meaningless without mode
+    float reliability = 0.0f;       ///< 0..1
+    HopLayers mode{};               ///< the best mode's hop layers
+    std::uint8_t hops = 0;          ///< its hop count (0: no mode)
     bool HasMode() const { return signalDb != kNoModeSignal; }
 };
 
@@ -71,8 +71,8 @@ struct CoverageMap {
     CoverageGrid grid;
     CoverageBand band;
     std::vector<int> halfHours;
-    PredictionRequest base;  ///< the request every cell shares (station reals, Sun, Ssn)
-    NoiseTerms noise;        ///< of the settings
+    PredictionRequest base; ///< the request every cell shares (station reals, Sun, Ssn)
+    NoiseTerms noise;       ///< of the settings
     int suppressionLevelDb = -10;
     /// Per cell (row-major, row 0 north): false when the centre is the station itself or
     /// its antipode, where no path has a direction; such a cell has the vertical MUF at

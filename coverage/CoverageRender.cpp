@@ -157,11 +157,10 @@ Rgb ReliabilityColour(ReliabilityClass cls) {
 }
 
 Rgb SnrColour(double snrDb) {
-    static constexpr std::array<Rgb, 5> kStops = {0x2040FF, 0x00D0FF, 0x00D040, 0xFFE000,
-                                                  0xFF2000};
-    const double t = std::clamp((snrDb - kSnrScaleLowDb) / (kSnrScaleHighDb - kSnrScaleLowDb), 0.0,
-                                1.0) *
-                     (kStops.size() - 1);
+    static constexpr std::array<Rgb, 5> kStops = {0x2040FF, 0x00D0FF, 0x00D040, 0xFFE000, 0xFF2000};
+    const double t =
+        std::clamp((snrDb - kSnrScaleLowDb) / (kSnrScaleHighDb - kSnrScaleLowDb), 0.0, 1.0) *
+        (kStops.size() - 1);
     const std::size_t i = std::min(static_cast<std::size_t>(t), kStops.size() - 2);
     return Lerp(kStops[i], kStops[i + 1], t - static_cast<double>(i));
 }

@@ -45,8 +45,8 @@ std::vector<std::string> CoverageReadout(const CoverageMap& map, int cell, int k
     lines.push_back("Distance " + FormatFixed(d.angle * DisplayRadiusKm, 0, 0) + " km");
     const BearingResult b = InitialBearing(a.LatitudeRad, a.LongitudeRad, latRad, lonRad);
     if (map.hasPath[cell] && b.status != BearingStatus::Indeterminate)
-        lines.push_back("Bearing " +
-                        FormatFixed(PositiveMod(360.0, b.bearing * kDegPerRad), 0, 1) + " deg");
+        lines.push_back("Bearing " + FormatFixed(PositiveMod(360.0, b.bearing * kDegPerRad), 0, 1) +
+                        " deg");
     else
         lines.push_back("Bearing none (no path)");
     const CoverageValue& v = map.At(cell, k);
@@ -111,4 +111,19 @@ std::string CoverageCsv(const CoverageMap& map) {
         }
     }
     return out;
+}
+
+std::string CoverageTitle(const CoverageMap& map) {
+    const Terminal& a = map.base.TerminalA;
+    std::string title = "From ";
+    if (!a.Name.empty())
+        title += a.Name + " (";
+    title += FormatCoordinate(CoordinateKind::Latitude, a.LatitudeDeg) + " " +
+             FormatCoordinate(CoordinateKind::Longitude, a.LongitudeDeg);
+    if (!a.Name.empty())
+        title += ")";
+    title += "   " + map.band.text + " MHz   SSN " + FormatFixed(map.base.Ssn, 0, 0) + "   K ";
+    const int k = KIndexFromText(map.base.KIndexText);
+    title += k < 0 ? std::string("average") : std::to_string(k);
+    return title;
 }

@@ -30,3 +30,6 @@ std::string CoverageJson(const CoverageMap& map);
 /// The map as CSV with a header row: utc,lat,lon,muf,mode,signal,snr,reliability,class;
 /// one row per cell and half hour; signal and S/N empty without mode.
 std::string CoverageCsv(const CoverageMap& map);
+
+/// The title row of the window: "From <name> (<lat> <lon>)  <f> MHz  SSN <ssn>  K <k>".
+std::string CoverageTitle(const CoverageMap& map);

@@ -80,9 +80,9 @@ void ExpectEqualToPredictions(const Settings& user, const std::string& freq, int
             EXPECT_EQ(v.hops, p.Hops[j][slot]);
             if (v.HasMode()) {
                 ++withMode;
-                EXPECT_EQ(v.snrDb, static_cast<float>(p.Signal[j][slot] -
-                                                      NoiseLevel(screen.FrequencyMHz[slot],
-                                                                 p.Muf[j], noise)));
+                EXPECT_EQ(v.snrDb, static_cast<float>(
+                                       p.Signal[j][slot] -
+                                       NoiseLevel(screen.FrequencyMHz[slot], p.Muf[j], noise)));
             }
             ++compared;
         }
