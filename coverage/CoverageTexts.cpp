@@ -66,26 +66,26 @@ std::vector<std::string> CoverageReadout(const CoverageMap& map, int cell, int k
 }
 
 std::string CoverageJson(const CoverageMap& map) {
-    std::string out = "{\"freq\":" + JsonNumber(map.band.freqMHz) +
-                      ",\"grid\":" + std::to_string(map.grid.cellDeg) + ",\"slots\":[";
+    std::string out = "{\"freq\": " + JsonNumber(map.band.freqMHz) +
+                      ", \"grid\": " + std::to_string(map.grid.cellDeg) + ", \"slots\": [";
     for (std::size_t k = 0; k < map.halfHours.size(); ++k)
-        out += (k ? ",\"" : "\"") + HalfHourText(map.halfHours[k]) + "\"";
-    out += "],\"cells\":[";
+        out += (k ? ", \"" : "\"") + HalfHourText(map.halfHours[k]) + "\"";
+    out += "], \"cells\": [";
     const int cells = map.grid.CellCount();
-    out.reserve(static_cast<std::size_t>(cells) * (40 + 90 * map.halfHours.size()));
+    out.reserve(static_cast<std::size_t>(cells) * (40 + 100 * map.halfHours.size()));
     for (int c = 0; c < cells; ++c) {
-        out += c ? ",{\"lat\":" : "{\"lat\":";
+        out += c ? ", {\"lat\": " : "{\"lat\": ";
         out += JsonNumber(CellCentreLat(map.grid, c / map.grid.cols));
-        out += ",\"lon\":" + JsonNumber(CellCentreLon(map.grid, c % map.grid.cols));
-        out += ",\"slots\":[";
+        out += ", \"lon\": " + JsonNumber(CellCentreLon(map.grid, c % map.grid.cols));
+        out += ", \"slots\": [";
         for (std::size_t k = 0; k < map.halfHours.size(); ++k) {
             const CoverageValue& v = map.At(c, static_cast<int>(k));
-            out += k ? ",{\"muf\":" : "{\"muf\":";
+            out += k ? ", {\"muf\": " : "{\"muf\": ";
             out += JsonNumber(v.mufMHz);
-            out += ",\"mode\":" + JsonString(CoverageModeText(v));
-            out += ",\"signal\":" + (v.HasMode() ? JsonNumber(v.signalDb) : std::string("null"));
-            out += ",\"snr\":" + (v.HasMode() ? JsonNumber(v.snrDb) : std::string("null"));
-            out += ",\"reliability\":" + JsonNumber(v.reliability) + "}";
+            out += ", \"mode\": " + JsonString(CoverageModeText(v));
+            out += ", \"signal\": " + (v.HasMode() ? JsonNumber(v.signalDb) : std::string("null"));
+            out += ", \"snr\": " + (v.HasMode() ? JsonNumber(v.snrDb) : std::string("null"));
+            out += ", \"reliability\": " + JsonNumber(v.reliability) + "}";
         }
         out += "]}";
     }
