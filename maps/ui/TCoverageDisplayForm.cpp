@@ -130,7 +130,11 @@ TCoverageDisplayForm::TCoverageDisplayForm(CoverageDisplayInput input, QWidget* 
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* side = new QVBoxLayout;
+    auto* sidePanel = new QWidget(this);
+    sidePanel->setFixedWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("Cell 00.00 N  000.00 W")) + 24);
+    auto* side = new QVBoxLayout(sidePanel);
+    side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(new QLabel(QStringLiteral("Projection"), this));
     side->addWidget(m_kind);
     side->addWidget(new QLabel(QStringLiteral("Colour by"), this));
@@ -152,7 +156,7 @@ TCoverageDisplayForm::TCoverageDisplayForm(CoverageDisplayInput input, QWidget* 
     mapColumn->addLayout(timeRow);
     auto* body = new QHBoxLayout;
     body->addLayout(mapColumn, 1);
-    body->addLayout(side);
+    body->addWidget(sidePanel);
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar"));
     m_statusBar->setSizeGripEnabled(false);
