@@ -7,6 +7,7 @@
 #include "atlas/ui/AtlasPicker.h"
 #include "atlas/ui/AtlasWindows.h"
 #include "batch/ui/TBatchDlgForm.h"
+#include "maps/ui/CoverageTask.h"
 #include "maps/ui/FreqMapTask.h"
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TGCPrintDlgForm.h"
@@ -98,6 +99,9 @@ void TMainForm::buildMenus() {
     addItem(maps, QStringLiteral("FrequencyMap1"), QStringLiteral("&Frequency Map..."),
             QStringLiteral(
                 "Map display showing suggested frequencies to different areas of the world"));
+    addItem(maps, QStringLiteral("CoverageMap1"), QStringLiteral("&Coverage Map..."),
+            QStringLiteral("Map display showing where one frequency works, and how well, "
+                           "through the day"));
     addItem(
         maps, QStringLiteral("RectangularMap1"), QStringLiteral("&Rectangular Map..."),
         QStringLiteral("Rectangular map display showing path, terminator, and path information"));
@@ -206,6 +210,10 @@ void TMainForm::buildMenus() {
     setMenuHandler(QStringLiteral("FrequencyMap1"), [this] {
         runMapTask([this] { return FrequencyMapAvailable(this, m_state); },
                    [this] { RunFrequencyMapWindows(this, this, m_state, atlasPicker()); });
+    });
+    setMenuHandler(QStringLiteral("CoverageMap1"), [this] {
+        runMapTask([this] { return CoverageMapAvailable(this, m_state); },
+                   [this] { RunCoverageMapWindows(this, this, m_state, atlasPicker()); });
     });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });

@@ -15,3 +15,4 @@ int RunBatchCommand(const std::vector<std::string>& args);
 int RunFreqMapCommand(const std::vector<std::string>& args);
 int RunMapCommand(const std::vector<std::string>& args);
 int RunSolarCommand(const std::vector<std::string>& args);
+int RunCoverageCommand(const std::vector<std::string>& args);

@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "  batch     run, list or create batch tables of up to fifteen predictions\n"
     "  map       the rectangular or great-circle world map as a PNG picture\n"
     "  freqmap   the frequency map of the world for one station (json, csv or png)\n"
+    "  coverage  one band's coverage of the world from one station (json, csv or png)\n"
     "  solar     the published solar index and K index for a day (fetched and kept)\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
         return RunFreqMapCommand(args);
     if (command == "solar")
         return RunSolarCommand(args);
+    if (command == "coverage")
+        return RunCoverageCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

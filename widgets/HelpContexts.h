@@ -28,3 +28,5 @@ inline constexpr int kMapDisplayHelpContext = 81;
 inline constexpr int kGreatCirclePrintHelpContext = 82;
 inline constexpr int kFreqMapDialogHelpContext = 83;
 inline constexpr int kFreqMapDisplayHelpContext = 84;
+inline constexpr int kCoverageDialogHelpContext = 85;
+inline constexpr int kCoverageDisplayHelpContext = 86;

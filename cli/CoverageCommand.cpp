@@ -1,0 +1,246 @@
+#include "cli/ArgList.h"
+#include "cli/CommandErrors.h"
+#include "cli/Commands.h"
+#include "cli/IsoDate.h"
+#include "cli/RequestArgs.h"
+#include "cli/SettingOverrides.h"
+#include "cli/TerminalArgs.h"
+#include "core/Numeric.h"
+#include "core/ReplaceFile.h"
+#include "core/Syntax.h"
+#include "coverage/Coverage.h"
+#include "coverage/CoverageRender.h"
+#include "coverage/CoverageTexts.h"
+#include "maps/BaseMaps.h"
+#include "maps/PixelBuffer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kCoverageUsage =
+    "usage: hopscope-cli coverage (--a PREFIX|LOCATOR|DEFAULT | --a-lat LAT --a-lon LON)\n"
+    "                             --date YYYY-MM-DD --solar INDEX --freq MHZ\n"
+    "                             --utc HHMM|all [OPTIONS]\n"
+    "\n"
+    "One band's coverage of the world from one station: for every cell of a world grid\n"
+    "the short path to the cell's centre, with its MUF, mode, signal, S/N and\n"
+    "reliability, as an on-screen prediction to that centre shows them.\n"
+    "\n"
+    "  --a PREFIX|LOCATOR|DEFAULT  the station from the atlas, a grid square or the\n"
+    "                   default terminal of the settings\n"
+    "  --a-lat LAT --a-lon LON     the station by hand; longitudes are positive WEST\n"
+    "  --a-name NAME    the station's name (17 characters)\n"
+    "  --date YYYY-MM-DD  the day of the map (UTC)\n"
+    "  --utc HHMM|all   the UTC half hour holding that time, or all 48 half hours\n"
+    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410)\n"
+    "  --k N            K index 0-9; -1 or absent for the average\n"
+    "  --freq MHZ       the frequency, 3.0-30.0; one of the list's frequencies runs\n"
+    "                   as that column of the prediction table, any other alone\n"
+    "  --grid DEG       cell size in whole degrees, 1-10 (default 2)\n"
+    "  --freqs, --constants, --min-angle, --bandwidth, --noise, --suppression,\n"
+    "  --show-zero, --hide-zero, --snr, --signal\n"
+    "                   the settings for this run, as for predict\n"
+    "  --format json|csv|png  JSON (default), CSV (utc,lat,lon,muf,mode,signal,snr,\n"
+    "                   reliability,class) or the map as the window draws it\n"
+    "  --out FILE       write to FILE instead of standard output; for PNG with\n"
+    "                   --utc all a folder, one coverage-HHMM.png per half hour\n"
+    "  --size N         the PNG's width in pixels, 101-8001 (default 1441)\n"
+    "  --kind rect|gc   rectangular or great-circle map (default rect)\n"
+    "  --show reliability|snr  colour the cells by reliability class or by S/N\n"
+    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
+
+ArgFailure Usage(const std::string& problem) {
+    return {problem + "\n\n" + kCoverageUsage, 2};
+}
+
+struct CoverageRun {
+    CoverageRequest request;
+    std::string format = "json";
+    std::optional<std::string> out;
+    int pngWidth = 1441;
+    bool greatCircle = false;
+    CoverageShow show = CoverageShow::Reliability;
+    GeoPoint centre;
+};
+
+std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, CoverageRun& run) {
+    ArgList args(argList);
+    const std::optional<std::string> dataDir = args.Value("data-dir");
+    const std::optional<std::string> date = args.Value("date");
+    const std::optional<std::string> utc = args.Value("utc");
+    const std::optional<std::string> solar = args.Value("solar");
+    const std::optional<std::string> kIndex = args.Value("k");
+    const std::optional<std::string> freq = args.Value("freq");
+    const std::optional<std::string> grid = args.Value("grid");
+    const std::optional<std::string> format = args.Value("format");
+    run.out = args.Value("out");
+    const std::optional<std::string> size = args.Value("size");
+    const std::optional<std::string> kind = args.Value("kind");
+    const std::optional<std::string> show = args.Value("show");
+    const SettingOverrides overrides = TakeOverrides(args);
+    const TerminalOptions station = TakeTerminalOptions(args, "a");
+    if (const auto problem = args.Problem())
+        return Usage(*problem);
+    if (!args.Positionals().empty())
+        return Usage("unexpected argument");
+    if (!station.usageProblem.empty())
+        return Usage(station.usageProblem);
+    if (!date)
+        return Usage("give the day of the map with --date YYYY-MM-DD");
+    if (!utc)
+        return Usage("give the time of the map with --utc HHMM or --utc all");
+    if (!freq)
+        return Usage("give the frequency with --freq MHZ");
+    if (format) {
+        run.format = Lower(*format);
+        if (run.format != "json" && run.format != "csv" && run.format != "png")
+            return Usage("--format must be json, csv or png");
+    }
+    if (run.format == "png" && !run.out)
+        return Usage("--format png needs --out FILE (or a folder with --utc all)");
+    if (size) {
+        const std::optional<int> n = ParseInteger(*size);
+        if (!n || *n < 101 || *n > 8001)
+            return Usage("--size must be a width from 101 to 8001 pixels");
+        run.pngWidth = *n;
+    }
+    if (kind) {
+        const std::string k = Lower(*kind);
+        if (k != "rect" && k != "gc")
+            return Usage("--kind must be rect or gc");
+        run.greatCircle = k == "gc";
+    }
+    if (show) {
+        const std::string s = Lower(*show);
+        if (s != "reliability" && s != "snr")
+            return Usage("--show must be reliability or snr");
+        run.show = s == "snr" ? CoverageShow::Snr : CoverageShow::Reliability;
+    }
+    if (grid) {
+        const std::optional<int> g = ParseInteger(*grid);
+        if (!g || *g < kMinCellDeg || *g > kMaxCellDeg)
+            return Usage("--grid must be a whole number of degrees from 1 to 10");
+        run.request.cellDeg = *g;
+    }
+    run.request.halfHours = HalfHoursOfText(Lower(*utc));
+    if (run.request.halfHours.empty())
+        return ArgFailure{"--utc '" + *utc + "': a time HHMM from 0000 to 2359, or all", 1};
+    const std::optional<DateValue> day = ParseIsoDate(*date);
+    if (!day)
+        return ArgFailure{"--date '" + *date + "': Invalid date (YYYY-MM-DD, 1901 to 2099)", 1};
+    run.request.date = *day;
+
+    CommandData data;
+    if (auto failure = ReadCommandData(dataDir, data))
+        return failure;
+    Settings settings = data.settings;
+    if (auto failure = ApplyOverrides(overrides, settings))
+        return failure->status == 2 ? Usage(failure->text) : *failure;
+    const std::optional<CoverageBand> band = CoverageBandOf(settings, *freq);
+    if (!band)
+        return ArgFailure{"--freq '" + *freq + "': a frequency from 3.0 to 30.0 MHz", 1};
+    run.request.band = *band;
+
+    const TerminalArgs resolved = ResolveTerminalOptions(station, &data.atlas, settings);
+    if (!resolved.ok)
+        return ArgFailure{resolved.problem, 1};
+    run.request.station = resolved.terminal;
+    Terminal derived = resolved.terminal;
+    if (const CheckResult coordinates = DeriveTerminalCoordinates(derived); !coordinates)
+        return ArgFailure{OneLineText(coordinates.message), 1};
+    const TextCheck solarIndex = CheckSolarIndex(solar.value_or(""), settings.SunspotPrimary);
+    if (!solarIndex)
+        return ArgFailure{OneLineText(solarIndex.message), 1};
+    run.request.solarIndexText = solarIndex.text;
+    const TextCheck k = CheckKIndex(kIndex.value_or(""));
+    if (!k)
+        return ArgFailure{OneLineText(k.message), 1};
+    run.request.kIndexText = k.text;
+    // Centred as the map windows are: on the default terminal, else on the station.
+    run.centre =
+        BaseMapCentre(settings).value_or(GeoPoint{derived.LatitudeDeg, derived.LongitudeDeg});
+    return std::nullopt;
+}
+
+bool WriteOutput(const std::string& text, const std::optional<std::string>& out) {
+    if (!out) {
+        const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+        return std::fflush(stdout) == 0 && written;
+    }
+    return ReplaceFile(*out, text).Ok();
+}
+
+std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& map) {
+    const CoverageProjection projection{run.greatCircle, run.centre};
+    const ImageSize size = CoverageImageSize(projection, run.pngWidth,
+                                             run.greatCircle ? run.pngWidth : run.pngWidth / 2);
+    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
+    if (run.greatCircle) {
+        base = PixelBuffer(kGreatCircleBaseSize, kGreatCircleBaseSize);
+        DrawGreatCircleBaseMap(base, run.centre);
+    } else {
+        DrawRectangularBaseMap(base, run.centre.lon);
+    }
+    const PixelCells pixels = MapPixelsToCells(map.grid, projection, size.width, size.height);
+    PixelBuffer image(size.width, size.height);
+    const std::filesystem::path out = *run.out;
+    const bool several = map.halfHours.size() > 1;
+    if (several) {
+        std::error_code ec;
+        std::filesystem::create_directories(out, ec);
+        if (!std::filesystem::is_directory(out, ec))
+            return "'" + *run.out + "' is not a folder and cannot be made one";
+    }
+    for (std::size_t k = 0; k < map.halfHours.size(); ++k) {
+        CoveragePicture picture;
+        picture.map = &map;
+        picture.slotIndex = static_cast<int>(k);
+        picture.show = run.show;
+        picture.projection = projection;
+        picture.pixels = &pixels;
+        picture.utDate = run.request.date;
+        picture.timeText = HalfHourText(map.halfHours[k]);
+        picture.stationLabel = run.request.station.Name;
+        image.SetFontPixelSize(std::max(size.height / 45, 10));
+        RenderCoverageMap(image, base, picture);
+        const std::optional<std::string> png = image.EncodePng();
+        const std::filesystem::path file =
+            several ? out / ("coverage-" + picture.timeText + ".png") : out;
+        if (!png || !ReplaceFile(file, *png))
+            return "the map could not be written to '" + file.string() + "'";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunCoverageCommand(const std::vector<std::string>& argList) {
+    if (std::find(argList.begin(), argList.end(), "--help") != argList.end()) {
+        std::fputs(kCoverageUsage, stdout);
+        return 0;
+    }
+    CoverageRun run;
+    if (const std::optional<ArgFailure> failure = ReadRun(argList, run)) {
+        ReportRefusal("coverage", failure->text);
+        return failure->status;
+    }
+    const CoverageMap map = ComputeCoverage(run.request);
+    if (!map.ok)
+        return ReportRefusal("coverage", OneLineText(map.message));
+    if (run.format == "png") {
+        if (const std::optional<std::string> problem = WritePngs(run, map))
+            return ReportRefusal("coverage", *problem);
+        return 0;
+    }
+    const std::string output = run.format == "csv" ? CoverageCsv(map) : CoverageJson(map) + "\n";
+    if (!WriteOutput(output, run.out))
+        return ReportRefusal("coverage", "the output could not be written");
+    return 0;
+}

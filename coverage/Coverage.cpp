@@ -1,0 +1,180 @@
+#include "coverage/Coverage.h"
+
+#include "core/Constants.h"
+#include "core/Numeric.h"
+#include "report/NoiseLevel.h"
+#include "report/PredictionSetup.h"
+#include "report/PredictionTable.h"
+
+#include <tbb/blocked_range.h>
+#include <tbb/parallel_for.h>
+
+#include <cmath>
+
+std::optional<CoverageBand> CoverageBandOf(const Settings& settings, std::string_view freqText) {
+    const std::optional<double> freq = ParseDecimal(freqText, false);
+    if (!freq || !(*freq >= 3.0 && *freq <= 30.0))
+        return std::nullopt;
+    CoverageBand band;
+    band.settings = settings;
+    DeriveSettings(band.settings);
+    const int count = std::clamp(settings.FrequencyCount, 0, kFrequencySlots);
+    for (int n = 0; n < count; ++n) {
+        const std::optional<double> listed =
+            ParseDecimal(settings.Frequencies[n].FrequencyText, false);
+        if (listed && std::abs(*listed - *freq) < 1e-9) {
+            band.slot = n;
+            band.freqMHz = band.settings.FrequencyMHz[n];
+            band.text = settings.Frequencies[n].FrequencyText;
+            return band;
+        }
+    }
+    band.inList = false;
+    band.text = CutText(freqText, kFrequencyTextCapacity);
+    band.settings.FrequencyCount = 1;
+    band.settings.Frequencies = {};
+    band.settings.Frequencies[0] = {band.text, "0.0"};
+    DeriveSettings(band.settings);
+    band.slot = 0;
+    band.freqMHz = band.settings.FrequencyMHz[0];
+    return band;
+}
+
+Terminal CellTerminal(double latDeg, double lonDeg) {
+    Terminal t;
+    t.Prefix = "<Ins>";
+    t.LatitudeText = FormatFixed(latDeg, 0, 1);
+    t.LongitudeText = FormatFixed(lonDeg, 0, 1);
+    return t;
+}
+
+namespace {
+
+PredictionInputs InputsOf(const CoverageRequest& request, const Terminal& b) {
+    PredictionInputs inputs;
+    inputs.terminalA = request.station;
+    inputs.terminalB = b;
+    inputs.date = request.date;
+    inputs.solarIndexText = request.solarIndexText;
+    inputs.kIndexText = request.kIndexText;
+    inputs.zone = request.zone;
+    return inputs;
+}
+
+} // namespace
+
+CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bool>* cancel) {
+    CoverageMap map;
+    map.grid = MakeCoverageGrid(request.cellDeg);
+    map.band = request.band;
+    for (int j : request.halfHours)
+        if (j >= 0 && j < kHalfHours)
+            map.halfHours.push_back(j);
+    map.noise = NoiseTermsOf(request.band.settings);
+    map.suppressionLevelDb = request.band.settings.SuppressionLevelDb;
+
+    // The shared part of every cell's request; B is any point that is neither the
+    // station nor its antipode (one of two points 90° apart always qualifies).
+    PreparedPrediction prepared =
+        PreparePrediction(InputsOf(request, CellTerminal(45.0, 0.0)), request.band.settings);
+    if (!prepared)
+        prepared =
+            PreparePrediction(InputsOf(request, CellTerminal(-45.0, 0.0)), request.band.settings);
+    if (!prepared) {
+        map.message = prepared.message;
+        return map;
+    }
+    map.base = prepared.request;
+    map.base.FrequencyCount = std::min(map.base.FrequencyCount, request.band.slot + 1);
+
+    const int cells = map.grid.CellCount();
+    const std::size_t perCell = map.halfHours.size();
+    map.hasPath.assign(cells, 0);
+    map.values.assign(static_cast<std::size_t>(cells) * perCell, CoverageValue{});
+    const StationConditions conditions =
+        MakeStationConditions(map.base.TerminalA, map.base.Date, map.base.Ssn, map.base.KIndexText,
+                              map.base.MinElevationRad, map.base.Sun);
+    const int slot = request.band.slot;
+    const double freq = map.base.Frequencies[slot].FrequencyMHz;
+
+    std::atomic<bool> stopped = false;
+    tbb::parallel_for(tbb::blocked_range<int>(0, cells, 16), [&](const tbb::blocked_range<int>& r) {
+        PathResult path;
+        PredictionRequest cellRequest = map.base;
+        for (int cell = r.begin(); cell != r.end(); ++cell) {
+            if (cancel && cancel->load(std::memory_order_relaxed)) {
+                stopped = true;
+                return;
+            }
+            const int row = cell / map.grid.cols;
+            const int col = cell % map.grid.cols;
+            const double lat = CellCentreLat(map.grid, row);
+            const double lon = CellCentreLon(map.grid, col);
+            CoverageValue* out = &map.values[static_cast<std::size_t>(cell) * perCell];
+            cellRequest.TerminalA = map.base.TerminalA;
+            cellRequest.TerminalB = CellTerminal(lat, lon);
+            if (!ComputePathGeometry(cellRequest.TerminalA, cellRequest.TerminalB,
+                                     cellRequest.ShortPath, cellRequest.LongPath)) {
+                const PointPath vertical(conditions, lat * kRadPerDeg, lon * kRadPerDeg);
+                for (std::size_t k = 0; k < perCell; ++k)
+                    out[k].mufMHz = vertical.Muf(static_cast<float>(0.5 * map.halfHours[k]));
+                continue;
+            }
+            MarkPolarPaths(cellRequest.TerminalA, cellRequest.TerminalB, cellRequest.ShortPath,
+                           cellRequest.LongPath);
+            map.hasPath[cell] = 1;
+            ComputePathAt(cellRequest, PathKind::Short, map.halfHours, path);
+            for (std::size_t k = 0; k < perCell; ++k) {
+                const int j = map.halfHours[k];
+                CoverageValue& v = out[k];
+                v.mufMHz = path.Muf[j];
+                v.signalDb = path.Signal[j][slot];
+                v.reliability = path.Reliability[j][slot];
+                v.mode = path.Mode[j][slot];
+                v.hops = path.Hops[j][slot];
+                if (v.HasMode())
+                    v.snrDb =
+                        static_cast<float>(v.signalDb - NoiseLevel(freq, v.mufMHz, map.noise));
+            }
+        }
+    });
+    map.complete = !stopped;
+    map.ok = true;
+    return map;
+}
+
+ReliabilityClass ReliabilityClassOf(const CoverageValue& value, int suppressionLevelDb) {
+    if (!value.HasMode() || !(value.signalDb >= static_cast<float>(suppressionLevelDb)))
+        return ReliabilityClass::Closed;
+    switch (AvailabilityLetter(value.reliability)) {
+    case 'A':
+        return ReliabilityClass::A;
+    case 'B':
+        return ReliabilityClass::B;
+    case 'C':
+        return ReliabilityClass::C;
+    case 'D':
+        return ReliabilityClass::D;
+    default:
+        return ReliabilityClass::Closed;
+    }
+}
+
+std::string ReliabilityClassName(ReliabilityClass cls) {
+    switch (cls) {
+    case ReliabilityClass::A:
+        return "A";
+    case ReliabilityClass::B:
+        return "B";
+    case ReliabilityClass::C:
+        return "C";
+    case ReliabilityClass::D:
+        return "D";
+    default:
+        return "closed";
+    }
+}
+
+std::string CoverageModeText(const CoverageValue& value) {
+    return value.HasMode() ? ModeToLetters(value.mode, value.hops) : std::string();
+}

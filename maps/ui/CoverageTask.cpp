@@ -1,0 +1,57 @@
+#include "maps/ui/CoverageTask.h"
+
+#include "maps/BaseMapFile.h"
+#include "maps/BaseMaps.h"
+#include "maps/ui/MapWindows.h"
+#include "maps/ui/TCoverageDialogForm.h"
+#include "maps/ui/TCoverageDisplayForm.h"
+#include "report/AppState.h"
+#include "widgets/KxMessages.h"
+#include "widgets/KxStatusLine.h"
+
+bool CoverageMapAvailable(QWidget* parent, const AppState& state) {
+    return CheckMapAvailable(parent, state, MapKind::Rectangular);
+}
+
+void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
+                           const AtlasPicker& picker) {
+    FreqMapDialogInput input;
+    input.previous.station = state.Prediction.TerminalA;
+    input.previous.date = state.TimeZone.PredictionDate;
+    input.previous.solarIndexText = state.Prediction.SolarIndexText;
+    input.previous.kIndexText = state.Prediction.KIndexText;
+    input.settings = state.UserSettings;
+    input.atlas = &state.PlaceAtlas;
+    input.dates = state.Dates;
+    input.zone = state.TimeZone;
+    input.clock = ReadSystemClock();
+    TCoverageDialogForm dialog(std::move(input), statusLine, parent);
+    dialog.setAtlasPicker(picker);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    std::optional<PixelBuffer> rectangular = LoadBaseMap(state.DataDirectory, false);
+    const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
+    if (!rectangular || !centre) {
+        ShowInformation(parent, QStringLiteral("Map file Hopscope.REC not found"));
+        return;
+    }
+    std::optional<PixelBuffer> greatCircle = LoadBaseMap(state.DataDirectory, true);
+    if (!greatCircle) {
+        greatCircle.emplace(kGreatCircleBaseSize, kGreatCircleBaseSize);
+        DrawGreatCircleBaseMap(*greatCircle, *centre);
+    }
+    if (statusLine)
+        statusLine->HideStatusLine();
+    CoverageDisplayInput view;
+    view.request = dialog.result();
+    view.settings = state.UserSettings;
+    view.dates = state.Dates;
+    view.zone = state.TimeZone;
+    view.rectangularBase = std::make_shared<const PixelBuffer>(std::move(*rectangular));
+    view.greatCircleBase = std::make_shared<const PixelBuffer>(std::move(*greatCircle));
+    view.centre = *centre;
+    view.clock = [] { return ReadSystemClock(); };
+    TCoverageDisplayForm display(std::move(view), parent);
+    display.exec();
+}

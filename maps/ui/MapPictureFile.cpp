@@ -1,0 +1,68 @@
+#include "maps/ui/MapPictureFile.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+QString AskMapPictureFile(QWidget* parent, QString& directory) {
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Save Picture"), directory,
+        QStringLiteral("PNG picture (*.png);;SVG picture (*.svg);;PDF document (*.pdf)"));
+    if (!path.isEmpty())
+        directory = QFileInfo(path).absolutePath();
+    return path;
+}
+
+QString SaveMapPicture(const QString& path, const QImage& picture) {
+    if (picture.isNull())
+        return QStringLiteral("There is no map to save yet.");
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Could not open the file %1 for writing.").arg(path);
+    bool drawn = false;
+    QPainter painter;
+    if (suffix == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(picture.size());
+        svg.setViewBox(QRect(QPoint(0, 0), picture.size()));
+        svg.setTitle(QFileInfo(path).completeBaseName());
+        if (painter.begin(&svg)) {
+            painter.drawImage(0, 0, picture);
+            drawn = painter.end();
+        }
+    } else if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(96);
+        pdf.setPageSize(QPageSize(QSizeF(picture.size()) * 72.0 / 96.0, QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        if (painter.begin(&pdf)) {
+            painter.drawImage(0, 0, picture);
+            drawn = painter.end();
+        }
+    } else {
+        drawn = picture.save(&file, "PNG");
+    }
+    if (!drawn || !file.commit())
+        return QStringLiteral("The picture could not be written to %1.").arg(path);
+    return {};
+}
+
+bool PrintMapPicture(QPrinter& printer, const QImage& picture, const QString& title) {
+    if (picture.isNull())
+        return false;
+    printer.setDocName(title);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = painter.viewport();
+    const QSize fitted = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), fitted), picture);
+    const bool aborted = printer.printerState() == QPrinter::Aborted;
+    return painter.end() && !aborted;
+}

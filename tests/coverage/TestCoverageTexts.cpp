@@ -1,0 +1,98 @@
+// The coverage map's texts and picture geometry: the readout of a cell, the half hours
+// of --utc, the pixels' points (the inverse of the map projections) and the colours.
+
+#include <gtest/gtest.h>
+
+#include "coverage/CoverageRender.h"
+#include "coverage/CoverageTexts.h"
+#include "maps/AzimuthalMap.h"
+#include "maps/MapCompose.h"
+#include "maps/RectMap.h"
+
+#include <cmath>
+
+namespace {
+
+CoverageMap TenDegreeNoon() {
+    Settings settings = FactorySettings();
+    DeriveSettings(settings);
+    CoverageRequest r;
+    r.station = {"<Ins>", "45", "5", "Station"};
+    r.date = DateFromCalendar(2026, 6, 21);
+    r.solarIndexText = "S100";
+    r.band = CoverageBandOf(settings, "14.1").value();
+    r.cellDeg = 10;
+    r.halfHours = {24};
+    return ComputeCoverage(r);
+}
+
+} // namespace
+
+TEST(CoverageTexts, HalfHoursOfUtcOption) {
+    EXPECT_EQ(HalfHoursOfText("0000"), std::vector<int>{0});
+    EXPECT_EQ(HalfHoursOfText("1229"), std::vector<int>{24});
+    EXPECT_EQ(HalfHoursOfText("2359"), std::vector<int>{47});
+    EXPECT_EQ(HalfHoursOfText("all").size(), 48u);
+    EXPECT_TRUE(HalfHoursOfText("2400").empty());
+    EXPECT_TRUE(HalfHoursOfText("12").empty());
+    EXPECT_EQ(HalfHourText(47), "2330");
+}
+
+TEST(CoverageTexts, ReadoutOfTheStationsCellAndOfAFarCell) {
+    const CoverageMap map = TenDegreeNoon();
+    ASSERT_TRUE(map.ok);
+    // 45 N 5 W is the centre of its 10° cell: no path there.
+    const int own = CellRowAt(map.grid, 45) * map.grid.cols + CellColAt(map.grid, 5);
+    const std::vector<std::string> lines = CoverageReadout(map, own, 0);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "Cell 45.00 N    5.00 W");
+    EXPECT_EQ(lines[1], "Distance 0 km");
+    EXPECT_EQ(lines[2], "Bearing none (no path)");
+    EXPECT_EQ(lines[4], "Mode none");
+    EXPECT_EQ(lines[7], "Reliability 0.00 (closed)");
+    // 5 N 45 W: 40° of arc away, about 4450 km, to the south-west.
+    const int far = CellRowAt(map.grid, 5) * map.grid.cols + CellColAt(map.grid, 45);
+    const std::vector<std::string> farLines = CoverageReadout(map, far, 0);
+    EXPECT_EQ(farLines[0], "Cell  5.00 N   45.00 W");
+    EXPECT_NE(farLines[2].find("Bearing 2"), std::string::npos);
+    EXPECT_NE(farLines[3].find(" MHz"), std::string::npos);
+}
+
+// A pixel's point is where the projection puts that point back, to the pixel.
+TEST(CoverageRender, PixelsInvertTheProjections) {
+    const int w = 721, h = 361;
+    const CoverageProjection rect{false, {40.0, 75.0}};
+    const MapRect r{1, 1, w - 2, h - 2};
+    const CoverageProjection gc{true, {40.0, 75.0}};
+    const int side = 721;
+    const AzimuthalView view{side / 2, side / 2, 40.0, 75.0, GreatCircleDiscRadius(side) / 180.0};
+    for (double lat = -80; lat <= 80; lat += 20) {
+        for (double lon = -170; lon <= 170; lon += 40) {
+            GeoPoint p;
+            ASSERT_TRUE(PixelToPoint(rect, w, h, RectMapX(r, lon, 75.0), RectMapY(r, lat), p));
+            EXPECT_NEAR(p.lat, lat, 0.5);
+            EXPECT_NEAR(std::remainder(p.lon - lon, 360.0), 0.0, 0.6);
+            const AzimuthalOffset a = AzimuthalProject({lat, lon}, 40.0, 75.0, view.scale);
+            ASSERT_TRUE(PixelToPoint(gc, side, side, view.centreX + a.dx, view.centreY - a.dy, p));
+            // One pixel is 1/2 degree of arc here; far from the centre a degree of arc
+            // spans more longitude at high latitudes, so compare central angles.
+            const double d =
+                std::acos(std::clamp(std::sin(p.lat * M_PI / 180) * std::sin(lat * M_PI / 180) +
+                                         std::cos(p.lat * M_PI / 180) * std::cos(lat * M_PI / 180) *
+                                             std::cos((p.lon - lon) * M_PI / 180),
+                                     -1.0, 1.0));
+            EXPECT_LT(d * 180 / M_PI, 1.0) << lat << " " << lon;
+        }
+    }
+    GeoPoint p;
+    EXPECT_FALSE(PixelToPoint(gc, side, side, 0, 0, p)); // outside the disc
+}
+
+TEST(CoverageRender, ColoursAndLegend) {
+    EXPECT_EQ(SnrColour(-40.0), SnrColour(kSnrScaleLowDb));
+    EXPECT_EQ(SnrColour(90.0), SnrColour(kSnrScaleHighDb));
+    EXPECT_NE(SnrColour(10.0), SnrColour(20.0));
+    EXPECT_EQ(CoverageLegend(CoverageShow::Reliability).size(), 5u);
+    EXPECT_EQ(CoverageLegend(CoverageShow::Snr).back().text, "no mode");
+    EXPECT_NE(ReliabilityColour(ReliabilityClass::A), ReliabilityColour(ReliabilityClass::D));
+}
