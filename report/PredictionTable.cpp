@@ -32,11 +32,15 @@ char AvailabilityLetter(float reliability) {
     return kLetters[cls];
 }
 
+bool CellShown(float signalDb, float reliability, const TableRules& rules) {
+    if (!(signalDb >= static_cast<float>(rules.suppressionLevelDb)))
+        return false;
+    return rules.showZeroAvailability || RoundsAboveZero(reliability);
+}
+
 std::string CellText(float signalDb, float reliability, float freqMHz, float mufMHz,
                      const TableRules& rules) {
-    if (!(signalDb >= static_cast<float>(rules.suppressionLevelDb)))
-        return {};
-    if (!rules.showZeroAvailability && !RoundsAboveZero(reliability))
+    if (!CellShown(signalDb, reliability, rules))
         return {};
     double value = signalDb;
     if (!rules.showSignalLevels)

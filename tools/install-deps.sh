@@ -6,7 +6,7 @@ set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev \
 libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format \
 qt6-svg-dev libcairo2-dev libpng-dev \
-libgeographiclib-dev \
+libgeographiclib-dev libtbb-dev \
 clang libclang-rt-14-dev \
 desktop-file-utils appstream dpkg-dev"
 missing=""
