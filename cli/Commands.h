@@ -14,3 +14,4 @@ int RunBearingsCommand(const std::vector<std::string>& args);
 int RunBatchCommand(const std::vector<std::string>& args);
 int RunFreqMapCommand(const std::vector<std::string>& args);
 int RunMapCommand(const std::vector<std::string>& args);
+int RunPlannerCommand(const std::vector<std::string>& args);

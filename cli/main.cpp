@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "  batch     run, list or create batch tables of up to fifteen predictions\n"
     "  map       the rectangular or great-circle world map as a PNG picture\n"
     "  freqmap   the frequency map of the world for one station (json, csv or png)\n"
+    "  planner   which frequency opens to which atlas place, and when, from one station\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
         return RunMapCommand(args);
     if (command == "freqmap")
         return RunFreqMapCommand(args);
+    if (command == "planner")
+        return RunPlannerCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;
