@@ -78,6 +78,7 @@ public:
 public slots:
     void FileExitClick();
     void OptionsClick();
+    void PlannerClick();
     void Contents1Click();
     void SearchforHelpOn1Click();
     void HowtoUseHelp1Click();

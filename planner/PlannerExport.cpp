@@ -1,10 +1,10 @@
 #include "planner/PlannerExport.h"
 
 #include "core/Numeric.h"
+#include "planner/PlannerView.h"
 #include "report/CsvText.h"
 #include "report/JsonText.h"
 
-#include <cctype>
 #include <cmath>
 
 namespace {
@@ -113,15 +113,7 @@ std::string PlannerText(const PlannerResult& result, const std::string& title,
                FormatFixed(row.distanceKm, 6, 0) + " km" + FormatFixed(row.bearingDeg, 7, 1) +
                " deg  " + KindName(row.kind) + " path\n";
         for (const PlannerBand& band : row.bands) {
-            std::string strip;
-            for (int k = 0; k < kHalfHours; ++k) {
-                const int j = DisplayedSlot(k, offset);
-                const char letter = band.letter[j];
-                strip += letter == ' ' ? '.'
-                         : band.open[j]
-                             ? letter
-                             : static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-            }
+            const std::string strip = StripText(band, offset);
             out += "  " + Padded(band.freqText, 5) + " " + strip + " " +
                    FormatFixed(band.openCount / 2.0, 4, 1) + " h";
             if (band.longest.length > 0 && band.longest.length < kHalfHours)
