@@ -24,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableView>
 #include <QTextDocument>
@@ -138,6 +139,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     values->addWidget(m_stop);
     auto* tableBar = new QHBoxLayout;
     labelled(tableBar, QStringLiteral("&Filter"), m_filter);
+    m_filter->setMinimumWidth(Scaled(this, 160));
     tableBar->addWidget(m_progress, 1);
     tableBar->addWidget(m_summary, 1);
     auto* buttons = new QHBoxLayout;
@@ -171,7 +173,11 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     m_solar->setText(Q(previous.solarIndexText));
     m_kIndex->setText(Q(previous.kIndexText));
     TrackFocusHints(this, m_statusLine);
-    resize(Scaled(this, 1000), Scaled(this, 680));
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        resize(area.width() * 9 / 10, area.height() * 17 / 20);
+    }
+    CentreOnScreen(this, 0.5);
     m_terminal->prefixEdit()->setFocus();
 }
 
@@ -190,6 +196,15 @@ bool PlannerWindow::computing() const {
 void PlannerWindow::closeEvent(QCloseEvent* event) {
     stopAndWait();
     QDialog::closeEvent(event);
+}
+
+void PlannerWindow::reject() {
+    if (computing()) {
+        StopBtnClick();
+        return;
+    }
+    stopAndWait();
+    QDialog::reject();
 }
 
 void PlannerWindow::stopAndWait() {
@@ -242,8 +257,17 @@ void PlannerWindow::OKBtnClick() {
     const double offset = m_input.zone.utc ? 0.0 : m_input.zone.UtcOffset;
     m_strips->setNowHalfHour(DisplayedHalfHour(utcNow, offset));
     m_model->reset(FrequencyTexts(setup.settings), m_input.zone, utcSlot);
+    // The place columns fit their texts; the strips share the rest of the width.
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const char* const widest[] = {"WWWWWWW", "Mmmmmmmmmmmmmmmmm", "20000", "359.9",
+                                  "Short",   "29.6 (0.99)"};
+    for (int column = 0; column < kPlannerBandColumn; ++column)
+        m_table->setColumnWidth(column,
+                                metrics.horizontalAdvance(QString::fromLatin1(widest[column])) +
+                                    Scaled(this, 14));
     for (int n = 0; n < setup.settings.FrequencyCount; ++n)
-        m_table->setColumnWidth(kPlannerBandColumn + n, Scaled(this, 2 * 48 + 4));
+        m_table->horizontalHeader()->setSectionResizeMode(kPlannerBandColumn + n,
+                                                          QHeaderView::Stretch);
 
     std::vector<Terminal> places =
         m_input.atlas ? AtlasPlaces(*m_input.atlas) : std::vector<Terminal>{};

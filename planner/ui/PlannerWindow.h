@@ -62,6 +62,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /// Escape stops a running computation; otherwise it closes the window.
+    void reject() override;
 
 private:
     void OKBtnClick();
