@@ -1,5 +1,6 @@
 #include "planner/Planner.h"
 #include "planner/PlannerExport.h"
+#include "planner/PlannerView.h"
 
 #include "atlas/BuiltInAtlas.h"
 #include "core/Numeric.h"
@@ -169,4 +170,41 @@ TEST(Planner, LongestOpeningBestBandAndTimes) {
     EXPECT_EQ(SlotOfUtcHours(23.99), 47);
     EXPECT_EQ(SlotOfUtcHours(-0.25), 47);
     EXPECT_EQ(DisplayedSlotTime(12, 0.25), "0000"); // UTC 0600 is local 0000
+}
+
+TEST(PlannerView, StripsFilterAndSortKeys) {
+    PlannerBand band;
+    band.letter.fill(' ');
+    band.letter[0] = 'A';
+    band.open[0] = true;
+    band.letter[1] = 'C';
+    band.shown[1] = band.shown[0] = true;
+    band.openCount = 1;
+    band.freqText = "14.1";
+    band.reliability[0] = 1.0f;
+    EXPECT_EQ(StripText(band, 0.0), "Ac" + std::string(46, '.'));
+    // Local time 6 h behind UTC: UTC 0000 shows at displayed 1800 (half hour 36).
+    EXPECT_EQ(StripText(band, 0.25).substr(36, 2), "Ac");
+    EXPECT_EQ(DisplayedHalfHour(100.5, 0.25), 12); // UTC 1200 is local 0600
+
+    PlannerRow a, b;
+    a.place.Prefix = "VK";
+    a.place.Name = "australia";
+    b.place.Prefix = "W1";
+    b.place.Name = "Boston, Mass.";
+    a.distanceKm = 16983;
+    b.distanceKm = 5265;
+    a.bands = {band};
+    b.bands = {band};
+    b.bands[0].openCount = 5;
+    EXPECT_TRUE(PlannerLess(a, b, kPlannerNameColumn, 0)); // case is ignored
+    EXPECT_TRUE(PlannerLess(b, a, kPlannerDistanceColumn, 0));
+    EXPECT_TRUE(PlannerLess(a, b, kPlannerBandColumn, 0));
+    EXPECT_FALSE(PlannerLess(a, b, kPlannerBandColumn + 3, 0)); // no such band
+    EXPECT_TRUE(PlannerRowMatches(b, "bost"));
+    EXPECT_TRUE(PlannerRowMatches(a, "vk"));
+    EXPECT_FALSE(PlannerRowMatches(a, "mass"));
+    EXPECT_EQ(PlannerCellText(b, kPlannerDistanceColumn, 0), "5265");
+    EXPECT_EQ(PlannerCellText(b, kPlannerBestNowColumn, 0), "14.1 (1.00)");
+    EXPECT_EQ(PlannerCellText(b, kPlannerBestNowColumn, 1), "-"); // shown but not open
 }
