@@ -3,8 +3,8 @@
 # header of a window folder, or links Qt.
 root=${1:-.}
 cd "$root" || exit 2
-plain="core engine settings atlas report graphs batch maps cli"
-windows='(widgets|prediction|app|settings/ui|atlas/ui|batch/ui|maps/ui)/'
+plain="core engine settings atlas report graphs batch maps planner cli"
+windows='(widgets|prediction|app|settings/ui|atlas/ui|batch/ui|maps/ui|planner/ui)/'
 sources=$(find $plain -name '*.h' -o -name '*.cpp' 2>/dev/null | grep -vE '^[a-z]+/ui/')
 bad=""
 [ -n "$sources" ] && bad=$(grep -nE "#\s*include\s*[<\"](Q[A-Za-z]|qt|$windows)" $sources)
