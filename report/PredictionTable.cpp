@@ -17,8 +17,11 @@ TableRules TableRulesOf(const Settings& settings, bool showSignalLevels) {
 
 namespace {
 
+// Whether the reliability shown to 2 decimals is above 0.00, i.e. RoundToShown(r, 2) >
+// 0. No float lies within 15 significant digits of 0.005, so that is r > 0.005 exactly,
+// without formatting the number (the planner asks this for every cell of the atlas).
 bool RoundsAboveZero(float reliability) {
-    return RoundToShown(reliability, 2) > 0.0;
+    return static_cast<double>(reliability) > 0.005;
 }
 
 } // namespace
