@@ -23,6 +23,7 @@
 #include <QCursor>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -226,9 +227,13 @@ void TMainForm::PlannerClick() {
                              ReadSystemClock()};
     PlannerWindow planner(std::move(input), this, this);
     planner.setAtlasPicker(PrefixSearchPicker(m_state.PlaceAtlas, this));
-    planner.setPredictionOpener([this](QWidget* parent, const PredictionInputs& inputs) {
-        ShowPredictionResults(parent, m_state, inputs, [this](TPredResultsForm& results) {
+    planner.setPredictionOpener([this](QWidget* parent, const PredictionInputs& inputs,
+                                       PathKind kind) {
+        ShowPredictionResults(parent, m_state, inputs, [this, kind](TPredResultsForm& results) {
             SetPredictionMapOpeners(results, m_state);
+            if (kind == PathKind::Long)
+                if (auto* toggle = results.findChild<QPushButton*>(QStringLiteral("PathToggleBtn")))
+                    toggle->click();
         });
     });
     planner.exec();

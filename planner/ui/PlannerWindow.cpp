@@ -325,7 +325,7 @@ void PlannerWindow::RowDoubleClick(const QModelIndex& index) {
     const PlannerRow& row = m_model->rows()[m_proxy->mapToSource(index).row()];
     PredictionInputs inputs = m_setup.inputs;
     inputs.terminalB = row.place;
-    m_opener(this, inputs);
+    m_opener(this, inputs, row.kind);
 }
 
 void PlannerWindow::SaveCsvBtnClick() {

@@ -36,8 +36,10 @@ struct PlannerWindowInput {
     ClockReading clock; ///< "now" for the current half hour
 };
 
-/// Opens the on-screen prediction (results window) of one path of the planner.
-using PlannerPredictionOpener = std::function<void(QWidget* parent, const PredictionInputs&)>;
+/// Opens the on-screen prediction (results window) of one row of the planner, showing
+/// the row's path.
+using PlannerPredictionOpener =
+    std::function<void(QWidget* parent, const PredictionInputs&, PathKind)>;
 
 /// "Hopscope Planner": terminal A, date, solar and K index, path kind and threshold;
 /// OK computes the planner to every atlas place on a worker thread, rows appearing as

@@ -43,8 +43,9 @@ private slots:
     void computesSortsFiltersAndOpens() {
         PlannerWindow window(input(), &m_status);
         std::vector<PredictionInputs> opened;
-        window.setPredictionOpener(
-            [&opened](QWidget*, const PredictionInputs& inputs) { opened.push_back(inputs); });
+        window.setPredictionOpener([&opened](QWidget*, const PredictionInputs& inputs, PathKind) {
+            opened.push_back(inputs);
+        });
         window.show();
         QSignalSpy done(&window, &PlannerWindow::computationDone);
         QTest::mouseClick(window.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
