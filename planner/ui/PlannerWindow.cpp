@@ -303,7 +303,9 @@ void PlannerWindow::addChunk(std::vector<PlannerRow> rows, std::vector<PlannerSk
 
 void PlannerWindow::finishComputation() {
     setComputing(false);
-    QString text = QStringLiteral("%1 rows").arg(m_model->rowCount());
+    QString text = QStringLiteral("%1 rows; strips 0000 to 2400 %2, the red line is now")
+                       .arg(m_model->rowCount())
+                       .arg(Q(m_input.zone.TimeZoneLabel));
     if (m_cancel)
         text += QStringLiteral(" (cancelled)");
     if (!m_skipped.empty()) {
