@@ -259,8 +259,8 @@ void PlannerWindow::OKBtnClick() {
     m_model->reset(FrequencyTexts(setup.settings), m_input.zone, utcSlot);
     // The place columns fit their texts; the strips share the rest of the width.
     const QFontMetrics metrics = m_table->fontMetrics();
-    const char* const widest[] = {"WWWWWWW", "Mmmmmmmmmmmmmmmmm", "20000", "359.9",
-                                  "Short",   "29.6 (0.99)"};
+    const char* const widest[] = {"WWWWWWW", "Mmmmmmmmmmmmmmmmm", "200000", "Bearing00",
+                                  "Short0",  "29.6 (0.99)"};
     for (int column = 0; column < kPlannerBandColumn; ++column)
         m_table->setColumnWidth(column,
                                 metrics.horizontalAdvance(QString::fromLatin1(widest[column])) +
