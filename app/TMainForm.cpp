@@ -11,6 +11,7 @@
 #include "maps/ui/FreqMapTask.h"
 #include "maps/ui/MapWindows.h"
 #include "maps/ui/TGCPrintDlgForm.h"
+#include "planner/ui/PlannerWindow.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/TPredResultsForm.h"
 #include "report/AppState.h"
@@ -27,6 +28,7 @@
 #include <QCursor>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -92,6 +94,8 @@ void TMainForm::buildMenus() {
                 QStringLiteral("Run a Hopscope propagation prediction"), 4);
     addItem(predictions, QStringLiteral("OnScreen1"), QStringLiteral("On-&Screen..."), QString());
     addItem(predictions, QStringLiteral("Batch1"), QStringLiteral("&Batch..."), QString());
+    addItem(predictions, QStringLiteral("Planner1"), QStringLiteral("P&lanner..."),
+            QStringLiteral("Which frequency opens to which atlas place, and when"));
 
     QMenu* maps =
         addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
@@ -163,6 +167,7 @@ void TMainForm::buildMenus() {
             this, this, m_state, atlasPicker(),
             [this](TPredResultsForm& results) { SetPredictionMapOpeners(results, m_state); });
     });
+    setMenuHandler(QStringLiteral("Planner1"), [this] { PlannerClick(); });
     for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
                                         std::pair{"GreatCircleMap1", MapKind::GreatCircle}}) {
         const MapKind kind = mapKind; // clang 14 cannot capture a structured binding
@@ -219,6 +224,30 @@ void TMainForm::buildMenus() {
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
     setMenuHandler(QStringLiteral("HowtoUseHelp1"), [this] { HowtoUseHelp1Click(); });
     setMenuHandler(QStringLiteral("About"), [this] { AboutClick(); });
+}
+
+void TMainForm::PlannerClick() {
+    HideMenus();
+    HideStatusLine();
+    PlannerWindowInput input{PreviousPredictionInputs(m_state),
+                             m_state.UserSettings,
+                             &m_state.PlaceAtlas,
+                             m_state.Dates,
+                             m_state.TimeZone,
+                             ReadSystemClock()};
+    PlannerWindow planner(std::move(input), this, this);
+    planner.setAtlasPicker(atlasPicker());
+    planner.setPredictionOpener([this](QWidget* parent, const PredictionInputs& inputs,
+                                       PathKind kind) {
+        ShowPredictionResults(parent, m_state, inputs, [this, kind](TPredResultsForm& results) {
+            SetPredictionMapOpeners(results, m_state);
+            if (kind == PathKind::Long)
+                if (auto* toggle = results.findChild<QPushButton*>(QStringLiteral("PathToggleBtn")))
+                    toggle->click();
+        });
+    });
+    planner.exec();
+    RestoreMainWindow();
 }
 
 AtlasPicker TMainForm::atlasPicker() {

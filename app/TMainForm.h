@@ -81,6 +81,7 @@ public:
 public slots:
     void FileExitClick();
     void OptionsClick();
+    void PlannerClick();
     void Contents1Click();
     void SearchforHelpOn1Click();
     void HowtoUseHelp1Click();

@@ -16,3 +16,4 @@ int RunFreqMapCommand(const std::vector<std::string>& args);
 int RunMapCommand(const std::vector<std::string>& args);
 int RunSolarCommand(const std::vector<std::string>& args);
 int RunCoverageCommand(const std::vector<std::string>& args);
+int RunPlannerCommand(const std::vector<std::string>& args);

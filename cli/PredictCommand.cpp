@@ -72,8 +72,16 @@ Failure FromArgs(const ArgFailure& failure) {
 
 } // namespace
 
-std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, bool formats) {
-    const RequestArgs request = TakeRequestArgs(args);
+std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, bool formats,
+                                             bool stationOnly) {
+    RequestArgs request = TakeRequestArgs(args);
+    if (stationOnly) {
+        const TerminalOptions& b = request.terminals[1];
+        if (!b.typed.prefix.empty() || b.name)
+            return Usage("there is no terminal B: --to names the places");
+        request.terminals[1] = request.terminals[0];
+        request.terminals[1].letter = "b";
+    }
     const std::optional<std::string> path = args.Value("path");
     const std::optional<std::string> format = formats ? args.Value("format") : std::nullopt;
     const std::optional<std::string> group = formats ? args.Value("group") : std::nullopt;
@@ -132,6 +140,7 @@ std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, boo
     data.settings = run.settings;
     if (auto failure = BuildPredictionInputs(request, data, true, run.inputs))
         return FromArgs(*failure);
+    run.atlas = std::move(data.atlas);
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atlas/Atlas.h"
 #include "cli/ArgList.h"
 #include "core/Dates.h"
 #include "core/Terminal.h"
@@ -22,6 +23,7 @@ struct PredictRun {
     std::string format = "text";
     HopsGrouping grouping = HopsGrouping::ByTime;
     DateConventions dates;
+    Atlas atlas; ///< the atlas read (the atlas file, or the built-in places)
 };
 
 /// A refusal: the text for standard error, the exit status, and whether the command's
@@ -36,5 +38,7 @@ struct PredictFailure {
 /// --path, the time zone, the setting overrides, --date-order, --data-dir, and with
 /// `formats` also --format and --group), reads the settings and the atlas of the data
 /// directory without changing them and fills `run`. Any argument left over is refused,
-/// so the caller takes its own options out first.
-std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, bool formats);
+/// so the caller takes its own options out first. With `stationOnly` there is no
+/// terminal B (its options are refused) and inputs.terminalB is terminal A.
+std::optional<PredictFailure> ReadPredictRun(ArgList& args, PredictRun& run, bool formats,
+                                             bool stationOnly = false);

@@ -21,6 +21,7 @@ constexpr const char* kUsage =
     "  freqmap   the frequency map of the world for one station (json, csv or png)\n"
     "  coverage  one band's coverage of the world from one station (json, csv or png)\n"
     "  solar     the published solar index and K index for a day (fetched and kept)\n"
+    "  planner   which frequency opens to which atlas place, and when, from one station\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
 
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
         return RunSolarCommand(args);
     if (command == "coverage")
         return RunCoverageCommand(args);
+    if (command == "planner")
+        return RunPlannerCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

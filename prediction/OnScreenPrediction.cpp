@@ -7,6 +7,8 @@
 #include "prediction/TPredResultsForm.h"
 #include "prediction/TSigGraphForm.h"
 #include "report/AppState.h"
+#include "report/PredictionHeaders.h"
+#include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxText.h"
 
@@ -74,4 +76,24 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         results.exec();
     }
     restore();
+}
+
+void ShowPredictionResults(QWidget* parent, AppState& state, const PredictionInputs& inputs,
+                           const std::function<void(TPredResultsForm&)>& prepareResults) {
+    const PreparedPrediction prepared = PreparePrediction(inputs, state.UserSettings);
+    if (!prepared) {
+        ShowUserMessage(parent, prepared.message);
+        return;
+    }
+    StorePredictionInputs(state, inputs, prepared.request);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PredictionResult result = Predict(prepared.request);
+    QApplication::restoreOverrideCursor();
+    PredictionResultsInput view{prepared.request, result, state.UserSettings, state.Dates,
+                                Q(state.DataDirectory.string())};
+    TPredResultsForm results(std::move(view), parent);
+    HandInPredictionWindows(results);
+    if (prepareResults)
+        prepareResults(results);
+    results.exec();
 }

@@ -22,3 +22,10 @@ void HandInPredictionWindows(TPredResultsForm& results);
 void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
                            const AtlasPicker& picker,
                            const std::function<void(TPredResultsForm&)>& prepareResults = {});
+
+/// The on-screen prediction of `inputs` without the dialog (the planner's double-click):
+/// the request as PreparePrediction builds it (a refusal is shown), both paths
+/// computed, the inputs stored as the current prediction, and the results window
+/// opened over `parent`, prepared as RunOnScreenPrediction prepares it.
+void ShowPredictionResults(QWidget* parent, AppState& state, const PredictionInputs& inputs,
+                           const std::function<void(TPredResultsForm&)>& prepareResults = {});

@@ -17,8 +17,11 @@ TableRules TableRulesOf(const Settings& settings, bool showSignalLevels) {
 
 namespace {
 
+// Whether the reliability shown to 2 decimals is above 0.00, i.e. RoundToShown(r, 2) >
+// 0. No float lies within 15 significant digits of 0.005, so that is r > 0.005 exactly,
+// without formatting the number (the planner asks this for every cell of the atlas).
 bool RoundsAboveZero(float reliability) {
-    return RoundToShown(reliability, 2) > 0.0;
+    return static_cast<double>(reliability) > 0.005;
 }
 
 } // namespace
@@ -32,11 +35,15 @@ char AvailabilityLetter(float reliability) {
     return kLetters[cls];
 }
 
+bool CellShown(float signalDb, float reliability, const TableRules& rules) {
+    if (!(signalDb >= static_cast<float>(rules.suppressionLevelDb)))
+        return false;
+    return rules.showZeroAvailability || RoundsAboveZero(reliability);
+}
+
 std::string CellText(float signalDb, float reliability, float freqMHz, float mufMHz,
                      const TableRules& rules) {
-    if (!(signalDb >= static_cast<float>(rules.suppressionLevelDb)))
-        return {};
-    if (!rules.showZeroAvailability && !RoundsAboveZero(reliability))
+    if (!CellShown(signalDb, reliability, rules))
         return {};
     double value = signalDb;
     if (!rules.showSignalLevels)

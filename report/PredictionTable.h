@@ -24,6 +24,11 @@ TableRules TableRulesOf(const Settings& settings, bool showSignalLevels);
 /// "A"); otherwise " ". Out-of-range values are held to the nearest class.
 char AvailabilityLetter(float reliability);
 
+/// Whether a cell has a text: false when the signal level is below the suppression
+/// level (so "no mode", −1e10, is never shown), or when zero availabilities are hidden
+/// and the reliability rounds to 0.00. A cell not shown is a suppressed signal.
+bool CellShown(float signalDb, float reliability, const TableRules& rules);
+
 /// The text of one cell, or "" when the cell is empty: empty when the signal level is
 /// below the suppression level (so "no mode", −1e10, is always empty), or when zero
 /// availabilities are hidden and the reliability rounds to 0.00. Otherwise the value

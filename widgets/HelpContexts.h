@@ -23,6 +23,7 @@ inline constexpr int kHopsHelpContext = 69;
 inline constexpr int kMufGraphHelpContext = 70;
 inline constexpr int kSignalsGraphHelpContext = 71;
 inline constexpr int kProgressHelpContext = 72;
+inline constexpr int kPlannerHelpContext = 73;
 inline constexpr int kMapDialogHelpContext = 80;
 inline constexpr int kMapDisplayHelpContext = 81;
 inline constexpr int kGreatCirclePrintHelpContext = 82;

@@ -1,3 +1,4 @@
+#include "core/Numeric.h"
 #include "report/PredictionTable.h"
 
 #include <gtest/gtest.h>
@@ -172,4 +173,16 @@ TEST(BuildPredictionTable, LocalTimeShiftsTheRows) {
     EXPECT_EQ(t.cells[41][0], "  40 A");
     EXPECT_EQ(t.times[41], "2030");
     EXPECT_EQ(t.mufs[0], MufText(p.Muf[12]));
+}
+
+// The availability letter's test for "rounds above 0.00" agrees with the shown value
+// for every float near the rounding edge.
+TEST(PredictionTable, ZeroAvailabilityEdgeAgreesWithTheShownValue) {
+    float r = 0.0049f;
+    TableRules rules;
+    rules.suppressionLevelDb = kNoSuppressionDb;
+    for (int i = 0; i < 200000 && r < 0.0051f; ++i, r = std::nextafter(r, 1.0f))
+        ASSERT_EQ(CellShown(0.0f, r, rules), RoundToShown(r, 2) > 0.0) << r;
+    EXPECT_FALSE(CellShown(0.0f, -0.001f, rules));
+    EXPECT_FALSE(CellShown(0.0f, std::nanf(""), rules));
 }

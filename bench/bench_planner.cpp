@@ -1,0 +1,74 @@
+#include "atlas/BuiltInAtlas.h"
+#include "planner/Planner.h"
+
+#include <benchmark/benchmark.h>
+
+// The planner from one station to the 371 places of the built-in atlas with ten
+// frequencies, on the program's thread pool (all cores). The CPU column is the
+// whole process's time, all threads: on a busy machine real time / CPU time shows the
+// share of the cores the run got.
+
+namespace {
+
+PlannerSetup TenBandSetup(std::vector<PathKind> kinds) {
+    PlannerSetup setup;
+    setup.inputs.terminalA.Prefix = "<Ins>";
+    setup.inputs.terminalA.LatitudeText = "48.1N";
+    setup.inputs.terminalA.LongitudeText = "11.6E";
+    setup.inputs.date = DateFromCalendar(2026, 3, 21);
+    setup.inputs.solarIndexText = "S120.0";
+    setup.settings = FactorySettings();
+    const char* freqs[] = {"3.6",  "5.3",  "7.1",  "10.1", "14.1",
+                           "18.1", "21.1", "24.9", "28.3", "29.6"};
+    setup.settings.FrequencyCount = 10;
+    for (int n = 0; n < 10; ++n)
+        setup.settings.Frequencies[n] = {freqs[n], "0.0"};
+    DeriveSettings(setup.settings);
+    setup.kinds = std::move(kinds);
+    return setup;
+}
+
+std::vector<Terminal> BuiltInPlaces() {
+    Atlas atlas;
+    atlas.Entries = BuiltInAtlasEntries();
+    return AtlasPlaces(atlas);
+}
+
+void RunPlanner(benchmark::State& state, std::vector<PathKind> kinds) {
+    const PlannerSetup setup = TenBandSetup(std::move(kinds));
+    const std::vector<Terminal> places = BuiltInPlaces();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputePlannerRows(setup, places));
+    state.counters["places"] = static_cast<double>(places.size());
+}
+
+void BM_PlannerAtlasShortPath(benchmark::State& state) {
+    RunPlanner(state, {PathKind::Short});
+}
+void BM_PlannerAtlasBothPaths(benchmark::State& state) {
+    RunPlanner(state, {PathKind::Short, PathKind::Long});
+}
+
+// The window's first rows: its first chunk of 16 places, short path.
+void BM_PlannerFirstChunk(benchmark::State& state) {
+    const PlannerSetup setup = TenBandSetup({PathKind::Short});
+    const std::vector<Terminal> places = BuiltInPlaces();
+    const std::span<const Terminal> first(places.data(), 16);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputePlannerRows(setup, first));
+}
+
+} // namespace
+
+BENCHMARK(BM_PlannerAtlasShortPath)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_PlannerAtlasBothPaths)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_PlannerFirstChunk)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();

@@ -1,0 +1,191 @@
+#include "planner/Planner.h"
+
+#include "atlas/AtlasEntry.h"
+#include "core/Constants.h"
+#include "core/Geometry.h"
+#include "core/Syntax.h"
+#include "report/NoiseLevel.h"
+#include "report/PredictionExport.h"
+
+#include <tbb/parallel_for.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+/// What every place shares, derived once from the setup.
+struct Shared {
+    TableRules rules;
+    std::vector<std::string> freqTexts;
+};
+
+PlannerBand MakeBand(const PathResult& path, int n, const PredictionRequest& request,
+                     const Shared& shared, float threshold) {
+    PlannerBand band;
+    band.freqMHz = request.Frequencies[n].FrequencyMHz;
+    band.freqText = n < static_cast<int>(shared.freqTexts.size()) ? shared.freqTexts[n] : "";
+    for (int j = 0; j < kHalfHours; ++j) {
+        const float signal = path.Signal[j][n];
+        const float reliability = path.Reliability[j][n];
+        band.signal[j] = signal;
+        band.reliability[j] = reliability;
+        band.snr[j] = signal == kNoModeSignal
+                          ? std::numeric_limits<float>::quiet_NaN()
+                          : static_cast<float>(
+                                signal - NoiseLevel(band.freqMHz, path.Muf[j], shared.rules.noise));
+        const bool shown = CellShown(signal, reliability, shared.rules);
+        band.shown[j] = shown;
+        band.letter[j] = shown ? AvailabilityLetter(reliability) : ' ';
+        band.open[j] = shown && reliability >= threshold;
+        band.openCount += band.open[j] ? 1 : 0;
+    }
+    band.longest = LongestOpening(band.open);
+    return band;
+}
+
+/// The rows of one place, or the reason it has none.
+void ComputePlace(const PlannerSetup& setup, const Shared& shared, const Terminal& place,
+                  std::vector<PlannerRow>& rows, std::optional<PlannerSkip>& skip) {
+    PredictionInputs inputs = setup.inputs;
+    inputs.terminalB = place;
+    const PreparedPrediction prepared = PreparePrediction(inputs, setup.settings);
+    if (!prepared) {
+        skip = PlannerSkip{place, OneLineText(prepared.message)};
+        return;
+    }
+    const PredictionRequest& request = prepared.request;
+    const PredictionResult result = ComputePredictionPaths(request, setup.kinds);
+    for (PathKind kind : setup.kinds) {
+        const PathResult& path = result.Paths[static_cast<int>(kind)];
+        PlannerRow row;
+        row.place = place;
+        row.kind = kind;
+        row.distanceKm = path.Geometry.Length * DisplayRadiusKm;
+        row.bearingDeg = BearingDegrees(path.Geometry.BearingAtA);
+        row.muf = path.Muf;
+        for (int n = 0; n < request.FrequencyCount; ++n)
+            row.bands.push_back(MakeBand(path, n, request, shared, setup.threshold));
+        rows.push_back(std::move(row));
+    }
+}
+
+} // namespace
+
+std::vector<Terminal> AtlasPlaces(const Atlas& atlas) {
+    std::vector<Terminal> places;
+    places.reserve(atlas.Entries.size());
+    for (const AtlasEntry& entry : atlas.Entries) {
+        Terminal t;
+        t.Prefix = entry.Prefix();
+        t.LatitudeText = entry.Latitude();
+        t.LongitudeText = entry.Longitude();
+        t.Name = entry.Name();
+        places.push_back(std::move(t));
+    }
+    return places;
+}
+
+std::optional<UserMessage> CheckPlannerSetup(const PlannerSetup& setup) {
+    Terminal station = setup.inputs.terminalA;
+    if (const CheckResult coordinates = DeriveTerminalCoordinates(station); !coordinates)
+        return coordinates.message;
+    const SolarPosition sun = ComputeSolarPosition(setup.inputs.date, setup.inputs.zone);
+    if (!ConvertSolarIndex(setup.inputs.solarIndexText, sun))
+        return ErrorMessage("You must enter a solar flux or sunspot number");
+    return std::nullopt;
+}
+
+PlannerResult ComputePlannerRows(const PlannerSetup& setup, std::span<const Terminal> places) {
+    Shared shared;
+    shared.rules = TableRulesOf(setup.settings, true);
+    shared.freqTexts = FrequencyTexts(setup.settings);
+    // Each place writes only its own slot, so the order and the numbers do not depend
+    // on how the pool shares the places out.
+    std::vector<std::vector<PlannerRow>> rows(places.size());
+    std::vector<std::optional<PlannerSkip>> skips(places.size());
+    tbb::parallel_for(std::size_t{0}, places.size(), [&](std::size_t i) {
+        ComputePlace(setup, shared, places[i], rows[i], skips[i]);
+    });
+    PlannerResult result;
+    result.rows.reserve(places.size() * setup.kinds.size());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        for (PlannerRow& row : rows[i])
+            result.rows.push_back(std::move(row));
+        if (skips[i])
+            result.skipped.push_back(std::move(*skips[i]));
+    }
+    return result;
+}
+
+PlannerResult ComputePlanner(const PlannerSetup& setup, std::span<const Terminal> places,
+                             std::size_t chunkPlaces, const PlannerChunkDone& done) {
+    const std::size_t chunk = std::max<std::size_t>(chunkPlaces, 1);
+    PlannerResult all;
+    for (std::size_t begin = 0; begin < places.size(); begin += chunk) {
+        const std::size_t count = std::min(chunk, places.size() - begin);
+        PlannerResult part = ComputePlannerRows(setup, places.subspan(begin, count));
+        const bool go = !done || done(part, begin + count);
+        for (PlannerRow& row : part.rows)
+            all.rows.push_back(std::move(row));
+        for (PlannerSkip& skip : part.skipped)
+            all.skipped.push_back(std::move(skip));
+        if (!go && begin + count < places.size()) {
+            all.completed = false;
+            break;
+        }
+    }
+    return all;
+}
+
+int BestBandAt(const PlannerRow& row, int slot) {
+    int best = -1;
+    for (int n = 0; n < static_cast<int>(row.bands.size()); ++n) {
+        const PlannerBand& band = row.bands[n];
+        if (!band.open[slot])
+            continue;
+        if (best < 0 || band.reliability[slot] > row.bands[best].reliability[slot] ||
+            (band.reliability[slot] == row.bands[best].reliability[slot] &&
+             band.freqMHz > row.bands[best].freqMHz))
+            best = n;
+    }
+    return best;
+}
+
+float BestReliabilityAt(const PlannerRow& row, int slot) {
+    float best = 0.0f;
+    for (const PlannerBand& band : row.bands)
+        if (band.shown[slot])
+            best = std::max(best, band.reliability[slot]);
+    return best;
+}
+
+Opening LongestOpening(const std::array<bool, kHalfHours>& open) {
+    if (std::all_of(open.begin(), open.end(), [](bool b) { return b; }))
+        return {0, kHalfHours};
+    // Start right after a closed slot, so that a run across midnight is counted whole.
+    int first = 0;
+    while (open[first])
+        ++first;
+    Opening best;
+    int runStart = 0, runLength = 0;
+    for (int step = 1; step <= kHalfHours; ++step) {
+        const int j = (first + step) % kHalfHours;
+        if (open[j]) {
+            if (runLength == 0)
+                runStart = j;
+            ++runLength;
+            if (runLength > best.length)
+                best = {runStart, runLength};
+        } else {
+            runLength = 0;
+        }
+    }
+    return best;
+}
+
+int SlotOfUtcHours(double utHours) {
+    const double h = std::fmod(std::fmod(utHours, 24.0) + 24.0, 24.0);
+    return std::clamp(static_cast<int>(std::floor(h * 2.0)), 0, kHalfHours - 1);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+/// Paints a band's 48 half hours (the model's strip text, StripText) as a row of
+/// cells coloured by availability class, pale where below the threshold, grey where
+/// nothing is shown, with the current half hour marked by a red line.
+class PlannerStripDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    /// The displayed half hour (0..47) of now, or −1 for no mark.
+    void setNowHalfHour(int halfHour) { m_now = halfHour; }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    int m_now = -1;
+};

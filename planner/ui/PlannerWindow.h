@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/Dates.h"
+#include "core/TimeZone.h"
+#include "planner/Planner.h"
+#include "widgets/AtlasPicker.h"
+
+#include <QDialog>
+#include <QFuture>
+#include <atomic>
+#include <functional>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class StatusLine;
+class TKxDateEdit;
+class TKxKIndexEdit;
+class TKxSolarEdit;
+class TerminalGroup;
+class PlannerSortProxy;
+class PlannerStripDelegate;
+class PlannerTableModel;
+struct Atlas;
+
+/// What the planner window starts from.
+struct PlannerWindowInput {
+    PredictionInputs previous; ///< terminal A, date, solar and K index texts of the last prediction
+    Settings settings;
+    const Atlas* atlas = nullptr; ///< the places; must outlive the window
+    DateConventions dates;
+    TimeZoneState zone;
+    ClockReading clock; ///< "now" for the current half hour
+};
+
+/// Opens the on-screen prediction (results window) of one row of the planner, showing
+/// the row's path.
+using PlannerPredictionOpener =
+    std::function<void(QWidget* parent, const PredictionInputs&, PathKind)>;
+
+/// "Hopscope Planner": terminal A, date, solar and K index, path kind and threshold;
+/// OK computes the planner to every atlas place on a worker thread, rows appearing as
+/// they come (progress bar, Cancel). One row per place and path, a strip per band;
+/// sort by a column header, filter by text, double-click for the on-screen
+/// prediction, Save as CSV, Print.
+class PlannerWindow : public QDialog {
+    Q_OBJECT
+public:
+    PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, QWidget* parent = nullptr);
+    ~PlannerWindow() override;
+
+    void setAtlasPicker(const AtlasPicker& picker);
+    void setPredictionOpener(PlannerPredictionOpener opener) { m_opener = std::move(opener); }
+    /// True while a computation runs.
+    bool computing() const;
+    const PlannerTableModel* model() const { return m_model; }
+
+signals:
+    /// A computation has ended (completed or cancelled).
+    void computationDone();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    /// Escape stops a running computation; otherwise it closes the window.
+    void reject() override;
+
+private:
+    void OKBtnClick();
+    void StopBtnClick();
+    void RowDoubleClick(const QModelIndex& index);
+    void SaveCsvBtnClick();
+    void PrintBtnClick();
+    void addChunk(std::vector<PlannerRow> rows, std::vector<PlannerSkip> skipped, int placesDone);
+    void finishComputation();
+    void stopAndWait();
+    void setComputing(bool on);
+
+    PlannerWindowInput m_input;
+    StatusLine* m_statusLine;
+    PlannerPredictionOpener m_opener;
+    PlannerSetup m_setup;
+    std::vector<PlannerSkip> m_skipped;
+    std::atomic<bool> m_cancel{false};
+    QFuture<void> m_future;
+    int m_placeCount = 0;
+
+    TerminalGroup* m_terminal;
+    TKxDateEdit* m_date;
+    TKxSolarEdit* m_solar;
+    TKxKIndexEdit* m_kIndex;
+    QComboBox* m_path;
+    QDoubleSpinBox* m_threshold;
+    QPushButton* m_ok;
+    QPushButton* m_stop;
+    QLineEdit* m_filter;
+    QProgressBar* m_progress;
+    QLabel* m_summary;
+    QTableView* m_table;
+    PlannerTableModel* m_model;
+    PlannerSortProxy* m_proxy;
+    PlannerStripDelegate* m_strips;
+};
