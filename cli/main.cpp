@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/DrawingProgram.h"
 
 #include <cstdio>
 #include <string>
@@ -35,8 +36,10 @@ int main(int argc, char** argv) {
         return RunPathCommand(args);
     if (command == "predict")
         return RunPredictCommand(args);
-    if (command == "graph")
-        return RunGraphCommand(args);
+    // The drawing commands run in their own program, so that the others start without
+    // loading cairo, libpng and what they bring.
+    if (command == "graph" || command == "map" || command == "freqmap")
+        return RunDrawingProgram(argv);
     if (command == "settings")
         return RunSettingsCommand(args);
     if (command == "atlas")
@@ -45,10 +48,6 @@ int main(int argc, char** argv) {
         return RunBearingsCommand(args);
     if (command == "batch")
         return RunBatchCommand(args);
-    if (command == "map")
-        return RunMapCommand(args);
-    if (command == "freqmap")
-        return RunFreqMapCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;
