@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Geometry.h"
@@ -89,6 +90,7 @@ public:
 
 private:
     struct Entry;
+    struct Letters;
     struct Candidate;
 
     Entry& EntryFor(int nh);
@@ -108,17 +110,24 @@ private:
     double LeavingEstimate(Entry& entry, int k, int j);
     /// True when the mode's level, with estimated absorptions, is sure to end up
     /// below floorDb; `level` is its level before any losses.
-    bool IsSurelyBelow(const std::string& letters, Entry& entry, int n, int j, double level,
+    bool IsSurelyBelow(std::string_view letters, Entry& entry, int n, int j, double level,
                        double floorDb);
     double GroundLoss(Entry& entry, int k, int n, double exactDistance);
     float FirstFMuf(Entry& entry, int j);
     float LastFMuf(Entry& entry, int j);
     /// The signal level, or exactly floorDb as soon as it is sure not to exceed it.
-    double Signal(const std::string& letters, Entry& entry, int n, int j, double floorDb);
-    bool NextMode(int& nh, int& tries, float freq, int j, Candidate& out);
+    double Signal(std::string_view letters, Entry& entry, int n, int j, double floorDb);
+    /// The level before any loss (the free-space budget with the focusing gains and the
+    /// per-hop allowance), made once per path for each count of E and F hops.
+    double BasicLevel(Entry& entry, int eHops, int fHops);
+    /// The next complete candidate after the usable half-unit count m_usableHalfUnits[next − 1]
+    /// (next 0 to start), its count in nh; false when the search is over.
+    bool NextMode(std::size_t& next, int& nh, int& tries, float freq, int j, Candidate& out);
 
     const PathSetup& m_setup;
+    GreatCircleStart m_along; // the path from A, for the points of the candidates
     double m_antipodalDb = 0.0;
     SunHourAngles m_hourAngles;                    // for the quick estimates
     std::vector<std::unique_ptr<Entry>> m_entries; // nh/2 − 1 for nh = 2..80, then the all-F mode
+    std::vector<int> m_usableHalfUnits;            // the counts nh the search tries, ascending
 };
