@@ -1,10 +1,33 @@
 #include "engine/KxPdComp.h"
 
+#include <algorithm>
+
 #include "core/Numeric.h"
 #include "core/PathText.h"
 #include "core/VectorState.h"
 #include "engine/KxPdRousModes.h"
 #include "engine/KxPdRousMuf.h"
+#include "parallel/ParallelTasks.h"
+
+namespace {
+
+using ReliabilityRows = std::array<ReliabilityRow, kHalfHours>;
+
+// The end of a path's run: each frequency is supported only as far as both ends
+// support it (the smaller of the two reliabilities), then the header lines.
+void FinishPath(const PredictionRequest& request, int frequencyCount,
+                const ReliabilityRows& reliabilities, PathResult& path) {
+    for (int j = 0; j < kHalfHours; ++j)
+        for (int n = 0; n < frequencyCount; ++n)
+            path.Reliability[j][n] =
+                static_cast<float>(MinOf(reliabilities[j].atA[n], reliabilities[j].atB[n]));
+
+    path.HeaderLines =
+        BuildHeaderLines(request.TerminalA, request.TerminalB, path.Geometry, request.Ssn,
+                         request.Flux, request.KIndexText, request.Sun, request.Zone);
+}
+
+} // namespace
 
 int KIndexFromText(const std::string& kIndexText) {
     if (kIndexText.empty())
@@ -53,16 +76,7 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
         }
     }
 
-    // A frequency is supported only as far as both ends support it: the smaller of
-    // the two reliabilities.
-    for (int j = 0; j < kHalfHours; ++j)
-        for (int n = 0; n < setup.frequencyCount; ++n)
-            path.Reliability[j][n] =
-                static_cast<float>(MinOf(reliabilities[j].atA[n], reliabilities[j].atB[n]));
-
-    path.HeaderLines =
-        BuildHeaderLines(request.TerminalA, request.TerminalB, path.Geometry, request.Ssn,
-                         request.Flux, request.KIndexText, request.Sun, request.Zone);
+    FinishPath(request, setup.frequencyCount, reliabilities, path);
     return true;
 }
 
@@ -79,13 +93,65 @@ PredictionResult StartResult(const PredictionRequest& request) {
     return result;
 }
 
+// The parts each path's day is cut into for running at once: every part has a mode
+// search of its own, so the parts share nothing but the read-only request. The number
+// is fixed (it does not follow the threads at hand) and no value depends on it: a mode
+// search gives the same values whatever it worked out before.
+constexpr int kPartsPerPath = 2;
+
+// The paths `kinds` without progress, their half hours in parts that may run at once
+// (RunParallelTasks); the values are those of ComputePredictionPath.
+void ComputePathsAtOnce(const PredictionRequest& request, const std::vector<PathKind>& kinds,
+                        PredictionResult& result) {
+    struct PathWork {
+        PathKind kind;
+        PathSetup setup;
+        ControlPoints points;
+        ReliabilityRows reliabilities{};
+    };
+    std::vector<PathWork> work;
+    work.reserve(kinds.size());
+    for (PathKind kind : kinds) {
+        if (std::any_of(work.begin(), work.end(),
+                        [kind](const PathWork& w) { return w.kind == kind; }))
+            continue; // a path named twice comes out the same; work it out once
+        PathWork& w = work.emplace_back();
+        w.kind = kind;
+        w.setup = MakePathSetup(request, kind);
+        w.points = ComputeControlPoints(w.setup);
+        result.Paths[static_cast<int>(kind)].Geometry =
+            kind == PathKind::Short ? request.ShortPath : request.LongPath;
+    }
+    // The last path first: the long path, three times the work of the short one, then
+    // has its parts under way before the short path's.
+    const int paths = static_cast<int>(work.size());
+    RunParallelTasks(paths * kPartsPerPath, [&](int task) {
+        ClearUpperVectorState();
+        PathWork& w = work[paths - 1 - task / kPartsPerPath];
+        const int part = task % kPartsPerPath;
+        PathResult& path = result.Paths[static_cast<int>(w.kind)];
+        ModeSearch search(w.setup);
+        for (int j = part * kHalfHours / kPartsPerPath; j < (part + 1) * kHalfHours / kPartsPerPath;
+             ++j) {
+            ReliabilityRow& row = w.reliabilities[j];
+            path.Muf[j] = PathMuf(w.setup, w.points, 0.5f * j, &row);
+            for (int n = 0; n < w.setup.frequencyCount; ++n)
+                search.BestModeFor(n, j, path, row);
+        }
+    });
+    for (PathWork& w : work) {
+        FinishPath(request, w.setup.frequencyCount, w.reliabilities,
+                   result.Paths[static_cast<int>(w.kind)]);
+        result.StepsDone += kHalfHours;
+    }
+}
+
 } // namespace
 
 PredictionResult ComputePredictionPaths(const PredictionRequest& request,
                                         const std::vector<PathKind>& kinds) {
     PredictionResult result = StartResult(request);
-    for (PathKind kind : kinds)
-        ComputePredictionPath(request, kind, result, {});
+    ComputePathsAtOnce(request, kinds, result);
     result.Completed = true;
     return result;
 }
@@ -93,6 +159,11 @@ PredictionResult ComputePredictionPaths(const PredictionRequest& request,
 PredictionResult ComputePrediction(const PredictionRequest& request,
                                    const PredictionProgress& progress) {
     PredictionResult result = StartResult(request);
+    if (!progress) {
+        ComputePathsAtOnce(request, {PathKind::Short, PathKind::Long}, result);
+        result.Completed = true;
+        return result;
+    }
     if (!ComputePredictionPath(request, PathKind::Short, result, progress))
         return result;
     if (!ComputePredictionPath(request, PathKind::Long, result, progress))

@@ -3,7 +3,7 @@
 # header of a window folder, or links Qt.
 root=${1:-.}
 cd "$root" || exit 2
-plain="core engine settings atlas report graphs batch maps cli"
+plain="core parallel engine settings atlas report graphs batch maps cli"
 windows='(widgets|prediction|app|settings/ui|atlas/ui|batch/ui|maps/ui)/'
 sources=$(find $plain -name '*.h' -o -name '*.cpp' 2>/dev/null | grep -vE '^[a-z]+/ui/')
 bad=""
