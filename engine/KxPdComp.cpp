@@ -1,6 +1,7 @@
 #include "engine/KxPdComp.h"
 
 #include <algorithm>
+#include <deque>
 
 #include "core/Numeric.h"
 #include "core/PathText.h"
@@ -94,9 +95,10 @@ PredictionResult StartResult(const PredictionRequest& request) {
 }
 
 // The parts each path's day is cut into for running at once: every part has a mode
-// search of its own, so the parts share nothing but the read-only request. The number
-// is fixed (it does not follow the threads at hand) and no value depends on it: a mode
-// search gives the same values whatever it worked out before.
+// search of its own and shares only the path's candidate geometries, which are built
+// once whichever part asks first. The number is fixed (it does not follow the threads
+// at hand) and no value depends on it: a mode search gives the same values whatever it
+// worked out before.
 constexpr int kPartsPerPath = 2;
 
 // The paths `kinds` without progress, their half hours in parts that may run at once
@@ -104,21 +106,21 @@ constexpr int kPartsPerPath = 2;
 void ComputePathsAtOnce(const PredictionRequest& request, const std::vector<PathKind>& kinds,
                         PredictionResult& result) {
     struct PathWork {
+        PathWork(const PredictionRequest& request, PathKind pathKind)
+            : kind(pathKind), setup(MakePathSetup(request, pathKind)),
+              points(ComputeControlPoints(setup)), geometries(setup) {}
         PathKind kind;
         PathSetup setup;
         ControlPoints points;
+        CandidateGeometries geometries;
         ReliabilityRows reliabilities{};
     };
-    std::vector<PathWork> work;
-    work.reserve(kinds.size());
+    std::deque<PathWork> work;
     for (PathKind kind : kinds) {
         if (std::any_of(work.begin(), work.end(),
                         [kind](const PathWork& w) { return w.kind == kind; }))
             continue; // a path named twice comes out the same; work it out once
-        PathWork& w = work.emplace_back();
-        w.kind = kind;
-        w.setup = MakePathSetup(request, kind);
-        w.points = ComputeControlPoints(w.setup);
+        work.emplace_back(request, kind);
         result.Paths[static_cast<int>(kind)].Geometry =
             kind == PathKind::Short ? request.ShortPath : request.LongPath;
     }
@@ -130,7 +132,7 @@ void ComputePathsAtOnce(const PredictionRequest& request, const std::vector<Path
         PathWork& w = work[paths - 1 - task / kPartsPerPath];
         const int part = task % kPartsPerPath;
         PathResult& path = result.Paths[static_cast<int>(w.kind)];
-        ModeSearch search(w.setup);
+        ModeSearch search(w.setup, w.geometries);
         for (int j = part * kHalfHours / kPartsPerPath; j < (part + 1) * kHalfHours / kPartsPerPath;
              ++j) {
             ReliabilityRow& row = w.reliabilities[j];

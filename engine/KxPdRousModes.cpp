@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kMaxHalfUnits = 80;
+constexpr int kMaxHalfUnits = CandidateGeometries::kMaxHalfUnits;
 constexpr int kAllFEntry = kMaxHalfUnits / 2; // the entry after those of nh = 2..80
 constexpr int kMaxTries = 12;
 constexpr double kUnset = std::numeric_limits<double>::quiet_NaN();
@@ -165,9 +165,28 @@ HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s) {
     return MakeHopGeometryModes(s, PathStart(s));
 }
 
+CandidateGeometries::CandidateGeometries(const PathSetup& setup)
+    : m_setup(setup), m_along(PathStart(setup)) {
+    for (int nh = 2; nh <= kMaxHalfUnits; nh += 2)
+        if (!std::isnan(HalfUnitElevation(setup, nh)))
+            m_usable.push_back(nh);
+}
+
+CandidateGeometries::~CandidateGeometries() = default;
+
+const HalfUnitGeometry& CandidateGeometries::For(int nh) {
+    const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
+    std::call_once(m_built[index], [&] {
+        m_geometries[index] = std::make_unique<HalfUnitGeometry>(
+            nh == 0 ? MakeHopGeometryModes(m_setup, m_along)
+                    : MakeHalfUnitGeometry(m_setup, m_along, nh));
+    });
+    return *m_geometries[index];
+}
+
 struct ModeSearch::Entry {
-    HalfUnitGeometry g;
-    bool built = false;
+    explicit Entry(const HalfUnitGeometry& geometry) : g(geometry) {}
+    const HalfUnitGeometry& g;
     int halfHour = -1; // the half hour the values below belong to
     // The E-layer MUF at each odd point: nothing yet, a sure or unsure quick
     // estimate (EMufEstimate) with the limits it settles, or the exact value.
@@ -220,12 +239,16 @@ struct ModeSearch::Candidate {
 };
 
 ModeSearch::ModeSearch(const PathSetup& setup)
-    : m_setup(setup), m_along(PathStart(setup)), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
+    : m_setup(setup), m_ownGeometries(std::make_unique<CandidateGeometries>(setup)),
+      m_geometries(*m_ownGeometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
       m_hourAngles(MakeSunHourAngles(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
-    for (int nh = 2; nh <= kMaxHalfUnits; nh += 2)
-        if (!std::isnan(HalfUnitElevation(setup, nh)))
-            m_usableHalfUnits.push_back(nh);
+}
+
+ModeSearch::ModeSearch(const PathSetup& setup, CandidateGeometries& geometries)
+    : m_setup(setup), m_geometries(geometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
+      m_hourAngles(MakeSunHourAngles(*setup.sun)) {
+    m_entries.resize(kAllFEntry + 1);
 }
 
 ModeSearch::~ModeSearch() = default;
@@ -234,9 +257,7 @@ ModeSearch::Entry& ModeSearch::EntryFor(int nh) {
     const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
     std::unique_ptr<Entry>& slot = m_entries[index];
     if (!slot) {
-        slot = std::make_unique<Entry>();
-        slot->g = nh == 0 ? MakeHopGeometryModes(m_setup, m_along)
-                          : MakeHalfUnitGeometry(m_setup, m_along, nh);
+        slot = std::make_unique<Entry>(m_geometries.For(nh));
         for (auto& row : slot->groundLoss)
             row.fill(kUnset);
         slot->basicLevel.resize(slot->g.nh / 2 + 1);
@@ -342,7 +363,7 @@ double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
     GroundKind kind = e.g.ground[k];
     if (e.g.groundNearEdge[k]) {
         // Take the ground at the distance exactly as the hops added it up.
-        const GeoLatLon p = PointAlongPath(m_along, exactDistance);
+        const GeoLatLon p = PointAlongPath(m_geometries.Along(), exactDistance);
         kind = GroundKindAt(p.lonRad * kDegPerRad, p.latRad * kDegPerRad);
     }
     double& loss = e.groundLoss[n][static_cast<int>(kind)];
@@ -449,9 +470,10 @@ bool ModeSearch::NextMode(std::size_t& next, int& nh, int& tries, float freq, in
                           Candidate& out) {
     for (;;) {
         // The next half-unit count the search tries (nh = 2, 4, … 80, usable ones only).
-        if (next >= m_usableHalfUnits.size())
+        const std::vector<int>& usable = m_geometries.UsableHalfUnits();
+        if (next >= usable.size())
             return false;
-        nh = m_usableHalfUnits[next++];
+        nh = usable[next++];
         Entry* e = &EntryFor(nh);
         ++tries;
         StartHalfHour(*e, j);
