@@ -94,12 +94,14 @@ PredictionResult StartResult(const PredictionRequest& request) {
     return result;
 }
 
-// The parts each path's day is cut into for running at once: every part has a mode
-// search of its own and shares only the path's candidate geometries, which are built
-// once whichever part asks first. The number is fixed (it does not follow the threads
-// at hand) and no value depends on it: a mode search gives the same values whatever it
-// worked out before.
-constexpr int kPartsPerPath = 2;
+// The parts each path's day is cut into when they can run at the same time: every
+// part has a mode search of its own and shares only the path's candidate geometries,
+// which are built once whichever part asks first. No value depends on the number of
+// parts or of threads: a mode search gives the same values whatever it worked out
+// before. Run in order, one part per path saves making its caches twice.
+int PartsPerPath() {
+    return ParallelTaskSlots() > 1 ? 2 : 1;
+}
 
 // The paths `kinds` without progress, their half hours in parts that may run at once
 // (RunParallelTasks); the values are those of ComputePredictionPath.
@@ -127,14 +129,14 @@ void ComputePathsAtOnce(const PredictionRequest& request, const std::vector<Path
     // The last path first: the long path, three times the work of the short one, then
     // has its parts under way before the short path's.
     const int paths = static_cast<int>(work.size());
-    RunParallelTasks(paths * kPartsPerPath, [&](int task) {
+    const int parts = PartsPerPath();
+    RunParallelTasks(paths * parts, [&](int task) {
         ClearUpperVectorState();
-        PathWork& w = work[paths - 1 - task / kPartsPerPath];
-        const int part = task % kPartsPerPath;
+        PathWork& w = work[paths - 1 - task / parts];
+        const int part = task % parts;
         PathResult& path = result.Paths[static_cast<int>(w.kind)];
         ModeSearch search(w.setup, w.geometries);
-        for (int j = part * kHalfHours / kPartsPerPath; j < (part + 1) * kHalfHours / kPartsPerPath;
-             ++j) {
+        for (int j = part * kHalfHours / parts; j < (part + 1) * kHalfHours / parts; ++j) {
             ReliabilityRow& row = w.reliabilities[j];
             path.Muf[j] = PathMuf(w.setup, w.points, 0.5f * j, &row);
             for (int n = 0; n < w.setup.frequencyCount; ++n)

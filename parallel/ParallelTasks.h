@@ -13,3 +13,8 @@
 /// does not start more threads); hopscope_parallel_serial runs them in order on the
 /// calling thread, for a program that does too little to pay for starting threads.
 void RunParallelTasks(int count, const std::function<void(int)>& task);
+
+/// How many tasks RunParallelTasks may run at the same time: 1 in order, else the
+/// threads of the pool (at least 1). For choosing how finely to cut work; a result
+/// must never depend on it.
+int ParallelTaskSlots();

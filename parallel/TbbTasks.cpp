@@ -3,6 +3,7 @@
 #include <tbb/blocked_range.h>
 #include <tbb/parallel_for.h>
 #include <tbb/partitioner.h>
+#include <tbb/task_arena.h>
 
 void RunParallelTasks(int count, const std::function<void(int)>& task) {
     if (count <= 0)
@@ -19,4 +20,9 @@ void RunParallelTasks(int count, const std::function<void(int)>& task) {
                 task(i);
         },
         tbb::simple_partitioner());
+}
+
+int ParallelTaskSlots() {
+    const int slots = tbb::this_task_arena::max_concurrency();
+    return slots > 1 ? slots : 1;
 }
