@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/FullProgram.h"
 
 #include <cstdio>
 #include <string>
@@ -20,8 +21,8 @@ constexpr const char* kUsage =
     "  map       the rectangular or great-circle world map as a PNG picture\n"
     "  freqmap   the frequency map of the world for one station (json, csv or png)\n"
     "  coverage  one band's coverage of the world from one station (json, csv or png)\n"
-    "  solar     the published solar index and K index for a day (fetched and kept)\n"
     "  planner   which frequency opens to which atlas place, and when, from one station\n"
+    "  solar     the published solar index and K index for a day (fetched and kept)\n"
     "\n"
     "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
 
@@ -34,12 +35,14 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    // The commands that draw, fetch or use every core run in the full program, so that
+    // the others start without loading cairo, libpng, libcurl, oneTBB and what they bring.
+    if (NeedsFullProgram(command, args))
+        return RunFullProgram(argv);
     if (command == "path")
         return RunPathCommand(args);
     if (command == "predict")
         return RunPredictCommand(args);
-    if (command == "graph")
-        return RunGraphCommand(args);
     if (command == "settings")
         return RunSettingsCommand(args);
     if (command == "atlas")
@@ -48,16 +51,6 @@ int main(int argc, char** argv) {
         return RunBearingsCommand(args);
     if (command == "batch")
         return RunBatchCommand(args);
-    if (command == "map")
-        return RunMapCommand(args);
-    if (command == "freqmap")
-        return RunFreqMapCommand(args);
-    if (command == "solar")
-        return RunSolarCommand(args);
-    if (command == "coverage")
-        return RunCoverageCommand(args);
-    if (command == "planner")
-        return RunPlannerCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

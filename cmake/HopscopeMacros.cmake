@@ -1,6 +1,7 @@
 # hopscope_add_library(name [QT])
 # One static library of every source file of the calling folder. Includes read from
-# the project root ("engine/KxFLayer.h"). QT: a window folder, whose forms and resource
+# the project root ("engine/KxFLayer.h"); a plain one (without QT) builds with
+# -fno-math-errno. QT: a window folder, whose forms and resource
 # files belong to it too and which runs moc, uic and rcc.
 function(hopscope_add_library name)
   cmake_parse_arguments(ARG "QT" "" "" ${ARGN})
@@ -13,6 +14,11 @@ function(hopscope_add_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   if(ARG_QT)
     hopscope_use_qt(${name})
+  else()
+    # The plain layers do the arithmetic. None of them reads errno after a mathematical
+    # function; without it the compiler takes a square root in one instruction and
+    # works out a sine it has already worked out only once.
+    target_compile_options(${name} PRIVATE -fno-math-errno)
   endif()
 endfunction()
 

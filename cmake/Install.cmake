@@ -23,6 +23,7 @@ if(TARGET hopscope)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/app/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/hopscope/help)
 endif()
 install(TARGETS hopscope-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS hopscope-cli-full RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${packaging}/hopscope-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME hopscope)

@@ -43,20 +43,34 @@ BearingResult InitialBearing(double lat1, double lon1, double lat2, double lon2)
     return {b, BearingStatus::Ok};
 }
 
-GeoLatLon PointAlongPath(GeoLatLon start, PathKind kind, double bearingRad, double distanceRad,
-                         double farLongitudeRad) {
-    const double phi0 = start.latRad;
+GreatCircleStart MakeGreatCircleStart(GeoLatLon start, PathKind kind, double bearingRad,
+                                      double farLongitudeRad) {
+    GreatCircleStart s;
+    s.start = start;
+    s.kind = kind;
+    s.bearingRad = bearingRad;
+    s.farLongitudeRad = farLongitudeRad;
+    s.sinLat = std::sin(start.latRad);
+    s.cosLat = std::cos(start.latRad);
+    s.sinBearing = std::sin(bearingRad);
+    s.cosBearing = std::cos(bearingRad);
+    return s;
+}
+
+GeoLatLon PointAlongPath(const GreatCircleStart& s, double distanceRad) {
+    const double phi0 = s.start.latRad;
     const double d = distanceRad;
     if (phi0 > kPoleLimitRad || phi0 < -kPoleLimitRad) {
         const bool north = phi0 > 0;
-        if (kind == PathKind::Short)
-            return {north ? kHalfPi - d : d - kHalfPi, farLongitudeRad};
+        if (s.kind == PathKind::Short)
+            return {north ? kHalfPi - d : d - kHalfPi, s.farLongitudeRad};
         if (d < kPi)
-            return {north ? kHalfPi - d : d - kHalfPi, farLongitudeRad + kPi};
-        return {north ? d - 3.0 * kHalfPi : 3.0 * kHalfPi - d, farLongitudeRad};
+            return {north ? kHalfPi - d : d - kHalfPi, s.farLongitudeRad + kPi};
+        return {north ? d - 3.0 * kHalfPi : 3.0 * kHalfPi - d, s.farLongitudeRad};
     }
-    double sinPhi =
-        std::sin(phi0) * std::cos(d) + std::cos(phi0) * std::sin(d) * std::cos(bearingRad);
+    const double sinD = std::sin(d);
+    const double cosD = std::cos(d);
+    double sinPhi = s.sinLat * cosD + s.cosLat * sinD * s.cosBearing;
     double cosPhi = 0.0;
     double phi = 0.0;
     if (std::fabs(sinPhi) < 1.0) {
@@ -66,14 +80,20 @@ GeoLatLon PointAlongPath(GeoLatLon start, PathKind kind, double bearingRad, doub
         sinPhi = sinPhi > 0 ? 1.0 : -1.0;
         phi = sinPhi * kHalfPi;
     }
-    const double denominator = std::cos(phi0) * cosPhi;
+    const double denominator = s.cosLat * cosPhi;
     if (denominator == 0.0)
-        return {phi, farLongitudeRad};
-    const double delta = ArcCos((std::cos(d) - sinPhi * std::sin(phi0)) / denominator);
+        return {phi, s.farLongitudeRad};
+    const double delta = ArcCos((cosD - sinPhi * s.sinLat) / denominator);
     if (!std::isfinite(delta))
-        return {phi, farLongitudeRad};
-    const bool turnsEast = (std::sin(bearingRad) < 0.0) != (d > kPi);
-    return {phi, turnsEast ? start.lonRad + delta : start.lonRad - delta};
+        return {phi, s.farLongitudeRad};
+    const bool turnsEast = (s.sinBearing < 0.0) != (d > kPi);
+    return {phi, turnsEast ? s.start.lonRad + delta : s.start.lonRad - delta};
+}
+
+GeoLatLon PointAlongPath(GeoLatLon start, PathKind kind, double bearingRad, double distanceRad,
+                         double farLongitudeRad) {
+    return PointAlongPath(MakeGreatCircleStart(start, kind, bearingRad, farLongitudeRad),
+                          distanceRad);
 }
 
 UserMessage IndeterminatePathMessage() {

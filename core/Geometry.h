@@ -55,6 +55,26 @@ struct GeoLatLon {
 GeoLatLon PointAlongPath(GeoLatLon start, PathKind kind, double bearingRad, double distanceRad,
                          double farLongitudeRad);
 
+/// The start of a great circle as PointAlongPath takes it, with the sines and cosines
+/// that do not depend on the distance worked out once, for callers that walk one path
+/// to many points.
+struct GreatCircleStart {
+    GeoLatLon start;
+    PathKind kind = PathKind::Short;
+    double bearingRad = 0.0;
+    double farLongitudeRad = 0.0;
+    double sinLat = 0.0; ///< sin and cos of start.latRad
+    double cosLat = 1.0;
+    double sinBearing = 0.0; ///< sin and cos of bearingRad
+    double cosBearing = 1.0;
+};
+
+GreatCircleStart MakeGreatCircleStart(GeoLatLon start, PathKind kind, double bearingRad,
+                                      double farLongitudeRad);
+
+/// PointAlongPath from a prepared start: the same point, bit for bit.
+GeoLatLon PointAlongPath(const GreatCircleStart& start, double distanceRad);
+
 /// The outcome of ComputePathGeometry.
 struct PathGeometryResult {
     bool ok = false;

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kMaxHalfUnits = 80;
+constexpr int kMaxHalfUnits = CandidateGeometries::kMaxHalfUnits;
 constexpr int kAllFEntry = kMaxHalfUnits / 2; // the entry after those of nh = 2..80
 constexpr int kMaxTries = 12;
 constexpr double kUnset = std::numeric_limits<double>::quiet_NaN();
@@ -31,8 +31,8 @@ bool NearMaskEdge(const GeoLatLon& p) {
 }
 
 // The parts of a candidate geometry that follow from its unit u and elevation.
-void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, double elevation,
-                  double cosElevation) {
+void FillGeometry(const PathSetup& s, const GreatCircleStart& along, HalfUnitGeometry& g, int nh,
+                  double u, double elevation, double cosElevation) {
     const double re = EarthRadiusKm;
     g.nh = nh;
     g.u = u;
@@ -59,21 +59,21 @@ void FillGeometry(const PathSetup& s, HalfUnitGeometry& g, int nh, double u, dou
     const SolarPosition& sun = *s.sun;
     const EMufShared eShared = PrepareEMufShared(s.ssn, g.cosElevationF, g.elevationF, sun);
     for (int k = 0; k < half; ++k) {
-        g.odd[k] = PathPoint(s, (2 * k + 1) * u);
+        g.odd[k] = PointAlongPath(along, (2 * k + 1) * u);
         g.oddTerms[k] = PrepareEMuf(static_cast<float>(g.odd[k].lonRad),
                                     static_cast<float>(g.odd[k].latRad), eShared, sun);
-        g.entering[k] = PathPoint(s, (2 * k) * u + g.theta100);
+        g.entering[k] = PointAlongPath(along, (2 * k) * u + g.theta100);
         g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad,
                                                g.entering[k].lonRad, s.ssn, g.secant100, sun);
-        g.leaving[k] = PathPoint(s, (2 * (k + 1)) * u - g.theta100);
+        g.leaving[k] = PointAlongPath(along, (2 * (k + 1)) * u - g.theta100);
         g.leavingTerms[k] = PrepareAbsorption(s.month, s.day, g.leaving[k].latRad,
                                               g.leaving[k].lonRad, s.ssn, g.secant100, sun);
-        const GeoLatLon end = PathPoint(s, (2 * (k + 1)) * u);
+        const GeoLatLon end = PointAlongPath(along, (2 * (k + 1)) * u);
         g.ground[k] = GroundKindAt(end.lonRad * kDegPerRad, end.latRad * kDegPerRad);
         g.groundNearEdge[k] = NearMaskEdge(end);
     }
-    g.firstF = PathPoint(s, 2 * u);
-    g.lastF = PathPoint(s, s.lengthRad - 2 * u);
+    g.firstF = PointAlongPath(along, 2 * u);
+    g.lastF = PointAlongPath(along, s.lengthRad - 2 * u);
 }
 
 // The F2 MUF at the middle of an end F hop: its day-long terms (made on first use)
@@ -117,32 +117,76 @@ double AntipodalGainDb(double lengthRad) {
     return 10.0 * std::log10(a / std::sin(a));
 }
 
-HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, int nh) {
-    HalfUnitGeometry g;
-    g.nh = nh;
+namespace {
+
+GreatCircleStart PathStart(const PathSetup& s) {
+    return MakeGreatCircleStart(s.start, s.kind, s.bearingRad, s.farLongitudeRad);
+}
+
+// The elevation of the candidates of nh half-units, or NaN when the mode search does
+// not try them (the F half-hop angle reaches π/2 or Δ is below the minimum angle).
+double HalfUnitElevation(const PathSetup& s, int nh) {
     const double theta = 2 * s.lengthRad / nh;
     if (theta >= kHalfPi)
-        return g;
+        return kUnset;
     const double ratio = EarthRadiusKm / (EarthRadiusKm + s.baseHeightKm);
     const double elevation = std::atan((std::cos(theta) - ratio) / std::sin(theta));
     if (elevation < s.minElevationRad)
+        return kUnset;
+    return elevation;
+}
+
+HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, const GreatCircleStart& along, int nh) {
+    HalfUnitGeometry g;
+    g.nh = nh;
+    const double elevation = HalfUnitElevation(s, nh);
+    if (std::isnan(elevation))
         return g;
     g.usable = true;
-    FillGeometry(s, g, nh, s.lengthRad / nh, elevation, std::cos(elevation));
+    FillGeometry(s, along, g, nh, s.lengthRad / nh, elevation, std::cos(elevation));
     return g;
 }
 
-HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s) {
+HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s, const GreatCircleStart& along) {
     HalfUnitGeometry g;
     const int nh = 4 * s.hops.hops;
     g.usable = true;
-    FillGeometry(s, g, nh, s.lengthRad / nh, s.hops.elevation, s.hops.cosElevation);
+    FillGeometry(s, along, g, nh, s.lengthRad / nh, s.hops.elevation, s.hops.cosElevation);
     return g;
 }
 
+} // namespace
+
+HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, int nh) {
+    return MakeHalfUnitGeometry(s, PathStart(s), nh);
+}
+
+HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s) {
+    return MakeHopGeometryModes(s, PathStart(s));
+}
+
+CandidateGeometries::CandidateGeometries(const PathSetup& setup)
+    : m_setup(setup), m_along(PathStart(setup)) {
+    for (int nh = 2; nh <= kMaxHalfUnits; nh += 2)
+        if (!std::isnan(HalfUnitElevation(setup, nh)))
+            m_usable.push_back(nh);
+}
+
+CandidateGeometries::~CandidateGeometries() = default;
+
+const HalfUnitGeometry& CandidateGeometries::For(int nh) {
+    const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
+    std::call_once(m_built[index], [&] {
+        m_geometries[index] = std::make_unique<HalfUnitGeometry>(
+            nh == 0 ? MakeHopGeometryModes(m_setup, m_along)
+                    : MakeHalfUnitGeometry(m_setup, m_along, nh));
+    });
+    return *m_geometries[index];
+}
+
 struct ModeSearch::Entry {
-    HalfUnitGeometry g;
-    bool built = false;
+    explicit Entry(const HalfUnitGeometry& geometry) : g(geometry) {}
+    const HalfUnitGeometry& g;
     int halfHour = -1; // the half hour the values below belong to
     // The E-layer MUF at each odd point: nothing yet, a sure or unsure quick
     // estimate (EMufEstimate) with the limits it settles, or the exact value.
@@ -171,15 +215,38 @@ struct ModeSearch::Entry {
     EndFMuf lastF;
     // Ground losses by frequency slot and ground kind; they hold for the whole path.
     std::array<std::array<double, 3>, kMaxFrequencies> groundLoss;
+    // The level before any loss of a mode of eHops E hops and fHops F hops, by eHops
+    // (fHops −1: not yet made); it holds for the whole path.
+    struct BasicLevel {
+        int fHops = -1;
+        double db = 0.0;
+    };
+    std::vector<BasicLevel> basicLevel;
+};
+
+// The letters of a mode, E and F, at most one per two half-units.
+struct ModeSearch::Letters {
+    std::array<char, kMaxHalfUnits / 2> text;
+    int size = 0;
+    void clear() { size = 0; }
+    void push(char layer) { text[size++] = layer; }
+    std::string_view view() const { return {text.data(), static_cast<std::size_t>(size)}; }
 };
 
 struct ModeSearch::Candidate {
-    std::string letters;
+    Letters letters;
     Entry* entry = nullptr;
 };
 
 ModeSearch::ModeSearch(const PathSetup& setup)
-    : m_setup(setup), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
+    : m_setup(setup), m_ownGeometries(std::make_unique<CandidateGeometries>(setup)),
+      m_geometries(*m_ownGeometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
+      m_hourAngles(MakeSunHourAngles(*setup.sun)) {
+    m_entries.resize(kAllFEntry + 1);
+}
+
+ModeSearch::ModeSearch(const PathSetup& setup, CandidateGeometries& geometries)
+    : m_setup(setup), m_geometries(geometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
       m_hourAngles(MakeSunHourAngles(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
 }
@@ -190,10 +257,10 @@ ModeSearch::Entry& ModeSearch::EntryFor(int nh) {
     const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
     std::unique_ptr<Entry>& slot = m_entries[index];
     if (!slot) {
-        slot = std::make_unique<Entry>();
-        slot->g = nh == 0 ? MakeHopGeometryModes(m_setup) : MakeHalfUnitGeometry(m_setup, nh);
+        slot = std::make_unique<Entry>(m_geometries.For(nh));
         for (auto& row : slot->groundLoss)
             row.fill(kUnset);
+        slot->basicLevel.resize(slot->g.nh / 2 + 1);
     }
     return *slot;
 }
@@ -296,7 +363,7 @@ double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
     GroundKind kind = e.g.ground[k];
     if (e.g.groundNearEdge[k]) {
         // Take the ground at the distance exactly as the hops added it up.
-        const GeoLatLon p = PathPoint(m_setup, exactDistance);
+        const GeoLatLon p = PointAlongPath(m_geometries.Along(), exactDistance);
         kind = GroundKindAt(p.lonRad * kDegPerRad, p.latRad * kDegPerRad);
     }
     double& loss = e.groundLoss[n][static_cast<int>(kind)];
@@ -315,17 +382,29 @@ float ModeSearch::LastFMuf(Entry& e, int j) {
     return EndFMufAt(m_setup, e.g, e.lastF, e.g.lastF, j);
 }
 
-double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, double floorDb) {
+double ModeSearch::BasicLevel(Entry& e, int eHops, int fHops) {
+    const HalfUnitGeometry& g = e.g;
+    Entry::BasicLevel* cached =
+        eHops < static_cast<int>(e.basicLevel.size()) ? &e.basicLevel[eHops] : nullptr;
+    if (cached && cached->fHops == fHops)
+        return cached->db;
+    const double slantKm = 0.002 * (fHops * g.slantF + eHops * g.slantE);
+    const double hops = static_cast<double>(eHops + fHops);
+    const double basic =
+        kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb - 2.0 * hops - 3.0;
+    if (cached)
+        *cached = {fHops, basic};
+    return basic;
+}
+
+double ModeSearch::Signal(std::string_view letters, Entry& e, int n, int j, double floorDb) {
     StartHalfHour(e, j);
     const HalfUnitGeometry& g = e.g;
     int eHops = 0;
     for (const char layer : letters)
         eHops += layer == 'E';
     const int fHops = static_cast<int>(letters.size()) - eHops;
-    const double slantKm = 0.002 * (fHops * g.slantF + eHops * g.slantE);
-    const double hops = static_cast<double>(letters.size());
-    const double basic =
-        kBasicLevelDb - 20.0 * std::log10(slantKm) + g.focusDb + m_antipodalDb - 2.0 * hops - 3.0;
+    const double basic = BasicLevel(e, eHops, fHops);
     const double level = basic - m_setup.frequencies[n].FrequencyTermDb;
 
     const double absorptionFactor = m_setup.frequencies[n].AbsorptionFactor;
@@ -352,7 +431,7 @@ double ModeSearch::Signal(const std::string& letters, Entry& e, int n, int j, do
     return level - ground - absorption;
 }
 
-bool ModeSearch::IsSurelyBelow(const std::string& letters, Entry& e, int n, int j, double level,
+bool ModeSearch::IsSurelyBelow(std::string_view letters, Entry& e, int n, int j, double level,
                                double floorDb) {
     // The signal budget hop by hop with estimated absorptions: as soon as that,
     // given the estimates' full tolerance, is below floorDb, the exact level would
@@ -387,15 +466,15 @@ double ModeSearch::ModeSignal(const std::string& letters, int nh, int n, int j) 
     return Signal(letters, EntryFor(nh), n, j, -std::numeric_limits<double>::infinity());
 }
 
-bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out) {
+bool ModeSearch::NextMode(std::size_t& next, int& nh, int& tries, float freq, int j,
+                          Candidate& out) {
     for (;;) {
-        Entry* e = nullptr;
-        do {
-            nh += 2;
-            if (nh > kMaxHalfUnits)
-                return false;
-            e = &EntryFor(nh);
-        } while (!e->g.usable);
+        // The next half-unit count the search tries (nh = 2, 4, … 80, usable ones only).
+        const std::vector<int>& usable = m_geometries.UsableHalfUnits();
+        if (next >= usable.size())
+            return false;
+        nh = usable[next++];
+        Entry* e = &EntryFor(nh);
         ++tries;
         StartHalfHour(*e, j);
 
@@ -413,10 +492,10 @@ bool ModeSearch::NextMode(int& nh, int& tries, float freq, int j, Candidate& out
                     complete = false;
                     break;
                 }
-                out.letters += 'F';
+                out.letters.push('F');
                 off += 4;
             } else {
-                out.letters += 'E';
+                out.letters.push('E');
                 off += 2;
             }
         }
@@ -434,7 +513,10 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
 
     // A frequency above one that propagates by the path's own all-F hops does too.
     if (n > 0 && result.Hops[j][n - 1] == hops) {
-        const std::string allF(hops, 'F');
+        constexpr std::string_view kAllFText = "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+        const std::string longer =
+            hops > static_cast<int>(kAllFText.size()) ? std::string(hops, 'F') : std::string();
+        const std::string_view allF = longer.empty() ? kAllFText.substr(0, hops) : longer;
         if (result.Mode[j][n - 1] == LettersToMode(allF)) {
             result.Signal[j][n] = static_cast<float>(
                 Signal(allF, EntryFor(0), n, j, -std::numeric_limits<double>::infinity()));
@@ -450,16 +532,18 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
     bool found = false;
     Candidate bestMode;
     Candidate candidate;
+    std::size_t next = 0;
     int nh = 0;
     int tries = 0;
-    while (NextMode(nh, tries, freq, j, candidate)) {
-        const double s = Signal(candidate.letters, *candidate.entry, n, j, best);
+    while (NextMode(next, nh, tries, freq, j, candidate)) {
+        const std::string_view letters = candidate.letters.view();
+        const double s = Signal(letters, *candidate.entry, n, j, best);
         if (s > best) {
             best = s;
             bestMode = candidate;
             found = true;
         }
-        if (candidate.letters.find('E') == std::string::npos || tries >= kMaxTries ||
+        if (letters.find('E') == std::string_view::npos || tries >= kMaxTries ||
             nh >= kMaxHalfUnits)
             break;
     }
@@ -474,7 +558,7 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
         return;
     }
 
-    const std::string& letters = bestMode.letters;
+    const std::string_view letters = bestMode.letters.view();
     Entry& e = *bestMode.entry;
     result.Signal[j][n] = static_cast<float>(best);
     result.Mode[j][n] = LettersToMode(letters);

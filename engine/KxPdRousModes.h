@@ -2,7 +2,9 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Geometry.h"
@@ -61,6 +63,37 @@ double FocusGainDb(double cosElevation);
 /// 10·log10(a/sin a), a = min(2.7881634800609415, π − |π − D|).
 double AntipodalGainDb(double lengthRad);
 
+/// The candidate geometries of one path (nh = 2, 4, … 80 and the path's all-F hop
+/// geometry), each built on first use and then kept. One set may serve several mode
+/// searches of the path at once, from several threads.
+class CandidateGeometries {
+public:
+    static constexpr int kMaxHalfUnits = 80;
+
+    /// The set keeps a reference to the setup, which must outlive it.
+    explicit CandidateGeometries(const PathSetup& setup);
+    explicit CandidateGeometries(PathSetup&&) = delete;
+    ~CandidateGeometries();
+    CandidateGeometries(const CandidateGeometries&) = delete;
+    CandidateGeometries& operator=(const CandidateGeometries&) = delete;
+
+    /// MakeHalfUnitGeometry(setup, nh) for nh = 2..80, MakeHopGeometryModes(setup)
+    /// for nh = 0.
+    const HalfUnitGeometry& For(int nh);
+    /// The counts nh whose candidates the mode search tries, ascending.
+    const std::vector<int>& UsableHalfUnits() const { return m_usable; }
+    /// The path from A, for points along it.
+    const GreatCircleStart& Along() const { return m_along; }
+
+private:
+    static constexpr int kCount = kMaxHalfUnits / 2 + 1; // nh/2 − 1, then the all-F mode
+    const PathSetup& m_setup;
+    GreatCircleStart m_along;
+    std::vector<int> m_usable;
+    std::array<std::once_flag, kCount> m_built;
+    std::array<std::unique_ptr<HalfUnitGeometry>, kCount> m_geometries;
+};
+
 /// The mode search of one path: holds the per-path candidate geometry (built on
 /// first use) and, for the half hour in hand, the E-layer MUFs, absorptions and
 /// F-layer MUFs that all frequencies of that half hour share (the E-layer cache),
@@ -71,6 +104,9 @@ public:
     /// The search keeps a reference to the setup, which must outlive it.
     explicit ModeSearch(const PathSetup& setup);
     explicit ModeSearch(PathSetup&&) = delete;
+    /// A search that takes its candidate geometries from `geometries` (of the same
+    /// setup), which other searches of the path may share; it must outlive the search.
+    ModeSearch(const PathSetup& setup, CandidateGeometries& geometries);
     ~ModeSearch();
     ModeSearch(const ModeSearch&) = delete;
     ModeSearch& operator=(const ModeSearch&) = delete;
@@ -89,6 +125,7 @@ public:
 
 private:
     struct Entry;
+    struct Letters;
     struct Candidate;
 
     Entry& EntryFor(int nh);
@@ -108,16 +145,23 @@ private:
     double LeavingEstimate(Entry& entry, int k, int j);
     /// True when the mode's level, with estimated absorptions, is sure to end up
     /// below floorDb; `level` is its level before any losses.
-    bool IsSurelyBelow(const std::string& letters, Entry& entry, int n, int j, double level,
+    bool IsSurelyBelow(std::string_view letters, Entry& entry, int n, int j, double level,
                        double floorDb);
     double GroundLoss(Entry& entry, int k, int n, double exactDistance);
     float FirstFMuf(Entry& entry, int j);
     float LastFMuf(Entry& entry, int j);
     /// The signal level, or exactly floorDb as soon as it is sure not to exceed it.
-    double Signal(const std::string& letters, Entry& entry, int n, int j, double floorDb);
-    bool NextMode(int& nh, int& tries, float freq, int j, Candidate& out);
+    double Signal(std::string_view letters, Entry& entry, int n, int j, double floorDb);
+    /// The level before any loss (the free-space budget with the focusing gains and the
+    /// per-hop allowance), made once per path for each count of E and F hops.
+    double BasicLevel(Entry& entry, int eHops, int fHops);
+    /// The next complete candidate after the usable half-unit count number next − 1
+    /// (next 0 to start), its count in nh; false when the search is over.
+    bool NextMode(std::size_t& next, int& nh, int& tries, float freq, int j, Candidate& out);
 
     const PathSetup& m_setup;
+    std::unique_ptr<CandidateGeometries> m_ownGeometries; // when none is handed in
+    CandidateGeometries& m_geometries;
     double m_antipodalDb = 0.0;
     SunHourAngles m_hourAngles;                    // for the quick estimates
     std::vector<std::unique_ptr<Entry>> m_entries; // nh/2 − 1 for nh = 2..80, then the all-F mode

@@ -1,10 +1,31 @@
 #include <algorithm>
+#include <deque>
 
 #include "core/Numeric.h"
 #include "core/VectorState.h"
 #include "engine/KxPdRousModes.h"
 #include "engine/KxPdRousMuf.h"
 #include "engine/Propagation.h"
+#include "parallel/ParallelTasks.h"
+
+namespace {
+
+using ReliabilityRows = std::array<ReliabilityRow, kHalfHours>;
+
+// Half hour j: a frequency is supported only as far as both ends support it (the
+// smaller of the two reliabilities).
+void CombineReliabilities(int frequencyCount, const ReliabilityRow& row, int j, PathResult& path) {
+    for (int n = 0; n < frequencyCount; ++n)
+        path.Reliability[j][n] = static_cast<float>(MinOf(row.atA[n], row.atB[n]));
+}
+
+// The end of a path's run: the combined reliabilities of every half hour.
+void FinishPath(int frequencyCount, const ReliabilityRows& reliabilities, PathResult& path) {
+    for (int j = 0; j < kHalfHours; ++j)
+        CombineReliabilities(frequencyCount, reliabilities[j], j, path);
+}
+
+} // namespace
 
 int KIndexFromText(const std::string& kIndexText) {
     if (kIndexText.empty())
@@ -15,30 +36,25 @@ int KIndexFromText(const std::string& kIndexText) {
     return *k;
 }
 
-namespace {
-
-// Half hour j of one path: the path MUF with its control-point reliabilities in
-// `row`, then the best mode of each frequency in slot order (`frequencyDone` is told
-// after each). Returns false as soon as frequencyDone does.
-template <typename FrequencyDone>
-bool ComputeHalfHour(const PathSetup& setup, const ControlPoints& points, ModeSearch& search, int j,
-                     PathResult& path, ReliabilityRow& row, FrequencyDone&& frequencyDone) {
-    path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
-    for (int n = 0; n < setup.frequencyCount; ++n) {
-        search.BestModeFor(n, j, path, row);
-        if (!frequencyDone(n))
-            return false;
+void ComputePathAt(const PredictionRequest& request, PathKind kind, std::span<const int> halfHours,
+                   PathResult& path) {
+    ClearUpperVectorState();
+    const PathSetup setup = MakePathSetup(request, kind);
+    const ControlPoints points = ComputeControlPoints(setup);
+    path.Geometry = kind == PathKind::Short ? request.ShortPath : request.LongPath;
+    ModeSearch search(setup);
+    for (int j : halfHours) {
+        if (j < 0 || j >= kHalfHours)
+            continue;
+        ReliabilityRow row{};
+        path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
+        for (int n = 0; n < setup.frequencyCount; ++n)
+            search.BestModeFor(n, j, path, row);
+        CombineReliabilities(setup.frequencyCount, row, j, path);
     }
-    return true;
 }
 
-// A frequency is supported only as far as both ends support it: the smaller of the
-// two reliabilities.
-void CombineReliabilities(const PathSetup& setup, const ReliabilityRow& row, int j,
-                          PathResult& path) {
-    for (int n = 0; n < setup.frequencyCount; ++n)
-        path.Reliability[j][n] = static_cast<float>(MinOf(row.atA[n], row.atB[n]));
-}
+namespace {
 
 // Returns false when `progress` cancelled; the path is then partly filled.
 bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
@@ -62,44 +78,26 @@ bool ComputePredictionPath(const PredictionRequest& request, PathKind kind,
     ModeSearch search(setup);
     std::array<ReliabilityRow, kHalfHours> reliabilities{};
     for (int j = 0; j < kHalfHours; ++j) {
-        const bool goOn =
-            ComputeHalfHour(setup, points, search, j, path, reliabilities[j], [&](int n) {
-                if (n == setup.frequencyCount - 1)
-                    ++result.StepsDone;
-                return stepDone(result.StepsDone);
-            });
-        if (!goOn)
-            return false;
+        ReliabilityRow& row = reliabilities[j];
+        path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
         if (setup.frequencyCount == 0) {
             ++result.StepsDone;
             if (!stepDone(result.StepsDone))
                 return false;
+            continue;
+        }
+        for (int n = 0; n < setup.frequencyCount; ++n) {
+            search.BestModeFor(n, j, path, row);
+            if (n == setup.frequencyCount - 1)
+                ++result.StepsDone;
+            if (!stepDone(result.StepsDone))
+                return false;
         }
     }
-    for (int j = 0; j < kHalfHours; ++j)
-        CombineReliabilities(setup, reliabilities[j], j, path);
+
+    FinishPath(setup.frequencyCount, reliabilities, path);
     return true;
 }
-
-} // namespace
-
-void ComputePathAt(const PredictionRequest& request, PathKind kind, std::span<const int> halfHours,
-                   PathResult& path) {
-    ClearUpperVectorState();
-    const PathSetup setup = MakePathSetup(request, kind);
-    const ControlPoints points = ComputeControlPoints(setup);
-    path.Geometry = kind == PathKind::Short ? request.ShortPath : request.LongPath;
-    ModeSearch search(setup);
-    for (int j : halfHours) {
-        if (j < 0 || j >= kHalfHours)
-            continue;
-        ReliabilityRow row{};
-        ComputeHalfHour(setup, points, search, j, path, row, [](int) { return true; });
-        CombineReliabilities(setup, row, j, path);
-    }
-}
-
-namespace {
 
 // The result before any path runs: the solar numbers and the frequencies.
 PredictionResult StartResult(const PredictionRequest& request) {
@@ -112,13 +110,67 @@ PredictionResult StartResult(const PredictionRequest& request) {
     return result;
 }
 
+// The parts each path's day is cut into when they can run at the same time: every
+// part has a mode search of its own and shares only the path's candidate geometries,
+// which are built once whichever part asks first. No value depends on the number of
+// parts or of threads: a mode search gives the same values whatever it worked out
+// before. Run in order, one part per path saves making its caches twice.
+int PartsPerPath() {
+    return ParallelTaskSlots() > 1 ? 2 : 1;
+}
+
+// The paths `kinds` without progress, their half hours in parts that may run at once
+// (RunParallelTasks); the values are those of ComputePredictionPath.
+void ComputePathsAtOnce(const PredictionRequest& request, const std::vector<PathKind>& kinds,
+                        PredictionResult& result) {
+    struct PathWork {
+        PathWork(const PredictionRequest& request, PathKind pathKind)
+            : kind(pathKind), setup(MakePathSetup(request, pathKind)),
+              points(ComputeControlPoints(setup)), geometries(setup) {}
+        PathKind kind;
+        PathSetup setup;
+        ControlPoints points;
+        CandidateGeometries geometries;
+        ReliabilityRows reliabilities{};
+    };
+    std::deque<PathWork> work;
+    for (PathKind kind : kinds) {
+        if (std::any_of(work.begin(), work.end(),
+                        [kind](const PathWork& w) { return w.kind == kind; }))
+            continue; // a path named twice comes out the same; work it out once
+        work.emplace_back(request, kind);
+        result.Paths[static_cast<int>(kind)].Geometry =
+            kind == PathKind::Short ? request.ShortPath : request.LongPath;
+    }
+    // The last path first: the long path, three times the work of the short one, then
+    // has its parts under way before the short path's.
+    const int paths = static_cast<int>(work.size());
+    const int parts = PartsPerPath();
+    RunParallelTasks(paths * parts, [&](int task) {
+        ClearUpperVectorState();
+        PathWork& w = work[paths - 1 - task / parts];
+        const int part = task % parts;
+        PathResult& path = result.Paths[static_cast<int>(w.kind)];
+        ModeSearch search(w.setup, w.geometries);
+        for (int j = part * kHalfHours / parts; j < (part + 1) * kHalfHours / parts; ++j) {
+            ReliabilityRow& row = w.reliabilities[j];
+            path.Muf[j] = PathMuf(w.setup, w.points, 0.5f * j, &row);
+            for (int n = 0; n < w.setup.frequencyCount; ++n)
+                search.BestModeFor(n, j, path, row);
+        }
+    });
+    for (PathWork& w : work) {
+        FinishPath(w.setup.frequencyCount, w.reliabilities, result.Paths[static_cast<int>(w.kind)]);
+        result.StepsDone += kHalfHours;
+    }
+}
+
 } // namespace
 
 PredictionResult ComputePredictionPaths(const PredictionRequest& request,
                                         const std::vector<PathKind>& kinds) {
     PredictionResult result = StartResult(request);
-    for (PathKind kind : kinds)
-        ComputePredictionPath(request, kind, result, {});
+    ComputePathsAtOnce(request, kinds, result);
     result.Completed = true;
     return result;
 }
@@ -126,6 +178,11 @@ PredictionResult ComputePredictionPaths(const PredictionRequest& request,
 PredictionResult ComputePrediction(const PredictionRequest& request,
                                    const PredictionProgress& progress) {
     PredictionResult result = StartResult(request);
+    if (!progress) {
+        ComputePathsAtOnce(request, {PathKind::Short, PathKind::Long}, result);
+        result.Completed = true;
+        return result;
+    }
     if (!ComputePredictionPath(request, PathKind::Short, result, progress))
         return result;
     if (!ComputePredictionPath(request, PathKind::Long, result, progress))

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary DESTDIR and checks what a desktop expects: both
-# programs, the desktop entry and AppStream metadata (validated), the icons, the help
-# and the man page. Usage: tools/check-install.sh BUILD_DIR
+# programs (and the full program of the command line), the desktop entry and
+# AppStream metadata (validated), the icons, the help and the man page. Usage: tools/check-install.sh BUILD_DIR
 set -e
 build=${1:?usage: check-install.sh BUILD_DIR}
 dest=$(mktemp -d)
@@ -17,6 +17,7 @@ need() {
     fi
 }
 need bin/hopscope-cli
+need bin/hopscope-cli-full
 need share/man/man1/hopscope-cli.1
 if [ -e "$build/app/hopscope" ]; then
     need bin/hopscope
@@ -35,7 +36,9 @@ if [ -e "$build/app/hopscope" ]; then
             { appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"; status=1; }
     fi
 fi
-# The installed command line runs from its new place.
+# The installed command line runs from its new place, the full program too.
 "$root/bin/hopscope-cli" --help >/dev/null || { echo "installed hopscope-cli does not run"; status=1; }
+"$root/bin/hopscope-cli" map --help >/dev/null ||
+    { echo "installed hopscope-cli does not find hopscope-cli-full"; status=1; }
 [ $status -eq 0 ] && echo "install layout is complete"
 exit $status

@@ -4,7 +4,7 @@
 # when nothing is missing.
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev \
-libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format \
+libgtest-dev libbenchmark-dev libtbb-dev fonts-dejavu-core clang-format \
 qt6-svg-dev libcairo2-dev libpng-dev \
 libgeographiclib-dev libtbb-dev \
 libcurl4-openssl-dev nlohmann-json3-dev \

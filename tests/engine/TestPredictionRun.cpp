@@ -265,6 +265,41 @@ TEST(PredictionRun, CornersOfTheValidInputs) {
     }
 }
 
+TEST(PredictionRun, PartsRunAtOnceGiveTheValuesOfOneRunAfterTheOther) {
+    // Without progress the half hours of both paths run in parts on the thread pool;
+    // with progress one path after the other, on this thread. Every value is the same.
+    std::mt19937 rng(20261209);
+    std::uniform_real_distribution<double> lat(-89.0, 89.0);
+    std::uniform_real_distribution<double> lon(-180.0, 180.0);
+    for (int i = 0; i < 6; ++i) {
+        RequestPlan plan;
+        plan.latA = Text(lat(rng));
+        plan.lonA = Text(lon(rng));
+        plan.latB = Text(lat(rng));
+        plan.lonB = Text(lon(rng));
+        plan.month = 1 + 2 * i;
+        plan.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
+        const PredictionRequest request = MakeRequest(plan);
+        const PredictionResult atOnce = ComputePrediction(request);
+        const PredictionResult inTurn = ComputePrediction(request, [](int) { return true; });
+        const PredictionResult longOnly = ComputePredictionPaths(request, {PathKind::Long});
+        EXPECT_EQ(atOnce.StepsDone, inTurn.StepsDone);
+        for (int kind = 0; kind < 2; ++kind) {
+            SCOPED_TRACE(testing::Message() << "request " << i << " path " << kind);
+            const PathResult& a = atOnce.Paths[kind];
+            const PathResult& b = inTurn.Paths[kind];
+            EXPECT_EQ(a.Muf, b.Muf);
+            EXPECT_EQ(a.Signal, b.Signal);
+            EXPECT_EQ(a.Reliability, b.Reliability);
+            EXPECT_EQ(a.Mode, b.Mode);
+            EXPECT_EQ(a.Hops, b.Hops);
+            EXPECT_EQ(a.Elevation, b.Elevation);
+            EXPECT_EQ(a.HeaderLines, b.HeaderLines);
+        }
+        EXPECT_EQ(longOnly.Paths[1].Signal, inTurn.Paths[1].Signal);
+    }
+}
+
 TEST(PredictionRun, CellsOfBothPathsKeepTheirValues) {
     // London to New York, 15 March 2026, SSN 100, average K, minimum angle 1.5°, the
     // five factory frequencies but 3.0 for 3.6 MHz: a few cells of both paths. All
