@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "core/Version.h"
 
 #include <cstdio>
 #include <string>
@@ -20,7 +21,8 @@ constexpr const char* kUsage =
     "  map       the rectangular or great-circle world map as a PNG picture\n"
     "  freqmap   the frequency map of the world for one station (json, csv or png)\n"
     "\n"
-    "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
+    "Run 'hopscope-cli COMMAND --help' for the options of a command;\n"
+    "'hopscope-cli --version' prints the version.\n";
 
 } // namespace
 
@@ -49,6 +51,10 @@ int main(int argc, char** argv) {
         return RunMapCommand(args);
     if (command == "freqmap")
         return RunFreqMapCommand(args);
+    if (command == "--version") {
+        std::printf("hopscope-cli %s\n", kHopscopeVersion);
+        return 0;
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;
