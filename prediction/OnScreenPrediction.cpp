@@ -49,7 +49,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         statusLine->HideMenus();
 
     PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
-                                &state.PlaceAtlas, state.Dates};
+                                &state.PlaceAtlas, state.Dates, std::nullopt};
     TPredDlgForm dialog(std::move(input), statusLine, mainWindow);
     dialog.setAtlasPicker(PrefixSearchPicker(state.PlaceAtlas, statusLine));
     if (dialog.exec() != QDialog::Accepted) {
