@@ -9,7 +9,7 @@ qt6-svg-dev libcairo2-dev libpng-dev \
 libgeographiclib-dev \
 clang libclang-rt-14-dev \
 desktop-file-utils appstream dpkg-dev \
-libcanberra-dev libxkbcommon-dev file"
+libcanberra-dev libasound2-dev libxkbcommon-dev file"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

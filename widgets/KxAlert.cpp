@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include <alsa/asoundlib.h>
 #include <canberra.h>
 
 // The sound is compiled into this static library; make sure the linker keeps it.
@@ -18,6 +19,10 @@ static void InitAlertResource() {
 }
 
 namespace {
+
+// ALSA, under libcanberra, prints its own lines on standard error when a machine has no
+// sound card; without a card the alert is simply not heard, so they are not wanted.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 // libcanberra (the desktop's event-sound library) plays a sound in its own thread, so
 // ca_context_play returns at once; it plays files only, so the embedded wave is copied
@@ -50,6 +55,7 @@ struct AlertPlayer {
             delete file;
             return false;
         }
+        snd_lib_error_set_handler(IgnoreAlsaError);
         if (!context && ca_context_create(&context) != CA_SUCCESS) {
             context = nullptr;
             delete file;
