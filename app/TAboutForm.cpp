@@ -1,6 +1,7 @@
 #include "app/TAboutForm.h"
 
 #include "app/ProgramIcon.h"
+#include "core/Version.h"
 #include "widgets/KxWindowScale.h"
 
 #include <QFrame>
@@ -27,7 +28,8 @@ TAboutForm::TAboutForm(const QString& dataDirectory, QWidget* parent) : QDialog(
     productFont.setBold(true);
     productFont.setPointSizeF(productFont.pointSizeF() * 1.4);
     product->setFont(productFont);
-    auto* version = new QLabel(QStringLiteral("Version 2.70"), this);
+    auto* version =
+        new QLabel(QStringLiteral("Version %1").arg(QLatin1String(kHopscopeVersion)), this);
     version->setObjectName(QStringLiteral("Version"));
 
     auto* credits = new QLabel(

@@ -5,6 +5,7 @@
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
+#include "cli/RequestArgs.h"
 #include "core/DataDirectory.h"
 #include "core/Syntax.h"
 #include "core/UserMessage.h"
@@ -42,8 +43,8 @@ constexpr const char* kAtlasUsage =
     "  --name NAME      up to 17 characters (cut on a whole character)\n"
     "  --allow-locator  add (or rename to) a prefix that is also a grid locator\n"
     "  --by-name        list or search by name instead of by prefix\n"
-    "  --data-dir DIR   the folder of the data files (default: the program's folder, or\n"
-    "                   the per-user data folder when that cannot be written)\n";
+    "  --data-dir DIR   the folder of the data files (default: the per-user data folder,\n"
+    "                   or the program's folder in a build tree or a portable folder)\n";
 
 int UsageError(const std::string& problem) {
     return ReportUsageError("atlas", problem, kAtlasUsage);
@@ -171,17 +172,22 @@ int RunAtlasCommand(const std::vector<std::string>& argList) {
     if (action == "modify" && !entryTexts)
         return UsageError("modify needs at least one of --prefix, --lat, --lon and --name");
 
-    const DataDirectoryResult dir = ResolveDataDirectory(dataDir);
-    if (!dir.Ok())
-        return ReportRefusal("atlas", dir.error);
-    Atlas atlas;
-    LoadAtlas(atlas, dir.directory);
-    if (edit)
+    if (edit) {
+        const DataDirectoryResult dir = ResolveDataDirectory(dataDir);
+        if (!dir.Ok())
+            return ReportRefusal("atlas", dir.error);
+        Atlas atlas;
+        LoadAtlas(atlas, dir.directory);
         return Edit(atlas, action, wanted == 2 ? words[1] : std::string(), texts, allowLocator);
+    }
+    // Looking up only reads: no data folder or atlas file is created for it.
+    CommandData data;
+    if (const auto failure = ReadCommandData(dataDir, data))
+        return ReportRefusal("atlas", failure->text);
     const PrefixSearchMode mode = byName ? PrefixSearchMode::ByName : PrefixSearchMode::ByPrefix;
     if (action == "find")
-        return Find(atlas, words[1]);
+        return Find(data.atlas, words[1]);
     if (action == "list")
-        return List(atlas, mode);
-    return Search(atlas, mode, words[1]);
+        return List(data.atlas, mode);
+    return Search(data.atlas, mode, words[1]);
 }

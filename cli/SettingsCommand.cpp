@@ -17,8 +17,8 @@ constexpr const char* kSettingsUsage =
     "Prints the settings in effect: those of the settings file Hopscope.SAV in the data\n"
     "directory, or the factory settings when there is no sound file. Nothing is written.\n"
     "\n"
-    "  --data-dir DIR   the folder of the data files (default: the program's folder, or\n"
-    "                   the per-user data folder when that cannot be written)\n";
+    "  --data-dir DIR   the folder of the data files (default: the per-user data folder,\n"
+    "                   or the program's folder in a build tree or a portable folder)\n";
 
 const char* SourceText(SettingsSource source) {
     switch (source) {

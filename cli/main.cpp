@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/FullProgram.h"
+#include "core/Version.h"
 
 #include <cstdio>
 #include <string>
@@ -24,7 +25,8 @@ constexpr const char* kUsage =
     "  planner   which frequency opens to which atlas place, and when, from one station\n"
     "  solar     the published solar index and K index for a day (fetched and kept)\n"
     "\n"
-    "Run 'hopscope-cli COMMAND --help' for the options of a command.\n";
+    "Run 'hopscope-cli COMMAND --help' for the options of a command;\n"
+    "'hopscope-cli --version' prints the version.\n";
 
 } // namespace
 
@@ -51,6 +53,10 @@ int main(int argc, char** argv) {
         return RunBearingsCommand(args);
     if (command == "batch")
         return RunBatchCommand(args);
+    if (command == "--version") {
+        std::printf("hopscope-cli %s\n", kHopscopeVersion);
+        return 0;
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <system_error>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -29,11 +28,9 @@ fs::path UserDataDirectory() {
     return UserDataDirectory(xdg ? xdg : "", home ? home : "");
 }
 
-bool IsWritableDirectory(const fs::path& dir) {
+bool IsPortableProgramDirectory(const fs::path& programDir) {
     std::error_code ec;
-    if (dir.empty() || !fs::is_directory(dir, ec))
-        return false;
-    return ::access(dir.c_str(), W_OK | X_OK) == 0;
+    return !programDir.empty() && fs::exists(programDir / kPortableMarkerFileName, ec);
 }
 
 namespace {
@@ -52,7 +49,14 @@ bool EnsureDirectory(const fs::path& dir) {
 } // namespace
 
 DataDirectoryResult ChooseDataDirectory(const std::optional<std::string>& overrideDir,
-                                        const fs::path& programDir, const fs::path& userDir) {
+                                        const fs::path& programDir, const fs::path& userDir,
+                                        DataAccess access) {
+    const bool writer = access == DataAccess::ReadWrite;
+    if (overrideDir && !writer) {
+        std::error_code ec;
+        if (!fs::is_directory(*overrideDir, ec))
+            return {{}, "the data directory \"" + *overrideDir + "\" does not exist"};
+    }
     if (overrideDir) {
         if (overrideDir->empty())
             return {{}, "The data directory must not be empty."};
@@ -66,9 +70,9 @@ DataDirectoryResult ChooseDataDirectory(const std::optional<std::string>& overri
                         "\" is not a folder and cannot be created."};
         return {dir.lexically_normal(), {}};
     }
-    if (IsWritableDirectory(programDir))
+    if (IsPortableProgramDirectory(programDir))
         return {programDir, {}};
-    if (!userDir.empty() && EnsureDirectory(userDir))
+    if (!userDir.empty() && (!writer || EnsureDirectory(userDir)))
         return {userDir, {}};
     if (!programDir.empty())
         return {programDir, {}};
@@ -82,8 +86,6 @@ DataDirectoryResult ResolveDataDirectory(const std::optional<std::string>& overr
 }
 
 DataDirectoryResult ResolveExistingDataDirectory(const std::optional<std::string>& overrideDir) {
-    std::error_code ec;
-    if (overrideDir && !fs::is_directory(*overrideDir, ec))
-        return {{}, "the data directory \"" + *overrideDir + "\" does not exist"};
-    return ResolveDataDirectory(overrideDir);
+    return ChooseDataDirectory(overrideDir, ProgramDirectory(), UserDataDirectory(),
+                               DataAccess::ReadOnly);
 }

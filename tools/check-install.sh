@@ -8,7 +8,7 @@ dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 root="$dest/usr"
-id=io.github.hopscope.Hopscope
+id=io.github.hopscope.hopscope
 status=0
 need() {
     if [ ! -s "$root/$1" ]; then
@@ -18,7 +18,8 @@ need() {
 }
 need bin/hopscope-cli
 need bin/hopscope-cli-full
-need share/man/man1/hopscope-cli.1
+need share/man/man1/hopscope-cli.1.gz
+need share/doc/hopscope/copyright
 if [ -e "$build/app/hopscope" ]; then
     need bin/hopscope
     need share/applications/$id.desktop
@@ -29,16 +30,35 @@ if [ -e "$build/app/hopscope" ]; then
     done
     need share/doc/hopscope/help/contents.html
     if command -v desktop-file-validate >/dev/null; then
-        desktop-file-validate "$root/share/applications/$id.desktop" | grep -v 'hint:' && status=1
+        # Not even a hint.
+        desktop-file-validate "$root/share/applications/$id.desktop" | grep . && status=1
     fi
     if command -v appstreamcli >/dev/null; then
         appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null ||
             { appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"; status=1; }
     fi
 fi
+# The build tree's marker stays behind: an installed program uses the user's folder.
+if [ -n "$(find "$dest" -name Hopscope.portable)" ]; then
+    echo "the build tree's Hopscope.portable was installed"
+    status=1
+fi
 # The installed command line runs from its new place, the full program too.
 "$root/bin/hopscope-cli" --help >/dev/null || { echo "installed hopscope-cli does not run"; status=1; }
 "$root/bin/hopscope-cli" map --help >/dev/null ||
     { echo "installed hopscope-cli does not find hopscope-cli-full"; status=1; }
+# It keeps its files in the user's folder, and a command that only reads creates none.
+home="$dest/home"
+mkdir "$home"
+HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" predict --a G --b VK --solar F150 \
+    >/dev/null || { echo "installed hopscope-cli predict failed"; status=1; }
+HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" atlas find G >/dev/null || status=1
+if [ -n "$(ls -A "$home")" ]; then
+    echo "a reading command created files:"; find "$home"; status=1
+fi
+HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" atlas add --prefix ZZ9 --lat 1 --lon 2 \
+    --name Test >/dev/null || status=1
+[ -s "$home/.local/share/Hopscope/Hopscope.ATL" ] ||
+    { echo "atlas add did not write ~/.local/share/Hopscope/Hopscope.ATL"; status=1; }
 [ $status -eq 0 ] && echo "install layout is complete"
 exit $status

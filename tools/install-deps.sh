@@ -3,13 +3,14 @@
 # Idempotent: packages already present are not touched, and apt is not called at all
 # when nothing is missing.
 set -e
-packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev \
-libgtest-dev libbenchmark-dev libtbb-dev fonts-dejavu-core clang-format \
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev \
+libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format \
 qt6-svg-dev libcairo2-dev libpng-dev \
 libgeographiclib-dev libtbb-dev \
 libcurl4-openssl-dev nlohmann-json3-dev \
 clang libclang-rt-14-dev \
-desktop-file-utils appstream dpkg-dev"
+desktop-file-utils appstream dpkg-dev \
+libcanberra-dev libasound2-dev libxkbcommon-dev file"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,6 +1,5 @@
-# Golden runs of "hopscope-cli atlas". atlas-fresh starts without an atlas file: the
-# first run creates it from the built-in places, and every run reads the same 371
-# entries (the command never changes the file). atlas-empty holds an empty atlas file.
+# Golden runs of "hopscope-cli atlas". atlas-fresh has no atlas file: every look-up
+# reads the same 371 built-in places (looking up creates no file). atlas-empty holds an empty atlas file.
 set(atlas_fresh ${CMAKE_CURRENT_BINARY_DIR}/atlas-fresh)
 set(atlas_empty ${CMAKE_CURRENT_BINARY_DIR}/atlas-empty)
 file(REMOVE_RECURSE ${atlas_fresh})

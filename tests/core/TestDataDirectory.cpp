@@ -70,19 +70,31 @@ TEST_F(DataDirectoryTest, RelativeOverrideIsMadeAbsolute) {
     EXPECT_EQ(r.directory, m_root / "rel");
 }
 
-TEST_F(DataDirectoryTest, WritableProgramFolderIsTheDefault) {
-    const DataDirectoryResult r = ChooseDataDirectory(std::nullopt, m_root, m_root / "user");
-    ASSERT_TRUE(r.Ok());
-    EXPECT_EQ(r.directory, m_root);
+TEST_F(DataDirectoryTest, MarkedProgramFolderIsTheDefault) {
+    std::ofstream(m_root / kPortableMarkerFileName) << "";
+    EXPECT_TRUE(IsPortableProgramDirectory(m_root));
+    for (const DataAccess access : {DataAccess::ReadOnly, DataAccess::ReadWrite}) {
+        const DataDirectoryResult r =
+            ChooseDataDirectory(std::nullopt, m_root, m_root / "user", access);
+        ASSERT_TRUE(r.Ok());
+        EXPECT_EQ(r.directory, m_root);
+    }
     EXPECT_FALSE(fs::exists(m_root / "user"));
 }
 
-TEST_F(DataDirectoryTest, UnusableProgramFolderFallsBackToTheUserFolder) {
-    const fs::path missing = m_root / "no-such-program-folder";
+// An install into a folder the user can write (~/.local/bin) is still an install.
+TEST_F(DataDirectoryTest, UnmarkedProgramFolderUsesTheUserFolderEvenWhenWritable) {
     const fs::path user = m_root / "share" / "Hopscope";
-    const DataDirectoryResult r = ChooseDataDirectory(std::nullopt, missing, user);
-    ASSERT_TRUE(r.Ok());
-    EXPECT_EQ(r.directory, user);
+    EXPECT_FALSE(IsPortableProgramDirectory(m_root));
+    const DataDirectoryResult reader =
+        ChooseDataDirectory(std::nullopt, m_root, user, DataAccess::ReadOnly);
+    ASSERT_TRUE(reader.Ok());
+    EXPECT_EQ(reader.directory, user);
+    EXPECT_FALSE(fs::exists(m_root / "share")) << "a reader created the user folder";
+
+    const DataDirectoryResult writer = ChooseDataDirectory(std::nullopt, m_root, user);
+    ASSERT_TRUE(writer.Ok());
+    EXPECT_EQ(writer.directory, user);
     EXPECT_TRUE(fs::is_directory(user));
 }
 
@@ -105,6 +117,9 @@ TEST_F(DataDirectoryTest, ReadingCommandsNeverCreateTheFolderTheyAreGiven) {
     EXPECT_EQ(refused.error, "the data directory \"" + missing.string() + "\" does not exist");
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_FALSE(ResolveExistingDataDirectory(std::string()).Ok());
+
+    EXPECT_FALSE(ChooseDataDirectory(missing.string(), m_root, {}, DataAccess::ReadOnly).Ok());
+    EXPECT_FALSE(fs::exists(missing));
 
     const DataDirectoryResult found = ResolveExistingDataDirectory(m_root.string());
     ASSERT_TRUE(found.Ok()) << found.error;

@@ -19,9 +19,10 @@ TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle) {
             const HopGeometry g = ComputeHopGeometry(d, h0, minDeg * kRadPerDeg);
             SCOPED_TRACE(testing::Message() << km << " km, minimum " << minDeg << "°");
             EXPECT_GE(g.elevation, minDeg * kRadPerDeg);
-            if (g.hops > 1)
+            if (g.hops > 1) {
                 EXPECT_LT(HopElevation(static_cast<float>(d / (2 * (g.hops - 1))), h0),
                           minDeg * kRadPerDeg);
+            }
             EXPECT_EQ(g.psi, static_cast<float>(d / (2 * g.hops)));
             EXPECT_EQ(g.oddPsi, static_cast<float>(d / (2 * g.hops - 1)));
             EXPECT_EQ(g.cosElevation,

@@ -117,7 +117,9 @@ TEST(HopsListOfARealPrediction, BothGroupingsListTheSameLines) {
     const HopsRules none{kNoSuppressionDb, true, rules.noise};
     const HopsList all = BuildHopsList(source, none, HopsGrouping::ByTime);
     EXPECT_GT(all.lines.size(), byTime.size());
-    for (const std::string& line : all.lines)
-        if (!line.empty())
+    for (const std::string& line : all.lines) {
+        if (!line.empty()) {
             EXPECT_EQ(line.size() >= 50 && line[0] == ' ' && line[49] != ' ', true) << line;
+        }
+    }
 }
