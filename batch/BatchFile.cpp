@@ -1,22 +1,13 @@
 #include "batch/BatchFile.h"
 
+#include "core/ReadFile.h"
 #include "core/ReplaceFile.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The reason of the last failed system call.
-std::string ErrnoReason() {
-    return std::strerror(errno != 0 ? errno : EIO);
-}
-
-} // namespace
 
 BatchFileRead ReadBatchTableFile(const fs::path& path) {
     BatchFileRead read;
@@ -33,14 +24,12 @@ BatchFileRead ReadBatchTableFile(const fs::path& path) {
     read.recordCount = static_cast<std::size_t>(size / kBatchRecordSize);
     read.ignoredBytes = static_cast<std::size_t>(size % kBatchRecordSize);
     const std::size_t kept = std::min<std::size_t>(read.recordCount, kBatchRows);
-    std::string bytes(kept * kBatchRecordSize, '\0');
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in ||
-        (!bytes.empty() && !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))) {
-        read.error = ErrnoReason();
+    const FileReadResult file = ReadFilePart(path, 0, kept * kBatchRecordSize);
+    if (!file || file.bytes.size() < kept * kBatchRecordSize) {
+        read.error = file ? std::string("The file became shorter while it was read") : file.error;
         return read;
     }
+    const std::string& bytes = file.bytes;
     for (std::size_t i = 0; i < kept; ++i) {
         const auto* first =
             reinterpret_cast<const std::uint8_t*>(bytes.data()) + i * kBatchRecordSize;

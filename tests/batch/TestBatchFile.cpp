@@ -177,4 +177,12 @@ TEST(BatchReportFile, AppendKeepsRunsInOrderAndFailuresLeaveTheOldFile) {
         EXPECT_NE(full.message.find("File too large"), std::string::npos) << full.message;
     }
     EXPECT_EQ(ReadBytes(path), "third\r\n");
+    // A folder standing where the report goes: the reason, never an exception.
+    std::filesystem::create_directory(dir / "taken.hpf");
+    for (const ReportFileMode mode : {ReportFileMode::Append, ReportFileMode::Overwrite}) {
+        const ReportFileResult refused = WriteReportFile(dir / "taken.hpf", "x", mode);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_EQ(refused.message, "Unable to write the report file: " +
+                                       (dir / "taken.hpf").string() + ": Is a directory");
+    }
 }
