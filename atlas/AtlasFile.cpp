@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -109,9 +110,22 @@ void UseFromMemory(Atlas& atlas, std::vector<AtlasEntry> entries) {
 
 // Reads the whole atlas file into the atlas: Count is the number of whole records,
 // 0 when the file cannot be read.
+// The inode, modification time and size of the file; zeros when it is missing.
+std::array<std::uint64_t, 3> FileStampOf(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    const std::uint64_t nanoseconds =
+        static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+        static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+    return {static_cast<std::uint64_t>(info.st_ino), nanoseconds,
+            static_cast<std::uint64_t>(info.st_size)};
+}
+
 void ReadAtlasFile(Atlas& atlas) {
     atlas.Entries.clear();
     atlas.Count = 0;
+    atlas.FileStamp = FileStampOf(atlas.FilePath);
     // One byte past the longest atlas tells a damaged file by its size.
     const FileReadResult file =
         ReadFilePart(atlas.FilePath, 0, (kMaxAtlasEntries + 1) * AtlasEntry::kSize);
@@ -181,6 +195,15 @@ void LoadAtlas(Atlas& atlas, const fs::path& directory,
 void ReloadAtlas(Atlas& atlas) {
     ReadAtlasFile(atlas);
     BuildAtlasIndexes(atlas);
+}
+
+bool ReloadAtlasIfChanged(Atlas& atlas) {
+    if (atlas.FilePath.empty() || atlas.FileStamp == std::array<std::uint64_t, 3>{})
+        return false; // not loaded, or held in memory without a file
+    if (FileStampOf(atlas.FilePath) == atlas.FileStamp)
+        return false;
+    ReloadAtlas(atlas);
+    return true;
 }
 
 FileWriteResult InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {

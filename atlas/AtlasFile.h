@@ -28,6 +28,12 @@ void LoadAtlas(Atlas& atlas, const std::filesystem::path& directory,
 /// Re-reads the file the atlas was loaded from (after a change). Same Count rules.
 void ReloadAtlas(Atlas& atlas);
 
+/// Re-reads the atlas when its file is no longer the one last read (another copy of the
+/// program, or the command line, changed it): its inode, modification time or size
+/// differs. Returns true when it reloaded. An atlas held in memory because no file
+/// could be written, or never loaded, is left alone.
+bool ReloadAtlasIfChanged(Atlas& atlas);
+
 // Every change below is made under a lock on the atlas file (FileLock), first reading
 // the file again, so that changes made meanwhile by another copy of the program (the
 // command line beside the window, two scripts) are kept: each applies its one change to
