@@ -33,8 +33,10 @@ BatchFileRead ReadBatchTableFile(const fs::path& path) {
     for (std::size_t i = 0; i < kept; ++i) {
         const auto* first =
             reinterpret_cast<const std::uint8_t*>(bytes.data()) + i * kBatchRecordSize;
-        read.records.push_back(DecodeBatchRecord(
-            std::span<const std::uint8_t, kBatchRecordSize>(first, kBatchRecordSize)));
+        const std::span<const std::uint8_t, kBatchRecordSize> record(first, kBatchRecordSize);
+        read.records.push_back(DecodeBatchRecord(record));
+        if (BatchRecordHasControlCharacters(record))
+            read.controlRows.push_back(static_cast<int>(i) + 1);
     }
     read.ok = true;
     return read;
@@ -50,6 +52,15 @@ std::string BatchReadNote(const BatchFileRead& read) {
             note += "\r";
         note += "The file holds " + std::to_string(read.recordCount) +
                 " rows; only the first 15 were read.";
+    }
+    if (!read.controlRows.empty()) {
+        std::string rows;
+        for (const int row : read.controlRows)
+            rows += (rows.empty() ? "" : ", ") + std::to_string(row);
+        if (!note.empty())
+            note += "\r";
+        note += "Control characters in row" +
+                std::string(read.controlRows.size() > 1 ? "s " : " ") + rows + " are shown as ?.";
     }
     return note;
 }

@@ -13,6 +13,7 @@ struct BatchFileRead {
     std::size_t recordCount = 0;      ///< every whole record of the file
     std::size_t ignoredBytes = 0;     ///< bytes after the last whole record
     std::string error;                ///< why the file could not be read (when not ok)
+    std::vector<int> controlRows;     ///< rows (1-based) whose control characters became "?"
 };
 
 /// Reads a whole batch table file before anything is shown: file size div 293
@@ -21,8 +22,9 @@ struct BatchFileRead {
 BatchFileRead ReadBatchTableFile(const std::filesystem::path& path);
 
 /// What the user is told about a file that was read but not completely used: the
-/// trailing bytes that are not a whole record, and the records after the fifteenth.
-/// Empty when every byte was used.
+/// trailing bytes that are not a whole record, the records after the fifteenth, and the
+/// rows whose control characters are shown as "?". Empty when every byte was used as
+/// it was.
 std::string BatchReadNote(const BatchFileRead& read);
 
 /// The records put into rows 1, 2, ... of the table; the rows after them keep their

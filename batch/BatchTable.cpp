@@ -1,6 +1,7 @@
 #include "batch/BatchTable.h"
 
 #include "core/Terminal.h"
+#include "core/Utf8Text.h"
 #include "report/TextColumns.h"
 
 #include <algorithm>
@@ -73,10 +74,23 @@ BatchRecord DecodeBatchRecord(std::span<const std::uint8_t, kBatchRecordSize> by
         const std::size_t length =
             std::min<std::size_t>(bytes[offset], BatchColumnCapacity(column));
         const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(offset + 1);
-        record.Cell(column) =
-            ToValidUtf8(std::string(first, first + static_cast<std::ptrdiff_t>(length)));
+        record.Cell(column) = WithoutControlCharacters(
+            ToValidUtf8(std::string(first, first + static_cast<std::ptrdiff_t>(length))));
     }
     return record;
+}
+
+bool BatchRecordHasControlCharacters(std::span<const std::uint8_t, kBatchRecordSize> bytes) {
+    for (BatchColumn column : kColumns) {
+        const std::size_t offset = kOffsets[static_cast<std::size_t>(column)];
+        const std::size_t length =
+            std::min<std::size_t>(bytes[offset], BatchColumnCapacity(column));
+        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(offset + 1);
+        if (HasControlCharacter(
+                ToValidUtf8(std::string(first, first + static_cast<std::ptrdiff_t>(length)))))
+            return true;
+    }
+    return false;
 }
 
 std::string BatchTableFileBytes(const BatchTable& table) {

@@ -53,7 +53,12 @@ BatchRecordBytes EncodeBatchRecord(const BatchRecord& record);
 /// The row of a 293-byte record. A length byte above its field's capacity (a damaged
 /// file) is read as the capacity, so nothing outside the field is read; the
 /// characters are read as UTF-8, or as Latin-1 where they are not valid UTF-8.
+/// Control characters (HasControlCharacter) come back as "?".
 BatchRecord DecodeBatchRecord(std::span<const std::uint8_t, kBatchRecordSize> bytes);
+
+/// True when a cell of the record holds a control character, which DecodeBatchRecord
+/// shows as "?" (the user is told so when the file is read).
+bool BatchRecordHasControlCharacters(std::span<const std::uint8_t, kBatchRecordSize> bytes);
 
 /// The whole file of a table: its fifteen records, rows 1..15 in order (4,395 bytes).
 std::string BatchTableFileBytes(const BatchTable& table);

@@ -41,7 +41,7 @@ constexpr const char* kFreqMapUsage =
     "  --a PREFIX|LOCATOR|DEFAULT  the station from the atlas, a grid square or the\n"
     "                   default terminal of the settings\n"
     "  --a-lat LAT --a-lon LON     the station by hand; longitudes are positive WEST\n"
-    "  --a-name NAME    the station's name (17 characters)\n"
+    "  --a-name NAME    the station's name (up to 17 bytes)\n"
     "  --date YYYY-MM-DD  the day of the map\n"
     "  --utc HHMM|all   the UTC time of the map, or all 48 half hours of the day\n"
     "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410)\n"

@@ -162,6 +162,12 @@ TEST(LoadAtlas, NamesOfOlderLatin1FilesComeOutAsUtf8) {
     LoadAtlas(atlas, dir.Path());
     EXPECT_EQ(FindAtlasEntry(atlas, "HB")->Name(), "Zürich");
     EXPECT_EQ(FindAtlasEntry(atlas, "R")->Name(), "Москва"); // UTF-8 stays as it is
+    // A name with control characters (a hostile file) is shown, never acted on.
+    WriteBytes(dir / "Other.ATL", AtlasFileBytes({MakeAtlasEntry("ZZ", "1", "2", "\x1B[2J\r\nX")}));
+    Atlas hostile;
+    hostile.FilePath = dir / "Other.ATL";
+    ReloadAtlas(hostile);
+    EXPECT_EQ(FindAtlasEntry(hostile, "ZZ")->Name(), "?[2J??X");
     // The bytes themselves are kept, so a rewrite gives them back unchanged.
     ASSERT_TRUE(DeleteAtlasEntry(atlas, "R"));
     EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"),

@@ -89,8 +89,18 @@ TEST(BatchFile, LongCellsAreCutAndDamagedLengthsClamped) {
     // A damaged length byte claims more than the field: only the field is read.
     bytes[0] = 200;
     bytes[35] = 9;
-    EXPECT_EQ(DecodeBatchRecord(bytes).TerminalA, std::string(7, '\0'));
-    EXPECT_EQ(DecodeBatchRecord(bytes).PathText, std::string(1, '\0'));
+    // The zero bytes it then reads are control characters, shown as "?".
+    EXPECT_EQ(DecodeBatchRecord(bytes).TerminalA, "???????");
+    EXPECT_EQ(DecodeBatchRecord(bytes).PathText, "?");
+    EXPECT_TRUE(BatchRecordHasControlCharacters(bytes));
+    BatchRecord hostile;
+    hostile.Notes = "\x1B[2Jgone\r\nnext\xC2\x9B";
+    const BatchRecordBytes hostileBytes = EncodeBatchRecord(hostile);
+    EXPECT_EQ(DecodeBatchRecord(hostileBytes).Notes, "?[2Jgone??next?");
+    BatchFileRead read;
+    read.controlRows = {2, 5};
+    EXPECT_EQ(BatchReadNote(read), "Control characters in rows 2, 5 are shown as ?.");
+    EXPECT_FALSE(BatchRecordHasControlCharacters(EncodeBatchRecord(row)));
     // Latin-1 text from an older file comes back as UTF-8.
     BatchRecordBytes latin{};
     latin[37] = 3;
