@@ -29,7 +29,8 @@ BatchFileRead ReadBatchTableFile(const fs::path& path) {
         read.error = file ? std::string("The file became shorter while it was read") : file.error;
         return read;
     }
-    const std::string& bytes = file.bytes;
+    read.bytes = file.bytes;
+    const std::string& bytes = read.bytes;
     for (std::size_t i = 0; i < kept; ++i) {
         const auto* first =
             reinterpret_cast<const std::uint8_t*>(bytes.data()) + i * kBatchRecordSize;
@@ -70,6 +71,7 @@ void PutBatchRecords(BatchTable& table, const std::vector<BatchRecord>& records)
         table.Rows[i] = records[i];
 }
 
-bool SaveBatchTableFile(const fs::path& path, const BatchTable& table) {
-    return ReplaceFile(path, BatchTableFileBytes(table)).Ok();
+FileWriteResult SaveBatchTableFile(const fs::path& path, const BatchTable& table,
+                                   std::string_view readBytes) {
+    return ReplaceFile(path, BatchTableFileBytes(table, readBytes));
 }

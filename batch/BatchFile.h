@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchTable.h"
+#include "core/ReplaceFile.h"
 
 #include <filesystem>
 #include <string>
@@ -14,6 +15,7 @@ struct BatchFileRead {
     std::size_t ignoredBytes = 0;     ///< bytes after the last whole record
     std::string error;                ///< why the file could not be read (when not ok)
     std::vector<int> controlRows;     ///< rows (1-based) whose control characters became "?"
+    std::string bytes;                ///< the bytes of `records`, as read
 };
 
 /// Reads a whole batch table file before anything is shown: file size div 293
@@ -32,5 +34,8 @@ std::string BatchReadNote(const BatchFileRead& read);
 void PutBatchRecords(BatchTable& table, const std::vector<BatchRecord>& records);
 
 /// Writes the fifteen records of the table to `path` through a temporary file and a
-/// rename: false (the old file untouched) when that fails.
-[[nodiscard]] bool SaveBatchTableFile(const std::filesystem::path& path, const BatchTable& table);
+/// rename (BatchTableFileBytes with the bytes the table was read from, may be empty):
+/// the reason (the old file untouched) when that fails.
+[[nodiscard]] FileWriteResult SaveBatchTableFile(const std::filesystem::path& path,
+                                                 const BatchTable& table,
+                                                 std::string_view readBytes = {});

@@ -253,6 +253,7 @@ bool TBatchDlgForm::askToSaveChanges() {
 void TBatchDlgForm::resetTable() {
     m_grid->setTable(DefaultBatchTable(true));
     m_grid->showStatusColumn(false);
+    m_readBytes.clear();
     setChanged(false);
     setFileName(QString::fromLatin1(kUntitled));
 }
@@ -280,6 +281,7 @@ bool TBatchDlgForm::openFile(const QString& path) {
     }
     BatchTable table = m_grid->table();
     PutBatchRecords(table, read.records);
+    m_readBytes = read.bytes;
     m_grid->setTable(table);
     m_grid->showStatusColumn(false);
     m_folder = QFileInfo(path).absolutePath();
@@ -298,9 +300,19 @@ bool TBatchDlgForm::SaveSpeedBtnClick() {
         return false;
     if (m_fileName == QLatin1String(kUntitled))
         return SaveAsClick();
-    if (!SaveBatchTableFile(m_fileName.toStdString(), m_grid->table())) {
-        ShowMessage(this, MessageKind::Information, QStringLiteral("Unable to save batch file"),
-                    true);
+    const BatchTable table = m_grid->table();
+    if (const std::string cut = BatchCutText(BatchCellsCutOnSave(table, m_readBytes));
+        !cut.empty() && ShowMessage(this, MessageKind::Confirmation, QString::fromStdString(cut),
+                                    false) != MessageAnswer::Yes)
+        return false;
+    if (const FileWriteResult saved =
+            SaveBatchTableFile(m_fileName.toStdString(), table, m_readBytes);
+        !saved) {
+        ShowMessage(
+            this, MessageKind::Information,
+            QStringLiteral("Unable to save batch file\r%1: %2")
+                .arg(QDir::toNativeSeparators(m_fileName), QString::fromStdString(saved.error)),
+            true);
         return false;
     }
     setChanged(false);
@@ -345,6 +357,15 @@ void TBatchDlgForm::Close1Click() {
 void TBatchDlgForm::CancelBtnClick() {
     if (!stopRunFirst())
         return;
+    // Cancel (and Escape) would lose a changed table: ask as Close does.
+    if (m_changed && !m_busy) {
+        const MessageAnswer answer =
+            ShowMessage(this, MessageKind::Confirmation,
+                        QStringLiteral("Do you want to save this batch file?"), false);
+        if (answer == MessageAnswer::Cancel ||
+            (answer == MessageAnswer::Yes && !SaveSpeedBtnClick()))
+            return;
+    }
     m_cancelled = true;
     if (m_busy)
         m_closeAfterRun = true;

@@ -110,6 +110,9 @@ private:
     QString m_reportFolder;
     QString m_caption;
     bool m_changed = false;
+    /// The records of the file the table was read from, as read (empty for a new
+    /// table): cells still as read are saved with these bytes.
+    std::string m_readBytes;
     bool m_cancelled = false;
     bool m_busy = false;
     bool m_stopRun = false;

@@ -1,5 +1,7 @@
 #include "batch/BatchFile.h"
 #include "batch/BatchReportFile.h"
+#include "batch/BatchTableText.h"
+#include "core/Utf8Text.h"
 #include "tests/atlas/AtlasTestSupport.h"
 
 #include <csignal>
@@ -108,6 +110,40 @@ TEST(BatchFile, LongCellsAreCutAndDamagedLengthsClamped) {
     latin[39] = 0xFC; // ü
     latin[40] = 'n';
     EXPECT_EQ(DecodeBatchRecord(latin).Notes, "M\xC3\xBCn");
+}
+
+TEST(BatchFile, Latin1CellsAreSavedAsReadAndACutIsToldFirst) {
+    // Seven "é" and a 255-character note in Latin-1, from an older file.
+    BatchRecordBytes latin{};
+    latin[37] = 255;
+    for (std::size_t i = 0; i < 255; ++i)
+        latin[38 + i] = i < 7 ? 0xE9 : 'n';
+    std::string file;
+    for (int r = 0; r < kBatchRows; ++r)
+        file.append(latin.begin(), latin.end());
+    BatchTable table;
+    for (BatchRecord& row : table.Rows)
+        row = DecodeBatchRecord(latin);
+    ASSERT_EQ(Utf8Length(table.Rows[0].Notes), 255u);
+    // Unchanged cells go back byte for byte; nothing is cut.
+    EXPECT_EQ(BatchTableFileBytes(table, file), file);
+    EXPECT_TRUE(BatchCellsCutOnSave(table, file).empty());
+    // Without the bytes it was read with, as UTF-8 it would not fit: told first.
+    EXPECT_EQ(BatchCellsCutOnSave(table).size(), 15u);
+    // An edited cell is written as UTF-8: one that fits is kept whole, one that does
+    // not is reported.
+    table.Rows[1].Notes = "caf\xC3\xA9";
+    table.Rows[2].Notes += "\xC3\xA9";
+    const std::string saved = BatchTableFileBytes(table, file);
+    EXPECT_EQ(DecodeBatchRecord(std::span<const std::uint8_t, kBatchRecordSize>(
+                                    reinterpret_cast<const std::uint8_t*>(saved.data()) + 293, 293))
+                  .Notes,
+              "caf\xC3\xA9");
+    EXPECT_EQ(BatchCellsCutOnSave(table, file),
+              (std::vector<BatchCutCell>{{3, BatchColumn::Notes}}));
+    EXPECT_EQ(BatchCutText({{3, BatchColumn::Notes}}),
+              "The text of row 3 Notes is longer than the batch file can hold and would be cut "
+              "at the end.\rDo you want to save the table anyway?");
 }
 
 TEST(BatchFile, SaveAndOpenWholeAndPartialFiles) {

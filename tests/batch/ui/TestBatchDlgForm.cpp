@@ -157,13 +157,24 @@ void TestBatchDlgForm::keysOfTheTable() {
     Key(Qt::Key_Return);
     QCOMPARE(form.table().Rows[1].DateText, std::string());
 
-    // Escape, in the table or in a cell, closes the window without the save question.
+    // Escape in a cell only ends the edit, dropping what was typed there.
     grid->setCurrentCell(3, 6);
     Type(QStringLiteral("x"));
     Key(Qt::Key_Escape);
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.table().Rows[3].Notes, std::string());
+    QVERIFY(messages.messages.empty());
+    // Escape in the table of a changed table asks as Close does; Cancel keeps it open.
+    QVERIFY(form.changed());
+    messages.answer = MessageAnswer::Cancel;
+    Key(Qt::Key_Escape);
+    QCOMPARE(messages.lastText(), QStringLiteral("Do you want to save this batch file?"));
+    QVERIFY(form.isVisible());
+    // No closes without saving.
+    messages.answer = MessageAnswer::No;
+    form.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Rejected));
-    QVERIFY(messages.messages.empty());
 }
 
 void TestBatchDlgForm::savingAndOpening() {
@@ -213,7 +224,9 @@ void TestBatchDlgForm::savingAndOpening() {
     grid->setCellText(4, BatchColumn::Notes, QStringLiteral("changed"));
     QVERIFY(form.changed());
     QVERIFY(!form.SaveAsClick());
-    QCOMPARE(messages.lastText(), QStringLiteral("Unable to save batch file"));
+    QCOMPARE(messages.lastText(), QStringLiteral("Unable to save batch file\n%1: No such file or "
+                                                 "directory")
+                                      .arg(QDir::toNativeSeparators(dir.filePath("no/x.hbt"))));
     QVERIFY(form.changed());
 }
 
