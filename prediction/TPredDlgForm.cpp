@@ -306,6 +306,8 @@ void TPredDlgForm::OKBtnClick() {
         }
         setTerminal(group, resolved.terminal);
         terminals[i] = resolved.terminal;
+        // A grid locator names its terminal in Path Information and the map titles.
+        NameLocatorTerminal(terminals[i]);
     }
     // A map's dialog asks for a time of day in place of the solar and K indices.
     QList<TKxEdit*> values{m_date};

@@ -2,6 +2,7 @@
 
 #include "atlas/Atlas.h"
 #include "core/Syntax.h"
+#include "report/ResolveTerminal.h"
 #include "settings/DefaultTerminal.h"
 #include "widgets/KxAlert.h"
 #include "widgets/KxComps.h"
@@ -118,6 +119,7 @@ Terminal TerminalGroupBox::terminal() const {
     t.LatitudeText = CutText(m_latitude->text().toStdString(), kLatitudeTextCapacity);
     t.LongitudeText = CutText(m_longitude->text().toStdString(), kLongitudeTextCapacity);
     t.Name = CutText(m_name->text().toStdString(), kNameCapacity);
+    NameLocatorTerminal(t); // a grid locator names its terminal in the map titles
     return t;
 }
 
