@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -28,6 +29,18 @@ namespace {
 constexpr const char* kUntitled = "Untitled.hbt";
 constexpr int kBatchHelpContext = 63;
 
+// The folder the last table or report file of this run of the program was in, per data
+// folder, so that the next batch window's file dialogs open there.
+QString& LastFolder(const QString& dataFolder, bool report) {
+    static QHash<QString, QString> folders;
+    return folders[(report ? QStringLiteral("report:") : QStringLiteral("table:")) + dataFolder];
+}
+
+QString StartFolder(const QString& dataFolder, bool report) {
+    const QString last = LastFolder(dataFolder, report);
+    return last.isEmpty() ? dataFolder : last;
+}
+
 QString TableFilter() {
     return QStringLiteral("Hopscope Batch Table file (*.hbt);;Any file (*)");
 }
@@ -36,8 +49,9 @@ QString TableFilter() {
 
 TBatchDlgForm::TBatchDlgForm(BatchWindowInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine),
-      m_fileName(QString::fromLatin1(kUntitled)), m_folder(m_input.directory),
-      m_reportFileName(QStringLiteral("Untitled.hpf")), m_reportFolder(m_input.directory) {
+      m_fileName(QString::fromLatin1(kUntitled)), m_folder(StartFolder(m_input.directory, false)),
+      m_reportFileName(QStringLiteral("Untitled.hpf")),
+      m_reportFolder(StartFolder(m_input.directory, true)) {
     setObjectName(QStringLiteral("TBatchDlgForm"));
     SetHelpContext(this, kBatchHelpContext);
     ScaleWindow(this);
@@ -83,7 +97,10 @@ TBatchDlgForm::TBatchDlgForm(BatchWindowInput input, StatusLine* statusLine, QWi
     };
 }
 
-TBatchDlgForm::~TBatchDlgForm() = default;
+TBatchDlgForm::~TBatchDlgForm() {
+    LastFolder(m_input.directory, false) = m_folder;
+    LastFolder(m_input.directory, true) = m_reportFolder;
+}
 
 void TBatchDlgForm::buildControls() {
     const auto toolButton = [this](const char* name, QStyle::StandardPixmap icon,

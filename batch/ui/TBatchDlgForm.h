@@ -99,7 +99,10 @@ private:
     void closeIfAsked();
     /// The run over every row: `output` is told each row's run and returns false to
     /// stop the run (an output that failed).
-    void runRows(ReportStyle style, const std::function<bool(const BatchRowRun&)>& output);
+    /// Runs every row; what to tell about the rows that were not run (BatchRunSummary).
+    std::string runRows(ReportStyle style, const std::function<bool(const BatchRowRun&)>& output);
+    /// Tells the summary of runRows after a run that was not stopped.
+    void tellRowsNotRun(const std::string& summary);
     BatchContext context() const;
 
     BatchWindowInput m_input;

@@ -259,11 +259,19 @@ void TestBatchDlgForm::runToReportFile() {
     table.Rows[0] = Row("VK", "S100", "B");
     table.Rows[1] = Row("QQ9", "S100", "S");
     table.Rows[2] = Row("JN58", "90", "S");
-    const QString tablePath = dir.filePath(QStringLiteral("t.hbt"));
+    const QString tablePath = dir.filePath(QStringLiteral("evening.hbt"));
     QVERIFY(SaveBatchTableFile(tablePath.toStdString(), table));
     TBatchDlgForm form(Input(dir.path()), nullptr);
     QVERIFY(form.openFile(tablePath));
     auto* grid = form.findChild<BatchGrid*>(QStringLiteral("SG"));
+    // Print to File proposes the table's own name.
+    QString proposed;
+    form.setReportFileChooser([&](const QString&, const QString& name) {
+        proposed = name;
+        return QString();
+    });
+    form.PrintToFileBtnClick();
+    QCOMPARE(proposed, QStringLiteral("evening.hpf"));
 
     const int notes = static_cast<int>(BatchColumn::Notes);
     const int notesWidth = grid->columnWidth(notes);
@@ -282,7 +290,11 @@ void TestBatchDlgForm::runToReportFile() {
                 ->toolTip()
                 .startsWith(QStringLiteral("Terminal B")));
     QCOMPARE(grid->item(3, BatchGrid::kStatusColumn)->text(), QString());
-    QVERIFY(messages.messages.empty());
+    // The rows not run are told, with their reasons, not only in tool-tips.
+    QVERIFY2(
+        messages.lastText().startsWith(QStringLiteral("1 row was not run:\nRow 2: Terminal B")),
+        qPrintable(messages.lastText()));
+    messages.clear();
 
     // An existing file: Append adds the second run after the first; Cancel writes
     // nothing and shows no status column.
@@ -292,6 +304,7 @@ void TestBatchDlgForm::runToReportFile() {
     QCOMPARE(grid->columnWidth(notes), notesWidth);
     QVERIFY(form.runToFile(report));
     QCOMPARE(ReadAll(report), first + first);
+    messages.clear();
     form.setAppendChooser([](const QString&) { return TAppendOrOverwriteDlgForm::Choice::Cancel; });
     grid->setCellText(5, BatchColumn::Notes, QString());
     QVERIFY(!form.runToFile(report));
