@@ -28,8 +28,8 @@ std::string FileBytes(const std::filesystem::path& path) {
 std::string Take(std::string_view& input) {
     if (input.empty())
         return {};
-    const std::size_t length = std::min<std::size_t>(static_cast<std::uint8_t>(input[0]) % 24,
-                                                     input.size() - 1);
+    const std::size_t length =
+        std::min<std::size_t>(static_cast<std::uint8_t>(input[0]) % 24, input.size() - 1);
     std::string text(input.substr(1, length));
     input.remove_prefix(1 + length);
     return text;
@@ -42,6 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string folder = (std::filesystem::temp_directory_path() / "hopscope-fuzz-XXXXXX");
         if (!::mkdtemp(folder.data()))
             std::abort();
+        static std::string made;
+        made = folder;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(made, ec);
+        });
         return std::filesystem::path(folder);
     }();
     std::string_view input(reinterpret_cast<const char*>(data), size);

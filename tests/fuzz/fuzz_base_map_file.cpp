@@ -18,6 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string folder = (std::filesystem::temp_directory_path() / "hopscope-fuzz-XXXXXX");
         if (!::mkdtemp(folder.data()))
             std::abort();
+        static std::string made;
+        made = folder;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(made, ec);
+        });
         return std::filesystem::path(folder);
     }();
     static const Settings station = [] {
@@ -42,8 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<PixelBuffer> map = LoadBaseMap(dir, greatCircle);
     if (map) {
         FUZZ_CHECK(map->Width() == (greatCircle ? kGreatCircleBaseSize : kRectangularBaseWidth));
-        FUZZ_CHECK(map->Height() ==
-                   (greatCircle ? kGreatCircleBaseSize : kRectangularBaseHeight));
+        FUZZ_CHECK(map->Height() == (greatCircle ? kGreatCircleBaseSize : kRectangularBaseHeight));
     }
     if (!stale)
         FUZZ_CHECK(map.has_value());
