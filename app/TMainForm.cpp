@@ -4,6 +4,7 @@
 #include "app/PredictionMapOpeners.h"
 #include "app/TAboutForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "atlas/AtlasFile.h"
 #include "atlas/ui/AtlasPicker.h"
 #include "atlas/ui/AtlasWindows.h"
 #include "batch/ui/TBatchDlgForm.h"
@@ -51,6 +52,19 @@ TMainForm::TMainForm(AppState& state, QWidget* parent)
     buildStatusLine();
     placeOnScreen();
     ResetStatusLine();
+    // Back from another program (the command line may have changed the atlas).
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState now) {
+                if (now == Qt::ApplicationActive)
+                    catchUpWithAtlasFile();
+            });
+}
+
+void TMainForm::catchUpWithAtlasFile() {
+    // Not under an open dialog, whose lists were built from the entries it was shown
+    // with; each change re-reads the file anyway, so nothing is lost meanwhile.
+    if (QApplication::activeModalWidget() == nullptr)
+        ReloadAtlasIfChanged(m_state.PlaceAtlas);
 }
 
 TMainForm::~TMainForm() = default;
@@ -393,6 +407,7 @@ bool TMainForm::event(QEvent* event) {
         return true;
     case QEvent::WindowActivate:
         queueFirstActivation();
+        catchUpWithAtlasFile();
         break;
     default:
         break;

@@ -105,6 +105,8 @@ private:
     /// Queues FormActivate once, unless it has run, is queued or is held back.
     void queueFirstActivation();
     void FormActivate();
+    /// Reloads the atlas when another program changed its file since it was read.
+    void catchUpWithAtlasFile();
     void askForDefaultTerminal();
     void checkBaseMaps();
 

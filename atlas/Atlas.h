@@ -3,6 +3,7 @@
 #include "atlas/AtlasEntry.h"
 #include "core/UserMessage.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -29,6 +30,9 @@ struct Atlas {
     std::vector<std::uint32_t> ByName;
     /// The atlas file this atlas was loaded from, rewritten by every change.
     std::filesystem::path FilePath;
+    /// What identified that file when it was last read (inode, modification time in
+    /// nanoseconds, size), so that a change by another copy of the program is noticed.
+    std::array<std::uint64_t, 3> FileStamp{};
 };
 
 /// Which index a search runs over: `ByPrefix` compares prefixes, `ByName` names.

@@ -19,6 +19,12 @@ UserMessage Information(std::string text) {
     return UserMessage{MessageKind::Information, false, std::move(text), {}};
 }
 
+// The message of a failed change: the program's text, then the file and the reason.
+std::string WriteFailureText(const std::string& text, const Atlas& atlas,
+                             const FileWriteResult& written) {
+    return text + "\r" + atlas.FilePath.string() + ": " + written.error;
+}
+
 AtlasEditResult Refused(UserMessage message) {
     return AtlasEditResult{false, std::move(message)};
 }
@@ -124,20 +130,22 @@ UserMessage AtlasAddBlocker(const Atlas& atlas) {
 }
 
 AtlasEditResult AddEntry(Atlas& atlas, const AtlasEntry& entry) {
-    if (!InsertAtlasEntry(atlas, entry))
-        return Refused(ErrorMessage("Error writing atlas file"));
+    if (const FileWriteResult written = InsertAtlasEntry(atlas, entry); !written)
+        return Refused(ErrorMessage(WriteFailureText("Error writing atlas file", atlas, written)));
     return {true, Information(entry.Prefix() + " entry added to atlas")};
 }
 
 AtlasEditResult DeleteEntry(Atlas& atlas, std::string_view prefix) {
-    if (!DeleteAtlasEntry(atlas, prefix))
-        return Refused(ErrorMessage("Error re-writing atlas file"));
+    if (const FileWriteResult written = DeleteAtlasEntry(atlas, prefix); !written)
+        return Refused(
+            ErrorMessage(WriteFailureText("Error re-writing atlas file", atlas, written)));
     return {true, Information(std::string(prefix) + " entry deleted from atlas")};
 }
 
 AtlasEditResult ModifyEntry(Atlas& atlas, std::string_view currentPrefix, const AtlasEntry& entry) {
-    if (!ModifyAtlasEntry(atlas, currentPrefix, entry))
-        return Refused(ErrorMessage("Error modifying atlas file"));
+    if (const FileWriteResult written = ModifyAtlasEntry(atlas, currentPrefix, entry); !written)
+        return Refused(
+            ErrorMessage(WriteFailureText("Error modifying atlas file", atlas, written)));
     return {true, Information("Atlas modified")};
 }
 

@@ -60,7 +60,8 @@ struct AtlasEditResult {
     explicit operator bool() const { return ok; }
 };
 
-/// InsertAtlasEntry: "<prefix> entry added to atlas", or "Error writing atlas file".
+/// InsertAtlasEntry: "<prefix> entry added to atlas", or "Error writing atlas file"
+/// followed on a new line by the file and the reason (so are the other two failures).
 AtlasEditResult AddEntry(Atlas& atlas, const AtlasEntry& entry);
 /// DeleteAtlasEntry: "<prefix> entry deleted from atlas", or "Error re-writing atlas file".
 AtlasEditResult DeleteEntry(Atlas& atlas, std::string_view prefix);

@@ -12,7 +12,7 @@ std::string ReadAtlasBytes(const AtlasEntry& entry, AtlasField field) {
 }
 
 std::string ReadAtlasText(const AtlasEntry& entry, AtlasField field) {
-    return ToValidUtf8(ReadAtlasBytes(entry, field));
+    return WithoutControlCharacters(ToValidUtf8(ReadAtlasBytes(entry, field)));
 }
 
 void WriteAtlasText(AtlasEntry& entry, AtlasField field, std::string_view text) {

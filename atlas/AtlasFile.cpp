@@ -2,13 +2,14 @@
 
 #include "atlas/BuiltInAtlas.h"
 #include "core/DataDirectory.h"
+#include "core/FileLock.h"
+#include "core/ReadFile.h"
 #include "core/ReplaceFile.h"
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
-#include <iterator>
-#include <new>
+#include <optional>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -27,20 +28,26 @@ bool Exists(const fs::path& path) {
 }
 
 // The legacy atlas's records copied into atlas entries, in order. Stops quietly at
-// the first record that cannot be read (or when the header cannot be read).
-std::vector<AtlasEntry> ImportLegacyAtlas(const fs::path& legacyPath,
-                                          const std::function<void()>& processEvents) {
+// the first record that cannot be read (or when the header cannot be read); nullopt
+// when the file itself cannot be read (no permission, a folder of that name).
+std::optional<std::vector<AtlasEntry>>
+ImportLegacyAtlas(const fs::path& legacyPath, const std::function<void()>& processEvents) {
+    constexpr std::size_t kMostBytes = (kMaxAtlasEntries + 1) * kLegacyRecordSize;
+    const FileReadResult file = ReadFilePart(legacyPath, 0, kMostBytes);
+    if (!file)
+        return std::nullopt;
     std::vector<AtlasEntry> entries;
-    std::ifstream in(legacyPath, std::ios::binary);
+    std::size_t at = 0;
     AtlasEntry record; // a 46-byte legacy record read into the first 46 bytes
     const auto readRecord = [&] {
-        char buffer[kLegacyRecordSize];
-        if (!in.read(buffer, kLegacyRecordSize))
+        if (file.bytes.size() - at < kLegacyRecordSize)
             return false;
-        std::copy(std::begin(buffer), std::end(buffer), record.bytes.begin());
+        std::copy_n(file.bytes.begin() + static_cast<std::ptrdiff_t>(at), kLegacyRecordSize,
+                    record.bytes.begin());
+        at += kLegacyRecordSize;
         return true;
     };
-    if (!in || !readRecord())
+    if (!readRecord())
         return entries;
     const std::uint32_t header =
         std::uint32_t{record.bytes[0]} | std::uint32_t{record.bytes[1]} << 8 |
@@ -72,11 +79,26 @@ std::size_t PositionOf(const Atlas& atlas, std::string_view prefix) {
 }
 
 // Writes `entries` as the atlas file and, when that worked, loads them back.
-bool Rewrite(Atlas& atlas, const std::vector<AtlasEntry>& entries) {
-    if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(entries)))
-        return false;
+FileWriteResult Rewrite(Atlas& atlas, const std::vector<AtlasEntry>& entries) {
+    FileWriteResult written = ReplaceFile(atlas.FilePath, AtlasFileBytes(entries));
+    if (!written)
+        return written;
     ReloadAtlas(atlas);
-    return true;
+    return {};
+}
+
+FileWriteResult Refusal(std::string reason) {
+    return {std::move(reason)};
+}
+
+// Brings the atlas up to its file as another copy of the program may have left it,
+// under the lock that the caller holds, so that one change is applied to the latest
+// entries. An atlas held in memory because its file could not be written keeps its
+// entries.
+void CatchUp(Atlas& atlas) {
+    std::error_code ec;
+    if (atlas.Count >= 0 && fs::exists(atlas.FilePath, ec))
+        ReloadAtlas(atlas);
 }
 
 // Holds `entries` as the atlas without a file behind it.
@@ -88,37 +110,42 @@ void UseFromMemory(Atlas& atlas, std::vector<AtlasEntry> entries) {
 
 // Reads the whole atlas file into the atlas: Count is the number of whole records,
 // 0 when the file cannot be read.
+// The inode, modification time and size of the file; zeros when it is missing.
+std::array<std::uint64_t, 3> FileStampOf(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    const std::uint64_t nanoseconds =
+        static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+        static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+    return {static_cast<std::uint64_t>(info.st_ino), nanoseconds,
+            static_cast<std::uint64_t>(info.st_size)};
+}
+
 void ReadAtlasFile(Atlas& atlas) {
     atlas.Entries.clear();
     atlas.Count = 0;
-    std::ifstream in(atlas.FilePath, std::ios::binary | std::ios::ate);
-    if (!in)
+    atlas.FileStamp = FileStampOf(atlas.FilePath);
+    // One byte past the longest atlas tells a damaged file by its size.
+    const FileReadResult file =
+        ReadFilePart(atlas.FilePath, 0, (kMaxAtlasEntries + 1) * AtlasEntry::kSize);
+    if (!file)
         return;
-    const std::streamoff size = in.tellg();
-    if (size < 0)
-        return;
-    const auto count = static_cast<std::uint64_t>(size) / AtlasEntry::kSize;
+    const auto count = file.fileSize / AtlasEntry::kSize;
     if (count > static_cast<std::uint64_t>(kMaxAtlasEntries)) {
         // No atlas this program wrote is that long: refuse it as damaged, and leave it
         // alone (Count -1 also stops every change from rewriting it).
         atlas.Count = -1;
         return;
     }
-    try {
-        std::string bytes(static_cast<std::size_t>(count * AtlasEntry::kSize), '\0');
-        in.seekg(0);
-        if (!bytes.empty() && !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-            return;
-        std::vector<AtlasEntry> entries(static_cast<std::size_t>(count));
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(i * AtlasEntry::kSize);
-            std::copy(first, first + AtlasEntry::kSize, entries[i].bytes.begin());
-        }
-        atlas.Entries = std::move(entries);
-        atlas.Count = static_cast<std::int32_t>(count);
-    } catch (const std::bad_alloc&) {
-        atlas.Entries = {};
+    const std::size_t whole = file.bytes.size() / AtlasEntry::kSize;
+    std::vector<AtlasEntry> entries(whole);
+    for (std::size_t i = 0; i < whole; ++i) {
+        const auto first = file.bytes.begin() + static_cast<std::ptrdiff_t>(i * AtlasEntry::kSize);
+        std::copy(first, first + AtlasEntry::kSize, entries[i].bytes.begin());
     }
+    atlas.Entries = std::move(entries);
+    atlas.Count = static_cast<std::int32_t>(whole);
 }
 
 } // namespace
@@ -137,9 +164,23 @@ void LoadAtlas(Atlas& atlas, const fs::path& directory,
     atlas.FilePath = directory / kAtlasFileName;
     const fs::path legacyPath = directory / kLegacyAtlasFileName;
     if (!Exists(atlas.FilePath)) {
-        std::vector<AtlasEntry> first = Exists(legacyPath)
-                                            ? ImportLegacyAtlas(legacyPath, processEvents)
-                                            : BuiltInAtlasEntries();
+        std::optional<std::vector<AtlasEntry>> legacy;
+        if (Exists(legacyPath)) {
+            legacy = ImportLegacyAtlas(legacyPath, processEvents);
+            if (!legacy) {
+                // A legacy atlas we cannot read now: the built-in places for this run,
+                // and no file written, so that it is imported once it can be read.
+                UseFromMemory(atlas, BuiltInAtlasEntries());
+                return;
+            }
+        }
+        std::vector<AtlasEntry> first = legacy ? std::move(*legacy) : BuiltInAtlasEntries();
+        FileLock lock(atlas.FilePath);
+        if (Exists(atlas.FilePath)) {
+            // Another copy of the program created it meanwhile.
+            ReloadAtlas(atlas);
+            return;
+        }
         if (!ReplaceFile(atlas.FilePath, AtlasFileBytes(first))) {
             // A full disk or a folder we may not write: no file at all is better than
             // an empty one, which would hide the atlas for good. This run uses it from
@@ -156,10 +197,24 @@ void ReloadAtlas(Atlas& atlas) {
     BuildAtlasIndexes(atlas);
 }
 
-bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
-    if (atlas.Count < 0 || atlas.Count >= kMaxAtlasEntries ||
-        PositionOf(atlas, entry.Prefix()) != 0)
+bool ReloadAtlasIfChanged(Atlas& atlas) {
+    if (atlas.FilePath.empty() || atlas.FileStamp == std::array<std::uint64_t, 3>{})
+        return false; // not loaded, or held in memory without a file
+    if (FileStampOf(atlas.FilePath) == atlas.FileStamp)
         return false;
+    ReloadAtlas(atlas);
+    return true;
+}
+
+FileWriteResult InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
+    FileLock lock(atlas.FilePath);
+    CatchUp(atlas);
+    if (atlas.Count < 0)
+        return Refusal("The atlas file is missing or damaged");
+    if (atlas.Count >= kMaxAtlasEntries)
+        return Refusal("The atlas is full");
+    if (PositionOf(atlas, entry.Prefix()) != 0)
+        return Refusal("The prefix " + entry.Prefix() + " is already in the atlas");
     const std::size_t p =
         AtlasLowerBound(atlas, entry.Prefix(), AtlasIndex::ByPrefix, atlas.Entries.size());
     std::vector<AtlasEntry> entries = atlas.Entries;
@@ -167,22 +222,27 @@ bool InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
     return Rewrite(atlas, entries);
 }
 
-bool DeleteAtlasEntry(Atlas& atlas, std::string_view prefix) {
+FileWriteResult DeleteAtlasEntry(Atlas& atlas, std::string_view prefix) {
+    FileLock lock(atlas.FilePath);
+    CatchUp(atlas);
     const std::size_t p = PositionOf(atlas, prefix);
     if (p == 0)
-        return false;
+        return Refusal("The prefix " + std::string(prefix) + " is not in the atlas");
     std::vector<AtlasEntry> entries = atlas.Entries;
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(p - 1));
     return Rewrite(atlas, entries);
 }
 
-bool ModifyAtlasEntry(Atlas& atlas, std::string_view oldPrefix, const AtlasEntry& entry) {
+FileWriteResult ModifyAtlasEntry(Atlas& atlas, std::string_view oldPrefix,
+                                 const AtlasEntry& entry) {
+    FileLock lock(atlas.FilePath);
+    CatchUp(atlas);
     const std::size_t old = PositionOf(atlas, oldPrefix);
     if (old == 0)
-        return false;
+        return Refusal("The prefix " + std::string(oldPrefix) + " is not in the atlas");
     const std::size_t taken = PositionOf(atlas, entry.Prefix());
     if (taken != 0 && taken != old)
-        return false;
+        return Refusal("The prefix " + entry.Prefix() + " is already in the atlas");
     std::vector<AtlasEntry> entries = atlas.Entries;
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(old - 1));
     // The new entry's place among the others, by the same rule as an insert.

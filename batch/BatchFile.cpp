@@ -1,22 +1,13 @@
 #include "batch/BatchFile.h"
 
+#include "core/ReadFile.h"
 #include "core/ReplaceFile.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The reason of the last failed system call.
-std::string ErrnoReason() {
-    return std::strerror(errno != 0 ? errno : EIO);
-}
-
-} // namespace
 
 BatchFileRead ReadBatchTableFile(const fs::path& path) {
     BatchFileRead read;
@@ -33,19 +24,20 @@ BatchFileRead ReadBatchTableFile(const fs::path& path) {
     read.recordCount = static_cast<std::size_t>(size / kBatchRecordSize);
     read.ignoredBytes = static_cast<std::size_t>(size % kBatchRecordSize);
     const std::size_t kept = std::min<std::size_t>(read.recordCount, kBatchRows);
-    std::string bytes(kept * kBatchRecordSize, '\0');
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in ||
-        (!bytes.empty() && !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))) {
-        read.error = ErrnoReason();
+    const FileReadResult file = ReadFilePart(path, 0, kept * kBatchRecordSize);
+    if (!file || file.bytes.size() < kept * kBatchRecordSize) {
+        read.error = file ? std::string("The file became shorter while it was read") : file.error;
         return read;
     }
+    read.bytes = file.bytes;
+    const std::string& bytes = read.bytes;
     for (std::size_t i = 0; i < kept; ++i) {
         const auto* first =
             reinterpret_cast<const std::uint8_t*>(bytes.data()) + i * kBatchRecordSize;
-        read.records.push_back(DecodeBatchRecord(
-            std::span<const std::uint8_t, kBatchRecordSize>(first, kBatchRecordSize)));
+        const std::span<const std::uint8_t, kBatchRecordSize> record(first, kBatchRecordSize);
+        read.records.push_back(DecodeBatchRecord(record));
+        if (BatchRecordHasControlCharacters(record))
+            read.controlRows.push_back(static_cast<int>(i) + 1);
     }
     read.ok = true;
     return read;
@@ -62,6 +54,15 @@ std::string BatchReadNote(const BatchFileRead& read) {
         note += "The file holds " + std::to_string(read.recordCount) +
                 " rows; only the first 15 were read.";
     }
+    if (!read.controlRows.empty()) {
+        std::string rows;
+        for (const int row : read.controlRows)
+            rows += (rows.empty() ? "" : ", ") + std::to_string(row);
+        if (!note.empty())
+            note += "\r";
+        note += "Control characters in row" +
+                std::string(read.controlRows.size() > 1 ? "s " : " ") + rows + " are shown as ?.";
+    }
     return note;
 }
 
@@ -70,6 +71,7 @@ void PutBatchRecords(BatchTable& table, const std::vector<BatchRecord>& records)
         table.Rows[i] = records[i];
 }
 
-bool SaveBatchTableFile(const fs::path& path, const BatchTable& table) {
-    return ReplaceFile(path, BatchTableFileBytes(table)).Ok();
+FileWriteResult SaveBatchTableFile(const fs::path& path, const BatchTable& table,
+                                   std::string_view readBytes) {
+    return ReplaceFile(path, BatchTableFileBytes(table, readBytes));
 }

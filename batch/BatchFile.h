@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchTable.h"
+#include "core/ReplaceFile.h"
 
 #include <filesystem>
 #include <string>
@@ -13,6 +14,8 @@ struct BatchFileRead {
     std::size_t recordCount = 0;      ///< every whole record of the file
     std::size_t ignoredBytes = 0;     ///< bytes after the last whole record
     std::string error;                ///< why the file could not be read (when not ok)
+    std::vector<int> controlRows;     ///< rows (1-based) whose control characters became "?"
+    std::string bytes;                ///< the bytes of `records`, as read
 };
 
 /// Reads a whole batch table file before anything is shown: file size div 293
@@ -21,8 +24,9 @@ struct BatchFileRead {
 BatchFileRead ReadBatchTableFile(const std::filesystem::path& path);
 
 /// What the user is told about a file that was read but not completely used: the
-/// trailing bytes that are not a whole record, and the records after the fifteenth.
-/// Empty when every byte was used.
+/// trailing bytes that are not a whole record, the records after the fifteenth, and the
+/// rows whose control characters are shown as "?". Empty when every byte was used as
+/// it was.
 std::string BatchReadNote(const BatchFileRead& read);
 
 /// The records put into rows 1, 2, ... of the table; the rows after them keep their
@@ -30,5 +34,8 @@ std::string BatchReadNote(const BatchFileRead& read);
 void PutBatchRecords(BatchTable& table, const std::vector<BatchRecord>& records);
 
 /// Writes the fifteen records of the table to `path` through a temporary file and a
-/// rename: false (the old file untouched) when that fails.
-[[nodiscard]] bool SaveBatchTableFile(const std::filesystem::path& path, const BatchTable& table);
+/// rename (BatchTableFileBytes with the bytes the table was read from, may be empty):
+/// the reason (the old file untouched) when that fails.
+[[nodiscard]] FileWriteResult SaveBatchTableFile(const std::filesystem::path& path,
+                                                 const BatchTable& table,
+                                                 std::string_view readBytes = {});

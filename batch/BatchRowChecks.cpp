@@ -44,8 +44,7 @@ TerminalCheck CheckBatchTerminal(std::string_view cell, const std::string& lette
     check.ok = true;
     check.terminal = resolved.terminal;
     // A grid locator names its terminal in the report.
-    if (check.terminal.Name.empty() && GridLocatorToCoordinates(check.terminal.Prefix, false))
-        check.terminal.Name = check.terminal.Prefix;
+    NameLocatorTerminal(check.terminal);
     return check;
 }
 

@@ -47,3 +47,18 @@ std::string BatchReportText(const std::vector<BatchRowRun>& rows) {
             text += JoinReportLines(report);
     return text;
 }
+
+std::string BatchRunSummary(const std::vector<BatchRowRun>& rows) {
+    std::string lines;
+    int refused = 0;
+    for (const BatchRowRun& row : rows) {
+        if (row.status != BatchRowStatus::Refused)
+            continue;
+        ++refused;
+        lines += "\rRow " + std::to_string(row.row) + ": " + row.reason;
+    }
+    if (refused == 0)
+        return {};
+    return std::to_string(refused) + (refused == 1 ? " row was" : " rows were") +
+           " not run:" + lines;
+}

@@ -27,6 +27,11 @@ struct BatchRowRun {
 BatchRowRun RunBatchRow(const BatchRecord& row, int rowNumber, const BatchContext& context,
                         ReportStyle style);
 
+/// What the user is told after a run about the rows that were refused: "2 rows were not
+/// run:" then one line per row, "Row 3: " + its reason. Blank rows (nothing to run) do
+/// not count. Empty when every row with something to run was run.
+std::string BatchRunSummary(const std::vector<BatchRowRun>& rows);
+
 /// Runs rows 1..15 in order; a row that fails a check is refused and the run goes on.
 /// `beforeRow` (may be empty) is told the row number before each row; when it
 /// returns false the run stops there and the rows left stay NotRun.

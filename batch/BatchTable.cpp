@@ -1,6 +1,7 @@
 #include "batch/BatchTable.h"
 
 #include "core/Terminal.h"
+#include "core/Utf8Text.h"
 #include "report/TextColumns.h"
 
 #include <algorithm>
@@ -54,16 +55,55 @@ BatchTable DefaultBatchTable(bool defaultDefined) {
     return table;
 }
 
-BatchRecordBytes EncodeBatchRecord(const BatchRecord& record) {
+namespace {
+
+// The text of a cell as its field holds it in a record (no more than the capacity).
+std::string FieldBytes(std::span<const std::uint8_t, kBatchRecordSize> bytes, BatchColumn column) {
+    const std::size_t offset = kOffsets[static_cast<std::size_t>(column)];
+    const std::size_t length = std::min<std::size_t>(bytes[offset], BatchColumnCapacity(column));
+    const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(offset + 1);
+    return std::string(first, first + static_cast<std::ptrdiff_t>(length));
+}
+
+// The bytes a cell goes to the file with, before any cut: those it was read with when
+// its text is still what they say (Latin-1 text stays Latin-1), else its UTF-8.
+std::string CellBytes(const BatchRecord& record, BatchColumn column, std::string_view readRecord) {
+    const std::string& text = record.Cell(column);
+    if (readRecord.size() == kBatchRecordSize) {
+        const std::span<const std::uint8_t, kBatchRecordSize> read(
+            reinterpret_cast<const std::uint8_t*>(readRecord.data()), kBatchRecordSize);
+        std::string written = FieldBytes(read, column);
+        if (WithoutControlCharacters(ToValidUtf8(written)) == text)
+            return written;
+    }
+    return text;
+}
+
+// The record of a row, each cell as CellBytes gives it, cut to its capacity.
+BatchRecordBytes EncodeRow(const BatchRecord& record, std::string_view readRecord) {
     BatchRecordBytes bytes{};
     for (BatchColumn column : kColumns) {
         const std::size_t offset = kOffsets[static_cast<std::size_t>(column)];
-        const std::string text = CutText(record.Cell(column), BatchColumnCapacity(column));
+        const std::string text =
+            CutText(CellBytes(record, column, readRecord), BatchColumnCapacity(column));
         bytes[offset] = static_cast<std::uint8_t>(text.size());
         std::copy(text.begin(), text.end(),
                   bytes.begin() + static_cast<std::ptrdiff_t>(offset + 1));
     }
     return bytes;
+}
+
+// The record the table's row `row` was read from, or nothing.
+std::string_view ReadRecord(std::string_view readBytes, std::size_t row) {
+    if (readBytes.size() < (row + 1) * kBatchRecordSize)
+        return {};
+    return readBytes.substr(row * kBatchRecordSize, kBatchRecordSize);
+}
+
+} // namespace
+
+BatchRecordBytes EncodeBatchRecord(const BatchRecord& record) {
+    return EncodeRow(record, {});
 }
 
 BatchRecord DecodeBatchRecord(std::span<const std::uint8_t, kBatchRecordSize> bytes) {
@@ -73,18 +113,41 @@ BatchRecord DecodeBatchRecord(std::span<const std::uint8_t, kBatchRecordSize> by
         const std::size_t length =
             std::min<std::size_t>(bytes[offset], BatchColumnCapacity(column));
         const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(offset + 1);
-        record.Cell(column) =
-            ToValidUtf8(std::string(first, first + static_cast<std::ptrdiff_t>(length)));
+        record.Cell(column) = WithoutControlCharacters(
+            ToValidUtf8(std::string(first, first + static_cast<std::ptrdiff_t>(length))));
     }
     return record;
 }
 
-std::string BatchTableFileBytes(const BatchTable& table) {
+bool BatchRecordHasControlCharacters(std::span<const std::uint8_t, kBatchRecordSize> bytes) {
+    for (BatchColumn column : kColumns) {
+        const std::size_t offset = kOffsets[static_cast<std::size_t>(column)];
+        const std::size_t length =
+            std::min<std::size_t>(bytes[offset], BatchColumnCapacity(column));
+        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(offset + 1);
+        if (HasControlCharacter(
+                ToValidUtf8(std::string(first, first + static_cast<std::ptrdiff_t>(length)))))
+            return true;
+    }
+    return false;
+}
+
+std::string BatchTableFileBytes(const BatchTable& table, std::string_view readBytes) {
     std::string bytes;
     bytes.reserve(kBatchRows * kBatchRecordSize);
-    for (const BatchRecord& row : table.Rows) {
-        const BatchRecordBytes record = EncodeBatchRecord(row);
+    for (std::size_t r = 0; r < table.Rows.size(); ++r) {
+        const BatchRecordBytes record = EncodeRow(table.Rows[r], ReadRecord(readBytes, r));
         bytes.append(record.begin(), record.end());
     }
     return bytes;
+}
+
+std::vector<BatchCutCell> BatchCellsCutOnSave(const BatchTable& table, std::string_view readBytes) {
+    std::vector<BatchCutCell> cut;
+    for (std::size_t r = 0; r < table.Rows.size(); ++r)
+        for (BatchColumn column : kColumns)
+            if (CellBytes(table.Rows[r], column, ReadRecord(readBytes, r)).size() >
+                BatchColumnCapacity(column))
+                cut.push_back({static_cast<int>(r) + 1, column});
+    return cut;
 }

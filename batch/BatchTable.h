@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 /// The rows of a batch table.
 inline constexpr int kBatchRows = 15;
@@ -53,7 +55,28 @@ BatchRecordBytes EncodeBatchRecord(const BatchRecord& record);
 /// The row of a 293-byte record. A length byte above its field's capacity (a damaged
 /// file) is read as the capacity, so nothing outside the field is read; the
 /// characters are read as UTF-8, or as Latin-1 where they are not valid UTF-8.
+/// Control characters (HasControlCharacter) come back as "?".
 BatchRecord DecodeBatchRecord(std::span<const std::uint8_t, kBatchRecordSize> bytes);
 
+/// True when a cell of the record holds a control character, which DecodeBatchRecord
+/// shows as "?" (the user is told so when the file is read).
+bool BatchRecordHasControlCharacters(std::span<const std::uint8_t, kBatchRecordSize> bytes);
+
 /// The whole file of a table: its fifteen records, rows 1..15 in order (4,395 bytes).
-std::string BatchTableFileBytes(const BatchTable& table);
+/// `readBytes` are the records the table was read from (BatchFileRead::bytes, may be
+/// empty): a cell whose text is still what its field there says is written with the
+/// bytes it was read with, so Latin-1 text of an older file stays Latin-1 and keeps
+/// its length; every other cell is written as UTF-8, cut as EncodeBatchRecord does.
+std::string BatchTableFileBytes(const BatchTable& table, std::string_view readBytes = {});
+
+/// A cell that does not fit its field: row 1..15 and its column.
+struct BatchCutCell {
+    int row = 0;
+    BatchColumn column = BatchColumn::Notes;
+    bool operator==(const BatchCutCell&) const = default;
+};
+
+/// The cells BatchTableFileBytes would cut (more bytes than the field holds, as UTF-8
+/// or as read), in row and column order, so the user is told before a save.
+std::vector<BatchCutCell> BatchCellsCutOnSave(const BatchTable& table,
+                                              std::string_view readBytes = {});

@@ -187,3 +187,16 @@ std::string BatchRunJson(const std::vector<BatchRowRun>& rows) {
     }
     return json + "]}\n";
 }
+
+std::string BatchCutText(const std::vector<BatchCutCell>& cut) {
+    if (cut.empty())
+        return {};
+    const std::array<const char*, kBatchColumns> names = {
+        "A Prefix", "B Prefix", "Date", "Solar Index", "K Index", "Path", "Notes"};
+    std::string cells;
+    for (const BatchCutCell& cell : cut)
+        cells += (cells.empty() ? "" : ", ") + std::string("row ") + std::to_string(cell.row) +
+                 " " + names[static_cast<std::size_t>(cell.column)];
+    return "The text of " + cells + " is longer than the batch file can hold and would be cut " +
+           "at the end.\rDo you want to save the table anyway?";
+}

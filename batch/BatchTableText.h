@@ -52,6 +52,10 @@ BatchCellPosition MoveBatchCell(BatchCellPosition from, BatchMove move);
 /// columns aligned, notes last.
 std::string BatchTableListing(const BatchTable& table);
 
+/// The question before a save that would cut cells (BatchCellsCutOnSave): which cells,
+/// and whether to save anyway. Empty when nothing is cut.
+std::string BatchCutText(const std::vector<BatchCutCell>& cut);
+
 /// The table as JSON: {"rows": [{"row": 1, "a": ..., "b": ..., "date": ..., "solar":
 /// ..., "k": ..., "path": ..., "notes": ...}, ...]} with a line feed at the end.
 std::string BatchTableJson(const BatchTable& table);

@@ -110,8 +110,8 @@ int New(ArgList& args) {
     std::error_code ec;
     if (!force && fs::exists(file, ec))
         return Report({file.string() + " exists; give --force to replace it"});
-    if (!SaveBatchTableFile(file, DefaultBatchTable(true)))
-        return Report({"Unable to save batch file " + file.string()});
+    if (const FileWriteResult saved = SaveBatchTableFile(file, DefaultBatchTable(true)); !saved)
+        return Report({"Unable to save batch file " + file.string() + ": " + saved.error});
     return 0;
 }
 

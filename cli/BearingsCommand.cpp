@@ -27,7 +27,7 @@ constexpr const char* kBearingsUsage =
     "                   of the settings)\n"
     "  --from-lat LAT   the point's latitude and longitude in the coordinate syntax:\n"
     "  --from-lon LON   decimal degrees or \"deg min [sec]\", north and WEST positive\n"
-    "  --from-name NAME the name in the table's heading (up to 17 characters)\n"
+    "  --from-name NAME the name in the table's heading (up to 17 bytes)\n"
     "  --sort           the order of the places: prefix (default) or name\n"
     "  --format         text (default): the printed table's pages for a fixed-pitch\n"
     "                   page, pages separated by a form feed; csv: the columns\n"

@@ -42,7 +42,7 @@ constexpr const char* kFreqMapUsage =
     "  --a PREFIX|LOCATOR|DEFAULT  the station from the atlas, a grid square or the\n"
     "                   default terminal of the settings\n"
     "  --a-lat LAT --a-lon LON     the station by hand; longitudes are positive WEST\n"
-    "  --a-name NAME    the station's name (17 characters)\n"
+    "  --a-name NAME    the station's name (up to 17 bytes)\n"
     "  --date YYYY-MM-DD  the day of the map\n"
     "  --utc HHMM|all   the UTC time of the map, or all 48 half hours of the day\n"
     "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410), or auto\n"
@@ -189,12 +189,18 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
     return std::nullopt;
 }
 
-bool WriteOutput(const std::string& text, const std::optional<std::string>& out) {
+// Writes the text to the file or standard output; the problem when that fails.
+std::optional<std::string> WriteOutput(const std::string& text,
+                                       const std::optional<std::string>& out) {
     if (!out) {
         const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-        return std::fflush(stdout) == 0 && written;
+        if (std::fflush(stdout) == 0 && written)
+            return std::nullopt;
+        return "the output could not be written";
     }
-    return ReplaceFile(*out, text).Ok();
+    if (const FileWriteResult written = ReplaceFile(*out, text); !written)
+        return "the map could not be written to '" + *out + "': " + written.error;
+    return std::nullopt;
 }
 
 /// The map image's size for a PNG of `width` pixels: odd sides, the height three
@@ -238,8 +244,10 @@ std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& 
         const std::optional<std::string> png = image.EncodePng();
         const std::filesystem::path file =
             frames.size() > 1 ? out / ("freqmap-" + frame.utcText + ".png") : out;
-        if (!png || !ReplaceFile(file, *png))
-            return "the map could not be written to '" + file.string() + "'";
+        if (!png)
+            return "the map could not be encoded as PNG";
+        if (const FileWriteResult written = ReplaceFile(file, *png); !written)
+            return "the map could not be written to '" + file.string() + "': " + written.error;
     }
     return std::nullopt;
 }
@@ -291,7 +299,7 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
         output = FreqMapJson(slots, cells, frames.front()) + "\n";
     else
         output = FreqMapJsonList(slots, cells, frames) + "\n";
-    if (!WriteOutput(output, run.out))
-        return ReportRefusal("freqmap", "the output could not be written");
+    if (const std::optional<std::string> problem = WriteOutput(output, run.out))
+        return ReportRefusal("freqmap", *problem);
     return 0;
 }

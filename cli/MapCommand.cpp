@@ -227,7 +227,7 @@ int RunMapCommand(const std::vector<std::string>& rawArgs) {
     }
     if (!png)
         return Refuse("the picture could not be encoded as PNG");
-    if (!ReplaceFile(*out, *png))
-        return Refuse("cannot write '" + *out + "'");
+    if (const FileWriteResult written = ReplaceFile(*out, *png); !written)
+        return Refuse("cannot write '" + *out + "': " + written.error);
     return 0;
 }

@@ -25,7 +25,7 @@ constexpr const char* kPathUsage =
     "                   JN58TD) or the default terminal of the settings\n"
     "  --a-lat LAT --a-lon LON     terminal A by hand: [+/-]deg [min [sec]] [N/S] and\n"
     "                   [W/E]; longitudes are positive WEST (11 E is -11)\n"
-    "  --a-name NAME    terminal A's place name (17 characters)\n"
+    "  --a-name NAME    terminal A's place name (up to 17 bytes)\n"
     "  --b...           the same for terminal B\n"
     "  --date DATE      the day of the sun times (default: today)\n"
     "  --utc | --local | --tz-offset +HH:MM   times in UTC, in this machine's local\n"

@@ -31,7 +31,7 @@ constexpr const char* kPredictUsage =
     "                   the default terminal of the settings\n"
     "  --a-lat LAT --a-lon LON     terminal A by hand: [+/-]deg [min [sec]] [N/S] and\n"
     "                   [W/E]; longitudes are positive WEST (11 E is -11)\n"
-    "  --a-name NAME    terminal A's place name (17 characters)\n"
+    "  --a-name NAME    terminal A's place name (up to 17 bytes)\n"
     "  --b...           the same for terminal B\n"
     "Prediction:\n"
     "  --date YYYY-MM-DD  the day (default: today, UTC)\n"

@@ -16,8 +16,9 @@ constexpr double EarthRadiusKm = 20000.0 / std::numbers::pi;
 constexpr double DisplayRadiusKm = 6371.229315;
 /// Statute miles per radian for displayed path lengths.
 constexpr double DisplayRadiusMi = 3958.8987;
-/// Nautical miles per radian for displayed path lengths (one minute of arc each).
-constexpr double DisplayRadiusNmi = 60.0 * 180.0 / std::numbers::pi;
+/// Nautical miles per radian for displayed path lengths: the mean radius in nautical
+/// miles, the one conversion of Path Information, the map titles and the command line.
+constexpr double DisplayRadiusNmi = 3440.19;
 
 /// A latitude beyond ±89.997° counts as a pole (radians).
 constexpr double kPoleLimitRad = 89.997 * kRadPerDeg;

@@ -17,7 +17,8 @@ constexpr long kJulianDayOfDateZero = 2415019;
 enum class DateOrder { YearMonthDay, DayMonthYear, MonthDayYear };
 
 /// The date conventions, fixed once at start-up from the system's short date
-/// format (the window layer reads them from the locale).
+/// format (SystemDateConventions reads them from the locale, for the windows and the
+/// command line alike).
 struct DateConventions {
     DateOrder order = DateOrder::YearMonthDay;
     char separator = '/';

@@ -2,6 +2,7 @@
 
 #include "core/Numeric.h"
 #include "core/Syntax.h"
+#include "core/Utf8Text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -98,6 +99,10 @@ CheckResult CheckNameField(std::string_view text, bool blankAllowed) {
     CheckResult result;
     if (TrimBlanks(text).empty() && !blankAllowed) {
         result.message = ErrorMessage("A Name is required");
+        return result;
+    }
+    if (HasControlCharacter(text)) {
+        result.message = ErrorMessage("A Name cannot hold control characters");
         return result;
     }
     result.ok = true;

@@ -22,7 +22,11 @@ inline constexpr std::string_view kTemporaryFileMarker = ".hopscope-tmp.";
 /// kTemporaryFileMarker), which is flushed to disk and then renamed over `path`. The
 /// new file keeps the old one's permissions (a first file gets rw-r--r--). On any
 /// failure the temporary file is removed, `path` keeps what it held (or stays absent)
-/// and the result says why.
+/// and the result says why. A symbolic link is followed: its target is replaced, in
+/// the target's folder, and the link stays. Something that is not a regular file (a
+/// device such as /dev/null, a FIFO, /dev/stdout) is written directly, never replaced;
+/// a folder is refused ("Is a directory"). After a replacement, temporary files of the
+/// same name that a killed run left beside it (older than a minute) are removed.
 [[nodiscard]] FileWriteResult ReplaceFile(const std::filesystem::path& path,
                                           std::string_view bytes);
 

@@ -91,3 +91,41 @@ void AppendAtColumn(std::string& line, std::size_t column, std::string_view text
         line.append(column - length, ' ');
     line += text;
 }
+
+namespace {
+
+// The length of the control character at byte `i` of UTF-8 text, or 0.
+std::size_t ControlLengthAt(std::string_view text, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F)
+        return 1;
+    if (byte == 0xC2 && i + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (next >= 0x80 && next <= 0x9F)
+            return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool HasControlCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (ControlLengthAt(text, i) != 0)
+            return true;
+    return false;
+}
+
+std::string WithoutControlCharacters(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (const std::size_t length = ControlLengthAt(text, i); length != 0) {
+            result += '?';
+            i += length;
+        } else {
+            result += text[i++];
+        }
+    }
+    return result;
+}

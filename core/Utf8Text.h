@@ -32,3 +32,13 @@ std::string Utf8From(std::string_view text, std::size_t start);
 /// 0-based character `column` (a line already that long gets no blanks), so that
 /// columns of text line up on screen whatever characters the names hold.
 void AppendAtColumn(std::string& line, std::size_t column, std::string_view text);
+
+/// True when UTF-8 text holds a control character: C0 (U+0000..U+001F, which takes in
+/// NUL, CR, LF, tab and escape), DEL (U+007F) or C1 (U+0080..U+009F). Names and table
+/// cells never hold one: printed raw they would move the cursor, clear a terminal or
+/// split a line.
+bool HasControlCharacter(std::string_view text);
+
+/// UTF-8 text with every control character (as HasControlCharacter) replaced by "?", so
+/// that a name read from a damaged or hostile file is shown, never acted on.
+std::string WithoutControlCharacters(std::string_view text);

@@ -173,7 +173,7 @@ PictureResult WriteCairoPicture(const std::filesystem::path& path, const Drawing
     const std::string bytes = RenderCairoPicture(drawing, format);
     if (bytes.empty())
         return {false, "the picture could not be drawn"};
-    if (!ReplaceFile(path, bytes))
-        return {false, "could not write the file " + path.string()};
+    if (const FileWriteResult written = ReplaceFile(path, bytes); !written)
+        return {false, "could not write the file " + path.string() + ": " + written.error};
     return {true, {}};
 }

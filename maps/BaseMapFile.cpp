@@ -1,10 +1,9 @@
 #include "maps/BaseMapFile.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "core/DataDirectory.h"
+#include "core/ReadFile.h"
 #include "core/ReplaceFile.h"
 #include "maps/BaseMaps.h"
 #include "settings/SettingsRecord.h"
@@ -70,14 +69,25 @@ bool SameText(std::string_view trailer, std::size_t offset, std::size_t capacity
     return std::memcmp(trailer.data() + offset + 1, current.data() + offset + 1, length) == 0;
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+// The size of the base map file this program writes for a map: the 4-bit bitmap of
+// its cached size and the trailer.
+std::uint64_t BaseMapFileSize(bool greatCircle) {
+    const std::uint64_t width = greatCircle ? kGreatCircleBaseSize : kRectangularBaseWidth;
+    const std::uint64_t height = greatCircle ? kGreatCircleBaseSize : kRectangularBaseHeight;
+    return kFileHeaderSize + kInfoHeaderSize + 16 * 4 + (width + 7) / 8 * 4 * height +
+           kBaseMapTrailerSize;
+}
+
+// True when the head of a base map file (its headers) and its size are those of the
+// file this program writes for the map: anything else is not read, only redrawn.
+bool HasOurLayout(std::string_view head, std::uint64_t fileSize, bool greatCircle) {
+    constexpr std::size_t kHeadSize = kFileHeaderSize + kInfoHeaderSize;
+    const std::uint32_t width = greatCircle ? kGreatCircleBaseSize : kRectangularBaseWidth;
+    const std::uint32_t height = greatCircle ? kGreatCircleBaseSize : kRectangularBaseHeight;
+    return head.size() >= kHeadSize && fileSize == BaseMapFileSize(greatCircle) &&
+           head.substr(0, 2) == "BM" && Get32(head, 10) == kHeadSize + 16 * 4 &&
+           Get32(head, 14) == kInfoHeaderSize && Get32(head, 18) == width &&
+           Get32(head, 22) == height && Get16(head, 28) == 4 && Get32(head, 30) == 0;
 }
 
 } // namespace
@@ -194,8 +204,14 @@ std::filesystem::path BaseMapPath(const std::filesystem::path& dataDir, bool gre
 
 bool BaseMapIsStale(const std::filesystem::path& dataDir, bool greatCircle,
                     const Settings& settings) {
-    const std::optional<std::string> bytes = ReadWholeFile(BaseMapPath(dataDir, greatCircle));
-    return !bytes || BaseMapBytesAreStale(*bytes, settings);
+    // Only the headers and the trailer are read: the file's size says the rest.
+    const std::filesystem::path path = BaseMapPath(dataDir, greatCircle);
+    const FileReadResult head = ReadFilePart(path, 0, kFileHeaderSize + kInfoHeaderSize);
+    if (!head || !HasOurLayout(head.bytes, head.fileSize, greatCircle))
+        return true;
+    const FileReadResult trailer =
+        ReadFilePart(path, head.fileSize - kBaseMapTrailerSize, kBaseMapTrailerSize);
+    return !trailer || BaseMapBytesAreStale(trailer.bytes, settings);
 }
 
 bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& settings,
@@ -207,10 +223,12 @@ bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& sett
 }
 
 std::optional<PixelBuffer> LoadBaseMap(const std::filesystem::path& dataDir, bool greatCircle) {
-    const std::optional<std::string> bytes = ReadWholeFile(BaseMapPath(dataDir, greatCircle));
-    if (!bytes)
+    const FileReadResult file =
+        ReadFilePart(BaseMapPath(dataDir, greatCircle), 0,
+                     static_cast<std::size_t>(BaseMapFileSize(greatCircle)));
+    if (!file || !HasOurLayout(file.bytes, file.fileSize, greatCircle))
         return std::nullopt;
-    return DecodeBmp(*bytes);
+    return DecodeBmp(file.bytes);
 }
 
 BaseMapPlan PlanBaseMaps(const Settings& settings, const std::filesystem::path& dataDir) {

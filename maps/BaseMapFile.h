@@ -44,7 +44,10 @@ bool BaseMapBytesAreStale(std::string_view fileBytes, const Settings& settings);
 /// The file of one base map in the data directory.
 std::filesystem::path BaseMapPath(const std::filesystem::path& dataDir, bool greatCircle);
 
-/// BaseMapBytesAreStale on the file; a missing or unreadable file is stale.
+/// BaseMapBytesAreStale on the file's trailer; a missing or unreadable file is stale,
+/// and so is one that is not the 4-bit bitmap of the map's cached size this program
+/// writes (another size or depth, cut short or grown). Reads only the headers and the
+/// trailer.
 bool BaseMapIsStale(const std::filesystem::path& dataDir, bool greatCircle,
                     const Settings& settings);
 
@@ -53,7 +56,8 @@ bool BaseMapIsStale(const std::filesystem::path& dataDir, bool greatCircle,
 [[nodiscard]] bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& settings,
                                const std::filesystem::path& dataDir);
 
-/// Reads a base map file's bitmap; nullopt when it is missing or not a bitmap.
+/// Reads a base map file's bitmap; nullopt when it is missing, unreadable or not the
+/// bitmap this program writes for the map (see BaseMapIsStale).
 std::optional<PixelBuffer> LoadBaseMap(const std::filesystem::path& dataDir, bool greatCircle);
 
 /// What EnsureBaseMaps has to do: nothing without a default terminal; otherwise

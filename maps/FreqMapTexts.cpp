@@ -47,8 +47,11 @@ std::string FreqMapLegendLabel(const FreqMapSlots& slots, int klass) {
     return "< " + LowestFrequency(slots);
 }
 
-std::string FreqMapReadout(const FreqMapSlots& slots, int klass) {
-    return FreqMapLegendLabel(slots, klass) + " MHz";
+std::string FreqMapReadout(const FreqMapSlots& slots, int klass, std::optional<double> mufMHz) {
+    std::string text = FreqMapLegendLabel(slots, klass) + " MHz";
+    if (mufMHz)
+        text += ", MUF " + FormatFixed(*mufMHz, 0, 1) + " MHz";
+    return text;
 }
 
 int FreqMapPatternOf(const FreqMapSlots& slots, int klass) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,10 @@ std::string FreqMapLegendTitle(const FreqMapSlots& slots);
 std::string FreqMapLegendLabel(const FreqMapSlots& slots, int klass);
 
 /// What a click on a cell of class `klass` tells: the frequency + " MHz", or
-/// "< " + the lowest listed frequency + " MHz" for no listed frequency.
-std::string FreqMapReadout(const FreqMapSlots& slots, int klass);
+/// "< " + the lowest listed frequency + " MHz" for no listed frequency; with the cell's
+/// MUF (MHz, one decimal) after it when given: "21.2 MHz, MUF 25.4 MHz".
+std::string FreqMapReadout(const FreqMapSlots& slots, int klass,
+                           std::optional<double> mufMHz = std::nullopt);
 
 /// The dot pattern (1..8) of class `klass`: the class itself, or 2g − 1 when the
 /// user's list holds 1 to 4 frequencies (patterns 1, 3, 5, 7), and 8 (black) for no

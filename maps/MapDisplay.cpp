@@ -23,7 +23,7 @@ int MakeOdd(int v) {
 }
 
 constexpr double kLineUnitFactor = 0.03193031527993307;
-constexpr double kNauticalMilesPerRadian = 3440.19;
+constexpr double kNauticalMilesPerRadian = DisplayRadiusNmi;
 
 // A sunrise or sunset row: 15 blanks for the label, then both times.
 std::string SunRow(const std::string& a, const std::string& b) {

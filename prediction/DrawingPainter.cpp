@@ -1,5 +1,6 @@
 #include "prediction/DrawingPainter.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -89,6 +90,16 @@ QString Failed(const QString& what, const QString& path, const QString& reason) 
 
 } // namespace
 
+QByteArray WithFontFallbacks(QByteArray svg) {
+    // A viewer without the first family takes the next; the header rows stay aligned
+    // only in a fixed-pitch font.
+    svg.replace("font-family=\"Courier New\"",
+                "font-family=\"Courier New, Liberation Mono, DejaVu Sans Mono, monospace\"");
+    svg.replace("font-family=\"Arial\"",
+                "font-family=\"Arial, Liberation Sans, DejaVu Sans, sans-serif\"");
+    return svg;
+}
+
 QFont QtFont(const FontStyle& wanted) {
     QFont font(wanted.face == FontFace::Mono ? QStringLiteral("Courier New")
                                              : QStringLiteral("Arial"));
@@ -141,8 +152,10 @@ QString SavePicture(const QString& path, const PageComposer& compose) {
                       file.errorString());
     bool drawn = false;
     if (suffix == QLatin1String("svg")) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(kVectorWidth, kVectorHeight));
         svg.setViewBox(QRect(0, 0, kVectorWidth, kVectorHeight));
         svg.setResolution(72);
@@ -152,6 +165,8 @@ QString SavePicture(const QString& path, const PageComposer& compose) {
             Replay(painter, compose(kVectorWidth, kVectorHeight, QtTextMeasure(&svg)));
             drawn = painter.end();
         }
+        const QByteArray text = WithFontFallbacks(buffer.data());
+        drawn = drawn && file.write(text) == text.size();
     } else if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(&file);
         pdf.setResolution(72);

@@ -15,6 +15,11 @@ class QWidget;
 /// (or the system's fixed-pitch face) at the pixel size.
 QFont QtFont(const FontStyle& wanted);
 
+/// An SVG picture whose font families name fall-backs after the fonts drawn with
+/// ("Courier New, Liberation Mono, DejaVu Sans Mono, monospace"; the same for Arial),
+/// so that a viewer without Courier New keeps the header rows in a fixed-pitch font.
+QByteArray WithFontFallbacks(QByteArray svg);
+
 /// Text metrics on `device` (the screen when null).
 TextMeasure QtTextMeasure(const QPaintDevice* device);
 

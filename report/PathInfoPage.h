@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Constants.h"
 #include "core/Dates.h"
 #include "engine/Propagation.h"
 
@@ -17,7 +18,7 @@ struct PathInfoLine {
 };
 
 /// Nautical miles per radian as the path information shows them.
-inline constexpr double kPathInfoNmiPerRad = 3440.19;
+inline constexpr double kPathInfoNmiPerRad = DisplayRadiusNmi;
 
 /// The lines of the path information page for a prepared prediction: the terminal
 /// names and the date, both terminals' coordinates, their sunrise and sunset times

@@ -91,3 +91,8 @@ ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter, const 
     return Refused(TerminalProblem::PrefixUnknown,
                    CheckPrefixField(typed.prefix, atlas, true, true).message);
 }
+
+void NameLocatorTerminal(Terminal& terminal) {
+    if (TrimBlanks(terminal.Name).empty() && GridLocatorToCoordinates(terminal.Prefix, false))
+        terminal.Name = terminal.Prefix;
+}

@@ -59,3 +59,8 @@ UserMessage NoDefaultTerminalMessage();
 /// Every text is cut to its capacity. Nothing is read or written.
 ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter, const Atlas* atlas,
                                  const Settings& settings);
+
+/// A terminal given by a grid locator and without a name takes the locator as its name,
+/// so that reports, Path Information and map titles name it. Any other terminal is
+/// left as it is.
+void NameLocatorTerminal(Terminal& terminal);

@@ -1,11 +1,11 @@
 #include "settings/SettingsFile.h"
 
 #include "core/DataDirectory.h"
+#include "core/ReadFile.h"
 #include "core/ReplaceFile.h"
 #include "settings/SettingsRecord.h"
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -15,15 +15,10 @@ namespace {
 
 // Reads up to `limit` bytes of the file; nullopt on a read error.
 std::optional<std::vector<std::uint8_t>> ReadHead(const fs::path& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const FileReadResult head = ReadFilePart(path, 0, limit);
+    if (!head)
         return std::nullopt;
-    std::vector<std::uint8_t> bytes(limit);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return std::vector<std::uint8_t>(head.bytes.begin(), head.bytes.end());
 }
 
 // Moves a damaged file out of the way so the next save cannot destroy it. Earlier

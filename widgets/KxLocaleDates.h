@@ -1,13 +1,6 @@
 #pragma once
 
-#include "core/Dates.h"
-
-#include <QString>
-
-/// The date conventions from a short date format such as "M/d/yy" or "dd.MM.yyyy":
-/// the order by DateOrderFromFormat, the separator the first character that is not a
-/// letter ('/' when there is none).
-DateConventions DateConventionsFromFormat(const QString& shortDateFormat);
-
-/// The date conventions of the system locale, read once at start-up.
-DateConventions SystemDateConventions();
+// The windows read the date order and separator where the command line does, from the
+// user's locale (SystemDateConventions of report/SystemDates.h), so that a table saved
+// by the batch window is read alike by "hopscope-cli batch run" in the same locale.
+#include "report/SystemDates.h"

@@ -252,7 +252,10 @@ std::optional<Terminal> TerminalGroup::resolveForOk() {
         return std::nullopt;
     }
     setTerminal(resolved.terminal);
-    return resolved.terminal;
+    // A grid locator names its terminal in Path Information and the map titles.
+    Terminal terminal = resolved.terminal;
+    NameLocatorTerminal(terminal);
+    return terminal;
 }
 
 bool TerminalGroup::eventFilter(QObject* watched, QEvent* event) {

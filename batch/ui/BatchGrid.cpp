@@ -159,7 +159,9 @@ BatchGrid::BatchGrid(const DateConventions& dates, QWidget* parent)
     connect(m_delegate, &BatchCellDelegate::keyAfterEdit, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {
                 setFocus();
-                handleKey(key, modifiers);
+                // Escape in a cell only ends the edit, dropping what was typed.
+                if (key != Qt::Key_Escape)
+                    handleKey(key, modifiers);
             });
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (m_loading || item->column() >= kBatchColumns)

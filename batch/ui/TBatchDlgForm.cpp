@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -28,6 +29,18 @@ namespace {
 
 constexpr const char* kUntitled = "Untitled.hbt";
 
+// The folder the last table or report file of this run of the program was in, per data
+// folder, so that the next batch window's file dialogs open there.
+QString& LastFolder(const QString& dataFolder, bool report) {
+    static QHash<QString, QString> folders;
+    return folders[(report ? QStringLiteral("report:") : QStringLiteral("table:")) + dataFolder];
+}
+
+QString StartFolder(const QString& dataFolder, bool report) {
+    const QString last = LastFolder(dataFolder, report);
+    return last.isEmpty() ? dataFolder : last;
+}
+
 QString TableFilter() {
     return QStringLiteral("Hopscope Batch Table file (*.hbt);;Any file (*)");
 }
@@ -36,8 +49,9 @@ QString TableFilter() {
 
 TBatchDlgForm::TBatchDlgForm(BatchWindowInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine),
-      m_fileName(QString::fromLatin1(kUntitled)), m_folder(m_input.directory),
-      m_reportFileName(QStringLiteral("Untitled.hpf")), m_reportFolder(m_input.directory) {
+      m_fileName(QString::fromLatin1(kUntitled)), m_folder(StartFolder(m_input.directory, false)),
+      m_reportFileName(QStringLiteral("Untitled.hpf")),
+      m_reportFolder(StartFolder(m_input.directory, true)) {
     setObjectName(QStringLiteral("TBatchDlgForm"));
     SetHelpContext(this, kBatchHelpContext);
     ScaleWindow(this);
@@ -77,7 +91,10 @@ TBatchDlgForm::TBatchDlgForm(BatchWindowInput input, StatusLine* statusLine, QWi
     };
 }
 
-TBatchDlgForm::~TBatchDlgForm() = default;
+TBatchDlgForm::~TBatchDlgForm() {
+    LastFolder(m_input.directory, false) = m_folder;
+    LastFolder(m_input.directory, true) = m_reportFolder;
+}
 
 void TBatchDlgForm::buildControls() {
     const auto toolButton = [this](const char* name, QStyle::StandardPixmap icon,
@@ -259,6 +276,7 @@ bool TBatchDlgForm::askToSaveChanges() {
 void TBatchDlgForm::resetTable() {
     m_grid->setTable(DefaultBatchTable(true));
     m_grid->showStatusColumn(false);
+    m_readBytes.clear();
     setChanged(false);
     setFileName(QString::fromLatin1(kUntitled));
 }
@@ -286,6 +304,7 @@ bool TBatchDlgForm::openFile(const QString& path) {
     }
     BatchTable table = m_grid->table();
     PutBatchRecords(table, read.records);
+    m_readBytes = read.bytes;
     m_grid->setTable(table);
     m_grid->showStatusColumn(false);
     m_folder = QFileInfo(path).absolutePath();
@@ -304,9 +323,19 @@ bool TBatchDlgForm::SaveSpeedBtnClick() {
         return false;
     if (m_fileName == QLatin1String(kUntitled))
         return SaveAsClick();
-    if (!SaveBatchTableFile(m_fileName.toStdString(), m_grid->table())) {
-        ShowMessage(this, MessageKind::Information, QStringLiteral("Unable to save batch file"),
-                    true);
+    const BatchTable table = m_grid->table();
+    if (const std::string cut = BatchCutText(BatchCellsCutOnSave(table, m_readBytes));
+        !cut.empty() && ShowMessage(this, MessageKind::Confirmation, QString::fromStdString(cut),
+                                    false) != MessageAnswer::Yes)
+        return false;
+    if (const FileWriteResult saved =
+            SaveBatchTableFile(m_fileName.toStdString(), table, m_readBytes);
+        !saved) {
+        ShowMessage(
+            this, MessageKind::Information,
+            QStringLiteral("Unable to save batch file\r%1: %2")
+                .arg(QDir::toNativeSeparators(m_fileName), QString::fromStdString(saved.error)),
+            true);
         return false;
     }
     setChanged(false);
@@ -351,6 +380,15 @@ void TBatchDlgForm::Close1Click() {
 void TBatchDlgForm::CancelBtnClick() {
     if (!stopRunFirst())
         return;
+    // Cancel (and Escape) would lose a changed table: ask as Close does.
+    if (m_changed && !m_busy) {
+        const MessageAnswer answer =
+            ShowMessage(this, MessageKind::Confirmation,
+                        QStringLiteral("Do you want to save this batch file?"), false);
+        if (answer == MessageAnswer::Cancel ||
+            (answer == MessageAnswer::Yes && !SaveSpeedBtnClick()))
+            return;
+    }
     m_cancelled = true;
     if (m_busy)
         m_closeAfterRun = true;

@@ -100,7 +100,10 @@ private:
     void closeIfAsked();
     /// The run over every row: `output` is told each row's run and returns false to
     /// stop the run (an output that failed).
-    void runRows(ReportStyle style, const std::function<bool(const BatchRowRun&)>& output);
+    /// Runs every row; what to tell about the rows that were not run (BatchRunSummary).
+    std::string runRows(ReportStyle style, const std::function<bool(const BatchRowRun&)>& output);
+    /// Tells the summary of runRows after a run that was not stopped.
+    void tellRowsNotRun(const std::string& summary);
     BatchContext context() const;
 
     BatchWindowInput m_input;
@@ -111,6 +114,9 @@ private:
     QString m_reportFolder;
     QString m_caption;
     bool m_changed = false;
+    /// The records of the file the table was read from, as read (empty for a new
+    /// table): cells still as read are saved with these bytes.
+    std::string m_readBytes;
     bool m_cancelled = false;
     bool m_busy = false;
     bool m_stopRun = false;

@@ -74,8 +74,9 @@ void TBatchDlgForm::closeIfAsked() {
         Close1Click();
 }
 
-void TBatchDlgForm::runRows(ReportStyle style,
-                            const std::function<bool(const BatchRowRun&)>& output) {
+std::string TBatchDlgForm::runRows(ReportStyle style,
+                                   const std::function<bool(const BatchRowRun&)>& output) {
+    std::vector<BatchRowRun> outcomes;
     const BatchTable table = m_grid->table();
     const BatchContext run = context();
     for (int r = 0; r < kBatchRows; ++r)
@@ -91,7 +92,14 @@ void TBatchDlgForm::runRows(ReportStyle style,
             break;
         m_grid->setRowStatus(r - 1, row.status, QString::fromStdString(row.reason));
         m_progress->setValue(r);
+        outcomes.push_back({row.row, row.status, row.reason, {}, {}, {}});
     }
+    return BatchRunSummary(outcomes);
+}
+
+void TBatchDlgForm::tellRowsNotRun(const std::string& summary) {
+    if (!summary.empty() && !m_stopRun)
+        ShowMessage(this, MessageKind::Information, QString::fromStdString(summary), false);
 }
 
 void TBatchDlgForm::PrintBtnClick() {
@@ -128,7 +136,7 @@ bool TBatchDlgForm::runToPrinter(QPrinter& printer) {
         QApplication::processEvents();
         return !m_stopRun;
     };
-    runRows(ReportStyle::Batch, [&](const BatchRowRun& row) {
+    const std::string summary = runRows(ReportStyle::Batch, [&](const BatchRowRun& row) {
         for (const std::vector<std::string>& report : row.reports)
             if (!job.printReport(report, beforeLine)) {
                 failed = !m_stopRun;
@@ -140,6 +148,8 @@ bool TBatchDlgForm::runToPrinter(QPrinter& printer) {
     setBusy(false);
     if ((failed || !ended) && !m_stopRun)
         ShowError(this, QStringLiteral("The print job failed; the run was stopped."));
+    else
+        tellRowsNotRun(summary);
     closeIfAsked();
     return !failed && ended;
 }
@@ -148,7 +158,12 @@ void TBatchDlgForm::PrintToFileBtnClick() {
     if (m_busy)
         return;
     m_grid->showStatusColumn(false);
-    const QString path = m_chooseReport(m_reportFolder, m_reportFileName);
+    // Until a report file is chosen, the table's own name is proposed.
+    const QString proposed = m_reportFileName == QLatin1String("Untitled.hpf") &&
+                                     m_fileName != QLatin1String("Untitled.hbt")
+                                 ? QFileInfo(m_fileName).completeBaseName() + QStringLiteral(".hpf")
+                                 : m_reportFileName;
+    const QString path = m_chooseReport(m_reportFolder, proposed);
     if (!path.isEmpty())
         runToFile(path);
 }
@@ -179,7 +194,7 @@ bool TBatchDlgForm::runToFile(const QString& path) {
     m_stopRun = false;
     setBusy(true);
     std::string text;
-    runRows(ReportStyle::BatchFile, [&text](const BatchRowRun& row) {
+    const std::string summary = runRows(ReportStyle::BatchFile, [&text](const BatchRowRun& row) {
         for (const std::vector<std::string>& report : row.reports)
             text += JoinReportLines(report);
         return true;
@@ -189,6 +204,8 @@ bool TBatchDlgForm::runToFile(const QString& path) {
     setBusy(false);
     if (!written.ok)
         ShowError(this, QString::fromStdString(written.message));
+    else
+        tellRowsNotRun(summary);
     const bool ok = written.ok && !m_stopRun;
     closeIfAsked();
     return ok;

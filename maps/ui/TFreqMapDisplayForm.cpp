@@ -310,7 +310,10 @@ void TFreqMapDisplayForm::mapClicked(QPoint at) {
         return; // not drawn: only the selected class holds valid cells
     // A hint of the window's own (not a tool-tip window, which a desktop without a
     // window manager may close at once), beside the pointer until the pause is over.
-    m_readout->setText(Q(FreqMapReadout(m_computed.freqSlots, klass)));
+    std::optional<double> muf;
+    if (static_cast<std::size_t>(*n) < m_computed.mufs.size())
+        muf = m_computed.mufs[*n];
+    m_readout->setText(Q(FreqMapReadout(m_computed.freqSlots, klass, muf)));
     m_readout->adjustSize();
     QPoint p = m_mapImage->mapTo(this, at) + QPoint(12, 16);
     p.setX(std::min(p.x(), width() - m_readout->width()));

@@ -62,6 +62,7 @@ TOptionsForm::TOptionsForm(const Settings& settings, int lastPage, StatusLine* s
     // The name is asked first, then the coordinates.
     QWidget::setTabOrder(m_nameEdit, m_latEdit);
     QWidget::setTabOrder(m_latEdit, m_lonEdit);
+    QWidget::setTabOrder(m_lonEdit, m_locatorEdit);
 
     m_saveBtn = MakeButton(
         QStringLiteral("SaveBtn"), QStringLiteral("Save My Settings and Exit"),

@@ -88,6 +88,9 @@ private:
     void RestoreFactoryPreferencesBtnClick();
     void SaveBtnClick();
     bool validateForSave();
+    /// Fills the latitude and longitude (and an empty name) from the grid locator
+    /// typed; false, after saying so, when it is no locator.
+    bool applyLocator();
 
     Settings m_original;
     FrequencyRows m_rows;
@@ -101,6 +104,7 @@ private:
     TKxLatEdit* m_latEdit = nullptr;
     TKxLonEdit* m_lonEdit = nullptr;
     TKxNameEdit* m_nameEdit = nullptr;
+    TKxEdit* m_locatorEdit = nullptr;
     // Frequencies and constants.
     QListWidget* m_freqList = nullptr;
     QListWidget* m_fudgeList = nullptr;

@@ -154,6 +154,9 @@ QWidget* TOptionsForm::buildFrequencyPage() {
     connect(m_fudgeList, &QListWidget::currentRowChanged, this, &TOptionsForm::selectRow);
     connect(m_addFreqBtn, &QPushButton::clicked, this, &TOptionsForm::AddFreqBtnClick);
     connect(m_newFreqAddBtn, &QPushButton::clicked, this, &TOptionsForm::NewFreqAddBtnClick);
+    // Enter in the field adds the frequency at once, as the Add button does.
+    m_newFreqEdit->setEnterToTab(false);
+    connect(m_newFreqEdit, &QLineEdit::returnPressed, this, &TOptionsForm::NewFreqAddBtnClick);
     connect(m_newFreqCancelBtn, &QPushButton::clicked, this, &TOptionsForm::NewFreqCancelBtnClick);
     connect(m_deleteFreqBtn, &QPushButton::clicked, this, &TOptionsForm::DeleteFreqBtnClick);
     connect(m_modifyConstantBtn, &QPushButton::clicked, this,

@@ -35,7 +35,7 @@ QWidget* TOptionsForm::buildPrefsPage() {
     m_timeDisplayGroup->setStatusTip(QStringLiteral(
         "Select your preferred time zone (UTC or local) for time entry and display"));
 
-    auto* interval = new QGroupBox(QStringLiteral("Map Auto Upgrade Interval"), page);
+    auto* interval = new QGroupBox(QStringLiteral("Map Auto Update Interval"), page);
     interval->setObjectName(QStringLiteral("UpgradeIntervalGroupBox"));
     const QString minutesHint =
         QStringLiteral("In Auto Update mode, the maps will be redrawn at the interval you specify");

@@ -1,7 +1,9 @@
 #include "settings/ui/TOptionsForm.h"
 
+#include "core/Syntax.h"
 #include "settings/ui/OptionsControls.h"
 #include "widgets/KxComps.h"
+#include "widgets/KxMessages.h"
 #include "widgets/KxText.h"
 #include "widgets/KxWindowScale.h"
 
@@ -30,7 +32,22 @@ QWidget* TOptionsForm::buildTermPage() {
                               QStringLiteral("Enter a callsign, city name, or other identifier "
                                              "(maximum 17 characters including spaces)"),
                               group);
+    // A grid locator as the default terminal, as the dialogs and the batch table take:
+    // its square's centre fills the coordinates (and the name when there is none).
+    m_locatorEdit = MakeEdit<TKxEdit>(
+        QStringLiteral("LocatorEdit"),
+        QStringLiteral("Enter a grid locator (4 or 6 characters) to fill in the latitude and "
+                       "longitude of its centre"),
+        group);
+    m_locatorEdit->setCharCase(TKxEdit::CharCase::Upper);
+    m_locatorEdit->setAllowedCharacters(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"));
+    m_locatorEdit->setMaxChars(6);
+    connect(m_locatorEdit, &QLineEdit::editingFinished, this, [this] {
+        if (!m_locatorEdit->text().isEmpty())
+            applyLocator();
+    });
     const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    m_locatorEdit->setFixedWidth(charWidth * 9);
     m_latEdit->setFixedWidth(charWidth * 14);
     m_lonEdit->setFixedWidth(charWidth * 15);
     m_nameEdit->setFixedWidth(charWidth * 22);
@@ -41,6 +58,7 @@ QWidget* TOptionsForm::buildTermPage() {
     form->addRow(QStringLiteral("Latitude"), m_latEdit);
     form->addRow(QStringLiteral("Longitude"), m_lonEdit);
     form->addRow(QStringLiteral("Terminal Name"), m_nameEdit);
+    form->addRow(QStringLiteral("Grid Locator"), m_locatorEdit);
 
     auto* layout = new QVBoxLayout(page);
     auto* row = new QHBoxLayout;
@@ -57,4 +75,20 @@ void TOptionsForm::loadTerminal(const Settings& settings) {
     m_latEdit->setText(Q(settings.DefaultLatitudeText));
     m_lonEdit->setText(Q(settings.DefaultLongitudeText));
     m_nameEdit->setText(Q(settings.DefaultName));
+    m_locatorEdit->clear();
+}
+
+bool TOptionsForm::applyLocator() {
+    const LocatorResult centre = GridLocatorToCoordinates(S(m_locatorEdit->text()), true);
+    if (!centre) {
+        ShowUserMessage(this, centre.message.IsEmpty()
+                                  ? ErrorMessage("You have not entered a valid grid locator")
+                                  : centre.message);
+        return false;
+    }
+    m_latEdit->setText(Q(centre.latitudeText));
+    m_lonEdit->setText(Q(centre.longitudeText));
+    if (m_nameEdit->text().trimmed().isEmpty())
+        m_nameEdit->setText(m_locatorEdit->text());
+    return true;
 }

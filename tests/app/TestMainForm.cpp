@@ -8,6 +8,7 @@
 #include "app/THelpForm.h"
 #include "app/TMainForm.h"
 #include "app/TNoDefaultMsgForm.h"
+#include "atlas/AtlasFile.h"
 #include "report/AppState.h"
 #include "settings/SettingsFile.h"
 
@@ -53,6 +54,23 @@ AppState StateWithoutDefault(const QTemporaryDir& dir) {
 class TestMainForm : public QObject {
     Q_OBJECT
 private slots:
+    void anAtlasChangedByAnotherProgramIsReloadedOnActivation() {
+        QTemporaryDir dir;
+        AppState state = StateWithoutDefault(dir);
+        state.UserSettings.NoDefaultMessageOff = -1;
+        LoadAtlas(state.PlaceAtlas, state.DataDirectory);
+        TMainForm form(state);
+        // The command line adds a place while the window is open.
+        Atlas other;
+        LoadAtlas(other, state.DataDirectory);
+        QVERIFY(InsertAtlasEntry(other, MakeAtlasEntry("0ZZ", "1", "2", "From the CLI")));
+        QVERIFY(!FindAtlasEntry(state.PlaceAtlas, "0ZZ"));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&form, &activate);
+        QVERIFY(FindAtlasEntry(state.PlaceAtlas, "0ZZ"));
+        QCOMPARE(state.PlaceAtlas.Count, other.Count);
+    }
+
     void menuTreeHasItsCaptionsAndHints() {
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);

@@ -44,7 +44,7 @@ TEST(AtlasEntry, ADamagedLengthByteIsReadAsTheCapacity) {
     AtlasEntry entry = MakeAtlasEntry("W", "1", "2", "Name");
     entry.bytes[0] = 255;
     entry.bytes[30] = 200;
-    EXPECT_EQ(entry.Prefix(), std::string("W\0\0\0\0\0", 6));
+    EXPECT_EQ(entry.Prefix(), "W?????"); // the zero bytes past the text, shown as "?"
     EXPECT_EQ(entry.Name().size(), 17u);
     EXPECT_EQ(entry.Latitude(), "1");
 }

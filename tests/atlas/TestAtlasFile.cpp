@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // One 46-byte record of the legacy atlas: texts of capacity 6, 9, 10 and 17.
@@ -45,10 +48,13 @@ bool InAtlasOrder(const Atlas& atlas) {
     return true;
 }
 
-// Files in a folder other than the atlas: a failed rewrite must leave none behind.
+// Files in a folder, the atlas's lock file aside: a failed rewrite must leave none
+// behind.
 std::size_t FileCount(const std::filesystem::path& dir) {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
-                                                  std::filesystem::directory_iterator()));
+    std::size_t count = 0;
+    for (const auto& file : std::filesystem::directory_iterator(dir))
+        count += file.path().extension() != ".lock";
+    return count;
 }
 
 } // namespace
@@ -156,6 +162,12 @@ TEST(LoadAtlas, NamesOfOlderLatin1FilesComeOutAsUtf8) {
     LoadAtlas(atlas, dir.Path());
     EXPECT_EQ(FindAtlasEntry(atlas, "HB")->Name(), "Zürich");
     EXPECT_EQ(FindAtlasEntry(atlas, "R")->Name(), "Москва"); // UTF-8 stays as it is
+    // A name with control characters (a hostile file) is shown, never acted on.
+    WriteBytes(dir / "Other.ATL", AtlasFileBytes({MakeAtlasEntry("ZZ", "1", "2", "\x1B[2J\r\nX")}));
+    Atlas hostile;
+    hostile.FilePath = dir / "Other.ATL";
+    ReloadAtlas(hostile);
+    EXPECT_EQ(FindAtlasEntry(hostile, "ZZ")->Name(), "?[2J??X");
     // The bytes themselves are kept, so a rewrite gives them back unchanged.
     ASSERT_TRUE(DeleteAtlasEntry(atlas, "R"));
     EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"),
@@ -269,12 +281,13 @@ TEST(InsertAtlasEntry, AFailedWriteLeavesTheOldFileAndAtlas) {
     LoadAtlas(atlas, dir.Path());
     const std::string before = ReadBytes(dir / "Hopscope.ATL");
 
-    const bool inserted = WithFileSizeLimit(
+    const FileWriteResult inserted = WithFileSizeLimit(
         1000, [&] { return InsertAtlasEntry(atlas, MakeAtlasEntry("K", "0", "0", "x")); });
-    const bool deleted = WithFileSizeLimit(1000, [&] { return DeleteAtlasEntry(atlas, "VE3"); });
+    const FileWriteResult deleted =
+        WithFileSizeLimit(1000, [&] { return DeleteAtlasEntry(atlas, "VE3"); });
 
-    EXPECT_FALSE(inserted);
-    EXPECT_FALSE(deleted);
+    EXPECT_EQ(inserted.error, "File too large"); // the reason, for the message
+    EXPECT_EQ(deleted.error, "File too large");
     EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), before);
     EXPECT_EQ(FileCount(dir.Path()), 1u);
     EXPECT_EQ(atlas.Count, 371);
@@ -338,10 +351,68 @@ TEST(ModifyAtlasEntry, AFailedWriteKeepsTheOldEntry) {
     Atlas atlas;
     LoadAtlas(atlas, dir.Path());
     const std::string before = ReadBytes(dir / "Hopscope.ATL");
-    const bool modified = WithFileSizeLimit(1000, [&] {
+    const FileWriteResult modified = WithFileSizeLimit(1000, [&] {
         return ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("VE3", "0", "0", "Lost?"));
     });
     EXPECT_FALSE(modified);
     EXPECT_EQ(ReadBytes(dir / "Hopscope.ATL"), before);
     EXPECT_EQ(FindAtlasEntry(atlas, "VE3")->Name(), "Toronto, Ontario");
+}
+
+TEST(LoadAtlas, AnUnreadableLegacyAtlasGivesTheBuiltInPlacesAndWritesNothing) {
+    // A folder where the legacy atlas should be (unreadable for root too): the built-in
+    // places for this run, and no atlas file that would hide the legacy one for good.
+    TempDir dir;
+    std::filesystem::create_directory(dir / "QKT.ATL");
+    Atlas atlas;
+    LoadAtlas(atlas, dir.Path());
+    EXPECT_EQ(atlas.Count, 371);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Hopscope.ATL"));
+    // Once it can be read, it is imported.
+    std::filesystem::remove(dir / "QKT.ATL");
+    WriteBytes(dir / "QKT.ATL", LegacyHeader(1) + LegacyRecord("HB", "47", "-8", "Zurich"));
+    Atlas next;
+    LoadAtlas(next, dir.Path());
+    EXPECT_EQ(Prefixes(next), std::vector<std::string>{"HB"});
+}
+
+TEST(InsertAtlasEntry, TwoProgramsAddingAtOnceLoseNoEntry) {
+    // Two processes, each with the atlas loaded before the other's changes, add 200
+    // entries each to one file: every change is made on the file as it is then.
+    TempDir dir;
+    Atlas start;
+    LoadAtlas(start, dir.Path());
+    ASSERT_EQ(start.Count, 371);
+    constexpr int kEach = 200;
+    std::vector<pid_t> children;
+    for (const char* mark : {"A", "B"}) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            Atlas atlas;
+            LoadAtlas(atlas, dir.Path());
+            int failures = 0;
+            for (int i = 0; i < kEach; ++i) {
+                const std::string prefix = std::string("0") + mark + std::to_string(i);
+                failures += !InsertAtlasEntry(atlas, MakeAtlasEntry(prefix, "1", "2", prefix));
+            }
+            ::_exit(failures == 0 ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    // A window that loaded the atlas before all that and then deletes an entry keeps
+    // every entry the others added.
+    ASSERT_TRUE(DeleteAtlasEntry(start, "VE3"));
+    EXPECT_EQ(start.Count, 371 + 2 * kEach - 1);
+    EXPECT_TRUE(FindAtlasEntry(start, "0A199"));
+    EXPECT_TRUE(FindAtlasEntry(start, "0B0"));
+    EXPECT_TRUE(InAtlasOrder(start));
+    Atlas after;
+    LoadAtlas(after, dir.Path());
+    EXPECT_EQ(after.Count, 371 + 2 * kEach - 1);
 }

@@ -1,5 +1,7 @@
 #include "batch/BatchFile.h"
 #include "batch/BatchReportFile.h"
+#include "batch/BatchTableText.h"
+#include "core/Utf8Text.h"
 #include "tests/atlas/AtlasTestSupport.h"
 
 #include <csignal>
@@ -89,8 +91,18 @@ TEST(BatchFile, LongCellsAreCutAndDamagedLengthsClamped) {
     // A damaged length byte claims more than the field: only the field is read.
     bytes[0] = 200;
     bytes[35] = 9;
-    EXPECT_EQ(DecodeBatchRecord(bytes).TerminalA, std::string(7, '\0'));
-    EXPECT_EQ(DecodeBatchRecord(bytes).PathText, std::string(1, '\0'));
+    // The zero bytes it then reads are control characters, shown as "?".
+    EXPECT_EQ(DecodeBatchRecord(bytes).TerminalA, "???????");
+    EXPECT_EQ(DecodeBatchRecord(bytes).PathText, "?");
+    EXPECT_TRUE(BatchRecordHasControlCharacters(bytes));
+    BatchRecord hostile;
+    hostile.Notes = "\x1B[2Jgone\r\nnext\xC2\x9B";
+    const BatchRecordBytes hostileBytes = EncodeBatchRecord(hostile);
+    EXPECT_EQ(DecodeBatchRecord(hostileBytes).Notes, "?[2Jgone??next?");
+    BatchFileRead read;
+    read.controlRows = {2, 5};
+    EXPECT_EQ(BatchReadNote(read), "Control characters in rows 2, 5 are shown as ?.");
+    EXPECT_FALSE(BatchRecordHasControlCharacters(EncodeBatchRecord(row)));
     // Latin-1 text from an older file comes back as UTF-8.
     BatchRecordBytes latin{};
     latin[37] = 3;
@@ -98,6 +110,40 @@ TEST(BatchFile, LongCellsAreCutAndDamagedLengthsClamped) {
     latin[39] = 0xFC; // ü
     latin[40] = 'n';
     EXPECT_EQ(DecodeBatchRecord(latin).Notes, "M\xC3\xBCn");
+}
+
+TEST(BatchFile, Latin1CellsAreSavedAsReadAndACutIsToldFirst) {
+    // Seven "é" and a 255-character note in Latin-1, from an older file.
+    BatchRecordBytes latin{};
+    latin[37] = 255;
+    for (std::size_t i = 0; i < 255; ++i)
+        latin[38 + i] = i < 7 ? 0xE9 : 'n';
+    std::string file;
+    for (int r = 0; r < kBatchRows; ++r)
+        file.append(latin.begin(), latin.end());
+    BatchTable table;
+    for (BatchRecord& row : table.Rows)
+        row = DecodeBatchRecord(latin);
+    ASSERT_EQ(Utf8Length(table.Rows[0].Notes), 255u);
+    // Unchanged cells go back byte for byte; nothing is cut.
+    EXPECT_EQ(BatchTableFileBytes(table, file), file);
+    EXPECT_TRUE(BatchCellsCutOnSave(table, file).empty());
+    // Without the bytes it was read with, as UTF-8 it would not fit: told first.
+    EXPECT_EQ(BatchCellsCutOnSave(table).size(), 15u);
+    // An edited cell is written as UTF-8: one that fits is kept whole, one that does
+    // not is reported.
+    table.Rows[1].Notes = "caf\xC3\xA9";
+    table.Rows[2].Notes += "\xC3\xA9";
+    const std::string saved = BatchTableFileBytes(table, file);
+    EXPECT_EQ(DecodeBatchRecord(std::span<const std::uint8_t, kBatchRecordSize>(
+                                    reinterpret_cast<const std::uint8_t*>(saved.data()) + 293, 293))
+                  .Notes,
+              "caf\xC3\xA9");
+    EXPECT_EQ(BatchCellsCutOnSave(table, file),
+              (std::vector<BatchCutCell>{{3, BatchColumn::Notes}}));
+    EXPECT_EQ(BatchCutText({{3, BatchColumn::Notes}}),
+              "The text of row 3 Notes is longer than the batch file can hold and would be cut "
+              "at the end.\rDo you want to save the table anyway?");
 }
 
 TEST(BatchFile, SaveAndOpenWholeAndPartialFiles) {
@@ -177,4 +223,12 @@ TEST(BatchReportFile, AppendKeepsRunsInOrderAndFailuresLeaveTheOldFile) {
         EXPECT_NE(full.message.find("File too large"), std::string::npos) << full.message;
     }
     EXPECT_EQ(ReadBytes(path), "third\r\n");
+    // A folder standing where the report goes: the reason, never an exception.
+    std::filesystem::create_directory(dir / "taken.hpf");
+    for (const ReportFileMode mode : {ReportFileMode::Append, ReportFileMode::Overwrite}) {
+        const ReportFileResult refused = WriteReportFile(dir / "taken.hpf", "x", mode);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_EQ(refused.message, "Unable to write the report file: " +
+                                       (dir / "taken.hpf").string() + ": Is a directory");
+    }
 }

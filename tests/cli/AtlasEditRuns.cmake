@@ -44,3 +44,7 @@ atlas_edit(atlas_delete_absent ARGS atlas delete K --data-dir ${atlas_edits}
   REFUSED 1 ERROR "^hopscope-cli atlas: Prefix K not found in atlas$")
 atlas_edit(atlas_delete_extra_option ARGS atlas delete W --name x --data-dir ${atlas_edits}
   REFUSED 2 ERROR "delete takes only the prefix")
+# A control character in a name would act on the terminal where it is printed.
+atlas_edit(atlas_add_control_character ARGS atlas add --prefix Q1 --lat 1 --lon 1
+  --name "Home\tTab" --data-dir ${atlas_edits}
+  REFUSED 1 ERROR "A Name cannot hold control characters")

@@ -39,3 +39,9 @@ hopscope_cli_run(freqmap_png_needs_out ARGS freqmap ${freqmap_europe} --utc 1200
   REFUSED 2 ERROR "--format png needs --out FILE")
 hopscope_cli_run(freqmap_png_bad_size ARGS freqmap ${freqmap_europe} --utc 1200 --format png --size 50
   --out ${CMAKE_CURRENT_BINARY_DIR}/x.png REFUSED 2 ERROR "--size must be a width from 101 to 8001")
+# A folder as the output is refused with the reason; a device is written into, not
+# replaced by a file.
+hopscope_cli_run(freqmap_out_folder ARGS freqmap ${freqmap_europe} --utc 1200
+  --out ${CMAKE_CURRENT_BINARY_DIR} REFUSED 1 ERROR "could not be written to '.*': Is a directory$")
+add_test(NAME cli_freqmap_out_device
+  COMMAND hopscope-cli freqmap ${freqmap_europe} --utc 1200 --format png --out /dev/null)

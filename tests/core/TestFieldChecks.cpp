@@ -4,6 +4,7 @@
 #include "core/DateMask.h"
 #include "core/FieldChecks.h"
 #include "core/Terminal.h"
+#include "core/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,12 @@ TEST(FieldChecks, RangeMessagesKeepTheBoundsDecimals) {
 TEST(FieldChecks, NamesAndRecordTexts) {
     EXPECT_EQ(CheckNameField("   ", false).message.text, "A Name is required");
     EXPECT_TRUE(CheckNameField("   ", true).ok);
+    // Control characters would act on a terminal where the name is printed.
+    for (const char* name : {"\x1B[2JHome", "Two\nLines", "Nul\x7F", "C1\xC2\x85"})
+        EXPECT_EQ(CheckNameField(name, false).message.text, "A Name cannot hold control characters")
+            << name;
+    EXPECT_TRUE(CheckNameField("Zürich", false).ok);
+    EXPECT_EQ(WithoutControlCharacters("a\tb\x1B\xC2\x9Fü"), "a?b??ü");
     EXPECT_EQ(CutText("Toronto", 17), "Toronto");
     EXPECT_EQ(CutText("abcdefghijklmnopqrstu", 17), "abcdefghijklmnopq");
     // "ü" is two bytes; a cut through it drops it whole.

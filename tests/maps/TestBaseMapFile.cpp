@@ -57,7 +57,7 @@ TEST(Bmp16, WritesAStandardFourBitFileAndReadsItBack) {
 TEST_F(BaseMapFileTest, StaleByTrailerNotByName) {
     const Settings london = London();
     EXPECT_TRUE(BaseMapIsStale(dir, false, london)); // missing
-    PixelBuffer map(5, 5);
+    PixelBuffer map(kRectangularBaseWidth, kRectangularBaseHeight);
     ASSERT_TRUE(SaveBaseMap(map, false, london, dir));
     EXPECT_FALSE(BaseMapIsStale(dir, false, london));
     EXPECT_TRUE(BaseMapIsStale(dir, true, london)); // the other file is still missing
@@ -88,7 +88,8 @@ TEST_F(BaseMapFileTest, ShortOrDamagedTrailersAreStale) {
 
 TEST_F(BaseMapFileTest, PlanDrawsOnlyStaleMapsAndNothingWithoutADefaultTerminal) {
     Settings london = London();
-    ASSERT_TRUE(SaveBaseMap(PixelBuffer(5, 5), false, london, dir));
+    ASSERT_TRUE(SaveBaseMap(PixelBuffer(kRectangularBaseWidth, kRectangularBaseHeight), false,
+                            london, dir));
     const BaseMapPlan plan = PlanBaseMaps(london, dir);
     EXPECT_FALSE(plan.rectangular);
     EXPECT_TRUE(plan.greatCircle);
@@ -97,4 +98,45 @@ TEST_F(BaseMapFileTest, PlanDrawsOnlyStaleMapsAndNothingWithoutADefaultTerminal)
     EXPECT_FALSE(DrawBaseMapFor(none, true));
     EXPECT_TRUE(std::filesystem::exists(dir / kRectangularMapFileName));
     EXPECT_FALSE(std::filesystem::exists(dir / kGreatCircleMapFileName));
+}
+
+TEST_F(BaseMapFileTest, OnlyTheBitmapThisProgramWritesIsReadAnythingElseIsRedrawn) {
+    const Settings london = London();
+    const std::filesystem::path file = dir / kRectangularMapFileName;
+    // A folder standing in for the file: stale, nothing read, nothing thrown.
+    std::filesystem::create_directory(file);
+    EXPECT_TRUE(BaseMapIsStale(dir, false, london));
+    EXPECT_FALSE(LoadBaseMap(dir, false));
+    std::filesystem::remove(file);
+
+    ASSERT_TRUE(SaveBaseMap(PixelBuffer(kRectangularBaseWidth, kRectangularBaseHeight), false,
+                            london, dir));
+    EXPECT_FALSE(BaseMapIsStale(dir, false, london));
+    ASSERT_TRUE(LoadBaseMap(dir, false));
+    std::ifstream in(file, std::ios::binary);
+    const std::string good((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    const std::string trailer = good.substr(good.size() - kBaseMapTrailerSize);
+    const auto writeAs = [&](const std::string& bytes) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+    };
+    // Cut short, with the right trailer put back at its end.
+    writeAs(good.substr(0, good.size() / 2) + trailer);
+    EXPECT_TRUE(BaseMapIsStale(dir, false, london));
+    EXPECT_FALSE(LoadBaseMap(dir, false));
+    // Another bit depth with the same size and trailer.
+    std::string deeper = good;
+    deeper[28] = 8;
+    writeAs(deeper);
+    EXPECT_TRUE(BaseMapIsStale(dir, false, london));
+    EXPECT_FALSE(LoadBaseMap(dir, false));
+    // A far larger bitmap the decoder would take: refused by its size alone.
+    const std::string large = EncodeBmp16(PixelBuffer(2000, 1000)) + trailer;
+    writeAs(large);
+    EXPECT_TRUE(BaseMapIsStale(dir, false, london));
+    EXPECT_FALSE(LoadBaseMap(dir, false));
+    // The great circle map has its own size: the rectangular file is no great circle map.
+    writeAs(good);
+    std::filesystem::copy_file(file, dir / kGreatCircleMapFileName);
+    EXPECT_TRUE(BaseMapIsStale(dir, true, london));
 }

@@ -103,6 +103,8 @@ TEST(FreqMapSlots, UserListReversedOrBuiltIn) {
               "Your frequency is shown in each area of the world for which");
     EXPECT_EQ(FreqMapReadout(one, 1), "14.1 MHz");
     EXPECT_EQ(FreqMapReadout(one, 2), "< 14.1 MHz");
+    EXPECT_EQ(FreqMapReadout(one, 1, 25.44), "14.1 MHz, MUF 25.4 MHz"); // the cell's MUF
+    EXPECT_EQ(FreqMapReadout(one, 2, 9.96), "< 14.1 MHz, MUF 10.0 MHz");
 }
 
 TEST(FreqMapSlots, ClassIsTheHighestFrequencyNotAboveTheMuf) {

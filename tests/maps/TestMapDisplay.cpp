@@ -116,7 +116,8 @@ TEST(MapDisplayAvailability, NeedsADefaultTerminalAndACurrentBaseMap) {
     const Settings home = WithDefault("51 30 N", "0 7 W", "Home");
     EXPECT_EQ(MapUnavailableText(home, dir, MapKind::GreatCircle),
               "Map file Hopscope.GC not found");
-    ASSERT_TRUE(SaveBaseMap(PixelBuffer(5, 5), true, home, dir));
+    ASSERT_TRUE(
+        SaveBaseMap(PixelBuffer(kGreatCircleBaseSize, kGreatCircleBaseSize), true, home, dir));
     EXPECT_FALSE(MapUnavailableText(home, dir, MapKind::GreatCircle));
     std::filesystem::remove_all(dir);
 }

@@ -113,6 +113,12 @@ private slots:
         QCOMPARE(image.size(), QSize(1600, 1200));
         QVERIFY(window.savePictureTo(dir.filePath(QStringLiteral("muf.svg"))));
         QVERIFY(ReadAll(dir.filePath(QStringLiteral("muf.svg"))).contains("<svg"));
+        // The header rows name fixed-pitch fall-backs, never "Courier New" alone.
+        QVERIFY(ReadAll(dir.filePath(QStringLiteral("muf.svg")))
+                    .contains("font-family=\"Courier New, Liberation Mono, DejaVu Sans Mono, "
+                              "monospace\""));
+        QVERIFY(!ReadAll(dir.filePath(QStringLiteral("muf.svg")))
+                     .contains("font-family=\"Courier New\""));
         QVERIFY(window.savePictureTo(dir.filePath(QStringLiteral("muf.pdf"))));
         QVERIFY(ReadAll(dir.filePath(QStringLiteral("muf.pdf"))).startsWith("%PDF"));
         QVERIFY(presenter.messages.empty());

@@ -114,6 +114,11 @@ private slots:
             QVERIFY(!field<QLineEdit>(dialog.get(), name)->isEnabled());
         QVERIFY(field<QLineEdit>(dialog.get(), "DateEdit")->hasFocus());
         QVERIFY(presenter.messages.empty());
+        // The locator names terminal B in the prediction (Path Information, map titles).
+        field<QLineEdit>(dialog.get(), "SolarIndexEdit")->setText(QStringLiteral("S100"));
+        field<QPushButton>(dialog.get(), "OKBtn")->click();
+        QVERIFY2(presenter.messages.empty(), qPrintable(presenter.lastText()));
+        QCOMPARE(QString::fromStdString(dialog->request().TerminalB.Name), QStringLiteral("FN31"));
     }
 
     void atlasPrefixAndAtlasSearchFillTheGroup() {

@@ -1,6 +1,7 @@
 // The validated entry fields driven as a user would: typing, Enter, leaving with a
 // good or a bad value, leaving toward Cancel, and the date field's mask editing.
 
+#include "report/SystemDates.h"
 #include "tests/widgets/RecordingPresenter.h"
 
 #include "atlas/Atlas.h"
@@ -59,6 +60,23 @@ Atlas SmallAtlas() {
 class TestKxFields : public QObject {
     Q_OBJECT
 private slots:
+    void dateFieldsReadTheLocaleAsTheCommandLineDoes() {
+        // In C.UTF-8 the command line reads month/day/year: a date field must too, or a
+        // table saved by the window is read with day and month swapped.
+        const bool wasSet = qEnvironmentVariableIsSet("LC_ALL");
+        const QByteArray old = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "C.UTF-8");
+        TKxDateEdit edit;
+        const DateConventions cli = SystemDateConventions();
+        if (wasSet)
+            qputenv("LC_ALL", old);
+        else
+            qunsetenv("LC_ALL");
+        QCOMPARE(int(edit.dateConventions().order), int(DateOrder::MonthDayYear));
+        QCOMPARE(int(cli.order), int(DateOrder::MonthDayYear));
+        QCOMPARE(edit.dateConventions().separator, cli.separator);
+    }
+
     void latitudeFiltersAndRaisesCase() {
         RecordingPresenter presenter;
         FieldWindow window(new TKxLatEdit);

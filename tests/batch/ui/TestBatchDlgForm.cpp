@@ -157,13 +157,24 @@ void TestBatchDlgForm::keysOfTheTable() {
     Key(Qt::Key_Return);
     QCOMPARE(form.table().Rows[1].DateText, std::string());
 
-    // Escape, in the table or in a cell, closes the window without the save question.
+    // Escape in a cell only ends the edit, dropping what was typed there.
     grid->setCurrentCell(3, 6);
     Type(QStringLiteral("x"));
     Key(Qt::Key_Escape);
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.table().Rows[3].Notes, std::string());
+    QVERIFY(messages.messages.empty());
+    // Escape in the table of a changed table asks as Close does; Cancel keeps it open.
+    QVERIFY(form.changed());
+    messages.answer = MessageAnswer::Cancel;
+    Key(Qt::Key_Escape);
+    QCOMPARE(messages.lastText(), QStringLiteral("Do you want to save this batch file?"));
+    QVERIFY(form.isVisible());
+    // No closes without saving.
+    messages.answer = MessageAnswer::No;
+    form.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Rejected));
-    QVERIFY(messages.messages.empty());
 }
 
 void TestBatchDlgForm::savingAndOpening() {
@@ -213,7 +224,9 @@ void TestBatchDlgForm::savingAndOpening() {
     grid->setCellText(4, BatchColumn::Notes, QStringLiteral("changed"));
     QVERIFY(form.changed());
     QVERIFY(!form.SaveAsClick());
-    QCOMPARE(messages.lastText(), QStringLiteral("Unable to save batch file"));
+    QCOMPARE(messages.lastText(), QStringLiteral("Unable to save batch file\n%1: No such file or "
+                                                 "directory")
+                                      .arg(QDir::toNativeSeparators(dir.filePath("no/x.hbt"))));
     QVERIFY(form.changed());
 }
 
@@ -246,11 +259,19 @@ void TestBatchDlgForm::runToReportFile() {
     table.Rows[0] = Row("VK", "S100", "B");
     table.Rows[1] = Row("QQ9", "S100", "S");
     table.Rows[2] = Row("JN58", "90", "S");
-    const QString tablePath = dir.filePath(QStringLiteral("t.hbt"));
+    const QString tablePath = dir.filePath(QStringLiteral("evening.hbt"));
     QVERIFY(SaveBatchTableFile(tablePath.toStdString(), table));
     TBatchDlgForm form(Input(dir.path()), nullptr);
     QVERIFY(form.openFile(tablePath));
     auto* grid = form.findChild<BatchGrid*>(QStringLiteral("SG"));
+    // Print to File proposes the table's own name.
+    QString proposed;
+    form.setReportFileChooser([&](const QString&, const QString& name) {
+        proposed = name;
+        return QString();
+    });
+    form.PrintToFileBtnClick();
+    QCOMPARE(proposed, QStringLiteral("evening.hpf"));
 
     const int notes = static_cast<int>(BatchColumn::Notes);
     const int notesWidth = grid->columnWidth(notes);
@@ -269,7 +290,11 @@ void TestBatchDlgForm::runToReportFile() {
                 ->toolTip()
                 .startsWith(QStringLiteral("Terminal B")));
     QCOMPARE(grid->item(3, BatchGrid::kStatusColumn)->text(), QString());
-    QVERIFY(messages.messages.empty());
+    // The rows not run are told, with their reasons, not only in tool-tips.
+    QVERIFY2(
+        messages.lastText().startsWith(QStringLiteral("1 row was not run:\nRow 2: Terminal B")),
+        qPrintable(messages.lastText()));
+    messages.clear();
 
     // An existing file: Append adds the second run after the first; Cancel writes
     // nothing and shows no status column.
@@ -279,6 +304,7 @@ void TestBatchDlgForm::runToReportFile() {
     QCOMPARE(grid->columnWidth(notes), notesWidth);
     QVERIFY(form.runToFile(report));
     QCOMPARE(ReadAll(report), first + first);
+    messages.clear();
     form.setAppendChooser([](const QString&) { return TAppendOrOverwriteDlgForm::Choice::Cancel; });
     grid->setCellText(5, BatchColumn::Notes, QString());
     QVERIFY(!form.runToFile(report));

@@ -150,7 +150,7 @@ private slots:
         QTest::mouseClick(map, Qt::LeftButton, {},
                           QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
         QCOMPARE(form->readoutText(),
-                 QString::fromStdString(FreqMapReadout(c.freqSlots, c.classes[n])));
+                 QString::fromStdString(FreqMapReadout(c.freqSlots, c.classes[n], c.mufs[n])));
         QCOMPARE(form->statusText(0), QString::fromLatin1(kFreqMapClickHint));
         QTest::mousePress(map, Qt::LeftButton, {}, QPoint(5, 5)); // a press clears it
         QCOMPARE(form->readoutText(), QString());

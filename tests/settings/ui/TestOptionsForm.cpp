@@ -70,6 +70,28 @@ struct OptionsWindow {
 class TestOptionsForm : public QObject {
     Q_OBJECT
 private slots:
+    void aGridLocatorFillsTheDefaultTerminal() {
+        RecordingPresenter presenter;
+        OptionsWindow window(FactorySettings(), TOptionsForm::TermPage);
+        auto* locator = window.find<TKxEdit>("LocatorEdit");
+        QTest::keyClicks(locator, "fn31pr");
+        emit locator->editingFinished(); // as on leaving the field
+        QCOMPARE(locator->text(), QString("FN31PR"));
+        QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("41.73"));
+        QCOMPARE(window.find<TKxLonEdit>("LonEdit")->text(), QString("72.71"));
+        QCOMPARE(window.find<TKxNameEdit>("NameEdit")->text(), QString("FN31PR"));
+        // A name already given stays; a text that is no locator is refused.
+        window.find<TKxNameEdit>("NameEdit")->setText("Home");
+        locator->setText("JN58");
+        emit locator->editingFinished();
+        QCOMPARE(window.find<TKxNameEdit>("NameEdit")->text(), QString("Home"));
+        QCOMPARE(window.find<TKxLonEdit>("LonEdit")->text(), QString("-11.00"));
+        locator->setText("ZZ99");
+        emit locator->editingFinished();
+        QCOMPARE(presenter.lastText(), QString("You have not entered a valid grid locator"));
+        QCOMPARE(window.form.settings().DefaultLongitudeText, std::string("-11.00"));
+    }
+
     void opensOnThePageThatNeedsAttention() {
         {
             OptionsWindow window(FactorySettings(), TOptionsForm::PrefsPage);
@@ -142,6 +164,14 @@ private slots:
         QTest::keyClick(window.find<TKxRealEdit>("NewFreqEdit"), Qt::Key_Escape);
         QVERIFY(window.form.isVisible());
         QVERIFY(!window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QCOMPARE(window.rows("FreqListBox").size(), 6);
+        // Enter in the field adds at the first press.
+        window.button("AddFreqBtn")->click();
+        QTest::keyClicks(window.find<TKxRealEdit>("NewFreqEdit"), "12.5");
+        QTest::keyClick(window.find<TKxRealEdit>("NewFreqEdit"), Qt::Key_Return);
+        QVERIFY(!window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QCOMPARE(window.rows("FreqListBox").size(), 7);
+        window.button("DeleteFreqBtn")->click(); // 12.5 is selected: back to six
         QCOMPARE(window.rows("FreqListBox").size(), 6);
 
         // Up to ten: after the tenth the focus goes to Save and Add is disabled.
