@@ -12,8 +12,8 @@
 //   database (zone.tab of Debian's tzdata), rounded to the minute, east turned into
 //   negative; for places without a zone there (Ottawa, Beijing, New Delhi, Brasilia,
 //   Canberra, Wellington, Boston, ..., and a few islands and reefs such as Agalega,
-//   Europa, Kingman Reef and Market Reef) their commonly published coordinates to
-//   the minute;
+//   Europa, Kingman Reef and Market Reef) the coordinates of the city's or island's
+//   centre, to the minute;
 // - decimal rows for islands, reefs and remote entities: the entity positions of the
 //   cty.dat country file (Debian's hamradio-files, whose longitudes are also west
 //   positive);

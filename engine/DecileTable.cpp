@@ -1,4 +1,6 @@
-// The model's decile table of the MUF, written out once by a script; do not edit by hand.
+// The decile table of the F-layer MUF: for each solar level, season, local-time block
+// and latitude band, the lower and upper decile in percent of the median MUF. Data
+// only, kept as numbers; tests/engine/TestEngineTables.cpp pins sample cells.
 #include "engine/DecileTable.h"
 
 // [solar level][season][local-time block][latitude band 1..8 at index 0..7] = {lower, upper} in

@@ -1,4 +1,5 @@
-// The model's K-index factor table, written out once by a script; do not edit by hand.
+// The K-index factor table of the F2-layer model. Data only, kept as numbers;
+// tests/engine/TestEngineTables.cpp pins sample cells.
 #include "engine/KxFLayerTables.h"
 
 // [season][solar level][geomagnetic band][local-time block] = {A, B}; value A/1000 + k*B/10000.

@@ -1,4 +1,5 @@
-// The model's F2-layer model constants, written out once by a script; do not edit by hand.
+// The knots of the F2-layer model's seasonal interpolation and its other constants.
+// Data only, kept as numbers; tests/engine/TestEngineTables.cpp checks their order.
 #include "engine/KxFLayerTables.h"
 
 const std::array<float, 37> DipEquatorTable = {

@@ -1,4 +1,6 @@
-// The model's land/sea table, written out once by a script; do not edit by hand.
+// The land/sea table of the ground-reflection losses: which cells of the world are land
+// and which are sea. Data only, kept as numbers; tests/engine/TestEngineTables.cpp
+// pins sample rows.
 #include "engine/LandSeaMask.h"
 
 // Row r is latitude 90 - r; bit (east longitude mod 8) of byte (east longitude div 8) is 1 over

@@ -1,5 +1,5 @@
-// The model's winter anomaly constants of the F2-layer model, written out once by a script; do not
-// edit by hand.
+// The winter-anomaly constants of the F2-layer model. Data only, kept as numbers;
+// tests/engine/TestEngineTables.cpp checks that the table runs to its last entry.
 #include "engine/KxPdRousLoss.h"
 
 const std::array<float, 12> WinterAnomalyTable = {

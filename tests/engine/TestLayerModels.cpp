@@ -1,7 +1,8 @@
-// The E- and F2-layer models: the edge cases of their formulas, and reference
-// values at a few places, times and elevations. Whole predictions built on these
-// models are kept in tests/golden (the golden_outputs test); a deliberate change of
-// the models changes both: print the new reference values here with "%a", re-bless
+// The E- and F2-layer models: the edge cases of their formulas, and the values our
+// own code printed at a few places, times and elevations, kept so that any change
+// shows. Whole predictions built on these models are kept in tests/golden (the
+// golden_outputs test); a deliberate change of the models changes both: print the
+// new values here with "%a", re-bless
 // the golden files with tools/rebless-golden.sh, and give the reason in the commit.
 
 #include <gtest/gtest.h>
