@@ -1,6 +1,6 @@
 // The K-index factor table of the F2-layer model. Data only, kept as numbers;
 // tests/engine/TestEngineTables.cpp pins sample cells.
-#include "engine/KxFLayerTables.h"
+#include "engine/F2LayerTables.h"
 
 // [season][solar level][geomagnetic band][local-time block] = {A, B}; value A/1000 + k*B/10000.
 const KIndexCell KIndexFactorTable[3][3][7][8] = {
