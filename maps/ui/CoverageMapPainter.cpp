@@ -41,6 +41,9 @@ struct CellShapes {
     std::vector<int> cellOf;
     int antipodeCell = -1;
     QPainterPath antipodeBand;
+    /// Per device pixel of a raster target, 1 + the cell it shows (0: none); made on
+    /// the first raster frame of this size.
+    QImage index;
 
     bool Fits(const WorldFrame& f, int deg, double tol) const {
         return greatCircle == f.greatCircle && lat == f.centre.lat && lon == f.centre.lon &&
@@ -77,7 +80,7 @@ CellShapes MakeCellShapes(const WorldFrame& f, const CoverageGrid& grid, double 
 }
 
 // The shapes of the last two frames drawn (both projections at the window's size).
-const CellShapes& CellShapesFor(const WorldFrame& f, const CoverageGrid& grid, double tolerance) {
+CellShapes& CellShapesFor(const WorldFrame& f, const CoverageGrid& grid, double tolerance) {
     static std::list<CellShapes> cache;
     for (auto it = cache.begin(); it != cache.end(); ++it)
         if (it->Fits(f, grid.cellDeg, tolerance)) {
@@ -98,11 +101,59 @@ QColor CellColour(const CellTint& tint) {
     return colour;
 }
 
+// The index image of a raster target of `size` device pixels: the cells' polygons filled
+// with their numbers as colours.
+QImage CellIndexImage(const CellShapes& shapes, QSize size, double dpr) {
+    QImage index(size, QImage::Format_RGB32);
+    index.setDevicePixelRatio(dpr);
+    index.fill(0u);
+    QPainter p(&index);
+    p.setPen(Qt::NoPen);
+    for (std::size_t i = 0; i < shapes.polygons.size(); ++i) {
+        p.setBrush(QColor::fromRgb(static_cast<QRgb>(shapes.cellOf[i] + 1)));
+        p.drawPolygon(shapes.polygons[i]);
+    }
+    if (shapes.antipodeCell >= 0)
+        p.fillPath(shapes.antipodeBand,
+                   QColor::fromRgb(static_cast<QRgb>(shapes.antipodeCell + 1)));
+    return index;
+}
+
+// On the screen: one layer of the cells' colours made through the index image and laid
+// over the map at once, far quicker than thousands of small polygons.
+void PaintCellLayer(QPainter& painter, CellShapes& shapes, const std::vector<CellTint>& tints) {
+    QPaintDevice* device = painter.device();
+    const double dpr = device->devicePixelRatioF();
+    const QSize deviceSize = static_cast<QImage*>(device)->size();
+    if (shapes.index.size() != deviceSize || shapes.index.devicePixelRatio() != dpr)
+        shapes.index = CellIndexImage(shapes, deviceSize, dpr);
+    std::vector<QRgb> colours(tints.size() + 1, 0u);
+    for (std::size_t c = 0; c < tints.size(); ++c)
+        colours[c + 1] = CellColour(tints[c]).rgba();
+    for (QRgb& colour : colours)
+        colour = qPremultiply(colour);
+    QImage layer(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(dpr);
+    for (int y = 0; y < deviceSize.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(shapes.index.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < deviceSize.width(); ++x) {
+            const std::uint32_t cell = in[x] & 0xFFFFFFu;
+            out[x] = cell < colours.size() ? colours[cell] : 0u;
+        }
+    }
+    painter.drawImage(QPointF(0, 0), layer);
+}
+
 void PaintCells(QPainter& painter, const WorldFrame& f, const CoverageFrame& frame) {
     const CoverageMap& map = *frame.map;
     const double dpr = std::max(1.0, painter.device()->devicePixelRatioF());
-    const CellShapes& shapes = CellShapesFor(f, map.grid, 1.0 / dpr);
+    CellShapes& shapes = CellShapesFor(f, map.grid, 1.0 / dpr);
     const std::vector<CellTint> tints = CellTints(map, frame.slotIndex, frame.show);
+    if (painter.device()->devType() == QInternal::Image && painter.transform().isIdentity()) {
+        PaintCellLayer(painter, shapes, tints);
+        return;
+    }
     painter.save();
     // Neighbouring cells share their edges: filled without smoothing they tile the map
     // with neither seams nor overlaps.
