@@ -11,6 +11,7 @@
 #include "widgets/KxMessages.h"
 #include "widgets/KxStatusLine.h"
 #include "widgets/KxWindowScale.h"
+#include "widgets/SolarDataButton.h"
 #include "widgets/TerminalGroup.h"
 
 #include <QComboBox>
@@ -98,6 +99,14 @@ TCoverageDialogForm::TCoverageDialogForm(FreqMapDialogInput input, StatusLine* s
         ++row;
     }
     values->addWidget(zoneLabel, row - 1, 2);
+    auto* solarData = new SolarDataButton(
+        {[this] { return ParseDateText(m_date->text().toStdString(), m_input.dates); },
+         [this](const QString& solar, const QString& k) {
+             m_solar->setText(solar);
+             m_kIndex->setText(k);
+         }},
+        statusLine, this);
+    values->addWidget(solarData, 1, 2); // beside the solar index
     values->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -134,6 +143,7 @@ TCoverageDialogForm::TCoverageDialogForm(FreqMapDialogInput input, StatusLine* s
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_terminal->prefixEdit()->setFocus();
+    solarData->fillIfChosen();
 }
 
 void TCoverageDialogForm::setAtlasPicker(const AtlasPicker& picker) {
