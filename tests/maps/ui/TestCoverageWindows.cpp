@@ -132,6 +132,12 @@ private slots:
             QCOMPARE(form->savePicture(path), QString());
             QVERIFY(QFileInfo(path).size() > 1000);
         }
+        // SVG holds the map as vectors (a path per cell), not as a picture of it.
+        QFile svg(dir.filePath(QStringLiteral("map.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(!text.contains("<image"));
+        QVERIFY(text.count("<path") > 300);
         QImage png(dir.filePath(QStringLiteral("map.png")));
         QVERIFY(png.width() > form->frame().width()); // the legend is beside the map
         QVERIFY(!form->savePicture(dir.filePath(QStringLiteral("no/such/dir/map.png"))).isEmpty());
