@@ -6,8 +6,10 @@
 
 #include "core/Dates.h"
 #include "core/Geometry.h"
+#include "coverage/CoverageGrid.h"
 #include "maps/MapOverlays.h"
 #include "maps/VectorMap.h"
+#include "maps/ui/CoverageMapPainter.h"
 #include "maps/ui/WorldMapPainter.h"
 
 // Drawing a whole map picture at the window's size, 1920 × 1080: land, sea, coastlines,
@@ -80,6 +82,57 @@ void BM_LandRings(benchmark::State& state) {
         benchmark::DoNotOptimize(LandRings(f, 0.75));
 }
 BENCHMARK(BM_LandRings)->Arg(0)->Arg(1)->ArgName("greatCircle")->Unit(benchmark::kMillisecond);
+
+// A coverage map of the 2° grid over a day, its values made up so that every class and
+// every S/N colour appears (the drawing does not care where they come from).
+CoverageMap MadeUpCoverage() {
+    CoverageMap map;
+    map.ok = true;
+    map.grid = MakeCoverageGrid(2);
+    for (int k = 0; k < 48; ++k)
+        map.halfHours.push_back(k);
+    map.base.TerminalA.Name = "Vienna";
+    map.base.TerminalA.LatitudeDeg = 48.2;
+    map.base.TerminalA.LongitudeDeg = -16.37;
+    map.values.resize(static_cast<std::size_t>(map.grid.CellCount()) * 48);
+    for (std::size_t i = 0; i < map.values.size(); ++i) {
+        CoverageValue& v = map.values[i];
+        const int n = static_cast<int>((i * 2654435761u) % 100);
+        if (n < 20)
+            continue; // no mode
+        v.signalDb = static_cast<float>(n - 40);
+        v.snrDb = static_cast<float>(n - 50);
+        v.reliability = static_cast<float>(n) / 100.0f;
+        v.hops = 1;
+    }
+    return map;
+}
+
+// One coverage frame at 1920 × 1080 as the window draws it: a new half hour at the
+// same size (the cells' outlines are kept per size, as land and sea are).
+void BM_CoverageFrame1920x1080(benchmark::State& state) {
+    static const CoverageMap map = MadeUpCoverage();
+    CoverageFrame frame;
+    frame.map = &map;
+    frame.greatCircle = state.range(0) == 1;
+    frame.centre = {48.2, -16.37};
+    frame.utDate = DateFromCalendar(2026, 6, 21);
+    frame.timeLabel = QString::fromStdString(TimeLabelText("1200", "UTC"));
+    frame.show = state.range(1) == 1 ? CoverageShow::Snr : CoverageShow::Reliability;
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    int k = 0;
+    for (auto _ : state) {
+        frame.slotIndex = k;
+        PaintWorldMap(image, CoverageScene(frame));
+        k = (k + 1) % 48;
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    Save(image, frame.greatCircle ? "coverage-gc.png" : "coverage-rect.png");
+}
+BENCHMARK(BM_CoverageFrame1920x1080)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"greatCircle", "snr"})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

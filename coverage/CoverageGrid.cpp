@@ -36,3 +36,19 @@ int CellColAt(const CoverageGrid& grid, double lonDeg) {
     const int col = static_cast<int>(std::floor(east / grid.cellDeg));
     return std::clamp(col, 0, grid.cols - 1);
 }
+
+int CellAt(const CoverageGrid& grid, double latDeg, double lonDeg) {
+    return CellRowAt(grid, latDeg) * grid.cols + CellColAt(grid, lonDeg);
+}
+
+CellEdges CellEdgesOf(const CoverageGrid& grid, int cell) {
+    const int row = cell / grid.cols;
+    const int col = cell % grid.cols;
+    CellEdges edges;
+    edges.north = 90.0 - row * grid.cellDeg;
+    edges.south = std::max(-90.0, edges.north - grid.cellDeg);
+    const double fromWest = static_cast<double>(col) * grid.cellDeg;
+    edges.west = 180.0 - fromWest;
+    edges.east = 180.0 - std::min(360.0, fromWest + grid.cellDeg);
+    return edges;
+}

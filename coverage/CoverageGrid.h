@@ -33,3 +33,16 @@ int CellRowAt(const CoverageGrid& grid, double latDeg);
 /// The column holding the west-positive longitude `lonDeg` (any value, taken modulo 360;
 /// 180° W is column 0).
 int CellColAt(const CoverageGrid& grid, double lonDeg);
+
+/// The cell holding a place (latitude north, longitude west positive), row-major.
+int CellAt(const CoverageGrid& grid, double latDeg, double lonDeg);
+
+/// The edges of a cell: latitudes north and south, longitudes west positive with
+/// `west` − `east` equal to the cell's width (`west` may be 180, never more).
+struct CellEdges {
+    double north = 0.0;
+    double south = 0.0;
+    double west = 0.0;
+    double east = 0.0;
+};
+CellEdges CellEdgesOf(const CoverageGrid& grid, int cell);

@@ -185,6 +185,23 @@ std::vector<LegendEntry> CoverageLegend(CoverageShow show) {
     return legend;
 }
 
+std::vector<CellTint> CellTints(const CoverageMap& map, int slotIndex, CoverageShow show) {
+    std::vector<CellTint> tints(static_cast<std::size_t>(map.grid.CellCount()));
+    for (int c = 0; c < map.grid.CellCount(); ++c) {
+        const CoverageValue& v = map.At(c, slotIndex);
+        CellTint& t = tints[static_cast<std::size_t>(c)];
+        if (show == CoverageShow::Reliability) {
+            const ReliabilityClass cls = ReliabilityClassOf(v, map.suppressionLevelDb);
+            t.tinted = cls != ReliabilityClass::Closed;
+            t.colour = ReliabilityColour(cls);
+        } else {
+            t.tinted = v.HasMode();
+            t.colour = SnrColour(v.snrDb);
+        }
+    }
+    return tints;
+}
+
 void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const CoveragePicture& p) {
     const int w = image.Width();
     const int h = image.Height();
@@ -200,20 +217,7 @@ void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const Coverage
 
     // Each cell's tint, then every pixel of a tinted cell blended with it.
     const CoverageMap& map = *p.map;
-    const int cells = map.grid.CellCount();
-    std::vector<Rgb> tint(static_cast<std::size_t>(cells), 0);
-    std::vector<std::uint8_t> tinted(static_cast<std::size_t>(cells), 0);
-    for (int c = 0; c < cells; ++c) {
-        const CoverageValue& v = map.At(c, p.slotIndex);
-        if (p.show == CoverageShow::Reliability) {
-            const ReliabilityClass cls = ReliabilityClassOf(v, map.suppressionLevelDb);
-            tinted[c] = cls != ReliabilityClass::Closed;
-            tint[c] = ReliabilityColour(cls);
-        } else {
-            tinted[c] = v.HasMode();
-            tint[c] = SnrColour(v.snrDb);
-        }
-    }
+    const std::vector<CellTint> tints = CellTints(map, p.slotIndex, p.show);
     const PixelCells& pixels = *p.pixels;
     tbb::parallel_for(tbb::blocked_range<int>(0, std::min(h, pixels.height)),
                       [&](const tbb::blocked_range<int>& rows) {
@@ -224,7 +228,8 @@ void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const Coverage
                               for (int x = 0; x < std::min(w, pixels.width); ++x) {
                                   const std::int32_t c = cellRow[x];
                                   if (c >= 0)
-                                      row[x] = 0xFF000000u | CellPixel(row[x], tinted[c], tint[c]);
+                                      row[x] = 0xFF000000u |
+                                               CellPixel(row[x], tints[c].tinted, tints[c].colour);
                               }
                           }
                       });

@@ -76,6 +76,16 @@ struct LegendEntry {
 /// from the high end down in 10 dB steps and "no mode".
 std::vector<LegendEntry> CoverageLegend(CoverageShow show);
 
+/// A cell's colour at one half hour: its class's or its S/N's, or none (closed, no
+/// mode).
+struct CellTint {
+    Rgb colour = 0;
+    bool tinted = false;
+};
+
+/// Every cell's tint at index `slotIndex` of map.halfHours, coloured by `show`.
+std::vector<CellTint> CellTints(const CoverageMap& map, int slotIndex, CoverageShow show);
+
 /// What one frame shows.
 struct CoveragePicture {
     const CoverageMap* map = nullptr;

@@ -11,6 +11,11 @@
 #include <cmath>
 #include <cstdio>
 
+int UtcHalfHourOf(double hours, double utcOffsetDays) {
+    const double utc = PositiveMod(24, hours + 24.0 * utcOffsetDays);
+    return std::clamp(static_cast<int>(std::floor(utc * 2.0)), 0, 47);
+}
+
 std::string HalfHourText(int halfHour) {
     const int minutes = halfHour * 30;
     char text[8];

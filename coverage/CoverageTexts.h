@@ -14,6 +14,10 @@
 /// class. A cell without a path or mode says so.
 std::vector<std::string> CoverageReadout(const CoverageMap& map, int cell, int k);
 
+/// The UTC half hour 0..47 holding the local time `hours` (0..24) of a zone
+/// `utcOffsetDays` (days to add to local time for UTC) ahead.
+int UtcHalfHourOf(double hours, double utcOffsetDays);
+
 /// "HHMM" of a UTC half hour 0..47.
 std::string HalfHourText(int halfHour);
 

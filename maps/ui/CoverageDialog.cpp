@@ -9,6 +9,7 @@
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/SolarDataButton.h"
 #include "widgets/StatusLine.h"
 #include "widgets/TerminalGroup.h"
 #include "widgets/WindowScale.h"
@@ -97,6 +98,14 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
         ++row;
     }
     values->addWidget(zoneLabel, row - 1, 2);
+    auto* solarData = new SolarDataButton(
+        {[this] { return ParseDateText(m_date->text().toStdString(), m_input.dates); },
+         [this](const QString& solar, const QString& k) {
+             m_solar->setText(solar);
+             m_kIndex->setText(k);
+         }},
+        statusLine, this);
+    values->addWidget(solarData, 1, 2); // beside the solar index
     values->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -133,6 +142,7 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_terminal->prefixEdit()->setFocus();
+    solarData->fillIfChosen();
 }
 
 void CoverageDialog::setAtlasPicker(const AtlasPicker& picker) {

@@ -4,9 +4,8 @@
 #include "core/Syntax.h"
 #include "coverage/CoverageJob.h"
 #include "coverage/CoverageTexts.h"
-#include "maps/PixelBuffer.h"
 #include "maps/ui/MapPictureFile.h"
-#include "maps/ui/QImageCanvas.h"
+#include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
@@ -43,10 +42,6 @@ QString Lines(const std::vector<std::string>& lines) {
     return texts.join(QLatin1Char('\n'));
 }
 
-QColor Colour(Rgb rgb) {
-    return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
 } // namespace
 
 CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
@@ -67,9 +62,7 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
     m_request.cellDeg = m_input.cellDeg;
     m_date = m_input.request.map.date;
     const double hours = MapTimeHours(m_input.request.map.timeText).value_or(0.0);
-    m_halfHour = std::clamp(
-        static_cast<int>(std::floor(PositiveMod(24, hours + 24.0 * m_input.zone.UtcOffset) * 2.0)),
-        0, kHalfHours - 1);
+    m_halfHour = UtcHalfHourOf(hours, m_input.zone.UtcOffset);
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("TitleLbl"));
@@ -245,55 +238,45 @@ void CoverageWindow::waitForDay() {
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
+CoverageFrame CoverageWindow::coverageFrame() const {
+    CoverageFrame frame;
+    frame.map = shownMap();
+    frame.slotIndex = shownIndex();
+    frame.show = m_show;
+    frame.greatCircle = m_greatCircle;
+    frame.centre = m_input.centre;
+    frame.utDate = m_date;
+    frame.timeLabel = Q(TimeLabelText(FormatHHMM(m_halfHour / 48.0 - m_input.zone.UtcOffset),
+                                      m_input.zone.TimeZoneLabel));
+    frame.font = font();
+    return frame;
+}
+
 void CoverageWindow::drawFrame() {
     m_timeLbl->setText(Q(FormatHHMM(m_halfHour / 48.0 - m_input.zone.UtcOffset) + " " +
                          m_input.zone.TimeZoneLabel));
-    const CoverageMap* map = shownMap();
-    if (!map) {
+    const CoverageFrame frame = coverageFrame();
+    if (!frame.map) {
+        m_frame = QImage();
         m_mapImage->setPixmap(QPixmap());
         m_mapImage->setText(QStringLiteral("Computing..."));
         return;
     }
-    const CoverageProjection projection{m_greatCircle, m_input.centre};
-    const ImageSize size = CoverageImageSize(projection, m_mapImage->width(), m_mapImage->height());
-    if (m_pixels.width != size.width || m_pixels.height != size.height ||
-        m_pixelsGreatCircle != m_greatCircle || m_pixelsCellDeg != map->grid.cellDeg) {
-        m_pixels = MapPixelsToCells(map->grid, projection, size.width, size.height);
-        m_pixelsGreatCircle = m_greatCircle;
-        m_pixelsCellDeg = map->grid.cellDeg;
-    }
-    QImageCanvas canvas(size.width, size.height, font());
-    CoveragePicture picture;
-    picture.map = map;
-    picture.slotIndex = shownIndex();
-    picture.show = m_show;
-    picture.projection = projection;
-    picture.pixels = &m_pixels;
-    picture.utDate = m_date;
-    picture.timeText = FormatHHMM(m_halfHour / 48.0 - m_input.zone.UtcOffset);
-    picture.zoneLabel = m_input.zone.TimeZoneLabel;
-    picture.stationLabel = map->base.TerminalA.Name;
-    const PixelBuffer& base = m_greatCircle ? *m_input.greatCircleBase : *m_input.rectangularBase;
-    RenderCoverageMap(canvas, base, picture);
-    m_frame = canvas.image();
+    // Drawn at the label's own size and the screen's pixel density: sharp at any size.
+    const WorldMapScene scene = CoverageScene(frame);
+    m_mapFrame = SceneFrame(scene, m_mapImage->width(), m_mapImage->height());
+    m_frame = RenderWorldMap(m_mapImage->width(), m_mapImage->height(), devicePixelRatioF(), scene);
     m_mapImage->setPixmap(QPixmap::fromImage(m_frame));
     if (m_readoutCell >= 0)
-        m_readout->setText(Lines(CoverageReadout(*map, m_readoutCell, picture.slotIndex)));
+        m_readout->setText(Lines(CoverageReadout(*frame.map, m_readoutCell, frame.slotIndex)));
 }
 
 void CoverageWindow::drawLegend() {
-    const std::vector<LegendEntry> legend = CoverageLegend(m_show);
-    const int row = fontMetrics().height() + 4;
-    QPixmap pixmap(180, row * static_cast<int>(legend.size()) + 4);
+    const QSizeF size = CoverageLegendSize(m_show, font());
+    QPixmap pixmap(size.toSize());
     pixmap.fill(palette().color(QPalette::Window));
     QPainter painter(&pixmap);
-    for (std::size_t i = 0; i < legend.size(); ++i) {
-        const QRect box(2, 2 + row * static_cast<int>(i), row - 4, row - 4);
-        painter.fillRect(box, legend[i].tinted ? Colour(legend[i].colour) : QColor(0xB8B8B8));
-        painter.drawRect(box);
-        painter.drawText(QRect(row + 4, box.top() - 2, 170 - row, row), Qt::AlignVCenter,
-                         Q(legend[i].text));
-    }
+    PaintCoverageLegend(painter, QPointF(0, 0), m_show, font());
     painter.end();
     m_legend->setPixmap(pixmap);
 }
@@ -324,9 +307,7 @@ void CoverageWindow::mapClicked(QPoint at) {
     const CoverageMap* map = shownMap();
     if (!map || m_frame.isNull())
         return;
-    const int x = at.x() - (m_mapImage->width() - m_frame.width()) / 2;
-    const int y = at.y() - (m_mapImage->height() - m_frame.height()) / 2;
-    m_readoutCell = m_pixels.At(x, y);
+    m_readoutCell = CoverageCellAtPixel(m_mapFrame, map->grid, at.x() + 0.5, at.y() + 0.5);
     if (m_readoutCell < 0) {
         m_readout->setText(QStringLiteral("Click a cell of the map to read its values"));
         return;
@@ -353,9 +334,7 @@ void CoverageWindow::closeEvent(QCloseEvent* event) {
 void CoverageWindow::setNow() {
     const ClockReading clock = m_input.clock ? m_input.clock() : ReadSystemClock();
     const MapClock now = MapNow(clock, m_input.settings, m_input.zone);
-    const double utHours =
-        PositiveMod(24, MapTimeHours(now.timeText).value_or(0.0) + 24.0 * m_input.zone.UtcOffset);
-    m_halfHour = std::clamp(static_cast<int>(std::floor(utHours * 2.0)), 0, kHalfHours - 1);
+    m_halfHour = UtcHalfHourOf(MapTimeHours(now.timeText).value_or(0.0), m_input.zone.UtcOffset);
     m_slider->blockSignals(true);
     m_slider->setValue(m_halfHour);
     m_slider->blockSignals(false);
@@ -428,8 +407,7 @@ void CoverageWindow::NewTimeBtnClick() {
     stopPlay();
     stopAutoUpdate();
     const double hours = MapTimeHours(form.timeText().toStdString()).value_or(0.0);
-    setHalfHour(
-        static_cast<int>(std::floor(PositiveMod(24, hours + 24.0 * m_input.zone.UtcOffset) * 2.0)));
+    setHalfHour(UtcHalfHourOf(hours, m_input.zone.UtcOffset));
 }
 
 void CoverageWindow::NewDateBtnClick() {
@@ -448,24 +426,18 @@ bool CoverageWindow::askModally(QDialog& form) {
     return accepted;
 }
 
-QImage CoverageWindow::pictureWithLegend() const {
-    const QPixmap legend = m_legend->pixmap();
-    const int titleHeight = fontMetrics().height() + 8;
-    QImage picture(m_frame.width() + legend.width() + 16,
-                   std::max(m_frame.height(), legend.height()) + titleHeight, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.drawText(QRect(4, 0, picture.width() - 8, titleHeight), Qt::AlignVCenter,
-                     m_title->text());
-    painter.drawImage(0, titleHeight, m_frame);
-    painter.drawPixmap(m_frame.width() + 8, titleHeight, legend);
-    painter.end();
-    return picture;
+QSizeF CoverageWindow::pictureSize() const {
+    return CoveragePictureSize(QSizeF(m_mapImage->size()), m_show, font());
+}
+
+void CoverageWindow::paintPicture(QPainter& painter) const {
+    PaintCoveragePicture(painter, m_title->text(), QSizeF(m_mapImage->size()), coverageFrame());
 }
 
 QString CoverageWindow::savePicture(const QString& path) const {
-    return m_frame.isNull() ? SaveMapPicture(path, QImage())
-                            : SaveMapPicture(path, pictureWithLegend());
+    if (m_frame.isNull())
+        return SaveMapPicture(path, QImage());
+    return SaveMapDrawing(path, pictureSize(), [this](QPainter& p) { paintPicture(p); });
 }
 
 void CoverageWindow::SavePictureBtnClick() {
@@ -478,7 +450,9 @@ void CoverageWindow::SavePictureBtnClick() {
 }
 
 bool CoverageWindow::printTo(QPrinter& printer) const {
-    return !m_frame.isNull() && PrintMapPicture(printer, pictureWithLegend(), windowTitle());
+    return !m_frame.isNull() &&
+           PrintMapDrawing(
+               printer, pictureSize(), [this](QPainter& p) { paintPicture(p); }, windowTitle());
 }
 
 void CoverageWindow::PrintBtnClick() {

@@ -5,7 +5,9 @@
 #include "coverage/Coverage.h"
 #include "coverage/CoverageRender.h"
 #include "maps/MapDisplay.h"
+#include "maps/VectorMap.h"
 #include "maps/ui/CoverageDialog.h"
+#include "maps/ui/CoverageMapPainter.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
@@ -17,6 +19,7 @@ class CoverageDayJob;
 class PixelBuffer;
 class QComboBox;
 class QLabel;
+class QPainter;
 class QPrinter;
 class QPushButton;
 class QSlider;
@@ -95,7 +98,10 @@ private:
     bool askModally(QDialog& form);
     /// The index of the shown half hour in the map shown, or −1.
     int shownIndex() const;
-    QImage pictureWithLegend() const;
+    /// The shown frame's drawing (empty map when none is shown).
+    CoverageFrame coverageFrame() const;
+    QSizeF pictureSize() const;
+    void paintPicture(QPainter& painter) const;
 
     CoverageDisplayInput m_input;
     CoverageRequest m_request;
@@ -109,9 +115,7 @@ private:
     bool m_playWanted = false;
     CoverageShow m_show = CoverageShow::Reliability;
     bool m_greatCircle = false;
-    PixelCells m_pixels;
-    bool m_pixelsGreatCircle = false;
-    int m_pixelsCellDeg = 0;
+    WorldFrame m_mapFrame; ///< where the shown map lies in the label, logical pixels
     QImage m_frame;
     int m_readoutCell = -1;
 

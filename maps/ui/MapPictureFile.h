@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QSizeF>
 #include <QString>
+#include <functional>
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -18,3 +21,12 @@ QString SaveMapPicture(const QString& path, const QImage& picture);
 /// Prints the picture on one page, as large as fits, keeping its proportions; false
 /// when the printer could not be started or the job was aborted.
 bool PrintMapPicture(QPrinter& printer, const QImage& picture, const QString& title);
+
+/// Draws a picture of logical size `size`.
+using MapDrawing = std::function<void(QPainter&)>;
+
+/// SaveMapPicture for a drawing: SVG and PDF get its vectors, PNG is drawn at `size`.
+QString SaveMapDrawing(const QString& path, QSizeF size, const MapDrawing& draw);
+
+/// PrintMapPicture for a drawing: scaled to fit the page, its vectors sent as they are.
+bool PrintMapDrawing(QPrinter& printer, QSizeF size, const MapDrawing& draw, const QString& title);

@@ -1,5 +1,6 @@
 #include "maps/ui/WorldMapPainter.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -256,10 +257,14 @@ void DrawTimeLabel(QPainter& painter, const WorldFrame& f, const QString& label,
 // land turns olive, blue sea navy, green coasts dark green).
 void DarkenNight(QPainter& painter, const WorldFrame& f, SubsolarPoint sun, double tolerance) {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(128, 128, 128));
+    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        painter.setBrush(QColor(128, 128, 128));
+    } else {
+        painter.setBrush(QColor(0, 0, 0, 128)); // SVG and PDF: about the same darkness
+    }
     painter.drawPath(RingsPath(NightRings(f, sun, tolerance)));
     painter.restore();
 }
@@ -279,17 +284,14 @@ WorldFrame SceneFrame(const WorldMapScene& scene, double w, double h) {
     return f;
 }
 
-WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene) {
-    const double dpr = image.devicePixelRatio();
-    const double w = image.width() / dpr;
-    const double h = image.height() / dpr;
-    const WorldFrame f = SceneFrame(scene, w, h);
-    const double tolerance = CurveTolerance(dpr);
-    const double size = f.outerSize;
+namespace {
 
-    const WorldLayer& world = WorldLayerFor(f, image.size(), dpr);
-    QPainter painter(&image);
-    painter.drawImage(QPointF(0, 0), world.fill);
+// Everything over the land and sea: the caller's underlay, the coastlines, the night
+// side, grid, polar zones, Sun, paths, terminals, time label, frame and overlay.
+void PaintOverWorld(QPainter& painter, const WorldFrame& f, double w, double h,
+                    const WorldMapScene& scene, const QPainterPath& coastlines, double tolerance,
+                    bool onScreen) {
+    const double size = f.outerSize;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.save();
     ClipToMap(painter, f);
@@ -298,11 +300,12 @@ WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene) {
         BlackSurround(painter, f, w, h);
     }
     painter.setBrush(Qt::NoBrush);
-    // A cosmetic pen one device pixel wide takes the painter's fast line drawing.
-    QPen coast(kCoastColour, 1.0);
-    coast.setCosmetic(true);
+    // On the screen a cosmetic pen one device pixel wide takes the painter's fast line
+    // drawing; on paper and in files a line one logical pixel wide.
+    QPen coast(scene.coastColour, 1.0);
+    coast.setCosmetic(onScreen);
     painter.setPen(coast);
-    painter.drawPath(world.coastlines);
+    painter.drawPath(coastlines);
     painter.restore();
     if (scene.sun && scene.night)
         DarkenNight(painter, f, *scene.sun, tolerance);
@@ -363,6 +366,50 @@ WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene) {
         scene.overlay(painter, f);
         painter.restore();
     }
+}
+
+QPainterPath CoastlinePath(const WorldFrame& f, double tolerance) {
+    QPainterPath path;
+    for (const MapPolyline& line : CoastlinePolylines(f, tolerance)) {
+        if (line.empty())
+            continue;
+        path.moveTo(line[0].x, line[0].y);
+        for (std::size_t i = 1; i < line.size(); ++i)
+            path.lineTo(line[i].x, line[i].y);
+    }
+    return path;
+}
+
+} // namespace
+
+WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene) {
+    const double dpr = image.devicePixelRatio();
+    const double w = image.width() / dpr;
+    const double h = image.height() / dpr;
+    const WorldFrame f = SceneFrame(scene, w, h);
+    const WorldLayer& world = WorldLayerFor(f, image.size(), dpr);
+    QPainter painter(&image);
+    painter.drawImage(QPointF(0, 0), world.fill);
+    PaintOverWorld(painter, f, w, h, scene, world.coastlines, CurveTolerance(dpr), true);
+    return f;
+}
+
+WorldFrame PaintWorldMapOn(QPainter& painter, double w, double h, const WorldMapScene& scene) {
+    const WorldFrame f = SceneFrame(scene, w, h);
+    constexpr double kTolerance = 0.25;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(0, 0, w, h), Qt::black);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kSeaColour);
+    painter.drawPath(MapArea(f));
+    painter.save();
+    ClipToMap(painter, f);
+    painter.setBrush(kLandColour);
+    painter.drawPath(RingsPath(LandRings(f, kTolerance)));
+    painter.restore();
+    PaintOverWorld(painter, f, w, h, scene, CoastlinePath(f, kTolerance), kTolerance, false);
+    painter.restore();
     return f;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -34,8 +35,9 @@ struct WorldMapScene {
     /// Both paths, long in black under short in red, and terminals A and B marked with
     /// a dot and their name (else prefix).
     std::optional<MapPaths> paths;
-    QString timeLabel; ///< TimeLabelText(...); empty for none
-    QFont font;        ///< the time label's and the terminals' font
+    QString timeLabel;             ///< TimeLabelText(...); empty for none
+    QFont font;                    ///< the time label's and the terminals' font
+    QColor coastColour{0, 255, 0}; ///< the coastlines' colour
     /// Drawn over land and sea, under the coastlines and the night side (cells of a
     /// coverage map, for example).
     MapLayerPainter underlay;
@@ -52,6 +54,11 @@ WorldFrame SceneFrame(const WorldMapScene& scene, double w, double h);
 /// frame in logical pixels. The land and sea of the last four sizes are kept, so a new
 /// time or date at the same size redraws only what changed; call from the UI thread.
 WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene);
+
+/// Draws the scene on any painter (SVG, PDF, a printer) over the box (0, 0, w, h) of its
+/// logical coordinates, everything as vectors, land and sea too; the night side darkens
+/// by half where the device has no raster operations. Returns the frame.
+WorldFrame PaintWorldMapOn(QPainter& painter, double w, double h, const WorldMapScene& scene);
 
 /// An image of logical size w × h at `devicePixelRatio` with the scene drawn on it.
 QImage RenderWorldMap(int w, int h, double devicePixelRatio, const WorldMapScene& scene);

@@ -9,6 +9,7 @@
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/SolarDataButton.h"
 #include "widgets/StatusLine.h"
 #include "widgets/TerminalGroup.h"
 #include "widgets/WindowScale.h"
@@ -132,6 +133,15 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     labelled(values, QStringLiteral("&Date"), m_date);
     labelled(values, QStringLiteral("Solar &Index"), m_solar);
     labelled(values, QStringLiteral("&K Index"), m_kIndex);
+    auto* solarData = new SolarDataButton(
+        {[this] { return ParseDateText(m_date->text().toStdString(), m_input.dates); },
+         [this](const QString& solar, const QString& k) {
+             m_solar->setText(solar);
+             m_kIndex->setText(k);
+         }},
+        m_statusLine, this);
+    values->addWidget(solarData);
+    values->addSpacing(10);
     labelled(values, QStringLiteral("P&ath"), m_path);
     labelled(values, QStringLiteral("&Threshold"), m_threshold);
     values->addStretch();
@@ -181,6 +191,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     }
     CentreOnScreen(this, 0.5);
     m_terminal->prefixEdit()->setFocus();
+    solarData->fillIfChosen();
 }
 
 PlannerWindow::~PlannerWindow() {

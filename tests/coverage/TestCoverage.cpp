@@ -116,6 +116,23 @@ TEST(CoverageGrid, CellsCoverTheWorldWithCentresOnHalfDegrees) {
     EXPECT_EQ(MakeCoverageGrid(99).cellDeg, 10);
 }
 
+TEST(CoverageGrid, EdgesHoldTheirCentreAndTileTheWorld) {
+    for (const int deg : {2, 7}) {
+        const CoverageGrid grid = MakeCoverageGrid(deg);
+        double area = 0.0;
+        for (int c = 0; c < grid.CellCount(); ++c) {
+            const CellEdges e = CellEdgesOf(grid, c);
+            const double lat = CellCentreLat(grid, c / grid.cols);
+            const double lon = CellCentreLon(grid, c % grid.cols);
+            ASSERT_EQ(e.north + e.south, 2.0 * lat) << c;
+            ASSERT_EQ(e.west + e.east, 2.0 * lon) << c;
+            ASSERT_EQ(CellAt(grid, lat, lon), c);
+            area += (e.north - e.south) * (e.west - e.east);
+        }
+        EXPECT_EQ(area, 180.0 * 360.0);
+    }
+}
+
 TEST(CoverageBand, ListedFrequencyKeepsItsSlotAndTypedOneRunsAlone) {
     const Settings user = FactorySettings();
     const CoverageBand listed = CoverageBandOf(user, "14.10").value();

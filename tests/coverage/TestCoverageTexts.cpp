@@ -96,3 +96,10 @@ TEST(CoverageRender, ColoursAndLegend) {
     EXPECT_EQ(CoverageLegend(CoverageShow::Snr).back().text, "no mode");
     EXPECT_NE(ReliabilityColour(ReliabilityClass::A), ReliabilityColour(ReliabilityClass::D));
 }
+
+TEST(CoverageTexts, LocalTimeFallsInItsUtcHalfHour) {
+    EXPECT_EQ(UtcHalfHourOf(12.0, 0.0), 24);
+    EXPECT_EQ(UtcHalfHourOf(23.99, 0.0), 47);
+    EXPECT_EQ(UtcHalfHourOf(1.0, 2.0 / 24.0), 6);   // 0100 local, two hours behind UTC
+    EXPECT_EQ(UtcHalfHourOf(1.0, -2.0 / 24.0), 46); // wraps into the day before
+}

@@ -111,9 +111,9 @@ private slots:
         QVERIFY(form->readoutText().contains(QStringLiteral("MUF ")));
         QVERIFY(form->readoutText().contains(QStringLiteral("Reliability ")));
 
-        // Both projections draw; the great-circle picture is square.
+        // Both projections draw at the map's own size.
         form->setGreatCircle(true);
-        QCOMPARE(form->frame().width(), form->frame().height());
+        QCOMPARE(form->frame().deviceIndependentSize().toSize(), map->size());
         form->setShow(CoverageShow::Snr);
         QTest::mouseClick(map, Qt::LeftButton, {}, map->rect().center());
         // The disc's centre is the base maps' centre, 41.71 N 72.73 W, in the 10° cell
@@ -132,6 +132,12 @@ private slots:
             QCOMPARE(form->savePicture(path), QString());
             QVERIFY(QFileInfo(path).size() > 1000);
         }
+        // SVG holds the map as vectors (a path per cell), not as a picture of it.
+        QFile svg(dir.filePath(QStringLiteral("map.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(!text.contains("<image"));
+        QVERIFY(text.count("<path") > 300);
         QImage png(dir.filePath(QStringLiteral("map.png")));
         QVERIFY(png.width() > form->frame().width()); // the legend is beside the map
         QVERIFY(!form->savePicture(dir.filePath(QStringLiteral("no/such/dir/map.png"))).isEmpty());

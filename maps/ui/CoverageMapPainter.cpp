@@ -1,0 +1,317 @@
+#include "maps/ui/CoverageMapPainter.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <list>
+
+#include "coverage/CoverageGrid.h"
+#include "maps/MapOverlays.h"
+#include "maps/NightMask.h"
+#include "maps/VectorMap.h"
+
+namespace {
+
+constexpr int kTintAlpha = 217;  // 85 %: land and sea still tell apart under the tint
+constexpr int kNightAlpha = 115; // black at 45 %: the night side at 55 % brightness
+const QColor kClosedColour(0xB8, 0xB8, 0xB8, 190);
+const QColor kGreyLine(0xD0, 0xD0, 0xD0);
+const QColor kLime(0, 255, 0);
+
+QPolygonF ToPolygon(const MapPolyline& line) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(line.size()));
+    for (const MapPointF& p : line)
+        polygon.append(QPointF(p.x, p.y));
+    return polygon;
+}
+
+// The cells' outlines in a frame: polygons, each with the cell it belongs to. The cell
+// that holds a great-circle map's antipode comes out as a thin band along the rim: its
+// outline plus the disc's, filled by the even-odd rule.
+struct CellShapes {
+    bool greatCircle = false;
+    double lat = 0, lon = 0, left = 0, top = 0, width = 0, height = 0, tolerance = 0;
+    int cellDeg = 0;
+    std::vector<QPolygonF> polygons;
+    std::vector<int> cellOf;
+    int antipodeCell = -1;
+    QPainterPath antipodeBand;
+    /// Per device pixel of a raster target, 1 + the cell it shows (0: none); made on
+    /// the first raster frame of this size.
+    QImage index;
+
+    bool Fits(const WorldFrame& f, int deg, double tol) const {
+        return greatCircle == f.greatCircle && lat == f.centre.lat && lon == f.centre.lon &&
+               left == f.left && top == f.top && width == f.width && height == f.height &&
+               cellDeg == deg && tolerance == tol;
+    }
+};
+
+CellShapes MakeCellShapes(const WorldFrame& f, const CoverageGrid& grid, double tolerance) {
+    CellShapes shapes{f.greatCircle, f.centre.lat, f.centre.lon, f.left, f.top, f.width, f.height,
+                      tolerance,     grid.cellDeg, {},           {},     -1,    {}};
+    if (f.greatCircle)
+        shapes.antipodeCell = CellAt(grid, -f.centre.lat, f.centre.lon + 180.0);
+    for (int c = 0; c < grid.CellCount(); ++c) {
+        const CellEdges e = CellEdgesOf(grid, c);
+        const std::array<GeoPoint, 5> ring{GeoPoint{e.north, e.west}, GeoPoint{e.north, e.east},
+                                           GeoPoint{e.south, e.east}, GeoPoint{e.south, e.west},
+                                           GeoPoint{e.north, e.west}};
+        if (c == shapes.antipodeCell) {
+            shapes.antipodeBand.setFillRule(Qt::OddEvenFill);
+            for (const MapPolyline& line : ProjectChain(f, ring, tolerance))
+                shapes.antipodeBand.addPolygon(ToPolygon(line));
+            shapes.antipodeBand.addPolygon(ToPolygon(DiscOutline(f)));
+            continue;
+        }
+        for (const MapPolyline& line : ProjectChain(f, ring, tolerance)) {
+            if (line.size() < 3)
+                continue;
+            shapes.polygons.push_back(ToPolygon(line));
+            shapes.cellOf.push_back(c);
+        }
+    }
+    return shapes;
+}
+
+// The shapes of the last two frames drawn (both projections at the window's size).
+CellShapes& CellShapesFor(const WorldFrame& f, const CoverageGrid& grid, double tolerance) {
+    static std::list<CellShapes> cache;
+    for (auto it = cache.begin(); it != cache.end(); ++it)
+        if (it->Fits(f, grid.cellDeg, tolerance)) {
+            cache.splice(cache.begin(), cache, it);
+            return cache.front();
+        }
+    cache.push_front(MakeCellShapes(f, grid, tolerance));
+    if (cache.size() > 2)
+        cache.pop_back();
+    return cache.front();
+}
+
+QColor CellColour(const CellTint& tint) {
+    if (!tint.tinted)
+        return kClosedColour;
+    QColor colour = QColor::fromRgb(static_cast<QRgb>(tint.colour));
+    colour.setAlpha(kTintAlpha);
+    return colour;
+}
+
+// The index image of a raster target of `size` device pixels: the cells' polygons filled
+// with their numbers as colours.
+QImage CellIndexImage(const CellShapes& shapes, QSize size, double dpr) {
+    QImage index(size, QImage::Format_RGB32);
+    index.setDevicePixelRatio(dpr);
+    index.fill(0u);
+    QPainter p(&index);
+    p.setPen(Qt::NoPen);
+    for (std::size_t i = 0; i < shapes.polygons.size(); ++i) {
+        p.setBrush(QColor::fromRgb(static_cast<QRgb>(shapes.cellOf[i] + 1)));
+        p.drawPolygon(shapes.polygons[i]);
+    }
+    if (shapes.antipodeCell >= 0)
+        p.fillPath(shapes.antipodeBand,
+                   QColor::fromRgb(static_cast<QRgb>(shapes.antipodeCell + 1)));
+    return index;
+}
+
+// On the screen: one layer of the cells' colours made through the index image and laid
+// over the map at once, far quicker than thousands of small polygons.
+void PaintCellLayer(QPainter& painter, CellShapes& shapes, const std::vector<CellTint>& tints) {
+    QPaintDevice* device = painter.device();
+    const double dpr = device->devicePixelRatioF();
+    const QSize deviceSize = static_cast<QImage*>(device)->size();
+    if (shapes.index.size() != deviceSize || shapes.index.devicePixelRatio() != dpr)
+        shapes.index = CellIndexImage(shapes, deviceSize, dpr);
+    std::vector<QRgb> colours(tints.size() + 1, 0u);
+    for (std::size_t c = 0; c < tints.size(); ++c)
+        colours[c + 1] = CellColour(tints[c]).rgba();
+    for (QRgb& colour : colours)
+        colour = qPremultiply(colour);
+    QImage layer(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(dpr);
+    for (int y = 0; y < deviceSize.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(shapes.index.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < deviceSize.width(); ++x) {
+            const std::uint32_t cell = in[x] & 0xFFFFFFu;
+            out[x] = cell < colours.size() ? colours[cell] : 0u;
+        }
+    }
+    painter.drawImage(QPointF(0, 0), layer);
+}
+
+void PaintCells(QPainter& painter, const WorldFrame& f, const CoverageFrame& frame) {
+    const CoverageMap& map = *frame.map;
+    const double dpr = std::max(1.0, painter.device()->devicePixelRatioF());
+    CellShapes& shapes = CellShapesFor(f, map.grid, 1.0 / dpr);
+    const std::vector<CellTint> tints = CellTints(map, frame.slotIndex, frame.show);
+    if (painter.device()->devType() == QInternal::Image && painter.transform().isIdentity()) {
+        PaintCellLayer(painter, shapes, tints);
+        return;
+    }
+    painter.save();
+    // Neighbouring cells share their edges: filled without smoothing they tile the map
+    // with neither seams nor overlaps.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    QRgb last = 0;
+    bool first = true;
+    for (std::size_t i = 0; i < shapes.polygons.size(); ++i) {
+        const QColor colour = CellColour(tints[static_cast<std::size_t>(shapes.cellOf[i])]);
+        if (first || colour.rgba() != last) {
+            painter.setBrush(colour);
+            last = colour.rgba();
+            first = false;
+        }
+        painter.drawPolygon(shapes.polygons[i]);
+    }
+    if (shapes.antipodeCell >= 0)
+        painter.fillPath(shapes.antipodeBand,
+                         CellColour(tints[static_cast<std::size_t>(shapes.antipodeCell)]));
+    painter.restore();
+}
+
+SubsolarPoint SunOf(const CoverageFrame& frame) {
+    return SubsolarPointAt(frame.utDate,
+                           0.5 * frame.map->halfHours[static_cast<std::size_t>(frame.slotIndex)]);
+}
+
+void PaintNight(QPainter& painter, const WorldFrame& f, SubsolarPoint sun, double tolerance) {
+    QPainterPath night;
+    night.setFillRule(Qt::OddEvenFill);
+    for (const MapPolyline& ring : NightRings(f, sun, tolerance))
+        if (ring.size() >= 3)
+            night.addPolygon(ToPolygon(ring)), night.closeSubpath();
+    painter.fillPath(night, QColor(0, 0, 0, kNightAlpha));
+}
+
+QString StationLabel(const Terminal& t) {
+    if (!t.Name.empty())
+        return QString::fromStdString(t.Name);
+    if (!t.Prefix.empty() && t.Prefix != "DEFAULT" && t.Prefix != "<Ins>")
+        return QString::fromStdString(t.Prefix);
+    return QStringLiteral("A");
+}
+
+void PaintStation(QPainter& painter, const WorldFrame& f, const Terminal& t, const QFont& font) {
+    const ProjectedPoint p = ProjectToFrame(f, {t.LatitudeDeg, t.LongitudeDeg});
+    if (!p.visible)
+        return;
+    const double arm = std::max(4.0, f.outerSize / 150.0);
+    const double bar = std::max(2.0, arm / 1.5);
+    const QPointF at(p.at.x, p.at.y);
+    QPainterPath plus;
+    plus.setFillRule(Qt::WindingFill);
+    plus.addRect(QRectF(at.x() - bar / 2.0, at.y() - arm, bar, 2.0 * arm));
+    plus.addRect(QRectF(at.x() - arm, at.y() - bar / 2.0, 2.0 * arm, bar));
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(kLime);
+    painter.drawPath(plus.simplified());
+    QFont bold = font;
+    bold.setBold(true);
+    bold.setPixelSize(std::max(11, static_cast<int>(f.outerSize / 55.0)));
+    const QString label = StationLabel(t);
+    const QFontMetricsF m(bold);
+    QPointF textAt = at + QPointF(arm + 3.0, m.ascent() / 2.5);
+    if (textAt.x() + m.horizontalAdvance(label) > f.outerLeft + f.outerSize)
+        textAt.setX(at.x() - arm - 3.0 - m.horizontalAdvance(label));
+    QPainterPath text;
+    text.addText(textAt, bold, label);
+    painter.setPen(QPen(Qt::black, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(text); // a black halo reads on every colour of the map
+    painter.fillPath(text, kLime);
+}
+
+} // namespace
+
+WorldMapScene CoverageScene(const CoverageFrame& frame) {
+    WorldMapScene scene;
+    scene.greatCircle = frame.greatCircle;
+    scene.centre = frame.centre;
+    scene.font = frame.font;
+    scene.timeLabel = frame.timeLabel;
+    scene.polarZones = false;
+    scene.coastColour = Qt::black;
+    // The scene's own night side ANDs the colours down to their top bits, which would
+    // make classes B and C alike; the cells' underlay darkens them itself.
+    scene.night = false;
+    if (!frame.map)
+        return scene;
+    const SubsolarPoint sun = SunOf(frame);
+    scene.sun = sun;
+    scene.underlay = [frame, sun](QPainter& painter, const WorldFrame& f) {
+        PaintCells(painter, f, frame);
+        const double dpr = std::max(1.0, painter.device()->devicePixelRatioF());
+        PaintNight(painter, f, sun, 3.0 / dpr);
+    };
+    scene.overlay = [frame, sun](QPainter& painter, const WorldFrame& f) {
+        const double dpr = std::max(1.0, painter.device()->devicePixelRatioF());
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(kGreyLine, std::max(1.5, f.outerSize / 400.0)));
+        for (const MapPolyline& line :
+             ProjectCircle(f, {sun.declinationDeg, sun.longitudeDeg}, 90.0, 3.0 / dpr))
+            painter.drawPolyline(ToPolygon(line));
+        PaintStation(painter, f, frame.map->base.TerminalA, frame.font);
+    };
+    return scene;
+}
+
+int CoverageCellAtPixel(const WorldFrame& frame, const CoverageGrid& grid, double x, double y) {
+    const std::optional<GeoPoint> place = PlaceAtPixel(frame, x, y);
+    return place ? CellAt(grid, place->lat, place->lon) : -1;
+}
+
+QSizeF CoverageLegendSize(CoverageShow show, const QFont& font) {
+    const double row = QFontMetricsF(font).height() + 4.0;
+    return {180.0, row * static_cast<double>(CoverageLegend(show).size()) + 4.0};
+}
+
+void PaintCoverageLegend(QPainter& painter, QPointF topLeft, CoverageShow show, const QFont& font) {
+    const std::vector<LegendEntry> legend = CoverageLegend(show);
+    const double row = QFontMetricsF(font).height() + 4.0;
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        const QRectF box(topLeft.x() + 2.0, topLeft.y() + 2.0 + row * static_cast<double>(i),
+                         row - 4.0, row - 4.0);
+        painter.setBrush(legend[i].tinted ? QColor::fromRgb(static_cast<QRgb>(legend[i].colour))
+                                          : QColor(0xB8B8B8));
+        painter.drawRect(box);
+        painter.drawText(QRectF(box.right() + 6.0, box.top() - 2.0, 170.0 - row, row),
+                         Qt::AlignVCenter, QString::fromStdString(legend[i].text));
+    }
+    painter.restore();
+}
+
+QSizeF CoveragePictureSize(QSizeF mapSize, CoverageShow show, const QFont& font) {
+    const QSizeF legend = CoverageLegendSize(show, font);
+    const double title = QFontMetricsF(font).height() + 8.0;
+    return {mapSize.width() + legend.width() + 16.0,
+            std::max(mapSize.height(), legend.height()) + title};
+}
+
+void PaintCoveragePicture(QPainter& painter, const QString& title, QSizeF mapSize,
+                          const CoverageFrame& frame) {
+    const QSizeF size = CoveragePictureSize(mapSize, frame.show, frame.font);
+    const double titleHeight = QFontMetricsF(frame.font).height() + 8.0;
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    painter.setFont(frame.font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(4.0, 0.0, size.width() - 8.0, titleHeight), Qt::AlignVCenter, title);
+    painter.save();
+    painter.translate(0.0, titleHeight);
+    painter.setClipRect(QRectF(QPointF(0, 0), mapSize));
+    PaintWorldMapOn(painter, mapSize.width(), mapSize.height(), CoverageScene(frame));
+    painter.restore();
+    PaintCoverageLegend(painter, QPointF(mapSize.width() + 8.0, titleHeight), frame.show,
+                        frame.font);
+    painter.restore();
+}
