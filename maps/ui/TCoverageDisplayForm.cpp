@@ -5,6 +5,7 @@
 #include "coverage/CoverageJob.h"
 #include "coverage/CoverageTexts.h"
 #include "maps/PixelBuffer.h"
+#include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/MapPictureFile.h"
 #include "maps/ui/QImageCanvas.h"
 #include "widgets/HelpContexts.h"
@@ -164,10 +165,9 @@ TCoverageDisplayForm::TCoverageDisplayForm(CoverageDisplayInput input, QWidget* 
     layout->addLayout(body, 1);
     layout->addWidget(m_statusBar);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
-    connect(m_timer, &QTimer::timeout, this, &TCoverageDisplayForm::Timer1Timer);
+    m_autoClock = new AutoUpdateClock(this, MapUpdateIntervalMs(m_input.settings), m_autoUpdate,
+                                      m_autoUpdatingLbl);
+    connect(m_autoClock, &AutoUpdateClock::tick, this, &TCoverageDisplayForm::Timer1Timer);
     m_playTimer = new QTimer(this);
     m_playTimer->setInterval(kPlayStepMs);
     connect(m_playTimer, &QTimer::timeout, this, &TCoverageDisplayForm::playStep);
@@ -349,7 +349,7 @@ bool TCoverageDisplayForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TCoverageDisplayForm::closeEvent(QCloseEvent* event) {
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     QDialog::closeEvent(event);
 }
 
@@ -370,11 +370,8 @@ void TCoverageDisplayForm::setNow() {
     }
 }
 
-void TCoverageDisplayForm::stopAutoUpdate() {
-    m_autoUpdating = false;
-    m_timer->stop();
-    m_autoUpdatingLbl->hide();
-    m_autoUpdate->setText(QStringLiteral("&Auto Update"));
+bool TCoverageDisplayForm::autoUpdating() const {
+    return m_autoClock->active();
 }
 
 void TCoverageDisplayForm::stopPlay() {
@@ -393,7 +390,7 @@ void TCoverageDisplayForm::PlayBtnClick() {
         stopPlay();
         return;
     }
-    stopAutoUpdate();
+    m_autoClock->stop();
     m_playWanted = true;
     m_play->setText(QStringLiteral("St&op"));
     if (m_day)
@@ -402,26 +399,23 @@ void TCoverageDisplayForm::PlayBtnClick() {
 
 void TCoverageDisplayForm::NowBtnClick() {
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     setNow();
 }
 
 void TCoverageDisplayForm::Timer1Timer() {
-    if (m_autoUpdating)
+    if (m_autoClock->active())
         setNow();
 }
 
 void TCoverageDisplayForm::AutoUpdateBtnClick() {
-    if (m_autoUpdating) {
-        stopAutoUpdate();
+    if (m_autoClock->active()) {
+        m_autoClock->stop();
         return;
     }
     stopPlay();
-    m_autoUpdating = true;
-    m_autoUpdatingLbl->show();
-    m_autoUpdate->setText(QStringLiteral("Cancel &Auto Update"));
+    m_autoClock->start();
     setNow();
-    m_timer->start();
 }
 
 void TCoverageDisplayForm::NewTimeBtnClick() {
@@ -429,7 +423,7 @@ void TCoverageDisplayForm::NewTimeBtnClick() {
     if (!askModally(form))
         return;
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     const double hours = MapTimeHours(form.timeText().toStdString()).value_or(0.0);
     setHalfHour(
         static_cast<int>(std::floor(PositiveMod(24, hours + 24.0 * m_input.zone.UtcOffset) * 2.0)));
@@ -440,7 +434,7 @@ void TCoverageDisplayForm::NewDateBtnClick() {
     if (!askModally(form))
         return;
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     m_date = ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_date);
     startComputing();
 }

@@ -4,6 +4,7 @@
 #include "core/PathText.h"
 #include "maps/FreqMapRender.h"
 #include "maps/FreqMapTexts.h"
+#include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/KxHelp.h"
@@ -111,10 +112,9 @@ TFreqMapDisplayForm::TFreqMapDisplayForm(FreqMapDisplayInput input, QWidget* par
     m_readoutTimer->setInterval(kHintPauseMs);
     connect(m_readoutTimer, &QTimer::timeout, this, &TFreqMapDisplayForm::hideReadout);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
-    connect(m_timer, &QTimer::timeout, this, &TFreqMapDisplayForm::Timer1Timer);
+    m_autoClock = new AutoUpdateClock(this, MapUpdateIntervalMs(m_input.settings), m_autoUpdate,
+                                      m_autoUpdatingLbl);
+    connect(m_autoClock, &AutoUpdateClock::tick, this, &TFreqMapDisplayForm::Timer1Timer);
 
     // The display fills the desktop's work area.
     if (QScreen* desktop = screen())
@@ -350,23 +350,20 @@ void TFreqMapDisplayForm::setNow() {
     m_time = MapNow(clock, m_input.settings, m_input.zone);
 }
 
-void TFreqMapDisplayForm::stopAutoUpdate() {
-    m_autoUpdating = false;
-    m_timer->stop();
-    m_autoUpdatingLbl->hide();
-    m_autoUpdate->setText(QStringLiteral("&Auto Update"));
+bool TFreqMapDisplayForm::autoUpdating() const {
+    return m_autoClock->active();
 }
 
 void TFreqMapDisplayForm::NowBtnClick() {
     if (m_busy)
         return;
-    stopAutoUpdate();
+    m_autoClock->stop();
     setNow();
     redraw(true, false, true);
 }
 
 void TFreqMapDisplayForm::Timer1Timer() {
-    if (m_busy || !m_autoUpdating)
+    if (m_busy || !m_autoClock->active())
         return; // a tick during a redraw is dropped
     setNow();
     redraw(true, false, true);
@@ -375,53 +372,47 @@ void TFreqMapDisplayForm::Timer1Timer() {
 void TFreqMapDisplayForm::AutoUpdateBtnClick() {
     if (m_busy)
         return;
-    if (m_autoUpdating) {
-        stopAutoUpdate();
+    if (m_autoClock->active()) {
+        m_autoClock->stop();
         return;
     }
-    m_autoUpdating = true;
-    m_autoUpdatingLbl->show();
-    m_autoUpdate->setText(QStringLiteral("Cancel &Auto Update"));
+    m_autoClock->start();
     setNow();
     redraw(true, false, true);
-    m_timer->start();
 }
 
 void TFreqMapDisplayForm::NewTimeBtnClick() {
     if (m_busy)
         return;
-    const bool wasAuto = m_autoUpdating;
-    m_timer->stop();
     setStatus(QStringLiteral("Enter a four-digit time between 0000 and 2359"), m_panel1->text());
     TNewTimeForm form(Q(m_input.zone.TimeZoneLabel), nullptr, this);
-    if (askModally(form)) {
-        stopAutoUpdate();
-        m_time.timeText = form.timeText().toStdString();
-        redraw(true, false, true);
-    } else if (wasAuto) {
-        setNow();
-        redraw(true, false, true);
-        m_timer->start();
-    }
+    m_autoClock->askPaused([&] { return askModally(form); },
+                           [&] {
+                               m_time.timeText = form.timeText().toStdString();
+                               redraw(true, false, true);
+                           },
+                           [this] {
+                               setNow();
+                               redraw(true, false, true);
+                           });
 }
 
 void TFreqMapDisplayForm::NewDateBtnClick() {
     if (m_busy)
         return;
-    const bool wasAuto = m_autoUpdating;
-    m_timer->stop();
     setStatus(Q(DateHint(m_input.dates)), m_panel1->text());
     TNewDateForm form(m_input.dates, nullptr, this);
-    if (askModally(form)) {
-        stopAutoUpdate();
-        m_time.date =
-            ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_time.date);
-        redraw(true, false, true);
-    } else if (wasAuto) {
-        setNow();
-        redraw(true, false, true);
-        m_timer->start();
-    }
+    m_autoClock->askPaused(
+        [&] { return askModally(form); },
+        [&] {
+            m_time.date =
+                ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_time.date);
+            redraw(true, false, true);
+        },
+        [this] {
+            setNow();
+            redraw(true, false, true);
+        });
 }
 
 bool TFreqMapDisplayForm::askModally(QDialog& form) {
@@ -493,7 +484,7 @@ void TFreqMapDisplayForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    stopAutoUpdate();
+    m_autoClock->stop();
     hideReadout();
     QDialog::closeEvent(event);
 }
