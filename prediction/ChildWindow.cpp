@@ -1,8 +1,8 @@
 #include "prediction/ChildWindow.h"
 
 #include "prediction/ChildWindowParts.h"
-#include "widgets/KxStatusLine.h"
-#include "widgets/KxWindowScale.h"
+#include "widgets/StatusLine.h"
+#include "widgets/WindowScale.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "atlas/ui/AtlasListPanel.h"
 
-#include "widgets/KxWindowScale.h"
-#include "widgets/TKxEdit.h"
+#include "widgets/ValidatedEdit.h"
+#include "widgets/WindowScale.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,7 +23,7 @@ QString IncSearchHint(PrefixSearchMode mode) {
 AtlasListPanel::AtlasListPanel(const QString& listName, const QFont& font, int lineWidth,
                                int visibleRows, QWidget* parent)
     : QWidget(parent), m_visibleRows(visibleRows) {
-    m_edit = new TKxEdit(this);
+    m_edit = new ValidatedEdit(this);
     m_edit->setObjectName(QStringLiteral("IncSearchEdit"));
     m_edit->setFont(font);
     m_edit->setMaxChars(17);
@@ -60,8 +60,8 @@ void AtlasListPanel::setLines(PrefixSearchMode mode, const QString& header,
                               std::vector<std::string> lines) {
     m_header->setText(header);
     m_edit->setStatusTip(IncSearchHint(mode));
-    m_edit->setCharCase(mode == PrefixSearchMode::ByPrefix ? TKxEdit::CharCase::Upper
-                                                           : TKxEdit::CharCase::Normal);
+    m_edit->setCharCase(mode == PrefixSearchMode::ByPrefix ? ValidatedEdit::CharCase::Upper
+                                                           : ValidatedEdit::CharCase::Normal);
     m_lines = std::move(lines);
     const QSignalBlocker block(m_list);
     m_list->clear();

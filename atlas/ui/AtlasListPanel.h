@@ -10,7 +10,7 @@
 class QKeyEvent;
 class QLabel;
 class QListWidget;
-class TKxEdit;
+class ValidatedEdit;
 
 /// The list part of the two atlas list windows: the incremental search edit
 /// "IncSearchEdit", the column header "ListHeaderLabel" and the list of atlas lines in
@@ -23,7 +23,7 @@ public:
     AtlasListPanel(const QString& listName, const QFont& font, int lineWidth, int visibleRows,
                    QWidget* parent);
 
-    TKxEdit* edit() const { return m_edit; }
+    ValidatedEdit* edit() const { return m_edit; }
     QListWidget* list() const { return m_list; }
     const std::vector<std::string>& lines() const { return m_lines; }
 
@@ -45,7 +45,7 @@ public:
 private:
     int m_visibleRows;
     std::vector<std::string> m_lines;
-    TKxEdit* m_edit;
+    ValidatedEdit* m_edit;
     QLabel* m_header;
     QListWidget* m_list;
 };

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "atlas/PrefixSearch.h"
+
+#include <QDialog>
+
+class AtlasListPanel;
+class QListWidget;
+class QPushButton;
+class StatusLine;
+class ValidatedEdit;
+
+/// "View Atlas": every atlas entry with its coordinates, by prefix or by name, with
+/// the incremental search of the atlas search window. Open it only for an atlas with
+/// entries.
+class AtlasViewWindow : public QDialog {
+    Q_OBJECT
+public:
+    /// `statusLine` (may be null) shows the controls' hints.
+    AtlasViewWindow(const Atlas& atlas, StatusLine* statusLine, QWidget* parent = nullptr);
+
+    PrefixSearchMode mode() const { return m_mode; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setMode(PrefixSearchMode mode);
+    void IncSearchEditChange(const QString& text);
+    void AtlasListBoxClick(int row);
+    void ViewToggleBtnClick();
+
+    const Atlas& m_atlas;
+    StatusLine* m_statusLine;
+    PrefixSearchMode m_mode = PrefixSearchMode::ByPrefix;
+    bool m_copying = false;
+
+    AtlasListPanel* m_panel;
+    ValidatedEdit* m_incSearchEdit;
+    QListWidget* m_list;
+    QPushButton* m_toggleBtn;
+    QPushButton* m_closeBtn;
+};
