@@ -23,12 +23,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -83,7 +81,7 @@ bool PrintHopsLines(QPrinter& printer, const std::vector<std::string>& lines,
 } // namespace
 
 HopsWindow::HopsWindow(PredictionResultsInput input, PathKind kind, QWidget* parent)
-    : QDialog(parent), m_input(std::move(input)), m_pathKind(kind),
+    : ChildWindow(parent), m_input(std::move(input)), m_pathKind(kind),
       m_rules(HopsRulesOf(m_input.settings)), m_printDirectory(m_input.printDirectory) {
     setObjectName(QStringLiteral("TPredHopsForm"));
     SetHelpContext(this, kHopsHelpContext);
@@ -91,9 +89,6 @@ HopsWindow::HopsWindow(PredictionResultsInput input, PathKind kind, QWidget* par
         PathInfoPanel info(m_input.request, m_input.dates, true, parent);
         info.exec();
     };
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
-    ScaleWindow(this);
     buildControls();
     const QSize screen = ScreenSize(this);
     resize(qRound(screen.width() * 0.9), qRound(screen.height() * 0.88));
@@ -102,23 +97,12 @@ HopsWindow::HopsWindow(PredictionResultsInput input, PathKind kind, QWidget* par
 }
 
 void HopsWindow::buildControls() {
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("MainMenu"));
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    file->menuAction()->setStatusTip(QStringLiteral("File actions"));
-    file->setFont(font());
-    m_print = file->addAction(QStringLiteral("&Print"), this, &HopsWindow::Print1Click);
-    m_print->setObjectName(QStringLiteral("Print1"));
-    m_print->setStatusTip(QStringLiteral("Print the advanced predictions"));
-    m_saveAsText =
-        file->addAction(QStringLiteral("Save as &Text..."), this, &HopsWindow::SaveAsText1Click);
-    m_saveAsText->setObjectName(QStringLiteral("SaveAsText1"));
-    m_saveAsText->setStatusTip(QStringLiteral("Save the advanced predictions as a text file"));
-    file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("&Close"), this, &QDialog::reject);
-    close->setObjectName(QStringLiteral("Close1"));
-    close->setStatusTip(QString::fromLatin1(kCloseHint));
+    QMenuBar* bar = makeMenuBar(
+        {QStringLiteral("&Print"), QStringLiteral("Print the advanced predictions"),
+         QStringLiteral("Save as &Text..."), QStringLiteral("SaveAsText1"),
+         QStringLiteral("Save the advanced predictions as a text file"),
+         QString::fromLatin1(kCloseHint)},
+        [this] { Print1Click(); }, [this] { SaveAsText1Click(); });
     QAction* info = bar->addAction(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("Info1"));
     info->setStatusTip(QStringLiteral("Display the Path Information Window"));
@@ -159,7 +143,7 @@ void HopsWindow::buildControls() {
     for (QPushButton* button : {m_pathToggle, m_groupToggle, m_closeButton})
         button->setAutoDefault(false);
 
-    QStatusBar* statusBar = MakeStatusBar(this, m_hintPanel, m_helpPanel);
+    QStatusBar* statusBar = makeStatusBar();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_pathToggle);
@@ -251,39 +235,12 @@ bool HopsWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool HopsWindow::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        if (!m_busy)
-            m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
-    }
-    return QDialog::event(event);
-}
-
-QString HopsWindow::hintText() const {
-    return m_hintPanel->text();
-}
-
-void HopsWindow::reject() {
-    if (m_busy)
-        return; // not while printing or saving
-    QDialog::reject();
-}
-
-void HopsWindow::setBusy(bool busy) {
-    m_busy = busy;
-    m_pathToggle->setEnabled(!busy);
-    m_closeButton->setEnabled(!busy);
-    m_groupToggle->setEnabled(!busy && m_list.enabled);
-    m_print->setEnabled(!busy);
-    m_saveAsText->setEnabled(!busy);
-    if (busy) {
-        m_helpPanel->setText(QStringLiteral("Printing"));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        m_helpPanel->setText(QString::fromLatin1(kPressF1ForHelp));
-        QApplication::restoreOverrideCursor();
-    }
+void HopsWindow::enableControls(bool enabled) {
+    m_pathToggle->setEnabled(enabled);
+    m_closeButton->setEnabled(enabled);
+    m_groupToggle->setEnabled(enabled && m_list.enabled);
+    m_print->setEnabled(enabled);
+    m_save->setEnabled(enabled);
 }
 
 void HopsWindow::PathToggleBtnClick() {
@@ -299,10 +256,7 @@ void HopsWindow::GroupToggleBtnClick() {
 
 void HopsWindow::Print1Click() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (!AskPrinter(printer, this))
         return;
     setBusy(true);
     // The column header is the eighth line: after the caption and the header lines.

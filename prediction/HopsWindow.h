@@ -1,13 +1,12 @@
 #pragma once
 
 #include "graphs/HopsList.h"
+#include "prediction/ChildWindow.h"
 #include "prediction/PredictionResultsWindow.h"
 
-#include <QDialog>
 #include <functional>
 
 class HeaderLinesDelegate;
-class QAction;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -16,7 +15,7 @@ class QPushButton;
 /// with the MUF, signal level, S/N, availability, take-off angle and hop configuration,
 /// grouped by time or by frequency and filtered by the suppression settings. Lines are
 /// shortened only on screen; the printed and saved list has them whole.
-class HopsWindow : public QDialog {
+class HopsWindow : public ChildWindow {
     Q_OBJECT
 public:
     HopsWindow(PredictionResultsInput input, PathKind kind, QWidget* parent = nullptr);
@@ -28,7 +27,6 @@ public:
     /// The printed and saved lines.
     std::vector<std::string> reportLines() const;
     QString printDirectory() const { return m_printDirectory; }
-    QString hintText() const;
 
     /// Writes the list as text to `path`; for an existing file the append-or-overwrite
     /// dialog asks first. Failures are reported by a message naming the operation.
@@ -46,10 +44,8 @@ public slots:
     void Print1Click();
     void SaveAsText1Click();
     void Info1Click();
-    void reject() override;
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -57,7 +53,7 @@ private:
     void buildControls();
     void Rebuild();
     void fillList();
-    void setBusy(bool busy);
+    void enableControls(bool enabled) override;
 
     PredictionResultsInput m_input;
     PathKind m_pathKind;
@@ -65,7 +61,6 @@ private:
     HopsRules m_rules;
     HopsList m_list;
     QString m_printDirectory;
-    bool m_busy = false;
     std::function<void(QWidget*)> m_pathInfoOpener;
 
     QListWidget* m_headerList = nullptr;
@@ -76,8 +71,4 @@ private:
     QPushButton* m_pathToggle = nullptr;
     QPushButton* m_groupToggle = nullptr;
     QPushButton* m_closeButton = nullptr;
-    QLabel* m_hintPanel = nullptr;
-    QLabel* m_helpPanel = nullptr;
-    QAction* m_print = nullptr;
-    QAction* m_saveAsText = nullptr;
 };

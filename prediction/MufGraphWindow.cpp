@@ -9,19 +9,16 @@
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <new>
@@ -44,13 +41,10 @@ bool LowColourDisplay() {
 } // namespace
 
 MufGraphWindow::MufGraphWindow(PredictionResultsInput input, PathKind kind, QWidget* parent)
-    : QDialog(parent), m_input(std::move(input)), m_pathKind(kind),
+    : ChildWindow(parent), m_input(std::move(input)), m_pathKind(kind),
       m_printDirectory(m_input.printDirectory) {
     setObjectName(QStringLiteral("TPredMUFForm"));
     SetHelpContext(this, kMufGraphHelpContext);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
-    ScaleWindow(this);
     buildControls();
     const QSize screen = ScreenSize(this);
     resize(qRound(screen.width() * 0.9), qRound(screen.height() * 0.85));
@@ -59,23 +53,12 @@ MufGraphWindow::MufGraphWindow(PredictionResultsInput input, PathKind kind, QWid
 }
 
 void MufGraphWindow::buildControls() {
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("MainMenu"));
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    file->menuAction()->setStatusTip(QStringLiteral("File actions"));
-    file->setFont(font());
-    m_print = file->addAction(QStringLiteral("&Print..."), this, &MufGraphWindow::Print1Click);
-    m_print->setObjectName(QStringLiteral("Print1"));
-    m_print->setStatusTip(QStringLiteral("Print the current MUF graph"));
-    m_savePicture = file->addAction(QStringLiteral("Save P&icture..."), this,
-                                    &MufGraphWindow::SavePicture1Click);
-    m_savePicture->setObjectName(QStringLiteral("SavePicture1"));
-    m_savePicture->setStatusTip(QStringLiteral("Save the MUF graph as a PNG, SVG or PDF picture"));
-    file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("&Close"), this, &QDialog::reject);
-    close->setObjectName(QStringLiteral("Close1"));
-    close->setStatusTip(QString::fromLatin1(kCloseHint));
+    QMenuBar* bar = makeMenuBar(
+        {QStringLiteral("&Print..."), QStringLiteral("Print the current MUF graph"),
+         QStringLiteral("Save P&icture..."), QStringLiteral("SavePicture1"),
+         QStringLiteral("Save the MUF graph as a PNG, SVG or PDF picture"),
+         QString::fromLatin1(kCloseHint)},
+        [this] { Print1Click(); }, [this] { SavePicture1Click(); });
 
     m_headerList = MakeHeaderList(this, m_headerDelegate);
     m_headerList->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -98,7 +81,7 @@ void MufGraphWindow::buildControls() {
     m_pathToggle->setFixedWidth(buttonWidth);
     m_closeButton->setFixedWidth(buttonWidth);
 
-    QStatusBar* statusBar = MakeStatusBar(this, m_hintPanel, m_helpPanel);
+    QStatusBar* statusBar = makeStatusBar();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_pathToggle);
@@ -154,39 +137,13 @@ Drawing MufGraphWindow::pageDrawing(double width, double height, bool paper,
                           width, height, paper, measure);
 }
 
-bool MufGraphWindow::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        if (!m_busy)
-            m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
-    }
-    return QDialog::event(event);
-}
-
-QString MufGraphWindow::hintText() const {
-    return m_hintPanel->text();
-}
-
-void MufGraphWindow::reject() {
-    if (m_busy)
-        return;
-    QDialog::reject();
-}
-
-void MufGraphWindow::setBusy(bool busy) {
-    m_busy = busy;
+void MufGraphWindow::enableControls(bool enabled) {
     for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_closeButton})
-        w->setEnabled(!busy);
-    m_print->setEnabled(!busy);
-    m_savePicture->setEnabled(!busy);
-    if (busy) {
+        w->setEnabled(enabled);
+    m_print->setEnabled(enabled);
+    m_save->setEnabled(enabled);
+    if (!enabled)
         m_hintPanel->clear();
-        m_helpPanel->setText(QStringLiteral("Printing"));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        m_helpPanel->setText(QString::fromLatin1(kPressF1ForHelp));
-        QApplication::restoreOverrideCursor();
-    }
 }
 
 void MufGraphWindow::PathToggleBtnClick() {
@@ -198,10 +155,7 @@ void MufGraphWindow::PathToggleBtnClick() {
 
 void MufGraphWindow::Print1Click() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (!AskPrinter(printer, this))
         return;
     setBusy(true);
     const bool ok = PrintDrawingPage(printer, windowTitle(),

@@ -9,7 +9,6 @@
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFrame>
@@ -17,12 +16,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <new>
@@ -44,13 +41,10 @@ bool LowColourDisplay() {
 
 SignalGraphWindow::SignalGraphWindow(PredictionResultsInput input, PathKind kind,
                                      bool showSignalLevels, QWidget* parent)
-    : QDialog(parent), m_input(std::move(input)), m_pathKind(kind),
+    : ChildWindow(parent), m_input(std::move(input)), m_pathKind(kind),
       m_showSignalLevels(showSignalLevels), m_printDirectory(m_input.printDirectory) {
     setObjectName(QStringLiteral("TSigGraphForm"));
     SetHelpContext(this, kSignalsGraphHelpContext);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
-    ScaleWindow(this);
     buildControls();
     const QSize screen = ScreenSize(this);
     resize(qRound(screen.width() * 0.95), qRound(screen.height() * 0.88));
@@ -59,24 +53,12 @@ SignalGraphWindow::SignalGraphWindow(PredictionResultsInput input, PathKind kind
 }
 
 void SignalGraphWindow::buildControls() {
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("MainMenu"));
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    file->menuAction()->setStatusTip(QStringLiteral("File actions"));
-    file->setFont(font());
-    m_print = file->addAction(QStringLiteral("&Print..."), this, &SignalGraphWindow::Print1Click);
-    m_print->setObjectName(QStringLiteral("Print1"));
-    m_print->setStatusTip(QStringLiteral("Print the current signals graph"));
-    m_savePicture = file->addAction(QStringLiteral("Save P&icture..."), this,
-                                    &SignalGraphWindow::SavePicture1Click);
-    m_savePicture->setObjectName(QStringLiteral("SavePicture1"));
-    m_savePicture->setStatusTip(
-        QStringLiteral("Save the signals graph as a PNG, SVG or PDF picture"));
-    file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("&Close"), this, &QDialog::reject);
-    close->setObjectName(QStringLiteral("Close1"));
-    close->setStatusTip(QString::fromLatin1(kCloseHint));
+    QMenuBar* bar = makeMenuBar(
+        {QStringLiteral("&Print..."), QStringLiteral("Print the current signals graph"),
+         QStringLiteral("Save P&icture..."), QStringLiteral("SavePicture1"),
+         QStringLiteral("Save the signals graph as a PNG, SVG or PDF picture"),
+         QString::fromLatin1(kCloseHint)},
+        [this] { Print1Click(); }, [this] { SavePicture1Click(); });
 
     m_headerList = MakeHeaderList(this, m_headerDelegate);
     m_headerList->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -118,7 +100,7 @@ void SignalGraphWindow::buildControls() {
     for (QPushButton* button : {m_pathToggle, m_sigToggle})
         button->setAutoDefault(false);
 
-    QStatusBar* statusBar = MakeStatusBar(this, m_hintPanel, m_helpPanel);
+    QStatusBar* statusBar = makeStatusBar();
     auto* buttons = new QHBoxLayout;
     const int gap = m_closeButton->width() / 4;
     buttons->addStretch();
@@ -174,7 +156,7 @@ void SignalGraphWindow::redraw() {
     }
     // Print whenever something is drawn.
     m_print->setEnabled(!m_busy && m_model.Drawn());
-    m_savePicture->setEnabled(!m_busy && m_model.Drawn());
+    m_save->setEnabled(!m_busy && m_model.Drawn());
 }
 
 void SignalGraphWindow::resizeEvent(QResizeEvent* event) {
@@ -204,39 +186,17 @@ void SignalGraphWindow::clearIdentification() {
     m_hintPanel->setText(m_graph->underMouse() ? QString::fromLatin1(kClickHint) : QString());
 }
 
-bool SignalGraphWindow::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        if (!m_busy && !m_identifying)
-            m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
-    }
-    return QDialog::event(event);
+bool SignalGraphWindow::showsStatusTips() const {
+    return !m_busy && !m_identifying;
 }
 
-QString SignalGraphWindow::hintText() const {
-    return m_hintPanel->text();
-}
-
-void SignalGraphWindow::reject() {
-    if (m_busy)
-        return;
-    QDialog::reject();
-}
-
-void SignalGraphWindow::setBusy(bool busy) {
-    m_busy = busy;
+void SignalGraphWindow::enableControls(bool enabled) {
     for (QPushButton* button : {m_pathToggle, m_sigToggle, m_closeButton})
-        button->setEnabled(!busy);
-    m_print->setEnabled(!busy && m_model.Drawn());
-    m_savePicture->setEnabled(!busy && m_model.Drawn());
-    if (busy) {
+        button->setEnabled(enabled);
+    m_print->setEnabled(enabled && m_model.Drawn());
+    m_save->setEnabled(enabled && m_model.Drawn());
+    if (!enabled)
         m_hintPanel->clear();
-        m_helpPanel->setText(QStringLiteral("Printing"));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        m_helpPanel->setText(QString::fromLatin1(kPressF1ForHelp));
-        QApplication::restoreOverrideCursor();
-    }
 }
 
 void SignalGraphWindow::PathToggleBtnClick() {
@@ -262,11 +222,8 @@ void SignalGraphWindow::Print1Click() {
                     true) != MessageAnswer::Ok)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setColorMode(QPrinter::Color);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (!AskPrinter(printer, this))
         return;
     setBusy(true);
     const std::string date = FormatDateText(true, m_input.request.Date, m_input.dates);

@@ -3,10 +3,8 @@
 #include "atlas/PrefixSearch.h"
 
 #include <QDialog>
-#include <string>
-#include <vector>
 
-class QLabel;
+class AtlasListPanel;
 class QListWidget;
 class QPushButton;
 class StatusLine;
@@ -31,18 +29,15 @@ private:
     void IncSearchEditChange(const QString& text);
     void AtlasListBoxClick(int row);
     void ViewToggleBtnClick();
-    void selectLine(int row);
-    int visibleLines() const;
 
     const Atlas& m_atlas;
     StatusLine* m_statusLine;
     PrefixSearchMode m_mode = PrefixSearchMode::ByPrefix;
-    std::vector<std::string> m_lines;
     bool m_copying = false;
 
+    AtlasListPanel* m_panel;
     ValidatedEdit* m_incSearchEdit;
     QListWidget* m_list;
-    QLabel* m_header;
     QPushButton* m_toggleBtn;
     QPushButton* m_closeBtn;
 };

@@ -4,6 +4,7 @@
 #include "core/Syntax.h"
 #include "coverage/CoverageJob.h"
 #include "coverage/CoverageTexts.h"
+#include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/MapPictureFile.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
@@ -154,10 +155,9 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
     layout->addLayout(body, 1);
     layout->addWidget(m_statusBar);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
-    connect(m_timer, &QTimer::timeout, this, &CoverageWindow::Timer1Timer);
+    m_autoClock = new AutoUpdateClock(this, MapUpdateIntervalMs(m_input.settings), m_autoUpdate,
+                                      m_autoUpdatingLbl);
+    connect(m_autoClock, &AutoUpdateClock::tick, this, &CoverageWindow::Timer1Timer);
     m_playTimer = new QTimer(this);
     m_playTimer->setInterval(kPlayStepMs);
     connect(m_playTimer, &QTimer::timeout, this, &CoverageWindow::playStep);
@@ -327,7 +327,7 @@ bool CoverageWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CoverageWindow::closeEvent(QCloseEvent* event) {
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     QDialog::closeEvent(event);
 }
 
@@ -346,11 +346,8 @@ void CoverageWindow::setNow() {
     }
 }
 
-void CoverageWindow::stopAutoUpdate() {
-    m_autoUpdating = false;
-    m_timer->stop();
-    m_autoUpdatingLbl->hide();
-    m_autoUpdate->setText(QStringLiteral("&Auto Update"));
+bool CoverageWindow::autoUpdating() const {
+    return m_autoClock->active();
 }
 
 void CoverageWindow::stopPlay() {
@@ -369,7 +366,7 @@ void CoverageWindow::PlayBtnClick() {
         stopPlay();
         return;
     }
-    stopAutoUpdate();
+    m_autoClock->stop();
     m_playWanted = true;
     m_play->setText(QStringLiteral("St&op"));
     if (m_day)
@@ -378,26 +375,23 @@ void CoverageWindow::PlayBtnClick() {
 
 void CoverageWindow::NowBtnClick() {
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     setNow();
 }
 
 void CoverageWindow::Timer1Timer() {
-    if (m_autoUpdating)
+    if (m_autoClock->active())
         setNow();
 }
 
 void CoverageWindow::AutoUpdateBtnClick() {
-    if (m_autoUpdating) {
-        stopAutoUpdate();
+    if (m_autoClock->active()) {
+        m_autoClock->stop();
         return;
     }
     stopPlay();
-    m_autoUpdating = true;
-    m_autoUpdatingLbl->show();
-    m_autoUpdate->setText(QStringLiteral("Cancel &Auto Update"));
+    m_autoClock->start();
     setNow();
-    m_timer->start();
 }
 
 void CoverageWindow::NewTimeBtnClick() {
@@ -405,7 +399,7 @@ void CoverageWindow::NewTimeBtnClick() {
     if (!askModally(form))
         return;
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     const double hours = MapTimeHours(form.timeText().toStdString()).value_or(0.0);
     setHalfHour(UtcHalfHourOf(hours, m_input.zone.UtcOffset));
 }
@@ -415,7 +409,7 @@ void CoverageWindow::NewDateBtnClick() {
     if (!askModally(form))
         return;
     stopPlay();
-    stopAutoUpdate();
+    m_autoClock->stop();
     m_date = ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_date);
     startComputing();
 }

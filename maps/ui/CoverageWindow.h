@@ -24,6 +24,7 @@ class QPrinter;
 class QPushButton;
 class QSlider;
 class QStatusBar;
+class AutoUpdateClock;
 class QTimer;
 
 /// What the coverage display shows: the dialog's request, the settings, date order and
@@ -56,7 +57,7 @@ public:
     DateValue mapDate() const { return m_date; }
     bool dayReady() const { return m_day != nullptr; }
     bool playing() const;
-    bool autoUpdating() const { return m_autoUpdating; }
+    bool autoUpdating() const;
     const CoverageMap* shownMap() const;
     QString readoutText() const;
     const QImage& frame() const { return m_frame; }
@@ -92,7 +93,6 @@ private:
     void drawFrame();
     void drawLegend();
     void setNow();
-    void stopAutoUpdate();
     void stopPlay();
     void playStep();
     bool askModally(QDialog& form);
@@ -111,7 +111,6 @@ private:
     std::shared_ptr<const CoverageMap> m_day;   ///< the whole day, once ready
     std::unique_ptr<CoverageDayJob> m_job;
     int m_generation = 0;
-    bool m_autoUpdating = false;
     bool m_playWanted = false;
     CoverageShow m_show = CoverageShow::Reliability;
     bool m_greatCircle = false;
@@ -131,6 +130,6 @@ private:
     QPushButton* m_play;
     QPushButton* m_autoUpdate;
     QStatusBar* m_statusBar;
-    QTimer* m_timer;
+    AutoUpdateClock* m_autoClock;
     QTimer* m_playTimer;
 };

@@ -4,6 +4,7 @@
 #include "core/PathText.h"
 #include "maps/FreqMapRender.h"
 #include "maps/FreqMapTexts.h"
+#include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
@@ -111,10 +112,9 @@ FreqMapWindow::FreqMapWindow(FreqMapDisplayInput input, QWidget* parent)
     m_readoutTimer->setInterval(kHintPauseMs);
     connect(m_readoutTimer, &QTimer::timeout, this, &FreqMapWindow::hideReadout);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
-    connect(m_timer, &QTimer::timeout, this, &FreqMapWindow::Timer1Timer);
+    m_autoClock = new AutoUpdateClock(this, MapUpdateIntervalMs(m_input.settings), m_autoUpdate,
+                                      m_autoUpdatingLbl);
+    connect(m_autoClock, &AutoUpdateClock::tick, this, &FreqMapWindow::Timer1Timer);
 
     // The display fills the desktop's work area.
     if (QScreen* desktop = screen())
@@ -350,23 +350,20 @@ void FreqMapWindow::setNow() {
     m_time = MapNow(clock, m_input.settings, m_input.zone);
 }
 
-void FreqMapWindow::stopAutoUpdate() {
-    m_autoUpdating = false;
-    m_timer->stop();
-    m_autoUpdatingLbl->hide();
-    m_autoUpdate->setText(QStringLiteral("&Auto Update"));
+bool FreqMapWindow::autoUpdating() const {
+    return m_autoClock->active();
 }
 
 void FreqMapWindow::NowBtnClick() {
     if (m_busy)
         return;
-    stopAutoUpdate();
+    m_autoClock->stop();
     setNow();
     redraw(true, false, true);
 }
 
 void FreqMapWindow::Timer1Timer() {
-    if (m_busy || !m_autoUpdating)
+    if (m_busy || !m_autoClock->active())
         return; // a tick during a redraw is dropped
     setNow();
     redraw(true, false, true);
@@ -375,53 +372,47 @@ void FreqMapWindow::Timer1Timer() {
 void FreqMapWindow::AutoUpdateBtnClick() {
     if (m_busy)
         return;
-    if (m_autoUpdating) {
-        stopAutoUpdate();
+    if (m_autoClock->active()) {
+        m_autoClock->stop();
         return;
     }
-    m_autoUpdating = true;
-    m_autoUpdatingLbl->show();
-    m_autoUpdate->setText(QStringLiteral("Cancel &Auto Update"));
+    m_autoClock->start();
     setNow();
     redraw(true, false, true);
-    m_timer->start();
 }
 
 void FreqMapWindow::NewTimeBtnClick() {
     if (m_busy)
         return;
-    const bool wasAuto = m_autoUpdating;
-    m_timer->stop();
     setStatus(QStringLiteral("Enter a four-digit time between 0000 and 2359"), m_panel1->text());
     NewTimeDialog form(Q(m_input.zone.TimeZoneLabel), nullptr, this);
-    if (askModally(form)) {
-        stopAutoUpdate();
-        m_time.timeText = form.timeText().toStdString();
-        redraw(true, false, true);
-    } else if (wasAuto) {
-        setNow();
-        redraw(true, false, true);
-        m_timer->start();
-    }
+    m_autoClock->askPaused([&] { return askModally(form); },
+                           [&] {
+                               m_time.timeText = form.timeText().toStdString();
+                               redraw(true, false, true);
+                           },
+                           [this] {
+                               setNow();
+                               redraw(true, false, true);
+                           });
 }
 
 void FreqMapWindow::NewDateBtnClick() {
     if (m_busy)
         return;
-    const bool wasAuto = m_autoUpdating;
-    m_timer->stop();
     setStatus(Q(DateHint(m_input.dates)), m_panel1->text());
     NewDateDialog form(m_input.dates, nullptr, this);
-    if (askModally(form)) {
-        stopAutoUpdate();
-        m_time.date =
-            ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_time.date);
-        redraw(true, false, true);
-    } else if (wasAuto) {
-        setNow();
-        redraw(true, false, true);
-        m_timer->start();
-    }
+    m_autoClock->askPaused(
+        [&] { return askModally(form); },
+        [&] {
+            m_time.date =
+                ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_time.date);
+            redraw(true, false, true);
+        },
+        [this] {
+            setNow();
+            redraw(true, false, true);
+        });
 }
 
 bool FreqMapWindow::askModally(QDialog& form) {
@@ -493,7 +484,7 @@ void FreqMapWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    stopAutoUpdate();
+    m_autoClock->stop();
     hideReadout();
     QDialog::closeEvent(event);
 }

@@ -16,6 +16,7 @@ class PixelBuffer;
 class QLabel;
 class QPushButton;
 class QStatusBar;
+class AutoUpdateClock;
 class QTimer;
 
 /// What the frequency-map display shows: the dialog's request, the settings (frequency
@@ -46,7 +47,7 @@ public:
     // For tests and the owner.
     const MapClock& mapTime() const { return m_time; }
     int selectedClass() const { return m_selectedClass; }
-    bool autoUpdating() const { return m_autoUpdating; }
+    bool autoUpdating() const;
     const FreqMapComputed& computed() const { return m_computed; }
     const std::vector<LegendBox>& legendBoxes() const { return m_boxes; }
     QString statusText(int panel) const;
@@ -80,7 +81,6 @@ private:
     void setNow();
     /// Runs a New Date or New Time window; true when it was confirmed.
     bool askModally(QDialog& form);
-    void stopAutoUpdate();
     void selectClass(int klass);
     void mapClicked(QPoint at);
     void setStatus(const QString& panel0, const QString& panel1);
@@ -89,7 +89,6 @@ private:
 
     FreqMapDisplayInput m_input;
     MapClock m_time;
-    bool m_autoUpdating = false;
     bool m_busy = false;
     bool m_laidOut = false;
     bool m_asking = false; ///< a New Date or New Time window is open
@@ -114,7 +113,7 @@ private:
     QStatusBar* m_statusBar;
     QLabel* m_panel0;
     QLabel* m_panel1;
-    QTimer* m_timer;
+    AutoUpdateClock* m_autoClock;
     QLabel* m_readout;
     QTimer* m_readoutTimer;
 };

@@ -12,12 +12,12 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <cmath>
 
 #include "core/Numeric.h"
 #include "engine/Propagation.h"
 #include "maps/BaseMapFile.h"
+#include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
@@ -87,16 +87,15 @@ void MapDisplayWindow::FormCreate() {
     m_panel1 = new QLabel(QString::fromLatin1(kPressF1ForHelp), this);
     m_statusBar->addWidget(m_panel0, 5);
     m_statusBar->addWidget(m_panel1, 1);
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
+    m_autoClock =
+        new AutoUpdateClock(this, MapUpdateIntervalMs(m_input.settings), m_autoUpdate, m_autoLabel);
 
     connect(m_now, &QPushButton::clicked, this, &MapDisplayWindow::NowBtnClick);
     connect(m_newDate, &QPushButton::clicked, this, &MapDisplayWindow::NewDateBtnClick);
     connect(m_newTime, &QPushButton::clicked, this, &MapDisplayWindow::NewTimeBtnClick);
     connect(m_autoUpdate, &QPushButton::clicked, this, &MapDisplayWindow::AutoUpdateBtnClick);
     connect(m_close, &QPushButton::clicked, this, &MapDisplayWindow::close);
-    connect(m_timer, &QTimer::timeout, this, &MapDisplayWindow::Timer1Timer);
+    connect(m_autoClock, &AutoUpdateClock::tick, this, &MapDisplayWindow::Timer1Timer);
 
     const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     resize(area.size() - QSize(0, Scaled(this, 28)));
@@ -269,72 +268,67 @@ void MapDisplayWindow::setNow() {
     redraw(SidePanel | TopPanel | Map);
 }
 
-void MapDisplayWindow::stopAutoUpdate() {
-    m_autoUpdating = false;
-    m_autoLabel->hide();
-    m_timer->stop();
-    m_autoUpdate->setText(QStringLiteral("&Auto Update"));
+bool MapDisplayWindow::autoUpdating() const {
+    return m_autoClock->active();
 }
 
 void MapDisplayWindow::NowBtnClick() {
     if (m_busy)
         return;
-    stopAutoUpdate();
+    m_autoClock->stop();
     setNow();
 }
 
 void MapDisplayWindow::NewTimeBtnClick() {
     if (m_busy)
         return;
-    m_timer->stop();
     SetStatusHint(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
-    const std::optional<QString> text = m_askTime();
-    if (text && MapTimeHours(text->toStdString())) {
-        stopAutoUpdate();
-        m_input.timeText = text->toStdString();
-        redraw(Map);
-    } else if (m_autoUpdating) {
-        setNow();
-        m_timer->start();
-    }
+    std::optional<QString> text;
+    m_autoClock->askPaused(
+        [&] {
+            text = m_askTime();
+            return text && MapTimeHours(text->toStdString());
+        },
+        [&] {
+            m_input.timeText = text->toStdString();
+            redraw(Map);
+        },
+        [this] { setNow(); });
     ResetStatusLine();
 }
 
 void MapDisplayWindow::NewDateBtnClick() {
     if (m_busy)
         return;
-    m_timer->stop();
     SetStatusHint(Q(DateHint(m_input.dates)));
-    const std::optional<QString> text = m_askDate();
-    const std::optional<DateValue> date =
-        text ? ParseDateText(text->toStdString(), m_input.dates) : std::nullopt;
-    if (date) {
-        stopAutoUpdate();
-        m_input.date = *date;
-        redraw(SidePanel | TopPanel | Map);
-    } else if (m_autoUpdating) {
-        setNow();
-        m_timer->start();
-    }
+    std::optional<DateValue> date;
+    m_autoClock->askPaused(
+        [&] {
+            const std::optional<QString> text = m_askDate();
+            date = text ? ParseDateText(text->toStdString(), m_input.dates) : std::nullopt;
+            return date.has_value();
+        },
+        [&] {
+            m_input.date = *date;
+            redraw(SidePanel | TopPanel | Map);
+        },
+        [this] { setNow(); });
     ResetStatusLine();
 }
 
 void MapDisplayWindow::AutoUpdateBtnClick() {
     if (m_busy)
         return;
-    if (m_autoUpdating) {
-        stopAutoUpdate();
+    if (m_autoClock->active()) {
+        m_autoClock->stop();
         return;
     }
-    m_autoUpdating = true;
-    m_autoLabel->show();
+    m_autoClock->start();
     setNow();
-    m_autoUpdate->setText(QStringLiteral("Cancel &Auto Update"));
-    m_timer->start();
 }
 
 void MapDisplayWindow::Timer1Timer() {
-    if (m_autoUpdating && !m_busy) // a tick during a redraw is dropped
+    if (m_autoClock->active() && !m_busy) // a tick during a redraw is dropped
         setNow();
 }
 
@@ -343,7 +337,7 @@ void MapDisplayWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    m_timer->stop();
+    m_autoClock->pause();
     QDialog::closeEvent(event);
 }
 

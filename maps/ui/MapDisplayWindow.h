@@ -9,10 +9,10 @@
 #include "maps/MapDisplay.h"
 #include "widgets/StatusLine.h"
 
+class AutoUpdateClock;
 class QLabel;
 class QPushButton;
 class QStatusBar;
-class QTimer;
 
 /// What a map display shows: its own copy of the path, so that stepping the map's date
 /// never changes the prediction record, and the settings and clock conventions.
@@ -46,7 +46,7 @@ public:
 
     DateValue mapDate() const { return m_input.date; }
     QString mapTime() const { return QString::fromStdString(m_input.timeText); }
-    bool autoUpdating() const { return m_autoUpdating; }
+    bool autoUpdating() const;
     const QImage& mapImage() const { return m_mapImage; }
     const MapDisplayLayout& layout() const { return m_layout; }
     int redrawCount() const { return m_redraws; }
@@ -81,7 +81,6 @@ private:
     void drawCenteredOn();
     void drawMap();
     void setNow();
-    void stopAutoUpdate();
     QImage panelImage(QLabel* label) const;
 
     MapDisplayInput m_input;
@@ -104,8 +103,7 @@ private:
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
-    QTimer* m_timer = nullptr;
-    bool m_autoUpdating = false;
+    AutoUpdateClock* m_autoClock = nullptr;
     bool m_busy = false;
     bool m_laidOut = false;
     int m_redraws = 0;
