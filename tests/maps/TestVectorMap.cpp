@@ -72,8 +72,9 @@ TEST(VectorMapProjection, PlaceAtPixelUndoesTheProjectionAlsoAroundAPole) {
                 const std::optional<GeoPoint> back = PlaceAtPixel(f, at.at.x, at.at.y);
                 ASSERT_TRUE(back.has_value());
                 EXPECT_NEAR(back->lat, p.lat, tolerance);
-                if (std::fabs(p.lat) < 89.0) // a pole's longitude is any
+                if (std::fabs(p.lat) < 89.0) { // a pole's longitude is any
                     EXPECT_NEAR(std::remainder(back->lon - p.lon, 360.0), 0.0, tolerance);
+                }
             }
             EXPECT_FALSE(PlaceAtPixel(f, 0.0, 0.0).has_value()); // in the letterbox bars
         }
@@ -125,8 +126,9 @@ TEST(VectorMapNight, TheSunsSideIsDayAndTheOtherNightThroughTheYear) {
                     EXPECT_FALSE(Filled(rings, ProjectToFrame(f, p).at)) << month << " " << hours;
                 for (const GeoPoint p : {night, nearNight}) {
                     const ProjectedPoint at = ProjectToFrame(f, p);
-                    if (at.visible) // the antipode of the centre has no pixel
+                    if (at.visible) { // the antipode of the centre has no pixel
                         EXPECT_TRUE(Filled(rings, at.at)) << month << " " << hours;
+                    }
                 }
             }
         }
