@@ -53,8 +53,16 @@ struct CellShapes {
 };
 
 CellShapes MakeCellShapes(const WorldFrame& f, const CoverageGrid& grid, double tolerance) {
-    CellShapes shapes{f.greatCircle, f.centre.lat, f.centre.lon, f.left, f.top, f.width, f.height,
-                      tolerance,     grid.cellDeg, {},           {},     -1,    {}};
+    CellShapes shapes;
+    shapes.greatCircle = f.greatCircle;
+    shapes.lat = f.centre.lat;
+    shapes.lon = f.centre.lon;
+    shapes.left = f.left;
+    shapes.top = f.top;
+    shapes.width = f.width;
+    shapes.height = f.height;
+    shapes.tolerance = tolerance;
+    shapes.cellDeg = grid.cellDeg;
     if (f.greatCircle)
         shapes.antipodeCell = CellAt(grid, -f.centre.lat, f.centre.lon + 180.0);
     for (int c = 0; c < grid.CellCount(); ++c) {
