@@ -30,28 +30,46 @@ bool NearMaskEdge(const GeoLatLon& p) {
     return std::fabs(eastFraction - 0.5) < kHair || std::fabs(latFraction - 0.5) < kHair;
 }
 
+// Makes v hold element k; a vector of a geometry that makes its points on demand
+// starts empty, so that points never made cost nothing, not even their clearing.
+template <class T> void Reach(std::vector<T>& v, int k, int half) {
+    if (static_cast<int>(v.size()) <= k) {
+        v.reserve(half);
+        v.resize(k + 1);
+    }
+}
+
 // Part `part` of point k of a candidate geometry.
 void FillPointPart(const PathSetup& s, const GreatCircleStart& along, HalfUnitGeometry& g, int k,
                    PointPart part) {
     const SolarPosition& sun = *s.sun;
     const double u = g.u;
+    const int half = g.nh / 2;
     switch (part) {
     case kOddPart:
+        Reach(g.odd, k, half);
+        Reach(g.oddTerms, k, half);
         g.odd[k] = PointAlongPath(along, (2 * k + 1) * u);
         g.oddTerms[k] = PrepareEMuf(static_cast<float>(g.odd[k].lonRad),
                                     static_cast<float>(g.odd[k].latRad), g.eShared, sun);
         break;
     case kEnteringPart:
+        Reach(g.entering, k, half);
+        Reach(g.enteringTerms, k, half);
         g.entering[k] = PointAlongPath(along, (2 * k) * u + g.theta100);
         g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad,
                                                g.entering[k].lonRad, s.ssn, g.secant100, sun);
         break;
     case kLeavingPart:
+        Reach(g.leaving, k, half);
+        Reach(g.leavingTerms, k, half);
         g.leaving[k] = PointAlongPath(along, (2 * (k + 1)) * u - g.theta100);
         g.leavingTerms[k] = PrepareAbsorption(s.month, s.day, g.leaving[k].latRad,
                                               g.leaving[k].lonRad, s.ssn, g.secant100, sun);
         break;
     case kGroundPart: {
+        Reach(g.ground, k, half);
+        Reach(g.groundNearEdge, k, half);
         const GeoLatLon end = PointAlongPath(along, (2 * (k + 1)) * u);
         g.ground[k] = GroundKindAt(end.lonRad * kDegPerRad, end.latRad * kDegPerRad);
         g.groundNearEdge[k] = NearMaskEdge(end);
@@ -82,14 +100,6 @@ void FillGeometry(const PathSetup& s, const GreatCircleStart& along, HalfUnitGeo
     g.focusDb = FocusGainDb(cosElevation);
 
     const int half = nh / 2;
-    g.odd.resize(half);
-    g.entering.resize(half);
-    g.leaving.resize(half);
-    g.ground.resize(half);
-    g.groundNearEdge.resize(half);
-    g.oddTerms.resize(half);
-    g.enteringTerms.resize(half);
-    g.leavingTerms.resize(half);
     g.made.assign(half, 0);
     g.eShared = PrepareEMufShared(s.ssn, g.cosElevationF, g.elevationF, *s.sun);
     if (!pointsOnDemand)
@@ -304,7 +314,7 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
         return;
     // The values of another half hour are of no more use: this is where the
     // E-layer cache of the previous half hour is released.
-    const std::size_t half = e.g.odd.size();
+    const std::size_t half = e.g.made.size();
     e.halfHour = j;
     e.eMuf.assign(half, Entry::OddEMufValue{});
     e.absorption.assign(half, Entry::Absorptions{});

@@ -46,7 +46,8 @@ struct HalfUnitGeometry {
     GeoLatLon firstF;                           ///< 2u: middle of a first F hop
     GeoLatLon lastF;                            ///< D − 2u: middle of a last F hop
     /// The parts of point k made so far (PointPart bits); all of them unless the
-    /// geometry came from a set that makes its points on first use.
+    /// geometry came from a set that makes its points on first use, whose per-point
+    /// vectors above reach only as far as the points made.
     std::vector<std::uint8_t> made;
     EMufShared eShared; ///< what the E-layer terms of every odd point share
 };
