@@ -1,7 +1,7 @@
 #include "app/HelpSystem.h"
 
-#include "app/THelpForm.h"
-#include "widgets/KxHelp.h"
+#include "app/HelpWindow.h"
+#include "widgets/HelpContext.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,7 +18,7 @@ HelpSystem::~HelpSystem() {
         m_window->close();
 }
 
-THelpForm* HelpSystem::window() const {
+HelpWindow* HelpSystem::window() const {
     return m_window;
 }
 
@@ -36,7 +36,7 @@ int HelpSystem::currentContext() const {
     return context > 0 ? context : HelpContextOf(m_mainWindow);
 }
 
-THelpForm* HelpSystem::openWindow() {
+HelpWindow* HelpSystem::openWindow() {
     // While a modal window is open, the help window must belong to it to be usable.
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner)
@@ -46,7 +46,7 @@ THelpForm* HelpSystem::openWindow() {
         m_window = nullptr;
     }
     if (!m_window)
-        m_window = new THelpForm(m_catalog, owner);
+        m_window = new HelpWindow(m_catalog, owner);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -58,7 +58,7 @@ void HelpSystem::showContext(int context) {
 }
 
 void HelpSystem::showSearch() {
-    THelpForm* form = openWindow();
+    HelpWindow* form = openWindow();
     if (form->currentFile().isEmpty())
         form->showContext(kHelpContentsContext);
     form->showIndex();

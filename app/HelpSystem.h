@@ -5,12 +5,12 @@
 #include <QObject>
 #include <QPointer>
 
-class THelpForm;
+class HelpWindow;
 class QWidget;
 
 /// The program's help: opens the help window at a context, at the keyword index or
 /// at the page on using help, and answers F1 anywhere in the program with the page
-/// of the focused window (see KxHelp.h). While a modal window is open the help
+/// of the focused window (see widgets/HelpContext.h). While a modal window is open the help
 /// window belongs to it, so it can be used without closing that window first.
 ///
 /// It also swallows right-button releases for the whole application, as the
@@ -28,7 +28,7 @@ public:
     void showHowToUseHelp();
 
     /// The help window now open, or null.
-    THelpForm* window() const;
+    HelpWindow* window() const;
     /// The context F1 would open for the widget with the focus (or the open menu).
     int currentContext() const;
 
@@ -36,9 +36,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    THelpForm* openWindow();
+    HelpWindow* openWindow();
 
     QWidget* m_mainWindow;
     HelpCatalog m_catalog;
-    QPointer<THelpForm> m_window;
+    QPointer<HelpWindow> m_window;
 };

@@ -1,14 +1,14 @@
 #include "app/HopscopeProgram.h"
 
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
 #include "app/Startup.h"
-#include "app/TMainForm.h"
-#include "app/TSplashForm.h"
 #include "core/DataDirectory.h"
-#include "maps/ui/KxMapsDr.h"
+#include "maps/ui/BaseMapRefresh.h"
 #include "settings/SettingsFile.h"
-#include "widgets/KxLocaleDates.h"
-#include "widgets/KxMessages.h"
-#include "widgets/KxText.h"
+#include "widgets/LocaleDates.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -43,7 +43,7 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
     const DateConventions dates = SystemDateConventions();
 
     if (!options.suppressSplash) {
-        m_splash = std::make_unique<TSplashForm>();
+        m_splash = std::make_unique<SplashWindow>();
         m_splash->showNow();
         QApplication::processEvents();
     }
@@ -59,7 +59,7 @@ bool HopscopeProgram::start(const QStringList& arguments, bool closeSplash) {
 
     QApplication::setApplicationName(QStringLiteral("Hopscope"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hopscope"));
-    m_mainForm = std::make_unique<TMainForm>(m_state);
+    m_mainForm = std::make_unique<MainWindow>(m_state);
     m_mainForm->setBaseMapCheck(
         [this] { EnsureBaseMaps(m_state, m_mainForm.get(), m_mainForm.get()); });
     m_mainForm->holdFirstActivation(m_splash != nullptr);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "report/AppState.h"
+#include "appstate/AppState.h"
 
 #include <QStringList>
 #include <memory>
 
-class TMainForm;
-class TSplashForm;
+class MainWindow;
+class SplashWindow;
 
 /// The running program: its shared state, the splash window and the main window,
 /// brought up in the order of start-up and taken down in reverse.
@@ -33,12 +33,12 @@ public:
     void shutDown();
 
     AppState& state() { return m_state; }
-    TMainForm* mainForm() const { return m_mainForm.get(); }
-    TSplashForm* splash() const { return m_splash.get(); }
+    MainWindow* mainForm() const { return m_mainForm.get(); }
+    SplashWindow* splash() const { return m_splash.get(); }
 
 private:
     AppState m_state;
-    std::unique_ptr<TSplashForm> m_splash;
-    std::unique_ptr<TMainForm> m_mainForm;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_mainForm;
     bool m_started = false;
 };

@@ -1,9 +1,9 @@
 #include "app/PredictionMapOpeners.h"
 
 #include "maps/ui/MapWindows.h"
-#include "prediction/TPredResultsForm.h"
+#include "prediction/PredictionResultsWindow.h"
 
-void SetPredictionMapOpeners(TPredResultsForm& results, const AppState& state) {
+void SetPredictionMapOpeners(PredictionResultsWindow& results, const AppState& state) {
     for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
                                         std::pair{"GreatCirclemap1", MapKind::GreatCircle}}) {
         const MapKind kind = mapKind; // clang 14 cannot capture a structured binding

@@ -1,7 +1,7 @@
 #pragma once
 
 struct AppState;
-class TPredResultsForm;
+class PredictionResultsWindow;
 
 /// Gives the results window its two map items, which show the path of its prediction.
-void SetPredictionMapOpeners(TPredResultsForm& results, const AppState& state);
+void SetPredictionMapOpeners(PredictionResultsWindow& results, const AppState& state);

@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
+#include "appstate/AppState.h"
 #include "atlas/AtlasFile.h"
 #include "core/ReplaceFile.h"
-#include "report/AppState.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
-#include "widgets/KxText.h"
+#include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "core/Terminal.h"
 #include "core/Utf8Text.h"
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 

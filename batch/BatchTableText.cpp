@@ -1,10 +1,10 @@
 #include "batch/BatchTableText.h"
 #include "core/Syntax.h"
 
-#include "report/JsonText.h"
 #include "report/PredictionExport.h"
 #include "report/PredictionSetup.h"
-#include "report/TextColumns.h"
+#include "text/JsonText.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 

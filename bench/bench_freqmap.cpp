@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 #include "engine/Propagation.h"
 #include "maps/BaseMaps.h"
 #include "maps/FreqMapCells.h"

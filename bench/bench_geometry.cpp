@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 
 namespace {
 

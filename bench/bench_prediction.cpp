@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 #include "engine/Propagation.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "cli/SettingOverrides.h"
 #include "cli/SolarAuto.h"
 #include "core/FieldChecks.h"
-#include "report/SystemDates.h"
+#include "core/SystemDates.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,10 +2,10 @@
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/RequestArgs.h"
-#include "core/KxLib.h"
+#include "core/Core.h"
 #include "engine/Propagation.h"
-#include "report/JsonText.h"
 #include "report/PredictionSetup.h"
+#include "text/JsonText.h"
 
 #include <cstdio>
 #include <string>

@@ -5,12 +5,12 @@
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
 #include "core/Dates.h"
+#include "core/SystemDates.h"
 #include "graphs/HopsList.h"
 #include "report/PathReport.h"
 #include "report/PredictionExport.h"
 #include "report/PredictionHeaders.h"
 #include "report/PredictionSetup.h"
-#include "report/SystemDates.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include "cli/SettingOverrides.h"
 #include "cli/SolarAuto.h"
 #include "core/DataDirectory.h"
-#include "report/JsonText.h"
+#include "text/JsonText.h"
 
 #include <algorithm>
 #include <chrono>

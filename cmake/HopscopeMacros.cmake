@@ -1,6 +1,6 @@
 # hopscope_add_library(name [QT])
 # One static library of every source file of the calling folder. Includes read from
-# the project root ("engine/KxFLayer.h"); a plain one (without QT) builds with
+# the project root ("engine/F2Layer.h"); a plain one (without QT) builds with
 # -fno-math-errno. QT: a window folder, whose forms and resource
 # files belong to it too and which runs moc, uic and rcc.
 function(hopscope_add_library name)

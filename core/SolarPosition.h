@@ -1,7 +1,7 @@
 #pragma once
 
 /// The Sun for the date being computed. Filled by ComputeSolarPosition
-/// (engine/KxEphem.h); read by the layer models, the absorption model, the sun
+/// (engine/SolarEphemeris.h); read by the layer models, the absorption model, the sun
 /// times of the header lines and the map windows. All zero before the first
 /// computation. Angles in radians unless stated.
 struct SolarPosition {

@@ -10,7 +10,7 @@ enum class MessageKind {
     Error,        ///< error box, OK button
     Warning,      ///< warning box, OK and Cancel
     Confirmation, ///< confirmation box, Yes, No and Cancel
-    SyntaxError   ///< the coordinate syntax-error window (TParseErrorMsgForm) with its lines
+    SyntaxError   ///< the coordinate syntax-error window (ParseErrorMessage) with its lines
 };
 
 /// A message a plain routine hands back to the window that called it. The plain

@@ -5,7 +5,7 @@
 #include "core/Numeric.h"
 #include "core/PathText.h"
 #include "core/Syntax.h"
-#include "report/JsonText.h"
+#include "text/JsonText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The model's K-index factor table, written out once by a script; do not edit by hand.
-#include "engine/KxFLayerTables.h"
+#include "engine/F2LayerTables.h"
 
 // [season][solar level][geomagnetic band][local-time block] = {A, B}; value A/1000 + k*B/10000.
 const KIndexCell KIndexFactorTable[3][3][7][8] = {

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <numbers>
 
-#include "engine/KxELayer.h"
-#include "engine/KxFLayer.h"
-#include "engine/KxPdRousMuf.h"
+#include "engine/ELayer.h"
+#include "engine/F2Layer.h"
+#include "engine/PathMuf.h"
 #include "engine/Propagation.h"
 
 StationConditions MakeStationConditions(const Terminal& station, DateValue date, float ssn,

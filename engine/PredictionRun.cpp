@@ -3,8 +3,8 @@
 
 #include "core/Numeric.h"
 #include "core/VectorState.h"
-#include "engine/KxPdRousModes.h"
-#include "engine/KxPdRousMuf.h"
+#include "engine/ModeSearch.h"
+#include "engine/PathMuf.h"
 #include "engine/Propagation.h"
 #include "parallel/ParallelTasks.h"
 

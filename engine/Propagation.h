@@ -10,8 +10,8 @@
 #include "core/Geometry.h"
 #include "core/SolarPosition.h"
 #include "core/Terminal.h"
-#include "engine/KxEphem.h"
 #include "engine/PredictionRecord.h"
+#include "engine/SolarEphemeris.h"
 
 // The propagation engine as the rest of the program sees it: a whole prediction for a
 // request, one path at chosen half hours, the short-path MUF from a station to any

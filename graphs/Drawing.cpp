@@ -1,6 +1,6 @@
 #include "graphs/Drawing.h"
 
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 void Drawing::Line(double x1, double y1, double x2, double y2, Rgb colour, double width) {
     items.emplace_back(LineItem{x1, y1, x2, y2, colour, width});

@@ -3,7 +3,7 @@
 #include "core/Numeric.h"
 #include "engine/Propagation.h"
 #include "report/PredictionReport.h"
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "core/Numeric.h"
 #include "report/PredictionReport.h"
 #include "report/PredictionTable.h"
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <cmath>

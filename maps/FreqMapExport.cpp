@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "maps/FreqMapTexts.h"
-#include "report/CsvText.h"
-#include "report/JsonText.h"
+#include "text/CsvText.h"
+#include "text/JsonText.h"
 
 namespace {
 

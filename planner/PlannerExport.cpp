@@ -2,8 +2,8 @@
 
 #include "core/Numeric.h"
 #include "planner/PlannerView.h"
-#include "report/CsvText.h"
-#include "report/JsonText.h"
+#include "text/CsvText.h"
+#include "text/JsonText.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 #include "prediction/DrawingPainter.h"
 #include "prediction/HeaderLinesDelegate.h"
 #include "report/PredictionReport.h"
-#include "widgets/KxStatusLine.h"
-#include "widgets/KxWindowScale.h"
+#include "widgets/StatusLine.h"
+#include "widgets/WindowScale.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,36 +1,36 @@
 #include "prediction/OnScreenPrediction.h"
 
+#include "appstate/AppState.h"
+#include "prediction/HopsWindow.h"
+#include "prediction/MufGraphWindow.h"
+#include "prediction/PathInfoPanel.h"
+#include "prediction/PredictionResultsWindow.h"
 #include "prediction/RunPrediction.h"
-#include "prediction/TPathInfoForm.h"
-#include "prediction/TPredHopsForm.h"
-#include "prediction/TPredMUFForm.h"
-#include "prediction/TPredResultsForm.h"
-#include "prediction/TSigGraphForm.h"
-#include "report/AppState.h"
+#include "prediction/SignalGraphWindow.h"
 #include "report/PredictionHeaders.h"
-#include "widgets/KxMessages.h"
-#include "widgets/KxStatusLine.h"
-#include "widgets/KxText.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
+#include "widgets/StatusLine.h"
 
 #include <QApplication>
 
-void HandInPredictionWindows(TPredResultsForm& results) {
+void HandInPredictionWindows(PredictionResultsWindow& results) {
     results.setWindowOpener(QStringLiteral("Advanced"),
                             [](QWidget* parent, const PredictionResultsInput& input, PathKind kind,
-                               bool) { TPredHopsForm(input, kind, parent).exec(); });
+                               bool) { HopsWindow(input, kind, parent).exec(); });
     results.setWindowOpener(QStringLiteral("MUF1"),
                             [](QWidget* parent, const PredictionResultsInput& input, PathKind kind,
-                               bool) { TPredMUFForm(input, kind, parent).exec(); });
+                               bool) { MufGraphWindow(input, kind, parent).exec(); });
     results.setWindowOpener(
         QStringLiteral("Signals1"),
         [](QWidget* parent, const PredictionResultsInput& input, PathKind kind, bool signalLevels) {
-            TSigGraphForm(input, kind, signalLevels, parent).exec();
+            SignalGraphWindow(input, kind, signalLevels, parent).exec();
         });
 }
 
 void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
                            const AtlasPicker& picker,
-                           const std::function<void(TPredResultsForm&)>& prepareResults) {
+                           const std::function<void(PredictionResultsWindow&)>& prepareResults) {
     auto restore = [statusLine] {
         if (statusLine)
             statusLine->RestoreMainWindow();
@@ -40,7 +40,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
 
     PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
                                 &state.PlaceAtlas, state.Dates};
-    TPredDlgForm dialog(std::move(input), statusLine, mainWindow);
+    PredictionDialog dialog(std::move(input), statusLine, mainWindow);
     dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted) {
         restore();
@@ -55,7 +55,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         mainWindow->setEnabled(false);
     PredictionResult result;
     {
-        TPathInfoForm panel(request, state.Dates, false, nullptr);
+        PathInfoPanel panel(request, state.Dates, false, nullptr);
         panel.show();
         QApplication::processEvents();
         result = RunPrediction(request, statusLine, panel.progressTop(), nullptr);
@@ -69,7 +69,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
             statusLine->HideStatusLine();
         PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
                                     Q(state.DataDirectory.string())};
-        TPredResultsForm results(std::move(view), mainWindow);
+        PredictionResultsWindow results(std::move(view), mainWindow);
         HandInPredictionWindows(results);
         if (prepareResults)
             prepareResults(results);
@@ -79,7 +79,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
 }
 
 void ShowPredictionResults(QWidget* parent, AppState& state, const PredictionInputs& inputs,
-                           const std::function<void(TPredResultsForm&)>& prepareResults) {
+                           const std::function<void(PredictionResultsWindow&)>& prepareResults) {
     const PreparedPrediction prepared = PreparePrediction(inputs, state.UserSettings);
     if (!prepared) {
         ShowUserMessage(parent, prepared.message);
@@ -91,7 +91,7 @@ void ShowPredictionResults(QWidget* parent, AppState& state, const PredictionInp
     QApplication::restoreOverrideCursor();
     PredictionResultsInput view{prepared.request, result, state.UserSettings, state.Dates,
                                 Q(state.DataDirectory.string())};
-    TPredResultsForm results(std::move(view), parent);
+    PredictionResultsWindow results(std::move(view), parent);
     HandInPredictionWindows(results);
     if (prepareResults)
         prepareResults(results);

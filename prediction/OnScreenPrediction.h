@@ -1,16 +1,16 @@
 #pragma once
 
-#include "prediction/TPredDlgForm.h"
+#include "prediction/PredictionDialog.h"
 
 #include <functional>
 
 class QWidget;
 class StatusLine;
 struct AppState;
-class TPredResultsForm;
+class PredictionResultsWindow;
 
 /// Hands the results window the windows of its Advanced, MUF and Signals items.
-void HandInPredictionWindows(TPredResultsForm& results);
+void HandInPredictionWindows(PredictionResultsWindow& results);
 
 /// Predictions → On-Screen...: the prediction dialog; after OK the main window is
 /// disabled, the path information panel shows while the prediction is computed with
@@ -19,13 +19,14 @@ void HandInPredictionWindows(TPredResultsForm& results);
 /// restored at the end, also after Cancel. `prepareResults` hands the results window
 /// the windows of its menus (maps, graphs) before it opens; `picker` serves "Select
 /// from &Atlas".
-void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
-                           const AtlasPicker& picker,
-                           const std::function<void(TPredResultsForm&)>& prepareResults = {});
+void RunOnScreenPrediction(
+    QWidget* mainWindow, StatusLine* statusLine, AppState& state, const AtlasPicker& picker,
+    const std::function<void(PredictionResultsWindow&)>& prepareResults = {});
 
 /// The on-screen prediction of `inputs` without the dialog (the planner's double-click):
 /// the request as PreparePrediction builds it (a refusal is shown), both paths
 /// computed, the inputs stored as the current prediction, and the results window
 /// opened over `parent`, prepared as RunOnScreenPrediction prepares it.
-void ShowPredictionResults(QWidget* parent, AppState& state, const PredictionInputs& inputs,
-                           const std::function<void(TPredResultsForm&)>& prepareResults = {});
+void ShowPredictionResults(
+    QWidget* parent, AppState& state, const PredictionInputs& inputs,
+    const std::function<void(PredictionResultsWindow&)>& prepareResults = {});

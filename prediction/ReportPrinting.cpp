@@ -1,8 +1,8 @@
 #include "prediction/ReportPrinting.h"
 
 #include "report/ResultsLayout.h"
-#include "widgets/KxReportFont.h"
-#include "widgets/KxText.h"
+#include "widgets/QtText.h"
+#include "widgets/ReportFont.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,15 +1,15 @@
 #include "prediction/RunPrediction.h"
 
-#include "prediction/TPredCompForm.h"
+#include "prediction/ProgressWindow.h"
 #include "report/PredictionHeaders.h"
-#include "widgets/KxStatusLine.h"
+#include "widgets/StatusLine.h"
 
 #include <QApplication>
 #include <QEventLoop>
 
 PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* statusLine,
                                int windowTop, QWidget* parent) {
-    TPredCompForm form(statusLine, windowTop, parent);
+    ProgressWindow form(statusLine, windowTop, parent);
     form.show();
     form.raise();
     form.activateWindow();
@@ -18,9 +18,9 @@ PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* sta
     PredictionResult result = Predict(request, [&form](int stepsDone) {
         form.setProgress(stepsDone);
         QApplication::processEvents();
-        return form.state() == TPredCompForm::State::Computing;
+        return form.state() == ProgressWindow::State::Computing;
     });
-    if (!result.Completed || form.state() != TPredCompForm::State::Computing) {
+    if (!result.Completed || form.state() != ProgressWindow::State::Computing) {
         result.Completed = false;
         form.close();
         if (statusLine)
@@ -30,8 +30,8 @@ PredictionResult RunPrediction(const PredictionRequest& request, StatusLine* sta
 
     form.setReady();
     QEventLoop loop;
-    QObject::connect(&form, &TPredCompForm::showRequested, &loop, &QEventLoop::quit);
-    if (form.state() == TPredCompForm::State::Ready)
+    QObject::connect(&form, &ProgressWindow::showRequested, &loop, &QEventLoop::quit);
+    if (form.state() == ProgressWindow::State::Ready)
         loop.exec();
     form.close();
     if (statusLine)

@@ -1,6 +1,6 @@
 #include "prediction/TextReportFile.h"
 
-#include "widgets/TAppendOrOverwriteDlgForm.h"
+#include "widgets/AppendOrOverwriteQuestion.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,12 +59,12 @@ std::optional<QString> AskTextReportFile(QWidget* parent, const QString& folder)
 std::optional<TextWriteMode> AskTextWriteMode(const QString& path, QWidget* parent) {
     if (!QFileInfo::exists(path))
         return TextWriteMode::Create;
-    switch (TAppendOrOverwriteDlgForm::Ask(path, parent)) {
-    case TAppendOrOverwriteDlgForm::Choice::Append:
+    switch (AppendOrOverwriteQuestion::Ask(path, parent)) {
+    case AppendOrOverwriteQuestion::Choice::Append:
         return TextWriteMode::Append;
-    case TAppendOrOverwriteDlgForm::Choice::Overwrite:
+    case AppendOrOverwriteQuestion::Choice::Overwrite:
         return TextWriteMode::Overwrite;
-    case TAppendOrOverwriteDlgForm::Choice::Cancel:
+    case AppendOrOverwriteQuestion::Choice::Cancel:
         break;
     }
     return std::nullopt;

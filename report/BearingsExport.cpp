@@ -2,9 +2,9 @@
 
 #include "core/Constants.h"
 #include "core/Numeric.h"
-#include "report/CsvText.h"
-#include "report/JsonText.h"
-#include "report/TextColumns.h"
+#include "text/CsvText.h"
+#include "text/JsonText.h"
+#include "text/TextColumns.h"
 
 namespace {
 

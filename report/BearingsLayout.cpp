@@ -3,7 +3,7 @@
 #include "core/Numeric.h"
 #include "core/Syntax.h"
 #include "core/Terminal.h"
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "core/HopMode.h"
 #include "core/Numeric.h"
-#include "report/JsonText.h"
+#include "text/JsonText.h"
 
 #include <algorithm>
 #include <numbers>

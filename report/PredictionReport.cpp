@@ -1,6 +1,6 @@
 #include "report/PredictionReport.h"
 
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 std::string PredictionCaption(PathKind kind, const std::string& dateText) {
     // Built as "Hopscope -Path Prediction for " with the path kind put before the "-".

@@ -1,7 +1,7 @@
 #include "report/PredictionTable.h"
 
 #include "core/Numeric.h"
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <cmath>

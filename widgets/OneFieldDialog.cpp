@@ -1,7 +1,7 @@
 #include "widgets/OneFieldDialog.h"
 
-#include "widgets/KxStatusLine.h"
-#include "widgets/KxWindowScale.h"
+#include "widgets/StatusLine.h"
+#include "widgets/WindowScale.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -3,8 +3,8 @@
 #include "core/DataDirectory.h"
 #include "solar/SolarLookup.h"
 #include "solar/SolarPreferences.h"
-#include "widgets/KxMessages.h"
-#include "widgets/KxStatusLine.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/StatusLine.h"
 
 #include <QApplication>
 #include <QShortcut>

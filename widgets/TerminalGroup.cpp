@@ -2,10 +2,10 @@
 
 #include "atlas/Atlas.h"
 #include "settings/DefaultTerminal.h"
-#include "widgets/KxComps.h"
-#include "widgets/KxMessages.h"
-#include "widgets/KxStatusLine.h"
-#include "widgets/KxText.h"
+#include "widgets/EntryFields.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
+#include "widgets/StatusLine.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,11 +49,11 @@ void TerminalGroup::buildControls(const QString& namePrefix) {
         b->setAutoDefault(false);
         return b;
     };
-    m_prefix = new TKxPfxEdit(this);
+    m_prefix = new PrefixEdit(this);
     m_prefix->setObjectName(namePrefix + QStringLiteral("PfxEdit"));
     m_prefix->setAllowKeyPressHandler(true);
     m_prefix->setEnterToTab(false);
-    m_prefix->setCharCase(TKxEdit::CharCase::Normal);
+    m_prefix->setCharCase(ValidatedEdit::CharCase::Normal);
     m_prefix->setMaxLength(7);
     m_prefix->setCanBeLocator(true);
     m_prefix->setMustFindInAtlas(true);
@@ -61,22 +61,22 @@ void TerminalGroup::buildControls(const QString& namePrefix) {
     m_prefix->setStatusTip(QString::fromLatin1(kPrefixHint));
     m_prefix->installEventFilter(this);
     connect(m_prefix, &QLineEdit::textChanged, this, &TerminalGroup::updateFieldEnabling);
-    m_latitude = new TKxLatEdit(this);
+    m_latitude = new LatitudeEdit(this);
     m_latitude->setObjectName(namePrefix + QStringLiteral("LatEdit"));
     m_latitude->setStatusTip(
         QStringLiteral("Enter as decimal degrees or deg min sec (north is +, south is -)"));
-    m_longitude = new TKxLonEdit(this);
+    m_longitude = new LongitudeEdit(this);
     m_longitude->setObjectName(namePrefix + QStringLiteral("LonEdit"));
     m_longitude->setStatusTip(
         QStringLiteral("Enter as decimal degrees or deg min sec (west is +, east is -)"));
-    m_name = new TKxNameEdit(this);
+    m_name = new NameEdit(this);
     m_name->setObjectName(namePrefix + QStringLiteral("NameEdit"));
     m_name->setBlankAllowed(true);
     m_name->setStatusTip(QStringLiteral("Enter a callsign, city name, or other identifier (maximum "
                                         "17 characters including spaces)"));
-    for (TKxEdit* field : fields()) {
+    for (ValidatedEdit* field : fields()) {
         field->setAllowExitHandler(true);
-        connect(field, &TKxEdit::exitRequested, this,
+        connect(field, &ValidatedEdit::exitRequested, this,
                 [this, field](QWidget* target) { fieldExit(field, target); });
     }
     m_defaultBtn = button(QStringLiteral("DefaultBtn"), QStringLiteral("Use &Default"));
@@ -103,7 +103,7 @@ void TerminalGroup::buildControls(const QString& namePrefix) {
     grid->addWidget(m_name, 4, 1);
 }
 
-QList<TKxEdit*> TerminalGroup::fields() const {
+QList<ValidatedEdit*> TerminalGroup::fields() const {
     return {m_prefix, m_latitude, m_longitude, m_name};
 }
 
@@ -138,10 +138,10 @@ void TerminalGroup::updateFieldEnabling() {
     m_name->setEnabled(manual);
 }
 
-void TerminalGroup::fieldExit(TKxEdit* field, QWidget* target) {
+void TerminalGroup::fieldExit(ValidatedEdit* field, QWidget* target) {
     if (m_statusLine)
         m_statusLine->ResetStatusLine();
-    if (TKxEdit::IsCancelTarget(target))
+    if (ValidatedEdit::IsCancelTarget(target))
         return;
     if (target == m_defaultBtn || target == m_selectBtn || target == m_manualBtn)
         return;

@@ -11,11 +11,11 @@
 
 class QPushButton;
 class StatusLine;
-class TKxEdit;
-class TKxLatEdit;
-class TKxLonEdit;
-class TKxNameEdit;
-class TKxPfxEdit;
+class ValidatedEdit;
+class LatitudeEdit;
+class LongitudeEdit;
+class NameEdit;
+class PrefixEdit;
 struct Atlas;
 
 /// One terminal of a prediction, map or frequency-map dialog: the prefix or grid
@@ -47,9 +47,9 @@ public:
     /// nothing after the refusal's message, with the focus on the field to correct.
     std::optional<Terminal> resolveForOk();
 
-    TKxPfxEdit* prefixEdit() const { return m_prefix; }
+    PrefixEdit* prefixEdit() const { return m_prefix; }
     /// The four fields in tab order.
-    QList<TKxEdit*> fields() const;
+    QList<ValidatedEdit*> fields() const;
 
 signals:
     /// The group is complete: the focus should move to what follows it.
@@ -62,7 +62,7 @@ protected:
 
 private:
     void buildControls(const QString& namePrefix);
-    void fieldExit(TKxEdit* field, QWidget* target);
+    void fieldExit(ValidatedEdit* field, QWidget* target);
     void fillFromPrefix();
     void refuseMissingDefault();
     void updateFieldEnabling();
@@ -78,10 +78,10 @@ private:
     StatusLine* m_statusLine;
     AtlasPicker m_picker;
     bool m_active = true;
-    TKxPfxEdit* m_prefix = nullptr;
-    TKxLatEdit* m_latitude = nullptr;
-    TKxLonEdit* m_longitude = nullptr;
-    TKxNameEdit* m_name = nullptr;
+    PrefixEdit* m_prefix = nullptr;
+    LatitudeEdit* m_latitude = nullptr;
+    LongitudeEdit* m_longitude = nullptr;
+    NameEdit* m_name = nullptr;
     QPushButton* m_defaultBtn = nullptr;
     QPushButton* m_selectBtn = nullptr;
     QPushButton* m_manualBtn = nullptr;

@@ -1,6 +1,6 @@
 #include "widgets/TerminalPair.h"
 
-#include "widgets/KxComps.h"
+#include "widgets/EntryFields.h"
 #include "widgets/TerminalGroup.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ TerminalPair::~TerminalPair() {
 void TerminalPair::focusChanged(QWidget* now) {
     if (!now || now->window() != m_dialog)
         return;
-    if (auto* field = qobject_cast<TKxEdit*>(now))
+    if (auto* field = qobject_cast<ValidatedEdit*>(now))
         m_remembered = field;
     for (TerminalGroup* group : m_groups)
         group->setActive(group == now || group->isAncestorOf(now));

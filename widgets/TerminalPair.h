@@ -4,7 +4,7 @@
 
 class QDialog;
 class QWidget;
-class TKxEdit;
+class ValidatedEdit;
 class TerminalGroup;
 
 /// The two terminal groups of one dialog working together: the buttons of the group
@@ -20,8 +20,8 @@ public:
     TerminalPair& operator=(const TerminalPair&) = delete;
 
     /// The entry field that last had the focus.
-    TKxEdit* rememberedField() const { return m_remembered; }
-    void setRememberedField(TKxEdit* field) { m_remembered = field; }
+    ValidatedEdit* rememberedField() const { return m_remembered; }
+    void setRememberedField(ValidatedEdit* field) { m_remembered = field; }
 
 private:
     void focusChanged(QWidget* now);
@@ -29,6 +29,6 @@ private:
 
     QDialog* m_dialog;
     TerminalGroup* m_groups[2];
-    TKxEdit* m_remembered = nullptr;
+    ValidatedEdit* m_remembered = nullptr;
     QMetaObject::Connection m_focusConnection;
 };

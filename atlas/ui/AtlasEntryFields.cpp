@@ -1,7 +1,7 @@
 #include "atlas/ui/AtlasEntryFields.h"
 
 #include "atlas/AtlasEdit.h"
-#include "widgets/KxComps.h"
+#include "widgets/EntryFields.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 namespace {
 
 void AddRow(QWidget* parent, QGridLayout* grid, int row, const QString& labelName,
-            const QString& caption, TKxEdit* field) {
+            const QString& caption, ValidatedEdit* field) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(labelName);
     label->setBuddy(field);
@@ -22,21 +22,22 @@ void AddRow(QWidget* parent, QGridLayout* grid, int row, const QString& labelNam
 AtlasEntryFields MakeAtlasEntryFields(QWidget* parent, QGridLayout* grid, const QString& namePrefix,
                                       const QString& prefixCaption, bool readOnly) {
     AtlasEntryFields f;
-    f.prefix = new TKxPfxEdit(parent);
+    f.prefix = new PrefixEdit(parent);
     f.prefix->setObjectName(namePrefix + QStringLiteral("PfxEdit"));
     f.prefix->setMaxChars(6);
-    f.latitude = new TKxLatEdit(parent);
+    f.latitude = new LatitudeEdit(parent);
     f.latitude->setObjectName(namePrefix + QStringLiteral("LatEdit"));
     f.latitude->setMaxChars(10);
-    f.longitude = new TKxLonEdit(parent);
+    f.longitude = new LongitudeEdit(parent);
     f.longitude->setObjectName(namePrefix + QStringLiteral("LonEdit"));
     f.longitude->setMaxChars(11);
-    f.name = new TKxNameEdit(parent);
+    f.name = new NameEdit(parent);
     f.name->setObjectName(namePrefix + QStringLiteral("NameEdit"));
     f.name->setMaxChars(17);
     if (readOnly) {
-        for (TKxEdit* field : {static_cast<TKxEdit*>(f.latitude),
-                               static_cast<TKxEdit*>(f.longitude), static_cast<TKxEdit*>(f.name)}) {
+        for (ValidatedEdit* field :
+             {static_cast<ValidatedEdit*>(f.latitude), static_cast<ValidatedEdit*>(f.longitude),
+              static_cast<ValidatedEdit*>(f.name)}) {
             field->setReadOnly(true);
             field->setFocusPolicy(Qt::NoFocus);
             field->setAllowExitHandler(true); // read-only texts are never checked
@@ -60,9 +61,9 @@ AtlasEntryFields MakeAtlasEntryFields(QWidget* parent, QGridLayout* grid, const 
 }
 
 bool CheckAtlasEntryFields(const AtlasEntryFields& fields) {
-    for (TKxEdit* field :
-         {static_cast<TKxEdit*>(fields.latitude), static_cast<TKxEdit*>(fields.longitude),
-          static_cast<TKxEdit*>(fields.name)}) {
+    for (ValidatedEdit* field : {static_cast<ValidatedEdit*>(fields.latitude),
+                                 static_cast<ValidatedEdit*>(fields.longitude),
+                                 static_cast<ValidatedEdit*>(fields.name)}) {
         if (!field->Validate()) {
             field->refocus();
             return false;

@@ -6,18 +6,18 @@
 
 class QGridLayout;
 class QWidget;
-class TKxLatEdit;
-class TKxLonEdit;
-class TKxNameEdit;
-class TKxPfxEdit;
+class LatitudeEdit;
+class LongitudeEdit;
+class NameEdit;
+class PrefixEdit;
 
 /// The four fields of one atlas entry in an atlas window, laid out in a grid of
 /// labels and fields.
 struct AtlasEntryFields {
-    TKxPfxEdit* prefix = nullptr;
-    TKxLatEdit* latitude = nullptr;
-    TKxLonEdit* longitude = nullptr;
-    TKxNameEdit* name = nullptr;
+    PrefixEdit* prefix = nullptr;
+    LatitudeEdit* latitude = nullptr;
+    LongitudeEdit* longitude = nullptr;
+    NameEdit* name = nullptr;
 };
 
 /// Builds the four fields in `parent` and rows 0..3 of `grid`. Their objectNames are

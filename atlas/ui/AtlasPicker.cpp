@@ -1,10 +1,10 @@
 #include "atlas/ui/AtlasPicker.h"
 
-#include "atlas/ui/TPrefixSearchForm.h"
+#include "atlas/ui/AtlasSearchDialog.h"
 
 AtlasPicker PrefixSearchFormPicker(const Atlas& atlas, StatusLine* statusLine) {
     return [&atlas, statusLine](QWidget* parent) -> std::optional<std::string> {
-        TPrefixSearchForm form(atlas, statusLine, parent);
+        AtlasSearchDialog form(atlas, statusLine, parent);
         if (form.exec() != QDialog::Accepted || form.selectedPrefix().isEmpty())
             return std::nullopt;
         return form.selectedPrefix().toStdString();

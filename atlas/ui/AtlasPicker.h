@@ -5,5 +5,5 @@
 struct Atlas;
 class StatusLine;
 
-/// The picker that opens the "Search Atlas" window (TPrefixSearchForm) over `atlas`.
+/// The picker that opens the "Search Atlas" window (AtlasSearchDialog) over `atlas`.
 AtlasPicker PrefixSearchFormPicker(const Atlas& atlas, StatusLine* statusLine);

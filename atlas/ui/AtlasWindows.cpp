@@ -1,15 +1,15 @@
 #include "atlas/ui/AtlasWindows.h"
 
 #include "atlas/AtlasEdit.h"
-#include "atlas/ui/TAtlasAddForm.h"
-#include "atlas/ui/TAtlasDeleteForm.h"
-#include "atlas/ui/TAtlasModifyForm.h"
-#include "atlas/ui/TDispAtlasForm.h"
-#include "atlas/ui/TPrintBearingsForm.h"
-#include "widgets/KxMessages.h"
+#include "atlas/ui/AtlasAddDialog.h"
+#include "atlas/ui/AtlasDeleteDialog.h"
+#include "atlas/ui/AtlasModifyDialog.h"
+#include "atlas/ui/AtlasViewWindow.h"
+#include "atlas/ui/BearingsPrintDialog.h"
+#include "widgets/MessageBoxes.h"
 
 void OpenAtlasView(const Atlas& atlas, StatusLine* statusLine, QWidget* parent) {
-    TDispAtlasForm form(atlas, statusLine, parent);
+    AtlasViewWindow form(atlas, statusLine, parent);
     form.exec();
 }
 
@@ -18,22 +18,22 @@ void OpenAtlasAdd(Atlas& atlas, StatusLine* statusLine, QWidget* parent) {
         ShowUserMessage(parent, blocker);
         return;
     }
-    TAtlasAddForm form(atlas, statusLine, parent);
+    AtlasAddDialog form(atlas, statusLine, parent);
     form.exec();
 }
 
 void OpenAtlasModify(Atlas& atlas, StatusLine* statusLine, QWidget* parent) {
-    TAtlasModifyForm form(atlas, statusLine, parent);
+    AtlasModifyDialog form(atlas, statusLine, parent);
     form.exec();
 }
 
 void OpenAtlasDelete(Atlas& atlas, StatusLine* statusLine, QWidget* parent) {
-    TAtlasDeleteForm form(atlas, statusLine, parent);
+    AtlasDeleteDialog form(atlas, statusLine, parent);
     form.exec();
 }
 
 void OpenPrintBearings(const Atlas& atlas, const Settings& settings, StatusLine* statusLine,
                        QWidget* parent) {
-    TPrintBearingsForm form(atlas, settings, statusLine, parent);
+    BearingsPrintDialog form(atlas, settings, statusLine, parent);
     form.exec();
 }

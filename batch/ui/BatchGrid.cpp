@@ -1,6 +1,6 @@
 #include "batch/ui/BatchGrid.h"
 
-#include "widgets/TKxDateEdit.h"
+#include "widgets/DateEdit.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -9,9 +9,9 @@
 namespace {
 
 /// A cell's editor: the column's key filter; its text is checked only by the run.
-class BatchCellEdit : public TKxEdit {
+class BatchCellEdit : public ValidatedEdit {
 public:
-    BatchCellEdit(BatchColumn column, QWidget* parent) : TKxEdit(parent) {
+    BatchCellEdit(BatchColumn column, QWidget* parent) : ValidatedEdit(parent) {
         const BatchCellRule rule = BatchCellRuleOf(column);
         setAllowedCharacters(QString::fromStdString(rule.allowed));
         setCharCase(rule.upperCase ? CharCase::Upper : CharCase::Normal);
@@ -28,14 +28,14 @@ protected:
             event->accept();
             return;
         }
-        TKxEdit::keyPressEvent(event);
+        ValidatedEdit::keyPressEvent(event);
     }
 };
 
 /// The date cell's editor: the fixed mask of the date fields, without their check.
-class BatchDateEdit : public TKxDateEdit {
+class BatchDateEdit : public DateEdit {
 public:
-    BatchDateEdit(const DateConventions& dates, QWidget* parent) : TKxDateEdit(parent) {
+    BatchDateEdit(const DateConventions& dates, QWidget* parent) : DateEdit(parent) {
         setDateConventions(dates);
         setEnterToTab(false);
     }
@@ -66,7 +66,7 @@ QWidget* BatchCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
 void BatchCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* edit = static_cast<QLineEdit*>(editor);
     const QString text = index.data(Qt::EditRole).toString();
-    if (auto* date = dynamic_cast<TKxDateEdit*>(editor); date && text.size() != 8)
+    if (auto* date = dynamic_cast<DateEdit*>(editor); date && text.size() != 8)
         edit->setText(date->blankText());
     else
         edit->setText(text);
@@ -76,7 +76,7 @@ void BatchCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                      const QModelIndex& index) const {
     QString text = static_cast<QLineEdit*>(editor)->text();
     // A date holding only blanks and separators is no date.
-    if (auto* date = dynamic_cast<TKxDateEdit*>(editor); date && text == date->blankText())
+    if (auto* date = dynamic_cast<DateEdit*>(editor); date && text == date->blankText())
         text.clear();
     model->setData(index, text, Qt::EditRole);
 }

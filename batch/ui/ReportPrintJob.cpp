@@ -1,7 +1,7 @@
 #include "batch/ui/ReportPrintJob.h"
 
 #include "report/ResultsLayout.h"
-#include "widgets/KxReportFont.h"
+#include "widgets/ReportFont.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

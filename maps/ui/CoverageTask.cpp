@@ -1,13 +1,13 @@
 #include "maps/ui/CoverageTask.h"
 
+#include "appstate/AppState.h"
 #include "maps/BaseMapFile.h"
 #include "maps/BaseMaps.h"
+#include "maps/ui/CoverageDialog.h"
+#include "maps/ui/CoverageWindow.h"
 #include "maps/ui/MapWindows.h"
-#include "maps/ui/TCoverageDialogForm.h"
-#include "maps/ui/TCoverageDisplayForm.h"
-#include "report/AppState.h"
-#include "widgets/KxMessages.h"
-#include "widgets/KxStatusLine.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/StatusLine.h"
 
 bool CoverageMapAvailable(QWidget* parent, const AppState& state) {
     return CheckMapAvailable(parent, state, MapKind::Rectangular);
@@ -25,7 +25,7 @@ void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppSta
     input.dates = state.Dates;
     input.zone = state.TimeZone;
     input.clock = ReadSystemClock();
-    TCoverageDialogForm dialog(std::move(input), statusLine, parent);
+    CoverageDialog dialog(std::move(input), statusLine, parent);
     dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -52,6 +52,6 @@ void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppSta
     view.greatCircleBase = std::make_shared<const PixelBuffer>(std::move(*greatCircle));
     view.centre = *centre;
     view.clock = [] { return ReadSystemClock(); };
-    TCoverageDisplayForm display(std::move(view), parent);
+    CoverageWindow display(std::move(view), parent);
     display.exec();
 }

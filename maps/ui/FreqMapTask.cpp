@@ -1,13 +1,13 @@
 #include "maps/ui/FreqMapTask.h"
 
+#include "appstate/AppState.h"
 #include "maps/BaseMapFile.h"
 #include "maps/BaseMaps.h"
+#include "maps/ui/FreqMapDialog.h"
+#include "maps/ui/FreqMapWindow.h"
 #include "maps/ui/MapWindows.h"
-#include "maps/ui/TFreqMapDialogForm.h"
-#include "maps/ui/TFreqMapDisplayForm.h"
-#include "report/AppState.h"
-#include "widgets/KxMessages.h"
-#include "widgets/KxStatusLine.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/StatusLine.h"
 
 bool FrequencyMapAvailable(QWidget* parent, const AppState& state) {
     return CheckMapAvailable(parent, state, MapKind::Rectangular);
@@ -25,7 +25,7 @@ void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppSt
     input.dates = state.Dates;
     input.zone = state.TimeZone;
     input.clock = ReadSystemClock();
-    TFreqMapDialogForm dialog(std::move(input), statusLine, parent);
+    FreqMapDialog dialog(std::move(input), statusLine, parent);
     dialog.setAtlasPicker(std::move(picker));
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -46,6 +46,6 @@ void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppSt
     const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
     view.centreLonDeg = centre ? centre->lon : view.request.station.LongitudeDeg;
     view.clock = [] { return ReadSystemClock(); };
-    TFreqMapDisplayForm display(std::move(view), parent);
+    FreqMapWindow display(std::move(view), parent);
     display.exec();
 }

@@ -1,10 +1,10 @@
 #include "maps/ui/MapWindows.h"
 
+#include "appstate/AppState.h"
 #include "core/Numeric.h"
-#include "maps/ui/TMapDlgForm.h"
-#include "maps/ui/TMapsDisplayForm.h"
-#include "report/AppState.h"
-#include "widgets/KxMessages.h"
+#include "maps/ui/MapDialog.h"
+#include "maps/ui/MapDisplayWindow.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, Ma
                 const AtlasPicker& picker) {
     MapDialogInput input{PreviousPredictionInputs(state), state.UserSettings, &state.PlaceAtlas,
                          state.Dates, TimeNow(state)};
-    TMapDlgForm dialog(kind, std::move(input), statusLine, mainWindow);
+    MapDialog dialog(kind, std::move(input), statusLine, mainWindow);
     dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -54,7 +54,7 @@ void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, Ma
     record.LongPath = request.LongPath;
     record.DateText = FormatDateText(false, request.Date, state.Dates);
     state.TimeZone.PredictionDate = request.Date;
-    TMapsDisplayForm display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
+    MapDisplayWindow display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
                                           request.ShortPath, request.LongPath, request.Date,
                                           dialog.mapTimeText()),
                              mainWindow);
@@ -65,7 +65,7 @@ void ShowPredictionMap(QWidget* parent, const AppState& state, const PredictionR
                        MapKind kind) {
     if (!CheckMapAvailable(parent, state, kind))
         return;
-    TMapsDisplayForm display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
+    MapDisplayWindow display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
                                           request.ShortPath, request.LongPath, request.Date,
                                           TimeNow(state)),
                              parent);

@@ -5,13 +5,13 @@
 #include "planner/PlannerView.h"
 #include "planner/ui/PlannerStripDelegate.h"
 #include "planner/ui/PlannerTableModel.h"
+#include "widgets/EntryFields.h"
+#include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
-#include "widgets/KxComps.h"
-#include "widgets/KxHelp.h"
-#include "widgets/KxMessages.h"
-#include "widgets/KxStatusLine.h"
-#include "widgets/KxWindowScale.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/StatusLine.h"
 #include "widgets/TerminalGroup.h"
+#include "widgets/WindowScale.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -63,15 +63,15 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
 
     m_terminal =
         new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
-    m_date = new TKxDateEdit(this);
+    m_date = new DateEdit(this);
     m_date->setObjectName(QStringLiteral("DateEdit"));
     m_date->setDateConventions(m_input.dates);
     m_date->setStatusTip(Q(DateHint(m_input.dates)));
-    m_solar = new TKxSolarEdit(this);
+    m_solar = new SolarIndexEdit(this);
     m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
     m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
     m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
-    m_kIndex = new TKxKIndexEdit(this);
+    m_kIndex = new KIndexEdit(this);
     m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
     m_kIndex->setStatusTip(Q(KIndexHint()));
     m_path = new QComboBox(this);
@@ -227,7 +227,7 @@ void PlannerWindow::OKBtnClick() {
     const std::optional<Terminal> station = m_terminal->resolveForOk();
     if (!station)
         return;
-    for (TKxEdit* field : std::initializer_list<TKxEdit*>{m_date, m_solar, m_kIndex}) {
+    for (ValidatedEdit* field : std::initializer_list<ValidatedEdit*>{m_date, m_solar, m_kIndex}) {
         if (!field->Validate()) {
             field->refocus();
             return;

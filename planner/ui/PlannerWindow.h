@@ -18,9 +18,9 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class StatusLine;
-class TKxDateEdit;
-class TKxKIndexEdit;
-class TKxSolarEdit;
+class DateEdit;
+class KIndexEdit;
+class SolarIndexEdit;
 class TerminalGroup;
 class PlannerSortProxy;
 class PlannerStripDelegate;
@@ -89,9 +89,9 @@ private:
     int m_placeCount = 0;
 
     TerminalGroup* m_terminal;
-    TKxDateEdit* m_date;
-    TKxSolarEdit* m_solar;
-    TKxKIndexEdit* m_kIndex;
+    DateEdit* m_date;
+    SolarIndexEdit* m_solar;
+    KIndexEdit* m_kIndex;
     QComboBox* m_path;
     QDoubleSpinBox* m_threshold;
     QPushButton* m_ok;

@@ -2,7 +2,7 @@
 
 // Small builders shared by the pages of the Options window.
 
-#include "widgets/KxText.h"
+#include "widgets/QtText.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

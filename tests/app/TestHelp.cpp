@@ -4,9 +4,9 @@
 
 #include "app/HelpCatalog.h"
 #include "app/HelpSystem.h"
-#include "app/THelpForm.h"
+#include "app/HelpWindow.h"
 
-#include "widgets/KxHelp.h"
+#include "widgets/HelpContext.h"
 #include <QDialog>
 #include <QDirIterator>
 #include <QFile>
@@ -129,7 +129,7 @@ private slots:
     }
 
     void helpWindowSearchesTheIndex() {
-        THelpForm form(HelpCatalog::Embedded());
+        HelpWindow form(HelpCatalog::Embedded());
         form.show();
         form.showIndex();
         QTest::keyClicks(form.findChild<QLineEdit*>("IndexEdit"), "longit");

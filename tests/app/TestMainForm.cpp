@@ -5,11 +5,11 @@
 #include "tests/widgets/RecordingPresenter.h"
 
 #include "app/HelpSystem.h"
-#include "app/THelpForm.h"
-#include "app/TMainForm.h"
-#include "app/TNoDefaultMsgForm.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "app/NoDefaultTerminalQuestion.h"
+#include "appstate/AppState.h"
 #include "atlas/AtlasFile.h"
-#include "report/AppState.h"
 #include "settings/SettingsFile.h"
 
 #include <QAction>
@@ -59,7 +59,7 @@ private slots:
         AppState state = StateWithoutDefault(dir);
         state.UserSettings.NoDefaultMessageOff = -1;
         LoadAtlas(state.PlaceAtlas, state.DataDirectory);
-        TMainForm form(state);
+        MainWindow form(state);
         // The command line adds a place while the window is open.
         Atlas other;
         LoadAtlas(other, state.DataDirectory);
@@ -75,7 +75,7 @@ private slots:
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
         state.UserSettings.NoDefaultMessageOff = -1;
-        TMainForm form(state);
+        MainWindow form(state);
         QCOMPARE(form.windowTitle(), QString("Hopscope"));
         const QList<QPair<QString, QString>> items = {
             {"FileMenu", "&File"},
@@ -131,7 +131,7 @@ private slots:
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
         state.UserSettings.NoDefaultMessageOff = -1;
-        TMainForm form(state);
+        MainWindow form(state);
         form.show();
         QCOMPARE(form.helpPanelText(), QString("Press F1 for Help"));
         form.SetStatusHint("Select a frequency");
@@ -162,16 +162,16 @@ private slots:
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
         int baseMapChecks = 0;
-        TMainForm form(state);
+        MainWindow form(state);
         form.setBaseMapCheck([&] { ++baseMapChecks; });
         QString caption;
         WhenModalOpens([&](QWidget* modal) {
             caption = modal->windowTitle();
-            QVERIFY(qobject_cast<TNoDefaultMsgForm*>(modal));
+            QVERIFY(qobject_cast<NoDefaultTerminalQuestion*>(modal));
             modal->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
             modal->findChild<QPushButton*>("NoBtn")->click();
         });
-        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        QSignalSpy finished(&form, &MainWindow::firstActivationFinished);
         form.show();
         form.activateWindow();
         QVERIFY(finished.wait(3000));
@@ -191,12 +191,12 @@ private slots:
     void escapeLeavesTheCheckBoxUnstored() {
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
-        TMainForm form(state);
+        MainWindow form(state);
         WhenModalOpens([](QWidget* modal) {
             modal->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        QSignalSpy finished(&form, &MainWindow::firstActivationFinished);
         form.show();
         form.activateWindow();
         QVERIFY(finished.wait(3000));
@@ -206,7 +206,7 @@ private slots:
     void yesOpensOptionsThenStoresTheCheckBox() {
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
-        TMainForm form(state);
+        MainWindow form(state);
         QString optionsCaption;
         WhenModalOpens([&](QWidget* question) {
             question->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
@@ -216,7 +216,7 @@ private slots:
             });
             question->findChild<QPushButton*>("YesBtn")->click();
         });
-        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        QSignalSpy finished(&form, &MainWindow::firstActivationFinished);
         form.show();
         form.activateWindow();
         QVERIFY(finished.wait(5000));
@@ -231,7 +231,7 @@ private slots:
         AppState state = StateWithoutDefault(dir);
         state.UserSettings.NoDefaultMessageOff = -1;
         state.Prediction.TerminalA.Prefix = "DEFAULT";
-        TMainForm form(state);
+        MainWindow form(state);
         bool menusHidden = false;
         WhenModalOpens([&](QWidget* options) {
             menusHidden = !form.menuBar()->actions().first()->isVisible();
@@ -254,8 +254,8 @@ private slots:
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
         state.UserSettings.DefaultDefined = true;
-        TMainForm form(state);
-        QSignalSpy finished(&form, &TMainForm::firstActivationFinished);
+        MainWindow form(state);
+        QSignalSpy finished(&form, &MainWindow::firstActivationFinished);
         form.show();
         form.activateWindow();
         QVERIFY(finished.wait(3000));
@@ -267,7 +267,7 @@ private slots:
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
         state.UserSettings.NoDefaultMessageOff = -1;
-        TMainForm form(state);
+        MainWindow form(state);
         int opened = 0;
         const auto open = [&] {
             ++opened;
@@ -308,7 +308,7 @@ private slots:
         QTemporaryDir dir;
         AppState state = StateWithoutDefault(dir);
         state.UserSettings.NoDefaultMessageOff = -1;
-        TMainForm form(state);
+        MainWindow form(state);
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -3,11 +3,11 @@
 // no-default-terminal answer reaching the settings file, and the next run.
 
 #include "app/HopscopeProgram.h"
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
 #include "app/Startup.h"
-#include "app/TMainForm.h"
-#include "app/TSplashForm.h"
 #include "settings/SettingsFile.h"
-#include "widgets/KxMessages.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -78,7 +78,7 @@ private slots:
         {
             HopscopeProgram program;
             QVERIFY(program.start({"--data-dir", dir.path()}, false));
-            TSplashForm* splash = program.splash();
+            SplashWindow* splash = program.splash();
             QVERIFY(splash);
             QVERIFY(splash->isVisible());
             // The no-default question waits for the splash to go.
@@ -92,7 +92,7 @@ private slots:
             QVERIFY(!program.splash());
         }
         {
-            TSplashForm splash;
+            SplashWindow splash;
             splash.showNow();
             splash.closeWhenDue(300);
             QVERIFY(splash.shownMs() >= 300);
@@ -117,7 +117,7 @@ private slots:
             });
             poll.start(10);
             QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
-            QSignalSpy finished(program.mainForm(), &TMainForm::firstActivationFinished);
+            QSignalSpy finished(program.mainForm(), &MainWindow::firstActivationFinished);
             QVERIFY(finished.wait(3000));
             QVERIFY(asked);
             program.shutDown();
@@ -128,7 +128,7 @@ private slots:
         {
             HopscopeProgram program;
             QVERIFY(program.start({"/b", "--data-dir", dir.path()}));
-            QSignalSpy finished(program.mainForm(), &TMainForm::firstActivationFinished);
+            QSignalSpy finished(program.mainForm(), &MainWindow::firstActivationFinished);
             QVERIFY(finished.wait(3000));
             QVERIFY(!program.mainForm()->noDefaultQuestionAsked());
         }

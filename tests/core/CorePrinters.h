@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 
 inline void PrintTo(const PathGeometry& p, std::ostream* os) {
     *os << "{BearingAtA " << p.BearingAtA * kDegPerRad << "°, BearingAtB "

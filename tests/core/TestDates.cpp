@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 #include "tests/core/CorePrinters.h"
 
 namespace {

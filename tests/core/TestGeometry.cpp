@@ -3,7 +3,7 @@
 #include <cmath>
 #include <random>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 #include "tests/core/CorePrinters.h"
 
 namespace {

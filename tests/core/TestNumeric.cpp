@@ -4,7 +4,7 @@
 #include <limits>
 #include <random>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/KxLib.h"
-#include "engine/KxEphem.h"
+#include "core/Core.h"
 #include "engine/PredictionRecord.h"
+#include "engine/SolarEphemeris.h"
 
 struct RequestPlan {
     std::string latA = "40";

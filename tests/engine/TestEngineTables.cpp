@@ -7,9 +7,9 @@
 #include <numbers>
 
 #include "engine/DecileTable.h"
-#include "engine/KxFLayerTables.h"
-#include "engine/KxPdRousLoss.h"
+#include "engine/F2LayerTables.h"
 #include "engine/LandSeaMask.h"
+#include "engine/PathLosses.h"
 
 TEST(EngineTables, GeneratedTablesRunToTheirLastEntry) {
     // A table written out short is filled up with zeros at its end: its last entries

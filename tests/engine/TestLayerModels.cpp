@@ -9,11 +9,11 @@
 #include <cmath>
 #include <random>
 
-#include "core/KxLib.h"
-#include "engine/KxELayer.h"
-#include "engine/KxEphem.h"
-#include "engine/KxFLayer.h"
-#include "engine/KxFLayerTables.h"
+#include "core/Core.h"
+#include "engine/ELayer.h"
+#include "engine/F2Layer.h"
+#include "engine/F2LayerTables.h"
+#include "engine/SolarEphemeris.h"
 
 namespace {
 

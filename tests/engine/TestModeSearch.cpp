@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "core/KxLib.h"
-#include "engine/KxPdRous.h"
+#include "core/Core.h"
+#include "engine/PathRoutines.h"
 #include "engine/Propagation.h"
 #include "engine/QuickMath.h"
 #include "tests/engine/EngineTestSupport.h"

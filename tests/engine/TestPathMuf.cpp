@@ -4,11 +4,11 @@
 
 #include <cmath>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 #include "engine/DecileTable.h"
-#include "engine/KxELayer.h"
-#include "engine/KxFLayer.h"
-#include "engine/KxPdRousMuf.h"
+#include "engine/ELayer.h"
+#include "engine/F2Layer.h"
+#include "engine/PathMuf.h"
 #include "tests/engine/EngineTestSupport.h"
 
 TEST(HopGeometry, FewestHopsThatClearTheMinimumAngle) {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/KxLib.h"
-#include "engine/KxPdRousMuf.h"
+#include "core/Core.h"
+#include "engine/PathMuf.h"
 #include "engine/Propagation.h"
 #include "report/PredictionHeaders.h"
 #include "tests/engine/EngineTestSupport.h"

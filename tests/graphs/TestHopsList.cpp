@@ -4,7 +4,7 @@
 #include "core/HopMode.h"
 #include "graphs/HopsList.h"
 #include "report/PredictionReport.h"
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <gtest/gtest.h>
 

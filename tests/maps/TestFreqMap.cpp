@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/KxLib.h"
+#include "core/Core.h"
 #include "engine/Propagation.h"
 #include "maps/BaseMaps.h"
 #include "maps/FreqMapExport.h"

@@ -1,7 +1,7 @@
 // A field the dialog moves the focus into has its whole text selected, so what the
 // user types replaces the old text instead of being added to it.
 
-#include "prediction/TPredDlgForm.h"
+#include "prediction/PredictionDialog.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
@@ -21,7 +21,7 @@ private:
 
     // The dialog with the default terminal as A and the locator FN31 left as B by the
     // previous prediction.
-    std::unique_ptr<TPredDlgForm> open() {
+    std::unique_ptr<PredictionDialog> open() {
         PredictionDialogInput input;
         input.settings = StationSettings(true);
         input.previous.terminalA = DefaultTerminal(input.settings);
@@ -33,7 +33,7 @@ private:
         input.previous.solarIndexText = "F150.0";
         input.atlas = &m_atlas;
         input.dates = UsDates();
-        auto dialog = std::make_unique<TPredDlgForm>(input, &m_status);
+        auto dialog = std::make_unique<PredictionDialog>(input, &m_status);
         dialog->show();
         if (!QTest::qWaitForWindowActive(dialog.get()))
             qWarning("dialog not active");

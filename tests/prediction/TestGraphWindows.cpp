@@ -3,14 +3,14 @@
 // that names a curve, and Print only when something is drawn.
 
 #include "graphs/HopsList.h"
-#include "prediction/TPredHopsForm.h"
-#include "prediction/TPredMUFForm.h"
-#include "prediction/TSigGraphForm.h"
+#include "prediction/HopsWindow.h"
+#include "prediction/MufGraphWindow.h"
+#include "prediction/SignalGraphWindow.h"
 #include "report/PredictionHeaders.h"
 #include "report/PredictionReport.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/TAppendOrOverwriteDlgForm.h"
+#include "widgets/AppendOrOverwriteQuestion.h"
 
 #include <QAction>
 #include <QFile>
@@ -44,7 +44,7 @@ QByteArray ReadAll(const QString& path) {
 void AnswerAppendOrOverwrite(const char* button) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, button] {
-        if (auto* dialog = TopLevel<TAppendOrOverwriteDlgForm>()) {
+        if (auto* dialog = TopLevel<AppendOrOverwriteQuestion>()) {
             dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
             timer->deleteLater();
         }
@@ -65,7 +65,7 @@ private slots:
         RecordingPresenter presenter;
         QTemporaryDir dir;
         const PredictionResultsInput input = RealInput();
-        TPredHopsForm window(input, PathKind::Short);
+        HopsWindow window(input, PathKind::Short);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(),
@@ -100,7 +100,7 @@ private slots:
     void mufWindowSavesPicturesInThreeFormats() {
         RecordingPresenter presenter;
         QTemporaryDir dir;
-        TPredMUFForm window(RealInput(), PathKind::Long);
+        MufGraphWindow window(RealInput(), PathKind::Long);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.windowTitle().startsWith(QStringLiteral("Hopscope Long-Path MUF")));
@@ -130,7 +130,7 @@ private slots:
     }
 
     void signalsWindowNamesTheClickedCurve() {
-        TSigGraphForm window(RealInput(), PathKind::Short, true);
+        SignalGraphWindow window(RealInput(), PathKind::Short, true);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.model().Drawn());
@@ -161,7 +161,7 @@ private slots:
         for (PathResult& path : input.result.Paths)
             for (auto& row : path.Signal)
                 row.fill(kNoModeSignal);
-        TSigGraphForm window(input, PathKind::Short, false);
+        SignalGraphWindow window(input, PathKind::Short, false);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.model().message,

@@ -1,11 +1,11 @@
 // The prediction dialog: how the terminals are filled, what Enter, Insert, F7 and
 // F9 do, which buttons are live, and what OK refuses and accepts.
 
-#include "prediction/TPredDlgForm.h"
+#include "prediction/PredictionDialog.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/KxComps.h"
+#include "widgets/EntryFields.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -20,7 +20,7 @@ private:
     Atlas m_atlas = BuiltInTestAtlas();
     FakeStatusLine m_status;
 
-    std::unique_ptr<TPredDlgForm> open(bool withDefault, PredictionInputs previous = {}) {
+    std::unique_ptr<PredictionDialog> open(bool withDefault, PredictionInputs previous = {}) {
         PredictionDialogInput input;
         input.settings = StationSettings(withDefault);
         if (withDefault && previous.terminalA.Prefix.empty())
@@ -31,7 +31,7 @@ private:
         input.previous = previous;
         input.atlas = &m_atlas;
         input.dates = UsDates();
-        auto dialog = std::make_unique<TPredDlgForm>(input, &m_status);
+        auto dialog = std::make_unique<PredictionDialog>(input, &m_status);
         dialog->setAtlasPicker([](QWidget*) { return std::optional<std::string>("VE3"); });
         dialog->show();
         if (!QTest::qWaitForWindowActive(dialog.get()))

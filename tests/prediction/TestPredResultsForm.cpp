@@ -3,12 +3,12 @@
 // Text..." with the append-or-overwrite question.
 
 #include "core/Numeric.h"
-#include "prediction/TPredResultsForm.h"
+#include "prediction/PredictionResultsWindow.h"
 #include "report/PredictionHeaders.h"
 #include "report/PredictionReport.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/TAppendOrOverwriteDlgForm.h"
+#include "widgets/AppendOrOverwriteQuestion.h"
 
 #include <QAction>
 #include <QLabel>
@@ -84,7 +84,7 @@ PredictionResultsInput RealInput() {
 void AnswerAppendOrOverwrite(const char* button) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, button] {
-        if (auto* dialog = TopLevel<TAppendOrOverwriteDlgForm>()) {
+        if (auto* dialog = TopLevel<AppendOrOverwriteQuestion>()) {
             dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
             timer->deleteLater();
         }
@@ -103,8 +103,8 @@ class TestPredResultsForm : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TPredResultsForm> open(PredictionResultsInput input) {
-        auto window = std::make_unique<TPredResultsForm>(std::move(input));
+    std::unique_ptr<PredictionResultsWindow> open(PredictionResultsInput input) {
+        auto window = std::make_unique<PredictionResultsWindow>(std::move(input));
         window->resize(1024, 700);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))

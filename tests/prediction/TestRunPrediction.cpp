@@ -1,17 +1,17 @@
 // A prediction run with its progress window, and the whole on-screen prediction
 // from the menu: dialog, path information panel, progress, results.
 
+#include "appstate/AppState.h"
 #include "prediction/OnScreenPrediction.h"
+#include "prediction/PathInfoPanel.h"
+#include "prediction/PredictionDialog.h"
+#include "prediction/PredictionResultsWindow.h"
+#include "prediction/ProgressWindow.h"
 #include "prediction/RunPrediction.h"
-#include "prediction/TPathInfoForm.h"
-#include "prediction/TPredCompForm.h"
-#include "prediction/TPredDlgForm.h"
-#include "prediction/TPredResultsForm.h"
-#include "report/AppState.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/TAppendOrOverwriteDlgForm.h"
+#include "widgets/AppendOrOverwriteQuestion.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +53,7 @@ AppState StationState() {
 
 /// Fills terminal B of the open prediction dialog with `prefix` and presses OK.
 bool AcceptDialogTo(const QString& prefix) {
-    auto* dialog = TopLevel<TPredDlgForm>();
+    auto* dialog = TopLevel<PredictionDialog>();
     if (!dialog)
         return false;
     auto* b = dialog->findChild<QLineEdit*>(QStringLiteral("BPfxEdit"));
@@ -76,15 +76,15 @@ private slots:
         bool cancelHidden = false;
         QString caption;
         Repeatedly([&] {
-            auto* form = TopLevel<TPredCompForm>();
-            if (!form || form->state() != TPredCompForm::State::Ready)
+            auto* form = TopLevel<ProgressWindow>();
+            if (!form || form->state() != ProgressWindow::State::Ready)
                 return false;
             progressAtReady =
                 form->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value();
             cancelHidden = !Button(form, "CancelBtn")->isVisible();
             caption = form->windowTitle();
             QTest::keyClick(Button(form, "ShowPredBtn"), Qt::Key_Space); // swallowed
-            if (form->state() != TPredCompForm::State::Ready)
+            if (form->state() != ProgressWindow::State::Ready)
                 return true;
             QTest::keyClick(Button(form, "ShowPredBtn"), Qt::Key_Return);
             return true;
@@ -96,14 +96,14 @@ private slots:
         QVERIFY(cancelHidden);
         QCOMPARE(caption, QStringLiteral("Prediction Ready"));
         QCOMPARE(result.Paths[1].HeaderLines[0].size(), kHeaderLineWidth);
-        QVERIFY(TopLevel<TPredCompForm>() == nullptr);
+        QVERIFY(TopLevel<ProgressWindow>() == nullptr);
     }
 
     void escapeOnCancelStopsTheRun() {
         const PredictionRequest request = RequestTo(StationSettings(true), "JN58");
         QString caption;
         Repeatedly([&caption] {
-            auto* form = TopLevel<TPredCompForm>();
+            auto* form = TopLevel<ProgressWindow>();
             if (!form)
                 return false;
             caption = form->windowTitle();
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Computing Prediction. . ."));
         QVERIFY(!result.Completed);
         QVERIFY(result.StepsDone < kPredictionSteps);
-        QVERIFY(TopLevel<TPredCompForm>() == nullptr);
+        QVERIFY(TopLevel<ProgressWindow>() == nullptr);
     }
 
     void onScreenPredictionEndsInTheTable() {
@@ -126,16 +126,16 @@ private slots:
         QString titleSeen;
         Repeatedly([] { return AcceptDialogTo(QStringLiteral("ZS")); });
         Repeatedly([&] {
-            if (auto* panel = TopLevel<TPathInfoForm>())
+            if (auto* panel = TopLevel<PathInfoPanel>())
                 panelSeen = !panel->withClose();
-            auto* form = TopLevel<TPredCompForm>();
-            if (!form || form->state() != TPredCompForm::State::Ready)
+            auto* form = TopLevel<ProgressWindow>();
+            if (!form || form->state() != ProgressWindow::State::Ready)
                 return false;
             Button(form, "ShowPredBtn")->click();
             return true;
         });
         Repeatedly([&] {
-            auto* results = TopLevel<TPredResultsForm>();
+            auto* results = TopLevel<PredictionResultsWindow>();
             if (!results)
                 return false;
             QApplication::processEvents();
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(state.Prediction.TerminalB.Name, std::string("South Africa"));
         QCOMPARE(state.Prediction.DateText, std::string("12/08/26"));
         QVERIFY(state.Prediction.ShortPath.Length > 1.0);
-        QVERIFY(TopLevel<TPathInfoForm>() == nullptr);
+        QVERIFY(TopLevel<PathInfoPanel>() == nullptr);
     }
 
     void cancelledRunOpensNoResults() {
@@ -163,7 +163,7 @@ private slots:
         bool resultsSeen = false;
         Repeatedly([] { return AcceptDialogTo(QStringLiteral("VK")); });
         Repeatedly([] {
-            auto* form = TopLevel<TPredCompForm>();
+            auto* form = TopLevel<ProgressWindow>();
             if (!form)
                 return false;
             Button(form, "CancelBtn")->click();
@@ -171,7 +171,7 @@ private slots:
         });
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
-            if (auto* results = TopLevel<TPredResultsForm>()) {
+            if (auto* results = TopLevel<PredictionResultsWindow>()) {
                 resultsSeen = true;
                 results->reject();
             }
@@ -180,13 +180,13 @@ private slots:
         RunOnScreenPrediction(nullptr, nullptr, state, {});
         watch.stop();
         QVERIFY(!resultsSeen);
-        QVERIFY(TopLevel<TPredCompForm>() == nullptr);
-        QVERIFY(TopLevel<TPathInfoForm>() == nullptr);
+        QVERIFY(TopLevel<ProgressWindow>() == nullptr);
+        QVERIFY(TopLevel<PathInfoPanel>() == nullptr);
     }
 
     void pathInformationInBothModes() {
         const PredictionRequest request = RequestTo(StationSettings(true), "JN58");
-        TPathInfoForm panel(request, UsDates(), false);
+        PathInfoPanel panel(request, UsDates(), false);
         panel.show();
         QVERIFY(!panel.findChild<QPushButton*>());
         QVERIFY(!panel.close()); // only its owner closes the panel
@@ -197,7 +197,7 @@ private slots:
         QVERIFY(!panel.isVisible());
 
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_C, Qt::Key_Escape}) {
-            TPathInfoForm window(request, UsDates(), true);
+            PathInfoPanel window(request, UsDates(), true);
             window.show();
             QCOMPARE(window.windowTitle(), QStringLiteral("Hopscope Path Information"));
             QCOMPARE(Button(&window, "ClosePanel")->text(), QStringLiteral("&Close"));
@@ -207,13 +207,13 @@ private slots:
             QVERIFY(!window.isVisible());
         }
         // 21 lines and the Close panel fit the window.
-        TPathInfoForm window(request, UsDates(), true);
+        PathInfoPanel window(request, UsDates(), true);
         QVERIFY(window.height() >= 21 * window.lineHeight());
     }
 
     void appendOrOverwriteQuestion() {
         const QString name = QStringLiteral("/tmp/a/very/long/folder/name/report.txt");
-        TAppendOrOverwriteDlgForm dialog(name);
+        AppendOrOverwriteQuestion dialog(name);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Append or Overwrite?"));
         QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label1"))
                     ->text()
@@ -223,22 +223,22 @@ private slots:
         QCOMPARE(Button(&dialog, "CancelBtn")->width(), width);
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(dialog.choice(), TAppendOrOverwriteDlgForm::Choice::Cancel);
+        QCOMPARE(dialog.choice(), AppendOrOverwriteQuestion::Choice::Cancel);
         Repeatedly([] {
-            auto* asked = TopLevel<TAppendOrOverwriteDlgForm>();
+            auto* asked = TopLevel<AppendOrOverwriteQuestion>();
             if (!asked)
                 return false;
             Button(asked, "OverwriteBtn")->click();
             return true;
         });
-        QCOMPARE(TAppendOrOverwriteDlgForm::Ask(name),
-                 TAppendOrOverwriteDlgForm::Choice::Overwrite);
+        QCOMPARE(AppendOrOverwriteQuestion::Ask(name),
+                 AppendOrOverwriteQuestion::Choice::Overwrite);
     }
 
     void cancelledDialogLeavesTheRecord() {
         AppState state = StationState();
         Repeatedly([] {
-            auto* dialog = TopLevel<TPredDlgForm>();
+            auto* dialog = TopLevel<PredictionDialog>();
             if (!dialog)
                 return false;
             dialog->findChild<QLineEdit*>(QStringLiteral("BPfxEdit"))
@@ -248,7 +248,7 @@ private slots:
         });
         RunOnScreenPrediction(nullptr, nullptr, state, {});
         QCOMPARE(state.Prediction.TerminalB.Prefix, std::string());
-        QVERIFY(TopLevel<TPredCompForm>() == nullptr);
+        QVERIFY(TopLevel<ProgressWindow>() == nullptr);
     }
 };
 

@@ -1,7 +1,7 @@
 // What the prediction dialog accepted goes into the prediction record and comes back
 // as the next opening's starting values.
 
-#include "report/AppState.h"
+#include "appstate/AppState.h"
 
 #include <gtest/gtest.h>
 

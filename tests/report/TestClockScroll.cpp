@@ -1,6 +1,6 @@
 // Scrolling the 24-hour results table around the clock, over many key presses.
 
-#include "report/ClockScroll.h"
+#include "core/ClockScroll.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "report/PathReport.h"
 #include "report/PredictionHeaders.h"
 #include "report/PredictionSetup.h"
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/JsonText.h"
+#include "text/JsonText.h"
 
 #include <gtest/gtest.h>
 

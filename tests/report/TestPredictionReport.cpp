@@ -1,6 +1,6 @@
 #include "report/PredictionReport.h"
 
-#include "report/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/SystemDates.h"
+#include "core/SystemDates.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 // A status line for window tests: remembers the last hint and counts the resets.
 
-#include "widgets/KxStatusLine.h"
+#include "widgets/StatusLine.h"
 
 class FakeStatusLine final : public StatusLine {
 public:

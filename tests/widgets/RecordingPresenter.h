@@ -3,7 +3,7 @@
 // A message presenter for window tests: records every message, syntax-error window
 // and alert instead of opening modal windows, and answers with a preset button.
 
-#include "widgets/KxMessages.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,10 +4,10 @@
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 
-#include "widgets/TKxDateEdit.h"
-#include "widgets/TKxTimeEdit.h"
-#include "widgets/TNewDateForm.h"
-#include "widgets/TNewTimeForm.h"
+#include "widgets/DateEdit.h"
+#include "widgets/NewDateDialog.h"
+#include "widgets/NewTimeDialog.h"
+#include "widgets/TimeEdit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,12 +19,12 @@ private slots:
     void newDate() {
         RecordingPresenter presenter;
         FakeStatusLine status;
-        TNewDateForm form({DateOrder::MonthDayYear, '/'}, &status);
+        NewDateDialog form({DateOrder::MonthDayYear, '/'}, &status);
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(form.windowTitle(), QString("New Date"));
-        auto* edit = form.findChild<TKxDateEdit*>("DateEdit");
+        auto* edit = form.findChild<DateEdit*>("DateEdit");
         QCOMPARE(edit->text(), QString("__/__/__"));
         QCOMPARE(edit->cursorPosition(), 0);
         QVERIFY(edit->hasFocus());
@@ -46,24 +46,24 @@ private slots:
 
     void leavingTheDateForCancelShowsNothing() {
         RecordingPresenter presenter;
-        TNewDateForm form({DateOrder::DayMonthYear, '.'}, nullptr);
+        NewDateDialog form({DateOrder::DayMonthYear, '.'}, nullptr);
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTest::keyClick(form.findChild<TKxDateEdit*>("DateEdit"), Qt::Key_Escape);
+        QTest::keyClick(form.findChild<DateEdit*>("DateEdit"), Qt::Key_Escape);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(presenter.messages.empty());
     }
 
     void newTime() {
         RecordingPresenter presenter;
-        TNewTimeForm form("ULT", nullptr);
+        NewTimeDialog form("ULT", nullptr);
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(form.windowTitle(), QString("New Time"));
         QCOMPARE(form.findChild<QLabel*>("Label1")->text(), QString("ULT"));
-        auto* edit = form.findChild<TKxTimeEdit*>("TimeEdit");
+        auto* edit = form.findChild<TimeEdit*>("TimeEdit");
         QVERIFY(edit->text().isEmpty());
         QTest::keyClicks(edit, "1260");
         QTest::keyClick(edit, Qt::Key_Return);

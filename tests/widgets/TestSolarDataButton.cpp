@@ -2,7 +2,7 @@
 // data server of tests/solar (run through with-solar-server.sh; skipped otherwise):
 // it fills the fields and says where from, and a dead server leaves them as they were.
 
-#include "prediction/TPredDlgForm.h"
+#include "prediction/PredictionDialog.h"
 #include "solar/SolarPreferences.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
@@ -26,7 +26,7 @@ private:
     QTemporaryDir m_dataDir;
     QByteArray m_server = qgetenv("HOPSCOPE_SOLAR_TEST_BASE");
 
-    std::unique_ptr<TPredDlgForm> open() {
+    std::unique_ptr<PredictionDialog> open() {
         PredictionDialogInput input;
         input.settings = StationSettings(true);
         input.previous.terminalA = DefaultTerminal(input.settings);
@@ -35,7 +35,7 @@ private:
         input.previous.kIndexText = "5";
         input.atlas = &m_atlas;
         input.dates = UsDates();
-        auto dialog = std::make_unique<TPredDlgForm>(input, &m_status);
+        auto dialog = std::make_unique<PredictionDialog>(input, &m_status);
         dialog->show();
         return dialog;
     }

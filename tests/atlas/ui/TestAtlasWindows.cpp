@@ -6,11 +6,11 @@
 #include "tests/widgets/RecordingPresenter.h"
 
 #include "atlas/AtlasFile.h"
-#include "atlas/ui/TAtlasAddForm.h"
-#include "atlas/ui/TAtlasDeleteForm.h"
-#include "atlas/ui/TAtlasModifyForm.h"
-#include "atlas/ui/TDispAtlasForm.h"
-#include "widgets/KxComps.h"
+#include "atlas/ui/AtlasAddDialog.h"
+#include "atlas/ui/AtlasDeleteDialog.h"
+#include "atlas/ui/AtlasModifyDialog.h"
+#include "atlas/ui/AtlasViewWindow.h"
+#include "widgets/EntryFields.h"
 
 #include <QFile>
 #include <QLabel>
@@ -32,7 +32,7 @@ bool Show(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
-void Type(TKxEdit* field, const QString& text) {
+void Type(ValidatedEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, text);
@@ -62,11 +62,11 @@ private slots:
     }
 
     void viewByNameAndSearch() {
-        TDispAtlasForm form(m_atlas, &m_status);
+        AtlasViewWindow form(m_atlas, &m_status);
         QVERIFY(Show(form));
         QCOMPARE(form.windowTitle(), QString("View Atlas by Prefix (371 entries)"));
         auto* list = child<QListWidget>(form, "AtlasListBox");
-        auto* edit = child<TKxEdit>(form, "IncSearchEdit");
+        auto* edit = child<ValidatedEdit>(form, "IncSearchEdit");
         QCOMPARE(list->count(), 371);
         QCOMPARE(list->item(0)->text().size(), 54);
         QCOMPARE(m_status.hint,
@@ -91,15 +91,15 @@ private slots:
 
     void addThenFind() {
         RecordingPresenter messages;
-        TAtlasAddForm form(m_atlas, &m_status);
+        AtlasAddDialog form(m_atlas, &m_status);
         QVERIFY(Show(form));
         QCOMPARE(m_status.hint, QString("Enter the prefix for this new atlas entry"));
-        Type(child<TKxEdit>(form, "PfxEdit"), "k");
-        Type(child<TKxEdit>(form, "LatEdit"), "39 03");
+        Type(child<ValidatedEdit>(form, "PfxEdit"), "k");
+        Type(child<ValidatedEdit>(form, "LatEdit"), "39 03");
         QCOMPARE(m_status.hint,
                  QString("Enter as decimal degrees or deg min sec (north is +, south is -)"));
-        Type(child<TKxEdit>(form, "LonEdit"), "95 40");
-        Type(child<TKxEdit>(form, "NameEdit"), "Topeka, Kansas");
+        Type(child<ValidatedEdit>(form, "LonEdit"), "95 40");
+        Type(child<ValidatedEdit>(form, "NameEdit"), "Topeka, Kansas");
         QTest::mouseClick(child<QPushButton>(form, "AddEntryBtn"), Qt::LeftButton);
         QCOMPARE(messages.lastText(), QString("K entry added to atlas"));
         QCOMPARE(messages.alerts, 0);
@@ -111,9 +111,9 @@ private slots:
     void duplicatePrefixRefusedByButtonAndByKey() {
         RecordingPresenter messages;
         const QByteArray before = FileBytes(m_atlas);
-        TAtlasAddForm form(m_atlas, &m_status);
+        AtlasAddDialog form(m_atlas, &m_status);
         QVERIFY(Show(form));
-        auto* prefix = child<TKxEdit>(form, "PfxEdit");
+        auto* prefix = child<ValidatedEdit>(form, "PfxEdit");
         Type(prefix, "VE3");
         // Its access key (Alt+A) presses the button without leaving the field.
         child<QPushButton>(form, "AddEntryBtn")->click();
@@ -129,14 +129,16 @@ private slots:
         QCOMPARE(FileBytes(m_atlas), before);
 
         // The modify window checks the new prefix again when Alt+M is pressed in it.
-        TAtlasModifyForm modify(m_atlas, &m_status);
+        AtlasModifyDialog modify(m_atlas, &m_status);
         QVERIFY(Show(modify));
-        Type(child<TKxEdit>(modify, "CurrentPfxEdit"), "VE3");
-        QTest::keyClick(child<TKxEdit>(modify, "CurrentPfxEdit"), Qt::Key_Tab);
-        auto* newPrefix = child<TKxEdit>(modify, "ModifiedPfxEdit");
+        Type(child<ValidatedEdit>(modify, "CurrentPfxEdit"), "VE3");
+        QTest::keyClick(child<ValidatedEdit>(modify, "CurrentPfxEdit"), Qt::Key_Tab);
+        auto* newPrefix = child<ValidatedEdit>(modify, "ModifiedPfxEdit");
         QVERIFY(newPrefix->hasFocus());
-        QCOMPARE(child<TKxEdit>(modify, "CurrentNameEdit")->text(), QString("Toronto, Ontario"));
-        QCOMPARE(child<TKxEdit>(modify, "ModifiedNameEdit")->text(), QString("Toronto, Ontario"));
+        QCOMPARE(child<ValidatedEdit>(modify, "CurrentNameEdit")->text(),
+                 QString("Toronto, Ontario"));
+        QCOMPARE(child<ValidatedEdit>(modify, "ModifiedNameEdit")->text(),
+                 QString("Toronto, Ontario"));
         messages.clear();
         Type(newPrefix, "W");
         child<QPushButton>(modify, "ModifyEntryBtn")->click(); // Alt+M
@@ -148,17 +150,17 @@ private slots:
 
     void modifyRenamesOneEntry() {
         RecordingPresenter messages;
-        TAtlasModifyForm form(m_atlas, &m_status);
+        AtlasModifyDialog form(m_atlas, &m_status);
         form.setPicker([](QWidget*) { return std::optional<std::string>("VE3"); });
         QVERIFY(Show(form));
         QCOMPARE(m_status.hint, QString("Enter prefix of entry to be modified"));
         QVERIFY(child<QPushButton>(form, "FindBtn")->isEnabled());
         QTest::mouseClick(child<QPushButton>(form, "FindBtn"), Qt::LeftButton);
-        QCOMPARE(child<TKxEdit>(form, "CurrentPfxEdit")->text(), QString("VE3"));
-        QVERIFY(child<TKxEdit>(form, "ModifiedPfxEdit")->hasFocus());
+        QCOMPARE(child<ValidatedEdit>(form, "CurrentPfxEdit")->text(), QString("VE3"));
+        QVERIFY(child<ValidatedEdit>(form, "ModifiedPfxEdit")->hasFocus());
         QVERIFY(!child<QPushButton>(form, "FindBtn")->isEnabled());
-        Type(child<TKxEdit>(form, "ModifiedPfxEdit"), "VE0");
-        Type(child<TKxEdit>(form, "ModifiedNameEdit"), "Ottawa, Ontario");
+        Type(child<ValidatedEdit>(form, "ModifiedPfxEdit"), "VE0");
+        Type(child<ValidatedEdit>(form, "ModifiedNameEdit"), "Ottawa, Ontario");
         child<QPushButton>(form, "ModifyEntryBtn")->click(); // Alt+M
         QCOMPARE(messages.lastText(), QString("Atlas modified"));
         QCOMPARE(form.result(), int(QDialog::Accepted));
@@ -179,16 +181,16 @@ private slots:
         ReloadAtlas(m_atlas);
         QCOMPARE(m_atlas.Count, 2);
 
-        TAtlasDeleteForm form(m_atlas, &m_status);
+        AtlasDeleteDialog form(m_atlas, &m_status);
         form.setPicker([](QWidget*) { return std::optional<std::string>("K-1"); });
         QVERIFY(Show(form));
         // An absent prefix is refused.
-        Type(child<TKxEdit>(form, "PfxEdit"), "VE0");
+        Type(child<ValidatedEdit>(form, "PfxEdit"), "VE0");
         child<QPushButton>(form, "DelEntryBtn")->click(); // Alt+D
         QCOMPARE(messages.lastText(), QString("Prefix VE0 not found in atlas"));
-        child<TKxEdit>(form, "PfxEdit")->clear();
+        child<ValidatedEdit>(form, "PfxEdit")->clear();
         QTest::mouseClick(child<QPushButton>(form, "FindBtn"), Qt::LeftButton);
-        QCOMPARE(child<TKxEdit>(form, "NameEdit")->text(), QString("Imported"));
+        QCOMPARE(child<ValidatedEdit>(form, "NameEdit")->text(), QString("Imported"));
         QVERIFY(child<QPushButton>(form, "DelEntryBtn")->hasFocus());
         QCOMPARE(m_status.hint, QString("Delete this atlas entry"));
         QTest::keyClick(child<QPushButton>(form, "DelEntryBtn"), Qt::Key_Space);

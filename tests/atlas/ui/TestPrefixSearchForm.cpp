@@ -4,8 +4,8 @@
 #include "tests/widgets/FakeStatusLine.h"
 
 #include "atlas/AtlasFile.h"
-#include "atlas/ui/TPrefixSearchForm.h"
-#include "widgets/TKxEdit.h"
+#include "atlas/ui/AtlasSearchDialog.h"
+#include "widgets/ValidatedEdit.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -24,7 +24,7 @@ private:
             form.show();
             form.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&form));
-            edit = form.findChild<TKxEdit*>("IncSearchEdit");
+            edit = form.findChild<ValidatedEdit*>("IncSearchEdit");
             list = form.findChild<QListWidget*>("PrefixListBox");
         }
         void type(const QString& text) {
@@ -36,8 +36,8 @@ private:
         }
 
         FakeStatusLine status;
-        TPrefixSearchForm form;
-        TKxEdit* edit = nullptr;
+        AtlasSearchDialog form;
+        ValidatedEdit* edit = nullptr;
         QListWidget* list = nullptr;
     };
 

@@ -5,9 +5,9 @@
 #include "tests/widgets/RecordingPresenter.h"
 
 #include "atlas/AtlasFile.h"
-#include "atlas/ui/TPrintBearingsForm.h"
+#include "atlas/ui/BearingsPrintDialog.h"
 #include "settings/Settings.h"
-#include "widgets/KxComps.h"
+#include "widgets/EntryFields.h"
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -40,25 +40,25 @@ private slots:
     }
 
     void startsFromTheDefaultTerminal() {
-        TPrintBearingsForm form(m_atlas, WithDefault(), &m_status);
+        BearingsPrintDialog form(m_atlas, WithDefault(), &m_status);
         form.show();
         QCOMPARE(form.windowTitle(), QString("Print Great Circle Bearings"));
-        QCOMPARE(form.findChild<TKxEdit*>("LatEdit")->text(), QString("43 39"));
-        QCOMPARE(form.findChild<TKxEdit*>("NameEdit")->text(), QString("VE3 shack"));
-        QCOMPARE(form.findChild<TKxEdit*>("FontSizeEdit")->text(), QString("6"));
+        QCOMPARE(form.findChild<ValidatedEdit*>("LatEdit")->text(), QString("43 39"));
+        QCOMPARE(form.findChild<ValidatedEdit*>("NameEdit")->text(), QString("VE3 shack"));
+        QCOMPARE(form.findChild<ValidatedEdit*>("FontSizeEdit")->text(), QString("6"));
         QVERIFY(form.findChild<QRadioButton*>("AlphabetizeByPrefixRadioBtn")->isChecked());
-        TPrintBearingsForm blank(m_atlas, Settings{}, &m_status);
-        QVERIFY(blank.findChild<TKxEdit*>("LatEdit")->text().isEmpty());
+        BearingsPrintDialog blank(m_atlas, Settings{}, &m_status);
+        QVERIFY(blank.findChild<ValidatedEdit*>("LatEdit")->text().isEmpty());
     }
 
     void fontSizeTakesDigitsOnlyAndStaysInRange() {
         RecordingPresenter messages;
         bool asked = false;
-        TPrintBearingsForm form(m_atlas, WithDefault(), &m_status);
+        BearingsPrintDialog form(m_atlas, WithDefault(), &m_status);
         form.setPrinterChooser([&](QPrinter&, QWidget*) { return asked = true; });
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        auto* size = form.findChild<TKxEdit*>("FontSizeEdit");
+        auto* size = form.findChild<ValidatedEdit*>("FontSizeEdit");
         size->setFocus();
         size->selectAll();
         QTest::keyClicks(size, "x1");
@@ -76,7 +76,7 @@ private slots:
     void printsToAPdfFileAndCloses() {
         RecordingPresenter messages;
         const QString pdf = m_dir.filePath("bearings.pdf");
-        TPrintBearingsForm form(m_atlas, WithDefault(), &m_status);
+        BearingsPrintDialog form(m_atlas, WithDefault(), &m_status);
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
         form.setPrinterChooser([&](QPrinter& printer, QWidget*) {
             orientation = printer.pageLayout().orientation();

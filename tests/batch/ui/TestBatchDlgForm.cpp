@@ -4,7 +4,7 @@
 #include "atlas/BuiltInAtlas.h"
 #include "batch/BatchFile.h"
 #include "batch/ui/BatchGrid.h"
-#include "batch/ui/TBatchDlgForm.h"
+#include "batch/ui/BatchWindow.h"
 #include "tests/widgets/RecordingPresenter.h"
 
 #include <QAction>
@@ -82,7 +82,7 @@ private slots:
 
 void TestBatchDlgForm::controlsAndNewTable() {
     QTemporaryDir dir;
-    TBatchDlgForm form(Input(dir.path()), nullptr);
+    BatchWindow form(Input(dir.path()), nullptr);
     for (const char* name : {"NewSpeedBtn", "OpenSpeedBtn", "SaveSpeedBtn", "CloseBtn", "CancelBtn",
                              "PrintBtn", "SG", "FreqLabel"})
         QVERIFY2(form.findChild<QWidget*>(QString::fromLatin1(name)), name);
@@ -95,13 +95,13 @@ void TestBatchDlgForm::controlsAndNewTable() {
     // Without a default terminal the first table leaves A empty.
     BatchWindowInput noDefault = Input(dir.path());
     noDefault.settings = FactorySettings();
-    QVERIFY(TBatchDlgForm(noDefault, nullptr).table() == DefaultBatchTable(false));
+    QVERIFY(BatchWindow(noDefault, nullptr).table() == DefaultBatchTable(false));
 }
 
 void TestBatchDlgForm::keysOfTheTable() {
     RecordingPresenter messages;
     QTemporaryDir dir;
-    TBatchDlgForm form(Input(dir.path()), nullptr);
+    BatchWindow form(Input(dir.path()), nullptr);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto* grid = form.findChild<BatchGrid*>(QStringLiteral("SG"));
@@ -180,7 +180,7 @@ void TestBatchDlgForm::keysOfTheTable() {
 void TestBatchDlgForm::savingAndOpening() {
     RecordingPresenter messages;
     QTemporaryDir dir;
-    TBatchDlgForm form(Input(dir.path()), nullptr);
+    BatchWindow form(Input(dir.path()), nullptr);
     const QString path = dir.filePath(QStringLiteral("contest.hbt"));
     form.setSaveFileChooser([&](const QString& folder, const QString& proposed) {
         [&] {
@@ -233,7 +233,7 @@ void TestBatchDlgForm::savingAndOpening() {
 void TestBatchDlgForm::closingAsksAboutChanges() {
     RecordingPresenter messages;
     QTemporaryDir dir;
-    TBatchDlgForm form(Input(dir.path()), nullptr);
+    BatchWindow form(Input(dir.path()), nullptr);
     form.show();
     form.findChild<BatchGrid*>(QStringLiteral("SG"))
         ->setCellText(0, BatchColumn::Notes, QStringLiteral("note"));
@@ -261,7 +261,7 @@ void TestBatchDlgForm::runToReportFile() {
     table.Rows[2] = Row("JN58", "90", "S");
     const QString tablePath = dir.filePath(QStringLiteral("evening.hbt"));
     QVERIFY(SaveBatchTableFile(tablePath.toStdString(), table));
-    TBatchDlgForm form(Input(dir.path()), nullptr);
+    BatchWindow form(Input(dir.path()), nullptr);
     QVERIFY(form.openFile(tablePath));
     auto* grid = form.findChild<BatchGrid*>(QStringLiteral("SG"));
     // Print to File proposes the table's own name.
@@ -298,14 +298,14 @@ void TestBatchDlgForm::runToReportFile() {
 
     // An existing file: Append adds the second run after the first; Cancel writes
     // nothing and shows no status column.
-    form.setAppendChooser([](const QString&) { return TAppendOrOverwriteDlgForm::Choice::Append; });
+    form.setAppendChooser([](const QString&) { return AppendOrOverwriteQuestion::Choice::Append; });
     grid->setCellText(5, BatchColumn::Notes, QStringLiteral("edit")); // removes the column
     QVERIFY(!grid->statusColumnShown());
     QCOMPARE(grid->columnWidth(notes), notesWidth);
     QVERIFY(form.runToFile(report));
     QCOMPARE(ReadAll(report), first + first);
     messages.clear();
-    form.setAppendChooser([](const QString&) { return TAppendOrOverwriteDlgForm::Choice::Cancel; });
+    form.setAppendChooser([](const QString&) { return AppendOrOverwriteQuestion::Choice::Cancel; });
     grid->setCellText(5, BatchColumn::Notes, QString());
     QVERIFY(!form.runToFile(report));
     QCOMPARE(ReadAll(report), first + first);
@@ -324,7 +324,7 @@ void TestBatchDlgForm::runToPdfIsOneJob() {
     table.Rows[1] = Row("ZS", "F120", "S");
     const QString tablePath = dir.filePath(QStringLiteral("t.hbt"));
     QVERIFY(SaveBatchTableFile(tablePath.toStdString(), table));
-    TBatchDlgForm form(Input(dir.path()), nullptr);
+    BatchWindow form(Input(dir.path()), nullptr);
     QVERIFY(form.openFile(tablePath));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -346,7 +346,7 @@ void TestBatchDlgForm::closingDuringARunStopsItFirst() {
         table.Rows[static_cast<std::size_t>(r)] = Row("VK", "S100", "B");
     const QString tablePath = dir.filePath(QStringLiteral("t.hbt"));
     QVERIFY(SaveBatchTableFile(tablePath.toStdString(), table));
-    TBatchDlgForm form(Input(dir.path()), nullptr);
+    BatchWindow form(Input(dir.path()), nullptr);
     QVERIFY(form.openFile(tablePath));
     form.show();
     // The title bar's close arrives while the run lets events through.

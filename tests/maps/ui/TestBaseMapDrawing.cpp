@@ -5,13 +5,13 @@
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 
+#include "appstate/AppState.h"
 #include "core/DataDirectory.h"
 #include "maps/BaseMapFile.h"
 #include "maps/BaseMaps.h"
-#include "maps/ui/KxMapsDr.h"
+#include "maps/ui/BaseMapDrawingWindow.h"
+#include "maps/ui/BaseMapRefresh.h"
 #include "maps/ui/QImageCanvas.h"
-#include "maps/ui/TMapsDrawingForm.h"
-#include "report/AppState.h"
 #include "settings/SettingsFile.h"
 
 #include <QFileInfo>
@@ -90,7 +90,7 @@ private slots:
     }
 
     void drawingWindowRefusesToCloseAndCountsPoints() {
-        TMapsDrawingForm window;
+        BaseMapDrawingWindow window;
         window.show();
         window.startMap(QStringLiteral("Creating New Great Circle Map"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Creating New Great Circle Map"));

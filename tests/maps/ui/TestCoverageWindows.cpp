@@ -5,8 +5,8 @@
 #include "coverage/CoverageTexts.h"
 #include "maps/BaseMapFile.h"
 #include "maps/PixelBuffer.h"
-#include "maps/ui/TCoverageDialogForm.h"
-#include "maps/ui/TCoverageDisplayForm.h"
+#include "maps/ui/CoverageDialog.h"
+#include "maps/ui/CoverageWindow.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
@@ -37,7 +37,7 @@ private:
     Atlas m_atlas = BuiltInTestAtlas();
     FakeStatusLine m_status;
 
-    std::unique_ptr<TCoverageDisplayForm> display(const std::string& freq) {
+    std::unique_ptr<CoverageWindow> display(const std::string& freq) {
         const Settings settings = StationSettings(true);
         CoverageDisplayInput input;
         input.request.map.station = {"F", "48.85N", "2.35E", "Paris"};
@@ -54,7 +54,7 @@ private:
         input.centre = {41.71, 72.73};
         input.cellDeg = 10; // 648 cells keep the test quick
         input.clock = NoonOf8December;
-        auto form = std::make_unique<TCoverageDisplayForm>(std::move(input));
+        auto form = std::make_unique<CoverageWindow>(std::move(input));
         form->resize(1000, 640);
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
@@ -73,7 +73,7 @@ private slots:
         input.atlas = &m_atlas;
         input.dates = UsDates();
         input.clock = NoonOf8December();
-        TCoverageDialogForm dialog(input, &m_status);
+        CoverageDialog dialog(input, &m_status);
         dialog.show();
         auto* freq = dialog.findChild<QComboBox*>("FreqComboBox");
         QCOMPARE(freq->count(), 5); // the user's list

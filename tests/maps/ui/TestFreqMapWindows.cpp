@@ -2,18 +2,18 @@
 // a legend click and Restore All, the readout of a clicked area, Auto Update, and a
 // whole session from the menu's task leaving the current prediction as it was.
 
+#include "appstate/AppState.h"
 #include "maps/BaseMapFile.h"
 #include "maps/BaseMaps.h"
 #include "maps/FreqMapTexts.h"
+#include "maps/ui/FreqMapDialog.h"
 #include "maps/ui/FreqMapTask.h"
-#include "maps/ui/TFreqMapDialogForm.h"
-#include "maps/ui/TFreqMapDisplayForm.h"
-#include "report/AppState.h"
+#include "maps/ui/FreqMapWindow.h"
 #include "settings/SettingsFile.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/KxComps.h"
+#include "widgets/EntryFields.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -51,7 +51,7 @@ private:
     Atlas m_atlas = BuiltInTestAtlas();
     FakeStatusLine m_status;
 
-    std::unique_ptr<TFreqMapDisplayForm> display(Settings settings) {
+    std::unique_ptr<FreqMapWindow> display(Settings settings) {
         FreqMapDisplayInput input;
         input.request = Paris();
         input.settings = settings;
@@ -59,7 +59,7 @@ private:
         input.baseMap = std::make_shared<const PixelBuffer>(*DrawBaseMapFor(settings, false));
         input.centreLonDeg = -72.73;
         input.clock = NoonOf8December;
-        auto form = std::make_unique<TFreqMapDisplayForm>(std::move(input));
+        auto form = std::make_unique<FreqMapWindow>(std::move(input));
         form->resize(1024, 740);
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
@@ -79,7 +79,7 @@ private slots:
         input.dates = UsDates();
         input.zone = {false, 1.0 / 24, "ULT", 0.0}; // local time one hour behind UTC
         input.clock = NoonOf8December();
-        TFreqMapDialogForm dialog(input, &m_status);
+        FreqMapDialog dialog(input, &m_status);
         dialog.show();
         QCOMPARE(dialog.findChild<QLineEdit*>("PfxEdit")->text(), QStringLiteral("DEFAULT"));
         QCOMPARE(dialog.findChild<QLineEdit*>("DateEdit")->text(), QStringLiteral("12/08/26"));
@@ -198,12 +198,12 @@ private slots:
         bool displayed = false;
         // OK the dialog, then close the display once it has drawn its map.
         QTimer::singleShot(0, [&] {
-            auto* dialog = TopLevel<TFreqMapDialogForm>();
+            auto* dialog = TopLevel<FreqMapDialog>();
             QVERIFY(dialog);
             dialog->findChild<QLineEdit*>("PfxEdit")->setText(QStringLiteral("JN58"));
             dialog->OKBtnClick();
             QTimer::singleShot(0, [&] {
-                auto* form = TopLevel<TFreqMapDisplayForm>();
+                auto* form = TopLevel<FreqMapWindow>();
                 QVERIFY(form);
                 displayed = form->computed().ok;
                 form->close();

@@ -3,7 +3,7 @@
 
 #include "tests/widgets/RecordingPresenter.h"
 
-#include "maps/ui/TGCPrintDlgForm.h"
+#include "maps/ui/GreatCirclePrintDialog.h"
 #include "settings/SettingsFile.h"
 
 #include <QFileInfo>
@@ -22,7 +22,7 @@ private slots:
         settings.DefaultLongitudeText = "0 7 W";
         settings.DefaultName = "Home";
         settings.DefaultDefined = true;
-        TGCPrintDlgForm form(settings, nullptr);
+        GreatCirclePrintDialog form(settings, nullptr);
         QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("LatEdit"))->text(),
                  QStringLiteral("51 30 N"));
         const QString pdf = dir.filePath(QStringLiteral("map.pdf"));
@@ -39,7 +39,7 @@ private slots:
 
     void refusesABadLatitudeAndPrintsNothing() {
         RecordingPresenter messages;
-        TGCPrintDlgForm form(FactorySettings(), nullptr);
+        GreatCirclePrintDialog form(FactorySettings(), nullptr);
         QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("LatEdit"))->text().isEmpty());
         form.findChild<QLineEdit*>(QStringLiteral("LatEdit"))->setText(QStringLiteral("91"));
         bool asked = false;

@@ -4,14 +4,14 @@
 
 #include "tests/widgets/RecordingPresenter.h"
 
+#include "app/MainWindow.h"
 #include "app/PredictionMapOpeners.h"
-#include "app/TMainForm.h"
+#include "appstate/AppState.h"
 #include "core/Geometry.h"
 #include "maps/BaseMapFile.h"
+#include "maps/ui/MapDisplayWindow.h"
 #include "maps/ui/MapWindows.h"
-#include "maps/ui/TMapsDisplayForm.h"
-#include "prediction/TPredResultsForm.h"
-#include "report/AppState.h"
+#include "prediction/PredictionResultsWindow.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
 
@@ -69,7 +69,7 @@ private slots:
         state.DataDirectory = dir.path().toStdString();
         state.UserSettings = FactorySettings();
         state.UserSettings.NoDefaultMessageOff = -1;
-        TMainForm form(state);
+        MainWindow form(state);
         form.menuItem(QStringLiteral("RectangularMap1"))->trigger();
         QVERIFY(messages.lastText().startsWith(QStringLiteral("The Hopscope maps will not")));
     }
@@ -78,7 +78,7 @@ private slots:
         QTemporaryDir dir;
         RecordingPresenter messages;
         AppState state = StateWithMaps(dir);
-        TMainForm form(state);
+        MainWindow form(state);
         bool displayed = false;
         WhenModalOpens("TMapDlgForm", [&](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Hopscope Great Circle Map"));
@@ -110,13 +110,13 @@ private slots:
         input.request.Date = DateFromCalendar(2026, 6, 21);
         state.TimeZone.PredictionDate = input.request.Date;
         const DateValue before = state.TimeZone.PredictionDate;
-        TPredResultsForm results(input);
+        PredictionResultsWindow results(input);
         SetPredictionMapOpeners(results, state);
         auto* item = results.findChild<QAction*>(QStringLiteral("RectangularMap1"));
         QVERIFY(item->isEnabled());
         DateValue shown = 0;
         WhenModalOpens("TMapsDisplayForm", [&](QWidget* window) {
-            auto* display = static_cast<TMapsDisplayForm*>(window);
+            auto* display = static_cast<MapDisplayWindow*>(window);
             shown = display->mapDate();
             display->setDateAsker([&] {
                 return std::optional<QString>(QString::fromStdString(

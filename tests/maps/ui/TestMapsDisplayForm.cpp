@@ -3,12 +3,12 @@
 
 #include "tests/widgets/RecordingPresenter.h"
 
+#include "appstate/AppState.h"
 #include "core/DataDirectory.h"
 #include "core/Geometry.h"
 #include "maps/BaseMapFile.h"
+#include "maps/ui/MapDisplayWindow.h"
 #include "maps/ui/MapWindows.h"
-#include "maps/ui/TMapsDisplayForm.h"
-#include "report/AppState.h"
 #include "settings/SettingsFile.h"
 
 #include <QLabel>
@@ -53,7 +53,7 @@ class TestMapsDisplayForm : public QObject {
 private slots:
     void drawsOnShowAndStepsTheTimeAndDate() {
         QTemporaryDir dir;
-        TMapsDisplayForm form(Input(dir, MapKind::GreatCircle));
+        MapDisplayWindow form(Input(dir, MapKind::GreatCircle));
         form.show();
         QCOMPARE(form.redrawCount(), 1);
         QVERIFY(!form.mapImage().isNull());
@@ -75,7 +75,7 @@ private slots:
 
     void autoUpdateFollowsTheClockUntilStopped() {
         QTemporaryDir dir;
-        TMapsDisplayForm form(Input(dir, MapKind::Rectangular));
+        MapDisplayWindow form(Input(dir, MapKind::Rectangular));
         DateValue now = DateFromCalendar(2026, 3, 20) + 23.9 / 24.0;
         form.setClock([&now] { return ClockReading{now, now}; });
         form.show();

@@ -8,7 +8,7 @@
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
-#include "widgets/KxComps.h"
+#include "widgets/EntryFields.h"
 
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -96,7 +96,7 @@ private slots:
         PlannerWindowInput in = input();
         PlannerWindow window(in, &m_status);
         window.show();
-        auto* solar = window.findChild<TKxEdit*>("SolarIndexEdit");
+        auto* solar = window.findChild<ValidatedEdit*>("SolarIndexEdit");
         solar->setText("");
         QTest::mouseClick(window.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
         QVERIFY(!window.computing());

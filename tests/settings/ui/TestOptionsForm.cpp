@@ -5,13 +5,13 @@
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 
-#include "report/AppState.h"
-#include "report/OptionsSave.h"
+#include "appstate/AppState.h"
+#include "appstate/OptionsSave.h"
 #include "settings/SettingsFile.h"
-#include "settings/ui/TOptionsForm.h"
-#include "widgets/KxComps.h"
-#include "widgets/KxHelp.h"
-#include "widgets/TKxUpDown.h"
+#include "settings/ui/OptionsDialog.h"
+#include "widgets/EntryFields.h"
+#include "widgets/HelpContext.h"
+#include "widgets/UpDown.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -56,13 +56,13 @@ struct OptionsWindow {
     }
     void addFrequency(const QString& typed) {
         button("AddFreqBtn")->click();
-        auto* edit = find<TKxRealEdit>("NewFreqEdit");
+        auto* edit = find<RealEdit>("NewFreqEdit");
         edit->setText(typed);
         button("NewFreqAddBtn")->click();
     }
 
     FakeStatusLine status;
-    TOptionsForm form;
+    OptionsDialog form;
 };
 
 } // namespace
@@ -72,20 +72,20 @@ class TestOptionsForm : public QObject {
 private slots:
     void aGridLocatorFillsTheDefaultTerminal() {
         RecordingPresenter presenter;
-        OptionsWindow window(FactorySettings(), TOptionsForm::TermPage);
-        auto* locator = window.find<TKxEdit>("LocatorEdit");
+        OptionsWindow window(FactorySettings(), OptionsDialog::TermPage);
+        auto* locator = window.find<ValidatedEdit>("LocatorEdit");
         QTest::keyClicks(locator, "fn31pr");
         emit locator->editingFinished(); // as on leaving the field
         QCOMPARE(locator->text(), QString("FN31PR"));
-        QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("41.73"));
-        QCOMPARE(window.find<TKxLonEdit>("LonEdit")->text(), QString("72.71"));
-        QCOMPARE(window.find<TKxNameEdit>("NameEdit")->text(), QString("FN31PR"));
+        QCOMPARE(window.find<LatitudeEdit>("LatEdit")->text(), QString("41.73"));
+        QCOMPARE(window.find<LongitudeEdit>("LonEdit")->text(), QString("72.71"));
+        QCOMPARE(window.find<NameEdit>("NameEdit")->text(), QString("FN31PR"));
         // A name already given stays; a text that is no locator is refused.
-        window.find<TKxNameEdit>("NameEdit")->setText("Home");
+        window.find<NameEdit>("NameEdit")->setText("Home");
         locator->setText("JN58");
         emit locator->editingFinished();
-        QCOMPARE(window.find<TKxNameEdit>("NameEdit")->text(), QString("Home"));
-        QCOMPARE(window.find<TKxLonEdit>("LonEdit")->text(), QString("-11.00"));
+        QCOMPARE(window.find<NameEdit>("NameEdit")->text(), QString("Home"));
+        QCOMPARE(window.find<LongitudeEdit>("LonEdit")->text(), QString("-11.00"));
         locator->setText("ZZ99");
         emit locator->editingFinished();
         QCOMPARE(presenter.lastText(), QString("You have not entered a valid grid locator"));
@@ -94,82 +94,82 @@ private slots:
 
     void opensOnThePageThatNeedsAttention() {
         {
-            OptionsWindow window(FactorySettings(), TOptionsForm::PrefsPage);
+            OptionsWindow window(FactorySettings(), OptionsDialog::PrefsPage);
             QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
-                     int(TOptionsForm::TermPage));
-            QVERIFY(window.find<TKxNameEdit>("NameEdit")->hasFocus());
+                     int(OptionsDialog::TermPage));
+            QVERIFY(window.find<NameEdit>("NameEdit")->hasFocus());
             QCOMPARE(HelpContextOf(QApplication::focusWidget()), 22);
         }
         {
             Settings settings = WithDefaultTerminal();
             settings.FrequencyCount = 0;
-            OptionsWindow window(settings, TOptionsForm::PrefsPage);
+            OptionsWindow window(settings, OptionsDialog::PrefsPage);
             QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
-                     int(TOptionsForm::FFParamsPage));
+                     int(OptionsDialog::FFParamsPage));
             QVERIFY(window.button("AddFreqBtn")->hasFocus());
             QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete Frequency"));
             QVERIFY(!window.button("DeleteFreqBtn")->isEnabled());
         }
         {
-            OptionsWindow window(WithDefaultTerminal(), TOptionsForm::ParamsPage);
-            QCOMPARE(window.form.lastPage(), int(TOptionsForm::ParamsPage));
-            QVERIFY(window.find<TKxRealEdit>("MinRadAngleEdit")->hasFocus());
+            OptionsWindow window(WithDefaultTerminal(), OptionsDialog::ParamsPage);
+            QCOMPARE(window.form.lastPage(), int(OptionsDialog::ParamsPage));
+            QVERIFY(window.find<RealEdit>("MinRadAngleEdit")->hasFocus());
             QCOMPARE(window.status.hint, QString("Enter the minimum antenna radiation angle to be "
                                                  "used in calculating predictions"));
         }
         {
             OptionsWindow window(WithDefaultTerminal(), -1);
             QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
-                     int(TOptionsForm::TermPage));
-            QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("43 39"));
+                     int(OptionsDialog::TermPage));
+            QCOMPARE(window.find<LatitudeEdit>("LatEdit")->text(), QString("43 39"));
         }
     }
 
     void addingFrequencies() {
         RecordingPresenter presenter;
-        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::FFParamsPage);
+        OptionsWindow window(WithDefaultTerminal(), OptionsDialog::FFParamsPage);
         QCOMPARE(window.rows("FreqListBox"), QStringList({"3.6", "7.1", "14.1", "21.2", "28.3"}));
         QCOMPARE(window.button("DeleteFreqBtn")->text(), QString("Delete 3.6 MHz"));
 
         // Add mode: the lists and the other buttons are locked, the add controls shown.
         window.button("AddFreqBtn")->click();
-        QVERIFY(window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
-        QVERIFY(window.find<TKxRealEdit>("NewFreqEdit")->hasFocus());
+        QVERIFY(window.find<RealEdit>("NewFreqEdit")->isVisible());
+        QVERIFY(window.find<RealEdit>("NewFreqEdit")->hasFocus());
         QVERIFY(!window.find<QListWidget>("FreqListBox")->isEnabled());
         QVERIFY(!window.button("SaveBtn")->isEnabled());
         QVERIFY(!window.button("CancelBtn")->isEnabled());
         QCOMPARE(window.status.hint, QString("Enter the new frequency"));
-        window.find<TKxRealEdit>("NewFreqEdit")->setText("7.1");
+        window.find<RealEdit>("NewFreqEdit")->setText("7.1");
         window.button("NewFreqAddBtn")->click();
         QCOMPARE(presenter.lastText(), QString("7.1 MHz is a duplicate frequency"));
         QCOMPARE(presenter.alerts, 1);
-        QVERIFY(window.find<TKxRealEdit>("NewFreqEdit")->hasFocus());
+        QVERIFY(window.find<RealEdit>("NewFreqEdit")->hasFocus());
 
         // 3 becomes " 3.0", first in the list, with the constant 0.0, both selected.
-        window.find<TKxRealEdit>("NewFreqEdit")->setText("3");
+        window.find<RealEdit>("NewFreqEdit")->setText("3");
         window.button("NewFreqAddBtn")->click();
         QCOMPARE(window.find<QListWidget>("FreqListBox")->item(0)->text(), QString("  3.0"));
         QCOMPARE(window.rows("FudgeListBox").first(), QString("0.0"));
         QCOMPARE(window.find<QListWidget>("FreqListBox")->currentRow(), 0);
         QCOMPARE(window.find<QListWidget>("FudgeListBox")->currentRow(), 0);
-        QVERIFY(!window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QVERIFY(!window.find<RealEdit>("NewFreqEdit")->isVisible());
         QVERIFY(window.button("AddFreqBtn")->hasFocus());
 
         // Out of range: the field's own message, nothing added.
         window.button("AddFreqBtn")->click();
-        window.find<TKxRealEdit>("NewFreqEdit")->setText("30.1");
+        window.find<RealEdit>("NewFreqEdit")->setText("30.1");
         window.button("NewFreqAddBtn")->click();
         QCOMPARE(presenter.lastText(), QString("Please enter a value between 3 and 30."));
         // Escape in the field cancels the add, not the window.
-        QTest::keyClick(window.find<TKxRealEdit>("NewFreqEdit"), Qt::Key_Escape);
+        QTest::keyClick(window.find<RealEdit>("NewFreqEdit"), Qt::Key_Escape);
         QVERIFY(window.form.isVisible());
-        QVERIFY(!window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QVERIFY(!window.find<RealEdit>("NewFreqEdit")->isVisible());
         QCOMPARE(window.rows("FreqListBox").size(), 6);
         // Enter in the field adds at the first press.
         window.button("AddFreqBtn")->click();
-        QTest::keyClicks(window.find<TKxRealEdit>("NewFreqEdit"), "12.5");
-        QTest::keyClick(window.find<TKxRealEdit>("NewFreqEdit"), Qt::Key_Return);
-        QVERIFY(!window.find<TKxRealEdit>("NewFreqEdit")->isVisible());
+        QTest::keyClicks(window.find<RealEdit>("NewFreqEdit"), "12.5");
+        QTest::keyClick(window.find<RealEdit>("NewFreqEdit"), Qt::Key_Return);
+        QVERIFY(!window.find<RealEdit>("NewFreqEdit")->isVisible());
         QCOMPARE(window.rows("FreqListBox").size(), 7);
         window.button("DeleteFreqBtn")->click(); // 12.5 is selected: back to six
         QCOMPARE(window.rows("FreqListBox").size(), 6);
@@ -190,7 +190,7 @@ private slots:
     }
 
     void deletingFrequencies() {
-        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::FFParamsPage);
+        OptionsWindow window(WithDefaultTerminal(), OptionsDialog::FFParamsPage);
         auto* list = window.find<QListWidget>("FreqListBox");
         // Clicking a row of one list selects the same row of the other.
         list->setCurrentRow(4);
@@ -218,10 +218,10 @@ private slots:
 
     void modifyingAConstant() {
         RecordingPresenter presenter;
-        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::FFParamsPage);
+        OptionsWindow window(WithDefaultTerminal(), OptionsDialog::FFParamsPage);
         window.find<QListWidget>("FudgeListBox")->setCurrentRow(2);
         window.button("ModifyConstantBtn")->click();
-        auto* edit = window.find<TKxRealEdit>("ConstantEdit");
+        auto* edit = window.find<RealEdit>("ConstantEdit");
         QVERIFY(edit->hasFocus());
         QCOMPARE(edit->text(), QString("0.0"));
         edit->setText("-100");
@@ -239,24 +239,24 @@ private slots:
 
     void pageChangeRefusedFromABadNumber() {
         RecordingPresenter presenter;
-        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::ParamsPage);
-        auto* bandwidth = window.find<TKxIntegerEdit>("NoiseBWEdit");
+        OptionsWindow window(WithDefaultTerminal(), OptionsDialog::ParamsPage);
+        auto* bandwidth = window.find<IntegerEdit>("NoiseBWEdit");
         bandwidth->setFocus();
         bandwidth->setText("0");
         QTabBar* tabs = window.find<QTabWidget>("OptionsNotebook")->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {},
-                          tabs->tabRect(TOptionsForm::PrefsPage).center());
+                          tabs->tabRect(OptionsDialog::PrefsPage).center());
         QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
-                 int(TOptionsForm::ParamsPage));
+                 int(OptionsDialog::ParamsPage));
         QCOMPARE(presenter.lastText(), QString("Please enter a value between 1 and 20000."));
         QVERIFY(bandwidth->hasFocus());
 
         bandwidth->setText("2500");
         QTest::mouseClick(tabs, Qt::LeftButton, {},
-                          tabs->tabRect(TOptionsForm::PrefsPage).center());
+                          tabs->tabRect(OptionsDialog::PrefsPage).center());
         QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
-                 int(TOptionsForm::PrefsPage));
-        QCOMPARE(window.form.lastPage(), int(TOptionsForm::PrefsPage));
+                 int(OptionsDialog::PrefsPage));
+        QCOMPARE(window.form.lastPage(), int(OptionsDialog::PrefsPage));
         // The focus goes to the selected solar index button (flux by factory).
         QVERIFY(window.find<QRadioButton>("SFRadioBtn")->hasFocus());
         QCOMPARE(window.status.hint,
@@ -266,13 +266,13 @@ private slots:
     }
 
     void preferencesAndParametersReachTheSettings() {
-        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::PrefsPage);
-        window.find<TKxUpDown>("MinutesUpDown")->stepBy(2);
-        QCOMPARE(window.find<TKxWordEdit>("MinutesEdit")->text(), QString("5"));
-        QVERIFY(window.find<TKxWordEdit>("MinutesEdit")->hasFocus());
-        window.find<TKxWordEdit>("MinutesEdit")->setText("60");
-        window.find<TKxUpDown>("MinutesUpDown")->stepBy(1); // no wrap past 60
-        QCOMPARE(window.find<TKxWordEdit>("MinutesEdit")->text(), QString("60"));
+        OptionsWindow window(WithDefaultTerminal(), OptionsDialog::PrefsPage);
+        window.find<UpDown>("MinutesUpDown")->stepBy(2);
+        QCOMPARE(window.find<WordEdit>("MinutesEdit")->text(), QString("5"));
+        QVERIFY(window.find<WordEdit>("MinutesEdit")->hasFocus());
+        window.find<WordEdit>("MinutesEdit")->setText("60");
+        window.find<UpDown>("MinutesUpDown")->stepBy(1); // no wrap past 60
+        QCOMPARE(window.find<WordEdit>("MinutesEdit")->text(), QString("60"));
         window.find<QRadioButton>("SSNRadioBtn")->setChecked(true);
         window.find<QRadioButton>("TimeDisplayRadioGroup1")->setChecked(true);
         window.find<QRadioButton>("SigDisplayRadioGroup1")->setChecked(true);
@@ -305,9 +305,9 @@ private slots:
     }
 
     void escapeAndCancelGiveNothing() {
-        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::TermPage);
-        window.find<TKxNameEdit>("NameEdit")->setText("Changed");
-        QTest::keyClick(window.find<TKxNameEdit>("NameEdit"), Qt::Key_Escape);
+        OptionsWindow window(WithDefaultTerminal(), OptionsDialog::TermPage);
+        window.find<NameEdit>("NameEdit")->setText("Changed");
+        QTest::keyClick(window.find<NameEdit>("NameEdit"), Qt::Key_Escape);
         QVERIFY(!window.form.isVisible());
         QCOMPARE(window.form.result(), int(QDialog::Rejected));
     }
@@ -315,13 +315,13 @@ private slots:
     void defaultTerminalIsTypedNameFirst() {
         RecordingPresenter presenter;
         OptionsWindow window(FactorySettings());
-        QTest::keyClicks(window.find<TKxNameEdit>("NameEdit"), "VE3XYZ Toronto");
-        QTest::keyClick(window.find<TKxNameEdit>("NameEdit"), Qt::Key_Tab);
-        QVERIFY(window.find<TKxLatEdit>("LatEdit")->hasFocus());
-        QTest::keyClicks(window.find<TKxLatEdit>("LatEdit"), "43 39n");
-        QTest::keyClick(window.find<TKxLatEdit>("LatEdit"), Qt::Key_Return);
-        QVERIFY(window.find<TKxLonEdit>("LonEdit")->hasFocus());
-        QCOMPARE(window.find<TKxLatEdit>("LatEdit")->text(), QString("43 39 N"));
+        QTest::keyClicks(window.find<NameEdit>("NameEdit"), "VE3XYZ Toronto");
+        QTest::keyClick(window.find<NameEdit>("NameEdit"), Qt::Key_Tab);
+        QVERIFY(window.find<LatitudeEdit>("LatEdit")->hasFocus());
+        QTest::keyClicks(window.find<LatitudeEdit>("LatEdit"), "43 39n");
+        QTest::keyClick(window.find<LatitudeEdit>("LatEdit"), Qt::Key_Return);
+        QVERIFY(window.find<LongitudeEdit>("LonEdit")->hasFocus());
+        QCOMPARE(window.find<LatitudeEdit>("LatEdit")->text(), QString("43 39 N"));
         QCOMPARE(window.status.hint,
                  QString("Enter as decimal degrees or deg min sec (west is +, east is -)"));
         QVERIFY(presenter.messages.empty());
@@ -329,18 +329,18 @@ private slots:
 
     void saveRefusesAHalfDefinedTerminal() {
         RecordingPresenter presenter;
-        OptionsWindow window(FactorySettings(), TOptionsForm::TermPage);
-        window.find<TKxLatEdit>("LatEdit")->setText("40 54 N");
-        window.find<QTabWidget>("OptionsNotebook")->setCurrentIndex(TOptionsForm::PrefsPage);
+        OptionsWindow window(FactorySettings(), OptionsDialog::TermPage);
+        window.find<LatitudeEdit>("LatEdit")->setText("40 54 N");
+        window.find<QTabWidget>("OptionsNotebook")->setCurrentIndex(OptionsDialog::PrefsPage);
         window.button("SaveBtn")->click();
         QVERIFY(window.form.isVisible());
         QCOMPARE(presenter.lastText(), QString("You have not entered a valid longitude."));
         QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
-                 int(TOptionsForm::TermPage));
-        QVERIFY(window.find<TKxLonEdit>("LonEdit")->hasFocus());
+                 int(OptionsDialog::TermPage));
+        QVERIFY(window.find<LongitudeEdit>("LonEdit")->hasFocus());
 
-        window.find<TKxLonEdit>("LonEdit")->setText("-16.37");
-        window.find<TKxNameEdit>("NameEdit")->setText("Vienna");
+        window.find<LongitudeEdit>("LonEdit")->setText("-16.37");
+        window.find<NameEdit>("NameEdit")->setText("Vienna");
         window.button("SaveBtn")->click();
         QCOMPARE(window.form.result(), int(QDialog::Accepted));
         const Settings s = window.form.settings();
@@ -353,20 +353,20 @@ private slots:
     // name, whatever page or field has the focus, and the terminal stays defined.
     void saveAfterATabClickRefusesAnEmptyName() {
         RecordingPresenter presenter;
-        OptionsWindow window(WithDefaultTerminal(), TOptionsForm::TermPage);
-        auto* name = window.find<TKxNameEdit>("NameEdit");
+        OptionsWindow window(WithDefaultTerminal(), OptionsDialog::TermPage);
+        auto* name = window.find<NameEdit>("NameEdit");
         name->setFocus();
         name->clear();
         auto* notebook = window.find<QTabWidget>("OptionsNotebook");
         QTabBar* tabs = notebook->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {},
-                          tabs->tabRect(TOptionsForm::PrefsPage).center());
-        notebook->setCurrentIndex(TOptionsForm::PrefsPage);
+                          tabs->tabRect(OptionsDialog::PrefsPage).center());
+        notebook->setCurrentIndex(OptionsDialog::PrefsPage);
         presenter.messages.clear();
         window.button("SaveBtn")->click();
         QVERIFY(window.form.isVisible());
         QVERIFY(!presenter.messages.empty());
-        QCOMPARE(notebook->currentIndex(), int(TOptionsForm::TermPage));
+        QCOMPARE(notebook->currentIndex(), int(OptionsDialog::TermPage));
         QVERIFY(name->hasFocus());
     }
 

@@ -1,0 +1,492 @@
+#include "maps/ui/CoverageWindow.h"
+
+#include "core/Numeric.h"
+#include "core/Syntax.h"
+#include "coverage/CoverageJob.h"
+#include "coverage/CoverageTexts.h"
+#include "maps/PixelBuffer.h"
+#include "maps/ui/MapPictureFile.h"
+#include "maps/ui/QImageCanvas.h"
+#include "widgets/HelpContext.h"
+#include "widgets/HelpContexts.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/NewDateDialog.h"
+#include "widgets/NewTimeDialog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+constexpr int kPlayStepMs = 250;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines)
+        texts << QString::fromStdString(line);
+    return texts.join(QLatin1Char('\n'));
+}
+
+QColor Colour(Rgb rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+} // namespace
+
+CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
+    : QDialog(parent), m_input(std::move(input)) {
+    setObjectName(QStringLiteral("TCoverageDisplayForm"));
+    setWindowTitle(QStringLiteral("Hopscope Coverage Map"));
+    SetHelpContext(this, kCoverageDisplayHelpContext);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    resize(1100, 700);
+
+    const std::optional<CoverageBand> band =
+        CoverageBandOf(m_input.settings, m_input.request.freqText);
+    m_request.station = m_input.request.map.station;
+    m_request.solarIndexText = m_input.request.map.solarIndexText;
+    m_request.kIndexText = m_input.request.map.kIndexText;
+    m_request.zone = m_input.zone;
+    m_request.band = band.value_or(CoverageBand{});
+    m_request.cellDeg = m_input.cellDeg;
+    m_date = m_input.request.map.date;
+    const double hours = MapTimeHours(m_input.request.map.timeText).value_or(0.0);
+    m_halfHour = std::clamp(
+        static_cast<int>(std::floor(PositiveMod(24, hours + 24.0 * m_input.zone.UtcOffset) * 2.0)),
+        0, kHalfHours - 1);
+
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("TitleLbl"));
+    m_mapImage = new QLabel(this);
+    m_mapImage->setObjectName(QStringLiteral("MapImage"));
+    m_mapImage->setAlignment(Qt::AlignCenter);
+    m_mapImage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_mapImage->setMinimumSize(200, 120);
+    m_mapImage->installEventFilter(this);
+    m_mapImage->setStyleSheet(QStringLiteral("background: black; color: white"));
+    m_legend = new QLabel(this);
+    m_legend->setObjectName(QStringLiteral("LegendLbl"));
+    m_readout = new QLabel(QStringLiteral("Click a cell of the map to read its values"), this);
+    m_readout->setObjectName(QStringLiteral("ReadoutLbl"));
+    m_readout->setWordWrap(true);
+    m_readout->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_kind = new QComboBox(this);
+    m_kind->setObjectName(QStringLiteral("KindComboBox"));
+    m_kind->addItems({QStringLiteral("Rectangular"), QStringLiteral("Great Circle")});
+    m_showBox = new QComboBox(this);
+    m_showBox->setObjectName(QStringLiteral("ShowComboBox"));
+    m_showBox->addItems({QStringLiteral("Reliability"), QStringLiteral("S/N")});
+    connect(m_kind, &QComboBox::currentIndexChanged, this,
+            [this](int i) { setGreatCircle(i == 1); });
+    connect(m_showBox, &QComboBox::currentIndexChanged, this,
+            [this](int i) { setShow(i == 1 ? CoverageShow::Snr : CoverageShow::Reliability); });
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setObjectName(QStringLiteral("TimeSlider"));
+    m_slider->setRange(0, kHalfHours - 1);
+    m_slider->setPageStep(2);
+    connect(m_slider, &QSlider::valueChanged, this, &CoverageWindow::setHalfHour);
+    m_timeLbl = new QLabel(this);
+    m_timeLbl->setObjectName(QStringLiteral("TimeLbl"));
+    m_autoUpdatingLbl = new QLabel(QStringLiteral("AUTO UPDATING"), this);
+    m_autoUpdatingLbl->setObjectName(QStringLiteral("AutoUpdatingLbl"));
+    m_autoUpdatingLbl->hide();
+
+    auto button = [this](const char* name, const char* text, void (CoverageWindow::*slot)()) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    m_play = button("PlayBtn", "P&lay", &CoverageWindow::PlayBtnClick);
+    QPushButton* now = button("NowBtn", "&Now", &CoverageWindow::NowBtnClick);
+    QPushButton* newDate = button("NewDateBtn", "New &Date...", &CoverageWindow::NewDateBtnClick);
+    QPushButton* newTime = button("NewTimeBtn", "New &Time...", &CoverageWindow::NewTimeBtnClick);
+    m_autoUpdate = button("AutoUpdateBtn", "&Auto Update", &CoverageWindow::AutoUpdateBtnClick);
+    QPushButton* save =
+        button("SavePictureBtn", "&Save Picture...", &CoverageWindow::SavePictureBtnClick);
+    QPushButton* print = button("PrintBtn", "P&rint...", &CoverageWindow::PrintBtnClick);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("CloseBtn"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* sidePanel = new QWidget(this);
+    sidePanel->setFixedWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("Cell 00.00 N  000.00 W")) + 24);
+    auto* side = new QVBoxLayout(sidePanel);
+    side->setContentsMargins(0, 0, 0, 0);
+    side->addWidget(new QLabel(QStringLiteral("Projection"), this));
+    side->addWidget(m_kind);
+    side->addWidget(new QLabel(QStringLiteral("Colour by"), this));
+    side->addWidget(m_showBox);
+    side->addWidget(m_legend);
+    side->addWidget(m_readout, 1);
+    for (QWidget* w : {static_cast<QWidget*>(now), static_cast<QWidget*>(newDate),
+                       static_cast<QWidget*>(newTime), static_cast<QWidget*>(m_autoUpdate),
+                       static_cast<QWidget*>(m_autoUpdatingLbl), static_cast<QWidget*>(save),
+                       static_cast<QWidget*>(print), static_cast<QWidget*>(close)})
+        side->addWidget(w);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(m_play);
+    timeRow->addWidget(m_slider, 1);
+    timeRow->addWidget(m_timeLbl);
+    auto* mapColumn = new QVBoxLayout;
+    mapColumn->addWidget(m_title);
+    mapColumn->addWidget(m_mapImage, 1);
+    mapColumn->addLayout(timeRow);
+    auto* body = new QHBoxLayout;
+    body->addLayout(mapColumn, 1);
+    body->addWidget(sidePanel);
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar"));
+    m_statusBar->setSizeGripEnabled(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(m_statusBar);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(MapUpdateIntervalMs(m_input.settings));
+    connect(m_timer, &QTimer::timeout, this, &CoverageWindow::Timer1Timer);
+    m_playTimer = new QTimer(this);
+    m_playTimer->setInterval(kPlayStepMs);
+    connect(m_playTimer, &QTimer::timeout, this, &CoverageWindow::playStep);
+
+    m_slider->setValue(m_halfHour);
+    drawLegend();
+    if (!band)
+        m_statusBar->showMessage(QStringLiteral("Not a frequency: ") + Q(m_input.request.freqText));
+    else
+        startComputing();
+}
+
+CoverageWindow::~CoverageWindow() {
+    m_job.reset(); // cancels the computation and waits for its thread
+}
+
+bool CoverageWindow::playing() const {
+    return m_playWanted;
+}
+
+const CoverageMap* CoverageWindow::shownMap() const {
+    if (m_day)
+        return m_day.get();
+    if (m_first && m_first->ok && m_first->halfHours.front() == m_halfHour)
+        return m_first.get();
+    return nullptr;
+}
+
+int CoverageWindow::shownIndex() const {
+    if (m_day)
+        return m_halfHour;
+    return shownMap() ? 0 : -1;
+}
+
+QString CoverageWindow::readoutText() const {
+    return m_readoutCell >= 0 ? m_readout->text() : QString();
+}
+
+void CoverageWindow::startComputing() {
+    m_day.reset();
+    m_first.reset();
+    m_request.date = m_date;
+    const int generation = ++m_generation;
+    m_statusBar->showMessage(QStringLiteral("Computing the coverage for the day..."));
+    m_job.reset();
+    m_job = std::make_unique<CoverageDayJob>(
+        m_request, m_halfHour,
+        [this, generation](std::shared_ptr<const CoverageMap> map, bool wholeDay) {
+            QMetaObject::invokeMethod(
+                this, [this, map, wholeDay, generation] { takeMap(map, wholeDay, generation); },
+                Qt::QueuedConnection);
+        });
+    drawFrame();
+}
+
+void CoverageWindow::takeMap(std::shared_ptr<const CoverageMap> map, bool wholeDay,
+                             int generation) {
+    if (generation != m_generation)
+        return;
+    if (!map->ok) {
+        m_statusBar->showMessage(Q(OneLineText(map->message)));
+        return;
+    }
+    (wholeDay ? m_day : m_first) = std::move(map);
+    m_title->setText(Q(CoverageTitle(*(m_day ? m_day : m_first))) + QStringLiteral("   ") +
+                     Q(FormatDateText(true, m_date, m_input.dates)));
+    if (wholeDay) {
+        m_statusBar->showMessage(QStringLiteral("Click a cell of the map to read its values"));
+        if (m_playWanted)
+            m_playTimer->start();
+    }
+    drawFrame();
+}
+
+void CoverageWindow::waitForDay() {
+    if (m_job)
+        m_job->Wait();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void CoverageWindow::drawFrame() {
+    m_timeLbl->setText(Q(FormatHHMM(m_halfHour / 48.0 - m_input.zone.UtcOffset) + " " +
+                         m_input.zone.TimeZoneLabel));
+    const CoverageMap* map = shownMap();
+    if (!map) {
+        m_mapImage->setPixmap(QPixmap());
+        m_mapImage->setText(QStringLiteral("Computing..."));
+        return;
+    }
+    const CoverageProjection projection{m_greatCircle, m_input.centre};
+    const ImageSize size = CoverageImageSize(projection, m_mapImage->width(), m_mapImage->height());
+    if (m_pixels.width != size.width || m_pixels.height != size.height ||
+        m_pixelsGreatCircle != m_greatCircle || m_pixelsCellDeg != map->grid.cellDeg) {
+        m_pixels = MapPixelsToCells(map->grid, projection, size.width, size.height);
+        m_pixelsGreatCircle = m_greatCircle;
+        m_pixelsCellDeg = map->grid.cellDeg;
+    }
+    QImageCanvas canvas(size.width, size.height, font());
+    CoveragePicture picture;
+    picture.map = map;
+    picture.slotIndex = shownIndex();
+    picture.show = m_show;
+    picture.projection = projection;
+    picture.pixels = &m_pixels;
+    picture.utDate = m_date;
+    picture.timeText = FormatHHMM(m_halfHour / 48.0 - m_input.zone.UtcOffset);
+    picture.zoneLabel = m_input.zone.TimeZoneLabel;
+    picture.stationLabel = map->base.TerminalA.Name;
+    const PixelBuffer& base = m_greatCircle ? *m_input.greatCircleBase : *m_input.rectangularBase;
+    RenderCoverageMap(canvas, base, picture);
+    m_frame = canvas.image();
+    m_mapImage->setPixmap(QPixmap::fromImage(m_frame));
+    if (m_readoutCell >= 0)
+        m_readout->setText(Lines(CoverageReadout(*map, m_readoutCell, picture.slotIndex)));
+}
+
+void CoverageWindow::drawLegend() {
+    const std::vector<LegendEntry> legend = CoverageLegend(m_show);
+    const int row = fontMetrics().height() + 4;
+    QPixmap pixmap(180, row * static_cast<int>(legend.size()) + 4);
+    pixmap.fill(palette().color(QPalette::Window));
+    QPainter painter(&pixmap);
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        const QRect box(2, 2 + row * static_cast<int>(i), row - 4, row - 4);
+        painter.fillRect(box, legend[i].tinted ? Colour(legend[i].colour) : QColor(0xB8B8B8));
+        painter.drawRect(box);
+        painter.drawText(QRect(row + 4, box.top() - 2, 170 - row, row), Qt::AlignVCenter,
+                         Q(legend[i].text));
+    }
+    painter.end();
+    m_legend->setPixmap(pixmap);
+}
+
+void CoverageWindow::setHalfHour(int halfHour) {
+    m_halfHour = std::clamp(halfHour, 0, kHalfHours - 1);
+    if (m_slider->value() != m_halfHour)
+        m_slider->setValue(m_halfHour); // comes back here once, with the same value
+    drawFrame();
+}
+
+void CoverageWindow::setGreatCircle(bool greatCircle) {
+    m_greatCircle = greatCircle;
+    if (m_kind->currentIndex() != (greatCircle ? 1 : 0))
+        m_kind->setCurrentIndex(greatCircle ? 1 : 0);
+    drawFrame();
+}
+
+void CoverageWindow::setShow(CoverageShow show) {
+    m_show = show;
+    if (m_showBox->currentIndex() != static_cast<int>(show))
+        m_showBox->setCurrentIndex(static_cast<int>(show));
+    drawLegend();
+    drawFrame();
+}
+
+void CoverageWindow::mapClicked(QPoint at) {
+    const CoverageMap* map = shownMap();
+    if (!map || m_frame.isNull())
+        return;
+    const int x = at.x() - (m_mapImage->width() - m_frame.width()) / 2;
+    const int y = at.y() - (m_mapImage->height() - m_frame.height()) / 2;
+    m_readoutCell = m_pixels.At(x, y);
+    if (m_readoutCell < 0) {
+        m_readout->setText(QStringLiteral("Click a cell of the map to read its values"));
+        return;
+    }
+    m_readout->setText(Lines(CoverageReadout(*map, m_readoutCell, shownIndex())));
+}
+
+bool CoverageWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_mapImage) {
+        if (event->type() == QEvent::Resize)
+            drawFrame();
+        else if (event->type() == QEvent::MouseButtonRelease)
+            mapClicked(static_cast<QMouseEvent*>(event)->position().toPoint());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CoverageWindow::closeEvent(QCloseEvent* event) {
+    stopPlay();
+    stopAutoUpdate();
+    QDialog::closeEvent(event);
+}
+
+void CoverageWindow::setNow() {
+    const ClockReading clock = m_input.clock ? m_input.clock() : ReadSystemClock();
+    const MapClock now = MapNow(clock, m_input.settings, m_input.zone);
+    const double utHours =
+        PositiveMod(24, MapTimeHours(now.timeText).value_or(0.0) + 24.0 * m_input.zone.UtcOffset);
+    m_halfHour = std::clamp(static_cast<int>(std::floor(utHours * 2.0)), 0, kHalfHours - 1);
+    m_slider->blockSignals(true);
+    m_slider->setValue(m_halfHour);
+    m_slider->blockSignals(false);
+    if (now.date != m_date) {
+        m_date = now.date;
+        startComputing();
+    } else {
+        drawFrame();
+    }
+}
+
+void CoverageWindow::stopAutoUpdate() {
+    m_autoUpdating = false;
+    m_timer->stop();
+    m_autoUpdatingLbl->hide();
+    m_autoUpdate->setText(QStringLiteral("&Auto Update"));
+}
+
+void CoverageWindow::stopPlay() {
+    m_playWanted = false;
+    m_playTimer->stop();
+    m_play->setText(QStringLiteral("P&lay"));
+}
+
+void CoverageWindow::playStep() {
+    if (m_day)
+        setHalfHour((m_halfHour + 1) % kHalfHours);
+}
+
+void CoverageWindow::PlayBtnClick() {
+    if (m_playWanted) {
+        stopPlay();
+        return;
+    }
+    stopAutoUpdate();
+    m_playWanted = true;
+    m_play->setText(QStringLiteral("St&op"));
+    if (m_day)
+        m_playTimer->start();
+}
+
+void CoverageWindow::NowBtnClick() {
+    stopPlay();
+    stopAutoUpdate();
+    setNow();
+}
+
+void CoverageWindow::Timer1Timer() {
+    if (m_autoUpdating)
+        setNow();
+}
+
+void CoverageWindow::AutoUpdateBtnClick() {
+    if (m_autoUpdating) {
+        stopAutoUpdate();
+        return;
+    }
+    stopPlay();
+    m_autoUpdating = true;
+    m_autoUpdatingLbl->show();
+    m_autoUpdate->setText(QStringLiteral("Cancel &Auto Update"));
+    setNow();
+    m_timer->start();
+}
+
+void CoverageWindow::NewTimeBtnClick() {
+    NewTimeDialog form(Q(m_input.zone.TimeZoneLabel), nullptr, this);
+    if (!askModally(form))
+        return;
+    stopPlay();
+    stopAutoUpdate();
+    const double hours = MapTimeHours(form.timeText().toStdString()).value_or(0.0);
+    setHalfHour(
+        static_cast<int>(std::floor(PositiveMod(24, hours + 24.0 * m_input.zone.UtcOffset) * 2.0)));
+}
+
+void CoverageWindow::NewDateBtnClick() {
+    NewDateDialog form(m_input.dates, nullptr, this);
+    if (!askModally(form))
+        return;
+    stopPlay();
+    stopAutoUpdate();
+    m_date = ParseDateText(form.dateText().toStdString(), m_input.dates).value_or(m_date);
+    startComputing();
+}
+
+bool CoverageWindow::askModally(QDialog& form) {
+    const bool accepted = form.exec() == QDialog::Accepted;
+    activateWindow();
+    return accepted;
+}
+
+QImage CoverageWindow::pictureWithLegend() const {
+    const QPixmap legend = m_legend->pixmap();
+    const int titleHeight = fontMetrics().height() + 8;
+    QImage picture(m_frame.width() + legend.width() + 16,
+                   std::max(m_frame.height(), legend.height()) + titleHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawText(QRect(4, 0, picture.width() - 8, titleHeight), Qt::AlignVCenter,
+                     m_title->text());
+    painter.drawImage(0, titleHeight, m_frame);
+    painter.drawPixmap(m_frame.width() + 8, titleHeight, legend);
+    painter.end();
+    return picture;
+}
+
+QString CoverageWindow::savePicture(const QString& path) const {
+    return m_frame.isNull() ? SaveMapPicture(path, QImage())
+                            : SaveMapPicture(path, pictureWithLegend());
+}
+
+void CoverageWindow::SavePictureBtnClick() {
+    static QString directory;
+    const QString path = AskMapPictureFile(this, directory);
+    if (path.isEmpty())
+        return;
+    if (const QString problem = savePicture(path); !problem.isEmpty())
+        ShowError(this, problem);
+}
+
+bool CoverageWindow::printTo(QPrinter& printer) const {
+    return !m_frame.isNull() && PrintMapPicture(printer, pictureWithLegend(), windowTitle());
+}
+
+void CoverageWindow::PrintBtnClick() {
+    QPrinter printer;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printTo(printer))
+        ShowError(this, QStringLiteral("The map could not be printed."));
+}

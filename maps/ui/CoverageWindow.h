@@ -1,0 +1,132 @@
+#pragma once
+
+#include "core/Dates.h"
+#include "core/TimeZone.h"
+#include "coverage/Coverage.h"
+#include "coverage/CoverageRender.h"
+#include "maps/MapDisplay.h"
+#include "maps/ui/CoverageDialog.h"
+#include "settings/Settings.h"
+
+#include <QDialog>
+#include <QImage>
+#include <functional>
+#include <memory>
+
+class CoverageDayJob;
+class PixelBuffer;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QSlider;
+class QStatusBar;
+class QTimer;
+
+/// What the coverage display shows: the dialog's request, the settings, date order and
+/// time zone, both base maps with their centre, the cell size and the clock for "Now".
+struct CoverageDisplayInput {
+    CoverageDialogResult request;
+    Settings settings;
+    DateConventions dates;
+    TimeZoneState zone;
+    std::shared_ptr<const PixelBuffer> rectangularBase;
+    std::shared_ptr<const PixelBuffer> greatCircleBase;
+    GeoPoint centre; ///< the base maps' centre (the default terminal)
+    int cellDeg = kDefaultCellDeg;
+    std::function<ClockReading()> clock;
+};
+
+/// "Hopscope Coverage Map": one frequency's reliability class or S/N from the station
+/// to every cell of the world, rectangular or great-circle, with the night side, the
+/// grey line, the Sun and the station. The slider steps through the day's 48 half
+/// hours (computed once in the background), Play runs through them; Now, New Date, New
+/// Time and Auto Update as on the other maps; a click on a cell shows its values.
+class CoverageWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit CoverageWindow(CoverageDisplayInput input, QWidget* parent = nullptr);
+    ~CoverageWindow() override;
+
+    // For tests and the owner.
+    int halfHour() const { return m_halfHour; }
+    DateValue mapDate() const { return m_date; }
+    bool dayReady() const { return m_day != nullptr; }
+    bool playing() const;
+    bool autoUpdating() const { return m_autoUpdating; }
+    const CoverageMap* shownMap() const;
+    QString readoutText() const;
+    const QImage& frame() const { return m_frame; }
+    /// Blocks until the background computation is done and its maps are taken in.
+    void waitForDay();
+    void setHalfHour(int halfHour);
+    void setGreatCircle(bool greatCircle);
+    void setShow(CoverageShow show);
+    /// Saves the map with its legend as PNG, SVG or PDF (by the extension); empty text
+    /// on success, else the message.
+    QString savePicture(const QString& path) const;
+    bool printTo(QPrinter& printer) const;
+    /// The readout of the cell under `at` (map label coordinates).
+    void mapClicked(QPoint at);
+
+public slots:
+    void NowBtnClick();
+    void NewDateBtnClick();
+    void NewTimeBtnClick();
+    void AutoUpdateBtnClick();
+    void PlayBtnClick();
+    void SavePictureBtnClick();
+    void PrintBtnClick();
+    void Timer1Timer();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startComputing();
+    void takeMap(std::shared_ptr<const CoverageMap> map, bool wholeDay, int generation);
+    void drawFrame();
+    void drawLegend();
+    void setNow();
+    void stopAutoUpdate();
+    void stopPlay();
+    void playStep();
+    bool askModally(QDialog& form);
+    /// The index of the shown half hour in the map shown, or −1.
+    int shownIndex() const;
+    QImage pictureWithLegend() const;
+
+    CoverageDisplayInput m_input;
+    CoverageRequest m_request;
+    DateValue m_date = 0.0;
+    int m_halfHour = 0;                         ///< UTC half hour 0..47
+    std::shared_ptr<const CoverageMap> m_first; ///< the half hour computed first
+    std::shared_ptr<const CoverageMap> m_day;   ///< the whole day, once ready
+    std::unique_ptr<CoverageDayJob> m_job;
+    int m_generation = 0;
+    bool m_autoUpdating = false;
+    bool m_playWanted = false;
+    CoverageShow m_show = CoverageShow::Reliability;
+    bool m_greatCircle = false;
+    PixelCells m_pixels;
+    bool m_pixelsGreatCircle = false;
+    int m_pixelsCellDeg = 0;
+    QImage m_frame;
+    int m_readoutCell = -1;
+
+    QLabel* m_title;
+    QLabel* m_mapImage;
+    QLabel* m_legend;
+    QLabel* m_readout;
+    QLabel* m_timeLbl;
+    QLabel* m_autoUpdatingLbl;
+    QSlider* m_slider;
+    QComboBox* m_kind;
+    QComboBox* m_showBox;
+    QPushButton* m_play;
+    QPushButton* m_autoUpdate;
+    QStatusBar* m_statusBar;
+    QTimer* m_timer;
+    QTimer* m_playTimer;
+};

@@ -1,0 +1,94 @@
+#include "settings/ui/OptionsDialog.h"
+
+#include "core/Syntax.h"
+#include "settings/ui/OptionsControls.h"
+#include "widgets/EntryFields.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
+#include "widgets/WindowScale.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+// The "Default Terminal" page: the default terminal's name and coordinates.
+
+using namespace optionsform;
+
+QWidget* OptionsDialog::buildTermPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TermPage"));
+    auto* group = new QGroupBox(QStringLiteral("Default Terminal Settings"), page);
+    group->setObjectName(QStringLiteral("DefaultTermGroupBox"));
+    m_latEdit = MakeEdit<LatitudeEdit>(
+        QStringLiteral("LatEdit"),
+        QStringLiteral("Enter as decimal degrees or deg min sec (north is +, south is -)"), group);
+    m_lonEdit = MakeEdit<LongitudeEdit>(
+        QStringLiteral("LonEdit"),
+        QStringLiteral("Enter as decimal degrees or deg min sec (west is +, east is -)"), group);
+    m_nameEdit =
+        MakeEdit<NameEdit>(QStringLiteral("NameEdit"),
+                           QStringLiteral("Enter a callsign, city name, or other identifier "
+                                          "(maximum 17 characters including spaces)"),
+                           group);
+    // A grid locator as the default terminal, as the dialogs and the batch table take:
+    // its square's centre fills the coordinates (and the name when there is none).
+    m_locatorEdit = MakeEdit<ValidatedEdit>(
+        QStringLiteral("LocatorEdit"),
+        QStringLiteral("Enter a grid locator (4 or 6 characters) to fill in the latitude and "
+                       "longitude of its centre"),
+        group);
+    m_locatorEdit->setCharCase(ValidatedEdit::CharCase::Upper);
+    m_locatorEdit->setAllowedCharacters(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"));
+    m_locatorEdit->setMaxChars(6);
+    connect(m_locatorEdit, &QLineEdit::editingFinished, this, [this] {
+        if (!m_locatorEdit->text().isEmpty())
+            applyLocator();
+    });
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    m_locatorEdit->setFixedWidth(charWidth * 9);
+    m_latEdit->setFixedWidth(charWidth * 14);
+    m_lonEdit->setFixedWidth(charWidth * 15);
+    m_nameEdit->setFixedWidth(charWidth * 22);
+    auto* form = new QFormLayout(group);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setHorizontalSpacing(Scaled(this, 12));
+    form->setVerticalSpacing(Scaled(this, 10));
+    form->addRow(QStringLiteral("Latitude"), m_latEdit);
+    form->addRow(QStringLiteral("Longitude"), m_lonEdit);
+    form->addRow(QStringLiteral("Terminal Name"), m_nameEdit);
+    form->addRow(QStringLiteral("Grid Locator"), m_locatorEdit);
+
+    auto* layout = new QVBoxLayout(page);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(group);
+    row->addStretch();
+    layout->addStretch();
+    layout->addLayout(row);
+    layout->addStretch();
+    return page;
+}
+
+void OptionsDialog::loadTerminal(const Settings& settings) {
+    m_latEdit->setText(Q(settings.DefaultLatitudeText));
+    m_lonEdit->setText(Q(settings.DefaultLongitudeText));
+    m_nameEdit->setText(Q(settings.DefaultName));
+    m_locatorEdit->clear();
+}
+
+bool OptionsDialog::applyLocator() {
+    const LocatorResult centre = GridLocatorToCoordinates(S(m_locatorEdit->text()), true);
+    if (!centre) {
+        ShowUserMessage(this, centre.message.IsEmpty()
+                                  ? ErrorMessage("You have not entered a valid grid locator")
+                                  : centre.message);
+        return false;
+    }
+    m_latEdit->setText(Q(centre.latitudeText));
+    m_lonEdit->setText(Q(centre.longitudeText));
+    if (m_nameEdit->text().trimmed().isEmpty())
+        m_nameEdit->setText(m_locatorEdit->text());
+    return true;
+}
