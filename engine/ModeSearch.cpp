@@ -30,9 +30,61 @@ bool NearMaskEdge(const GeoLatLon& p) {
     return std::fabs(eastFraction - 0.5) < kHair || std::fabs(latFraction - 0.5) < kHair;
 }
 
-// The parts of a candidate geometry that follow from its unit u and elevation.
+// Makes v hold element k; a vector of a geometry that makes its points on demand
+// starts empty, so that points never made cost nothing, not even their clearing.
+template <class T> void Reach(std::vector<T>& v, int k, int half) {
+    if (static_cast<int>(v.size()) <= k) {
+        v.reserve(half);
+        v.resize(k + 1);
+    }
+}
+
+// Part `part` of point k of a candidate geometry.
+void FillPointPart(const PathSetup& s, const GreatCircleStart& along, HalfUnitGeometry& g, int k,
+                   PointPart part) {
+    const SolarPosition& sun = *s.sun;
+    const double u = g.u;
+    const int half = g.nh / 2;
+    switch (part) {
+    case kOddPart:
+        Reach(g.odd, k, half);
+        Reach(g.oddTerms, k, half);
+        g.odd[k] = PointAlongPath(along, (2 * k + 1) * u);
+        g.oddTerms[k] = PrepareEMuf(static_cast<float>(g.odd[k].lonRad),
+                                    static_cast<float>(g.odd[k].latRad), g.eShared, sun);
+        break;
+    case kEnteringPart:
+        Reach(g.entering, k, half);
+        Reach(g.enteringTerms, k, half);
+        g.entering[k] = PointAlongPath(along, (2 * k) * u + g.theta100);
+        g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad,
+                                               g.entering[k].lonRad, s.ssn, g.secant100, sun);
+        break;
+    case kLeavingPart:
+        Reach(g.leaving, k, half);
+        Reach(g.leavingTerms, k, half);
+        g.leaving[k] = PointAlongPath(along, (2 * (k + 1)) * u - g.theta100);
+        g.leavingTerms[k] = PrepareAbsorption(s.month, s.day, g.leaving[k].latRad,
+                                              g.leaving[k].lonRad, s.ssn, g.secant100, sun);
+        break;
+    case kGroundPart: {
+        Reach(g.ground, k, half);
+        Reach(g.groundNearEdge, k, half);
+        const GeoLatLon end = PointAlongPath(along, (2 * (k + 1)) * u);
+        g.ground[k] = GroundKindAt(end.lonRad * kDegPerRad, end.latRad * kDegPerRad);
+        g.groundNearEdge[k] = NearMaskEdge(end);
+        break;
+    }
+    default:
+        return;
+    }
+    g.made[k] |= part;
+}
+
+// The parts of a candidate geometry that follow from its unit u and elevation; the
+// points' parts too unless `pointsOnDemand`.
 void FillGeometry(const PathSetup& s, const GreatCircleStart& along, HalfUnitGeometry& g, int nh,
-                  double u, double elevation, double cosElevation) {
+                  double u, double elevation, double cosElevation, bool pointsOnDemand) {
     const double re = EarthRadiusKm;
     g.nh = nh;
     g.u = u;
@@ -48,30 +100,12 @@ void FillGeometry(const PathSetup& s, const GreatCircleStart& along, HalfUnitGeo
     g.focusDb = FocusGainDb(cosElevation);
 
     const int half = nh / 2;
-    g.odd.resize(half);
-    g.entering.resize(half);
-    g.leaving.resize(half);
-    g.ground.resize(half);
-    g.groundNearEdge.resize(half);
-    g.oddTerms.resize(half);
-    g.enteringTerms.resize(half);
-    g.leavingTerms.resize(half);
-    const SolarPosition& sun = *s.sun;
-    const EMufShared eShared = PrepareEMufShared(s.ssn, g.cosElevationF, g.elevationF, sun);
-    for (int k = 0; k < half; ++k) {
-        g.odd[k] = PointAlongPath(along, (2 * k + 1) * u);
-        g.oddTerms[k] = PrepareEMuf(static_cast<float>(g.odd[k].lonRad),
-                                    static_cast<float>(g.odd[k].latRad), eShared, sun);
-        g.entering[k] = PointAlongPath(along, (2 * k) * u + g.theta100);
-        g.enteringTerms[k] = PrepareAbsorption(s.month, s.day, g.entering[k].latRad,
-                                               g.entering[k].lonRad, s.ssn, g.secant100, sun);
-        g.leaving[k] = PointAlongPath(along, (2 * (k + 1)) * u - g.theta100);
-        g.leavingTerms[k] = PrepareAbsorption(s.month, s.day, g.leaving[k].latRad,
-                                              g.leaving[k].lonRad, s.ssn, g.secant100, sun);
-        const GeoLatLon end = PointAlongPath(along, (2 * (k + 1)) * u);
-        g.ground[k] = GroundKindAt(end.lonRad * kDegPerRad, end.latRad * kDegPerRad);
-        g.groundNearEdge[k] = NearMaskEdge(end);
-    }
+    g.made.assign(half, 0);
+    g.eShared = PrepareEMufShared(s.ssn, g.cosElevationF, g.elevationF, *s.sun);
+    if (!pointsOnDemand)
+        for (int k = 0; k < half; ++k)
+            for (PointPart part : {kOddPart, kEnteringPart, kLeavingPart, kGroundPart})
+                FillPointPart(s, along, g, k, part);
     g.firstF = PointAlongPath(along, 2 * u);
     g.lastF = PointAlongPath(along, s.lengthRad - 2 * u);
 }
@@ -136,22 +170,25 @@ double HalfUnitElevation(const PathSetup& s, int nh) {
     return elevation;
 }
 
-HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, const GreatCircleStart& along, int nh) {
+HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, const GreatCircleStart& along, int nh,
+                                      bool pointsOnDemand = false) {
     HalfUnitGeometry g;
     g.nh = nh;
     const double elevation = HalfUnitElevation(s, nh);
     if (std::isnan(elevation))
         return g;
     g.usable = true;
-    FillGeometry(s, along, g, nh, s.lengthRad / nh, elevation, std::cos(elevation));
+    FillGeometry(s, along, g, nh, s.lengthRad / nh, elevation, std::cos(elevation), pointsOnDemand);
     return g;
 }
 
-HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s, const GreatCircleStart& along) {
+HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s, const GreatCircleStart& along,
+                                      bool pointsOnDemand = false) {
     HalfUnitGeometry g;
     const int nh = 4 * s.hops.hops;
     g.usable = true;
-    FillGeometry(s, along, g, nh, s.lengthRad / nh, s.hops.elevation, s.hops.cosElevation);
+    FillGeometry(s, along, g, nh, s.lengthRad / nh, s.hops.elevation, s.hops.cosElevation,
+                 pointsOnDemand);
     return g;
 }
 
@@ -165,8 +202,8 @@ HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s) {
     return MakeHopGeometryModes(s, PathStart(s));
 }
 
-CandidateGeometries::CandidateGeometries(const PathSetup& setup)
-    : m_setup(setup), m_along(PathStart(setup)) {
+CandidateGeometries::CandidateGeometries(const PathSetup& setup, bool pointsOnDemand)
+    : m_setup(setup), m_pointsOnDemand(pointsOnDemand), m_along(PathStart(setup)) {
     for (int nh = 2; nh <= kMaxHalfUnits; nh += 2)
         if (!std::isnan(HalfUnitElevation(setup, nh)))
             m_usable.push_back(nh);
@@ -178,10 +215,17 @@ const HalfUnitGeometry& CandidateGeometries::For(int nh) {
     const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
     std::call_once(m_built[index], [&] {
         m_geometries[index] = std::make_unique<HalfUnitGeometry>(
-            nh == 0 ? MakeHopGeometryModes(m_setup, m_along)
-                    : MakeHalfUnitGeometry(m_setup, m_along, nh));
+            nh == 0 ? MakeHopGeometryModes(m_setup, m_along, m_pointsOnDemand)
+                    : MakeHalfUnitGeometry(m_setup, m_along, nh, m_pointsOnDemand));
     });
     return *m_geometries[index];
+}
+
+void CandidateGeometries::MakePointPart(const HalfUnitGeometry& g, int k, PointPart part) {
+    if (g.made[k] & part)
+        return;
+    // Only a set of one search makes points on demand, so nothing else reads g now.
+    FillPointPart(m_setup, m_along, const_cast<HalfUnitGeometry&>(g), k, part);
 }
 
 struct ModeSearch::Entry {
@@ -239,7 +283,7 @@ struct ModeSearch::Candidate {
 };
 
 ModeSearch::ModeSearch(const PathSetup& setup)
-    : m_setup(setup), m_ownGeometries(std::make_unique<CandidateGeometries>(setup)),
+    : m_setup(setup), m_ownGeometries(std::make_unique<CandidateGeometries>(setup, true)),
       m_geometries(*m_ownGeometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
       m_hourAngles(MakeSunHourAngles(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
@@ -270,7 +314,7 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
         return;
     // The values of another half hour are of no more use: this is where the
     // E-layer cache of the previous half hour is released.
-    const std::size_t half = e.g.odd.size();
+    const std::size_t half = e.g.made.size();
     e.halfHour = j;
     e.eMuf.assign(half, Entry::OddEMufValue{});
     e.absorption.assign(half, Entry::Absorptions{});
@@ -281,6 +325,7 @@ void ModeSearch::StartHalfHour(Entry& e, int j) {
 inline float ModeSearch::OddEMuf(Entry& e, int k, int j) {
     Entry::OddEMufValue& v = e.eMuf[k];
     if (v.state != Entry::EState::Exact) {
+        m_geometries.MakePointPart(e.g, k, kOddPart);
         v.exact = EMufAt(e.g.oddTerms[k], 0.5f * j, *m_setup.sun);
         v.state = Entry::EState::Exact;
     }
@@ -310,6 +355,7 @@ inline ModeSearch::Standing ModeSearch::StandingAt(Entry& e, int k, int j, float
 void ModeSearch::EstimateOddEMuf(Entry& e, int k, int j) {
     Entry::OddEMufValue& v = e.eMuf[k];
     EMufEstimateKind kind = EMufEstimateKind::Unsure;
+    m_geometries.MakePointPart(e.g, k, kOddPart);
     const double estimate = EMufEstimate(e.g.oddTerms[k], j, m_hourAngles, kind);
     if (kind == EMufEstimateKind::Exact) {
         v.exact = static_cast<float>(estimate); // the night floor's MUF, as EMufAt gives it
@@ -329,15 +375,19 @@ void ModeSearch::EstimateOddEMuf(Entry& e, int k, int j) {
 
 double ModeSearch::EnteringAbsorption(Entry& e, int k, int j) {
     Entry::Absorptions& a = e.absorption[k];
-    if (std::isnan(a.entering))
+    if (std::isnan(a.entering)) {
+        m_geometries.MakePointPart(e.g, k, kEnteringPart);
         a.entering = AbsorptionAt(e.g.enteringTerms[k], j, *m_setup.sun);
+    }
     return a.entering;
 }
 
 double ModeSearch::LeavingAbsorption(Entry& e, int k, int j) {
     Entry::Absorptions& a = e.absorption[k];
-    if (std::isnan(a.leaving))
+    if (std::isnan(a.leaving)) {
+        m_geometries.MakePointPart(e.g, k, kLeavingPart);
         a.leaving = AbsorptionAt(e.g.leavingTerms[k], j, *m_setup.sun);
+    }
     return a.leaving;
 }
 
@@ -345,8 +395,10 @@ inline double ModeSearch::EnteringEstimate(Entry& e, int k, int j) {
     Entry::Absorptions& a = e.absorption[k];
     if (!std::isnan(a.entering))
         return a.entering;
-    if (std::isnan(a.enteringEstimate))
+    if (std::isnan(a.enteringEstimate)) {
+        m_geometries.MakePointPart(e.g, k, kEnteringPart);
         a.enteringEstimate = AbsorptionEstimate(e.g.enteringTerms[k], j, m_hourAngles);
+    }
     return a.enteringEstimate;
 }
 
@@ -354,12 +406,15 @@ inline double ModeSearch::LeavingEstimate(Entry& e, int k, int j) {
     Entry::Absorptions& a = e.absorption[k];
     if (!std::isnan(a.leaving))
         return a.leaving;
-    if (std::isnan(a.leavingEstimate))
+    if (std::isnan(a.leavingEstimate)) {
+        m_geometries.MakePointPart(e.g, k, kLeavingPart);
         a.leavingEstimate = AbsorptionEstimate(e.g.leavingTerms[k], j, m_hourAngles);
+    }
     return a.leavingEstimate;
 }
 
 double ModeSearch::GroundLoss(Entry& e, int k, int n, double exactDistance) {
+    m_geometries.MakePointPart(e.g, k, kGroundPart);
     GroundKind kind = e.g.ground[k];
     if (e.g.groundNearEdge[k]) {
         // Take the ground at the distance exactly as the hops added it up.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -44,6 +45,20 @@ struct HalfUnitGeometry {
     std::vector<AbsorptionPoint> leavingTerms;  ///< the day-long absorption terms at `leaving`
     GeoLatLon firstF;                           ///< 2u: middle of a first F hop
     GeoLatLon lastF;                            ///< D − 2u: middle of a last F hop
+    /// The parts of point k made so far (PointPart bits); all of them unless the
+    /// geometry came from a set that makes its points on first use, whose per-point
+    /// vectors above reach only as far as the points made.
+    std::vector<std::uint8_t> made;
+    EMufShared eShared; ///< what the E-layer terms of every odd point share
+};
+
+/// The parts of point k of a HalfUnitGeometry that are made one at a time.
+enum PointPart : std::uint8_t {
+    kOddPart = 1,      ///< odd and oddTerms
+    kEnteringPart = 2, ///< entering and enteringTerms
+    kLeavingPart = 4,  ///< leaving and leavingTerms
+    kGroundPart = 8,   ///< ground and groundNearEdge
+    kAllParts = 15,
 };
 
 /// The geometry of the candidates of nh half-units on a path, elevation from
@@ -70,8 +85,11 @@ class CandidateGeometries {
 public:
     static constexpr int kMaxHalfUnits = 80;
 
-    /// The set keeps a reference to the setup, which must outlive it.
-    explicit CandidateGeometries(const PathSetup& setup);
+    /// The set keeps a reference to the setup, which must outlive it. A set for one
+    /// search alone (`pointsOnDemand`) makes each point's parts when the search first
+    /// reads them (MakePointPart), which saves those a search never reaches; a set
+    /// shared by several searches makes every point up front.
+    explicit CandidateGeometries(const PathSetup& setup, bool pointsOnDemand = false);
     explicit CandidateGeometries(PathSetup&&) = delete;
     ~CandidateGeometries();
     CandidateGeometries(const CandidateGeometries&) = delete;
@@ -80,6 +98,9 @@ public:
     /// MakeHalfUnitGeometry(setup, nh) for nh = 2..80, MakeHopGeometryModes(setup)
     /// for nh = 0.
     const HalfUnitGeometry& For(int nh);
+    /// Makes part `part` of point k of the geometry For(nh) returned when it is not
+    /// made yet (only in a set that makes its points on demand).
+    void MakePointPart(const HalfUnitGeometry& g, int k, PointPart part);
     /// The counts nh whose candidates the mode search tries, ascending.
     const std::vector<int>& UsableHalfUnits() const { return m_usable; }
     /// The path from A, for points along it.
@@ -88,6 +109,7 @@ public:
 private:
     static constexpr int kCount = kMaxHalfUnits / 2 + 1; // nh/2 − 1, then the all-F mode
     const PathSetup& m_setup;
+    bool m_pointsOnDemand = false;
     GreatCircleStart m_along;
     std::vector<int> m_usable;
     std::array<std::once_flag, kCount> m_built;
