@@ -60,8 +60,20 @@ std::vector<FreqMapValuesAt> ComputeFreqMapValues(const StationConditions& condi
                                                   const FreqMapSlots& slots,
                                                   const std::vector<FreqMapCell>& cells,
                                                   const std::vector<double>& utHours) {
-    const std::vector<PointPath> paths = PrepareFreqMapPaths(conditions, cells);
     std::vector<FreqMapValuesAt> values;
+    if (utHours.size() == 1) {
+        // One instant: each path is used once, right after it is prepared.
+        FreqMapValuesAt& at = values.emplace_back();
+        at.utHours = utHours.front();
+        at.mufs.resize(cells.size());
+        for (std::size_t n = 0; n < cells.size(); ++n)
+            at.mufs[n] = PointPath(conditions, cells[n].centreLatDeg * std::numbers::pi / 180.0,
+                                   cells[n].centreLonDeg * std::numbers::pi / 180.0)
+                             .Muf(static_cast<float>(at.utHours));
+        at.classes = FreqMapClasses(slots, at.mufs);
+        return values;
+    }
+    const std::vector<PointPath> paths = PrepareFreqMapPaths(conditions, cells);
     values.reserve(utHours.size());
     for (double t : utHours) {
         FreqMapValuesAt& at = values.emplace_back();

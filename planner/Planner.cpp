@@ -10,6 +10,7 @@
 #include <tbb/parallel_for.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -56,9 +57,16 @@ void ComputePlace(const PlannerSetup& setup, const Shared& shared, const Termina
         return;
     }
     const PredictionRequest& request = prepared.request;
-    const PredictionResult result = ComputePredictionPaths(request, setup.kinds);
+    // The places already share the cores: each path runs on the thread of its place.
+    static constexpr auto kDay = [] {
+        std::array<int, kHalfHours> day{};
+        for (int j = 0; j < kHalfHours; ++j)
+            day[j] = j;
+        return day;
+    }();
     for (PathKind kind : setup.kinds) {
-        const PathResult& path = result.Paths[static_cast<int>(kind)];
+        PathResult path{};
+        ComputePathAt(request, kind, kDay, path);
         PlannerRow row;
         row.place = place;
         row.kind = kind;
