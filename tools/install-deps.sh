@@ -10,7 +10,7 @@ libgeographiclib-dev libtbb-dev \
 libcurl4-openssl-dev nlohmann-json3-dev \
 clang libclang-rt-14-dev \
 desktop-file-utils appstream dpkg-dev \
-libcanberra-dev libasound2-dev libxkbcommon-dev file"
+libcanberra-dev libasound2-dev libxkbcommon-dev file python3"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
