@@ -35,8 +35,8 @@ std::optional<Clock::time_point> ModifiedAt(const fs::path& path) {
 } // namespace
 
 SolarFileCopy ObtainSolarFile(SolarFile file, const SolarRequest& request) {
-    const SolarFileSpec& spec = SolarFileSpecOf(file);
-    const fs::path path = request.dataDir / spec.cacheName;
+    const SolarSource& source = SolarSourceOf(file);
+    const fs::path path = request.dataDir / source.cacheName;
 
     SolarFileCopy cached;
     bool haveCache = false;
@@ -50,11 +50,11 @@ SolarFileCopy ObtainSolarFile(SolarFile file, const SolarRequest& request) {
     }
     const auto age = request.now - cached.fetchedAt;
     const bool fresh =
-        haveCache && !request.refresh && age < spec.maxAge && age > -std::chrono::minutes(10);
+        haveCache && !request.refresh && age < source.maxAge && age > -std::chrono::minutes(10);
     if (fresh)
         return cached;
 
-    const std::string url = request.baseUrl + std::string(spec.remotePath);
+    const std::string url = request.baseUrl + std::string(source.remotePath);
     const HttpFetchResult fetched =
         FetchHttp(url, kMaxSolarFileBytes, kSolarFetchTimeoutSeconds, request.cancel);
     std::string problem;
@@ -65,15 +65,16 @@ SolarFileCopy ObtainSolarFile(SolarFile file, const SolarRequest& request) {
         return stopped;
     }
     if (!fetched.Ok()) {
-        problem = "the " + std::string(spec.title) + " could not be fetched: " + fetched.error;
+        problem = "the " + std::string(source.title) + " could not be fetched: " + fetched.error;
     } else if (const std::string bad = CheckSolarFileText(file, fetched.body); !bad.empty()) {
-        problem = "the " + std::string(spec.title) + " from the server is not usable (" + bad + ")";
+        problem =
+            "the " + std::string(source.title) + " from the server is not usable (" + bad + ")";
     } else {
         SolarFileCopy copy;
         copy.text = fetched.body;
         copy.fetchedAt = request.now;
         if (const FileWriteResult written = ReplaceFile(path, fetched.body); !written) {
-            copy.note = "the " + std::string(spec.title) + " could not be kept: " + written.error;
+            copy.note = "the " + std::string(source.title) + " could not be kept: " + written.error;
         } else {
             std::error_code ec;
             fs::last_write_time(

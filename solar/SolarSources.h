@@ -9,7 +9,7 @@ enum class SolarFile { DailyFlux, PlanetaryK, ObservedMonths, PredictedMonths };
 
 /// Where a file lies on the server, the name of its copy in the data folder, how long
 /// that copy is used before the file is fetched again, and its name in messages.
-struct SolarFileSpec {
+struct SolarSource {
     SolarFile file;
     std::string_view remotePath; ///< appended to the base address
     std::string_view cacheName;  ///< in the data folder
@@ -17,7 +17,7 @@ struct SolarFileSpec {
     std::string_view title;
 };
 
-inline constexpr std::array<SolarFileSpec, 4> kSolarFiles{{
+inline constexpr std::array<SolarSource, 4> kSolarFiles{{
     {SolarFile::DailyFlux, "/json/f107_cm_flux.json", "Solar-daily-flux.json",
      std::chrono::hours(3), "daily solar flux"},
     {SolarFile::PlanetaryK, "/products/noaa-planetary-k-index.json", "Solar-planetary-k.json",
@@ -29,7 +29,7 @@ inline constexpr std::array<SolarFileSpec, 4> kSolarFiles{{
 }};
 
 /// The entry of kSolarFiles for `file`.
-constexpr const SolarFileSpec& SolarFileSpecOf(SolarFile file) {
+constexpr const SolarSource& SolarSourceOf(SolarFile file) {
     return kSolarFiles[static_cast<std::size_t>(file)];
 }
 
