@@ -10,6 +10,7 @@
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
 
@@ -34,10 +35,6 @@ namespace {
 
 const char* const kCloseHint =
     "Close Advanced Prediction Window and return to Hopscope Prediction Window";
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 /// Prints the pages in "Courier New", regular, sized so that 101 columns fill the
 /// printable width, each line the font's height + 2 apart. False when the job did not

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "core/Syntax.h"
+#include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
@@ -40,24 +41,12 @@ void PredictionDialog::FormCreate() {
                                         i == 0 ? QStringLiteral("A") : QStringLiteral("B"),
                                         m_input.settings, m_input.atlas, m_statusLine, this);
 
-    m_date = new DateEdit(this);
-    m_date->setObjectName(QStringLiteral("DateEdit"));
-    m_date->setDateConventions(m_input.dates);
-    m_date->setStatusTip(Q(DateHint(m_input.dates)));
-    m_solar = new SolarIndexEdit(this);
-    m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
-    m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
-    m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
-    m_kIndex = new KIndexEdit(this);
-    m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
-    m_kIndex->setStatusTip(Q(KIndexHint()));
-    auto* solarData =
-        new SolarDataButton({[this] { return ParseDateText(S(m_date->text()), m_input.dates); },
-                             [this](const QString& solar, const QString& k) {
-                                 m_solar->setText(solar);
-                                 m_kIndex->setText(k);
-                             }},
-                            m_statusLine, this);
+    const DayAndIndexFields dayFields =
+        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
+    m_date = dayFields.date;
+    m_solar = dayFields.solar;
+    m_kIndex = dayFields.kIndex;
+    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
 
     auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, this);

@@ -5,10 +5,12 @@
 #include "core/Syntax.h"
 #include "coverage/Coverage.h"
 #include "report/PredictionSetup.h"
+#include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
 #include "widgets/StatusLine.h"
 #include "widgets/TerminalGroup.h"
@@ -24,14 +26,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
-
 CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)) {
     setObjectName(QStringLiteral("TCoverageDialogForm"));
@@ -41,17 +35,11 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
 
     m_terminal =
         new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
-    m_date = new DateEdit(this);
-    m_date->setObjectName(QStringLiteral("DateEdit"));
-    m_date->setDateConventions(m_input.dates);
-    m_date->setStatusTip(Q(DateHint(m_input.dates)));
-    m_solar = new SolarIndexEdit(this);
-    m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
-    m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
-    m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
-    m_kIndex = new KIndexEdit(this);
-    m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
-    m_kIndex->setStatusTip(Q(KIndexHint()));
+    const DayAndIndexFields dayFields =
+        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
+    m_date = dayFields.date;
+    m_solar = dayFields.solar;
+    m_kIndex = dayFields.kIndex;
     m_freq = new QComboBox(this);
     m_freq->setObjectName(QStringLiteral("FreqComboBox"));
     m_freq->setEditable(true);
@@ -98,13 +86,7 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
         ++row;
     }
     values->addWidget(zoneLabel, row - 1, 2);
-    auto* solarData = new SolarDataButton(
-        {[this] { return ParseDateText(m_date->text().toStdString(), m_input.dates); },
-         [this](const QString& solar, const QString& k) {
-             m_solar->setText(solar);
-             m_kIndex->setText(k);
-         }},
-        statusLine, this);
+    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, statusLine, this);
     values->addWidget(solarData, 1, 2); // beside the solar index
     values->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;

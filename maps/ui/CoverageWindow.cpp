@@ -12,6 +12,7 @@
 #include "widgets/MessageBoxes.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
+#include "widgets/QtText.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -31,10 +32,6 @@
 namespace {
 
 constexpr int kPlayStepMs = 250;
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString Lines(const std::vector<std::string>& lines) {
     QStringList texts;

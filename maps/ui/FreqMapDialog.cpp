@@ -1,8 +1,10 @@
 #include "maps/ui/FreqMapDialog.h"
 
+#include "appstate/AppState.h"
 #include "core/Geometry.h"
 #include "core/Numeric.h"
 #include "core/Syntax.h"
+#include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
@@ -20,6 +22,20 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+FreqMapDialogInput FreqMapDialogInputOf(const AppState& state) {
+    FreqMapDialogInput input;
+    input.previous.station = state.Prediction.TerminalA;
+    input.previous.date = state.TimeZone.PredictionDate;
+    input.previous.solarIndexText = state.Prediction.SolarIndexText;
+    input.previous.kIndexText = state.Prediction.KIndexText;
+    input.settings = state.UserSettings;
+    input.atlas = &state.PlaceAtlas;
+    input.dates = state.Dates;
+    input.zone = state.TimeZone;
+    input.clock = ReadSystemClock();
+    return input;
+}
+
 FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine) {
     setObjectName(QStringLiteral("TFreqMapDialogForm"));
@@ -29,17 +45,11 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
 
     m_terminal =
         new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
-    m_date = new DateEdit(this);
-    m_date->setObjectName(QStringLiteral("DateEdit"));
-    m_date->setDateConventions(m_input.dates);
-    m_date->setStatusTip(Q(DateHint(m_input.dates)));
-    m_solar = new SolarIndexEdit(this);
-    m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
-    m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
-    m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
-    m_kIndex = new KIndexEdit(this);
-    m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
-    m_kIndex->setStatusTip(Q(KIndexHint()));
+    const DayAndIndexFields dayFields =
+        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
+    m_date = dayFields.date;
+    m_solar = dayFields.solar;
+    m_kIndex = dayFields.kIndex;
     m_time = new TimeEdit(this);
     m_time->setObjectName(QStringLiteral("TimeEdit"));
     m_time->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
@@ -75,13 +85,7 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
     row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date);
     row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar);
     row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex);
-    auto* solarData = new SolarDataButton(
-        {[this] { return ParseDateText(m_date->text().toStdString(), m_input.dates); },
-         [this](const QString& solar, const QString& k) {
-             m_solar->setText(solar);
-             m_kIndex->setText(k);
-         }},
-        m_statusLine, this);
+    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
     values->addWidget(solarData);
     values->addStretch();
     auto* timeRow = new QHBoxLayout;

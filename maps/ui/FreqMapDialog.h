@@ -16,6 +16,7 @@ class KIndexEdit;
 class SolarIndexEdit;
 class TimeEdit;
 class TerminalGroup;
+struct AppState;
 struct Atlas;
 
 /// What the frequency-map dialog starts from: the current prediction's terminal A,
@@ -28,6 +29,11 @@ struct FreqMapDialogInput {
     TimeZoneState zone;
     ClockReading clock; ///< "now" for the time field
 };
+
+/// The dialog's start from the program's state: the current prediction's terminal A,
+/// date and indices, the settings, atlas, date order, time zone and clock. The coverage
+/// map's dialog starts from the same.
+FreqMapDialogInput FreqMapDialogInputOf(const AppState& state);
 
 /// "Hopscope Frequency Map": the station (terminal A), the date, the solar and K
 /// indices and the time of the map. OK checks every field (the first invalid one keeps

@@ -15,18 +15,8 @@ bool FrequencyMapAvailable(QWidget* parent, const AppState& state) {
 
 void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
                             const AtlasPicker& picker) {
-    FreqMapDialogInput input;
-    input.previous.station = state.Prediction.TerminalA;
-    input.previous.date = state.TimeZone.PredictionDate;
-    input.previous.solarIndexText = state.Prediction.SolarIndexText;
-    input.previous.kIndexText = state.Prediction.KIndexText;
-    input.settings = state.UserSettings;
-    input.atlas = &state.PlaceAtlas;
-    input.dates = state.Dates;
-    input.zone = state.TimeZone;
-    input.clock = ReadSystemClock();
-    FreqMapDialog dialog(std::move(input), statusLine, parent);
-    dialog.setAtlasPicker(std::move(picker));
+    FreqMapDialog dialog(FreqMapDialogInputOf(state), statusLine, parent);
+    dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted)
         return;
 

@@ -10,6 +10,7 @@
 #include "widgets/HelpContexts.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
+#include "widgets/QtText.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
 
@@ -30,10 +31,6 @@
 namespace {
 
 constexpr int kHintPauseMs = 1250;
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 int Round(double x) {
     return static_cast<int>(RoundHalfEven(x));

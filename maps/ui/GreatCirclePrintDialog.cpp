@@ -17,14 +17,11 @@
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 void DrawCentred(QPainter& painter, int cx, int top, const QString& text) {
     const QFontMetrics metrics(painter.font());

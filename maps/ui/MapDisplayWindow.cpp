@@ -23,15 +23,8 @@
 #include "widgets/HelpContexts.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
+#include "widgets/QtText.h"
 #include "widgets/WindowScale.h"
-
-namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 MapDisplayWindow::MapDisplayWindow(MapDisplayInput input, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_clock(&ReadSystemClock) {

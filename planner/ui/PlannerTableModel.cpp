@@ -2,14 +2,7 @@
 
 #include "planner/PlannerExport.h"
 #include "planner/PlannerView.h"
-
-namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
+#include "widgets/QtText.h"
 
 PlannerTableModel::PlannerTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 

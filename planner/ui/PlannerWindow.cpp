@@ -5,10 +5,12 @@
 #include "planner/PlannerView.h"
 #include "planner/ui/PlannerStripDelegate.h"
 #include "planner/ui/PlannerTableModel.h"
+#include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
 #include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
 #include "widgets/StatusLine.h"
 #include "widgets/TerminalGroup.h"
@@ -41,10 +43,6 @@ namespace {
 /// heard quickly, large enough to keep both cores busy.
 constexpr std::size_t kChunkPlaces = 16;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, const char* hint) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -64,17 +62,11 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
 
     m_terminal =
         new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
-    m_date = new DateEdit(this);
-    m_date->setObjectName(QStringLiteral("DateEdit"));
-    m_date->setDateConventions(m_input.dates);
-    m_date->setStatusTip(Q(DateHint(m_input.dates)));
-    m_solar = new SolarIndexEdit(this);
-    m_solar->setObjectName(QStringLiteral("SolarIndexEdit"));
-    m_solar->setSSNPrimary(m_input.settings.SunspotPrimary);
-    m_solar->setStatusTip(Q(SolarIndexHint(m_input.settings.SunspotPrimary)));
-    m_kIndex = new KIndexEdit(this);
-    m_kIndex->setObjectName(QStringLiteral("KIndexEdit"));
-    m_kIndex->setStatusTip(Q(KIndexHint()));
+    const DayAndIndexFields dayFields =
+        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
+    m_date = dayFields.date;
+    m_solar = dayFields.solar;
+    m_kIndex = dayFields.kIndex;
     m_path = new QComboBox(this);
     m_path->setObjectName(QStringLiteral("PathKindCombo"));
     m_path->addItems(
@@ -133,13 +125,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     labelled(values, QStringLiteral("&Date"), m_date);
     labelled(values, QStringLiteral("Solar &Index"), m_solar);
     labelled(values, QStringLiteral("&K Index"), m_kIndex);
-    auto* solarData = new SolarDataButton(
-        {[this] { return ParseDateText(m_date->text().toStdString(), m_input.dates); },
-         [this](const QString& solar, const QString& k) {
-             m_solar->setText(solar);
-             m_kIndex->setText(k);
-         }},
-        m_statusLine, this);
+    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
     values->addWidget(solarData);
     values->addSpacing(10);
     labelled(values, QStringLiteral("P&ath"), m_path);
