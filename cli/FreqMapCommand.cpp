@@ -105,19 +105,9 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
         return Usage("give the day of the map with --date YYYY-MM-DD");
     if (!utc)
         return Usage("give the time of the map with --utc HHMM or --utc all");
-    if (format) {
-        run.format = Lower(*format);
-        if (run.format != "json" && run.format != "csv" && run.format != "png")
-            return Usage("--format must be json, csv or png");
-    }
-    if (run.format == "png" && !run.out)
-        return Usage("--format png needs --out FILE (or a folder with --utc all)");
-    if (size) {
-        const std::optional<int> n = ParseInteger(*size);
-        if (!n || *n < 101 || *n > 8001)
-            return Usage("--size must be a width from 101 to 8001 pixels");
-        run.pngWidth = *n;
-    }
+    if (const auto problem =
+            ReadMapOutputOptions(format, size, run.out.has_value(), run.format, run.pngWidth))
+        return Usage(*problem);
 
     CommandData data;
     if (auto failure = ReadCommandData(dataDir, data))

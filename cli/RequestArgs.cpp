@@ -5,6 +5,7 @@
 #include "cli/IsoDate.h"
 #include "cli/SolarAuto.h"
 #include "core/DataDirectory.h"
+#include "core/Numeric.h"
 #include "core/Syntax.h"
 #include "core/TimeZone.h"
 #include "settings/SettingsFile.h"
@@ -180,5 +181,24 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
                           1};
     }
     inputs.kIndexText = args.kIndex ? CheckKIndex(*args.kIndex).text : autoK.value_or("");
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadMapOutputOptions(const std::optional<std::string>& formatText,
+                                                const std::optional<std::string>& sizeText,
+                                                bool hasOut, std::string& format, int& pngWidth) {
+    if (formatText) {
+        format = Lower(*formatText);
+        if (format != "json" && format != "csv" && format != "png")
+            return "--format must be json, csv or png";
+    }
+    if (format == "png" && !hasOut)
+        return "--format png needs --out FILE (or a folder with --utc all)";
+    if (sizeText) {
+        const std::optional<int> n = ParseInteger(*sizeText);
+        if (!n || *n < 101 || *n > 8001)
+            return "--size must be a width from 101 to 8001 pixels";
+        pngWidth = *n;
+    }
     return std::nullopt;
 }

@@ -62,3 +62,10 @@ std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& data
 /// false) and the K index text.
 std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const CommandData& data,
                                                 bool solarRequired, PredictionInputs& inputs);
+
+/// The output options of a map command: --format json (the default), csv or png, where
+/// png needs --out; and --size, the picture's width in pixels, 101..8001. Fills `format`
+/// and `pngWidth` (left as they are when not given); the problem text when refused.
+std::optional<std::string> ReadMapOutputOptions(const std::optional<std::string>& formatText,
+                                                const std::optional<std::string>& sizeText,
+                                                bool hasOut, std::string& format, int& pngWidth);
