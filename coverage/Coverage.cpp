@@ -123,7 +123,7 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
             MarkPolarPaths(cellRequest.TerminalA, cellRequest.TerminalB, cellRequest.ShortPath,
                            cellRequest.LongPath);
             map.hasPath[cell] = 1;
-            ComputePathAt(cellRequest, PathKind::Short, map.halfHours, path);
+            ComputeSlotAt(cellRequest, PathKind::Short, slot, map.halfHours, path);
             for (std::size_t k = 0; k < perCell; ++k) {
                 const int j = map.halfHours[k];
                 CoverageValue& v = out[k];

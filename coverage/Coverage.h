@@ -87,7 +87,7 @@ struct CoverageMap {
 };
 
 /// Computes the map: every cell's path as PreparePrediction would build it for terminal
-/// B = CellTerminal(centre) and ComputePathAt's short path at the half hours, in
+/// B = CellTerminal(centre) and ComputeSlotAt's short path for the band at the half hours, in
 /// parallel over the cells (oneTBB; the result does not depend on the thread count).
 /// Stops early, with complete false, when `cancel` becomes true.
 CoverageMap ComputeCoverage(const CoverageRequest& request,

@@ -1,5 +1,6 @@
 #include "engine/ModeSearch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -561,31 +562,24 @@ bool ModeSearch::NextMode(std::size_t& next, int& nh, int& tries, float freq, in
     }
 }
 
-void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& rel) {
+namespace {
+
+// The letters of the path's all-F mode, `hops` F hops; `longer` holds them when they
+// do not fit the constant.
+std::string_view AllFLetters(int hops, std::string& longer) {
+    constexpr std::string_view kAllFText = "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+    if (hops <= static_cast<int>(kAllFText.size()))
+        return kAllFText.substr(0, hops);
+    longer.assign(hops, 'F');
+    return longer;
+}
+
+} // namespace
+
+bool ModeSearch::Search(int n, int j, Candidate& bestMode, double& best) {
     const float freq = m_setup.frequencies[n].FrequencyMHz;
-    const int hops = m_setup.hops.hops;
-    const double tHours = 0.5 * j;
-
-    // A frequency above one that propagates by the path's own all-F hops does too.
-    if (n > 0 && result.Hops[j][n - 1] == hops) {
-        constexpr std::string_view kAllFText = "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
-        const std::string longer =
-            hops > static_cast<int>(kAllFText.size()) ? std::string(hops, 'F') : std::string();
-        const std::string_view allF = longer.empty() ? kAllFText.substr(0, hops) : longer;
-        if (result.Mode[j][n - 1] == LettersToMode(allF)) {
-            result.Signal[j][n] = static_cast<float>(
-                Signal(allF, EntryFor(0), n, j, -std::numeric_limits<double>::infinity()));
-            result.Mode[j][n] = LettersToMode(allF);
-            result.Hops[j][n] = static_cast<std::uint8_t>(hops);
-            result.Elevation[j][n] =
-                static_cast<std::uint8_t>(RoundHalfEven(m_setup.hops.elevation * kDegPerRad));
-            return;
-        }
-    }
-
-    double best = kNoModeSignal;
+    best = kNoModeSignal;
     bool found = false;
-    Candidate bestMode;
     Candidate candidate;
     std::size_t next = 0;
     int nh = 0;
@@ -602,6 +596,80 @@ void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& r
             nh >= kMaxHalfUnits)
             break;
     }
+    return found;
+}
+
+bool ModeSearch::MayFindHopGeometryMode(int n, int j) {
+    // The search ends on its first candidate of F hops only, so it can only find the
+    // path's H F hops in the candidate of 4·H half-units, and only when that candidate
+    // is among those it tries and comes out all F.
+    const int nh = 4 * m_setup.hops.hops;
+    const std::vector<int>& usable = m_geometries.UsableHalfUnits();
+    const auto at = std::find(usable.begin(), usable.end(), nh);
+    if (at == usable.end() || at - usable.begin() >= kMaxTries)
+        return false;
+    Entry& e = EntryFor(nh);
+    StartHalfHour(e, j);
+    const float freq = m_setup.frequencies[n].FrequencyMHz;
+    for (int off = 0; off < nh; off += 4) {
+        if (StandingAt(e, off / 2, j, freq) != Standing::Clear ||
+            StandingAt(e, off / 2 + 1, j, freq) != Standing::Clear)
+            return false;
+    }
+    return true;
+}
+
+bool ModeSearch::FindsHopGeometryMode(int n, int j) {
+    if (!MayFindHopGeometryMode(n, j))
+        return false;
+    Candidate bestMode;
+    double best = 0.0;
+    if (!Search(n, j, bestMode, best))
+        return false;
+    const std::string_view letters = bestMode.letters.view();
+    return static_cast<int>(letters.size()) == m_setup.hops.hops &&
+           letters.find('E') == std::string_view::npos;
+}
+
+void ModeSearch::BestModeFor(int n, int j, PathResult& result, ReliabilityRow& rel) {
+    const int hops = m_setup.hops.hops;
+    std::string longer;
+    const bool takeOver = n > 0 && result.Hops[j][n - 1] == hops &&
+                          result.Mode[j][n - 1] == LettersToMode(AllFLetters(hops, longer));
+    StoreBestMode(n, j, takeOver, result, rel);
+}
+
+void ModeSearch::BestModeOfSlot(int n, int j, PathResult& result, ReliabilityRow& rel) {
+    // Slot k − 1 holds the all-F mode when its own search finds it or slot k − 2 holds
+    // it, and so on down: the lower slots' own searches, from the top, until one finds it.
+    bool takeOver = false;
+    for (int k = n - 1; k >= 0 && !takeOver; --k)
+        takeOver = FindsHopGeometryMode(k, j);
+    StoreBestMode(n, j, takeOver, result, rel);
+}
+
+void ModeSearch::StoreBestMode(int n, int j, bool takeOver, PathResult& result,
+                               ReliabilityRow& rel) {
+    const float freq = m_setup.frequencies[n].FrequencyMHz;
+    const int hops = m_setup.hops.hops;
+    const double tHours = 0.5 * j;
+
+    // A frequency above one that propagates by the path's own all-F hops does too.
+    if (takeOver) {
+        std::string longer;
+        const std::string_view allF = AllFLetters(hops, longer);
+        result.Signal[j][n] = static_cast<float>(
+            Signal(allF, EntryFor(0), n, j, -std::numeric_limits<double>::infinity()));
+        result.Mode[j][n] = LettersToMode(allF);
+        result.Hops[j][n] = static_cast<std::uint8_t>(hops);
+        result.Elevation[j][n] =
+            static_cast<std::uint8_t>(RoundHalfEven(m_setup.hops.elevation * kDegPerRad));
+        return;
+    }
+
+    double best = kNoModeSignal;
+    Candidate bestMode;
+    const bool found = Search(n, j, bestMode, best);
 
     if (!found) {
         result.Signal[j][n] = kNoModeSignal;

@@ -140,6 +140,12 @@ public:
     /// and last hop, or both set to 0 when no mode exists (Signal −1e10).
     void BestModeFor(int n, int j, PathResult& result, ReliabilityRow& reliabilities);
 
+    /// BestModeFor of slot n with the slots below it unknown: whether slot n − 1 holds
+    /// the all-F mode is worked out from the lower slots' own searches, only as far as
+    /// needed. Result and reliabilities as BestModeFor gives them for slot n, after the
+    /// slots below it; nothing of the other slots is written.
+    void BestModeOfSlot(int n, int j, PathResult& result, ReliabilityRow& reliabilities);
+
     /// The signal level (dB above 0.5 µV) of a mode given by its letters (E and F,
     /// fitting nh exactly) on the candidates of nh half-units, for frequency slot n
     /// at half hour j. nh = 0 means the path's all-F hop geometry.
@@ -151,6 +157,17 @@ private:
     struct Candidate;
 
     Entry& EntryFor(int nh);
+    /// The search proper: the strongest candidate of slot n at half hour j and its
+    /// level; false when there is none.
+    bool Search(int n, int j, Candidate& bestMode, double& best);
+    /// False when the search of slot n at half hour j surely does not end on the
+    /// path's all-F hop mode (worked out from the E-layer standings alone).
+    bool MayFindHopGeometryMode(int n, int j);
+    /// The search of slot n at half hour j finds the path's all-F hop mode.
+    bool FindsHopGeometryMode(int n, int j);
+    /// BestModeFor with the all-F rule decided: `takeOver` when slot n − 1 holds it.
+    void StoreBestMode(int n, int j, bool takeOver, PathResult& result,
+                       ReliabilityRow& reliabilities);
     /// Makes the entry's time-dependent values those of half hour j; the getters
     /// below read them and need it called first.
     void StartHalfHour(Entry& entry, int j);

@@ -54,6 +54,25 @@ void ComputePathAt(const PredictionRequest& request, PathKind kind, std::span<co
     }
 }
 
+void ComputeSlotAt(const PredictionRequest& request, PathKind kind, int slot,
+                   std::span<const int> halfHours, PathResult& path) {
+    ClearUpperVectorState();
+    const PathSetup setup = MakePathSetup(request, kind);
+    if (slot < 0 || slot >= setup.frequencyCount)
+        return;
+    const ControlPoints points = ComputeControlPoints(setup);
+    path.Geometry = kind == PathKind::Short ? request.ShortPath : request.LongPath;
+    ModeSearch search(setup);
+    for (int j : halfHours) {
+        if (j < 0 || j >= kHalfHours)
+            continue;
+        ReliabilityRow row{};
+        path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
+        search.BestModeOfSlot(slot, j, path, row);
+        path.Reliability[j][slot] = static_cast<float>(MinOf(row.atA[slot], row.atB[slot]));
+    }
+}
+
 namespace {
 
 // Returns false when `progress` cancelled; the path is then partly filled.

@@ -49,6 +49,14 @@ PredictionResult ComputePredictionPaths(const PredictionRequest& request,
 void ComputePathAt(const PredictionRequest& request, PathKind kind, std::span<const int> halfHours,
                    PathResult& path);
 
+/// ComputePathAt for frequency slot `slot` alone (0 ≤ slot < the request's count):
+/// path.Geometry, and for each listed half hour j the MUF and slot's signal, mode,
+/// hops, elevation and reliability, exactly as ComputePrediction fills them. The lower
+/// slots' modes are searched only as far as the all-F rule needs them; no other
+/// slot's values are written.
+void ComputeSlotAt(const PredictionRequest& request, PathKind kind, int slot,
+                   std::span<const int> halfHours, PathResult& path);
+
 /// What every short path from one station reads: the station, the date's month and
 /// day, the K index, the sunspot number, the minimum take-off angle and the Sun.
 struct StationConditions {

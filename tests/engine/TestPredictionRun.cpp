@@ -265,6 +265,51 @@ TEST(PredictionRun, CornersOfTheValidInputs) {
     }
 }
 
+TEST(PredictionRun, OneSlotAloneGivesItsColumnOfTheWholeList) {
+    // ComputeSlotAt searches the lower slots only as far as the all-F rule needs; its
+    // column must still be the whole list's, takeovers (chains of them too) included.
+    std::mt19937 rng(20261210);
+    std::uniform_real_distribution<double> lat(-80.0, 80.0);
+    std::uniform_real_distribution<double> lon(-180.0, 180.0);
+    std::vector<int> halfHours(kHalfHours);
+    for (int j = 0; j < kHalfHours; ++j)
+        halfHours[j] = (j * 7) % kHalfHours;
+    int takenOver = 0;
+    for (int i = 0; i < 8; ++i) {
+        RequestPlan plan;
+        plan.latA = Text(lat(rng));
+        plan.lonA = Text(lon(rng));
+        plan.latB = Text(lat(rng));
+        plan.lonB = Text(lon(rng));
+        plan.month = 1 + 3 * i % 12;
+        plan.solar = i % 2 ? "S20" : "S160";
+        if (i == 0) {
+            // Slot 5 at 0300 takes over the all-F mode that slot 4 took over from
+            // slot 3; its own search would have found another.
+            plan = {"25.568", "-31.143", "42.692", "-76.377", 2026, 7, 15, "S160", "", {}, 1.5};
+        }
+        plan.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
+        const PredictionRequest request = MakeRequest(plan);
+        const PredictionResult whole = ComputePrediction(request);
+        for (int kind = 0; kind < 2; ++kind) {
+            const PathResult& w = whole.Paths[kind];
+            const int hops = MakePathSetup(request, static_cast<PathKind>(kind)).hops.hops;
+            for (int n = 0; n < request.FrequencyCount; ++n) {
+                SCOPED_TRACE(testing::Message()
+                             << "request " << i << " path " << kind << " slot " << n);
+                PathResult alone;
+                ComputeSlotAt(request, static_cast<PathKind>(kind), n, halfHours, alone);
+                EXPECT_EQ(alone.Muf, w.Muf);
+                for (int j = 0; j < kHalfHours; ++j) {
+                    EXPECT_TRUE(SameCell(w, j, n, alone, n)) << "j " << j;
+                    takenOver += n > 0 && w.Hops[j][n - 1] == hops && w.Hops[j][n] == hops;
+                }
+            }
+        }
+    }
+    EXPECT_GT(takenOver, 100);
+}
+
 TEST(PredictionRun, PartsRunAtOnceGiveTheValuesOfOneRunAfterTheOther) {
     // Without progress the half hours of both paths run in parts on the thread pool;
     // with progress one path after the other, on this thread. Every value is the same.
