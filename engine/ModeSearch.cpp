@@ -154,6 +154,18 @@ double AntipodalGainDb(double lengthRad) {
 
 namespace {
 
+// MakeSunHourAngles, made once per thread for each Sun in turn: the paths of one
+// map or plan all share theirs.
+const SunHourAngles& HourAnglesOf(const SolarPosition& sun) {
+    thread_local double offset = std::numeric_limits<double>::quiet_NaN();
+    thread_local SunHourAngles angles;
+    if (!(sun.HourAngleOffset == offset)) {
+        angles = MakeSunHourAngles(sun);
+        offset = sun.HourAngleOffset;
+    }
+    return angles;
+}
+
 GreatCircleStart PathStart(const PathSetup& s) {
     return MakeGreatCircleStart(s.start, s.kind, s.bearingRad, s.farLongitudeRad);
 }
@@ -205,9 +217,13 @@ HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s) {
 
 CandidateGeometries::CandidateGeometries(const PathSetup& setup, bool pointsOnDemand)
     : m_setup(setup), m_pointsOnDemand(pointsOnDemand), m_along(PathStart(setup)) {
-    for (int nh = 2; nh <= kMaxHalfUnits; nh += 2)
-        if (!std::isnan(HalfUnitElevation(setup, nh)))
-            m_usable.push_back(nh);
+    // The elevation grows with nh (the hop angle 2D/nh shrinks), so once a count is
+    // usable every larger one is too.
+    int nh = 2;
+    while (nh <= kMaxHalfUnits && std::isnan(HalfUnitElevation(setup, nh)))
+        nh += 2;
+    for (; nh <= kMaxHalfUnits; nh += 2)
+        m_usable.push_back(nh);
 }
 
 CandidateGeometries::~CandidateGeometries() = default;
@@ -286,13 +302,13 @@ struct ModeSearch::Candidate {
 ModeSearch::ModeSearch(const PathSetup& setup)
     : m_setup(setup), m_ownGeometries(std::make_unique<CandidateGeometries>(setup, true)),
       m_geometries(*m_ownGeometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
-      m_hourAngles(MakeSunHourAngles(*setup.sun)) {
+      m_hourAngles(HourAnglesOf(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
 }
 
 ModeSearch::ModeSearch(const PathSetup& setup, CandidateGeometries& geometries)
     : m_setup(setup), m_geometries(geometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
-      m_hourAngles(MakeSunHourAngles(*setup.sun)) {
+      m_hourAngles(HourAnglesOf(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
 }
 

@@ -5,6 +5,7 @@
 // numbers and the frequency terms of the settings.
 
 #include <cmath>
+#include <cstdio>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -27,6 +28,13 @@ struct RequestPlan {
     std::vector<double> freqs = {3.6, 7.1, 14.1, 21.2, 28.3};
     double minAngleDeg = 1.5;
 };
+
+/// A coordinate as a terminal's text, to three decimals.
+inline std::string DegreesText(double degrees) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", degrees);
+    return text;
+}
 
 /// The frequency terms DeriveSettings gives for a frequency with additive constant 0.
 inline FrequencyTerms TermsFor(double freqMHz, double constantDb = 0.0) {

@@ -253,3 +253,28 @@ TEST(ModeSearch, FrequencyAboveAnAllFModeTakesItOver) {
     }
     EXPECT_GT(takenOver, 0);
 }
+
+TEST(ModeSearch, UsableCountsAreExactlyThoseWithAUsableGeometry) {
+    // The set of usable half-unit counts is found by its smallest member; every count
+    // must still be checked to give the same set as testing each geometry.
+    std::mt19937 rng(20261209);
+    std::uniform_real_distribution<double> lat(-85.0, 85.0);
+    std::uniform_real_distribution<double> lon(-180.0, 180.0);
+    for (int i = 0; i < 40; ++i) {
+        RequestPlan plan;
+        plan.latA = DegreesText(lat(rng));
+        plan.lonA = DegreesText(lon(rng));
+        plan.latB = DegreesText(lat(rng));
+        plan.lonB = DegreesText(lon(rng));
+        plan.minAngleDeg = (i % 8) * 5.0;
+        const PredictionRequest request = MakeRequest(plan);
+        for (PathKind kind : {PathKind::Short, PathKind::Long}) {
+            const PathSetup setup = MakePathSetup(request, kind);
+            std::vector<int> expected;
+            for (int nh = 2; nh <= CandidateGeometries::kMaxHalfUnits; nh += 2)
+                if (MakeHalfUnitGeometry(setup, nh).usable)
+                    expected.push_back(nh);
+            EXPECT_EQ(CandidateGeometries(setup).UsableHalfUnits(), expected) << "request " << i;
+        }
+    }
+}

@@ -18,12 +18,6 @@
 
 namespace {
 
-std::string Text(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", v);
-    return text;
-}
-
 // Every cell of a completed path obeys the record's rules.
 void ExpectValidPath(const PathResult& p, int frequencyCount) {
     for (int j = 0; j < kHalfHours; ++j) {
@@ -86,10 +80,10 @@ TEST(PredictionRun, InvariantsOverRandomPaths) {
     const std::vector<std::string> solar = {"S0", "S45", "S100", "S220", "F70", "F300"};
     for (int i = 0; i < 24; ++i) {
         RequestPlan plan;
-        plan.latA = Text(lat(rng));
-        plan.lonA = Text(lon(rng));
-        plan.latB = Text(lat(rng));
-        plan.lonB = Text(lon(rng));
+        plan.latA = DegreesText(lat(rng));
+        plan.lonA = DegreesText(lon(rng));
+        plan.latB = DegreesText(lat(rng));
+        plan.lonB = DegreesText(lon(rng));
         plan.month = 1 + i % 12;
         plan.day = 1 + (i * 5) % 28;
         plan.solar = solar[i % solar.size()];
@@ -277,10 +271,10 @@ TEST(PredictionRun, OneSlotAloneGivesItsColumnOfTheWholeList) {
     int takenOver = 0;
     for (int i = 0; i < 8; ++i) {
         RequestPlan plan;
-        plan.latA = Text(lat(rng));
-        plan.lonA = Text(lon(rng));
-        plan.latB = Text(lat(rng));
-        plan.lonB = Text(lon(rng));
+        plan.latA = DegreesText(lat(rng));
+        plan.lonA = DegreesText(lon(rng));
+        plan.latB = DegreesText(lat(rng));
+        plan.lonB = DegreesText(lon(rng));
         plan.month = 1 + 3 * i % 12;
         plan.solar = i % 2 ? "S20" : "S160";
         if (i == 0) {
@@ -318,10 +312,10 @@ TEST(PredictionRun, PartsRunAtOnceGiveTheValuesOfOneRunAfterTheOther) {
     std::uniform_real_distribution<double> lon(-180.0, 180.0);
     for (int i = 0; i < 6; ++i) {
         RequestPlan plan;
-        plan.latA = Text(lat(rng));
-        plan.lonA = Text(lon(rng));
-        plan.latB = Text(lat(rng));
-        plan.lonB = Text(lon(rng));
+        plan.latA = DegreesText(lat(rng));
+        plan.lonA = DegreesText(lon(rng));
+        plan.latB = DegreesText(lat(rng));
+        plan.lonB = DegreesText(lon(rng));
         plan.month = 1 + 2 * i;
         plan.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
         const PredictionRequest request = MakeRequest(plan);
