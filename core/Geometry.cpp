@@ -198,6 +198,11 @@ PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& s
         return {false, check.message};
     if (CheckResult check = DeriveTerminalCoordinates(b); !check)
         return {false, check.message};
+    return ComputePathGeometryOfReals(a, b, shortPath, longPath);
+}
+
+PathGeometryResult ComputePathGeometryOfReals(Terminal& a, Terminal& b, PathGeometry& shortPath,
+                                              PathGeometry& longPath) {
     // Two poles have no great circle of their own between them.
     if (NearPole(a) && NearPole(b))
         return Indeterminate();

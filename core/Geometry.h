@@ -112,6 +112,11 @@ void SetTerminalDegrees(Terminal& terminal, double latitudeDeg, double longitude
 PathGeometryResult ComputePathGeometry(Terminal& a, Terminal& b, PathGeometry& shortPath,
                                        PathGeometry& longPath);
 
+/// ComputePathGeometry for terminals whose reals are already those their texts give
+/// (DeriveTerminalCoordinates or SetTerminalDegrees with the parsed degrees).
+PathGeometryResult ComputePathGeometryOfReals(Terminal& a, Terminal& b, PathGeometry& shortPath,
+                                              PathGeometry& longPath);
+
 /// Flags the paths that pass within 25.5° of the polar reference points (83.03° N
 /// 93.3° W and 75.34° S 118.66° E). A terminal within 25.5° of either point flags
 /// both paths; otherwise a point within 25.5° of the great circle flags the short

@@ -5,6 +5,7 @@
 #include "report/NoiseLevel.h"
 #include "report/PredictionSetup.h"
 #include "report/PredictionTable.h"
+#include "report/ResolveTerminal.h"
 
 #include <tbb/blocked_range.h>
 #include <tbb/parallel_for.h>
@@ -42,7 +43,7 @@ std::optional<CoverageBand> CoverageBandOf(const Settings& settings, std::string
 
 Terminal CellTerminal(double latDeg, double lonDeg) {
     Terminal t;
-    t.Prefix = "<Ins>";
+    t.Prefix = kManualPrefix;
     t.LatitudeText = FormatFixed(latDeg, 0, 1);
     t.LongitudeText = FormatFixed(lonDeg, 0, 1);
     return t;
@@ -60,6 +61,34 @@ PredictionInputs InputsOf(const CoverageRequest& request, const Terminal& b) {
     inputs.zone = request.zone;
     return inputs;
 }
+
+// The cell terminals' texts and degrees by row and by column: every cell's terminal
+// is its row's latitude and its column's longitude, parsed once.
+struct CellTerminals {
+    explicit CellTerminals(const CoverageGrid& grid) {
+        for (int row = 0; row < grid.rows; ++row) {
+            Terminal t = CellTerminal(CellCentreLat(grid, row), 0.0);
+            DeriveTerminalCoordinates(t);
+            latText.push_back(t.LatitudeText);
+            latDeg.push_back(t.LatitudeDeg);
+        }
+        for (int col = 0; col < grid.cols; ++col) {
+            Terminal t = CellTerminal(0.0, CellCentreLon(grid, col));
+            DeriveTerminalCoordinates(t);
+            lonText.push_back(t.LongitudeText);
+            lonDeg.push_back(t.LongitudeDeg);
+        }
+    }
+    // CellTerminal(centre) with the reals DeriveTerminalCoordinates gives it.
+    void Make(int row, int col, Terminal& t) const {
+        t.Prefix = kManualPrefix;
+        t.LatitudeText = latText[row];
+        t.LongitudeText = lonText[col];
+        SetTerminalDegrees(t, latDeg[row], lonDeg[col]);
+    }
+    std::vector<std::string> latText, lonText;
+    std::vector<double> latDeg, lonDeg;
+};
 
 } // namespace
 
@@ -95,6 +124,9 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
         MakeStationConditions(map.base.TerminalA, map.base.Date, map.base.Ssn, map.base.KIndexText,
                               map.base.MinElevationRad, map.base.Sun);
     const int slot = request.band.slot;
+    const CellTerminals cellTerminals(map.grid);
+    Terminal station = map.base.TerminalA;
+    DeriveTerminalCoordinates(station); // before any pole snapping of the shared request
     const double freq = map.base.Frequencies[slot].FrequencyMHz;
 
     std::atomic<bool> stopped = false;
@@ -111,10 +143,10 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
             const double lat = CellCentreLat(map.grid, row);
             const double lon = CellCentreLon(map.grid, col);
             CoverageValue* out = &map.values[static_cast<std::size_t>(cell) * perCell];
-            cellRequest.TerminalA = map.base.TerminalA;
-            cellRequest.TerminalB = CellTerminal(lat, lon);
-            if (!ComputePathGeometry(cellRequest.TerminalA, cellRequest.TerminalB,
-                                     cellRequest.ShortPath, cellRequest.LongPath)) {
+            cellRequest.TerminalA = station;
+            cellTerminals.Make(row, col, cellRequest.TerminalB);
+            if (!ComputePathGeometryOfReals(cellRequest.TerminalA, cellRequest.TerminalB,
+                                            cellRequest.ShortPath, cellRequest.LongPath)) {
                 const PointPath vertical(conditions, lat * kRadPerDeg, lon * kRadPerDeg);
                 for (std::size_t k = 0; k < perCell; ++k)
                     out[k].mufMHz = vertical.Muf(static_cast<float>(0.5 * map.halfHours[k]));

@@ -230,11 +230,19 @@ CandidateGeometries::~CandidateGeometries() = default;
 
 const HalfUnitGeometry& CandidateGeometries::For(int nh) {
     const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
-    std::call_once(m_built[index], [&] {
+    const auto build = [&] {
         m_geometries[index] = std::make_unique<HalfUnitGeometry>(
             nh == 0 ? MakeHopGeometryModes(m_setup, m_along, m_pointsOnDemand)
                     : MakeHalfUnitGeometry(m_setup, m_along, nh, m_pointsOnDemand));
-    });
+    };
+    // A set of one search is used by one thread; only a shared set needs the guard
+    // (whose release costs a system call each time).
+    if (m_pointsOnDemand) {
+        if (!m_geometries[index])
+            build();
+    } else {
+        std::call_once(m_built[index], build);
+    }
     return *m_geometries[index];
 }
 
