@@ -16,6 +16,8 @@ constexpr int kMaxHalfUnits = CandidateGeometries::kMaxHalfUnits;
 constexpr int kAllFEntry = kMaxHalfUnits / 2; // the entry after those of nh = 2..80
 constexpr int kMaxTries = 12;
 constexpr double kUnset = std::numeric_limits<double>::quiet_NaN();
+// The first block of a search's memory: enough for most paths' points and entries.
+constexpr std::size_t kSearchMemoryBytes = 32 * 1024;
 
 // 20·log10 of the free-space constant of the signal budget.
 const double kBasicLevelDb = 20.0 * std::log10(11066.229697328);
@@ -33,7 +35,7 @@ bool NearMaskEdge(const GeoLatLon& p) {
 
 // Makes v hold element k; a vector of a geometry that makes its points on demand
 // starts empty, so that points never made cost nothing, not even their clearing.
-template <class T> void Reach(std::vector<T>& v, int k, int half) {
+template <class T> void Reach(std::pmr::vector<T>& v, int k, int half) {
     if (static_cast<int>(v.size()) <= k) {
         v.reserve(half);
         v.resize(k + 1);
@@ -184,8 +186,9 @@ double HalfUnitElevation(const PathSetup& s, int nh) {
 }
 
 HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, const GreatCircleStart& along, int nh,
-                                      bool pointsOnDemand = false) {
-    HalfUnitGeometry g;
+                                      bool pointsOnDemand = false,
+                                      std::pmr::memory_resource* memory = nullptr) {
+    HalfUnitGeometry g(memory ? memory : std::pmr::get_default_resource());
     g.nh = nh;
     const double elevation = HalfUnitElevation(s, nh);
     if (std::isnan(elevation))
@@ -196,8 +199,9 @@ HalfUnitGeometry MakeHalfUnitGeometry(const PathSetup& s, const GreatCircleStart
 }
 
 HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s, const GreatCircleStart& along,
-                                      bool pointsOnDemand = false) {
-    HalfUnitGeometry g;
+                                      bool pointsOnDemand = false,
+                                      std::pmr::memory_resource* memory = nullptr) {
+    HalfUnitGeometry g(memory ? memory : std::pmr::get_default_resource());
     const int nh = 4 * s.hops.hops;
     g.usable = true;
     FillGeometry(s, along, g, nh, s.lengthRad / nh, s.hops.elevation, s.hops.cosElevation,
@@ -215,15 +219,17 @@ HalfUnitGeometry MakeHopGeometryModes(const PathSetup& s) {
     return MakeHopGeometryModes(s, PathStart(s));
 }
 
-CandidateGeometries::CandidateGeometries(const PathSetup& setup, bool pointsOnDemand)
-    : m_setup(setup), m_pointsOnDemand(pointsOnDemand), m_along(PathStart(setup)) {
+CandidateGeometries::CandidateGeometries(const PathSetup& setup, bool pointsOnDemand,
+                                         std::pmr::memory_resource* memory)
+    : m_setup(setup), m_pointsOnDemand(pointsOnDemand), m_along(PathStart(setup)),
+      m_memory(pointsOnDemand && memory ? memory : std::pmr::get_default_resource()) {
     // The elevation grows with nh (the hop angle 2D/nh shrinks), so once a count is
     // usable every larger one is too.
     int nh = 2;
     while (nh <= kMaxHalfUnits && std::isnan(HalfUnitElevation(setup, nh)))
         nh += 2;
     for (; nh <= kMaxHalfUnits; nh += 2)
-        m_usable.push_back(nh);
+        m_usable[m_usableCount++] = nh;
 }
 
 CandidateGeometries::~CandidateGeometries() = default;
@@ -232,8 +238,8 @@ const HalfUnitGeometry& CandidateGeometries::For(int nh) {
     const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
     const auto build = [&] {
         m_geometries[index] = std::make_unique<HalfUnitGeometry>(
-            nh == 0 ? MakeHopGeometryModes(m_setup, m_along, m_pointsOnDemand)
-                    : MakeHalfUnitGeometry(m_setup, m_along, nh, m_pointsOnDemand));
+            nh == 0 ? MakeHopGeometryModes(m_setup, m_along, m_pointsOnDemand, m_memory)
+                    : MakeHalfUnitGeometry(m_setup, m_along, nh, m_pointsOnDemand, m_memory));
     };
     // A set of one search is used by one thread; only a shared set needs the guard
     // (whose release costs a system call each time).
@@ -254,7 +260,8 @@ void CandidateGeometries::MakePointPart(const HalfUnitGeometry& g, int k, PointP
 }
 
 struct ModeSearch::Entry {
-    explicit Entry(const HalfUnitGeometry& geometry) : g(geometry) {}
+    Entry(const HalfUnitGeometry& geometry, std::pmr::memory_resource* memory)
+        : g(geometry), eMuf(memory), absorption(memory), basicLevel(memory) {}
     const HalfUnitGeometry& g;
     int halfHour = -1; // the half hour the values below belong to
     // The E-layer MUF at each odd point: nothing yet, a sure or unsure quick
@@ -268,7 +275,7 @@ struct ModeSearch::Entry {
         double nearBelow = 0.0;  //   above it but not by 5 %
         double clearAbove = 0.0; // frequencies over this clear it by 5 %
     };
-    std::vector<OddEMufValue> eMuf;
+    std::pmr::vector<OddEMufValue> eMuf;
     // The absorptions (without the frequency factor) where a hop from 2k enters
     // and where a hop ending at 2(k + 1) leaves the D layer, and their quick
     // estimates (AbsorptionEstimate); NaN: not yet made.
@@ -278,7 +285,7 @@ struct ModeSearch::Entry {
         double enteringEstimate = kUnset;
         double leavingEstimate = kUnset;
     };
-    std::vector<Absorptions> absorption;
+    std::pmr::vector<Absorptions> absorption;
     // The F2 MUF at the middles of the first and of the last F hop.
     EndFMuf firstF;
     EndFMuf lastF;
@@ -290,7 +297,7 @@ struct ModeSearch::Entry {
         int fHops = -1;
         double db = 0.0;
     };
-    std::vector<BasicLevel> basicLevel;
+    std::pmr::vector<BasicLevel> basicLevel;
 };
 
 // The letters of a mode, E and F, at most one per two half-units.
@@ -308,15 +315,16 @@ struct ModeSearch::Candidate {
 };
 
 ModeSearch::ModeSearch(const PathSetup& setup)
-    : m_setup(setup), m_ownGeometries(std::make_unique<CandidateGeometries>(setup, true)),
+    : m_setup(setup), m_memory(kSearchMemoryBytes),
+      m_ownGeometries(std::make_unique<CandidateGeometries>(setup, true, &m_memory)),
       m_geometries(*m_ownGeometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
       m_hourAngles(HourAnglesOf(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
 }
 
 ModeSearch::ModeSearch(const PathSetup& setup, CandidateGeometries& geometries)
-    : m_setup(setup), m_geometries(geometries), m_antipodalDb(AntipodalGainDb(setup.lengthRad)),
-      m_hourAngles(HourAnglesOf(*setup.sun)) {
+    : m_setup(setup), m_memory(kSearchMemoryBytes), m_geometries(geometries),
+      m_antipodalDb(AntipodalGainDb(setup.lengthRad)), m_hourAngles(HourAnglesOf(*setup.sun)) {
     m_entries.resize(kAllFEntry + 1);
 }
 
@@ -326,7 +334,7 @@ ModeSearch::Entry& ModeSearch::EntryFor(int nh) {
     const int index = nh == 0 ? kAllFEntry : nh / 2 - 1;
     std::unique_ptr<Entry>& slot = m_entries[index];
     if (!slot) {
-        slot = std::make_unique<Entry>(m_geometries.For(nh));
+        slot = std::make_unique<Entry>(m_geometries.For(nh), &m_memory);
         for (auto& row : slot->groundLoss)
             row.fill(kUnset);
         slot->basicLevel.resize(slot->g.nh / 2 + 1);
@@ -550,7 +558,7 @@ bool ModeSearch::NextMode(std::size_t& next, int& nh, int& tries, float freq, in
                           Candidate& out) {
     for (;;) {
         // The next half-unit count the search tries (nh = 2, 4, … 80, usable ones only).
-        const std::vector<int>& usable = m_geometries.UsableHalfUnits();
+        const std::span<const int> usable = m_geometries.UsableHalfUnits();
         if (next >= usable.size())
             return false;
         nh = usable[next++];
@@ -628,7 +636,7 @@ bool ModeSearch::MayFindHopGeometryMode(int n, int j) {
     // path's H F hops in the candidate of 4·H half-units, and only when that candidate
     // is among those it tries and comes out all F.
     const int nh = 4 * m_setup.hops.hops;
-    const std::vector<int>& usable = m_geometries.UsableHalfUnits();
+    const std::span<const int> usable = m_geometries.UsableHalfUnits();
     const auto at = std::find(usable.begin(), usable.end(), nh);
     if (at == usable.end() || at - usable.begin() >= kMaxTries)
         return false;

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <memory_resource>
 #include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,12 @@
 /// absorption geometry at 100 km and the points where the E-layer MUFs, the
 /// absorptions and the ground reflections are evaluated.
 struct HalfUnitGeometry {
+    HalfUnitGeometry() = default;
+    /// A geometry whose per-point vectors take their memory from `memory`.
+    explicit HalfUnitGeometry(std::pmr::memory_resource* memory)
+        : odd(memory), entering(memory), leaving(memory), ground(memory), groundNearEdge(memory),
+          oddTerms(memory), enteringTerms(memory), leavingTerms(memory), made(memory) {}
+
     int nh = 0;
     bool usable = false;    ///< Δ ≥ the minimum angle and the F half-hop angle < π/2
     double u = 0.0;         ///< D/nh, radians
@@ -30,25 +38,27 @@ struct HalfUnitGeometry {
     double cosElevation = 1.0;
     float elevationF = 0.0f; ///< Δ and cos Δ as the layer routines take them
     float cosElevationF = 1.0f;
-    double slantF = 0.0;             ///< half-hop slant length of an F hop, km
-    double slantE = 0.0;             ///< half-hop slant length of an E hop, km
-    double secant100 = 1.0;          ///< secant of the ray at 100 km
-    double theta100 = 0.0;           ///< ground offset of the 100 km crossing, radians
-    double focusDb = 0.0;            ///< focusing gain of the take-off angle, dB
-    std::vector<GeoLatLon> odd;      ///< (2k + 1)·u: E-layer MUF points
-    std::vector<GeoLatLon> entering; ///< 2k·u + θ100: where a hop from 2k enters the D layer
-    std::vector<GeoLatLon> leaving; ///< 2(k + 1)·u − θ100: where a hop ending at 2(k + 1) leaves it
-    std::vector<GroundKind> ground;   ///< ground at 2(k + 1)·u, hop ends
-    std::vector<bool> groundNearEdge; ///< that point lies within a hair of a mask cell border
-    std::vector<EMufPoint> oddTerms;  ///< the day-long E-layer terms at `odd`
-    std::vector<AbsorptionPoint> enteringTerms; ///< the day-long absorption terms at `entering`
-    std::vector<AbsorptionPoint> leavingTerms;  ///< the day-long absorption terms at `leaving`
-    GeoLatLon firstF;                           ///< 2u: middle of a first F hop
-    GeoLatLon lastF;                            ///< D − 2u: middle of a last F hop
+    double slantF = 0.0;                  ///< half-hop slant length of an F hop, km
+    double slantE = 0.0;                  ///< half-hop slant length of an E hop, km
+    double secant100 = 1.0;               ///< secant of the ray at 100 km
+    double theta100 = 0.0;                ///< ground offset of the 100 km crossing, radians
+    double focusDb = 0.0;                 ///< focusing gain of the take-off angle, dB
+    std::pmr::vector<GeoLatLon> odd;      ///< (2k + 1)·u: E-layer MUF points
+    std::pmr::vector<GeoLatLon> entering; ///< 2k·u + θ100: where a hop from 2k enters the D layer
+    std::pmr::vector<GeoLatLon>
+        leaving; ///< 2(k + 1)·u − θ100: where a hop ending at 2(k + 1) leaves it
+    std::pmr::vector<GroundKind> ground;   ///< ground at 2(k + 1)·u, hop ends
+    std::pmr::vector<bool> groundNearEdge; ///< that point lies within a hair of a mask cell border
+    std::pmr::vector<EMufPoint> oddTerms;  ///< the day-long E-layer terms at `odd`
+    std::pmr::vector<AbsorptionPoint>
+        enteringTerms;                              ///< the day-long absorption terms at `entering`
+    std::pmr::vector<AbsorptionPoint> leavingTerms; ///< the day-long absorption terms at `leaving`
+    GeoLatLon firstF;                               ///< 2u: middle of a first F hop
+    GeoLatLon lastF;                                ///< D − 2u: middle of a last F hop
     /// The parts of point k made so far (PointPart bits); all of them unless the
     /// geometry came from a set that makes its points on first use, whose per-point
     /// vectors above reach only as far as the points made.
-    std::vector<std::uint8_t> made;
+    std::pmr::vector<std::uint8_t> made;
     EMufShared eShared; ///< what the E-layer terms of every odd point share
 };
 
@@ -89,7 +99,10 @@ public:
     /// search alone (`pointsOnDemand`) makes each point's parts when the search first
     /// reads them (MakePointPart), which saves those a search never reaches; a set
     /// shared by several searches makes every point up front.
-    explicit CandidateGeometries(const PathSetup& setup, bool pointsOnDemand = false);
+    /// A set that makes its points on demand takes their memory from `memory` (the
+    /// default resource when null), which must outlive it.
+    explicit CandidateGeometries(const PathSetup& setup, bool pointsOnDemand = false,
+                                 std::pmr::memory_resource* memory = nullptr);
     explicit CandidateGeometries(PathSetup&&) = delete;
     ~CandidateGeometries();
     CandidateGeometries(const CandidateGeometries&) = delete;
@@ -102,7 +115,7 @@ public:
     /// made yet (only in a set that makes its points on demand).
     void MakePointPart(const HalfUnitGeometry& g, int k, PointPart part);
     /// The counts nh whose candidates the mode search tries, ascending.
-    const std::vector<int>& UsableHalfUnits() const { return m_usable; }
+    std::span<const int> UsableHalfUnits() const { return {m_usable.data(), m_usableCount}; }
     /// The path from A, for points along it.
     const GreatCircleStart& Along() const { return m_along; }
 
@@ -111,7 +124,9 @@ private:
     const PathSetup& m_setup;
     bool m_pointsOnDemand = false;
     GreatCircleStart m_along;
-    std::vector<int> m_usable;
+    std::pmr::memory_resource* m_memory;
+    std::array<int, kMaxHalfUnits / 2> m_usable{};
+    std::size_t m_usableCount = 0;
     std::array<std::once_flag, kCount> m_built;
     std::array<std::unique_ptr<HalfUnitGeometry>, kCount> m_geometries;
 };
@@ -199,6 +214,9 @@ private:
     bool NextMode(std::size_t& next, int& nh, int& tries, float freq, int j, Candidate& out);
 
     const PathSetup& m_setup;
+    // The memory of the search's own candidate points and of its entries, handed out
+    // in order and given back all at once when the search ends.
+    std::pmr::monotonic_buffer_resource m_memory;
     std::unique_ptr<CandidateGeometries> m_ownGeometries; // when none is handed in
     CandidateGeometries& m_geometries;
     double m_antipodalDb = 0.0;

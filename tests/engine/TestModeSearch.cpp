@@ -274,7 +274,9 @@ TEST(ModeSearch, UsableCountsAreExactlyThoseWithAUsableGeometry) {
             for (int nh = 2; nh <= CandidateGeometries::kMaxHalfUnits; nh += 2)
                 if (MakeHalfUnitGeometry(setup, nh).usable)
                     expected.push_back(nh);
-            EXPECT_EQ(CandidateGeometries(setup).UsableHalfUnits(), expected) << "request " << i;
+            const CandidateGeometries geometries(setup);
+            const std::span<const int> usable = geometries.UsableHalfUnits();
+            EXPECT_EQ(std::vector<int>(usable.begin(), usable.end()), expected) << "request " << i;
         }
     }
 }
