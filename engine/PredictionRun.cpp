@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <deque>
+#include <memory>
+#include <mutex>
 
 #include "core/Numeric.h"
 #include "core/VectorState.h"
@@ -142,44 +144,60 @@ int PartsPerPath() {
 // (RunParallelTasks); the values are those of ComputePredictionPath.
 void ComputePathsAtOnce(const PredictionRequest& request, const std::vector<PathKind>& kinds,
                         PredictionResult& result) {
-    struct PathWork {
-        PathWork(const PredictionRequest& request, PathKind pathKind)
-            : kind(pathKind), setup(MakePathSetup(request, pathKind)),
-              points(ComputeControlPoints(setup)), geometries(setup) {}
-        PathKind kind;
+    // What the parts of a path share, made by whichever of them starts first so that
+    // the two paths' are made at the same time.
+    struct Shared {
+        Shared(const PredictionRequest& request, PathKind kind)
+            : setup(MakePathSetup(request, kind)), points(ComputeControlPoints(setup)),
+              geometries(setup) {}
         PathSetup setup;
         ControlPoints points;
         CandidateGeometries geometries;
+    };
+    struct PathWork {
+        explicit PathWork(PathKind pathKind) : kind(pathKind) {}
+        PathKind kind;
+        std::once_flag once;
+        std::unique_ptr<Shared> shared;
         ReliabilityRows reliabilities{};
+        Shared& SharedOf(const PredictionRequest& request) {
+            std::call_once(once, [&] { shared = std::make_unique<Shared>(request, kind); });
+            return *shared;
+        }
     };
     std::deque<PathWork> work;
     for (PathKind kind : kinds) {
         if (std::any_of(work.begin(), work.end(),
                         [kind](const PathWork& w) { return w.kind == kind; }))
             continue; // a path named twice comes out the same; work it out once
-        work.emplace_back(request, kind);
+        work.emplace_back(kind);
         result.Paths[static_cast<int>(kind)].Geometry =
             kind == PathKind::Short ? request.ShortPath : request.LongPath;
     }
-    // The last path first: the long path, three times the work of the short one, then
-    // has its parts under way before the short path's.
+    // Task t is part t / paths of the path paths − 1 − t % paths: the first part of
+    // each path, the last path (the long one, three times the work of the short one)
+    // first, then the second parts. A thread that is done takes the next task, so the
+    // first two tasks start together and neither thread waits long for the other at
+    // the end.
     const int paths = static_cast<int>(work.size());
     const int parts = PartsPerPath();
     RunParallelTasks(paths * parts, [&](int task) {
         ClearUpperVectorState();
-        PathWork& w = work[paths - 1 - task / parts];
-        const int part = task % parts;
+        PathWork& w = work[paths - 1 - task % paths];
+        const int part = task / paths;
+        Shared& shared = w.SharedOf(request);
         PathResult& path = result.Paths[static_cast<int>(w.kind)];
-        ModeSearch search(w.setup, w.geometries);
+        ModeSearch search(shared.setup, shared.geometries);
         for (int j = part * kHalfHours / parts; j < (part + 1) * kHalfHours / parts; ++j) {
             ReliabilityRow& row = w.reliabilities[j];
-            path.Muf[j] = PathMuf(w.setup, w.points, 0.5f * j, &row);
-            for (int n = 0; n < w.setup.frequencyCount; ++n)
+            path.Muf[j] = PathMuf(shared.setup, shared.points, 0.5f * j, &row);
+            for (int n = 0; n < shared.setup.frequencyCount; ++n)
                 search.BestModeFor(n, j, path, row);
         }
     });
     for (PathWork& w : work) {
-        FinishPath(w.setup.frequencyCount, w.reliabilities, result.Paths[static_cast<int>(w.kind)]);
+        FinishPath(w.shared->setup.frequencyCount, w.reliabilities,
+                   result.Paths[static_cast<int>(w.kind)]);
         result.StepsDone += kHalfHours;
     }
 }
