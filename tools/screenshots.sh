@@ -20,9 +20,10 @@ text() { xdotool type --delay 60 -- "$1"; }
 "$build/app/hopscope" /b --data-dir "$data" &
 pid=$!
 sleep 4
-# The first start asks for the station: Yes opens Options with the focus on the name.
+# The first start asks for the station: Yes opens Options with the focus on the name;
+# after the longitude come the grid locator and then the Save button.
 keys Return; sleep 2
-text "Vienna"; keys Tab; text "48 12 N"; keys Tab; text "16 22 E"; keys Tab Return
+text "Vienna"; keys Tab; text "48 12 N"; keys Tab; text "16 22 E"; keys Tab Tab Return
 sleep 2
 # Predictions > On-Screen: A is DEFAULT, B the atlas prefix VK2, flux 120, F9.
 keys alt+p s; sleep 2
