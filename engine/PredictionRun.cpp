@@ -38,29 +38,15 @@ int KIndexFromText(const std::string& kIndexText) {
     return *k;
 }
 
-void ComputePathAt(const PredictionRequest& request, PathKind kind, std::span<const int> halfHours,
-                   PathResult& path) {
-    ClearUpperVectorState();
-    const PathSetup setup = MakePathSetup(request, kind);
-    const ControlPoints points = ComputeControlPoints(setup);
-    path.Geometry = kind == PathKind::Short ? request.ShortPath : request.LongPath;
-    ModeSearch search(setup);
-    for (int j : halfHours) {
-        if (j < 0 || j >= kHalfHours)
-            continue;
-        ReliabilityRow row{};
-        path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
-        for (int n = 0; n < setup.frequencyCount; ++n)
-            search.BestModeFor(n, j, path, row);
-        CombineReliabilities(setup.frequencyCount, row, j, path);
-    }
-}
+namespace {
 
-void ComputeSlotAt(const PredictionRequest& request, PathKind kind, int slot,
-                   std::span<const int> halfHours, PathResult& path) {
+// One path at the half hours `halfHours`: every frequency slot, or slot `only` alone
+// when it is not negative.
+void ComputeHalfHours(const PredictionRequest& request, PathKind kind,
+                      std::span<const int> halfHours, int only, PathResult& path) {
     ClearUpperVectorState();
     const PathSetup setup = MakePathSetup(request, kind);
-    if (slot < 0 || slot >= setup.frequencyCount)
+    if (only >= setup.frequencyCount)
         return;
     const ControlPoints points = ComputeControlPoints(setup);
     path.Geometry = kind == PathKind::Short ? request.ShortPath : request.LongPath;
@@ -70,9 +56,28 @@ void ComputeSlotAt(const PredictionRequest& request, PathKind kind, int slot,
             continue;
         ReliabilityRow row{};
         path.Muf[j] = PathMuf(setup, points, 0.5f * j, &row);
-        search.BestModeOfSlot(slot, j, path, row);
-        path.Reliability[j][slot] = static_cast<float>(MinOf(row.atA[slot], row.atB[slot]));
+        if (only >= 0) {
+            search.BestModeOfSlot(only, j, path, row);
+            path.Reliability[j][only] = static_cast<float>(MinOf(row.atA[only], row.atB[only]));
+            continue;
+        }
+        for (int n = 0; n < setup.frequencyCount; ++n)
+            search.BestModeFor(n, j, path, row);
+        CombineReliabilities(setup.frequencyCount, row, j, path);
     }
+}
+
+} // namespace
+
+void ComputePathAt(const PredictionRequest& request, PathKind kind, std::span<const int> halfHours,
+                   PathResult& path) {
+    ComputeHalfHours(request, kind, halfHours, -1, path);
+}
+
+void ComputeSlotAt(const PredictionRequest& request, PathKind kind, int slot,
+                   std::span<const int> halfHours, PathResult& path) {
+    if (slot >= 0)
+        ComputeHalfHours(request, kind, halfHours, slot, path);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ostream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,6 +35,19 @@ inline std::string DegreesText(double degrees) {
     char text[32];
     std::snprintf(text, sizeof text, "%.3f", degrees);
     return text;
+}
+
+/// A plan between two random places, latitudes within ±maxLatDeg; the rest as
+/// RequestPlan has it.
+inline RequestPlan RandomPathPlan(std::mt19937& rng, double maxLatDeg) {
+    std::uniform_real_distribution<double> lat(-maxLatDeg, maxLatDeg);
+    std::uniform_real_distribution<double> lon(-180.0, 180.0);
+    RequestPlan plan;
+    plan.latA = DegreesText(lat(rng));
+    plan.lonA = DegreesText(lon(rng));
+    plan.latB = DegreesText(lat(rng));
+    plan.lonB = DegreesText(lon(rng));
+    return plan;
 }
 
 /// The frequency terms DeriveSettings gives for a frequency with additive constant 0.

@@ -258,14 +258,8 @@ TEST(ModeSearch, UsableCountsAreExactlyThoseWithAUsableGeometry) {
     // The set of usable half-unit counts is found by its smallest member; every count
     // must still be checked to give the same set as testing each geometry.
     std::mt19937 rng(20261209);
-    std::uniform_real_distribution<double> lat(-85.0, 85.0);
-    std::uniform_real_distribution<double> lon(-180.0, 180.0);
     for (int i = 0; i < 40; ++i) {
-        RequestPlan plan;
-        plan.latA = DegreesText(lat(rng));
-        plan.lonA = DegreesText(lon(rng));
-        plan.latB = DegreesText(lat(rng));
-        plan.lonB = DegreesText(lon(rng));
+        RequestPlan plan = RandomPathPlan(rng, 85.0);
         plan.minAngleDeg = (i % 8) * 5.0;
         const PredictionRequest request = MakeRequest(plan);
         for (PathKind kind : {PathKind::Short, PathKind::Long}) {

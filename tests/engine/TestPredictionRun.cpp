@@ -75,15 +75,9 @@ TEST(PredictionRun, KIndexText) {
 
 TEST(PredictionRun, InvariantsOverRandomPaths) {
     std::mt19937 rng(20261208);
-    std::uniform_real_distribution<double> lat(-89.0, 89.0);
-    std::uniform_real_distribution<double> lon(-180.0, 180.0);
     const std::vector<std::string> solar = {"S0", "S45", "S100", "S220", "F70", "F300"};
     for (int i = 0; i < 24; ++i) {
-        RequestPlan plan;
-        plan.latA = DegreesText(lat(rng));
-        plan.lonA = DegreesText(lon(rng));
-        plan.latB = DegreesText(lat(rng));
-        plan.lonB = DegreesText(lon(rng));
+        RequestPlan plan = RandomPathPlan(rng, 89.0);
         plan.month = 1 + i % 12;
         plan.day = 1 + (i * 5) % 28;
         plan.solar = solar[i % solar.size()];
@@ -263,18 +257,12 @@ TEST(PredictionRun, OneSlotAloneGivesItsColumnOfTheWholeList) {
     // ComputeSlotAt searches the lower slots only as far as the all-F rule needs; its
     // column must still be the whole list's, takeovers (chains of them too) included.
     std::mt19937 rng(20261210);
-    std::uniform_real_distribution<double> lat(-80.0, 80.0);
-    std::uniform_real_distribution<double> lon(-180.0, 180.0);
     std::vector<int> halfHours(kHalfHours);
     for (int j = 0; j < kHalfHours; ++j)
         halfHours[j] = (j * 7) % kHalfHours;
     int takenOver = 0;
     for (int i = 0; i < 8; ++i) {
-        RequestPlan plan;
-        plan.latA = DegreesText(lat(rng));
-        plan.lonA = DegreesText(lon(rng));
-        plan.latB = DegreesText(lat(rng));
-        plan.lonB = DegreesText(lon(rng));
+        RequestPlan plan = RandomPathPlan(rng, 80.0);
         plan.month = 1 + 3 * i % 12;
         plan.solar = i % 2 ? "S20" : "S160";
         if (i == 0) {
@@ -308,14 +296,8 @@ TEST(PredictionRun, PartsRunAtOnceGiveTheValuesOfOneRunAfterTheOther) {
     // Without progress the half hours of both paths run in parts on the thread pool;
     // with progress one path after the other, on this thread. Every value is the same.
     std::mt19937 rng(20261209);
-    std::uniform_real_distribution<double> lat(-89.0, 89.0);
-    std::uniform_real_distribution<double> lon(-180.0, 180.0);
     for (int i = 0; i < 6; ++i) {
-        RequestPlan plan;
-        plan.latA = DegreesText(lat(rng));
-        plan.lonA = DegreesText(lon(rng));
-        plan.latB = DegreesText(lat(rng));
-        plan.lonB = DegreesText(lon(rng));
+        RequestPlan plan = RandomPathPlan(rng, 89.0);
         plan.month = 1 + 2 * i;
         plan.freqs = {3.0, 5.8, 8.6, 11.3, 14.1, 16.9, 19.7, 22.4, 25.2, 28.0};
         const PredictionRequest request = MakeRequest(plan);
