@@ -90,13 +90,7 @@ void PredictionDialog::FormCreate() {
     layout->addLayout(buttons);
 
     // Tab order: group A, group B, date, solar index, K index, OK, Cancel.
-    QList<QWidget*> order;
-    for (TerminalGroup* group : m_groups)
-        for (ValidatedEdit* field : group->fields())
-            order << field;
-    order << m_date << m_solar << m_kIndex << m_ok << m_cancel;
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    SetTabChain({m_groups[0], m_groups[1]}, {m_date, m_solar, m_kIndex, m_ok, m_cancel});
 
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     f9->setContext(Qt::WindowShortcut);
@@ -108,9 +102,8 @@ void PredictionDialog::FormCreate() {
         m_groups[0]->setTerminal(previous.terminalA);
         m_groups[1]->setTerminal(StartingTerminalB(previous.terminalA, previous.terminalB));
     }
-    m_date->setText(Q(FormatDateText(false, previous.date, m_input.dates)));
-    m_solar->setText(Q(previous.solarIndexText));
-    m_kIndex->setText(Q(previous.kIndexText));
+    SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
+                        previous.solarIndexText, previous.kIndexText);
 
     m_pair = std::make_unique<TerminalPair>(this, m_groups[0], m_groups[1], m_date);
     TrackFocusHints(this, m_statusLine);

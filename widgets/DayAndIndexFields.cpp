@@ -22,6 +22,14 @@ DayAndIndexFields MakeDayAndIndexFields(QWidget* parent, const DateConventions& 
     return fields;
 }
 
+void SetDayAndIndexTexts(const DayAndIndexFields& fields, DateValue date,
+                         const DateConventions& dates, const std::string& solarText,
+                         const std::string& kIndexText) {
+    fields.date->setText(Q(FormatDateText(false, date, dates)));
+    fields.solar->setText(Q(solarText));
+    fields.kIndex->setText(Q(kIndexText));
+}
+
 SolarDataButton* MakeSolarDataButton(const DayAndIndexFields& fields, const DateConventions& dates,
                                      StatusLine* statusLine, QWidget* parent) {
     return new SolarDataButton(

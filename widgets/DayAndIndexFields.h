@@ -2,6 +2,8 @@
 
 #include "core/Dates.h"
 
+#include <string>
+
 class DateEdit;
 class KIndexEdit;
 class QWidget;
@@ -22,6 +24,11 @@ struct DayAndIndexFields {
 /// index taking sunspot numbers first when `sunspotPrimary`.
 DayAndIndexFields MakeDayAndIndexFields(QWidget* parent, const DateConventions& dates,
                                         bool sunspotPrimary);
+
+/// Shows `date` (in the user's date order) and the two index texts in the fields.
+void SetDayAndIndexTexts(const DayAndIndexFields& fields, DateValue date,
+                         const DateConventions& dates, const std::string& solarText,
+                         const std::string& kIndexText);
 
 /// The "Solar Data" button that fills the solar and K index fields with the published
 /// figures of the day the date field holds.

@@ -306,3 +306,13 @@ bool TerminalGroup::eventFilter(QObject* watched, QEvent* event) {
     m_prefix->insert(QString(c.toUpper()));
     return true;
 }
+
+void SetTabChain(std::initializer_list<const TerminalGroup*> groups, const QList<QWidget*>& rest) {
+    QList<QWidget*> order;
+    for (const TerminalGroup* group : groups)
+        for (ValidatedEdit* field : group->fields())
+            order << field;
+    order << rest;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}

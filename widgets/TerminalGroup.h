@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QList>
+#include <initializer_list>
 #include <optional>
 
 class QPushButton;
@@ -86,3 +87,7 @@ private:
     QPushButton* m_selectBtn = nullptr;
     QPushButton* m_manualBtn = nullptr;
 };
+
+/// Makes Tab go through the fields of `groups` in turn and then through `rest`, in
+/// that order.
+void SetTabChain(std::initializer_list<const TerminalGroup*> groups, const QList<QWidget*>& rest);

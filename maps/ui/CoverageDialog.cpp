@@ -99,12 +99,7 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
     layout->addLayout(values);
     layout->addLayout(buttons);
 
-    QList<QWidget*> order;
-    for (ValidatedEdit* field : m_terminal->fields())
-        order << field;
-    order << m_date << m_solar << m_kIndex << m_freq << m_time << m_ok << cancel;
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    SetTabChain({m_terminal}, {m_date, m_solar, m_kIndex, m_freq, m_time, m_ok, cancel});
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     connect(f9, &QShortcut::activated, this, [this] {
         m_ok->setFocus(Qt::OtherFocusReason);
@@ -114,9 +109,8 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
     const FreqMapRequest& previous = m_input.previous;
     if (m_input.settings.DefaultDefined)
         m_terminal->setTerminal(previous.station);
-    m_date->setText(Q(FormatDateText(false, previous.date, m_input.dates)));
-    m_solar->setText(Q(previous.solarIndexText));
-    m_kIndex->setText(Q(previous.kIndexText));
+    SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
+                        previous.solarIndexText, previous.kIndexText);
     const double shown = m_input.clock.utcNow - m_input.zone.UtcOffset;
     m_time->setText(Q(FormatHHMM(shown - std::floor(shown))));
     TrackFocusHints(this, statusLine);

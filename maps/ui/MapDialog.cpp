@@ -80,13 +80,7 @@ void MapDialog::FormCreate() {
     layout->addLayout(values);
     layout->addLayout(buttons);
 
-    QList<QWidget*> order;
-    for (TerminalGroup* group : m_groups)
-        for (ValidatedEdit* field : group->fields())
-            order << field;
-    order << m_date << m_time << m_ok << m_cancel;
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    SetTabChain({m_groups[0], m_groups[1]}, {m_date, m_time, m_ok, m_cancel});
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     f9->setContext(Qt::WindowShortcut);
     connect(f9, &QShortcut::activated, this, [this] {

@@ -167,9 +167,8 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     const PredictionInputs& previous = m_input.previous;
     if (m_input.settings.DefaultDefined || !previous.terminalA.Prefix.empty())
         m_terminal->setTerminal(previous.terminalA);
-    m_date->setText(Q(FormatDateText(false, previous.date, m_input.dates)));
-    m_solar->setText(Q(previous.solarIndexText));
-    m_kIndex->setText(Q(previous.kIndexText));
+    SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
+                        previous.solarIndexText, previous.kIndexText);
     TrackFocusHints(this, m_statusLine);
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
