@@ -4,6 +4,7 @@
 #include "batch/BatchTableText.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandOutput.h"
 #include "cli/Commands.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
@@ -63,11 +64,6 @@ Failure FromArgs(const ArgFailure& failure) {
 int Report(const Failure& failure) {
     return failure.status == 2 ? ReportUsageError("batch", failure.text, kBatchUsage)
                                : ReportRefusal("batch", failure.text);
-}
-
-bool WriteOut(const std::string& text) {
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    return std::fflush(stdout) == 0 && written;
 }
 
 std::optional<std::string> Format(ArgList& args, std::optional<Failure>& failure) {
@@ -130,7 +126,7 @@ int Show(ArgList& args) {
     if (failure)
         return Report(*failure);
     const std::string text = *format == "json" ? BatchTableJson(table) : BatchTableListing(table);
-    return WriteOut(text) ? 0 : Report({"the output could not be written"});
+    return WriteStandardOutput(text) ? 0 : Report({"the output could not be written"});
 }
 
 /// The DEFAULT terminal given on the command line, put into the settings.
@@ -255,7 +251,7 @@ int Run(ArgList& args) {
     if (out) {
         if (const ReportFileResult written = WriteReportFile(*out, text, mode); !written.ok)
             return Report({written.message});
-    } else if (!WriteOut(text)) {
+    } else if (!WriteStandardOutput(text)) {
         return Report({"the output could not be written"});
     }
     bool refused = false;

@@ -1,6 +1,7 @@
 #include "atlas/AtlasBearings.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandOutput.h"
 #include "cli/Commands.h"
 #include "cli/RequestArgs.h"
 #include "cli/TerminalArgs.h"
@@ -141,8 +142,7 @@ int RunBearingsCommand(const std::vector<std::string>& rawArgs) {
             return Refuse(OneLineText(layout.message));
         output = BearingsPagesText(BearingsPages(layout, origin, BearingsEntryTexts(rows)));
     }
-    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
-    if (std::fflush(stdout) != 0 || !written)
+    if (!WriteStandardOutput(output))
         return Refuse("the output could not be written");
     return 0;
 }

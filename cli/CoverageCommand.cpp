@@ -2,11 +2,11 @@
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
+#include "cli/MapFiles.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
 #include "cli/TerminalArgs.h"
 #include "core/Numeric.h"
-#include "core/ReplaceFile.h"
 #include "core/Syntax.h"
 #include "coverage/Coverage.h"
 #include "coverage/CoverageRender.h"
@@ -159,14 +159,6 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, Cover
     return std::nullopt;
 }
 
-bool WriteOutput(const std::string& text, const std::optional<std::string>& out) {
-    if (!out) {
-        const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-        return std::fflush(stdout) == 0 && written;
-    }
-    return ReplaceFile(*out, text).Ok();
-}
-
 std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& map) {
     const CoverageProjection projection{run.greatCircle, run.centre};
     const ImageSize size = CoverageImageSize(projection, run.pngWidth,
@@ -200,11 +192,10 @@ std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& 
         picture.stationLabel = run.request.station.Name;
         image.SetFontPixelSize(std::max(size.height / 45, 10));
         RenderCoverageMap(image, base, picture);
-        const std::optional<std::string> png = image.EncodePng();
         const std::filesystem::path file =
             several ? out / ("coverage-" + picture.timeText + ".png") : out;
-        if (!png || !ReplaceFile(file, *png))
-            return "the map could not be written to '" + file.string() + "'";
+        if (std::optional<std::string> problem = WriteMapPng(image, file))
+            return problem;
     }
     return std::nullopt;
 }
@@ -230,7 +221,7 @@ int RunCoverageCommand(const std::vector<std::string>& argList) {
         return 0;
     }
     const std::string output = run.format == "csv" ? CoverageCsv(map) : CoverageJson(map) + "\n";
-    if (!WriteOutput(output, run.out))
-        return ReportRefusal("coverage", "the output could not be written");
+    if (const std::optional<std::string> problem = WriteMapOutput(output, run.out))
+        return ReportRefusal("coverage", *problem);
     return 0;
 }

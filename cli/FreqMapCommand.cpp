@@ -3,6 +3,7 @@
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
+#include "cli/MapFiles.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
 #include "cli/SolarAuto.h"
@@ -10,7 +11,6 @@
 #include "core/DataDirectory.h"
 #include "core/Geometry.h"
 #include "core/Numeric.h"
-#include "core/ReplaceFile.h"
 #include "core/Syntax.h"
 #include "engine/Propagation.h"
 #include "maps/BaseMaps.h"
@@ -179,20 +179,6 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
     return std::nullopt;
 }
 
-// Writes the text to the file or standard output; the problem when that fails.
-std::optional<std::string> WriteOutput(const std::string& text,
-                                       const std::optional<std::string>& out) {
-    if (!out) {
-        const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-        if (std::fflush(stdout) == 0 && written)
-            return std::nullopt;
-        return "the output could not be written";
-    }
-    if (const FileWriteResult written = ReplaceFile(*out, text); !written)
-        return "the map could not be written to '" + *out + "': " + written.error;
-    return std::nullopt;
-}
-
 /// The map image's size for a PNG of `width` pixels: odd sides, the height three
 /// quarters of the width (about the window's own proportions).
 PixelRect PngImage(int width) {
@@ -231,13 +217,10 @@ std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& 
         picture.markerArm =
             std::max(static_cast<int>(std::lround(size.right * 0.007 * 1024 / 625)), 2);
         RenderFreqMap(image, base, picture);
-        const std::optional<std::string> png = image.EncodePng();
         const std::filesystem::path file =
             frames.size() > 1 ? out / ("freqmap-" + frame.utcText + ".png") : out;
-        if (!png)
-            return "the map could not be encoded as PNG";
-        if (const FileWriteResult written = ReplaceFile(file, *png); !written)
-            return "the map could not be written to '" + file.string() + "': " + written.error;
+        if (std::optional<std::string> problem = WriteMapPng(image, file))
+            return problem;
     }
     return std::nullopt;
 }
@@ -289,7 +272,7 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
         output = FreqMapJson(slots, cells, frames.front()) + "\n";
     else
         output = FreqMapJsonList(slots, cells, frames) + "\n";
-    if (const std::optional<std::string> problem = WriteOutput(output, run.out))
+    if (const std::optional<std::string> problem = WriteMapOutput(output, run.out))
         return ReportRefusal("freqmap", *problem);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandOutput.h"
 #include "cli/Commands.h"
 #include "cli/PredictRun.h"
 #include "cli/SettingOverrides.h"
@@ -141,8 +142,7 @@ int RunPlannerCommand(const std::vector<std::string>& argList) {
         output = PlannerCsv(result);
     else
         output = PlannerText(result, Title(run, setup), run.inputs.zone);
-    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
-    if (std::fflush(stdout) != 0 || !written)
+    if (!WriteStandardOutput(output))
         return Refuse("the output could not be written");
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandOutput.h"
 #include "cli/Commands.h"
 #include "cli/PredictRun.h"
 #include "cli/RequestArgs.h"
@@ -194,8 +195,7 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
         output = HopsReport(run, result);
     else
         output = TextReport(run, result);
-    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
-    if (std::fflush(stdout) != 0 || !written) {
+    if (!WriteStandardOutput(output)) {
         return ReportRefusal("predict", "the output could not be written");
     }
     return 0;
