@@ -110,7 +110,7 @@ void CircuitModel::PrepareLongModel() {
         const SunState sun = SunAt(request.month, t);
         double sum = 0.0;
         for (const LatLon& p : crossings) {
-            const double c = std::cos(SunSeenFrom(sun, p, t).zenith);
+            const double c = std::cos(SunSeenFrom(sun, p, t, false).zenith);
             if (c > 0.0 && c < 1.0)
                 sum += std::sqrt(c);
         }
