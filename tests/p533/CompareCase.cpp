@@ -281,7 +281,8 @@ void CompareDumpHour(std::vector<Comparison>& out, const WorkedCase& wc, int hou
         c.Text(label + "computed", "yes", p ? "yes" : "no");
         if (!p)
             continue;
-        auto v = [&](const char* q) { return value(std::get<1>(key), q); };
+        const std::string block = std::get<1>(key);
+        auto v = [&](const char* q) { return value(block, q); };
         add((label + "latitude").c_str(), v("Latitude"), p->place.latDeg, kAngle);
         add((label + "longitude").c_str(), v("Longitude"), p->place.lonEastDeg, kAngle);
         add((label + "distance").c_str(), v("distance"), p->distanceKm, kDistance);
