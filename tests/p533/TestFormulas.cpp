@@ -3,9 +3,11 @@
 // night-time decay of foE after sunset (the reference's polar-winter test takes the
 // May examples past it, and the August one sits on foE's floor at night), the E-layer
 // screening frequency (no example screens a mode or prints one), and the decile
-// factors between table columns (every example falls on a whole hour).
+// factors between table columns (every example falls on a whole hour), and the winter
+// anomaly of the long model (every long example has its mid-path in the summer).
 
 #include "p533/FoE.h"
+#include "p533/LongModel.h"
 #include "p533/Muf.h"
 #include "p533/PredictionData.h"
 #include "p533/Screening.h"
@@ -46,6 +48,18 @@ TEST(Formulas, DecileFactorsBetweenRowsAndColumns) {
         F2DecileFactors(load.data->deciles, Season::Winter, 140.0, 20.824, 9.2815);
     EXPECT_NEAR(d.lower, 0.890463912, 1e-6); // the tables hold floats
     EXPECT_NEAR(d.upper, 1.119536088, 1e-6);
+}
+
+// P.533 Table 5: the value at 60°, linear to nothing at 30° and at 90°, by hemisphere.
+TEST(Formulas, WinterAnomaly) {
+    EXPECT_DOUBLE_EQ(WinterAnomaly(1, 60.0), 0.30);
+    EXPECT_DOUBLE_EQ(WinterAnomaly(1, 45.0), 0.15);
+    EXPECT_DOUBLE_EQ(WinterAnomaly(2, 75.0), 0.075);
+    EXPECT_DOUBLE_EQ(WinterAnomaly(6, -60.0), 0.30);
+    EXPECT_DOUBLE_EQ(WinterAnomaly(5, -50.0), 0.10);
+    EXPECT_DOUBLE_EQ(WinterAnomaly(1, -60.0), 0.0);
+    EXPECT_DOUBLE_EQ(WinterAnomaly(12, 30.0), 0.0);
+    EXPECT_DOUBLE_EQ(WinterAnomaly(12, 90.0), 0.0);
 }
 
 } // namespace
