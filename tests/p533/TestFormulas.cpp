@@ -42,10 +42,8 @@ TEST(Formulas, ScreeningFrequency) {
 // Winter, R12 > 100, |latitude| 20.824°, 09:17 local time (itu_old's mid-path at 02 UTC):
 // bilinear between 20° and 25° and between the 09 and 10 h columns of the tables.
 TEST(Formulas, DecileFactorsBetweenRowsAndColumns) {
-    const DataLoad load = LoadPredictionData(MethodDataFolder());
-    ASSERT_TRUE(load.data);
     const DecileFactors d =
-        F2DecileFactors(load.data->deciles, Season::Winter, 140.0, 20.824, 9.2815);
+        F2DecileFactors(MethodData().deciles, Season::Winter, 140.0, 20.824, 9.2815);
     EXPECT_NEAR(d.lower, 0.890463912, 1e-6); // the tables hold floats
     EXPECT_NEAR(d.upper, 1.119536088, 1e-6);
 }
