@@ -63,7 +63,12 @@ Instant CircuitModel::MakeInstant(double hour) const {
 }
 
 MapValues CircuitModel::MapsAt(const PointSite& site, double ut) const {
-    return site.maps ? EvaluateMaps(*site.maps, ut) : MapValues{};
+    if (!site.maps)
+        return {};
+    // The series can stray below physical values where the maps have no data behind
+    // them; the MUF, height and long-model formulas divide by both.
+    const MapValues v = EvaluateMaps(*site.maps, ut);
+    return {std::max(v.foF2, 0.1), std::max(v.m3000, 1.0)};
 }
 
 PointNow CircuitModel::SunAndFoE(const PointSite& site, const Instant& instant) const {
