@@ -22,7 +22,7 @@ namespace p533 {
 /// The level of a field strength or power that does not exist (−307 dB).
 inline constexpr double kNoValue = -307.0;
 
-/// A place on the Earth: latitude −90..90 (north positive), longitude −180..360
+/// A place on the Earth: latitude −90..90 (north positive), longitude −360..360
 /// (EAST positive), degrees.
 struct Place {
     double latDeg = 0.0;
