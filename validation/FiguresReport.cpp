@@ -1,9 +1,11 @@
 #include "validation/FiguresReport.h"
 
 #include "core/Numeric.h"
+#include "core/Utf8Text.h"
 #include "text/CsvText.h"
 #include "text/JsonText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -16,8 +18,11 @@ std::string Fixed(double value, int decimals) {
 }
 
 std::string TextRow(const std::string& label, const ErrorSummary& s) {
+    // The label padded to 20 characters (its dashes and signs are one character each).
+    const std::string padded =
+        label + std::string(20 - std::min<std::size_t>(20, Utf8Length(label)), ' ');
     char line[160];
-    std::snprintf(line, sizeof line, "  %-20s %6d %7s %7s %6s %6s %7s\n", label.c_str(), s.count,
+    std::snprintf(line, sizeof line, "  %s %6d %7s %7s %6s %6s %7s\n", padded.c_str(), s.count,
                   FormatFixed(s.meanDb, 0, 1).c_str(), FormatFixed(s.medianDb, 0, 1).c_str(),
                   FormatFixed(s.sdDb, 0, 1).c_str(), FormatFixed(s.rmsDb, 0, 1).c_str(),
                   FormatFixed(s.within10Percent, 0, 1).c_str());
@@ -96,9 +101,9 @@ std::string FiguresText(const ValidationRun& run) {
         text += run.engines[e].engine + " engine predicted " + std::to_string(run.predicted[e]) +
                 " hours\n";
     for (const EngineFigures& engine : run.engines) {
-        text += "\n" + engine.engine + " engine, error = predicted - measured (dB), " +
+        text += "\n" + engine.engine + " engine, error = predicted − measured (dB), " +
                 std::to_string(engine.overall.count) + " hours every engine predicted\n";
-        text += "  group                 hours    mean  median     sd    rms  % +-10\n";
+        text += "  group                 hours    mean  median     sd    rms  % ±10 dB\n";
         text += TextRow("all", engine.overall);
         for (const GroupFigures& g : engine.groups)
             text += TextRow(g.group, g.summary);
@@ -135,6 +140,30 @@ std::string FiguresJson(const ValidationRun& run) {
         json += "]}";
     }
     return json + "]}\n";
+}
+
+std::string PredictedHoursCsv(const std::vector<MeasuredHour>& hours,
+                              const std::vector<std::string>& engines,
+                              const std::vector<std::vector<PredictedHour>>& predictions,
+                              const std::vector<bool>& daylight) {
+    std::string csv = "circuit,tx,rx,freq_mhz,dist_km,long_path,year,month,ssn,hour_utc,daylight,"
+                      "measured_dbuv_m";
+    for (const std::string& engine : engines)
+        csv += "," + engine + "_dbuv_m," + engine + "_muf_mhz";
+    csv += "\r\n";
+    for (std::size_t i = 0; i < hours.size(); ++i) {
+        const MeasuredHour& h = hours[i];
+        csv += std::to_string(h.circuit) + "," + CsvField(h.txName) + "," + CsvField(h.rxName) +
+               "," + JsonNumber(h.freqMHz) + "," + JsonNumber(h.distanceKm) + "," +
+               (h.longPath ? "1," : "0,") + std::to_string(h.year) + "," + std::to_string(h.month) +
+               "," + JsonNumber(h.ssn) + "," + std::to_string(h.hourUtc) + "," +
+               (daylight[i] ? "1," : "0,") + JsonNumber(h.fieldDbu);
+        for (const std::vector<PredictedHour>& p : predictions)
+            csv += "," + (p[i].fieldDbu ? Fixed(*p[i].fieldDbu, 2) : std::string()) + "," +
+                   Fixed(p[i].mufMHz, 2);
+        csv += "\r\n";
+    }
+    return csv;
 }
 
 FiguresCheck CheckFigures(const ValidationRun& run, std::string_view committedCsv,

@@ -32,6 +32,14 @@ std::string FiguresCsv(const ValidationRun& run);
 /// "predicted_hours", "overall": {...}, "groups": [{"grouping", "group", ...}]}]}.
 std::string FiguresJson(const ValidationRun& run);
 
+/// Every measured hour with each engine's prediction: circuit, tx, rx, freq_mhz,
+/// dist_km, long_path, year, month, ssn, hour_utc, daylight (0 or 1), measured_dbuv_m,
+/// then per engine NAME_dbuv_m (empty: no mode) and NAME_muf_mhz. CR LF line ends.
+std::string PredictedHoursCsv(const std::vector<MeasuredHour>& hours,
+                              const std::vector<std::string>& engines,
+                              const std::vector<std::vector<PredictedHour>>& predictions,
+                              const std::vector<bool>& daylight);
+
 /// The outcome of checking a run against the committed figures.
 struct FiguresCheck {
     bool ok = true;

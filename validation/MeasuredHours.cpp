@@ -90,8 +90,8 @@ MeasuredRead ParseMeasuredHours(std::string_view text, std::string_view fileName
         if (line.empty() && start >= text.size())
             break;
         if (fields.size() != kColumns.size())
-            return fail(lineNumber, std::to_string(fields.size()) + " fields instead of " +
-                                        std::to_string(kColumns.size()));
+            return fail(lineNumber, "expected " + std::to_string(kColumns.size()) +
+                                        " fields, found " + std::to_string(fields.size()));
         std::array<double, kColumns.size()> value{};
         for (std::size_t c = 0; c < kColumns.size(); ++c) {
             if (c == 1 || c == 2)

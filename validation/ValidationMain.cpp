@@ -3,10 +3,11 @@
 //
 //   hopscope-validation --measured FILE [--p533-data DIR] [--every N]
 //       [--p533-options recommendation|reference] [--text FILE] [--csv FILE]
-//       [--json FILE] [--pictures DIR] [--check FIGURES.csv]
+//       [--json FILE] [--hours FILE] [--pictures DIR] [--check FIGURES.csv]
 //
 // Without --text, --csv or --json the text table goes to standard output ("-" names it
-// too). --every N takes every Nth circuit in the table's order (the first, the N+1th,
+// too). --hours writes every hour with both predictions as CSV. --every N takes every Nth circuit
+// in the table's order (the first, the N+1th,
 // ...). --check compares the run with committed --csv figures and exits with status 1
 // when they got worse. A usage error exits with status 2, a file that cannot be read or
 // written with status 1.
@@ -37,6 +38,7 @@ struct Arguments {
     int every = 1;
     bool referenceOptions = false;
     std::map<std::string, std::string> outputs; ///< "--text", "--csv", "--json" → file
+    std::string hoursCsv;
     std::filesystem::path pictures;
     std::filesystem::path check;
 };
@@ -45,7 +47,8 @@ int Usage(const std::string& problem) {
     std::fprintf(stderr,
                  "hopscope-validation: %s\nusage: hopscope-validation --measured FILE "
                  "[--p533-data DIR] [--every N] [--p533-options recommendation|reference] "
-                 "[--text FILE] [--csv FILE] [--json FILE] [--pictures DIR] [--check FILE]\n",
+                 "[--text FILE] [--csv FILE] [--json FILE] [--hours FILE] [--pictures DIR] "
+                 "[--check FILE]\n",
                  problem.c_str());
     return 2;
 }
@@ -127,6 +130,8 @@ int main(int argc, char** argv) {
             args.referenceOptions = value == "reference";
         } else if (option == "--text" || option == "--csv" || option == "--json")
             args.outputs[option] = value;
+        else if (option == "--hours")
+            args.hoursCsv = value;
         else if (option == "--pictures")
             args.pictures = value;
         else if (option == "--check")
@@ -175,6 +180,9 @@ int main(int argc, char** argv) {
     for (const auto& [option, file] : args.outputs)
         if (!WriteOutput(file, writers.at(option)(run), error))
             return Failure(error);
+    if (!args.hoursCsv.empty() &&
+        !WriteOutput(args.hoursCsv, PredictedHoursCsv(hours, names, predictions, daylight), error))
+        return Failure(error);
     if (!args.pictures.empty() && !WritePictures(args.pictures, run.engines, error))
         return Failure(error);
 

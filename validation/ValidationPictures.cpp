@@ -57,9 +57,11 @@ void Outline(Drawing& d, const PlotArea& a) {
     d.items.push_back(r);
 }
 
+/// A value with its sign: "+12.5", "−3.0" (a true minus sign), "0".
 std::string Signed(double v, int decimals) {
-    const std::string text = FormatFixed(v, 0, decimals);
-    return (RoundToShown(v, decimals) > 0.0 ? "+" : "") + text;
+    const double shown = RoundToShown(v, decimals);
+    const std::string text = FormatFixed(std::fabs(v), 0, decimals);
+    return (shown > 0.0 ? "+" : shown < 0.0 ? "−" : "") + text;
 }
 
 /// Horizontal grid lines and left labels every `step` dB.
@@ -89,14 +91,14 @@ Drawing ScatterPicture(const EngineFigures& engine) {
     a.xMin = -60;
     a.xMax = 60;
     a.yMin = -60;
-    a.yMax = 100;
+    a.yMax = 60;
     a.left = 80;
-    a.top = 100;
+    a.top = 116;
     a.width = (a.xMax - a.xMin) * kPixelsPerDb;
     a.height = (a.yMax - a.yMin) * kPixelsPerDb;
     Drawing d;
     d.width = a.Right() + 40;
-    d.height = a.Bottom() + 80;
+    d.height = a.Bottom() + 90;
 
     d.Text(d.width / 2, 14, engine.engine + " engine: predicted against measured field strength",
            kTitleFont, kBlack, HAlign::Centre, VAlign::Top);
@@ -117,6 +119,7 @@ Drawing ScatterPicture(const EngineFigures& engine) {
 
     // The hours counted in cells; a value beyond an axis counts in the edge cell.
     std::map<std::pair<int, int>, int> cells;
+    int beyond = 0;
     const int columns = static_cast<int>((a.xMax - a.xMin) / kCellDb);
     const int rows = static_cast<int>((a.yMax - a.yMin) / kCellDb);
     for (std::size_t i = 0; i < engine.measuredDbu.size(); ++i) {
@@ -126,7 +129,13 @@ Drawing ScatterPicture(const EngineFigures& engine) {
         const int cy = std::clamp(
             static_cast<int>(std::floor((engine.predictedDbu[i] - a.yMin) / kCellDb)), 0, rows - 1);
         ++cells[{cx, cy}];
+        beyond += engine.predictedDbu[i] < a.yMin || engine.predictedDbu[i] >= a.yMax ||
+                  engine.measuredDbu[i] < a.xMin || engine.measuredDbu[i] >= a.xMax;
     }
+    if (beyond > 0)
+        d.Text(a.Right(), a.Bottom() + 62,
+               FormatFixed(beyond, 0, 0) + " hours beyond the axes are drawn at the edge",
+               kSmallFont, kGuide, HAlign::Right, VAlign::Top);
     for (const auto& [cell, count] : cells) {
         const int shade = count >= 16 ? 4 : count >= 8 ? 3 : count >= 4 ? 2 : count >= 2 ? 1 : 0;
         const double x = a.X(a.xMin + cell.first * kCellDb);
