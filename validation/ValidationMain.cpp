@@ -194,9 +194,10 @@ int main(int argc, char** argv) {
         for (const std::string& line : check.lines)
             std::fprintf(stderr, "%s\n", line.c_str());
         if (!check.ok)
-            return Failure("the figures got worse; if the change is meant, write them anew "
-                           "with --csv " +
-                           args.check.string() + " in the same change");
+            return Failure("the figures got worse; if the change is meant, write them anew with "
+                           "--every " +
+                           std::to_string(args.every) + " --csv " + args.check.string() +
+                           " in the same change");
     }
     return 0;
 }

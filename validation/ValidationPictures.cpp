@@ -234,6 +234,8 @@ Drawing ErrorByGroupPicture(const std::vector<EngineFigures>& engines, const std
             const double centre = left + w / 2;
             const double y0 = a.Y(0.0), y1 = a.Y(s.meanDb);
             Rect(d, left, std::min(y0, y1), w, std::fabs(y1 - y0), EngineColour(engines[e].engine));
+            // The mean also as a line, which shows where the bar is too short to see.
+            d.Line(left, y1, left + w, y1, EngineColour(engines[e].engine), 3.0);
             const double top = a.Y(s.meanDb + s.sdDb), bottom = a.Y(s.meanDb - s.sdDb);
             d.Line(centre, top, centre, bottom, kBlack, 1.5);
             d.Line(centre - 6, top, centre + 6, top, kBlack, 1.5);
