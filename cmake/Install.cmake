@@ -51,6 +51,8 @@ install(TARGETS hopscope-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS hopscope-cli-full RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${generated}/hopscope-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${packaging}/copyright DESTINATION ${docdir})
+# The P.533 engine's coefficient files and tables, read-only (p533/CircuitPrediction.h).
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/p533/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/hopscope/p533)
 
 set(CPACK_PACKAGE_NAME hopscope)
 set(CPACK_PACKAGE_VENDOR "The Hopscope developers")

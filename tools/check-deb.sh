@@ -24,6 +24,7 @@ need /usr/bin/hopscope-cli
 need /usr/bin/hopscope-cli-full
 need /usr/share/man/man1/hopscope-cli.1.gz
 need /usr/share/doc/hopscope/copyright
+need /usr/share/hopscope/p533/COEFF01W.txt
 if [ -e "$build/app/hopscope" ]; then
     need /usr/bin/hopscope
     need /usr/share/applications/$id.desktop

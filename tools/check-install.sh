@@ -20,6 +20,7 @@ need bin/hopscope-cli
 need bin/hopscope-cli-full
 need share/man/man1/hopscope-cli.1.gz
 need share/doc/hopscope/copyright
+need share/hopscope/p533/COEFF01W.txt
 if [ -e "$build/app/hopscope" ]; then
     need bin/hopscope
     need share/applications/$id.desktop

@@ -1,7 +1,8 @@
 #!/bin/sh
 # check-layers.sh [ROOT]
 # Fails when a source file includes a folder that tools/layers.txt does not allow it,
-# reaches into the engine past engine/Propagation.h, uses Qt in a plain folder (an
+# reaches into the engine past engine/Propagation.h (or into the P.533 engine past
+# p533/CircuitPrediction.h), uses Qt in a plain folder (an
 # include or a Qt6:: link), or lives in a folder the table does not name.
 root=${1:-.}
 cd "$root" || exit 2
@@ -29,7 +30,7 @@ for folder in $folders; do
     for file in "$folder"/*.cpp "$folder"/*.h; do
         [ -f "$file" ] || continue
         grep -nE '^\s*#\s*include\s*[<"]' "$file" | while IFS= read -r line; do
-            target=$(echo "$line" | sed -nE 's/.*#\s*include\s*"([a-z]+(\/ui)?)\/.*/\1/p')
+            target=$(echo "$line" | sed -nE 's/.*#\s*include\s*"([a-z][a-z0-9]*(\/ui)?)\/.*/\1/p')
             header=$(echo "$line" | sed -nE 's/.*#\s*include\s*"([^"]+)".*/\1/p')
             if [ "$qt" = no ] && echo "$line" | grep -qE '#\s*include\s*<(Q[A-Za-z]|qt)'; then
                 echo "$file:$line: Qt in a plain folder" >>"$problems"
@@ -41,6 +42,9 @@ for folder in $folders; do
             esac
             if [ "$target" = engine ] && [ "$folder" != engine ] && [ "$header" != engine/Propagation.h ]; then
                 echo "$file:$line: outside the engine, include engine/Propagation.h" >>"$problems"
+            fi
+            if [ "$target" = p533 ] && [ "$folder" != p533 ] && [ "$header" != p533/CircuitPrediction.h ]; then
+                echo "$file:$line: outside the P.533 engine, include p533/CircuitPrediction.h" >>"$problems"
             fi
         done
     done
