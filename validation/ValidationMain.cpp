@@ -26,6 +26,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -85,6 +86,12 @@ bool WriteOutput(const std::string& file, const std::string& text, std::string& 
 
 bool WritePictures(const std::filesystem::path& folder, const std::vector<EngineFigures>& engines,
                    std::string& error) {
+    std::error_code made;
+    std::filesystem::create_directories(folder, made);
+    if (made) {
+        error = folder.string() + ": " + made.message();
+        return false;
+    }
     std::vector<std::pair<std::string, Drawing>> pictures;
     for (const EngineFigures& engine : engines)
         pictures.emplace_back(engine.engine == "classic" ? "scatter-classic" : "scatter-p533",
@@ -148,6 +155,13 @@ int main(int argc, char** argv) {
     if (args.p533Data.empty())
         return Failure("the P.533 data folder was not found: name it with --p533-data DIR");
 
+    // The committed figures are read first: --csv may be about to write the same file.
+    std::optional<FileReadResult> committed;
+    if (!args.check.empty()) {
+        committed = ReadWholeFile(args.check);
+        if (!*committed)
+            return Failure(args.check.string() + ": " + committed->error);
+    }
     const MeasuredRead read = ReadMeasuredHoursFile(args.measured);
     if (!read.error.empty())
         return Failure(read.error);
@@ -186,11 +200,8 @@ int main(int argc, char** argv) {
     if (!args.pictures.empty() && !WritePictures(args.pictures, run.engines, error))
         return Failure(error);
 
-    if (!args.check.empty()) {
-        const FileReadResult committed = ReadWholeFile(args.check);
-        if (!committed)
-            return Failure(args.check.string() + ": " + committed.error);
-        const FiguresCheck check = CheckFigures(run, committed.bytes, args.check.string());
+    if (committed) {
+        const FiguresCheck check = CheckFigures(run, committed->bytes, args.check.string());
         for (const std::string& line : check.lines)
             std::fprintf(stderr, "%s\n", line.c_str());
         if (!check.ok)
