@@ -2,6 +2,7 @@
 #include "cli/CommandErrors.h"
 #include "cli/CommandOutput.h"
 #include "cli/Commands.h"
+#include "cli/P533Predict.h"
 #include "cli/PredictRun.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
@@ -59,7 +60,32 @@ constexpr const char* kPredictUsage =
     "                   angle and hops per frequency\n"
     "  --group time|frequency  how the hops list is grouped (default time)\n"
     "  --date-order mdy|dmy|ymd  order of the report's date (default: the locale's)\n"
-    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
+    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n"
+    "Engine:\n"
+    "  --engine classic|p533  Hopscope's own engine (default), or one circuit by\n"
+    "                   Recommendation ITU-R P.533 for the 24 hours UTC of a month.\n"
+    "                   --solar S... is a sunspot number on the scale each engine was\n"
+    "                   made with: the classic engine's own; for p533 the original\n"
+    "                   (version 1) scale of the CCIR maps, about 0.6 of the numbers\n"
+    "                   published since 2015 (--solar auto converts a fetched one)\n"
+    "With --engine p533 (and the terminals, --date, --solar, --freqs, --data-dir above):\n"
+    "  --month 1-12     the month instead of --date\n"
+    "  --path short|long  the one path to predict (default short)\n"
+    "  --power W        transmitter power (default 100)\n"
+    "  --tx-gain dBi | --tx-antenna FILE   transmitting antenna: a constant gain\n"
+    "                   (default 0) or a Type 13 gain pattern aimed along the path\n"
+    "  --rx-gain dBi | --rx-antenna FILE   the same for the receiving antenna\n"
+    "  --noise CATEGORY|dBW  man-made noise: city, residential, rural, quietrural,\n"
+    "                   quiet, noisy, or a level -200 to -100 dBW in 1 Hz (default:\n"
+    "                   the settings' noise environment)\n"
+    "  --bandwidth HZ   receiver bandwidth (default: the settings')\n"
+    "  --min-angle DEG  lowest elevation of a mode (default 3)\n"
+    "  --snr-required dB  the S/N the service needs (default 10)\n"
+    "  --reliability-required %  share of the days for the S/N exceeded (default 90)\n"
+    "  --reference-compatible  the reference program's conventions instead of the\n"
+    "                   Recommendation's reading where they differ\n"
+    "  --format text|csv|json  per hour the MUF, the operational MUF and per frequency\n"
+    "                   mode, elevation, field, power, noise, S/N and reliability\n";
 
 using Failure = PredictFailure;
 
@@ -176,6 +202,12 @@ int RunPredictCommand(const std::vector<std::string>& argList) {
     }
     PredictRun run;
     ArgList args(argList);
+    if (const std::optional<std::string> engine = args.Value("engine")) {
+        if (Lower(*engine) == "p533")
+            return RunP533Predict(args, kPredictUsage);
+        if (Lower(*engine) != "classic")
+            return ReportUsageError("predict", "--engine must be classic or p533", kPredictUsage);
+    }
     if (const std::optional<Failure> failure = ReadPredictRun(args, run, true)) {
         if (failure->usage)
             return ReportUsageError("predict", failure->text, kPredictUsage);

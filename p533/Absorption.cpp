@@ -75,12 +75,10 @@ double AboveMufLoss(bool eLayer, double freqMHz, double basicMuf, double distanc
 }
 
 Season AuroralSeason(int month, double lat) {
-    const int m = lat < 0.0 ? (month + 5) % 12 + 1 : month;
-    if (m == 12 || m == 1 || m == 2)
-        return Season::Winter;
-    if (m >= 6 && m <= 8)
-        return Season::Summer;
-    return Season::Equinox;
+    using enum Season;
+    static constexpr Season kNorthern[12] = {Winter, Winter, Equinox, Equinox, Equinox, Summer,
+                                             Summer, Summer, Equinox, Equinox, Equinox, Winter};
+    return SeasonOf(kNorthern, month, lat);
 }
 
 double AuroralLoss(const AuroralTable& t, double hopKm, Season season, double absGeomagDeg,

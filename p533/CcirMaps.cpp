@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace p533 {
 
@@ -75,62 +76,47 @@ MapSeries MapSeriesAt(const MonthCoefficients& month, LatLon p, double modip, do
     return series;
 }
 
+namespace {
+
+// The two nodes of a 1.5° grid axis around `deg`, numbered from `centre` at 0°, and their
+// weights: the ordinary ones north and east of 0°; on the other side the reference gives
+// the node nearer 0° the weight of the far one (a mirror of the cell).
+struct AxisNodes {
+    int n0, n1;
+    double w0, w1;
+};
+
+AxisNodes NodesAround(double deg, int centre) {
+    const double a = std::abs(deg) / 1.5;
+    const int f = static_cast<int>(std::floor(a));
+    const double u = a - f;
+    if (deg >= 0.0)
+        return {centre + f, centre + f + 1, 1.0 - u, u};
+    return {centre - f - 1, centre - f, 1.0 - u, u};
+}
+
+} // namespace
+
 MapSeries GridMapSeriesAt(const MonthCoefficients& month, const MagneticModel& field, LatLon p,
                           double rCapped) {
-    constexpr double kStep = 1.5;
-    const double latDeg = p.lat * kDeg;
     const double lonDeg = Wrap(p.lon * kDeg + 180.0, 360.0) - 180.0;
-    const double a = std::abs(latDeg) / kStep;
-    const double b = std::abs(lonDeg) / kStep;
-    const int fa = static_cast<int>(std::floor(a));
-    const int fb = static_cast<int>(std::floor(b));
-    const double u = a - fa, v = b - fb;
-    // Latitude nodes and their weights; the southern weights are the reference's mirror.
-    int k0, k1;
-    double wk0, wk1;
-    if (latDeg >= 0.0) {
-        k0 = 60 + fa;
-        k1 = k0 + 1;
-        wk0 = 1.0 - u;
-        wk1 = u;
-    } else {
-        k1 = 60 - fa;
-        k0 = k1 - 1;
-        wk1 = u;
-        wk0 = 1.0 - u;
-    }
-    k0 = std::clamp(k0, 0, 120);
-    k1 = std::clamp(k1, 0, 120);
-    int j0, j1;
-    double wj0, wj1;
-    if (lonDeg >= 0.0) {
-        j0 = 120 + fb;
-        j1 = j0 + 1;
-        wj0 = 1.0 - v;
-        wj1 = v;
-    } else {
-        j1 = 120 - fb;
-        j0 = j1 - 1;
-        wj1 = v;
-        wj0 = 1.0 - v;
-    }
-    // Node 240 is the meridian of node 0 (and the reference's −1 becomes 240).
-    j0 = j0 < 0 ? 0 : j0 % 240;
-    j1 = j1 < 0 ? 0 : j1 % 240;
+    AxisNodes lat = NodesAround(p.lat * kDeg, 60);
+    AxisNodes lon = NodesAround(lonDeg, 120);
+    // At a pole the missing row is the edge row; node 240 is the meridian of node 0 (and
+    // the reference's −1 becomes 240).
+    lat.n0 = std::clamp(lat.n0, 0, 120);
+    lat.n1 = std::clamp(lat.n1, 0, 120);
+    lon.n0 = lon.n0 < 0 ? 0 : lon.n0 % 240;
+    lon.n1 = lon.n1 < 0 ? 0 : lon.n1 % 240;
     MapSeries series;
     series.hourly = true;
-    const int ks[2] = {k0, k1};
-    const double wks[2] = {wk0, wk1};
-    const int js[2] = {j0, j1};
-    const double wjs[2] = {wj0, wj1};
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j) {
-            const double weight = wks[i] * wjs[j];
-            if (weight == 0.0)
+    for (const auto& [k, wk] : {std::pair{lat.n0, lat.w0}, std::pair{lat.n1, lat.w1}})
+        for (const auto& [j, wj] : {std::pair{lon.n0, lon.w0}, std::pair{lon.n1, lon.w1}}) {
+            if (wk * wj == 0.0)
                 continue;
-            const LatLon node{(-90.0 + kStep * ks[i]) * kRad, (-180.0 + kStep * js[j]) * kRad};
+            const LatLon node{(-90.0 + 1.5 * k) * kRad, (-180.0 + 1.5 * j) * kRad};
             const double modip = Modip(FieldAt(field, node, 300.0).dip, node.lat);
-            AddSeries(month, node, modip, rCapped, weight, series);
+            AddSeries(month, node, modip, rCapped, wk * wj, series);
         }
     return series;
 }

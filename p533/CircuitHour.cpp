@@ -327,6 +327,12 @@ FrequencyResult ComputeFrequency(CircuitModel& model, const HourState& s, const 
         } else {
             r.modeName = ModeName(r.longModel->hops, 'F');
         }
+        // A power at or below the no-value level is no signal at all.
+        if (r.powerDbw <= kNoValue) {
+            r.powerDbw = kNoValue;
+            r.dominantMode = -1;
+            r.modeName.clear();
+        }
     }
 
     // Noise at the receiver and the S/N.

@@ -30,6 +30,14 @@ PointSite CircuitModel::BareSite(double fromTxKm) const {
     return site;
 }
 
+PointSite CircuitModel::CrossingSite(double fromTxKm) const {
+    PointSite site;
+    site.distanceKm = fromTxKm;
+    site.pos = path.At(fromTxKm);
+    site.at100 = FieldAt(data.field, site.pos, 100.0);
+    return site;
+}
+
 const PointSite& CircuitModel::Site(const std::string& name, double fromTxKm, bool withMaps) {
     std::unique_ptr<PointSite>& slot = m_sites[{name, fromTxKm}];
     if (!slot) {
@@ -60,7 +68,10 @@ MapValues CircuitModel::MapsAt(const PointSite& site, double ut) const {
 
 PointNow CircuitModel::SunAndFoE(const PointSite& site, const Instant& instant) const {
     PointNow now;
-    now.sun = SunSeenFrom(instant.sun, site.pos, instant.sunHours);
+    // Sunrise and sunset matter to foE only at night.
+    now.sun = SunSeenFrom(instant.sun, site.pos, instant.sunHours, false);
+    if (now.sun.zenith >= kPi / 2.0 || site.maps)
+        now.sun = SunSeenFrom(instant.sun, site.pos, instant.sunHours);
     FoEInputs in;
     in.lat = site.pos.lat;
     in.rCapped = rCapped;

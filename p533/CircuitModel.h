@@ -79,8 +79,10 @@ public:
 
     /// The control point `name` at fromTxKm, made once and kept.
     const PointSite& Site(const std::string& name, double fromTxKm, bool withMaps);
-    /// A point without maps (penetration points), not kept.
+    /// A point with its field at 100 and 300 km, not kept.
     PointSite BareSite(double fromTxKm) const;
+    /// A 90-km crossing of a ray: its place and the field at 100 km only.
+    PointSite CrossingSite(double fromTxKm) const;
 
     Instant MakeInstant(double hour) const;
     PointNow Now(const PointSite& site, const Instant& instant) const;

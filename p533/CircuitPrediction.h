@@ -125,8 +125,12 @@ struct CircuitRequest {
     Place receiver;
     bool longPath = false;
     int month = 1; ///< 1..12
-    /// The instants, hours UTC 0 < h ≤ 24 (h:00 UTC; a half hour such as 13.5 is
-    /// 13:30). Hour 24 is midnight at the end of the day.
+    /// The instants, hours UTC 0 < h ≤ 24 (h:00 UTC; hour 24 is midnight at the end of
+    /// the day). Any instant between whole hours, such as 13.5 for 13:30, is computed
+    /// at that instant: the maps' time angle 15°·h − 180° (the reference's hourly 1.5°
+    /// grids are interpolated linearly between the hours), the Sun, the local times of
+    /// the noise, auroral-loss and decile tables (read between their columns) at h; the
+    /// long model's hourly fL is interpolated between the hours.
     std::vector<double> hoursUtc;
     /// The 12-month smoothed sunspot number, 0..311, on the original (version-1)
     /// scale the maps were made with (about 0.6 of today's version-2 figures).

@@ -48,8 +48,8 @@ double FoE(const FoEInputs& in) {
             d = std::max(base * std::exp(-1.4 * since), second);
         }
     }
-    const double floor4 = 0.004 * std::pow(1.0 + 0.021 * flux, 2.0);
-    return std::pow(std::max(a * b * c * d, floor4), 0.25);
+    const double floor4 = 0.004 * (1.0 + 0.021 * flux) * (1.0 + 0.021 * flux);
+    return std::sqrt(std::sqrt(std::max(a * b * c * d, floor4)));
 }
 
 } // namespace p533

@@ -68,6 +68,14 @@ double SlantRangeKm(int hops, double hopKm, double elevation) {
     return hops * 2.0 * kEarthRadiusKm * std::sin(half) / std::cos(elevation + half);
 }
 
+LatLon CircuitPath::At(double fromTxKm) const {
+    const double d = fromTxKm / kEarthRadiusKm;
+    const double sd = std::sin(d), cd = std::cos(d);
+    const double sinLat = std::clamp(sinTxLat * cd + cosTxLat * sd * cosBearing, -1.0, 1.0);
+    const double lon = tx.lon + std::atan2(sinBearing * sd * cosTxLat, cd - sinTxLat * sinLat);
+    return {std::asin(sinLat), Wrap(lon + kPi, kTwoPi) - kPi};
+}
+
 CircuitPath MakeCircuitPath(LatLon tx, LatLon rx, bool longPath) {
     CircuitPath path;
     path.tx = tx;
@@ -81,6 +89,10 @@ CircuitPath MakeCircuitPath(LatLon tx, LatLon rx, bool longPath) {
         path.txBearing = Wrap(path.txBearing + kPi, kTwoPi);
         path.rxBearing = Wrap(path.rxBearing + kPi, kTwoPi);
     }
+    path.sinTxLat = std::sin(tx.lat);
+    path.cosTxLat = std::cos(tx.lat);
+    path.sinBearing = std::sin(path.txBearing);
+    path.cosBearing = std::cos(path.txBearing);
     return path;
 }
 

@@ -50,8 +50,10 @@ struct CircuitPath {
     double txBearing = 0.0;  ///< at T toward R along the path, radians
     double rxBearing = 0.0;  ///< at R toward T along the path, radians
 
-    /// The point `fromTxKm` along the path from T.
-    LatLon At(double fromTxKm) const { return Destination(tx, txBearing, fromTxKm); }
+    double sinTxLat = 0.0, cosTxLat = 1.0, sinBearing = 0.0, cosBearing = 1.0;
+
+    /// The point `fromTxKm` along the path from T (Destination from T on txBearing).
+    LatLon At(double fromTxKm) const;
 };
 
 /// The path between two points in radians.

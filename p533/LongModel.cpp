@@ -26,7 +26,15 @@ double FbFrom(const MapValues& v, double gyro, double fd) {
     return muf0 + (muf4000 - muf0) * fd;
 }
 
-// The winter-anomaly factor Aw at mid-path (P.533 Table 5).
+double HourInterpolated(const std::array<double, 24>& v, double index) {
+    const double t = Wrap(index, 24.0);
+    const int t0 = static_cast<int>(t) % 24;
+    const double w = t - std::floor(t);
+    return v[t0] + w * (v[(t0 + 1) % 24] - v[t0]);
+}
+
+} // namespace
+
 double WinterAnomaly(int month, double latDeg) {
     static constexpr double kNorth[12] = {0.30, 0.15, 0.03, 0, 0, 0, 0, 0, 0, 0.03, 0.15, 0.30};
     static constexpr double kSouth[12] = {0, 0, 0, 0.03, 0.15, 0.30, 0.30, 0.15, 0.03, 0, 0, 0};
@@ -36,15 +44,6 @@ double WinterAnomaly(int month, double latDeg) {
         return 0.0;
     return a <= 60.0 ? at60 * (a - 30.0) / 30.0 : at60 * (90.0 - a) / 30.0;
 }
-
-double HourInterpolated(const std::array<double, 24>& v, double index) {
-    const double t = Wrap(index, 24.0);
-    const int t0 = static_cast<int>(t) % 24;
-    const double w = t - std::floor(t);
-    return v[t0] + w * (v[(t0 + 1) % 24] - v[t0]);
-}
-
-} // namespace
 
 void CircuitModel::PrepareLongModel() {
     LongModelSetup s;
@@ -110,7 +109,7 @@ void CircuitModel::PrepareLongModel() {
         const SunState sun = SunAt(request.month, t);
         double sum = 0.0;
         for (const LatLon& p : crossings) {
-            const double c = std::cos(SunSeenFrom(sun, p, t).zenith);
+            const double c = std::cos(SunSeenFrom(sun, p, t, false).zenith);
             if (c > 0.0 && c < 1.0)
                 sum += std::sqrt(c);
         }

@@ -8,6 +8,10 @@
 
 namespace p533 {
 
+/// The winter-anomaly factor Aw (P.533 Table 5) at mid-path latitude latDeg for a
+/// month 1..12: the table's value at 60°, falling linearly to 0 at 30° and at 90°.
+double WinterAnomaly(int month, double latDeg);
+
 /// fB at the two control points, their K, fM and fL at one instant.
 struct LongModelNow {
     double fbTx = 0.0, fbRx = 0.0;

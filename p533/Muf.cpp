@@ -38,12 +38,10 @@ double EMuf(double foE, double hopKm) {
 }
 
 Season MufSeason(int month, double lat) {
-    const int m = lat < 0.0 ? (month + 5) % 12 + 1 : month; // six months on in the south
-    if (m == 11 || m == 12 || m == 1 || m == 2)
-        return Season::Winter;
-    if (m >= 5 && m <= 8)
-        return Season::Summer;
-    return Season::Equinox;
+    using enum Season;
+    static constexpr Season kNorthern[12] = {Winter, Winter, Equinox, Equinox, Summer, Summer,
+                                             Summer, Summer, Equinox, Equinox, Winter, Winter};
+    return SeasonOf(kNorthern, month, lat);
 }
 
 DecileFactors F2DecileFactors(const DecileTables& t, Season season, double r12, double absLatDeg,

@@ -16,13 +16,13 @@ void PrepareModeRay(const CircuitModel& model, const Instant& instant, ModeSetup
     const int month = model.request.month;
     for (int q = 0; q < mode.hops; ++q) {
         for (double at : {q * mode.hopKm + offset, (q + 1) * mode.hopKm - offset}) {
-            const PointSite site = model.BareSite(at);
+            const PointSite site = model.CrossingSite(at);
             const PointNow now = model.SunAndFoE(site, instant);
             const double modipDeg =
                 std::atan2(site.at100.dip, std::sqrt(std::cos(site.pos.lat))) * kDeg;
             const double p =
                 DiurnalExponent(model.data.absorption, month, site.pos.lat < 0.0, modipDeg);
-            const double noon = NoonZenith(month, site.pos);
+            const double noon = NoonZenith(month, site.pos, instant.sun.eotMinutes);
             const double at0 =
                 AbsorptionAtNoon(model.data.absorption, month, std::abs(site.pos.lat) * kDeg);
             mode.absorptionWeight.push_back(at0 * ZenithFactor(now.sun.zenith, p) /

@@ -27,13 +27,15 @@ SunState SunAt(int month, double tHours) {
     return sun;
 }
 
-SunAtPoint SunSeenFrom(const SunState& sun, LatLon p, double tHours) {
+SunAtPoint SunSeenFrom(const SunState& sun, LatLon p, double tHours, bool withTimes) {
     SunAtPoint s;
     const double lonDeg = p.lon * kDeg;
     s.hourAngleDeg = (60.0 * tHours + 4.0 * lonDeg + sun.eotMinutes) / 4.0 - 180.0;
     const double sd = std::sin(sun.declination), cd = std::cos(sun.declination);
     const double cz = std::sin(p.lat) * sd + std::cos(p.lat) * cd * std::cos(s.hourAngleDeg * kRad);
     s.zenith = std::acos(std::clamp(cz, -1.0, 1.0));
+    if (!withTimes)
+        return s;
     const double denom = std::max(std::cos(p.lat) * cd, 1e-12);
     const double arg =
         std::cos(90.833 * kRad) / denom - std::tan(p.lat) * std::tan(sun.declination);
@@ -44,13 +46,9 @@ SunAtPoint SunSeenFrom(const SunState& sun, LatLon p, double tHours) {
     return s;
 }
 
-double NoonZenith(int month, LatLon p) {
-    // The noon of the day moves with the equation of time only: two steps settle it.
-    double t = Wrap(12.0 - p.lon * kDeg / 15.0, 24.0);
-    SunState sun = SunAt(month, t);
-    t = Wrap((720.0 - 4.0 * p.lon * kDeg - sun.eotMinutes) / 60.0, 24.0);
-    sun = SunAt(month, t);
-    return SunSeenFrom(sun, p, t).zenith;
+double NoonZenith(int month, LatLon p, double eotMinutes) {
+    const double t = Wrap((720.0 - 4.0 * p.lon * kDeg - eotMinutes) / 60.0, 24.0);
+    return std::abs(p.lat - SunAt(month, t).declination);
 }
 
 bool IsDaylight(const SunAtPoint& sun) {

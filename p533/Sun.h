@@ -23,10 +23,12 @@ struct SunAtPoint {
     double noonUtc = 0.0;
     double setUtc = 0.0;
 };
-SunAtPoint SunSeenFrom(const SunState& sun, LatLon p, double tHours);
+/// With `withTimes` false the sunrise, noon and sunset are left 0.
+SunAtPoint SunSeenFrom(const SunState& sun, LatLon p, double tHours, bool withTimes = true);
 
-/// The zenith angle at the point's local solar noon of the day (t = its noon UTC).
-double NoonZenith(int month, LatLon p);
+/// The zenith angle at the point's local solar noon, t = (720 − 4λ° − EoT)/60 with the
+/// equation of time `eotMinutes` of the instant: |φ − δ(t)|.
+double NoonZenith(int month, LatLon p, double eotMinutes);
 
 /// Whether the Sun is above the horizon at the point (by hour angle: |ω| < ωs).
 bool IsDaylight(const SunAtPoint& sun);

@@ -47,6 +47,10 @@ bool IsTableTitle(std::string_view line) {
 
 } // namespace
 
+Season SeasonOf(const Season (&northern)[12], int month, double lat) {
+    return northern[(month - 1 + (lat < 0.0 ? 6 : 0)) % 12];
+}
+
 std::string ParseDecileTables(std::string_view text, DecileTables& out) {
     const std::vector<std::string_view> lines = SplitLines(text);
     bool seen[2][3][3] = {};

@@ -15,6 +15,10 @@ namespace p533 {
 /// Season of a month at a point: 0 winter, 1 equinox, 2 summer.
 enum class Season { Winter = 0, Equinox = 1, Summer = 2 };
 
+/// The season of `month` (1..12) at latitude `lat` from a table's northern seasons of
+/// each month; in the south the season of six months later.
+Season SeasonOf(const Season (&northern)[12], int month, double lat);
+
 /// The decile factors [decile 0 lower, 1 upper][season][R12 range][latitude row 0..18 for
 /// 0°, 5°, …, 90°][hour 0..23].
 struct DecileTables {

@@ -54,6 +54,9 @@ mkdir "$home"
 HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" predict --a G --b VK --solar F150 \
     >/dev/null || { echo "installed hopscope-cli predict failed"; status=1; }
 HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" atlas find G >/dev/null || status=1
+# The P.533 engine finds its data in share/hopscope/p533 of the install.
+HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" predict --engine p533 --a G --b VK \
+    --solar S80 --date 2026-03-15 >/dev/null || { echo "installed predict --engine p533 failed"; status=1; }
 if [ -n "$(ls -A "$home")" ]; then
     echo "a reading command created files:"; find "$home"; status=1
 fi

@@ -30,6 +30,10 @@ check none-message '^hopscope-cli solar: No solar data for March 2041$' "$(cat "
 out=$("$cli" predict --a W1 --b G --date 2027-06-01 --solar auto --data-dir "$work" 2>&1)
 check predict 'using S88.4 and the average K index \(Predicted sunspot number of June 2027' "$out"
 check predict-report 'SSN:  88.4  Flux: 131.4  K: Average' "$out"
+# The P.533 maps take the original sunspot scale: a published number times 0.6.
+out=$("$cli" predict --engine p533 --a W1 --b G --date 2027-06-01 --solar auto --freqs 14.1 \
+    --data-dir "$work" 2>&1)
+check predict-p533 'R12 53\.0 \(S88\.4, published\)' "$out"
 
 out=$("$cli" freqmap --a-lat 50 --a-lon -10 --date 2026-09-10 --utc 1200 --solar auto --k 2 \
     --data-dir "$work" 2>&1; echo "exit=$?")

@@ -1,9 +1,14 @@
-// Pairs every value a worked example lists with the engine's, with the tolerance of
-// its kind: the agreement the method's notes expect of an implementation that keeps
-// the reference program's conventions (the values are printed with 2 or 3 decimals).
+// Pairs every value a worked example lists with the engine's. Each is held to what the
+// reference printed: half a unit of its last decimal, plus 0.0007 for the rounding of
+// the printed inputs it was computed from (S/N from a printed power and noise). That
+// is tighter than the agreement the method's notes ask of an implementation (below,
+// per kind: 0.5 dB for field strength, power and S/N), which would let a formula off
+// by a tenth of a dB pass; where a kind's own tolerance is tighter, it holds.
 
 #include "tests/p533/WorkedCase.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -41,20 +46,40 @@ constexpr Kind kGain{"gain", 0.011};
 constexpr Kind kHeight{"height", 0.5};
 constexpr Kind kLongModel{"long model", 0.011};
 
+// A value as the reference printed it: the number and its count of decimals.
+struct Printed {
+    double value = std::nan("");
+    int decimals = 0;
+};
+
+Printed Num(const std::string& text) {
+    Printed p;
+    p.value = std::strtod(text.c_str(), nullptr);
+    const std::size_t dot = text.find('.');
+    if (dot != std::string::npos)
+        while (dot + 1 + p.decimals < text.size() &&
+               std::isdigit(static_cast<unsigned char>(text[dot + 1 + p.decimals])))
+            ++p.decimals;
+    return p;
+}
+
 struct Collector {
     std::vector<Comparison>& out;
     std::string prefix;
-    void Add(const std::string& what, double expected, double actual, const Kind& kind) {
-        out.push_back({prefix + what, expected, actual, kind.tolerance, kind.quantity, {}, {}});
+    void Add(const std::string& what, Printed expected, double actual, const Kind& kind) {
+        const double printed = 0.5 * std::pow(10.0, -expected.decimals) + 0.0007;
+        out.push_back({prefix + what,
+                       expected.value,
+                       actual,
+                       std::min(kind.tolerance, printed),
+                       kind.quantity,
+                       {},
+                       {}});
     }
     void Text(const std::string& what, const std::string& expected, const std::string& actual) {
         out.push_back({prefix + what, 0, 0, 0, "mode", expected, actual.empty() ? "-" : actual});
     }
 };
-
-double Num(const std::string& text) {
-    return std::strtod(text.c_str(), nullptr);
-}
 
 const HourResult* FindHour(const CircuitResult& r, double hour) {
     for (const HourResult& h : r.hours)
@@ -87,7 +112,7 @@ std::string ShortPointName(const std::string& block) {
     return it == names.end() ? "" : it->second;
 }
 
-void CompareNoise(Collector& c, const NoiseResult& n, const std::function<double(const char*)>& v,
+void CompareNoise(Collector& c, const NoiseResult& n, const std::function<Printed(const char*)>& v,
                   bool dump) {
     // The report's column names, or the dump's quantities.
     c.Add("FaA", v(dump ? "Atmospheric noise" : "FaA - Atmospheric noise (dB)"),
@@ -132,7 +157,7 @@ void CompareNoise(Collector& c, const NoiseResult& n, const std::function<double
 
 void CompareReportRow(std::vector<Comparison>& out, const std::map<std::string, std::string>& row,
                       const CircuitResult& result) {
-    const double hour = Num(row.at("Hour"));
+    const double hour = Num(row.at("Hour")).value;
     Collector c{out, "h" + row.at("Hour") + " "};
     const HourResult* h = FindHour(result, hour);
     if (!h || h->frequencies.empty()) {
@@ -185,11 +210,11 @@ void CompareDumpHour(std::vector<Comparison>& out, const WorkedCase& wc, int hou
     const FrequencyResult& f = h->frequencies.front();
     auto value = [&](const std::string& block, const std::string& q) {
         const auto it = wc.dump.find({hourNumber, block, q});
-        return it == wc.dump.end() ? std::nan("") : Num(it->second);
+        return it == wc.dump.end() ? Printed{} : Num(it->second);
     };
     auto path = [&](const char* q) { return value("Path", q); };
-    auto add = [&](const char* label, double expected, double actual, const Kind& k) {
-        if (!std::isnan(expected))
+    auto add = [&](const char* label, Printed expected, double actual, const Kind& k) {
+        if (!std::isnan(expected.value))
             c.Add(label, expected, actual, k);
     };
     add("distance", path("distance"), result.distanceKm, kDistance);
@@ -203,7 +228,7 @@ void CompareDumpHour(std::vector<Comparison>& out, const WorkedCase& wc, int hou
     add("lowest F2 mode", path("lowest order F2 layer mode"), h->lowestF2Hops, kDistance);
     add("lowest E mode", path("lowest order E layer mode"), h->lowestEHops, kDistance);
     add("Es", path("Field Strength (7000 km > D)"), f.fieldShortDbu, kField);
-    const double ei = path("Field Strength (7000 km < D < 9000 km)");
+    const Printed ei = path("Field Strength (7000 km < D < 9000 km)");
     const bool between = result.distanceKm > 7000.0 && result.distanceKm < 9000.0;
     add("Ei", ei, between ? f.fieldDbu : kNoValue, kField);
     add("El", path("Field Strength (D > 9000 km)"), f.fieldLongDbu, kField);
@@ -238,13 +263,13 @@ void CompareDumpHour(std::vector<Comparison>& out, const WorkedCase& wc, int hou
     for (char layer : {'F', 'E'}) {
         for (int n = 1; n <= (layer == 'F' ? 6 : 3); ++n) {
             const std::string block = (layer == 'F' ? "F2 Mode " : "E Mode ") + std::to_string(n);
-            const double muf = value(block, "basic MUF");
-            if (std::isnan(muf))
+            const Printed muf = value(block, "basic MUF");
+            if (std::isnan(muf.value))
                 continue;
             const ModeResult* m = FindMode(f, layer, n);
             const std::string label = block + " ";
-            c.Text(label + "exists", muf > 0.0 ? "yes" : "no", m ? "yes" : "no");
-            if (!m || muf <= 0.0)
+            c.Text(label + "exists", muf.value > 0.0 ? "yes" : "no", m ? "yes" : "no");
+            if (!m || muf.value <= 0.0)
                 continue;
             add((label + "basic MUF").c_str(), muf, m->basicMufMHz, kMuf);
             add((label + "MUF10").c_str(), value(block, "10% MUF"), m->muf10MHz, kMuf);
@@ -281,7 +306,8 @@ void CompareDumpHour(std::vector<Comparison>& out, const WorkedCase& wc, int hou
         c.Text(label + "computed", "yes", p ? "yes" : "no");
         if (!p)
             continue;
-        auto v = [&](const char* q) { return value(std::get<1>(key), q); };
+        const std::string block = std::get<1>(key);
+        auto v = [&](const char* q) { return value(block, q); };
         add((label + "latitude").c_str(), v("Latitude"), p->place.latDeg, kAngle);
         add((label + "longitude").c_str(), v("Longitude"), p->place.lonEastDeg, kAngle);
         add((label + "distance").c_str(), v("distance"), p->distanceKm, kDistance);
@@ -292,7 +318,7 @@ void CompareDumpHour(std::vector<Comparison>& out, const WorkedCase& wc, int hou
         add((label + "foF2").c_str(), v("foF2"), p->foF2MHz, kFoF2);
         add((label + "M(3000)F2").c_str(), v("M(3000)F2"), p->m3000, kM3000);
         // The long model's own points print 0 for a foE they never need.
-        if (v("foE") > 0.0)
+        if (v("foE").value > 0.0)
             add((label + "foE").c_str(), v("foE"), p->foEMHz, kFoE);
         add((label + "zenith").c_str(), v("solar zenith angle"), p->zenithDeg, kZenith);
     }

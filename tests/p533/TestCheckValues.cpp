@@ -13,15 +13,8 @@ using namespace p533;
 
 namespace {
 
-const PredictionData& Data() {
-    static const DataLoad load = LoadPredictionData(MethodDataFolder());
-    if (!load.data)
-        throw std::runtime_error(load.error);
-    return *load.data;
-}
-
 TEST(CheckValues, MagneticFieldAt1800Km) {
-    const MagneticField f = FieldAt(Data().field, {0.732665, -1.534227}, 1800.0);
+    const MagneticField f = FieldAt(MethodData().field, {0.732665, -1.534227}, 1800.0);
     EXPECT_NEAR(f.gyroMHz, 0.733686, 1e-6);
     EXPECT_NEAR(f.dip, 1.241669, 1e-6);
 }
@@ -35,8 +28,8 @@ TEST(CheckValues, FoF2AndM3000AtTwoPoints) {
     for (const Row& row :
          {Row{10.100, 106.096, 12.02, 2.467}, Row{20.824, 109.223, 14.00, 2.828}}) {
         const LatLon p{row.latDeg * kRad, row.lonDeg * kRad};
-        const double modip = Modip(FieldAt(Data().field, p, 300.0).dip, p.lat);
-        const MapValues v = EvaluateMaps(MapSeriesAt(Data().months[0], p, modip, 140.0), 2.0);
+        const double modip = Modip(FieldAt(MethodData().field, p, 300.0).dip, p.lat);
+        const MapValues v = EvaluateMaps(MapSeriesAt(MethodData().months[0], p, modip, 140.0), 2.0);
         EXPECT_NEAR(v.foF2, row.foF2, 0.01) << row.latDeg;
         EXPECT_NEAR(v.m3000, row.m3000, 0.001) << row.latDeg;
     }
@@ -44,7 +37,7 @@ TEST(CheckValues, FoF2AndM3000AtTwoPoints) {
 
 // May, hour index 19 (local time 19 h), 51.1167° N 7.2667° E, 6.1 MHz.
 TEST(CheckValues, AtmosphericNoise) {
-    const MonthCoefficients& may = Data().months[4];
+    const MonthCoefficients& may = MethodData().months[4];
     const AtmosphericSite site = PrepareAtmosphericSite(may, {51.1167 * kRad, 7.2667 * kRad});
     const NoiseSource n = AtmosphericNoise(may, site, 19.0, 6.1);
     EXPECT_NEAR(n.medianDb, 49.90, 0.005);

@@ -14,13 +14,6 @@ using namespace p533;
 
 namespace {
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
@@ -53,7 +46,7 @@ TEST_F(DataCopy, TheFilesAsShippedRead) {
 }
 
 TEST_F(DataCopy, EachDamageIsRefusedNamingTheFile) {
-    const std::string coeff = ReadText(folder / "COEFF03W.txt");
+    const std::string coeff = ReadTextFile(folder / "COEFF03W.txt");
     struct Damage {
         const char* file;
         std::string text;
@@ -68,7 +61,7 @@ TEST_F(DataCopy, EachDamageIsRefusedNamingTheFile) {
         {"COEFF03W.txt", "", "empty"},
         {"COEFF03W.txt", std::string(3 << 20, '1'), "larger"},
         {"P1239-3 Decile Factors.txt",
-         Replace(ReadText(folder / "P1239-3 Decile Factors.txt"), "R12 > 100", "R12 ? 100"),
+         Replace(ReadTextFile(folder / "P1239-3 Decile Factors.txt"), "R12 > 100", "R12 ? 100"),
          "R12 range"},
         {"magnetic_field_P1239.csv", "m,n,g_gauss,h_gauss,K_mn\n0,1,0.3,0,0\n", "27"},
         {"magnetic_field_P1239.csv", "m,n,g_gauss,h_gauss,K_mn\n9,1,0.3,0,0\n", "m and n"},
@@ -77,7 +70,7 @@ TEST_F(DataCopy, EachDamageIsRefusedNamingTheFile) {
         {"Lh_auroral_loss.csv", "h\n<=2500,spring,>=77.5,1,2,3,4,5,6,7,8\n", "season"},
     };
     for (const Damage& d : damages) {
-        const std::string good = ReadText(folder / d.file);
+        const std::string good = ReadTextFile(folder / d.file);
         Write(d.file, d.text);
         const DataLoad load = LoadPredictionData(folder);
         EXPECT_FALSE(load.data) << d.file << ": " << d.reason;

@@ -14,13 +14,6 @@ using namespace p533;
 
 namespace {
 
-const PredictionData& Data() {
-    static const DataLoad load = LoadPredictionData(MethodDataFolder());
-    if (!load.data)
-        throw std::runtime_error(load.error);
-    return *load.data;
-}
-
 struct EdgeRow {
     const char* name;
     Place tx, rx;
@@ -46,7 +39,7 @@ TEST_P(Edge, EveryValueIsFiniteAndInRange) {
     r.frequenciesMHz = {1.6, 7.1, 30.0};
     r.transmitPowerDbkW = -10.0;
     r.options = reference ? Options::ReferenceCompatible() : Options{};
-    const CircuitResult result = PredictCircuit(Data(), r);
+    const CircuitResult result = PredictCircuit(MethodData(), r);
     ASSERT_EQ(result.error, "");
     ASSERT_EQ(result.hours.size(), 4u);
     ExpectFinite(result.distanceKm + result.txBearingDeg + result.rxBearingDeg, "path");
@@ -108,9 +101,9 @@ TEST(Edges, LongPathIsTheRestOfTheGreatCircle) {
     r.receiver = {-33.9, 151.2};
     r.hoursUtc = {12};
     r.frequenciesMHz = {14.1};
-    const double shortKm = PredictCircuit(Data(), r).distanceKm;
+    const double shortKm = PredictCircuit(MethodData(), r).distanceKm;
     r.longPath = true;
-    const CircuitResult longWay = PredictCircuit(Data(), r);
+    const CircuitResult longWay = PredictCircuit(MethodData(), r);
     EXPECT_NEAR(longWay.distanceKm, kLongWayKm - shortKm, 1e-6);
     EXPECT_EQ(longWay.hours[0].frequencies[0].modeName.back(), '2'); // the long model's F2
 }
@@ -119,7 +112,7 @@ TEST(Edges, LongPathIsTheRestOfTheGreatCircle) {
 TEST(Edges, HalfHoursOfTheGridAreBetweenTheHours) {
     WorkedCase c = LoadWorkedCase(WorkedCaseFolder(), "itu_old");
     c.request.hoursUtc = {2.0, 2.5, 3.0};
-    const CircuitResult r = PredictCircuit(Data(), c.request);
+    const CircuitResult r = PredictCircuit(MethodData(), c.request);
     const auto foF2 = [&](int i) {
         for (const ControlPointResult& p : r.hours[i].controlPoints)
             if (p.name == "M")
@@ -135,7 +128,7 @@ TEST(Edges, RequestsOutOfRangeAreRefused) {
         r.hoursUtc = {1};
         r.frequenciesMHz = {7};
         change(r);
-        return PredictCircuit(Data(), r).error;
+        return PredictCircuit(MethodData(), r).error;
     };
     EXPECT_EQ(refused([](CircuitRequest&) {}), "");
     EXPECT_NE(refused([](CircuitRequest& r) { r.month = 13; }), "");

@@ -14,13 +14,6 @@ using namespace p533;
 
 namespace {
 
-const PredictionData& Data() {
-    static const DataLoad load = LoadPredictionData(MethodDataFolder());
-    if (!load.data)
-        throw std::runtime_error(load.error);
-    return *load.data;
-}
-
 using Quantity = std::function<double(const HourResult&)>;
 
 const FrequencyResult& First(const HourResult& h) {
@@ -53,9 +46,9 @@ TEST_P(Switch, MovesWhatItGoverns) {
     if (row.change)
         row.change(c.request);
     c.request.hoursUtc = {row.hour};
-    const CircuitResult on = PredictCircuit(Data(), c.request);
+    const CircuitResult on = PredictCircuit(MethodData(), c.request);
     c.request.options.*row.option = false;
-    const CircuitResult off = PredictCircuit(Data(), c.request);
+    const CircuitResult off = PredictCircuit(MethodData(), c.request);
     ASSERT_EQ(on.error + off.error, "");
     const double a = row.quantity(on.hours.at(0)), b = row.quantity(off.hours.at(0));
     EXPECT_GE(std::abs(a - b), row.least) << "on " << a << ", off " << b;

@@ -14,19 +14,12 @@ using namespace p533;
 
 namespace {
 
-const PredictionData& Data() {
-    static const DataLoad load = LoadPredictionData(MethodDataFolder());
-    if (!load.data)
-        throw std::runtime_error(load.error);
-    return *load.data;
-}
-
 class WorkedExample : public testing::TestWithParam<const char*> {};
 
 TEST_P(WorkedExample, EveryListedValueAgrees) {
     const WorkedCase c = LoadWorkedCase(WorkedCaseFolder(), GetParam());
     ASSERT_EQ(c.error, "");
-    const CircuitResult result = PredictCircuit(Data(), c.request);
+    const CircuitResult result = PredictCircuit(MethodData(), c.request);
     ASSERT_EQ(result.error, "");
     const std::vector<Comparison> comparisons = CompareWorkedCase(c, result);
     ASSERT_FALSE(comparisons.empty());

@@ -3,18 +3,12 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 using namespace p533;
 
 namespace {
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The fields of a CSV line, with double quotes around a field that holds commas.
 std::vector<std::string> CsvFields(const std::string& line) {
@@ -75,6 +69,20 @@ fs::path MethodDataFolder() {
     return fs::path(HOPSCOPE_SOURCE_DIR) / "p533" / "data";
 }
 
+std::string ReadTextFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+const PredictionData& MethodData() {
+    static const DataLoad load = LoadPredictionData(MethodDataFolder());
+    if (!load.data)
+        throw std::runtime_error(load.error);
+    return *load.data;
+}
+
 bool Comparison::Agrees() const {
     if (!expectedText.empty() || !actualText.empty())
         return expectedText == actualText;
@@ -85,8 +93,8 @@ WorkedCase LoadWorkedCase(const fs::path& folder, const std::string& name) {
     WorkedCase c;
     c.name = name;
     std::map<std::string, std::string> in;
-    const std::string inputs = ReadText(folder / (name + "_inputs.csv"));
-    const std::string expected = ReadText(folder / (name + "_expected.csv"));
+    const std::string inputs = ReadTextFile(folder / (name + "_inputs.csv"));
+    const std::string expected = ReadTextFile(folder / (name + "_expected.csv"));
     if (inputs.empty() || expected.empty()) {
         c.error = "cannot read the files of " + name;
         return c;

@@ -43,3 +43,10 @@ std::vector<Comparison> CompareWorkedCase(const WorkedCase& c, const p533::Circu
 /// The folder of the worked examples and of the method's data in the source tree.
 std::filesystem::path WorkedCaseFolder();
 std::filesystem::path MethodDataFolder();
+
+/// The method's data read once from MethodDataFolder() (a test that cannot have it
+/// stops with the reason).
+const p533::PredictionData& MethodData();
+
+/// The whole of a file as text ("" when it cannot be read).
+std::string ReadTextFile(const std::filesystem::path& path);
