@@ -4,7 +4,7 @@
 root=${1:-.}
 format=${2:-clang-format}
 cd "$root" || exit 2
-files=$(find core engine p533 settings atlas report graphs batch maps widgets prediction app cli \
+files=$(find core engine p533 validation settings atlas report graphs batch maps widgets prediction app cli \
         tests bench tools -name '*.cpp' -o -name '*.h' 2>/dev/null)
 out=$(echo "$files" | xargs "$format" --dry-run 2>&1 | grep 'warning:')
 if [ -n "$out" ]; then
