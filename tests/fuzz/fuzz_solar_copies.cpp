@@ -5,7 +5,7 @@
 // today, days around it and months away.
 
 #include "solar/SolarLookup.h"
-#include "tests/fuzz/SolarFigureCheck.h"
+#include "tests/fuzz/SolarFuzz.h"
 
 #include <chrono>
 #include <cstddef>
@@ -13,30 +13,15 @@
 #include <filesystem>
 #include <fstream>
 #include <string_view>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace std::chrono;
-
-namespace {
-
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        fs::path path =
-            fs::temp_directory_path() / ("hopscope-fuzz-solar-" + std::to_string(::getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
     constexpr std::string_view kCut = "\n@@\n";
     for (const SolarSource& source : kSolarFiles) {
-        const fs::path path = Folder() / source.cacheName;
+        const fs::path path = FuzzFolder() / source.cacheName;
         std::error_code ec;
         fs::remove(path, ec);
         if (input.empty())
@@ -53,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         SolarRunMemory offline;
         offline.unreachable = "out of reach";
         SolarRequest request;
-        request.dataDir = Folder();
+        request.dataDir = FuzzFolder();
         request.date = DayAfter(today, days);
         request.now = now;
         request.baseUrl = "http://127.0.0.1:1";

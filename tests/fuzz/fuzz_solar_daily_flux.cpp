@@ -1,7 +1,7 @@
 // The daily flux file's reader on any text, and the daily rules on what it gives.
 
 #include "solar/SolarTables.h"
-#include "tests/fuzz/SolarFigureCheck.h"
+#include "tests/fuzz/SolarFuzz.h"
 
 #include <cmath>
 #include <cstddef>

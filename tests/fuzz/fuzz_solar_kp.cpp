@@ -2,7 +2,7 @@
 // Kp of a day.
 
 #include "solar/SolarTables.h"
-#include "tests/fuzz/SolarFigureCheck.h"
+#include "tests/fuzz/SolarFuzz.h"
 
 #include <chrono>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The 27-day outlook's reader on any text, and the outlook rule on each day it gives.
 
 #include "solar/SolarTables.h"
-#include "tests/fuzz/SolarFigureCheck.h"
+#include "tests/fuzz/SolarFuzz.h"
 
 #include <cstddef>
 #include <cstdint>

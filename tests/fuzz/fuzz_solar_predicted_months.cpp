@@ -2,7 +2,7 @@
 // month it gives.
 
 #include "solar/SolarTables.h"
-#include "tests/fuzz/SolarFigureCheck.h"
+#include "tests/fuzz/SolarFuzz.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -29,6 +29,21 @@ std::string ReadText(const fs::path& path) {
     return text.str();
 }
 
+bool MakeFifo(const fs::path&, const fs::path& path) {
+    return ::mkfifo(path.c_str(), 0644) == 0;
+}
+
+bool MakeLinkToAnEndlessDevice(const fs::path& root, const fs::path& path) {
+    if (!MakeDevice(root / "zero", 5))
+        return false;
+    fs::create_symlink(root / "zero", path);
+    return true;
+}
+
+bool MakeDeviceNode(const fs::path&, const fs::path& path) {
+    return MakeDevice(path, 3);
+}
+
 struct StandInCase {
     const char* name;
     /// Puts the stand-in at `path` (inside `root`/data); false: cannot here (skip).
@@ -75,28 +90,20 @@ TEST_P(StandInForACopy, IsNoCopyAndIsReplacedByARegularFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Copies, StandInForACopy,
-    ::testing::Values(
-        StandInCase{"Fifo", [](const fs::path&,
-                               const fs::path& path) { return ::mkfifo(path.c_str(), 0644) == 0; }},
-        StandInCase{"LinkToAnEndlessDevice",
-                    [](const fs::path& root, const fs::path& path) {
-                        if (!MakeDevice(root / "zero", 5))
-                            return false;
-                        fs::create_symlink(root / "zero", path);
-                        return true;
-                    }},
-        StandInCase{"DeviceNode",
-                    [](const fs::path&, const fs::path& path) { return MakeDevice(path, 3); }},
-        StandInCase{"LinkOutOfTheFolder",
-                    [](const fs::path&, const fs::path& path) {
-                        fs::create_symlink("../outside/victim.txt", path);
-                        return true;
-                    }},
-        StandInCase{"FileLargerThanTheLimit",
-                    [](const fs::path&, const fs::path& path) {
-                        std::ofstream(path) << "[" << std::string(9 * 1024 * 1024, ' ') << "]";
-                        return true;
-                    }}),
+    ::testing::Values(StandInCase{"Fifo", MakeFifo},
+                      StandInCase{"LinkToAnEndlessDevice", MakeLinkToAnEndlessDevice},
+                      StandInCase{"DeviceNode", MakeDeviceNode},
+                      StandInCase{"LinkOutOfTheFolder",
+                                  [](const fs::path&, const fs::path& path) {
+                                      fs::create_symlink("../outside/victim.txt", path);
+                                      return true;
+                                  }},
+                      StandInCase{"FileLargerThanTheLimit",
+                                  [](const fs::path&, const fs::path& path) {
+                                      std::ofstream(path)
+                                          << "[" << std::string(9 * 1024 * 1024, ' ') << "]";
+                                      return true;
+                                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SolarLookupTest, AFolderInPlaceOfACopyStaysAndTheFigureIsStillGiven) {
@@ -126,22 +133,10 @@ TEST_P(StandInForThePreferences, GivesTheDefaultsAndIsNeverWrittenThrough) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Preferences, StandInForThePreferences,
-                         ::testing::Values(StandInCase{"Fifo",
-                                                       [](const fs::path&, const fs::path& path) {
-                                                           return ::mkfifo(path.c_str(), 0644) == 0;
-                                                       }},
-                                           StandInCase{
-                                               "LinkToAnEndlessDevice",
-                                               [](const fs::path& root, const fs::path& path) {
-                                                   if (!MakeDevice(root / "zero", 5))
-                                                       return false;
-                                                   fs::create_symlink(root / "zero", path);
-                                                   return true;
-                                               }},
-                                           StandInCase{"DeviceNode",
-                                                       [](const fs::path&, const fs::path& path) {
-                                                           return MakeDevice(path, 3);
-                                                       }}),
+                         ::testing::Values(StandInCase{"Fifo", MakeFifo},
+                                           StandInCase{"LinkToAnEndlessDevice",
+                                                       MakeLinkToAnEndlessDevice},
+                                           StandInCase{"DeviceNode", MakeDeviceNode}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SolarLookupTest, PreferencesAreKeptThroughALinkAndReadBack) {

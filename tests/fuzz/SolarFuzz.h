@@ -1,13 +1,26 @@
 #pragma once
 
 // Shared by the solar harnesses: what every figure the rules give must be, whatever
-// the file held.
+// the file held, and a folder for the files a harness writes.
 
 #include "solar/SolarFigure.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
+
+/// A folder of this fuzzing process for the files a harness writes.
+inline const std::filesystem::path& FuzzFolder() {
+    static const std::filesystem::path folder = [] {
+        std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("hopscope-fuzz-solar-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
 
 inline void CheckSolarFigure(const SolarFigure& figure) {
     const std::string& text = figure.solarText;
