@@ -27,9 +27,7 @@ std::optional<ArgFailure> FetchSolarFigure(const char*, const std::filesystem::p
 
 void UseSolarFigureNote(const SolarFigure& figure) {
     const std::string k = figure.kText.empty() ? "the average K index" : "K " + figure.kText;
-    std::string text = SolarFigureSummary(figure, std::chrono::system_clock::now());
-    for (const std::string& note : figure.notes)
-        text += ") (" + note;
+    const std::string text = SolarFigureStatus(figure, std::chrono::system_clock::now());
     std::fprintf(stderr, "hopscope-cli solar: using %s and %s (%s)\n", figure.solarText.c_str(),
                  k.c_str(), text.c_str());
 }

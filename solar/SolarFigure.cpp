@@ -270,3 +270,11 @@ std::string SolarFigureSummary(const SolarFigure& figure,
                                std::chrono::system_clock::time_point now) {
     return SolarFigureSource(figure) + ", fetched " + AgeText(figure.fetchedAt, now);
 }
+
+std::string SolarFigureStatus(const SolarFigure& figure,
+                              std::chrono::system_clock::time_point now) {
+    std::string text = SolarFigureSummary(figure, now);
+    for (const std::string& note : figure.notes)
+        text += " (" + note + ")";
+    return text;
+}

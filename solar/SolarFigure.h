@@ -125,3 +125,7 @@ std::string SolarFigureSource(const SolarFigure& figure);
 /// The status line of a figure: SolarFigureSource and ", fetched 10 min ago".
 std::string SolarFigureSummary(const SolarFigure& figure,
                                std::chrono::system_clock::time_point now);
+
+/// SolarFigureSummary followed by each of the figure's notes in brackets: what a window
+/// or the command line shows, so that nothing that went wrong goes unsaid.
+std::string SolarFigureStatus(const SolarFigure& figure, std::chrono::system_clock::time_point now);

@@ -305,10 +305,5 @@ SolarLookup LookUpSolarFigure(const SolarRequest& request) {
 std::string SolarLookupStatus(const SolarLookup& found, Clock::time_point now) {
     if (found.cancelled)
         return "Solar data not fetched: cancelled";
-    if (!found.figure)
-        return found.error;
-    std::string text = SolarFigureSummary(*found.figure, now);
-    for (const std::string& note : found.figure->notes)
-        text += " (" + note + ")";
-    return text;
+    return found.figure ? SolarFigureStatus(*found.figure, now) : found.error;
 }
