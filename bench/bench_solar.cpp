@@ -40,13 +40,13 @@ void LookUp(benchmark::State& state, CalendarDay date, bool refresh) {
     std::filesystem::remove_all(dir);
 }
 
-/// Today: the daily flux and the Kp fetched, checked, kept and read.
+/// Today: the daily flux and the Kp fetched together, checked, kept and read.
 void BM_SolarFetchToday(benchmark::State& state) {
     LookUp(state, {2026, 12, 8}, true);
 }
 BENCHMARK(BM_SolarFetchToday)->Unit(benchmark::kMillisecond);
 
-/// An earlier month: the daily flux and the monthly numbers fetched.
+/// An earlier month: the observed months alone fetched, checked, kept and read.
 void BM_SolarFetchMonthly(benchmark::State& state) {
     LookUp(state, {2026, 3, 15}, true);
 }

@@ -5,6 +5,7 @@
 #include "cli/MapFiles.h"
 #include "cli/RequestArgs.h"
 #include "cli/SettingOverrides.h"
+#include "cli/SolarAuto.h"
 #include "cli/TerminalArgs.h"
 #include "core/Numeric.h"
 #include "core/Syntax.h"
@@ -39,7 +40,8 @@ constexpr const char* kCoverageUsage =
     "  --a-name NAME    the station's name (17 characters)\n"
     "  --date YYYY-MM-DD  the day of the map (UTC)\n"
     "  --utc HHMM|all   the UTC half hour holding that time, or all 48 half hours\n"
-    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410)\n"
+    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410); auto\n"
+    "                   for the published figure of the day (see 'hopscope-cli solar')\n"
     "  --k N            K index 0-9; -1 or absent for the average\n"
     "  --freq MHZ       the frequency, 3.0-30.0; one of the list's frequencies runs\n"
     "                   as that column of the prediction table, any other alone\n"
@@ -145,11 +147,17 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, Cover
     Terminal derived = resolved.terminal;
     if (const CheckResult coordinates = DeriveTerminalCoordinates(derived); !coordinates)
         return ArgFailure{OneLineText(coordinates.message), 1};
-    const TextCheck solarIndex = CheckSolarIndex(solar.value_or(""), settings.SunspotPrimary);
-    if (!solarIndex)
-        return ArgFailure{OneLineText(solarIndex.message), 1};
-    run.request.solarIndexText = solarIndex.text;
-    const TextCheck k = CheckKIndex(kIndex.value_or(""));
+    std::optional<std::string> autoK;
+    if (IsSolarAuto(solar)) {
+        if (auto failure = TakeSolarAuto(data.directory, *day, run.request.solarIndexText, autoK))
+            return failure;
+    } else {
+        const TextCheck solarIndex = CheckSolarIndex(solar.value_or(""), settings.SunspotPrimary);
+        if (!solarIndex)
+            return ArgFailure{OneLineText(solarIndex.message), 1};
+        run.request.solarIndexText = solarIndex.text;
+    }
+    const TextCheck k = CheckKIndex(kIndex.value_or(autoK.value_or("")));
     if (!k)
         return ArgFailure{OneLineText(k.message), 1};
     run.request.kIndexText = k.text;

@@ -138,12 +138,8 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
     }
     std::optional<std::string> autoK;
     if (IsSolarAuto(solar)) {
-        SolarFigure figure;
-        if (auto failure = FetchSolarFigure("solar", data.directory, run.date, false, figure))
+        if (auto failure = TakeSolarAuto(data.directory, run.date, run.solarIndexText, autoK))
             return failure;
-        run.solarIndexText = figure.solarText;
-        autoK = figure.kText;
-        UseSolarFigureNote(figure);
     } else {
         const TextCheck solarIndex =
             CheckSolarIndex(solar.value_or(""), run.settings.SunspotPrimary);

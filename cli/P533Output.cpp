@@ -115,7 +115,7 @@ std::string P533Text(const P533Run& run, const CircuitResult& result) {
     std::string out = "ITU-R P.533 " + std::string(PathName(run)) + "-path prediction for " +
                       kMonthNames[r.month - 1] + " " + std::to_string(run.year) + ", R12 " +
                       FormatFixed(r.r12, 0, 1) + " (" + run.solarText +
-                      (run.solarFetched ? ", published" : "") + ")" +
+                      (run.solarFetched ? ", fetched" : "") + ")" +
                       (r.options.hourIndexTimes ? ", reference-compatible" : "") + "\n";
     out += "Terminal A: " + Place(run.terminalA) + "\n";
     out += "Terminal B: " + Place(run.terminalB) + "\n";

@@ -106,11 +106,9 @@ std::optional<ArgFailure> ReadSunspotNumber(const PredictionInputs& inputs, P533
     if (!values)
         return ArgFailure{"--solar: the solar index '" + inputs.solarIndexText + "' cannot be read",
                           1};
-    double r12 = values->Ssn;
-    // A fetched sunspot number is a published (version 2) one; a flux converts to the
-    // original scale already.
-    if (run.solarFetched && !inputs.solarIndexText.empty() && inputs.solarIndexText[0] == 'S')
-        r12 = P533SunspotFromPublished(r12);
+    // A fetched figure comes on the original scale already (solar/ converts a published
+    // sunspot number), and a flux converts to it.
+    const double r12 = values->Ssn;
     if (r12 > 311.0)
         return ArgFailure{"--solar '" + inputs.solarIndexText +
                               "': the P.533 maps take sunspot numbers of 0 to 311",
@@ -121,10 +119,6 @@ std::optional<ArgFailure> ReadSunspotNumber(const PredictionInputs& inputs, P533
 }
 
 } // namespace
-
-double P533SunspotFromPublished(double published) {
-    return 0.6 * published;
-}
 
 std::optional<ArgFailure> ReadP533Run(ArgList& args, P533Run& run) {
     RequestArgs request = TakeRequestArgs(args);

@@ -33,7 +33,3 @@ std::optional<ArgFailure> ReadP533Run(ArgList& args, P533Run& run);
 
 /// The whole command after "--engine p533" was taken out; `usage` is predict's usage.
 int RunP533Predict(ArgList& args, const char* usage);
-
-/// A sunspot number as published today (version 2 of the sunspot series, since 2015)
-/// on the original scale the P.533 maps were made with: about 0.6 of it.
-double P533SunspotFromPublished(double published);

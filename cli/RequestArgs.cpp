@@ -166,12 +166,8 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
 
     std::optional<std::string> autoK;
     if (IsSolarAuto(args.solar)) {
-        SolarFigure figure;
-        if (auto failure = FetchSolarFigure("solar", data.directory, inputs.date, false, figure))
+        if (auto failure = TakeSolarAuto(data.directory, inputs.date, inputs.solarIndexText, autoK))
             return failure;
-        inputs.solarIndexText = figure.solarText;
-        autoK = figure.kText;
-        UseSolarFigureNote(figure);
     } else if (args.solar) {
         if (auto failure =
                 CheckSolar(*args.solar, data.settings.SunspotPrimary, &inputs.solarIndexText))

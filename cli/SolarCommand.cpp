@@ -20,18 +20,27 @@ constexpr const char* kSolarUsage =
     "                          [--data-dir DIR]\n"
     "\n"
     "The solar index and K index for a day, as the solar and K index fields take them,\n"
-    "from the files NOAA's Space Weather Prediction Center publishes: the day's observed\n"
-    "10.7 cm flux while it is in the daily file (with the latest planetary Kp for\n"
-    "today), else the month's smoothed sunspot number, else its predicted one. Copies\n"
-    "are kept in the data folder and fetched again after a few hours (daily flux, Kp)\n"
-    "or days (monthly numbers). Exit status 1 when there is no figure for the day.\n"
+    "from the files NOAA's Space Weather Prediction Center publishes: the day's official\n"
+    "10.7 cm flux (the 20 UTC reading) while it is in the daily file, with the latest\n"
+    "planetary Kp for today; for the next 27 days the flux of the 27-day outlook (the\n"
+    "latest daily flux when the outlook cannot be had); else the month's published flux,\n"
+    "smoothed or mean, or its predicted flux. A smoothed or predicted flux is given at\n"
+    "1 AU and is brought to the Sun's distance of the day, as the engine expects an\n"
+    "observed flux. The engines' models were made for the original sunspot scale: where\n"
+    "a file gives only a sunspot number, it is multiplied by 0.6 (the scale published\n"
+    "since 2015 to the original one) and given as S. The files are fetched together,\n"
+    "within 15 seconds in all; copies are kept in the data folder and fetched again\n"
+    "after a few hours (daily flux, Kp, outlook) or days (monthly figures). Exit status\n"
+    "1 when there is no figure for the day; what went wrong on the way to a figure is\n"
+    "written to standard error and listed in the JSON's notes.\n"
     "\n"
     "  --date DATE      the day (default: today, UTC)\n"
     "  --refresh        fetch the files needed now, however recent the copies\n"
     "  --format FORMAT  text (default) or json\n"
     "  --data-dir DIR   the folder of the data files and of the copies\n"
     "\n"
-    "The server is https://services.swpc.noaa.gov unless $HOPSCOPE_SOLAR_URL names\n"
+    "The server is https://services.swpc.noaa.gov unless the solar preferences\n"
+    "(Hopscope-solar.cfg in the data folder, base-url=...) or $HOPSCOPE_SOLAR_URL name\n"
     "another.\n";
 
 std::string IsoDay(const CalendarDay& day) {
@@ -51,7 +60,8 @@ std::string IsoTime(std::chrono::system_clock::time_point when) {
 
 std::string FigureDate(const SolarFigure& figure) {
     const std::string day = IsoDay(figure.figureDay);
-    return figure.basis == SolarBasis::Daily ? day : day.substr(0, 7);
+    const bool ofADay = figure.basis == SolarBasis::Daily || figure.basis == SolarBasis::Outlook;
+    return ofADay ? day : day.substr(0, 7);
 }
 
 std::string KpTime(const SolarFigure& figure) {
@@ -68,14 +78,18 @@ void PrintJson(const SolarFigure& figure, std::chrono::system_clock::time_point 
     for (const std::string& note : figure.notes)
         notes += (notes.empty() ? "" : ", ") + JsonString(note);
     const std::string kpTime = KpTime(figure);
+    const EngineSolarIndexes engines = SolarIndexesForEngines(figure);
     std::printf("{\"solar\": %s, \"k\": %s, \"basis\": %s, \"date\": %s, \"kp_time\": %s, "
-                "\"fetched\": %s, \"summary\": %s, \"notes\": [%s]}\n",
+                "\"fetched\": %s, \"summary\": %s, \"source\": %s, \"engines\": {\"classic\": "
+                "%s, \"p533\": %s}, \"notes\": [%s]}\n",
                 JsonString(figure.solarText).c_str(), JsonString(figure.kText).c_str(),
                 JsonString(SolarBasisName(figure.basis)).c_str(),
                 JsonString(FigureDate(figure)).c_str(),
                 kpTime.empty() ? "null" : JsonString(kpTime).c_str(),
                 JsonString(IsoTime(figure.fetchedAt)).c_str(),
-                JsonString(SolarFigureSummary(figure, now)).c_str(), notes.c_str());
+                JsonString(SolarFigureSummary(figure, now)).c_str(),
+                JsonString(SolarFigureSource(figure)).c_str(), JsonString(engines.classic).c_str(),
+                JsonString(engines.p533).c_str(), notes.c_str());
 }
 
 void PrintText(const SolarFigure& figure, std::chrono::system_clock::time_point now) {
@@ -120,6 +134,8 @@ int RunSolarCommand(const std::vector<std::string>& argList) {
     SolarFigure figure;
     if (const auto failure = FetchSolarFigure("solar", dir.directory, day, refresh, figure))
         return ReportRefusal("solar", failure->text);
+    for (const std::string& note : figure.notes)
+        std::fprintf(stderr, "hopscope-cli solar: %s\n", note.c_str());
     if (format == "json")
         PrintJson(figure, now);
     else

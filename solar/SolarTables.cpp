@@ -1,12 +1,11 @@
 #include "solar/SolarTables.h"
 
-#include <nlohmann/json.hpp>
+#include "solar/JsonRecords.h"
 
 #include <charconv>
 #include <cmath>
 #include <optional>
-
-using nlohmann::json;
+#include <utility>
 
 namespace {
 
@@ -46,165 +45,219 @@ std::optional<std::pair<CalendarDay, int>> TimeTag(std::string_view text) {
     return std::pair{CalendarDay{ym->first, ym->second, *day}, minute};
 }
 
-/// A number, or a text holding one ("2.33"); nullopt for anything else or NaN.
-std::optional<double> Number(const json& value) {
+/// A whole number text, or a decimal number text ("2.33"); nullopt otherwise.
+std::optional<double> NumberText(std::string_view text) {
     double x = 0.0;
-    if (value.is_number()) {
-        x = value.get<double>();
-    } else if (value.is_string()) {
-        const std::string& text = value.get_ref<const std::string&>();
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), x);
-        if (ec != std::errc() || end != text.data() + text.size())
-            return std::nullopt;
-    } else {
-        return std::nullopt;
-    }
-    if (!std::isfinite(x))
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), x);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(x))
         return std::nullopt;
     return x;
 }
 
-std::optional<std::string> Text(const json& object, const char* key) {
-    const auto it = object.find(key);
-    if (it == object.end() || !it->is_string())
+/// A number, or a text holding one ("2.33"); nullopt for anything else or NaN.
+std::optional<double> Number(const JsonScalar* value) {
+    if (!value)
         return std::nullopt;
-    return it->get<std::string>();
+    if (value->number)
+        return std::isfinite(*value->number) ? value->number : std::nullopt;
+    if (value->text)
+        return NumberText(*value->text);
+    return std::nullopt;
 }
 
-std::optional<double> NumberAt(const json& object, const char* key) {
-    const auto it = object.find(key);
-    return it == object.end() ? std::nullopt : Number(*it);
+const std::string* Text(const JsonScalar* value) {
+    return value && value->text ? &*value->text : nullptr;
 }
 
-/// The text as a JSON array, or the error.
-std::optional<json> ParseArray(std::string_view text, std::string& error) {
-    json root = json::parse(text, nullptr, false);
-    if (root.is_discarded()) {
-        error = text.empty() ? "empty" : "not valid JSON (cut short or damaged)";
-        return std::nullopt;
-    }
-    if (!root.is_array()) {
-        error = "not a JSON array";
-        return std::nullopt;
-    }
-    return root;
+/// A monthly value: the number, or -1 when it is missing, negative or not a number.
+double MonthlyValue(const JsonRecord& record, std::string_view key) {
+    const std::optional<double> value = Number(record.Find(key));
+    return value && *value >= 0.0 ? *value : -1.0;
 }
 
+/// The rows `readRow` makes of the object records of a JSON array.
 template <typename Row, typename ReadRow>
 SolarTable<Row> ReadTable(std::string_view text, ReadRow readRow) {
     SolarTable<Row> table;
-    const auto root = ParseArray(text, table.error);
-    if (!root)
-        return table;
-    for (const json& item : *root)
-        if (item.is_object())
-            if (const std::optional<Row> row = readRow(item))
+    table.error = ReadJsonRecords(text, [&](const JsonRecord& record) {
+        if (!record.isArray)
+            if (const std::optional<Row> row = readRow(record))
                 table.rows.push_back(*row);
-    if (table.rows.empty())
+    });
+    if (table.Ok() && table.rows.empty())
         table.error = "no usable rows";
+    if (!table.Ok())
+        table.rows.clear();
     return table;
 }
 
-std::optional<KpRow> KpFrom(const json& timeTag, const json& kp) {
-    if (!timeTag.is_string())
-        return std::nullopt;
-    const auto when = TimeTag(timeTag.get_ref<const std::string&>());
+std::optional<KpRow> KpFrom(const JsonScalar* timeTag, const JsonScalar* kp) {
+    const std::string* tag = Text(timeTag);
+    const auto when = tag ? TimeTag(*tag) : std::nullopt;
     const auto value = Number(kp);
     if (!when || !value || *value < 0.0 || *value > 9.0)
         return std::nullopt;
     return KpRow{when->first, when->second, *value};
 }
 
+/// "Jan".."Dec" (any case) as 1..12; 0 for anything else.
+int MonthOfName(std::string_view name) {
+    static constexpr std::string_view kNames[] = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                  "jul", "aug", "sep", "oct", "nov", "dec"};
+    if (name.size() != 3)
+        return 0;
+    std::string lower(name);
+    for (char& c : lower)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    for (int m = 0; m < 12; ++m)
+        if (lower == kNames[m])
+            return m + 1;
+    return 0;
+}
+
+/// The words of a line, split at blanks and tabs.
+std::vector<std::string_view> Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    for (std::size_t at = 0; at < line.size();) {
+        const std::size_t from = line.find_first_not_of(" \t", at);
+        if (from == std::string_view::npos)
+            break;
+        const std::size_t to = std::min(line.find_first_of(" \t", from), line.size());
+        words.push_back(line.substr(from, to - from));
+        at = to;
+    }
+    return words;
+}
+
+std::optional<OutlookDayRow> OutlookRowOf(std::string_view line) {
+    const std::vector<std::string_view> words = Words(line);
+    if (words.size() < 4 || words[0].size() != 4)
+        return std::nullopt;
+    const auto year = Digits(words[0], 0, 4);
+    const int month = MonthOfName(words[1]);
+    const int day = words[2].size() <= 2 ? Digits(words[2], 0, words[2].size()).value_or(0) : 0;
+    const auto flux = NumberText(words[3]);
+    if (!year || month == 0 || day < 1 || day > 31 || !flux || *flux <= 0.0)
+        return std::nullopt;
+    return OutlookDayRow{{*year, month, day}, *flux};
+}
+
 } // namespace
 
 SolarTable<DailyFluxRow> ParseDailyFlux(std::string_view text) {
-    return ReadTable<DailyFluxRow>(text, [](const json& o) -> std::optional<DailyFluxRow> {
-        const auto tag = Text(o, "time_tag");
+    return ReadTable<DailyFluxRow>(text, [](const JsonRecord& o) -> std::optional<DailyFluxRow> {
+        const std::string* tag = Text(o.Find("time_tag"));
         const auto when = tag ? TimeTag(*tag) : std::nullopt;
-        const auto flux = NumberAt(o, "flux");
+        const auto flux = Number(o.Find("flux"));
         if (!when || !flux || *flux <= 0.0)
             return std::nullopt;
-        return DailyFluxRow{when->first, when->second, *flux};
+        const JsonScalar* schedule = o.Find("reporting_schedule");
+        const bool official =
+            schedule ? Text(schedule) && *Text(schedule) == "Noon" : when->second == 20 * 60;
+        return DailyFluxRow{when->first, when->second, *flux, official};
     });
 }
 
 SolarTable<KpRow> ParseKpIndex(std::string_view text) {
     SolarTable<KpRow> table;
-    const auto root = ParseArray(text, table.error);
-    if (!root)
-        return table;
-    // Array of arrays: the first row names the columns.
-    if (!root->empty() && (*root)[0].is_array()) {
-        const json& header = (*root)[0];
-        std::size_t timeColumn = header.size(), kpColumn = header.size();
-        for (std::size_t i = 0; i < header.size(); ++i) {
-            if (header[i] == "time_tag")
-                timeColumn = i;
-            else if (header[i] == "Kp" || header[i] == "kp")
-                kpColumn = i;
+    // An array of arrays names its columns in its first row.
+    bool first = true, arrays = false;
+    std::optional<std::size_t> timeColumn, kpColumn;
+    table.error = ReadJsonRecords(text, [&](const JsonRecord& record) {
+        if (std::exchange(first, false) && record.isArray) {
+            arrays = true;
+            for (std::size_t i = 0; i < record.fields.size(); ++i) {
+                const std::string* name = Text(&record.fields[i].second);
+                if (name && *name == "time_tag")
+                    timeColumn = i;
+                else if (name && (*name == "Kp" || *name == "kp"))
+                    kpColumn = i;
+            }
+            return;
         }
-        if (timeColumn == header.size() || kpColumn == header.size()) {
-            table.error = "no \"time_tag\" and \"Kp\" columns";
-            return table;
-        }
-        for (std::size_t r = 1; r < root->size(); ++r) {
-            const json& row = (*root)[r];
-            if (row.is_array() && row.size() > std::max(timeColumn, kpColumn))
-                if (const auto kp = KpFrom(row[timeColumn], row[kpColumn]))
-                    table.rows.push_back(*kp);
-        }
-    } else {
-        for (const json& item : *root) {
-            if (!item.is_object() || !item.contains("time_tag"))
-                continue;
-            const auto kpKey = item.contains("Kp") ? "Kp" : "kp";
-            if (item.contains(kpKey))
-                if (const auto kp = KpFrom(item["time_tag"], item[kpKey]))
-                    table.rows.push_back(*kp);
-        }
-    }
-    if (table.rows.empty())
+        std::optional<KpRow> kp;
+        if (arrays && record.isArray && timeColumn && kpColumn &&
+            record.fields.size() > std::max(*timeColumn, *kpColumn))
+            kp = KpFrom(&record.fields[*timeColumn].second, &record.fields[*kpColumn].second);
+        else if (!arrays && !record.isArray)
+            kp = KpFrom(record.Find("time_tag"),
+                        record.Find("Kp") ? record.Find("Kp") : record.Find("kp"));
+        if (kp)
+            table.rows.push_back(*kp);
+    });
+    if (table.Ok() && arrays && (!timeColumn || !kpColumn))
+        table.error = "no \"time_tag\" and \"Kp\" columns";
+    if (table.Ok() && table.rows.empty())
         table.error = "no usable rows";
+    if (!table.Ok())
+        table.rows.clear();
     return table;
 }
 
 SolarTable<ObservedMonthRow> ParseObservedMonths(std::string_view text) {
-    return ReadTable<ObservedMonthRow>(text, [](const json& o) -> std::optional<ObservedMonthRow> {
-        const auto tag = Text(o, "time-tag");
-        const auto ym = tag ? YearMonth(*tag) : std::nullopt;
-        if (!ym)
-            return std::nullopt;
-        ObservedMonthRow row{ym->first, ym->second};
-        row.ssn = NumberAt(o, "ssn").value_or(-1.0);
-        row.smoothedSsn = NumberAt(o, "smoothed_ssn").value_or(-1.0);
-        if (row.ssn < 0.0 && row.smoothedSsn < 0.0)
-            return std::nullopt;
-        return row;
-    });
+    return ReadTable<ObservedMonthRow>(
+        text, [](const JsonRecord& o) -> std::optional<ObservedMonthRow> {
+            const std::string* tag = Text(o.Find("time-tag"));
+            const auto ym = tag ? YearMonth(*tag) : std::nullopt;
+            if (!ym)
+                return std::nullopt;
+            const ObservedMonthRow row{ym->first,
+                                       ym->second,
+                                       MonthlyValue(o, "ssn"),
+                                       MonthlyValue(o, "smoothed_ssn"),
+                                       MonthlyValue(o, "f10.7"),
+                                       MonthlyValue(o, "smoothed_f10.7")};
+            if (row.ssn < 0.0 && row.smoothedSsn < 0.0 && row.flux <= 0.0 &&
+                row.smoothedFlux <= 0.0)
+                return std::nullopt;
+            return row;
+        });
 }
 
 SolarTable<PredictedMonthRow> ParsePredictedMonths(std::string_view text) {
-    return ReadTable<PredictedMonthRow>(text,
-                                        [](const json& o) -> std::optional<PredictedMonthRow> {
-                                            const auto tag = Text(o, "time-tag");
-                                            const auto ym = tag ? YearMonth(*tag) : std::nullopt;
-                                            const auto ssn = NumberAt(o, "predicted_ssn");
-                                            if (!ym || !ssn || *ssn < 0.0)
-                                                return std::nullopt;
-                                            return PredictedMonthRow{ym->first, ym->second, *ssn};
-                                        });
+    return ReadTable<PredictedMonthRow>(
+        text, [](const JsonRecord& o) -> std::optional<PredictedMonthRow> {
+            const std::string* tag = Text(o.Find("time-tag"));
+            const auto ym = tag ? YearMonth(*tag) : std::nullopt;
+            const PredictedMonthRow row{ym ? ym->first : 0, ym ? ym->second : 0,
+                                        MonthlyValue(o, "predicted_ssn"),
+                                        MonthlyValue(o, "predicted_f10.7")};
+            if (!ym || (row.predictedSsn < 0.0 && row.predictedFlux <= 0.0))
+                return std::nullopt;
+            return row;
+        });
 }
 
-std::string CheckSolarFileText(SolarFile file, std::string_view json) {
+SolarTable<OutlookDayRow> ParseDailyOutlook(std::string_view text) {
+    SolarTable<OutlookDayRow> table;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string_view line = text.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == ':' || line.front() == '#')
+            continue;
+        if (const auto row = OutlookRowOf(line))
+            table.rows.push_back(*row);
+    }
+    if (table.rows.empty())
+        table.error = text.empty() ? "empty" : "no usable rows";
+    return table;
+}
+
+std::string CheckSolarFileText(SolarFile file, std::string_view text) {
     switch (file) {
     case SolarFile::DailyFlux:
-        return ParseDailyFlux(json).error;
+        return ParseDailyFlux(text).error;
     case SolarFile::PlanetaryK:
-        return ParseKpIndex(json).error;
+        return ParseKpIndex(text).error;
     case SolarFile::ObservedMonths:
-        return ParseObservedMonths(json).error;
+        return ParseObservedMonths(text).error;
     case SolarFile::PredictedMonths:
-        return ParsePredictedMonths(json).error;
+        return ParsePredictedMonths(text).error;
+    case SolarFile::DailyOutlook:
+        return ParseDailyOutlook(text).error;
     }
     return "unknown file";
 }

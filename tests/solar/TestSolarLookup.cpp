@@ -1,70 +1,13 @@
 // The figures fetched from a local server (tests/solar/with-solar-server.sh starts it
 // and names it in HOPSCOPE_SOLAR_TEST_BASE): every rule on the recorded files, the
-// copies in the data folder, and that no failure of the server loses a good copy.
+// copies in the data folder, that no failure of the server loses a good copy or goes
+// unsaid, and that one run asks the server for each file once.
 #include "core/ReplaceFile.h"
-#include "solar/SolarLookup.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <map>
-#include <sstream>
-
-namespace fs = std::filesystem;
-using namespace std::chrono;
+#include "tests/solar/SolarServerTest.h"
 
 namespace {
 
-// The recorded files were written as published on the evening of 8 Dec 2026.
-const system_clock::time_point kNow = sys_days{2026y / 12 / 8} + 22h + 10min;
-
-std::string Env(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-std::map<std::string, std::string> FolderBytes(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        files[entry.path().filename().string()] = bytes.str();
-    }
-    return files;
-}
-
-class SolarLookupTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        server = Env("HOPSCOPE_SOLAR_TEST_BASE");
-        if (server.empty())
-            GTEST_SKIP() << "run through tests/solar/with-solar-server.sh";
-        dir =
-            fs::temp_directory_path() /
-            ("hopscope-solar-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        if (!dir.empty())
-            fs::remove_all(dir);
-    }
-    SolarLookup LookUp(const std::string& base, CalendarDay date,
-                       system_clock::time_point now = kNow, bool refresh = false) const {
-        SolarRequest request;
-        request.dataDir = dir;
-        request.date = date;
-        request.now = now;
-        request.baseUrl = base;
-        request.refresh = refresh;
-        return LookUpSolarFigure(request);
-    }
-    std::string server;
-    fs::path dir;
-};
+using namespace solartest;
 
 struct RuleCase {
     const char* name;
@@ -104,48 +47,72 @@ INSTANTIATE_TEST_SUITE_P(
                                SolarBasis::Daily,
                                {2026, 12, 8},
                                "Daily flux of 8 Dec 2026, Kp 3 at 21:00 UTC, fetched 10 min ago"},
+                      // The noon (20 UTC) reading, not the day's last one (152.0 at 22 UTC).
+                      RuleCase{"YesterdaysOfficialValue",
+                               {2026, 12, 7},
+                               "F151.5",
+                               "",
+                               SolarBasis::Daily,
+                               {2026, 12, 7},
+                               "Daily flux of 7 Dec 2026, fetched 10 min ago"},
                       RuleCase{"EarlierDayHasNoK",
                                {2026, 11, 20},
-                               "F135.0",
+                               "F134.5",
                                "",
                                SolarBasis::Daily,
                                {2026, 11, 20},
                                "Daily flux of 20 Nov 2026, fetched 10 min ago"},
                       RuleCase{"DayWithoutReadingTakesTheDayBefore",
                                {2026, 11, 25},
-                               "F139.0",
+                               "F138.5",
                                "",
                                SolarBasis::Daily,
                                {2026, 11, 24},
                                "Daily flux of 24 Nov 2026, fetched 10 min ago"},
-                      RuleCase{"EarlierMonthSmoothed",
+                      // 148.9 sfu at 1 AU is 150.6 at the Sun's distance of 15 March.
+                      RuleCase{"EarlierMonthSmoothedFlux",
                                {2026, 3, 15},
-                               "S121.0",
+                               "F150.6",
                                "",
                                SolarBasis::Monthly,
                                {2026, 3, 1},
-                               "Smoothed sunspot number of March 2026, fetched 10 min ago"},
+                               "Smoothed flux of March 2026 (148.9 at 1 AU), fetched 10 min ago"},
                       RuleCase{"EarlierMonthWithoutSmoothedValue",
                                {2026, 9, 10},
-                               "S98.7",
+                               "F150.2",
                                "",
                                SolarBasis::Monthly,
                                {2026, 9, 1},
-                               "Monthly mean sunspot number of September 2026, fetched 10 min ago"},
-                      RuleCase{"Tomorrow",
+                               "Monthly mean flux of September 2026, fetched 10 min ago"},
+                      RuleCase{"TomorrowFromTheOutlook",
                                {2026, 12, 9},
-                               "S92.1",
+                               "F155.0",
                                "",
-                               SolarBasis::Predicted,
-                               {2026, 12, 1},
-                               "Predicted sunspot number of December 2026, fetched 10 min ago"},
+                               SolarBasis::Outlook,
+                               {2026, 12, 9},
+                               "27-day outlook flux for 9 Dec 2026, fetched 10 min ago"},
+                      RuleCase{"LastDayOfTheOutlook",
+                               {2027, 1, 2},
+                               "F140.0",
+                               "",
+                               SolarBasis::Outlook,
+                               {2027, 1, 2},
+                               "27-day outlook flux for 2 Jan 2027, fetched 10 min ago"},
+                      RuleCase{
+                          "AfterTheOutlook",
+                          {2027, 1, 4},
+                          "F138.0",
+                          "",
+                          SolarBasis::Predicted,
+                          {2027, 1, 1},
+                          "Predicted flux of January 2027 (133.4 at 1 AU), fetched 10 min ago"},
                       RuleCase{"LaterMonth",
                                {2027, 6, 1},
-                               "S88.4",
+                               "F128.3",
                                "",
                                SolarBasis::Predicted,
                                {2027, 6, 1},
-                               "Predicted sunspot number of June 2027, fetched 10 min ago"},
+                               "Predicted flux of June 2027 (131.9 at 1 AU), fetched 10 min ago"},
                       RuleCase{"AfterAllFiles",
                                {2041, 3, 5},
                                "",
@@ -183,17 +150,18 @@ TEST_F(SolarLookupTest, CopiesAreUsedForHoursOrDaysThenFetchedAgain) {
     EXPECT_EQ(cached.figure->fetchedAt, time_point_cast<seconds>(kNow));
     // Four hours on the daily flux is fetched again; the monthly numbers are not.
     EXPECT_EQ(LookUp(server + "/newer", {2026, 12, 8}, kNow + 4h).figure->solarText, "F160.0");
-    EXPECT_EQ(LookUp(server + "/newer", {2026, 3, 15}, kNow + 4h).figure->solarText, "S121.0");
+    EXPECT_EQ(LookUp(server + "/newer", {2026, 3, 15}, kNow + 4h).figure->solarText, "F150.6");
     // Four days on they are; and --refresh fetches whatever the age.
-    EXPECT_EQ(LookUp(server + "/newer", {2026, 3, 15}, kNow + 96h).figure->solarText, "S128.7");
+    EXPECT_EQ(LookUp(server + "/newer", {2026, 3, 15}, kNow + 96h).figure->solarText, "F156.7");
     EXPECT_EQ(LookUp(server + "/good", {2026, 3, 15}, kNow + 97h, true).figure->solarText,
-              "S121.0");
+              "F150.6");
 }
 
 struct FailureCase {
     const char* name;
     const char* path; // appended to the server's address; "" for a dead server
     const char* message;
+    bool unreachable; // no network or no answer, rather than a bad answer
 };
 
 class SolarFailures : public SolarLookupTest, public ::testing::WithParamInterface<FailureCase> {
@@ -210,7 +178,7 @@ TEST_P(SolarFailures, TheLastGoodCopyStaysAndIsUsedWithItsAge) {
     for (const CalendarDay date : {CalendarDay{2026, 11, 20}, CalendarDay{2026, 3, 15}}) {
         const SolarLookup found = LookUp(Base(), date, kNow + 96h);
         ASSERT_TRUE(found.figure) << found.error;
-        EXPECT_EQ(found.figure->solarText, date.month == 3 ? "S121.0" : "F135.0");
+        EXPECT_EQ(found.figure->solarText, date.month == 3 ? "F150.6" : "F134.5");
         EXPECT_EQ(found.figure->fetchedAt, time_point_cast<seconds>(kNow));
         ASSERT_EQ(found.figure->notes.size(), 1u);
         EXPECT_NE(found.figure->notes[0].find(GetParam().message), std::string::npos)
@@ -224,22 +192,112 @@ TEST_P(SolarFailures, TheLastGoodCopyStaysAndIsUsedWithItsAge) {
 TEST_P(SolarFailures, WithoutACopyThereIsNoFigureAndNoFile) {
     const SolarLookup found = LookUp(Base(), {2026, 12, 8});
     EXPECT_FALSE(found.figure);
-    EXPECT_EQ(found.error.rfind("No solar data for December 2026 (the daily solar flux ", 0), 0u)
-        << found.error;
+    // A server that cannot be reached is named as such, not as a month without data.
+    const std::string start = GetParam().unreachable
+                                  ? "The solar data server could not be reached ("
+                                  : "No solar data for December 2026 (the daily solar flux ";
+    EXPECT_EQ(found.error.rfind(start, 0), 0u) << found.error;
+    EXPECT_EQ(found.offline, GetParam().unreachable);
+    if (GetParam().unreachable) {
+        EXPECT_NE(found.error.find("no copy of its files is kept in the data folder, so there is "
+                                   "no figure for December 2026"),
+                  std::string::npos)
+            << found.error;
+    }
     EXPECT_NE(found.error.find(GetParam().message), std::string::npos) << found.error;
     EXPECT_TRUE(FolderBytes(dir).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Server, SolarFailures,
-    ::testing::Values(FailureCase{"Down", "", "cannot reach 127.0.0.1"},
-                      FailureCase{"Http500", "/status500", "answered HTTP 500"},
-                      FailureCase{"TruncatedJson", "/truncated", "not valid JSON"},
-                      FailureCase{"MalformedJson", "/malformed", "not valid JSON"},
-                      FailureCase{"EmptyArray", "/empty", "no usable rows"},
-                      FailureCase{"HugeFile", "/huge", "larger than 8 MB"},
-                      FailureCase{"CutShort", "/cut", "cut short"}),
+    ::testing::Values(FailureCase{"Down", "", "cannot reach 127.0.0.1", true},
+                      FailureCase{"NoAnswer", "/silent", "did not answer within 2 seconds", true},
+                      FailureCase{"Http500", "/status500", "answered HTTP 500", false},
+                      FailureCase{"TruncatedJson", "/truncated", "not valid JSON", false},
+                      FailureCase{"MalformedJson", "/malformed", "not valid JSON", false},
+                      FailureCase{"NotANumber", "/nan", "not valid JSON", false},
+                      FailureCase{"EmptyArray", "/empty", "no usable rows", false},
+                      FailureCase{"HugeFile", "/huge", "larger than 8 MB", false},
+                      FailureCase{"CutShort", "/cut", "cut short", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A daily flux that fails while the months can be had: the figure of the month comes
+// with the failure and its reason, never silently.
+struct DailyFailureCase {
+    const char* name;
+    const char* mode;
+    const char* note;
+};
+
+class DailyFluxFailures : public SolarLookupTest,
+                          public ::testing::WithParamInterface<DailyFailureCase> {};
+
+TEST_P(DailyFluxFailures, TheMonthlyFigureComesWithTheReason) {
+    // A copy of the predicted months, so that a server that stops answering still
+    // leaves a figure.
+    ASSERT_TRUE(LookUp(server + "/good", {2027, 6, 1}).figure);
+    const SolarLookup found =
+        LookUp(server + "/daily-" + GetParam().mode, {2026, 12, 8}, kNow + 5min);
+    ASSERT_TRUE(found.figure) << found.error;
+    EXPECT_EQ(found.figure->solarText, "F138.5"); // December's predicted 134.4 at 1 AU
+    EXPECT_EQ(found.figure->basis, SolarBasis::Predicted);
+    ASSERT_FALSE(found.figure->notes.empty());
+    EXPECT_EQ(found.figure->notes[0].rfind("the daily solar flux ", 0), 0u)
+        << found.figure->notes[0];
+    EXPECT_NE(found.figure->notes[0].find(GetParam().note), std::string::npos)
+        << found.figure->notes[0];
+    // The window's status line (and the command line's) carries it too.
+    EXPECT_NE(SolarLookupStatus(found, kNow + 5min).find(GetParam().note), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Daily, DailyFluxFailures,
+    ::testing::Values(DailyFailureCase{"Http500", "status500", "answered HTTP 500"},
+                      DailyFailureCase{"NoAnswer", "silent", "did not answer within 2 seconds"},
+                      DailyFailureCase{"Malformed", "malformed", "not valid JSON"},
+                      DailyFailureCase{"NotANumber", "nan", "not valid JSON"},
+                      DailyFailureCase{"TooLarge", "huge", "larger than 8 MB"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SolarLookupTest, WithoutTheOutlookTheLatestDailyValueStandsIn) {
+    const SolarLookup found = LookUp(server + "/outlook-status500", {2026, 12, 15});
+    ASSERT_TRUE(found.figure) << found.error;
+    EXPECT_EQ(found.figure->solarText, "F152.3");
+    EXPECT_TRUE(found.figure->standIn);
+    EXPECT_EQ(SolarFigureSummary(*found.figure, kNow),
+              "Latest daily flux, of 8 Dec 2026 (no 27-day outlook), fetched just now");
+    ASSERT_EQ(found.figure->notes.size(), 1u);
+    EXPECT_NE(found.figure->notes[0].find("the 27-day outlook could not be fetched"),
+              std::string::npos);
+}
+
+TEST_F(SolarLookupTest, OneRunFetchesEachFileOnceAndRemembersFailures) {
+    SolarRunMemory run;
+    memory = &run;
+    // A server that fails: each file is asked for once, however many dates follow.
+    int before = Requests();
+    for (const CalendarDay date : {CalendarDay{2026, 12, 8}, CalendarDay{2026, 12, 7},
+                                   CalendarDay{2026, 3, 15}, CalendarDay{2026, 12, 20}})
+        EXPECT_FALSE(LookUp(server + "/status500", date).figure);
+    // Daily flux, Kp, observed and predicted months, outlook.
+    EXPECT_EQ(Requests() - before, 5);
+
+    // A server that does not answer: one wait, then no more requests this run.
+    SolarRunMemory silentRun;
+    memory = &silentRun;
+    before = Requests();
+    const SolarLookup first = LookUp(server + "/silent", {2026, 12, 8});
+    EXPECT_TRUE(first.offline);
+    const int asked = Requests() - before;
+    EXPECT_EQ(asked, 2); // daily flux and Kp together; the months are not tried after it
+    for (const CalendarDay date : {CalendarDay{2026, 12, 9}, CalendarDay{2027, 6, 1}}) {
+        const SolarLookup later = LookUp(server + "/silent", date);
+        EXPECT_TRUE(later.offline);
+        EXPECT_NE(later.error.find("did not answer within 2 seconds"), std::string::npos)
+            << later.error;
+    }
+    EXPECT_EQ(Requests() - before, asked);
+}
 
 TEST_F(SolarLookupTest, DamagedCopyIsNotUsedAndCancelStopsAtOnce) {
     ASSERT_TRUE(ReplaceFile(dir / "Solar-daily-flux.json", "[{\"time_tag\":\"2026-11-20T2"));
