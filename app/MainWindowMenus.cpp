@@ -206,5 +206,5 @@ void MainWindow::PlannerClick() {
 }
 
 AtlasPicker MainWindow::atlasPicker() {
-    return PrefixSearchFormPicker(m_state.PlaceAtlas, this);
+    return AtlasSearchPicker(m_state.PlaceAtlas, this);
 }

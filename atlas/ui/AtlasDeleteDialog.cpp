@@ -16,7 +16,7 @@
 
 AtlasDeleteDialog::AtlasDeleteDialog(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine),
-      m_picker(PrefixSearchFormPicker(atlas, statusLine)) {
+      m_picker(AtlasSearchPicker(atlas, statusLine)) {
     setObjectName(QStringLiteral("TAtlasDeleteForm"));
     setWindowTitle(QStringLiteral("Delete Atlas Entry"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -25,7 +25,7 @@ std::string Text(const ValidatedEdit* field) {
 
 AtlasModifyDialog::AtlasModifyDialog(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine),
-      m_picker(PrefixSearchFormPicker(atlas, statusLine)) {
+      m_picker(AtlasSearchPicker(atlas, statusLine)) {
     setObjectName(QStringLiteral("TAtlasModifyForm"));
     setWindowTitle(QStringLiteral("Modify Atlas Entry"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -35,16 +35,7 @@ inline void PrintTo(const AtlasEntry& entry, std::ostream* os) {
 
 #include <vector>
 
-/// An atlas in memory from entries in file order, with its indexes built.
-inline Atlas MakeAtlas(std::vector<AtlasEntry> entries) {
-    Atlas atlas;
-    atlas.Count = static_cast<std::int32_t>(entries.size());
-    atlas.Entries = std::move(entries);
-    BuildAtlasIndexes(atlas);
-    return atlas;
-}
-
 /// The built-in atlas in memory, as a first start loads it.
 inline Atlas BuiltInAtlas() {
-    return MakeAtlas(BuiltInAtlasEntries());
+    return AtlasOf(BuiltInAtlasEntries());
 }

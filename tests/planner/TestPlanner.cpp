@@ -28,11 +28,7 @@ Settings TenFrequencies() {
 }
 
 Atlas BuiltIn() {
-    Atlas atlas;
-    atlas.Entries = BuiltInAtlasEntries();
-    atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
-    BuildAtlasIndexes(atlas);
-    return atlas;
+    return AtlasOf(BuiltInAtlasEntries());
 }
 
 PlannerSetup MunichSetup(std::vector<PathKind> kinds) {

@@ -8,11 +8,7 @@
 namespace {
 
 Atlas BuiltIn() {
-    Atlas atlas;
-    atlas.Entries = BuiltInAtlasEntries();
-    atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
-    BuildAtlasIndexes(atlas);
-    return atlas;
+    return AtlasOf(BuiltInAtlasEntries());
 }
 
 TerminalTexts Typed(std::string prefix, std::string latitude = "", std::string longitude = "",
