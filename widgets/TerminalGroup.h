@@ -64,6 +64,7 @@ protected:
 private:
     void buildControls(const QString& namePrefix);
     void fieldExit(ValidatedEdit* field, QWidget* target);
+    TerminalSources sources() const;
     void fillFromPrefix();
     void refuseMissingDefault();
     void updateFieldEnabling();

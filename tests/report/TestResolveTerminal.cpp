@@ -2,6 +2,7 @@
 
 #include "atlas/BuiltInAtlas.h"
 #include "core/Syntax.h"
+#include "settings/DefaultTerminal.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TerminalTexts Typed(std::string prefix, std::string latitude = "", std::string l
 
 ResolvedTerminal Resolve(const TerminalTexts& typed, const Settings& settings = FactorySettings()) {
     static const Atlas atlas = BuiltIn();
-    return ResolveTerminal(typed, 'B', &atlas, settings);
+    return ResolveTerminal(typed, 'B', {&atlas, DefinedDefaultTerminal(settings)});
 }
 
 } // namespace
@@ -64,8 +65,7 @@ TEST(ResolveTerminal, RefusalsNameTheFieldAndTheTerminal) {
     EXPECT_EQ(unknown.problem, TerminalProblem::PrefixUnknown);
     EXPECT_EQ(unknown.message.text, "zz9 not found in atlas\rand not a valid grid locator");
     // Without an atlas a prefix is found nowhere.
-    EXPECT_EQ(ResolveTerminal(Typed("G"), 'A', nullptr, FactorySettings()).problem,
-              TerminalProblem::PrefixUnknown);
+    EXPECT_EQ(ResolveTerminal(Typed("G"), 'A', {}).problem, TerminalProblem::PrefixUnknown);
 
     EXPECT_EQ(Resolve(Typed("<Ins>", "91", "0")).problem, TerminalProblem::Latitude);
     EXPECT_EQ(Resolve(Typed("<Ins>", "40", "0 61")).problem, TerminalProblem::Longitude);
@@ -88,4 +88,36 @@ TEST(ResolveTerminal, CoordinatesByHandKeepTheirHemisphere) {
     // A name longer than the record holds is cut.
     EXPECT_EQ(Resolve(Typed("<Ins>", "1", "1", "A very long place name")).terminal.Name.size(),
               kNameCapacity);
+}
+
+// The look-ups go in order: "DEFAULT" is the default terminal even where the atlas has
+// an entry of that name, and an atlas prefix that reads as a grid locator is the
+// atlas's place, not the square's centre.
+TEST(ResolveTerminal, LookUpsGoDefaultAtlasLocatorInOrder) {
+    const Atlas atlas = AtlasOf({MakeAtlasEntry("DEFAULT", "10", "20", "Entry"),
+                                 MakeAtlasEntry("JN58", "1", "2", "Club station")});
+    Terminal home;
+    home.Prefix = kDefaultPrefix;
+    home.LatitudeText = "48 12";
+    home.Name = "Home";
+    const struct {
+        const char* typed;
+        std::optional<Terminal> defaultTerminal;
+        const char* latitude;
+        const char* name;
+    } rows[] = {
+        {"default", home, "48 12", "Home"},
+        {"jn58", home, "1", "Club station"},
+        {"JN59", home, "49.50", ""},
+    };
+    for (const auto& row : rows) {
+        const ResolvedTerminal found =
+            ResolveTerminal(Typed(row.typed), 'A', {&atlas, row.defaultTerminal});
+        ASSERT_TRUE(found) << row.typed;
+        EXPECT_EQ(found.terminal.LatitudeText, row.latitude) << row.typed;
+        EXPECT_EQ(found.terminal.Name, row.name) << row.typed;
+    }
+    // Without a default terminal "DEFAULT" is refused, never taken from the atlas.
+    EXPECT_EQ(ResolveTerminal(Typed("DEFAULT"), 'A', {&atlas, std::nullopt}).problem,
+              TerminalProblem::DefaultUndefined);
 }
