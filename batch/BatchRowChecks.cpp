@@ -1,8 +1,8 @@
 #include "batch/BatchRowChecks.h"
 
 #include "atlas/AtlasEntry.h"
+#include "atlas/ResolveTerminal.h"
 #include "core/Syntax.h"
-#include "report/ResolveTerminal.h"
 #include "settings/DefaultTerminal.h"
 
 namespace {

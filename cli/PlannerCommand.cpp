@@ -1,3 +1,4 @@
+#include "atlas/ResolveTerminal.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
 #include "cli/CommandOutput.h"
@@ -7,7 +8,6 @@
 #include "core/Numeric.h"
 #include "planner/Planner.h"
 #include "planner/PlannerExport.h"
-#include "report/ResolveTerminal.h"
 #include "settings/DefaultTerminal.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "atlas/ResolveTerminal.h"
 #include "core/Terminal.h"
-#include "report/ResolveTerminal.h"
 #include "settings/Settings.h"
 #include "widgets/AtlasPicker.h"
 

@@ -3,10 +3,10 @@
 #include "planner/PlannerView.h"
 
 #include "atlas/BuiltInAtlas.h"
+#include "atlas/ResolveTerminal.h"
 #include "core/Numeric.h"
 #include "report/PredictionExport.h"
 #include "report/PredictionHeaders.h"
-#include "report/ResolveTerminal.h"
 #include "settings/DefaultTerminal.h"
 
 #include <gtest/gtest.h>

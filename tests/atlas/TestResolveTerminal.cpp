@@ -1,8 +1,7 @@
-#include "report/ResolveTerminal.h"
+#include "atlas/ResolveTerminal.h"
 
 #include "atlas/BuiltInAtlas.h"
 #include "core/Syntax.h"
-#include "settings/DefaultTerminal.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +16,10 @@ TerminalTexts Typed(std::string prefix, std::string latitude = "", std::string l
     return {std::move(prefix), std::move(latitude), std::move(longitude), std::move(name)};
 }
 
-ResolvedTerminal Resolve(const TerminalTexts& typed, const Settings& settings = FactorySettings()) {
+ResolvedTerminal Resolve(const TerminalTexts& typed,
+                         std::optional<Terminal> defaultTerminal = std::nullopt) {
     static const Atlas atlas = BuiltIn();
-    return ResolveTerminal(typed, 'B', {&atlas, DefinedDefaultTerminal(settings)});
+    return ResolveTerminal(typed, 'B', {&atlas, std::move(defaultTerminal)});
 }
 
 } // namespace
@@ -40,16 +40,12 @@ TEST(ResolveTerminal, PrefixesLocatorsAndTheDefaultTerminal) {
     EXPECT_EQ(square.terminal.LongitudeText, "-11.63");
     EXPECT_EQ(square.terminal.Name, "");
 
-    Settings settings = FactorySettings();
-    const ResolvedTerminal undefined = Resolve(Typed("Default"), settings);
+    const ResolvedTerminal undefined = Resolve(Typed("Default"));
     EXPECT_EQ(undefined.problem, TerminalProblem::DefaultUndefined);
     EXPECT_EQ(undefined.message.kind, MessageKind::Information);
     EXPECT_TRUE(undefined.message.alert);
-    settings.DefaultLatitudeText = "40 54 S";
-    settings.DefaultLongitudeText = "74";
-    settings.DefaultName = "Home";
-    DeriveSettings(settings);
-    const ResolvedTerminal home = Resolve(Typed("DEFAULT"), settings);
+    const ResolvedTerminal home =
+        Resolve(Typed("DEFAULT"), Terminal{kDefaultPrefix, "40 54 S", "74", "Home"});
     ASSERT_TRUE(home);
     EXPECT_EQ(home.terminal.Prefix, "DEFAULT");
     EXPECT_EQ(home.terminal.LatitudeText, "40 54 S");

@@ -1,4 +1,4 @@
-#include "report/ResolveTerminal.h"
+#include "atlas/ResolveTerminal.h"
 
 #include "atlas/AtlasEntry.h"
 #include "atlas/PrefixCheck.h"
