@@ -22,7 +22,6 @@
 #include "settings/ui/OptionsDialog.h"
 #include "solar/SolarPreferences.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowScale.h"
 #include <QApplication>

@@ -5,7 +5,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -20,6 +19,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kPredictionDialogHelpContext = 3;
+
+} // namespace
 
 PredictionDialog::PredictionDialog(PredictionDialogInput input, StatusLine* statusLine,
                                    QWidget* parent)

@@ -3,7 +3,6 @@
 #include "atlas/AtlasEdit.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
@@ -16,6 +15,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kAtlasModifyHelpContext = 66;
 
 std::string Text(const ValidatedEdit* field) {
     return field->text().toStdString();

@@ -4,7 +4,6 @@
 #include "batch/BatchTableText.h"
 #include "batch/ui/BatchGrid.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/SolarDataButton.h"
 #include "widgets/StatusLine.h"
@@ -26,6 +25,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kBatchHelpContext = 63;
 
 constexpr const char* kUntitled = "Untitled.hbt";
 

@@ -8,7 +8,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -25,6 +24,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kCoverageDialogHelpContext = 85;
+
+} // namespace
 
 CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)) {

@@ -7,7 +7,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -21,6 +20,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kFreqMapDialogHelpContext = 83;
+
+} // namespace
 
 FreqMapDialogInput FreqMapDialogInputOf(const AppState& state) {
     FreqMapDialogInput input;

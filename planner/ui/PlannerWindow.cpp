@@ -8,7 +8,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -38,6 +37,9 @@
 #include <cmath>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kPlannerHelpContext = 73;
 
 /// Places per chunk: small enough that the first rows show at once and Cancel is
 /// heard quickly, large enough to keep both cores busy.
