@@ -52,7 +52,7 @@ void PredictionDialog::FormCreate() {
     m_date = dayFields.date;
     m_solar = dayFields.solar;
     m_kIndex = dayFields.kIndex;
-    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
 
     auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, this);
@@ -83,7 +83,7 @@ void PredictionDialog::FormCreate() {
     values->addWidget(label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
     values->addWidget(m_kIndex);
     values->addSpacing(12);
-    values->addWidget(solarData);
+    values->addWidget(m_solarData);
     values->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -117,7 +117,11 @@ void PredictionDialog::FormCreate() {
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_groups[0]->prefixEdit()->setFocus();
-    solarData->fillIfChosen();
+}
+
+void PredictionDialog::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
 }
 
 void PredictionDialog::setAtlasPicker(const AtlasPicker& picker) {

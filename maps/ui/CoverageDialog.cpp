@@ -92,8 +92,8 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
         ++row;
     }
     values->addWidget(zoneLabel, row - 1, 2);
-    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, statusLine, this);
-    values->addWidget(solarData, 1, 2); // beside the solar index
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, statusLine, this);
+    values->addWidget(m_solarData, 1, 2); // beside the solar index
     values->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -124,7 +124,11 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_terminal->prefixEdit()->setFocus();
-    solarData->fillIfChosen();
+}
+
+void CoverageDialog::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
 }
 
 void CoverageDialog::setAtlasPicker(const AtlasPicker& picker) {

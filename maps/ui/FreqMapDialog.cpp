@@ -91,8 +91,8 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
     row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date);
     row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar);
     row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex);
-    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
-    values->addWidget(solarData);
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
+    values->addWidget(m_solarData);
     values->addStretch();
     auto* timeRow = new QHBoxLayout;
     row(timeRow, QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time);
@@ -129,7 +129,11 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_terminal->prefixEdit()->setFocus();
-    solarData->fillIfChosen();
+}
+
+void FreqMapDialog::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
 }
 
 void FreqMapDialog::setAtlasPicker(const AtlasPicker& picker) {
