@@ -21,7 +21,6 @@
 #include "settings/ui/OptionsDialog.h"
 #include "solar/SolarPreferences.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowScale.h"
 
@@ -36,6 +35,9 @@
 #include <QTimer>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kMainHelpContext = 5;
 
 constexpr int kTitleBarAllowance = 28;
 

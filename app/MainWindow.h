@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/AtlasPicker.h"
+#include "widgets/DialogServices.h"
 #include "widgets/StatusLine.h"
 
 #include <QHash>
@@ -43,6 +44,8 @@ public:
     void runAtlasTask(int threshold, const std::function<void()>& openWindow);
     /// "Select from &Atlas" of every window: the atlas search window over the places.
     AtlasPicker atlasPicker();
+    /// The atlas search and the published solar figures, for the windows that offer them.
+    DialogServices dialogServices();
     /// The map items: the map's own precondition first (false: nothing opens), then
     /// `openWindows` (the dialog and, on OK, the display) with the menus hidden.
     void runMapTask(const std::function<bool()>& precondition,

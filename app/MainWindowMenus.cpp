@@ -5,6 +5,7 @@
 #include "app/HelpSystem.h"
 #include "app/NoDefaultTerminalQuestion.h"
 #include "app/PredictionMapOpeners.h"
+#include "app/PublishedSolarData.h"
 #include "appstate/AppState.h"
 #include "appstate/OptionsSave.h"
 #include "atlas/AtlasFile.h"
@@ -22,7 +23,6 @@
 #include "settings/ui/OptionsDialog.h"
 #include "solar/SolarPreferences.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowScale.h"
 #include <QApplication>
@@ -115,7 +115,7 @@ void MainWindow::buildMenus() {
     setMenuHandler(QStringLiteral("FileExit"), [this] { FileExitClick(); });
     setMenuHandler(QStringLiteral("Options"), [this] { OptionsClick(); });
     setMenuHandler(QStringLiteral("OnScreen1"), [this] {
-        RunOnScreenPrediction(this, this, m_state, atlasPicker(),
+        RunOnScreenPrediction(this, this, m_state, dialogServices(),
                               [this](PredictionResultsWindow& results) {
                                   SetPredictionMapOpeners(results, m_state);
                               });
@@ -162,16 +162,17 @@ void MainWindow::buildMenus() {
                                    QString::fromStdString(m_state.DataDirectory.string())};
             BatchWindow batch(std::move(input), this, this);
             batch.setAtlasPicker(atlasPicker());
+            batch.setSolarDataSource(PublishedSolarData(m_state.DataDirectory));
             batch.exec();
         });
     });
     setMenuHandler(QStringLiteral("FrequencyMap1"), [this] {
         runMapTask([this] { return FrequencyMapAvailable(this, m_state); },
-                   [this] { RunFrequencyMapWindows(this, this, m_state, atlasPicker()); });
+                   [this] { RunFrequencyMapWindows(this, this, m_state, dialogServices()); });
     });
     setMenuHandler(QStringLiteral("CoverageMap1"), [this] {
         runMapTask([this] { return CoverageMapAvailable(this, m_state); },
-                   [this] { RunCoverageMapWindows(this, this, m_state, atlasPicker()); });
+                   [this] { RunCoverageMapWindows(this, this, m_state, dialogServices()); });
     });
     setMenuHandler(QStringLiteral("Contents1"), [this] { Contents1Click(); });
     setMenuHandler(QStringLiteral("SearchforHelpOn1"), [this] { SearchforHelpOn1Click(); });
@@ -190,6 +191,7 @@ void MainWindow::PlannerClick() {
                              ReadSystemClock()};
     PlannerWindow planner(std::move(input), this, this);
     planner.setAtlasPicker(atlasPicker());
+    planner.setSolarDataSource(PublishedSolarData(m_state.DataDirectory));
     planner.setPredictionOpener(
         [this](QWidget* parent, const PredictionInputs& inputs, PathKind kind) {
             ShowPredictionResults(
@@ -206,5 +208,9 @@ void MainWindow::PlannerClick() {
 }
 
 AtlasPicker MainWindow::atlasPicker() {
-    return PrefixSearchFormPicker(m_state.PlaceAtlas, this);
+    return AtlasSearchPicker(m_state.PlaceAtlas, this);
+}
+
+DialogServices MainWindow::dialogServices() {
+    return {atlasPicker(), PublishedSolarData(m_state.DataDirectory)};
 }

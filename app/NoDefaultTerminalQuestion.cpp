@@ -1,7 +1,6 @@
 #include "app/NoDefaultTerminalQuestion.h"
 
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/WindowScale.h"
 
 #include <QCheckBox>
@@ -10,6 +9,13 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kNoDefaultTerminalHelpContext = 22;
+
+} // namespace
 
 NoDefaultTerminalQuestion::NoDefaultTerminalQuestion(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("NoDefaultMsgForm"));

@@ -6,7 +6,6 @@
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
 #include "widgets/QtText.h"
-#include "widgets/SolarDataButton.h"
 
 #include <QCoreApplication>
 
@@ -40,7 +39,6 @@ void LoadAppState(AppState& state, const std::filesystem::path& dataDir,
     state.Prediction = PredictionRecord{};
     state.DataDirectory = dataDir;
     RemoveStaleTemporaryFiles(dataDir);
-    SolarDataButton::SetDataDirectory(dataDir);
     state.Dates = dates;
     state.UserSettings = LoadSettings(SettingsFilePath(dataDir)).settings;
     state.TimeZone = SetTimeZone(state.UserSettings.UseUtc, clock);

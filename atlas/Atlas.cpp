@@ -69,6 +69,14 @@ void BuildAtlasIndexes(Atlas& atlas) {
     }
 }
 
+Atlas AtlasOf(std::vector<AtlasEntry> entries) {
+    Atlas atlas;
+    atlas.Count = static_cast<std::int32_t>(entries.size());
+    atlas.Entries = std::move(entries);
+    BuildAtlasIndexes(atlas);
+    return atlas;
+}
+
 void FreeAtlas(Atlas& atlas) {
     atlas.Entries = {};
     atlas.ByPrefix = {};

@@ -48,6 +48,10 @@ const AtlasEntry& AtlasEntryAt(const Atlas& atlas, AtlasIndex index, std::size_t
 /// end up the later one first. Runs in O(n log n). Sets nothing when Count is -1.
 void BuildAtlasIndexes(Atlas& atlas);
 
+/// An atlas in memory of `entries` (in file order, that is ascending prefix order), with
+/// its count and both indexes (BuildAtlasIndexes); no file lies behind it.
+Atlas AtlasOf(std::vector<AtlasEntry> entries);
+
 /// Releases the entries and both indexes; Count becomes -1 (nothing loaded).
 void FreeAtlas(Atlas& atlas);
 

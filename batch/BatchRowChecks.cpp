@@ -1,8 +1,9 @@
 #include "batch/BatchRowChecks.h"
 
 #include "atlas/AtlasEntry.h"
+#include "atlas/ResolveTerminal.h"
 #include "core/Syntax.h"
-#include "report/ResolveTerminal.h"
+#include "settings/DefaultTerminal.h"
 
 namespace {
 
@@ -36,7 +37,8 @@ TerminalCheck CheckBatchTerminal(std::string_view cell, const std::string& lette
     }
     const TerminalTexts typed{std::string(cell), {}, {}, {}};
     const ResolvedTerminal resolved =
-        ResolveTerminal(typed, letter.empty() ? 'A' : letter[0], context.atlas, context.settings);
+        ResolveTerminal(typed, letter.empty() ? 'A' : letter[0],
+                        {context.atlas, DefinedDefaultTerminal(context.settings)});
     if (!resolved) {
         check.reason = "Terminal " + letter + ": " + OneLineText(resolved.message);
         return check;

@@ -19,27 +19,20 @@ namespace {
 Atlas LargeAtlas(std::size_t count) {
     const std::vector<AtlasEntry> builtIn = BuiltInAtlasEntries();
     std::mt19937 random(7);
-    Atlas atlas;
+    std::vector<AtlasEntry> entries;
     for (std::size_t i = 0; i < count; ++i) {
         char prefix[24];
         std::snprintf(prefix, sizeof prefix, "A%05zu", i);
         const AtlasEntry& model = builtIn[random() % builtIn.size()];
-        atlas.Entries.push_back(MakeAtlasEntry(prefix, model.Latitude(), model.Longitude(),
-                                               model.Name() + std::to_string(random() % 100)));
+        entries.push_back(MakeAtlasEntry(prefix, model.Latitude(), model.Longitude(),
+                                         model.Name() + std::to_string(random() % 100)));
     }
-    atlas.Count = static_cast<std::int32_t>(count);
-    BuildAtlasIndexes(atlas);
-    return atlas;
+    return AtlasOf(std::move(entries));
 }
 
 Atlas AtlasOfSize(std::int64_t size) {
-    if (size == static_cast<std::int64_t>(kBuiltInAtlasSize)) {
-        Atlas atlas;
-        atlas.Entries = BuiltInAtlasEntries();
-        atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
-        BuildAtlasIndexes(atlas);
-        return atlas;
-    }
+    if (size == static_cast<std::int64_t>(kBuiltInAtlasSize))
+        return AtlasOf(BuiltInAtlasEntries());
     return LargeAtlas(static_cast<std::size_t>(size));
 }
 

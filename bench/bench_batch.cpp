@@ -12,13 +12,7 @@
 namespace {
 
 BatchContext Context() {
-    static const Atlas atlas = [] {
-        Atlas a;
-        a.Entries = BuiltInAtlasEntries();
-        a.Count = static_cast<std::int32_t>(a.Entries.size());
-        BuildAtlasIndexes(a);
-        return a;
-    }();
+    static const Atlas atlas = AtlasOf(BuiltInAtlasEntries());
     BatchContext context;
     context.settings = FactorySettings(); // five frequencies
     context.settings.DefaultLatitudeText = "51 30 N";

@@ -29,9 +29,7 @@ PlannerSetup TenBandSetup(std::vector<PathKind> kinds) {
 }
 
 std::vector<Terminal> BuiltInPlaces() {
-    Atlas atlas;
-    atlas.Entries = BuiltInAtlasEntries();
-    return AtlasPlaces(atlas);
+    return AtlasPlaces(AtlasOf(BuiltInAtlasEntries()));
 }
 
 void RunPlanner(benchmark::State& state, std::vector<PathKind> kinds) {

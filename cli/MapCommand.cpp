@@ -70,7 +70,8 @@ std::optional<GeoPoint> PlaceFromPrefix(const std::string& given, const Atlas& a
                                         const Settings& settings) {
     TerminalTexts typed;
     typed.prefix = given;
-    const ResolvedTerminal place = ResolveTerminal(typed, 'A', &atlas, settings);
+    const ResolvedTerminal place =
+        ResolveTerminal(typed, 'A', {&atlas, DefinedDefaultTerminal(settings)});
     if (!place)
         return std::nullopt;
     const auto lat = ReadCoordinate(place.terminal.LatitudeText, CoordinateKind::Latitude);

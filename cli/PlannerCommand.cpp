@@ -1,3 +1,4 @@
+#include "atlas/ResolveTerminal.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
 #include "cli/CommandOutput.h"
@@ -7,7 +8,7 @@
 #include "core/Numeric.h"
 #include "planner/Planner.h"
 #include "planner/PlannerExport.h"
-#include "report/ResolveTerminal.h"
+#include "settings/DefaultTerminal.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -121,9 +122,9 @@ int RunPlannerCommand(const std::vector<std::string>& argList) {
 
     std::vector<Terminal> places;
     if (to) {
+        const TerminalSources sources{&run.atlas, DefinedDefaultTerminal(run.settings)};
         for (const std::string& prefix : SplitList(*to)) {
-            const ResolvedTerminal place =
-                ResolveTerminal({prefix, "", "", ""}, 'B', &run.atlas, run.settings);
+            const ResolvedTerminal place = ResolveTerminal({prefix, "", "", ""}, 'B', sources);
             if (!place)
                 return Refuse("--to '" + prefix + "': " + OneLineText(place.message));
             places.push_back(place.terminal);

@@ -137,9 +137,7 @@ std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& data
     if (fs::exists(dir.directory / kAtlasFileName, ec)) {
         LoadAtlas(data.atlas, dir.directory); // the file exists, so this only reads it
     } else {
-        data.atlas.Entries = BuiltInAtlasEntries();
-        data.atlas.Count = static_cast<std::int32_t>(data.atlas.Entries.size());
-        BuildAtlasIndexes(data.atlas);
+        data.atlas = AtlasOf(BuiltInAtlasEntries());
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "cli/TerminalArgs.h"
 
+#include "settings/DefaultTerminal.h"
+
 TerminalOptions TakeTerminalOptions(ArgList& args, std::string_view letter) {
     TerminalOptions result;
     const std::string name(letter);
@@ -31,7 +33,8 @@ TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas*
                                     const Settings& settings) {
     TerminalArgs result;
     const char letter = options.letter == "a" ? 'A' : 'B';
-    const ResolvedTerminal resolved = ResolveTerminal(options.typed, letter, atlas, settings);
+    const ResolvedTerminal resolved =
+        ResolveTerminal(options.typed, letter, {atlas, DefinedDefaultTerminal(settings)});
     if (!resolved) {
         std::string head = "--" + options.letter + " '" + options.given + "': ";
         if (resolved.problem == TerminalProblem::Latitude)

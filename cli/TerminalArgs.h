@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "atlas/Atlas.h"
+#include "atlas/ResolveTerminal.h"
 #include "cli/ArgList.h"
 #include "core/Terminal.h"
-#include "report/ResolveTerminal.h"
 #include "settings/Settings.h"
 
 /// The options of one terminal as given on the command line, not yet resolved.

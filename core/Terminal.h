@@ -12,6 +12,11 @@ constexpr std::size_t kLatitudeTextCapacity = 10;
 constexpr std::size_t kLongitudeTextCapacity = 11;
 constexpr std::size_t kNameCapacity = 17;
 
+/// The prefix a terminal carries when it is the default terminal of the settings.
+inline constexpr const char* kDefaultPrefix = "DEFAULT";
+/// The prefix that stands for a terminal whose coordinates are typed by hand.
+inline constexpr const char* kManualPrefix = "<Ins>";
+
 /// The text cut to fit a record field of `capacity` bytes, on whole UTF-8 characters:
 /// the longest beginning of the text that fits without splitting a character (a byte
 /// that is not part of a well-formed UTF-8 sequence counts as one character). The one

@@ -1,11 +1,11 @@
 #include "coverage/Coverage.h"
 
+#include "atlas/ResolveTerminal.h"
 #include "core/Constants.h"
 #include "core/Numeric.h"
 #include "report/NoiseLevel.h"
 #include "report/PredictionSetup.h"
 #include "report/PredictionTable.h"
-#include "report/ResolveTerminal.h"
 
 #include <tbb/blocked_range.h>
 #include <tbb/parallel_for.h>

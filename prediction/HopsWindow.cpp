@@ -8,7 +8,6 @@
 #include "report/PredictionReport.h"
 #include "report/ResultsLayout.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/StatusLine.h"
@@ -32,6 +31,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kHopsHelpContext = 69;
 
 const char* const kCloseHint =
     "Close Advanced Prediction Window and return to Hopscope Prediction Window";

@@ -29,7 +29,7 @@ void HandInPredictionWindows(PredictionResultsWindow& results) {
 }
 
 void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState& state,
-                           const AtlasPicker& picker,
+                           const DialogServices& services,
                            const std::function<void(PredictionResultsWindow&)>& prepareResults) {
     auto restore = [statusLine] {
         if (statusLine)
@@ -41,7 +41,8 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
     PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
                                 &state.PlaceAtlas, state.Dates};
     PredictionDialog dialog(std::move(input), statusLine, mainWindow);
-    dialog.setAtlasPicker(picker);
+    dialog.setAtlasPicker(services.atlasPicker);
+    dialog.setSolarDataSource(services.solarData);
     if (dialog.exec() != QDialog::Accepted) {
         restore();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "prediction/PredictionDialog.h"
+#include "widgets/DialogServices.h"
 
 #include <functional>
 
@@ -17,10 +18,10 @@ void HandInPredictionWindows(PredictionResultsWindow& results);
 /// its progress window, and a completed run opens the results window. The menus
 /// are hidden meanwhile (when a default terminal exists) and the idle main window is
 /// restored at the end, also after Cancel. `prepareResults` hands the results window
-/// the windows of its menus (maps, graphs) before it opens; `picker` serves "Select
-/// from &Atlas".
+/// the windows of its menus (maps, graphs) before it opens; `services` serve "Select
+/// from &Atlas" and "Solar Data".
 void RunOnScreenPrediction(
-    QWidget* mainWindow, StatusLine* statusLine, AppState& state, const AtlasPicker& picker,
+    QWidget* mainWindow, StatusLine* statusLine, AppState& state, const DialogServices& services,
     const std::function<void(PredictionResultsWindow&)>& prepareResults = {});
 
 /// The on-screen prediction of `inputs` without the dialog (the planner's double-click):

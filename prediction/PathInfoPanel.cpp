@@ -1,7 +1,6 @@
 #include "prediction/PathInfoPanel.h"
 
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/QtText.h"
 #include "widgets/ReportFont.h"
 #include "widgets/WindowScale.h"
@@ -16,6 +15,9 @@
 #include <QScreen>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kPathInfoHelpContext = 61;
 
 QFont PageFont(const QWidget* window) {
     return ReportFont(10.0 * WindowScale(window));

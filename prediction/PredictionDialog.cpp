@@ -5,7 +5,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -20,6 +19,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kPredictionDialogHelpContext = 3;
+
+} // namespace
 
 PredictionDialog::PredictionDialog(PredictionDialogInput input, StatusLine* statusLine,
                                    QWidget* parent)
@@ -46,7 +52,7 @@ void PredictionDialog::FormCreate() {
     m_date = dayFields.date;
     m_solar = dayFields.solar;
     m_kIndex = dayFields.kIndex;
-    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
 
     auto label = [this](const QString& name, const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, this);
@@ -77,7 +83,7 @@ void PredictionDialog::FormCreate() {
     values->addWidget(label(QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex));
     values->addWidget(m_kIndex);
     values->addSpacing(12);
-    values->addWidget(solarData);
+    values->addWidget(m_solarData);
     values->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -111,7 +117,11 @@ void PredictionDialog::FormCreate() {
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_groups[0]->prefixEdit()->setFocus();
-    solarData->fillIfChosen();
+}
+
+void PredictionDialog::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
 }
 
 void PredictionDialog::setAtlasPicker(const AtlasPicker& picker) {

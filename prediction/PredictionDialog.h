@@ -5,6 +5,7 @@
 #include "report/PredictionSetup.h"
 #include "settings/Settings.h"
 #include "widgets/AtlasPicker.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QDialog>
 #include <memory>
@@ -42,6 +43,8 @@ public:
 
     /// Opens the atlas search for "Select from &Atlas"; without one the button stays off.
     void setAtlasPicker(const AtlasPicker& picker);
+    /// Serves "Solar Data"; with the user's choice it fetches the figures at once.
+    void setSolarDataSource(const SolarDataSource& source);
 
     /// After OK: the texts as stored in the prediction record, and the prepared run.
     const PredictionInputs& inputs() const { return m_inputs; }
@@ -58,6 +61,7 @@ private:
 
     PredictionDialogInput m_input;
     StatusLine* m_statusLine;
+    SolarDataButton* m_solarData = nullptr;
     TerminalGroup* m_groups[2] = {nullptr, nullptr};
     std::unique_ptr<TerminalPair> m_pair;
     DateEdit* m_date = nullptr;

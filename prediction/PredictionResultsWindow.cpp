@@ -9,7 +9,6 @@
 #include "report/PredictionSetup.h"
 #include "report/ResultsLayout.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/ReportFont.h"
@@ -38,6 +37,9 @@
 #include <QWheelEvent>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kResultsHelpContext = 62;
 
 QColor PaleColumnColour() {
     const QScreen* screen = QGuiApplication::primaryScreen();

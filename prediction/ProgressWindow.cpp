@@ -3,7 +3,6 @@
 #include "engine/Propagation.h"
 #include "prediction/ProgressCancelButton.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
 
@@ -13,6 +12,9 @@
 #include <QPushButton>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kProgressHelpContext = 72;
 
 bool IsEnterOrEscape(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;

@@ -4,7 +4,6 @@
 #include "prediction/ChildWindowParts.h"
 #include "prediction/DrawingPainter.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
@@ -25,6 +24,9 @@
 #include <new>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kSignalsGraphHelpContext = 71;
 
 const char* const kCloseHint =
     "Close Signals Graph window and return to Hopscope Prediction Window";

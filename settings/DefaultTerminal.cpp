@@ -12,6 +12,12 @@ Terminal DefaultTerminal(const Settings& settings) {
     return t;
 }
 
+std::optional<Terminal> DefinedDefaultTerminal(const Settings& settings) {
+    if (!settings.DefaultDefined)
+        return std::nullopt;
+    return DefaultTerminal(settings);
+}
+
 void ApplyDefaultTerminal(const Settings& settings, Terminal& a, Terminal& b) {
     if (settings.DefaultDefined) {
         if (a.Prefix == kDefaultPrefix || a.Prefix.empty())

@@ -3,14 +3,17 @@
 #include "core/Terminal.h"
 #include "settings/Settings.h"
 
-/// The prefix a terminal carries when it is the default terminal of the settings.
-inline constexpr const char* kDefaultPrefix = "DEFAULT";
+#include <optional>
 
 /// The default terminal of the settings as a terminal: prefix "DEFAULT", the three
 /// texts copied (cut to the terminal's capacities), and the degrees, radians, sine and
 /// cosine of its coordinates parsed from the texts. Texts that do not parse (possible
 /// only in a file written elsewhere) leave the reals at zero.
 Terminal DefaultTerminal(const Settings& settings);
+
+/// DefaultTerminal when the settings define a default terminal (DefaultDefined), else
+/// nothing: what "DEFAULT" stands for when a terminal is resolved.
+std::optional<Terminal> DefinedDefaultTerminal(const Settings& settings);
 
 /// After the options have been saved, brings terminals A and B of the prediction
 /// record in line with the default terminal:

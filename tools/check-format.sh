@@ -4,8 +4,9 @@
 root=${1:-.}
 format=${2:-clang-format}
 cd "$root" || exit 2
-files=$(find core engine p533 validation settings atlas report graphs batch maps widgets prediction app cli \
-        tests bench tools -name '*.cpp' -o -name '*.h' 2>/dev/null)
+# Every C++ file of the tree, in every folder, new ones included; build folders and
+# git's own are not the project's sources.
+files=$(find . \( -name 'build*' -o -name '.git' \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
 out=$(echo "$files" | xargs "$format" --dry-run 2>&1 | grep 'warning:')
 if [ -n "$out" ]; then
     echo "$out" | cut -d: -f1 | sort -u | sed 's/^/not formatted: /'

@@ -1,5 +1,4 @@
 #include "widgets/NewDateDialog.h"
-#include "widgets/HelpContexts.h"
 
 #include "widgets/DateEdit.h"
 #include "widgets/HelpContext.h"
@@ -9,6 +8,13 @@
 
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kNewDateHelpContext = 38;
+
+} // namespace
 
 NewDateDialog::NewDateDialog(const DateConventions& dates, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_dateEdit(new DateEdit(this)) {

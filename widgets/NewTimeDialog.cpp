@@ -1,5 +1,4 @@
 #include "widgets/NewTimeDialog.h"
-#include "widgets/HelpContexts.h"
 
 #include "widgets/HelpContext.h"
 #include "widgets/OneFieldDialog.h"
@@ -8,6 +7,13 @@
 
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kNewTimeHelpContext = 39;
+
+} // namespace
 
 NewTimeDialog::NewTimeDialog(const QString& timeZoneLabel, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_timeEdit(new TimeEdit(this)) {

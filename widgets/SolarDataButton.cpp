@@ -1,8 +1,5 @@
 #include "widgets/SolarDataButton.h"
 
-#include "core/DataDirectory.h"
-#include "solar/SolarLookup.h"
-#include "solar/SolarPreferences.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 
@@ -16,17 +13,13 @@ namespace {
 const QString kIdleText = QStringLiteral("So&lar Data");
 const QString kBusyText = QStringLiteral("Cancel So&lar Data");
 
-std::filesystem::path& DataDirectoryStore() {
-    static std::filesystem::path directory;
-    return directory;
-}
-
 } // namespace
 
 SolarDataButton::SolarDataButton(SolarDataTargets targets, StatusLine* statusLine, QWidget* parent)
     : QPushButton(kIdleText, parent), m_targets(std::move(targets)), m_statusLine(statusLine),
-      m_watcher(new QFutureWatcher<SolarLookup>(this)) {
+      m_watcher(new QFutureWatcher<SolarDataFetch>(this)) {
     setObjectName(QStringLiteral("SolarDataBtn"));
+    setEnabled(false);
     setAutoDefault(false);
     setStatusTip(QStringLiteral(
         "Fetch the published solar index and K index for the date (F6; again to cancel)"));
@@ -45,19 +38,15 @@ SolarDataButton::~SolarDataButton() {
     }
 }
 
-void SolarDataButton::SetDataDirectory(const std::filesystem::path& directory) {
-    DataDirectoryStore() = directory;
-}
-
-std::filesystem::path SolarDataButton::DataDirectory() {
-    if (DataDirectoryStore().empty())
-        DataDirectoryStore() = ResolveDataDirectory(std::nullopt).directory;
-    return DataDirectoryStore();
+void SolarDataButton::setSource(SolarDataSource source) {
+    m_source = std::move(source);
+    setEnabled(static_cast<bool>(m_source.fetch));
 }
 
 void SolarDataButton::fillIfChosen() {
     // Quietly nothing when the dialog opens without a valid date.
-    if (ReadSolarPreferences(DataDirectory()).fillOnOpen && m_targets.date && m_targets.date())
+    if (m_source.fetch && m_source.fillOnOpen && m_source.fillOnOpen() && m_targets.date &&
+        m_targets.date())
         QTimer::singleShot(0, this, &SolarDataButton::start);
 }
 
@@ -69,55 +58,44 @@ void SolarDataButton::toggle() {
 }
 
 void SolarDataButton::start() {
-    if (m_busy)
+    if (m_busy || !m_source.fetch)
         return;
     const std::optional<DateValue> date = m_targets.date ? m_targets.date() : std::nullopt;
     if (!date) {
         ShowError(window(), QStringLiteral("Enter a valid date before fetching solar data"));
         return;
     }
-    SolarRequest request;
-    request.dataDir = DataDirectory();
-    request.date = CalendarFromDate(*date);
-    request.baseUrl = SolarBaseUrl(ReadSolarPreferences(request.dataDir));
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     auto cancel = m_cancel; // the task keeps the flag alive
     m_busy = true;
     setText(kBusyText);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     showStatus(QStringLiteral("Fetching solar data..."));
-    m_watcher->setFuture(QtConcurrent::run([request, cancel]() mutable {
-        request.cancel = cancel.get();
-        return LookUpSolarFigure(request);
-    }));
+    m_watcher->setFuture(QtConcurrent::run(
+        [fetch = m_source.fetch, day = *date, cancel] { return fetch(day, *cancel); }));
 }
 
 void SolarDataButton::done() {
     m_busy = false;
     setText(kIdleText);
     QApplication::restoreOverrideCursor();
-    const SolarLookup found = m_watcher->result();
+    const SolarDataFetch found = m_watcher->result();
     if (found.cancelled) {
         showStatus(QStringLiteral("Solar data not fetched: cancelled"));
         emit finished(false);
         return;
     }
-    if (!found.figure) {
+    if (!found.filled) {
         // The box first: closing it moves the focus, which would replace the status.
         ShowError(window(), QString::fromStdString(found.error));
         showStatus(QString::fromStdString(found.error));
         emit finished(false);
         return;
     }
-    const SolarFigure& figure = *found.figure;
     if (m_targets.fill)
-        m_targets.fill(QString::fromStdString(figure.solarText),
-                       QString::fromStdString(figure.kText));
-    QString text =
-        QString::fromStdString(SolarFigureSummary(figure, std::chrono::system_clock::now()));
-    for (const std::string& note : figure.notes)
-        text += QStringLiteral(" (") + QString::fromStdString(note) + QStringLiteral(")");
-    showStatus(text);
+        m_targets.fill(QString::fromStdString(found.solarText),
+                       QString::fromStdString(found.kText));
+    showStatus(QString::fromStdString(found.summary));
     emit finished(true);
 }
 

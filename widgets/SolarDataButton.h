@@ -7,13 +7,12 @@
 #include <QString>
 
 #include <atomic>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class StatusLine;
-struct SolarLookup;
 
 /// What the "Solar Data" button of a dialog works on: how to read the dialog's date
 /// (nullopt when the date field holds no valid date) and how to put the figures into
@@ -23,21 +22,42 @@ struct SolarDataTargets {
     std::function<void(const QString& solarIndexText, const QString& kIndexText)> fill;
 };
 
+/// The published solar index and K index of one day, as fetched for the button.
+struct SolarDataFetch {
+    bool filled = false;    ///< the figures came: the texts and the summary hold them
+    bool cancelled = false; ///< the fetch was cancelled
+    std::string error;      ///< neither: why there are no figures
+    std::string solarText;  ///< the solar index field's text ("S121.0", "F135.0")
+    std::string kText;      ///< the K index field's text ("" for the average)
+    std::string summary;    ///< where the figures came from, for the status line
+};
+
+/// Where the button gets its figures. The program hands one to every window that
+/// offers "Solar Data", as it hands the atlas search to those that offer "Select from
+/// &Atlas".
+struct SolarDataSource {
+    /// The user chose in Options to have the figures fetched when a dialog opens.
+    std::function<bool()> fillOnOpen;
+    /// Fetches the figures of a day; runs on a worker thread, and soon gives up
+    /// (cancelled) once `cancel` turns true.
+    std::function<SolarDataFetch(DateValue date, const std::atomic<bool>& cancel)> fetch;
+};
+
 /// "So&lar Data" (also F6 anywhere in its window): fetches the published solar index
 /// and K index for the dialog's date on a worker thread and fills the dialog's fields
 /// with them, saying in the status line where they came from. While it works the
 /// cursor is busy and the button reads "Cancel Solar Data"; a click (or F6) then
 /// cancels. A failure shows the message and leaves the fields as they were. Closing
-/// the dialog cancels a fetch under way and waits for the thread to stop.
+/// the dialog cancels a fetch under way and waits for the thread to stop. Until it is
+/// given a source that can fetch, the button is off.
 class SolarDataButton : public QPushButton {
     Q_OBJECT
 public:
     SolarDataButton(SolarDataTargets targets, StatusLine* statusLine, QWidget* parent);
     ~SolarDataButton() override;
 
-    /// The folder of the copies and of the solar preferences; set once at start-up.
-    static void SetDataDirectory(const std::filesystem::path& directory);
-    static std::filesystem::path DataDirectory();
+    /// Where the figures come from; the button is on when the source can fetch.
+    void setSource(SolarDataSource source);
 
     /// Starts a fetch when the user chose in Options to have the figures filled in
     /// when a dialog opens; does nothing otherwise.
@@ -58,8 +78,9 @@ private:
     void showStatus(const QString& text);
 
     SolarDataTargets m_targets;
+    SolarDataSource m_source;
     StatusLine* m_statusLine;
-    QFutureWatcher<SolarLookup>* m_watcher;
+    QFutureWatcher<SolarDataFetch>* m_watcher;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_busy = false;
     QString m_lastStatus;

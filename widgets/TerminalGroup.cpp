@@ -158,11 +158,15 @@ void TerminalGroup::fieldExit(ValidatedEdit* field, QWidget* target) {
     updateFieldEnabling();
 }
 
+TerminalSources TerminalGroup::sources() const {
+    return {m_atlas, DefinedDefaultTerminal(m_settings)};
+}
+
 void TerminalGroup::fillFromPrefix() {
     const TerminalTexts typed = typedTexts();
     if (typed.prefix == kManualPrefix)
         return;
-    const ResolvedTerminal resolved = ResolveTerminal(typed, m_letter, m_atlas, m_settings);
+    const ResolvedTerminal resolved = ResolveTerminal(typed, m_letter, sources());
     if (resolved.problem == TerminalProblem::DefaultUndefined)
         refuseMissingDefault();
     else if (resolved)
@@ -235,7 +239,7 @@ void TerminalGroup::SelectBtnClick() {
 }
 
 std::optional<Terminal> TerminalGroup::resolveForOk() {
-    const ResolvedTerminal resolved = ResolveTerminal(typedTexts(), m_letter, m_atlas, m_settings);
+    const ResolvedTerminal resolved = ResolveTerminal(typedTexts(), m_letter, sources());
     if (!resolved) {
         if (resolved.problem == TerminalProblem::DefaultUndefined) {
             refuseMissingDefault();

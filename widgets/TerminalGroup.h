@@ -1,7 +1,7 @@
 #pragma once
 
+#include "atlas/ResolveTerminal.h"
 #include "core/Terminal.h"
-#include "report/ResolveTerminal.h"
 #include "settings/Settings.h"
 #include "widgets/AtlasPicker.h"
 
@@ -64,6 +64,7 @@ protected:
 private:
     void buildControls(const QString& namePrefix);
     void fieldExit(ValidatedEdit* field, QWidget* target);
+    TerminalSources sources() const;
     void fillFromPrefix();
     void refuseMissingDefault();
     void updateFieldEnabling();

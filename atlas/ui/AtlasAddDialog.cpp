@@ -3,7 +3,6 @@
 #include "atlas/AtlasEdit.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
@@ -13,6 +12,13 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kAtlasAddHelpContext = 65;
+
+} // namespace
 
 AtlasAddDialog::AtlasAddDialog(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine) {

@@ -3,7 +3,6 @@
 #include "atlas/AtlasEdit.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
@@ -14,9 +13,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The help page F1 opens here.
+constexpr int kAtlasDeleteHelpContext = 67;
+
+} // namespace
+
 AtlasDeleteDialog::AtlasDeleteDialog(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine),
-      m_picker(PrefixSearchFormPicker(atlas, statusLine)) {
+      m_picker(AtlasSearchPicker(atlas, statusLine)) {
     setObjectName(QStringLiteral("TAtlasDeleteForm"));
     setWindowTitle(QStringLiteral("Delete Atlas Entry"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

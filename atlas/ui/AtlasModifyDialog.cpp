@@ -3,7 +3,6 @@
 #include "atlas/AtlasEdit.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
@@ -17,6 +16,9 @@
 
 namespace {
 
+// The help page F1 opens here.
+constexpr int kAtlasModifyHelpContext = 66;
+
 std::string Text(const ValidatedEdit* field) {
     return field->text().toStdString();
 }
@@ -25,7 +27,7 @@ std::string Text(const ValidatedEdit* field) {
 
 AtlasModifyDialog::AtlasModifyDialog(Atlas& atlas, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_atlas(atlas), m_statusLine(statusLine),
-      m_picker(PrefixSearchFormPicker(atlas, statusLine)) {
+      m_picker(AtlasSearchPicker(atlas, statusLine)) {
     setObjectName(QStringLiteral("TAtlasModifyForm"));
     setWindowTitle(QStringLiteral("Modify Atlas Entry"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -2,7 +2,7 @@
 
 #include "atlas/ui/AtlasSearchDialog.h"
 
-AtlasPicker PrefixSearchFormPicker(const Atlas& atlas, StatusLine* statusLine) {
+AtlasPicker AtlasSearchPicker(const Atlas& atlas, StatusLine* statusLine) {
     return [&atlas, statusLine](QWidget* parent) -> std::optional<std::string> {
         AtlasSearchDialog form(atlas, statusLine, parent);
         if (form.exec() != QDialog::Accepted || form.selectedPrefix().isEmpty())

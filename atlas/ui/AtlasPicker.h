@@ -6,4 +6,4 @@ struct Atlas;
 class StatusLine;
 
 /// The picker that opens the "Search Atlas" window (AtlasSearchDialog) over `atlas`.
-AtlasPicker PrefixSearchFormPicker(const Atlas& atlas, StatusLine* statusLine);
+AtlasPicker AtlasSearchPicker(const Atlas& atlas, StatusLine* statusLine);

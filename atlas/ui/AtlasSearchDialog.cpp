@@ -2,7 +2,6 @@
 
 #include "atlas/ui/AtlasListPanel.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/QtText.h"
 #include "widgets/ReportFont.h"
 #include "widgets/StatusLine.h"
@@ -19,6 +18,9 @@
 #include <optional>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kPrefixSearchHelpContext = 60;
 
 constexpr int kVisibleRows = 15;
 

@@ -4,7 +4,6 @@
 #include "atlas/ui/AtlasListFont.h"
 #include "atlas/ui/AtlasListPanel.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/StatusLine.h"
 #include "widgets/ValidatedEdit.h"
 #include "widgets/WindowScale.h"
@@ -19,6 +18,9 @@
 #include <optional>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kAtlasViewHelpContext = 64;
 
 constexpr int kVisibleRows = 18;
 

@@ -5,7 +5,6 @@
 #include "widgets/AlertSound.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 #include "widgets/UpDown.h"
@@ -24,6 +23,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kBearingsHelpContext = 68;
 
 bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);

@@ -4,7 +4,6 @@
 #include "batch/BatchTableText.h"
 #include "batch/ui/BatchGrid.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/SolarDataButton.h"
 #include "widgets/StatusLine.h"
@@ -26,6 +25,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kBatchHelpContext = 63;
 
 constexpr const char* kUntitled = "Untitled.hbt";
 
@@ -96,6 +98,10 @@ BatchWindow::~BatchWindow() {
     LastFolder(m_input.directory, true) = m_reportFolder;
 }
 
+void BatchWindow::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+}
+
 void BatchWindow::buildControls() {
     const auto toolButton = [this](const char* name, QStyle::StandardPixmap icon,
                                    const char* hint) {
@@ -155,16 +161,17 @@ void BatchWindow::buildControls() {
     top->addWidget(m_freqLabel, 1);
     // Solar Data fills the solar and K index cells of the current row from its date.
     auto fetchRow = std::make_shared<int>(0);
-    top->addWidget(new SolarDataButton(
-        {[this, fetchRow] {
-             *fetchRow = std::max(0, m_grid->currentRow());
-             return ParseDateText(m_grid->table().Rows[*fetchRow].DateText, m_input.dates);
-         },
-         [this, fetchRow](const QString& solar, const QString& k) {
-             m_grid->setCellText(*fetchRow, BatchColumn::Solar, solar);
-             m_grid->setCellText(*fetchRow, BatchColumn::KIndex, k);
-         }},
-        m_statusLine, this));
+    top->addWidget(m_solarData = new SolarDataButton(
+                       {[this, fetchRow] {
+                            *fetchRow = std::max(0, m_grid->currentRow());
+                            return ParseDateText(m_grid->table().Rows[*fetchRow].DateText,
+                                                 m_input.dates);
+                        },
+                        [this, fetchRow](const QString& solar, const QString& k) {
+                            m_grid->setCellText(*fetchRow, BatchColumn::Solar, solar);
+                            m_grid->setCellText(*fetchRow, BatchColumn::KIndex, k);
+                        }},
+                       m_statusLine, this));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_progress, 1);
     bottom->addStretch();

@@ -5,6 +5,7 @@
 #include "widgets/AppendOrOverwriteQuestion.h"
 
 #include "widgets/AtlasPicker.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QDialog>
 #include <functional>
@@ -59,6 +60,8 @@ public:
     void setReportFileChooser(FileChooser chooser) { m_chooseReport = std::move(chooser); }
     void setAppendChooser(AppendChooser chooser) { m_chooseAppend = std::move(chooser); }
     void setAtlasPicker(AtlasPicker picker) { m_pickAtlas = std::move(picker); }
+    /// Serves "Solar Data" for the current row.
+    void setSolarDataSource(const SolarDataSource& source);
 
     /// Reads `path` into the table; false (nothing changed) when it cannot be read.
     bool openFile(const QString& path);
@@ -127,6 +130,7 @@ private:
     FileChooser m_chooseReport;
     AppendChooser m_chooseAppend;
     AtlasPicker m_pickAtlas;
+    SolarDataButton* m_solarData = nullptr;
 
     BatchGrid* m_grid = nullptr;
     QLabel* m_freqLabel = nullptr;

@@ -8,7 +8,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -25,6 +24,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kCoverageDialogHelpContext = 85;
+
+} // namespace
 
 CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)) {
@@ -86,8 +92,8 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
         ++row;
     }
     values->addWidget(zoneLabel, row - 1, 2);
-    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, statusLine, this);
-    values->addWidget(solarData, 1, 2); // beside the solar index
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, statusLine, this);
+    values->addWidget(m_solarData, 1, 2); // beside the solar index
     values->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -118,7 +124,11 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_terminal->prefixEdit()->setFocus();
-    solarData->fillIfChosen();
+}
+
+void CoverageDialog::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
 }
 
 void CoverageDialog::setAtlasPicker(const AtlasPicker& picker) {

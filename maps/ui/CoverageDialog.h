@@ -4,6 +4,7 @@
 #include "maps/ui/FreqMapDialog.h"
 
 #include "widgets/AtlasPicker.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QDialog>
 
@@ -34,6 +35,8 @@ public:
     CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine, QWidget* parent = nullptr);
 
     void setAtlasPicker(const AtlasPicker& picker);
+    /// Serves "Solar Data"; with the user's choice it fetches the figures at once.
+    void setSolarDataSource(const SolarDataSource& source);
     const CoverageDialogResult& result() const { return m_result; }
 
 public slots:
@@ -42,6 +45,7 @@ public slots:
 private:
     FreqMapDialogInput m_input;
     TerminalGroup* m_terminal;
+    SolarDataButton* m_solarData;
     DateEdit* m_date;
     SolarIndexEdit* m_solar;
     KIndexEdit* m_kIndex;

@@ -14,9 +14,10 @@ bool CoverageMapAvailable(QWidget* parent, const AppState& state) {
 }
 
 void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
-                           const AtlasPicker& picker) {
+                           const DialogServices& services) {
     CoverageDialog dialog(FreqMapDialogInputOf(state), statusLine, parent);
-    dialog.setAtlasPicker(picker);
+    dialog.setAtlasPicker(services.atlasPicker);
+    dialog.setSolarDataSource(services.solarData);
     if (dialog.exec() != QDialog::Accepted)
         return;
 

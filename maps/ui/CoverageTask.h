@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/AtlasPicker.h"
+#include "widgets/DialogServices.h"
 
 class QWidget;
 class StatusLine;
@@ -12,4 +12,4 @@ struct AppState;
 /// only read.
 bool CoverageMapAvailable(QWidget* parent, const AppState& state);
 void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
-                           const AtlasPicker& picker);
+                           const DialogServices& services);

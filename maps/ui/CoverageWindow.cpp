@@ -8,7 +8,6 @@
 #include "maps/ui/MapPictureFile.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
@@ -30,6 +29,9 @@
 #include <cmath>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kCoverageDisplayHelpContext = 86;
 
 constexpr int kPlayStepMs = 250;
 

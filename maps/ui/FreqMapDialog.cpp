@@ -7,7 +7,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -21,6 +20,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kFreqMapDialogHelpContext = 83;
+
+} // namespace
 
 FreqMapDialogInput FreqMapDialogInputOf(const AppState& state) {
     FreqMapDialogInput input;
@@ -85,8 +91,8 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
     row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date);
     row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar);
     row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex);
-    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
-    values->addWidget(solarData);
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
+    values->addWidget(m_solarData);
     values->addStretch();
     auto* timeRow = new QHBoxLayout;
     row(timeRow, QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time);
@@ -123,7 +129,11 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
     adjustSize();
     CentreOnScreen(this, 0.3);
     m_terminal->prefixEdit()->setFocus();
-    solarData->fillIfChosen();
+}
+
+void FreqMapDialog::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
 }
 
 void FreqMapDialog::setAtlasPicker(const AtlasPicker& picker) {

@@ -5,6 +5,7 @@
 #include "maps/FreqMapSession.h"
 #include "settings/Settings.h"
 #include "widgets/AtlasPicker.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QDialog>
 
@@ -45,6 +46,8 @@ public:
     FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, QWidget* parent = nullptr);
 
     void setAtlasPicker(const AtlasPicker& picker);
+    /// Serves "Solar Data"; with the user's choice it fetches the figures at once.
+    void setSolarDataSource(const SolarDataSource& source);
     const FreqMapRequest& request() const { return m_request; }
 
 public slots:
@@ -54,6 +57,7 @@ private:
     FreqMapDialogInput m_input;
     StatusLine* m_statusLine;
     TerminalGroup* m_terminal;
+    SolarDataButton* m_solarData;
     DateEdit* m_date;
     SolarIndexEdit* m_solar;
     KIndexEdit* m_kIndex;

@@ -7,7 +7,6 @@
 #include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
 #include "widgets/QtText.h"
@@ -29,6 +28,9 @@
 #include <algorithm>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kFreqMapDisplayHelpContext = 84;
 
 constexpr int kHintPauseMs = 1250;
 

@@ -15,13 +15,15 @@
 #include "maps/GreatCirclePrint.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowScale.h"
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kGreatCirclePrintHelpContext = 82;
 
 void DrawCentred(QPainter& painter, int cx, int top, const QString& text) {
     const QFontMetrics metrics(painter.font());

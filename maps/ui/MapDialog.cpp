@@ -4,7 +4,6 @@
 #include "core/Syntax.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/StatusLine.h"
@@ -18,6 +17,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kMapDialogHelpContext = 80;
+
+} // namespace
 
 MapDialog::MapDialog(MapKind kind, MapDialogInput input, StatusLine* statusLine, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine) {

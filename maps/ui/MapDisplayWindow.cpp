@@ -20,11 +20,17 @@
 #include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowScale.h"
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kMapDisplayHelpContext = 81;
+
+} // namespace
 
 MapDisplayWindow::MapDisplayWindow(MapDisplayInput input, QWidget* parent)
     : QDialog(parent), m_input(std::move(input)), m_clock(&ReadSystemClock) {

@@ -8,7 +8,6 @@
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/SolarDataButton.h"
@@ -38,6 +37,9 @@
 #include <cmath>
 
 namespace {
+
+// The help page F1 opens here.
+constexpr int kPlannerHelpContext = 73;
 
 /// Places per chunk: small enough that the first rows show at once and Cancel is
 /// heard quickly, large enough to keep both cores busy.
@@ -125,8 +127,8 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     labelled(values, QStringLiteral("&Date"), m_date);
     labelled(values, QStringLiteral("Solar &Index"), m_solar);
     labelled(values, QStringLiteral("&K Index"), m_kIndex);
-    auto* solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
-    values->addWidget(solarData);
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
+    values->addWidget(m_solarData);
     values->addSpacing(10);
     labelled(values, QStringLiteral("P&ath"), m_path);
     labelled(values, QStringLiteral("&Threshold"), m_threshold);
@@ -176,11 +178,15 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     }
     CentreOnScreen(this, 0.5);
     m_terminal->prefixEdit()->setFocus();
-    solarData->fillIfChosen();
 }
 
 PlannerWindow::~PlannerWindow() {
     stopAndWait();
+}
+
+void PlannerWindow::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
 }
 
 void PlannerWindow::setAtlasPicker(const AtlasPicker& picker) {

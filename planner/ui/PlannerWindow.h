@@ -4,6 +4,7 @@
 #include "core/TimeZone.h"
 #include "planner/Planner.h"
 #include "widgets/AtlasPicker.h"
+#include "widgets/SolarDataButton.h"
 
 #include <QDialog>
 #include <QFuture>
@@ -54,6 +55,8 @@ public:
     ~PlannerWindow() override;
 
     void setAtlasPicker(const AtlasPicker& picker);
+    /// Serves "Solar Data"; with the user's choice it fetches the figures at once.
+    void setSolarDataSource(const SolarDataSource& source);
     void setPredictionOpener(PlannerPredictionOpener opener) { m_opener = std::move(opener); }
     /// True while a computation runs.
     bool computing() const;
@@ -89,6 +92,7 @@ private:
     int m_placeCount = 0;
 
     TerminalGroup* m_terminal;
+    SolarDataButton* m_solarData;
     DateEdit* m_date;
     SolarIndexEdit* m_solar;
     KIndexEdit* m_kIndex;

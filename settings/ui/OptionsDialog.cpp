@@ -6,7 +6,6 @@
 #include "settings/ui/OptionsControls.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
-#include "widgets/HelpContexts.h"
 #include "widgets/QtText.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/StatusLine.h"
@@ -26,6 +25,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// The help pages F1 opens here.
+constexpr int kOptionsHelpContext = 21;
+constexpr int kOptionsPageHelpContexts[] = {22, 23, 24, 25};
+
+} // namespace
 
 // The window as a whole: its pages, the buttons below them, moving between pages,
 // the keys, and saving. Each page is built in OptionsDialog<Page>.cpp.

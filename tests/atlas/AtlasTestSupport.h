@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/core/FileSizeLimit.h"
+#include "tests/core/TempDir.h"
 
 #include "atlas/AtlasEntry.h"
 
@@ -12,29 +13,6 @@
 #include <ostream>
 #include <string>
 #include <sys/resource.h>
-
-/// A fresh folder under the system's temporary folder, removed with everything in it
-/// when the test ends.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "hopscope-atlas-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -57,16 +35,7 @@ inline void PrintTo(const AtlasEntry& entry, std::ostream* os) {
 
 #include <vector>
 
-/// An atlas in memory from entries in file order, with its indexes built.
-inline Atlas MakeAtlas(std::vector<AtlasEntry> entries) {
-    Atlas atlas;
-    atlas.Count = static_cast<std::int32_t>(entries.size());
-    atlas.Entries = std::move(entries);
-    BuildAtlasIndexes(atlas);
-    return atlas;
-}
-
 /// The built-in atlas in memory, as a first start loads it.
 inline Atlas BuiltInAtlas() {
-    return MakeAtlas(BuiltInAtlasEntries());
+    return AtlasOf(BuiltInAtlasEntries());
 }

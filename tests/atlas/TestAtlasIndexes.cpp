@@ -55,8 +55,8 @@ TEST(AtlasIndexes, EqualNamesKeepFileOrder) {
 
 TEST(AtlasIndexes, NamesDifferingOnlyInCasePutTheLaterFirst) {
     const Atlas atlas =
-        MakeAtlas({Named("A1", "Vietnam"), Named("A2", "VIETNAM"), Named("A3", "Vietnam"),
-                   Named("A4", "apple"), Named("A5", "Vietnam")});
+        AtlasOf({Named("A1", "Vietnam"), Named("A2", "VIETNAM"), Named("A3", "Vietnam"),
+                 Named("A4", "apple"), Named("A5", "Vietnam")});
     EXPECT_EQ(NamesByName(atlas), (std::vector<std::string>{"A4", "A3", "A5", "A2", "A1"}));
 }
 
@@ -70,7 +70,7 @@ TEST(AtlasIndexes, MatchInsertingOneByOneOnRandomAtlases) {
         const int count = static_cast<int>(random() % 40);
         for (int i = 0; i < count; ++i)
             entries.push_back(Named(std::to_string(i), pool[random() % pool.size()]));
-        const Atlas atlas = MakeAtlas(entries);
+        const Atlas atlas = AtlasOf(entries);
         ASSERT_EQ(atlas.ByName, InsertOneByOne(atlas)) << "round " << round;
     }
 }
@@ -103,18 +103,18 @@ TEST(FindAtlasEntry, MatchesThePrefixExactly) {
     EXPECT_EQ(FindAtlasEntry(atlas, "ZS8")->Name(), "P.E. & Marion Is.");
     for (const char* absent : {"ve3", "V", "VE0", "ZZ", "", "3D2/"})
         EXPECT_FALSE(FindAtlasEntry(atlas, absent)) << absent;
-    EXPECT_FALSE(FindAtlasEntry(MakeAtlas({}), "VE3"));
+    EXPECT_FALSE(FindAtlasEntry(AtlasOf({}), "VE3"));
     EXPECT_FALSE(FindAtlasEntry(Atlas{}, "VE3"));
 }
 
 TEST(AtlasStatus, ShowsAMessageOnlyAtOrBelowTheThreshold) {
     Atlas unavailable;
     unavailable.FilePath = "/nowhere/Hopscope.ATL";
-    const Atlas empty = MakeAtlas({});
+    const Atlas empty = AtlasOf({});
     std::vector<AtlasEntry> twelve;
     for (int i = 0; i < 12; ++i)
         twelve.push_back(Named(std::to_string(10 + i), "x"));
-    const Atlas full = MakeAtlas(twelve);
+    const Atlas full = AtlasOf(twelve);
     struct Case {
         const Atlas* atlas;
         int threshold;

@@ -53,7 +53,7 @@ TEST(PrefixSearchLines, FollowTheIndexOfTheMode) {
         EXPECT_EQ(byName[i], PrefixSearchLine(AtlasEntryAt(atlas, AtlasIndex::ByName, i + 1),
                                               PrefixSearchMode::ByName));
     }
-    EXPECT_TRUE(PrefixSearchLines(MakeAtlas({}), PrefixSearchMode::ByName).empty());
+    EXPECT_TRUE(PrefixSearchLines(AtlasOf({}), PrefixSearchMode::ByName).empty());
     EXPECT_TRUE(PrefixSearchLines(Atlas{}, PrefixSearchMode::ByPrefix).empty());
 }
 

@@ -8,13 +8,7 @@
 namespace {
 
 const Atlas& BuiltIn() {
-    static const Atlas atlas = [] {
-        Atlas a;
-        a.Entries = BuiltInAtlasEntries();
-        a.Count = static_cast<std::int32_t>(a.Entries.size());
-        BuildAtlasIndexes(a);
-        return a;
-    }();
+    static const Atlas atlas = AtlasOf(BuiltInAtlasEntries());
     return atlas;
 }
 

@@ -20,13 +20,7 @@
 namespace {
 
 const Atlas& PlaceAtlas() {
-    static const Atlas atlas = [] {
-        Atlas a;
-        a.Entries = BuiltInAtlasEntries();
-        a.Count = static_cast<std::int32_t>(a.Entries.size());
-        BuildAtlasIndexes(a);
-        return a;
-    }();
+    static const Atlas atlas = AtlasOf(BuiltInAtlasEntries());
     return atlas;
 }
 

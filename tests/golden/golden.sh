@@ -20,7 +20,12 @@
 # "--data-dir none" at the end is for a command that takes no data folder (batch show).
 #
 # In standard output the paths of the working folder and of the tests read @WORK@ and
-# @TESTS@, so that a command that names its data folder gives the same text anywhere.
+# @TESTS@, so that a command that names its data folder gives the same text anywhere,
+# and the time a solar file was fetched reads @FETCHED@.
+#
+# A request that fetches solar data ("solar", or "--solar auto") runs beside the local
+# server of tests/solar (with-solar-server.sh), which serves the recorded files of
+# tests/solar/data/good: the golden files never need the Internet.
 # Outputs are compared by kind: .png pictures by their decoded pixels (COMPARE-PNG,
 # the compare-png tool), .pdf files without their /CreationDate line, the rest byte
 # for byte.
@@ -37,6 +42,7 @@ esac
 [ -x "$cli" ] || { echo "golden.sh: $cli is not a program" >&2; exit 2; }
 cli=$(cd "$(dirname "$cli")" && pwd)/$(basename "$cli")
 dir=$(cd "$dir" && pwd) || exit 2
+solar_server=$dir/../solar/with-solar-server.sh
 [ -z "$compare_png" ] || compare_png=$(cd "$(dirname "$compare_png")" && pwd)/$(basename "$compare_png")
 
 work=$(mktemp -d) || exit 2
@@ -117,7 +123,13 @@ while read -r name args; do
     # The arguments are written as a shell would read them (quotes around blanks).
     eval "set -- $args"
     [ "$own_data" = 1 ] || set -- "$@" --data-dir data
-    "$cli" "$@" </dev/null >stdout 2>stderr
+    case " $args " in
+    " solar "* | *" --solar auto "*)
+        "$solar_server" sh -c 'HOPSCOPE_SOLAR_URL=$HOPSCOPE_SOLAR_TEST_BASE/good exec "$@"' \
+            sh "$cli" "$@" </dev/null >stdout 2>stderr
+        ;;
+    *) "$cli" "$@" </dev/null >stdout 2>stderr ;;
+    esac
     status=$?
     if [ "$status" -ne 0 ]; then
         echo "FAILED $name: exit status $status: $(cat stderr)"
@@ -162,7 +174,9 @@ while read -r name args; do
             ;;
         esac
     else
-        sed -e "s|$work_pattern|@WORK@|g" -e "s|$tests_pattern|@TESTS@|g" stdout >text
+        sed -e "s|$work_pattern|@WORK@|g" -e "s|$tests_pattern|@TESTS@|g" \
+            -e 's/^Fetched:\( *\)[0-9T:-]*Z$/Fetched:\1@FETCHED@/' \
+            -e 's/"fetched": "[0-9T:-]*Z"/"fetched": "@FETCHED@"/' stdout >text
         settle "$name" text
     fi
 done <"$dir/requests.txt"

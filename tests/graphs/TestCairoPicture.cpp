@@ -2,6 +2,7 @@
 // failed write that leaves the old file alone.
 
 #include "graphs/CairoPicture.h"
+#include "tests/core/TempDir.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -46,8 +47,7 @@ TEST(CairoPicture, FormatsByExtension) {
 }
 
 TEST(CairoPicture, PngShowsTheDrawing) {
-    const fs::path dir = fs::temp_directory_path() / "hopscope-cairo-test";
-    fs::create_directories(dir);
+    const TempDir dir;
     const fs::path file = dir / "line.png";
     ASSERT_TRUE(WriteCairoPicture(file, RedLineOnWhite(), PictureFormat::Png).ok);
     cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
@@ -62,12 +62,10 @@ TEST(CairoPicture, PngShowsTheDrawing) {
     EXPECT_EQ(pixel(5, 10), 0xFF0000u); // on the line
     EXPECT_EQ(pixel(5, 2), 0xFFFFFFu);  // the background
     cairo_surface_destroy(image);
-    fs::remove_all(dir);
 }
 
 TEST(CairoPicture, AFailedWriteKeepsTheOldFile) {
-    const fs::path dir = fs::temp_directory_path() / "hopscope-cairo-keep";
-    fs::create_directories(dir);
+    const TempDir dir;
     const fs::path file = dir / "keep.svg";
     std::ofstream(file) << "old";
     // A folder where the file should be: the rename fails and nothing is lost.
@@ -80,5 +78,4 @@ TEST(CairoPicture, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(ReadAll(file), "old");
     ASSERT_TRUE(WriteCairoPicture(file, RedLineOnWhite(), PictureFormat::Svg).ok);
     EXPECT_NE(ReadAll(file).find("<svg"), std::string::npos);
-    fs::remove_all(dir);
 }

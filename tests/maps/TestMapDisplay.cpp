@@ -6,6 +6,7 @@
 #include "engine/Propagation.h"
 #include "maps/BaseMapFile.h"
 #include "maps/MapDisplay.h"
+#include "tests/core/TempDir.h"
 
 namespace {
 
@@ -108,9 +109,8 @@ TEST(MapDisplayClock, LocalEveningPastUtcMidnightUsesTheNextUtcDay) {
 }
 
 TEST(MapDisplayAvailability, NeedsADefaultTerminalAndACurrentBaseMap) {
-    const auto dir = std::filesystem::temp_directory_path() / "hopscope-map-availability";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const TempDir folder;
+    const std::filesystem::path& dir = folder.Path();
     EXPECT_EQ(MapUnavailableText(Settings{}, dir, MapKind::Rectangular)->substr(0, 38),
               "The Hopscope maps will not be availabl");
     const Settings home = WithDefault("51 30 N", "0 7 W", "Home");
@@ -119,5 +119,4 @@ TEST(MapDisplayAvailability, NeedsADefaultTerminalAndACurrentBaseMap) {
     ASSERT_TRUE(
         SaveBaseMap(PixelBuffer(kGreatCircleBaseSize, kGreatCircleBaseSize), true, home, dir));
     EXPECT_FALSE(MapUnavailableText(home, dir, MapKind::GreatCircle));
-    std::filesystem::remove_all(dir);
 }

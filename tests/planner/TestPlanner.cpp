@@ -3,10 +3,11 @@
 #include "planner/PlannerView.h"
 
 #include "atlas/BuiltInAtlas.h"
+#include "atlas/ResolveTerminal.h"
 #include "core/Numeric.h"
 #include "report/PredictionExport.h"
 #include "report/PredictionHeaders.h"
-#include "report/ResolveTerminal.h"
+#include "settings/DefaultTerminal.h"
 
 #include <gtest/gtest.h>
 #include <tbb/task_arena.h>
@@ -28,11 +29,7 @@ Settings TenFrequencies() {
 }
 
 Atlas BuiltIn() {
-    Atlas atlas;
-    atlas.Entries = BuiltInAtlasEntries();
-    atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
-    BuildAtlasIndexes(atlas);
-    return atlas;
+    return AtlasOf(BuiltInAtlasEntries());
 }
 
 PlannerSetup MunichSetup(std::vector<PathKind> kinds) {
@@ -58,9 +55,10 @@ TEST(Planner, RowsEqualOnScreenPredictions) {
     const Atlas atlas = BuiltIn();
     const PlannerSetup setup = MunichSetup({PathKind::Short, PathKind::Long});
     std::vector<Terminal> places;
+    const TerminalSources sources{&atlas, DefinedDefaultTerminal(setup.settings)};
     for (std::size_t i = 0; i < atlas.Entries.size() && places.size() < 24; i += 15) {
         const ResolvedTerminal typed =
-            ResolveTerminal({atlas.Entries[i].Prefix(), "", "", ""}, 'B', &atlas, setup.settings);
+            ResolveTerminal({atlas.Entries[i].Prefix(), "", "", ""}, 'B', sources);
         ASSERT_TRUE(typed.ok) << atlas.Entries[i].Prefix();
         places.push_back(typed.terminal);
     }

@@ -34,11 +34,7 @@ inline Settings StationSettings(bool withDefault) {
 }
 
 inline Atlas BuiltInTestAtlas() {
-    Atlas atlas;
-    atlas.Entries = BuiltInAtlasEntries();
-    atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
-    BuildAtlasIndexes(atlas);
-    return atlas;
+    return AtlasOf(BuiltInAtlasEntries());
 }
 
 /// A prepared request from W1AW to the grid square `locator` on 8 Dec 2026, flux 150.

@@ -46,13 +46,9 @@ struct FieldWindow {
 };
 
 Atlas SmallAtlas() {
-    Atlas atlas;
-    atlas.Entries = {MakeAtlasEntry("F", "48", "-2", "France"),
-                     MakeAtlasEntry("VE3", "43 39", "79 23", "Toronto, Ontario"),
-                     MakeAtlasEntry("W", "39 50", "98 35", "U.S.A.")};
-    atlas.Count = 3;
-    BuildAtlasIndexes(atlas);
-    return atlas;
+    return AtlasOf({MakeAtlasEntry("F", "48", "-2", "France"),
+                    MakeAtlasEntry("VE3", "43 39", "79 23", "Toronto, Ontario"),
+                    MakeAtlasEntry("W", "39 50", "98 35", "U.S.A.")});
 }
 
 } // namespace

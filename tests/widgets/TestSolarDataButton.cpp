@@ -1,118 +1,159 @@
-// The "Solar Data" button of the prediction dialog, against the local solar
-// data server of tests/solar (run through with-solar-server.sh; skipped otherwise):
-// it fills the fields and says where from, and a dead server leaves them as they were.
+// The "Solar Data" button with a source of its own: it fills the fields and says where
+// the figures came from, shows a failure and leaves the fields, fetches at the opening
+// when the user chose it, cancels a fetch when its window closes, and stays off
+// without a source.
 
-#include "prediction/PredictionDialog.h"
-#include "solar/SolarPreferences.h"
-#include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
+#include "widgets/DayAndIndexFields.h"
+#include "widgets/EntryFields.h"
 #include "widgets/SolarDataButton.h"
 
-#include <QLineEdit>
+#include <QDialog>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <memory>
+#include <thread>
 
-using namespace predictiontest;
+namespace {
 
-class TestSolarDataButton : public QObject {
-    Q_OBJECT
+constexpr DateConventions kDates{DateOrder::MonthDayYear, '/'};
 
-private:
-    Atlas m_atlas = BuiltInTestAtlas();
-    FakeStatusLine m_status;
-    QTemporaryDir m_dataDir;
-    QByteArray m_server = qgetenv("HOPSCOPE_SOLAR_TEST_BASE");
+struct Window {
+    std::unique_ptr<QDialog> dialog = std::make_unique<QDialog>();
+    DayAndIndexFields fields = MakeDayAndIndexFields(dialog.get(), kDates, true);
+    SolarDataButton* button;
 
-    std::unique_ptr<PredictionDialog> open() {
-        PredictionDialogInput input;
-        input.settings = StationSettings(true);
-        input.previous.terminalA = DefaultTerminal(input.settings);
-        input.previous.date = DateFromCalendar(2026, 3, 15);
-        input.previous.solarIndexText = "F150.0";
-        input.previous.kIndexText = "5";
-        input.atlas = &m_atlas;
-        input.dates = UsDates();
-        auto dialog = std::make_unique<PredictionDialog>(input, &m_status);
+    Window(StatusLine* status, const std::string& date) {
+        SetDayAndIndexTexts(fields, 0.0, kDates, "F150.0", "5");
+        fields.date->setText(QString::fromStdString(date));
+        button = MakeSolarDataButton(fields, kDates, status, dialog.get());
         dialog->show();
-        return dialog;
-    }
-    static QString text(QWidget* dialog, const char* name) {
-        return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
     }
     /// Clicks the button and waits for the fetch to end; true when it filled.
-    static bool clickAndWait(QWidget* dialog) {
-        auto* button = dialog->findChild<SolarDataButton*>(QStringLiteral("SolarDataBtn"));
+    bool clickAndWait() {
         QSignalSpy finished(button, &SolarDataButton::finished);
         QTest::mouseClick(button, Qt::LeftButton);
         if (!finished.wait(20000))
             return false;
         return finished.at(0).at(0).toBool();
     }
-    static void useServer(const QByteArray& base) { qputenv("HOPSCOPE_SOLAR_URL", base); }
+};
+
+/// A source that answers every day with `answer`.
+SolarDataSource Answering(SolarDataFetch answer, bool fillOnOpen = false) {
+    return {[fillOnOpen] { return fillOnOpen; },
+            [answer](DateValue, const std::atomic<bool>&) { return answer; }};
+}
+
+SolarDataFetch Figures(std::string solar, std::string k, std::string summary) {
+    SolarDataFetch fetched;
+    fetched.filled = true;
+    fetched.solarText = std::move(solar);
+    fetched.kText = std::move(k);
+    fetched.summary = std::move(summary);
+    return fetched;
+}
+
+} // namespace
+
+class TestSolarDataButton : public QObject {
+    Q_OBJECT
+
+private:
+    FakeStatusLine m_status;
 
 private slots:
-    void init() {
-        if (m_server.isEmpty())
-            QSKIP("run through tests/solar/with-solar-server.sh");
-        SolarDataButton::SetDataDirectory(m_dataDir.path().toStdString());
-    }
-
-    void buttonFillsTheFieldsAndSaysWhereFrom() {
+    void fillsTheFieldsAndSaysWhereFrom() {
         RecordingPresenter presenter;
-        useServer(m_server + "/good");
-        auto dialog = open();
-        QVERIFY(clickAndWait(dialog.get()));
-        QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("F150.6"));
-        QCOMPARE(text(dialog.get(), "KIndexEdit"), QString()); // not today: average
-        QCOMPARE(m_status.hint,
-                 QStringLiteral("Smoothed flux of March 2026 (148.9 at 1 AU), fetched just now"));
+        Window window(&m_status, "03/15/26");
+        DateValue asked = 0.0;
+        window.button->setSource({{}, [&asked](DateValue date, const std::atomic<bool>&) {
+                                      asked = date;
+                                      return Figures("S121.0", "",
+                                                     "Smoothed sunspot number of March 2026");
+                                  }});
+        QVERIFY(window.button->isEnabled());
+        QVERIFY(window.clickAndWait());
+        QCOMPARE(asked, DateFromCalendar(2026, 3, 15));
+        QCOMPARE(window.fields.solar->text(), QStringLiteral("S121.0"));
+        QCOMPARE(window.fields.kIndex->text(), QString());
+        QCOMPARE(m_status.hint, QStringLiteral("Smoothed sunspot number of March 2026"));
         QVERIFY(presenter.messages.empty());
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(window.button->text(), QStringLiteral("So&lar Data"));
     }
 
-    void deadServerGivesTheMessageAndLeavesTheFields() {
+    void aFailureShowsItsMessageAndLeavesTheFields() {
         RecordingPresenter presenter;
-        useServer(qgetenv("HOPSCOPE_SOLAR_DEAD_URL"));
-        QTemporaryDir empty;
-        SolarDataButton::SetDataDirectory(empty.path().toStdString());
-        auto dialog = open();
-        QVERIFY(!clickAndWait(dialog.get()));
-        QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("F150.0"));
-        QCOMPARE(text(dialog.get(), "KIndexEdit"), QStringLiteral("5"));
+        Window window(&m_status, "03/15/41");
+        SolarDataFetch none;
+        none.error = "No solar data for March 2041";
+        window.button->setSource(Answering(none));
+        QVERIFY(!window.clickAndWait());
+        QCOMPARE(window.fields.solar->text(), QStringLiteral("F150.0"));
+        QCOMPARE(window.fields.kIndex->text(), QStringLiteral("5"));
         QCOMPARE(presenter.messages.size(), std::size_t(1));
-        QVERIFY(presenter.lastText().startsWith(
-            QStringLiteral("The solar data server could not be reached (cannot reach 127.0.0.1")));
-        // The status line says it too (until the pointer's next hint replaces it).
-        auto* button = dialog->findChild<SolarDataButton*>(QStringLiteral("SolarDataBtn"));
-        QCOMPARE(button->lastStatus(), presenter.lastText());
+        QCOMPARE(presenter.lastText(), QStringLiteral("No solar data for March 2041"));
+        QCOMPARE(window.button->lastStatus(), presenter.lastText());
     }
 
-    void optionFillsInWhenTheDialogOpens() {
+    void anInvalidDateIsRefusedBeforeAnyFetch() {
         RecordingPresenter presenter;
-        useServer(m_server + "/good");
-        QVERIFY(WriteSolarPreferences(m_dataDir.path().toStdString(), {true, ""}));
-        auto dialog = open();
-        auto* button = dialog->findChild<SolarDataButton*>(QStringLiteral("SolarDataBtn"));
-        QSignalSpy finished(button, &SolarDataButton::finished);
-        QVERIFY(finished.wait(20000));
-        QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("F150.6"));
-        QVERIFY(WriteSolarPreferences(m_dataDir.path().toStdString(), {false, ""}));
+        Window window(&m_status, "13/45/26");
+        bool fetched = false;
+        window.button->setSource({{}, [&fetched](DateValue, const std::atomic<bool>&) {
+                                      fetched = true;
+                                      return SolarDataFetch{};
+                                  }});
+        QTest::mouseClick(window.button, Qt::LeftButton);
+        QVERIFY(!window.button->busy());
+        QVERIFY(!fetched);
+        QCOMPARE(presenter.lastText(),
+                 QStringLiteral("Enter a valid date before fetching solar data"));
+    }
+
+    void fillsInAtTheOpeningOnlyWhenChosen() {
+        for (const bool chosen : {true, false}) {
+            Window window(&m_status, "03/15/26");
+            QSignalSpy finished(window.button, &SolarDataButton::finished);
+            window.button->setSource(Answering(Figures("S99.0", "2", "chosen"), chosen));
+            window.button->fillIfChosen();
+            QCOMPARE(finished.wait(chosen ? 20000 : 300), chosen);
+            QCOMPARE(window.fields.solar->text(),
+                     chosen ? QStringLiteral("S99.0") : QStringLiteral("F150.0"));
+        }
     }
 
     void closingDuringAFetchCancelsIt() {
         RecordingPresenter presenter;
-        useServer(m_server + "/good");
-        QTemporaryDir fresh;
-        SolarDataButton::SetDataDirectory(fresh.path().toStdString());
-        auto dialog = open();
-        auto* button = dialog->findChild<SolarDataButton*>(QStringLiteral("SolarDataBtn"));
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(button->busy());
-        dialog.reset(); // waits for the worker; must not crash or leave a busy cursor
+        auto window = std::make_unique<Window>(&m_status, "03/15/26");
+        auto sawCancel = std::make_shared<std::atomic<bool>>(false);
+        window->button->setSource({{}, [sawCancel](DateValue, const std::atomic<bool>& cancel) {
+                                       while (!cancel)
+                                           std::this_thread::yield();
+                                       *sawCancel = true;
+                                       SolarDataFetch fetched;
+                                       fetched.cancelled = true;
+                                       return fetched;
+                                   }});
+        QTest::mouseClick(window->button, Qt::LeftButton);
+        QVERIFY(window->button->busy());
+        QCOMPARE(window->button->text(), QStringLiteral("Cancel So&lar Data"));
+        window.reset(); // waits for the worker; must not crash or leave a busy cursor
+        QVERIFY(*sawCancel);
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(presenter.messages.empty());
+    }
+
+    void withoutASourceTheButtonIsOff() {
+        Window window(&m_status, "03/15/26");
+        QVERIFY(!window.button->isEnabled());
+        window.button->setSource({[] { return true; }, {}});
+        QVERIFY(!window.button->isEnabled());
+        window.button->fillIfChosen();
+        QVERIFY(!window.button->busy());
     }
 };
 

@@ -48,7 +48,7 @@ MapDisplayInput Input(const QTemporaryDir& dir, MapKind kind) {
 
 } // namespace
 
-class TestMapsDisplayForm : public QObject {
+class TestMapDisplayWindow : public QObject {
     Q_OBJECT
 private slots:
     void drawsOnShowAndStepsTheTimeAndDate() {
@@ -123,5 +123,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMapsDisplayForm)
-#include "TestMapsDisplayForm.moc"
+QTEST_MAIN(TestMapDisplayWindow)
+#include "TestMapDisplayWindow.moc"

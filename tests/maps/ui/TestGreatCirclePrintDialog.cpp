@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestGCPrintDlgForm : public QObject {
+class TestGreatCirclePrintDialog : public QObject {
     Q_OBJECT
 private slots:
     void printsTheDefaultTerminalsMapToPdf() {
@@ -50,5 +50,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGCPrintDlgForm)
-#include "TestGCPrintDlgForm.moc"
+QTEST_MAIN(TestGreatCirclePrintDialog)
+#include "TestGreatCirclePrintDialog.moc"

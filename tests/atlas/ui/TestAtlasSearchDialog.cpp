@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestPrefixSearchForm : public QObject {
+class TestAtlasSearchDialog : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
@@ -174,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrefixSearchForm)
-#include "TestPrefixSearchForm.moc"
+QTEST_MAIN(TestAtlasSearchDialog)
+#include "TestAtlasSearchDialog.moc"

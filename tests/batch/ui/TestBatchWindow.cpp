@@ -19,13 +19,7 @@
 namespace {
 
 const Atlas& BuiltIn() {
-    static const Atlas atlas = [] {
-        Atlas a;
-        a.Entries = BuiltInAtlasEntries();
-        a.Count = static_cast<std::int32_t>(a.Entries.size());
-        BuildAtlasIndexes(a);
-        return a;
-    }();
+    static const Atlas atlas = AtlasOf(BuiltInAtlasEntries());
     return atlas;
 }
 
@@ -68,7 +62,7 @@ BatchRecord Row(const char* b, const char* solar, const char* path) {
 
 } // namespace
 
-class TestBatchDlgForm : public QObject {
+class TestBatchWindow : public QObject {
     Q_OBJECT
 private slots:
     void controlsAndNewTable();
@@ -80,7 +74,7 @@ private slots:
     void closingDuringARunStopsItFirst();
 };
 
-void TestBatchDlgForm::controlsAndNewTable() {
+void TestBatchWindow::controlsAndNewTable() {
     QTemporaryDir dir;
     BatchWindow form(Input(dir.path()), nullptr);
     for (const char* name : {"NewSpeedBtn", "OpenSpeedBtn", "SaveSpeedBtn", "CloseBtn", "CancelBtn",
@@ -98,7 +92,7 @@ void TestBatchDlgForm::controlsAndNewTable() {
     QVERIFY(BatchWindow(noDefault, nullptr).table() == DefaultBatchTable(false));
 }
 
-void TestBatchDlgForm::keysOfTheTable() {
+void TestBatchWindow::keysOfTheTable() {
     RecordingPresenter messages;
     QTemporaryDir dir;
     BatchWindow form(Input(dir.path()), nullptr);
@@ -177,7 +171,7 @@ void TestBatchDlgForm::keysOfTheTable() {
     QCOMPARE(form.result(), int(QDialog::Rejected));
 }
 
-void TestBatchDlgForm::savingAndOpening() {
+void TestBatchWindow::savingAndOpening() {
     RecordingPresenter messages;
     QTemporaryDir dir;
     BatchWindow form(Input(dir.path()), nullptr);
@@ -230,7 +224,7 @@ void TestBatchDlgForm::savingAndOpening() {
     QVERIFY(form.changed());
 }
 
-void TestBatchDlgForm::closingAsksAboutChanges() {
+void TestBatchWindow::closingAsksAboutChanges() {
     RecordingPresenter messages;
     QTemporaryDir dir;
     BatchWindow form(Input(dir.path()), nullptr);
@@ -252,7 +246,7 @@ void TestBatchDlgForm::closingAsksAboutChanges() {
     QVERIFY(!form.isVisible());
 }
 
-void TestBatchDlgForm::runToReportFile() {
+void TestBatchWindow::runToReportFile() {
     RecordingPresenter messages;
     QTemporaryDir dir;
     BatchTable table = DefaultBatchTable(true);
@@ -316,7 +310,7 @@ void TestBatchDlgForm::runToReportFile() {
     QVERIFY(messages.lastText().startsWith(QStringLiteral("Unable to write the report file: ")));
 }
 
-void TestBatchDlgForm::runToPdfIsOneJob() {
+void TestBatchWindow::runToPdfIsOneJob() {
     RecordingPresenter messages;
     QTemporaryDir dir;
     BatchTable table = DefaultBatchTable(true);
@@ -337,7 +331,7 @@ void TestBatchDlgForm::runToPdfIsOneJob() {
     QVERIFY(messages.messages.empty());
 }
 
-void TestBatchDlgForm::closingDuringARunStopsItFirst() {
+void TestBatchWindow::closingDuringARunStopsItFirst() {
     RecordingPresenter messages;
     messages.answer = MessageAnswer::Yes;
     QTemporaryDir dir;
@@ -360,5 +354,5 @@ void TestBatchDlgForm::closingDuringARunStopsItFirst() {
     QVERIFY(!form.busy());
 }
 
-QTEST_MAIN(TestBatchDlgForm)
-#include "TestBatchDlgForm.moc"
+QTEST_MAIN(TestBatchWindow)
+#include "TestBatchWindow.moc"

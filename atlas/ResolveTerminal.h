@@ -3,12 +3,9 @@
 #include "atlas/Atlas.h"
 #include "core/Terminal.h"
 #include "core/UserMessage.h"
-#include "settings/Settings.h"
 
+#include <optional>
 #include <string>
-
-/// The prefix that stands for a terminal whose coordinates are typed by hand.
-inline constexpr const char* kManualPrefix = "<Ins>";
 
 /// What the user typed for one terminal: the four fields of a terminal group of the
 /// prediction dialog, or the terminal options of the command line.
@@ -42,23 +39,31 @@ struct ResolvedTerminal {
 /// settings define no default terminal.
 UserMessage NoDefaultTerminalMessage();
 
+/// What a typed prefix is looked up in.
+struct TerminalSources {
+    const Atlas* atlas = nullptr; ///< null finds nothing
+    /// What "DEFAULT" stands for (DefinedDefaultTerminal of the settings); nothing when
+    /// no default terminal is defined.
+    std::optional<Terminal> defaultTerminal;
+};
+
 /// Turns what the user typed for terminal `letter` ('A' or 'B') into a terminal,
 /// as the prediction dialog does when its OK button is pressed. The prefix is taken
 /// in upper case:
 /// - empty: refused, "Terminal A is missing: ..." (error);
-/// - "DEFAULT": the settings' default terminal (DefaultTerminal), or, when none is
-///   defined, refused with the information message that says how to define it;
-/// - a prefix of `atlas` (null finds nothing): that prefix with the entry's latitude,
-///   longitude and name;
-/// - a grid locator: the locator with the texts of its centre and an empty name;
 /// - "<Ins>": the latitude and longitude checked and normalized as the entry fields
 ///   check them (CheckLatitudeField, CheckLongitudeField, in upper case) and fitted to
 ///   their capacities by FitCoordinateText, so that a long text never loses its
 ///   hemisphere letter; the name as typed;
+/// then the look-ups, the first that knows the prefix giving the terminal:
+/// - "DEFAULT": the default terminal of `sources`, or, when none is defined, refused
+///   with the information message that says how to define it;
+/// - a prefix of the atlas: that prefix with the entry's latitude, longitude and name;
+/// - a grid locator: the locator with the texts of its centre and an empty name;
 /// - anything else: refused, "... not found in atlas" "and not a valid grid locator".
 /// Every text is cut to its capacity. Nothing is read or written.
-ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter, const Atlas* atlas,
-                                 const Settings& settings);
+ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter,
+                                 const TerminalSources& sources);
 
 /// A terminal given by a grid locator and without a name takes the locator as its name,
 /// so that reports, Path Information and map titles name it. Any other terminal is

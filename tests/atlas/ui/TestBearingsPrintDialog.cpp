@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestPrintBearingsForm : public QObject {
+class TestBearingsPrintDialog : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
@@ -100,5 +100,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintBearingsForm)
-#include "TestPrintBearingsForm.moc"
+QTEST_MAIN(TestBearingsPrintDialog)
+#include "TestBearingsPrintDialog.moc"

@@ -67,7 +67,7 @@ struct OptionsWindow {
 
 } // namespace
 
-class TestOptionsForm : public QObject {
+class TestOptionsDialog : public QObject {
     Q_OBJECT
 private slots:
     void aGridLocatorFillsTheDefaultTerminal() {
@@ -395,5 +395,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOptionsForm)
-#include "TestOptionsForm.moc"
+QTEST_MAIN(TestOptionsDialog)
+#include "TestOptionsDialog.moc"

@@ -99,7 +99,7 @@ QByteArray ReadAll(const QString& path) {
 
 } // namespace
 
-class TestPredResultsForm : public QObject {
+class TestPredictionResultsWindow : public QObject {
     Q_OBJECT
 
 private:
@@ -408,5 +408,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPredResultsForm)
-#include "TestPredResultsForm.moc"
+QTEST_MAIN(TestPredictionResultsWindow)
+#include "TestPredictionResultsWindow.moc"

@@ -13,7 +13,7 @@
 
 using namespace predictiontest;
 
-class TestPredDlgForm : public QObject {
+class TestPredictionDialog : public QObject {
     Q_OBJECT
 
 private:
@@ -318,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPredDlgForm)
-#include "TestPredDlgForm.moc"
+QTEST_MAIN(TestPredictionDialog)
+#include "TestPredictionDialog.moc"

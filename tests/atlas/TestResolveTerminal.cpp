@@ -1,4 +1,4 @@
-#include "report/ResolveTerminal.h"
+#include "atlas/ResolveTerminal.h"
 
 #include "atlas/BuiltInAtlas.h"
 #include "core/Syntax.h"
@@ -8,11 +8,7 @@
 namespace {
 
 Atlas BuiltIn() {
-    Atlas atlas;
-    atlas.Entries = BuiltInAtlasEntries();
-    atlas.Count = static_cast<std::int32_t>(atlas.Entries.size());
-    BuildAtlasIndexes(atlas);
-    return atlas;
+    return AtlasOf(BuiltInAtlasEntries());
 }
 
 TerminalTexts Typed(std::string prefix, std::string latitude = "", std::string longitude = "",
@@ -20,9 +16,10 @@ TerminalTexts Typed(std::string prefix, std::string latitude = "", std::string l
     return {std::move(prefix), std::move(latitude), std::move(longitude), std::move(name)};
 }
 
-ResolvedTerminal Resolve(const TerminalTexts& typed, const Settings& settings = FactorySettings()) {
+ResolvedTerminal Resolve(const TerminalTexts& typed,
+                         std::optional<Terminal> defaultTerminal = std::nullopt) {
     static const Atlas atlas = BuiltIn();
-    return ResolveTerminal(typed, 'B', &atlas, settings);
+    return ResolveTerminal(typed, 'B', {&atlas, std::move(defaultTerminal)});
 }
 
 } // namespace
@@ -43,16 +40,12 @@ TEST(ResolveTerminal, PrefixesLocatorsAndTheDefaultTerminal) {
     EXPECT_EQ(square.terminal.LongitudeText, "-11.63");
     EXPECT_EQ(square.terminal.Name, "");
 
-    Settings settings = FactorySettings();
-    const ResolvedTerminal undefined = Resolve(Typed("Default"), settings);
+    const ResolvedTerminal undefined = Resolve(Typed("Default"));
     EXPECT_EQ(undefined.problem, TerminalProblem::DefaultUndefined);
     EXPECT_EQ(undefined.message.kind, MessageKind::Information);
     EXPECT_TRUE(undefined.message.alert);
-    settings.DefaultLatitudeText = "40 54 S";
-    settings.DefaultLongitudeText = "74";
-    settings.DefaultName = "Home";
-    DeriveSettings(settings);
-    const ResolvedTerminal home = Resolve(Typed("DEFAULT"), settings);
+    const ResolvedTerminal home =
+        Resolve(Typed("DEFAULT"), Terminal{kDefaultPrefix, "40 54 S", "74", "Home"});
     ASSERT_TRUE(home);
     EXPECT_EQ(home.terminal.Prefix, "DEFAULT");
     EXPECT_EQ(home.terminal.LatitudeText, "40 54 S");
@@ -68,8 +61,7 @@ TEST(ResolveTerminal, RefusalsNameTheFieldAndTheTerminal) {
     EXPECT_EQ(unknown.problem, TerminalProblem::PrefixUnknown);
     EXPECT_EQ(unknown.message.text, "zz9 not found in atlas\rand not a valid grid locator");
     // Without an atlas a prefix is found nowhere.
-    EXPECT_EQ(ResolveTerminal(Typed("G"), 'A', nullptr, FactorySettings()).problem,
-              TerminalProblem::PrefixUnknown);
+    EXPECT_EQ(ResolveTerminal(Typed("G"), 'A', {}).problem, TerminalProblem::PrefixUnknown);
 
     EXPECT_EQ(Resolve(Typed("<Ins>", "91", "0")).problem, TerminalProblem::Latitude);
     EXPECT_EQ(Resolve(Typed("<Ins>", "40", "0 61")).problem, TerminalProblem::Longitude);
@@ -92,4 +84,36 @@ TEST(ResolveTerminal, CoordinatesByHandKeepTheirHemisphere) {
     // A name longer than the record holds is cut.
     EXPECT_EQ(Resolve(Typed("<Ins>", "1", "1", "A very long place name")).terminal.Name.size(),
               kNameCapacity);
+}
+
+// The look-ups go in order: "DEFAULT" is the default terminal even where the atlas has
+// an entry of that name, and an atlas prefix that reads as a grid locator is the
+// atlas's place, not the square's centre.
+TEST(ResolveTerminal, LookUpsGoDefaultAtlasLocatorInOrder) {
+    const Atlas atlas = AtlasOf({MakeAtlasEntry("DEFAULT", "10", "20", "Entry"),
+                                 MakeAtlasEntry("JN58", "1", "2", "Club station")});
+    Terminal home;
+    home.Prefix = kDefaultPrefix;
+    home.LatitudeText = "48 12";
+    home.Name = "Home";
+    const struct {
+        const char* typed;
+        std::optional<Terminal> defaultTerminal;
+        const char* latitude;
+        const char* name;
+    } rows[] = {
+        {"default", home, "48 12", "Home"},
+        {"jn58", home, "1", "Club station"},
+        {"JN59", home, "49.50", ""},
+    };
+    for (const auto& row : rows) {
+        const ResolvedTerminal found =
+            ResolveTerminal(Typed(row.typed), 'A', {&atlas, row.defaultTerminal});
+        ASSERT_TRUE(found) << row.typed;
+        EXPECT_EQ(found.terminal.LatitudeText, row.latitude) << row.typed;
+        EXPECT_EQ(found.terminal.Name, row.name) << row.typed;
+    }
+    // Without a default terminal "DEFAULT" is refused, never taken from the atlas.
+    EXPECT_EQ(ResolveTerminal(Typed("DEFAULT"), 'A', {&atlas, std::nullopt}).problem,
+              TerminalProblem::DefaultUndefined);
 }

@@ -51,7 +51,7 @@ AppState StateWithoutDefault(const QTemporaryDir& dir) {
 
 } // namespace
 
-class TestMainForm : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void anAtlasChangedByAnotherProgramIsReloadedOnActivation() {
@@ -325,5 +325,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainForm)
-#include "TestMainForm.moc"
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TestNewDateTimeForms : public QObject {
+class TestNewDateTimeDialogs : public QObject {
     Q_OBJECT
 private slots:
     void newDate() {
@@ -78,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNewDateTimeForms)
-#include "TestNewDateTimeForms.moc"
+QTEST_MAIN(TestNewDateTimeDialogs)
+#include "TestNewDateTimeDialogs.moc"

@@ -1,10 +1,9 @@
-#include "report/ResolveTerminal.h"
+#include "atlas/ResolveTerminal.h"
 
 #include "atlas/AtlasEntry.h"
 #include "atlas/PrefixCheck.h"
 #include "core/FieldChecks.h"
 #include "core/Syntax.h"
-#include "settings/DefaultTerminal.h"
 
 #include <algorithm>
 #include <cctype>
@@ -52,6 +51,42 @@ ResolvedTerminal CheckManual(const TerminalTexts& typed) {
                     fit(longitude, CoordinateKind::Longitude, kLongitudeTextCapacity), typed.name);
 }
 
+// The look-ups of a prefix (in upper case), in order: each gives the terminal, or its
+// refusal, when the prefix is its own, and nothing when it leaves the prefix to the next.
+using LookUp = std::optional<ResolvedTerminal> (*)(const std::string& prefix,
+                                                   const TerminalSources& sources);
+
+std::optional<ResolvedTerminal> FromDefault(const std::string& prefix,
+                                            const TerminalSources& sources) {
+    if (prefix != kDefaultPrefix)
+        return std::nullopt;
+    if (!sources.defaultTerminal)
+        return Refused(TerminalProblem::DefaultUndefined, NoDefaultTerminalMessage());
+    ResolvedTerminal result;
+    result.ok = true;
+    result.terminal = *sources.defaultTerminal;
+    return result;
+}
+
+std::optional<ResolvedTerminal> FromAtlas(const std::string& prefix,
+                                          const TerminalSources& sources) {
+    if (!sources.atlas)
+        return std::nullopt;
+    const std::optional<AtlasEntry> entry = FindAtlasEntry(*sources.atlas, prefix);
+    if (!entry)
+        return std::nullopt;
+    return Resolved(prefix, entry->Latitude(), entry->Longitude(), entry->Name());
+}
+
+std::optional<ResolvedTerminal> FromLocator(const std::string& prefix, const TerminalSources&) {
+    const LocatorResult centre = GridLocatorToCoordinates(prefix, false);
+    if (!centre)
+        return std::nullopt;
+    return Resolved(prefix, centre.latitudeText, centre.longitudeText, "");
+}
+
+constexpr LookUp kLookUps[] = {FromDefault, FromAtlas, FromLocator};
+
 } // namespace
 
 UserMessage NoDefaultTerminalMessage() {
@@ -63,8 +98,8 @@ UserMessage NoDefaultTerminalMessage() {
     return message;
 }
 
-ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter, const Atlas* atlas,
-                                 const Settings& settings) {
+ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter,
+                                 const TerminalSources& sources) {
     if (typed.prefix.empty())
         return Refused(TerminalProblem::PrefixMissing,
                        ErrorMessage(std::string("Terminal ") + letter +
@@ -74,22 +109,11 @@ ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter, const 
         return CheckManual(typed);
 
     const std::string prefix = AtlasUpperCase(typed.prefix);
-    if (prefix == kDefaultPrefix) {
-        if (!settings.DefaultDefined) {
-            return Refused(TerminalProblem::DefaultUndefined, NoDefaultTerminalMessage());
-        }
-        ResolvedTerminal result;
-        result.ok = true;
-        result.terminal = DefaultTerminal(settings);
-        return result;
-    }
-    if (atlas)
-        if (const std::optional<AtlasEntry> entry = FindAtlasEntry(*atlas, prefix))
-            return Resolved(prefix, entry->Latitude(), entry->Longitude(), entry->Name());
-    if (const LocatorResult centre = GridLocatorToCoordinates(prefix, false))
-        return Resolved(prefix, centre.latitudeText, centre.longitudeText, "");
+    for (const LookUp lookUp : kLookUps)
+        if (std::optional<ResolvedTerminal> found = lookUp(prefix, sources))
+            return *std::move(found);
     return Refused(TerminalProblem::PrefixUnknown,
-                   CheckPrefixField(typed.prefix, atlas, true, true).message);
+                   CheckPrefixField(typed.prefix, sources.atlas, true, true).message);
 }
 
 void NameLocatorTerminal(Terminal& terminal) {
