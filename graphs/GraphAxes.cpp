@@ -92,8 +92,7 @@ FontStyle HeaderFontFor(double width, const TextMeasure& measure) {
     }
     // A backend that rounds (whole pixel sizes, hinted advances) may still draw the line
     // wider than the page at that size: smaller, until it fits.
-    for (int step = 0; step < 40 && measure.width(line, font) > width && font.pixelSize > 1;
-         ++step)
+    for (int step = 0; step < 40 && measure.width(line, font) > width && font.pixelSize > 1; ++step)
         font.pixelSize *= 0.98;
     return font;
 }
