@@ -37,8 +37,10 @@ AboutWindow::AboutWindow(const QString& dataDirectory, QWidget* parent) : QDialo
                        "usable frequency, the propagation modes, signal levels, signal-to-noise "
                        "ratios and the reliability of your frequencies over the whole day, for the "
                        "short and the long great-circle path.\n\n"
-                       "Copyright \u00a9 2026 the Hopscope developers. This program is provided as "
-                       "it is, without warranty of any kind. Predictions are statistical estimates "
+                       "Copyright \u00a9 2026 the Hopscope developers. Hopscope is free software: "
+                       "you may redistribute and modify it under the terms of the GNU General "
+                       "Public License, version 3 or any later version. It comes without "
+                       "warranty of any kind. Predictions are statistical estimates "
                        "of average conditions; the ionosphere on a given day may differ.\n\n"
                        "Maps made with Natural Earth."),
         this);

@@ -22,10 +22,22 @@ using ContextPtr = std::unique_ptr<cairo_t, ContextDeleter>;
 using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
 void SelectFont(cairo_t* cr, const FontStyle& font) {
-    cairo_select_font_face(cr, font.face == FontFace::Mono ? "monospace" : "sans-serif",
-                           CAIRO_FONT_SLANT_NORMAL,
+    cairo_select_font_face(cr, PictureFontFamily(font.face), CAIRO_FONT_SLANT_NORMAL,
                            font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, std::max(1.0, font.pixelSize));
+}
+
+/// Grey anti-aliasing and slight hinting, as a stock Debian has them, given here so
+/// that a desktop's own choice does not change the pictures; and advances unhinted, so
+/// that a text is as wide as measured at any size (hinted, each character's advance
+/// is rounded to whole pixels and a line of 101 grows by up to 50 of them).
+void SetFontOptions(cairo_t* cr) {
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
 }
 
 void SetColour(cairo_t* cr, Rgb c) {
@@ -39,6 +51,7 @@ double Snap(double v, double width) {
 }
 
 void Replay(cairo_t* cr, const Drawing& drawing) {
+    SetFontOptions(cr);
     SetColour(cr, drawing.background);
     cairo_paint(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
@@ -104,6 +117,10 @@ cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned in
 
 } // namespace
 
+const char* PictureFontFamily(FontFace face) {
+    return face == FontFace::Mono ? "DejaVu Sans Mono" : "DejaVu Sans";
+}
+
 std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path) {
     std::string ext = path.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
@@ -121,6 +138,7 @@ TextMeasure CairoTextMeasure() {
     auto surface = std::shared_ptr<cairo_surface_t>(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1), cairo_surface_destroy);
     auto cr = std::shared_ptr<cairo_t>(cairo_create(surface.get()), cairo_destroy);
+    SetFontOptions(cr.get());
     TextMeasure measure;
     measure.width = [surface, cr](const std::string& text, const FontStyle& font) {
         SelectFont(cr.get(), font);

@@ -14,7 +14,13 @@ enum class PictureFormat { Png, Svg, Pdf };
 /// The format named by the file's extension (.png, .svg, .pdf in any case), if any.
 std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
 
-/// Text metrics of cairo's sans-serif and monospace faces.
+/// The font family a picture's text is drawn in, named rather than left to the
+/// machine's choice for "monospace" or "sans-serif", so that a picture comes out the
+/// same wherever it is drawn: DejaVu Sans Mono for the fixed-pitch header lines and
+/// DejaVu Sans for the rest (Debian's fonts-dejavu-core, regular and bold).
+const char* PictureFontFamily(FontFace face);
+
+/// Text metrics of the pictures' fonts.
 TextMeasure CairoTextMeasure();
 
 /// The drawing as the bytes of a picture file: PNG at one pixel per unit, SVG and PDF

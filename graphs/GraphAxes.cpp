@@ -87,9 +87,13 @@ FontStyle HeaderFontFor(double width, const TextMeasure& measure) {
     for (int pass = 0; pass < 2; ++pass) {
         const double w = measure.width(line, font);
         if (!(w > 0) || !(width > 0))
-            break;
+            return font;
         font.pixelSize *= width / w;
     }
+    // A backend that rounds (whole pixel sizes, hinted advances) may still draw the line
+    // wider than the page at that size: smaller, until it fits.
+    for (int step = 0; step < 40 && measure.width(line, font) > width && font.pixelSize > 1; ++step)
+        font.pixelSize *= 0.98;
     return font;
 }
 

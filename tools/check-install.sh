@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the build into a temporary DESTDIR and checks what a desktop expects: both
 # programs (and the full program of the command line), the desktop entry and
-# AppStream metadata (validated), the icons, the help and the man page. Usage: tools/check-install.sh BUILD_DIR
+# AppStream metadata (validated, and in step with the desktop entry and the programs),
+# the icons, the help, the man pages, copyright and changelog.
+# Usage: tools/check-install.sh BUILD_DIR
 set -e
 build=${1:?usage: check-install.sh BUILD_DIR}
 dest=$(mktemp -d)
@@ -19,10 +21,15 @@ need() {
 need bin/hopscope-cli
 need bin/hopscope-cli-full
 need share/man/man1/hopscope-cli.1.gz
-need share/doc/hopscope/copyright
+need share/man/man1/hopscope-cli-full.1.gz
+need share/doc/hopscope-cli/copyright
+need share/doc/hopscope-cli/changelog.gz
 need share/hopscope/p533/COEFF01W.txt
 if [ -e "$build/app/hopscope" ]; then
     need bin/hopscope
+    need share/man/man1/hopscope.1.gz
+    need share/doc/hopscope/copyright
+    need share/doc/hopscope/changelog.gz
     need share/applications/$id.desktop
     need share/metainfo/$id.metainfo.xml
     need share/icons/hicolor/scalable/apps/hopscope.svg
@@ -34,11 +41,25 @@ if [ -e "$build/app/hopscope" ]; then
         # Not even a hint.
         desktop-file-validate "$root/share/applications/$id.desktop" | grep . && status=1
     fi
+    # The AppStream entry has the desktop entry's categories and names every program.
+    metainfo="$root/share/metainfo/$id.metainfo.xml"
+    categories=$(sed -n 's|.*<category>\(.*\)</category>.*|\1;|p' "$metainfo" | tr -d '\n')
+    desktop=$(sed -n 's/^Categories=//p' "$root/share/applications/$id.desktop")
+    [ "$categories" = "$desktop" ] ||
+        { echo "AppStream categories '$categories', desktop entry '$desktop'"; status=1; }
+    provided=$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo" | sort | tr '\n' ' ')
+    installed=$(ls "$root/bin" | sort | tr '\n' ' ')
+    [ "$provided" = "$installed" ] ||
+        { echo "AppStream provides '$provided', installed '$installed'"; status=1; }
     if command -v appstreamcli >/dev/null; then
         appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null ||
             { appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"; status=1; }
     fi
 fi
+# Every program has its man page.
+for program in $(ls "$root/bin"); do
+    need share/man/man1/$program.1.gz
+done
 # The build tree's marker stays behind: an installed program uses the user's folder.
 if [ -n "$(find "$dest" -name Hopscope.portable)" ]; then
     echo "the build tree's Hopscope.portable was installed"

@@ -2,9 +2,11 @@
 // failed write that leaves the old file alone.
 
 #include "graphs/CairoPicture.h"
+#include "graphs/GraphAxes.h"
 #include "tests/core/TempDir.h"
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -78,4 +80,42 @@ TEST(CairoPicture, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(ReadAll(file), "old");
     ASSERT_TRUE(WriteCairoPicture(file, RedLineOnWhite(), PictureFormat::Svg).ok);
     EXPECT_NE(ReadAll(file).find("<svg"), std::string::npos);
+}
+
+TEST(CairoPicture, TheNamedFontsAreInstalled) {
+    // fontconfig gives cairo the nearest font it has for a family it lacks: the pictures
+    // would then differ from machine to machine without a word.
+    for (const FontFace face : {FontFace::Sans, FontFace::Mono}) {
+        for (const bool bold : {false, true}) {
+            const std::string name =
+                std::string(PictureFontFamily(face)) + (bold ? ":bold" : ":medium");
+            FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(name.c_str()));
+            ASSERT_NE(pattern, nullptr);
+            FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+            FcDefaultSubstitute(pattern);
+            FcResult result = FcResultNoMatch;
+            FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+            ASSERT_NE(match, nullptr) << name;
+            FcChar8* family = nullptr;
+            int weight = 0;
+            ASSERT_EQ(FcPatternGetString(match, FC_FAMILY, 0, &family), FcResultMatch);
+            ASSERT_EQ(FcPatternGetInteger(match, FC_WEIGHT, 0, &weight), FcResultMatch);
+            EXPECT_STREQ(reinterpret_cast<const char*>(family), PictureFontFamily(face))
+                << name << ": install Debian's fonts-dejavu-core";
+            EXPECT_EQ(weight >= FC_WEIGHT_BOLD, bold) << name;
+            FcPatternDestroy(match);
+            FcPatternDestroy(pattern);
+        }
+    }
+}
+
+TEST(CairoPicture, HeaderLinesFitThePicture) {
+    // At 600 and 1200 pixels the header lines ran past the right edge.
+    const TextMeasure measure = CairoTextMeasure();
+    const std::string line(102, 'X');
+    for (const double width : {300.0, 400.0, 600.0, 1200.0, 1600.0, 10000.0}) {
+        const FontStyle font = HeaderFontFor(width, measure);
+        EXPECT_LE(measure.width(line, font), width) << width;
+        EXPECT_GT(measure.width(line, font), 0.99 * width) << width;
+    }
 }

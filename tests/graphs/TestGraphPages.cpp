@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -60,6 +61,34 @@ TEST(GraphPages, HeaderLinesSpanTheWidth) {
     const FontStyle font = HeaderFontFor(2400, measure);
     EXPECT_EQ(font.face, FontFace::Mono);
     EXPECT_NEAR(measure.width(std::string(102, 'X'), font), 2400, 1e-6);
+}
+
+TEST(GraphPages, HeaderLinesFitWhereTheBackendRoundsUp) {
+    // Screen fonts come in whole pixels, and hinted advances are whole pixels: at the
+    // size where 102 "X" span the width, a line of them may come out wider, and the
+    // header lines were cut at the right edge ("Bearing to B:  65.6 de").
+    struct Rounding {
+        const char* what;
+        double (*advance)(double pixelSize);
+    };
+    const Rounding roundings[] = {
+        {"whole pixel sizes", [](double px) { return 0.6 * std::round(px); }},
+        {"whole pixel advances", [](double px) { return std::round(0.6021 * px); }},
+        {"advances rounded up", [](double px) { return std::ceil(0.6021 * px); }},
+    };
+    for (const Rounding& rounding : roundings) {
+        TextMeasure measure = ApproximateTextMeasure();
+        measure.width = [&rounding](const std::string& text, const FontStyle& font) {
+            return rounding.advance(font.pixelSize) * static_cast<double>(text.size());
+        };
+        for (const double width : {400.0, 600.0, 1200.0, 1600.0, 4800.0}) {
+            const FontStyle font = HeaderFontFor(width, measure);
+            const double line = measure.width(std::string(102, 'X'), font);
+            // It fits, and is no narrower than it must be: within a pixel a character.
+            EXPECT_LE(line, width) << rounding.what << " at " << width;
+            EXPECT_GT(line, width - 102) << rounding.what << " at " << width;
+        }
+    }
 }
 
 TEST(GraphPages, MufPaperPageInPortraitAndLandscape) {
