@@ -6,8 +6,8 @@
 
 #include "cli/CoverageRun.h"
 #include "coverage/CoverageTexts.h"
+#include "tests/fuzz/FuzzArguments.h"
 #include "tests/fuzz/FuzzCheck.h"
-#include "tests/fuzz/FuzzDataFolder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,13 +52,7 @@ void CheckComputed(const CoverageRun& run) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> words(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0)
-            words.emplace_back();
-        else
-            words.back() += static_cast<char>(data[i]);
-    }
+    std::vector<std::string> words = ArgumentsOf(data, size);
     words.insert(words.end(), {"--data-dir", EmptyDataFolder()});
     CoverageRun run;
     if (const std::optional<ArgFailure> failure = ReadCoverageRun(words, run)) {

@@ -6,8 +6,8 @@
 
 #include "cli/PlannerRun.h"
 #include "planner/PlannerExport.h"
+#include "tests/fuzz/FuzzArguments.h"
 #include "tests/fuzz/FuzzCheck.h"
-#include "tests/fuzz/FuzzDataFolder.h"
 
 #include <cmath>
 #include <cstddef>
@@ -36,13 +36,7 @@ void CheckComputed(const PlannerRun& run) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> words(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0)
-            words.emplace_back();
-        else
-            words.back() += static_cast<char>(data[i]);
-    }
+    std::vector<std::string> words = ArgumentsOf(data, size);
     words.insert(words.end(), {"--data-dir", EmptyDataFolder()});
     PlannerRun run;
     if (const std::optional<ArgFailure> failure = ReadPlannerRun(words, run)) {
