@@ -10,7 +10,9 @@ const char* const kGraphUsage =
     "  --out FILE       the picture; its extension (.png, .svg, .pdf) names the format\n"
     "                   ('-' is standard output)\n"
     "  --format png|svg|pdf  the format, for a FILE without one of those extensions\n"
-    "  --size WxH       its size in pixels (PNG) or points (SVG, PDF); default 1200x900\n"
+    "  --size WxH       its size in pixels (PNG) or points (SVG, PDF); default 1200x900,\n"
+    "                   200 to 10000 each; a 10000x10000 PNG takes about 410 MB of\n"
+    "                   memory while it is drawn, an SVG or PDF about 20 MB\n"
     "  --path short|long  the path shown (default short)\n"
     "  --snr | --signal   the signals graph shows signal-to-noise ratios or signal levels\n"
     "                   (default: the settings)\n"
@@ -41,7 +43,8 @@ const char* const kMapUsage =
     "  --grid            the coordinate grid\n"
     "  --polar           the polar-zone circles of the polar-path test\n"
     "  --size N          the base map's width in pixels (default 355, 101-6001); the\n"
-    "                    outline is drawn afresh at that size\n"
+    "                    outline is drawn afresh at that size. 6001 takes about 620 MB\n"
+    "                    of memory (gc with --night; 440 MB rect), 3001 a quarter of it\n"
     "  --data-dir DIR    the folder of Hopscope.SAV and Hopscope.ATL\n"
     "  --out FILE        the PNG file to write ('-' is standard output)\n";
 
@@ -74,7 +77,8 @@ const char* const kFreqMapUsage =
     "  --out FILE       write to FILE instead of standard output ('-' is standard\n"
     "                   output); for PNG with --utc all a folder, one\n"
     "                   freqmap-HHMM.png per half hour\n"
-    "  --size N         the PNG's width in pixels, 101-8001 (default 1171)\n"
+    "  --size N         the PNG's width in pixels, 101-8001 (default 1171); 8001 takes\n"
+    "                   about 210 MB of memory\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
 const char* const kCoverageUsage =
@@ -96,7 +100,8 @@ const char* const kCoverageUsage =
     "  --k N            K index 0-9; -1 or absent for the average\n"
     "  --freq MHZ       the frequency, 3.0-30.0; one of the list's frequencies runs\n"
     "                   as that column of the prediction table, any other alone\n"
-    "  --grid DEG       cell size in whole degrees, 1-10 (default 2)\n"
+    "  --grid DEG       cell size in whole degrees, 1-10 (default 2); --grid 1 with\n"
+    "                   --utc all takes about 390 MB of memory for JSON\n"
     "  --freqs, --constants, --min-angle, --bandwidth, --noise, --suppression,\n"
     "  --show-zero, --hide-zero, --snr, --signal\n"
     "                   the settings for this run, as for predict\n"
@@ -105,7 +110,9 @@ const char* const kCoverageUsage =
     "  --out FILE       write to FILE instead of standard output ('-' is standard\n"
     "                   output); for PNG with --utc all a folder, one\n"
     "                   coverage-HHMM.png per half hour\n"
-    "  --size N         the PNG's width in pixels, 101-8001 (default 1441)\n"
+    "  --size N         the PNG's width in pixels, 101-8001 (default 1441); 8001\n"
+    "                   takes about 580 MB of memory with --kind gc (660 MB with\n"
+    "                   --utc all --grid 1) and 270 MB rect, 4001 a quarter of it\n"
     "  --kind rect|gc   rectangular or great-circle map (default rect)\n"
     "  --show reliability|snr  colour the cells by reliability class or by S/N\n"
     "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
