@@ -30,44 +30,6 @@ ArgFailure Usage(const std::string& problem) {
     return {problem + "\n\n" + kCoverageUsage, 2};
 }
 
-std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& map) {
-    const CoverageProjection projection{run.greatCircle, run.centre};
-    const ImageSize size = CoverageImageSize(projection, run.pngWidth,
-                                             run.greatCircle ? run.pngWidth : run.pngWidth / 2);
-    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
-    if (run.greatCircle) {
-        base = PixelBuffer(kGreatCircleBaseSize, kGreatCircleBaseSize);
-        DrawGreatCircleBaseMap(base, run.centre);
-    } else {
-        DrawRectangularBaseMap(base, run.centre.lon);
-    }
-    const PixelCells pixels = MapPixelsToCells(map.grid, projection, size.width, size.height);
-    PixelBuffer image(size.width, size.height);
-    const std::filesystem::path out = *run.out;
-    const bool several = map.halfHours.size() > 1;
-    if (several)
-        if (std::optional<std::string> problem = MakePictureFolder(*run.out))
-            return problem;
-    for (std::size_t k = 0; k < map.halfHours.size(); ++k) {
-        CoveragePicture picture;
-        picture.map = &map;
-        picture.slotIndex = static_cast<int>(k);
-        picture.show = run.show;
-        picture.projection = projection;
-        picture.pixels = &pixels;
-        picture.utDate = run.request.date;
-        picture.timeText = HalfHourText(map.halfHours[k]);
-        picture.stationLabel = run.request.station.Name;
-        image.SetFontPixelSize(std::max(size.height / 45, 10));
-        RenderCoverageMap(image, base, picture);
-        const std::filesystem::path file =
-            several ? out / ("coverage-" + picture.timeText + ".png") : out;
-        if (std::optional<std::string> problem = WriteMapPng(image, file))
-            return problem;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argList,
@@ -159,6 +121,48 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
         BaseMapCentre(settings).value_or(GeoPoint{derived.LatitudeDeg, derived.LongitudeDeg});
     return std::nullopt;
 }
+
+namespace {
+
+std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& map) {
+    const CoverageProjection projection{run.greatCircle, run.centre};
+    const ImageSize size = CoverageImageSize(projection, run.pngWidth,
+                                             run.greatCircle ? run.pngWidth : run.pngWidth / 2);
+    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
+    if (run.greatCircle) {
+        base = PixelBuffer(kGreatCircleBaseSize, kGreatCircleBaseSize);
+        DrawGreatCircleBaseMap(base, run.centre);
+    } else {
+        DrawRectangularBaseMap(base, run.centre.lon);
+    }
+    const PixelCells pixels = MapPixelsToCells(map.grid, projection, size.width, size.height);
+    PixelBuffer image(size.width, size.height);
+    const std::filesystem::path out = *run.out;
+    const bool several = map.halfHours.size() > 1;
+    if (several)
+        if (std::optional<std::string> problem = MakePictureFolder(*run.out))
+            return problem;
+    for (std::size_t k = 0; k < map.halfHours.size(); ++k) {
+        CoveragePicture picture;
+        picture.map = &map;
+        picture.slotIndex = static_cast<int>(k);
+        picture.show = run.show;
+        picture.projection = projection;
+        picture.pixels = &pixels;
+        picture.utDate = run.request.date;
+        picture.timeText = HalfHourText(map.halfHours[k]);
+        picture.stationLabel = run.request.station.Name;
+        image.SetFontPixelSize(std::max(size.height / 45, 10));
+        RenderCoverageMap(image, base, picture);
+        const std::filesystem::path file =
+            several ? out / ("coverage-" + picture.timeText + ".png") : out;
+        if (std::optional<std::string> problem = WriteMapPng(image, file))
+            return problem;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int RunCoverageCommand(const std::vector<std::string>& argList) {
     if (std::find(argList.begin(), argList.end(), "--help") != argList.end()) {
