@@ -6,8 +6,8 @@
 # is refused with the file and the reason and creates no Hopscope.ATL that would hide
 # the legacy atlas for good, and once it can be read the add goes to its places.
 set -u
-cli=$1
-tests=$2
+cli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+tests=$(cd "$2" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/hopscope-legacy-XXXXXX") || exit 1
 trap 'rm -rf "$work"' EXIT
 fail=0

@@ -7,9 +7,11 @@
 # is an empty one of its own and must stay empty.
 set -u
 cli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-tests=$2
+tests=$(cd "$2" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/hopscope-streams-XXXXXX") || exit 1
 trap 'rm -rf "$work"' EXIT
+# Anything a command writes where it should not lands in the scratch folder.
+cd "$work" || exit 1
 mkdir "$work/data"
 data="--data-dir $work/data"
 fail=0
@@ -66,8 +68,8 @@ for out in /dev/stdout -; do
 done
 
 # Several pictures need a folder: "-" is refused, and no folder "-" is made.
-(cd "$work" && "$cli" $coverage --utc all $data --format png --size 101 --out - \
-    >"$work/piped" 2>"$work/stderr")
+# shellcheck disable=SC2086
+"$cli" $coverage --utc all $data --format png --size 101 --out - >"$work/piped" 2>"$work/stderr"
 [ $? = 1 ] && grep -q "several pictures need a folder" "$work/stderr" && [ ! -e "$work/-" ] ||
     failed "coverage --utc all --out - was not refused: $(cat "$work/stderr")"
 
