@@ -25,8 +25,18 @@ hopscope_cli_run(names_predict_given_name
 hopscope_cli_run(names_bearings_from_name
   ARGS bearings --from FN31 --from-name "${esc}cx"
   EXPECT "From \\?cx  41\\.50 N  73\\.00 W")
+hopscope_cli_run(names_batch_default_terminal
+  ARGS batch run ${CMAKE_CURRENT_SOURCE_DIR}/data/two-rows.hbt --date-order mdy
+    --date-separator - ${hostile_dir}
+  EXPECT " TERMINAL A: 51\\.50 N   0\\.12 W  ${escaped_name}      Sunrise/Set")
+hopscope_cli_run(names_batch_default_name
+  ARGS batch run ${CMAKE_CURRENT_SOURCE_DIR}/data/two-rows.hbt --date-order mdy
+    --date-separator - --default-lat 51N --default-lon 0 --default-name "${esc}c${bell}x"
+    --data-dir ${CMAKE_CURRENT_BINARY_DIR}
+  EXPECT " TERMINAL A: 51\\.00 N   0\\.00    \\?c\\?x  ")
 foreach(run settings_default_terminal predict_default_terminal planner_default_terminal
-    path_given_name predict_given_name bearings_from_name)
+    path_given_name predict_given_name bearings_from_name batch_default_terminal
+    batch_default_name)
   set_tests_properties(cli_names_${run} PROPERTIES FAIL_REGULAR_EXPRESSION "${esc}|${bell}")
 endforeach()
 
