@@ -27,16 +27,23 @@ bool Exists(const fs::path& path) {
     return fs::exists(path, ec);
 }
 
+// What importing the legacy atlas came to: its entries, or why it could not be read.
+struct LegacyImport {
+    std::vector<AtlasEntry> entries;
+    std::string error; ///< the system's reason when the file could not be read
+};
+
 // The legacy atlas's records copied into atlas entries, in order. Stops quietly at
-// the first record that cannot be read (or when the header cannot be read); nullopt
-// when the file itself cannot be read (no permission, a folder of that name).
-std::optional<std::vector<AtlasEntry>>
-ImportLegacyAtlas(const fs::path& legacyPath, const std::function<void()>& processEvents) {
+// the first record that cannot be read (or when the header cannot be read); the
+// reason when the file itself cannot be read (no permission, a folder of that name).
+LegacyImport ImportLegacyAtlas(const fs::path& legacyPath,
+                               const std::function<void()>& processEvents) {
     constexpr std::size_t kMostBytes = (kMaxAtlasEntries + 1) * kLegacyRecordSize;
     const FileReadResult file = ReadFilePart(legacyPath, 0, kMostBytes);
     if (!file)
-        return std::nullopt;
-    std::vector<AtlasEntry> entries;
+        return {{}, file.error};
+    LegacyImport import;
+    std::vector<AtlasEntry>& entries = import.entries;
     std::size_t at = 0;
     AtlasEntry record; // a 46-byte legacy record read into the first 46 bytes
     const auto readRecord = [&] {
@@ -48,7 +55,7 @@ ImportLegacyAtlas(const fs::path& legacyPath, const std::function<void()>& proce
         return true;
     };
     if (!readRecord())
-        return entries;
+        return import;
     const std::uint32_t header =
         std::uint32_t{record.bytes[0]} | std::uint32_t{record.bytes[1]} << 8 |
         std::uint32_t{record.bytes[2]} << 16 | std::uint32_t{record.bytes[3]} << 24;
@@ -66,7 +73,26 @@ ImportLegacyAtlas(const fs::path& legacyPath, const std::function<void()>& proce
         if (processEvents)
             processEvents();
     }
-    return entries;
+    return import;
+}
+
+// The entries an atlas starts from when its file is missing: the legacy atlas of the
+// folder when there is one, otherwise the built-in places. `legacyError` is the reason
+// when the legacy atlas is there but cannot be read (the built-in places stand in for
+// it then).
+std::vector<AtlasEntry> FirstAtlasEntries(const fs::path& directory,
+                                          const std::function<void()>& processEvents,
+                                          std::string& legacyError) {
+    const fs::path legacyPath = directory / kLegacyAtlasFileName;
+    legacyError.clear();
+    if (!Exists(legacyPath))
+        return BuiltInAtlasEntries();
+    LegacyImport legacy = ImportLegacyAtlas(legacyPath, processEvents);
+    if (!legacy.error.empty()) {
+        legacyError = std::move(legacy.error);
+        return BuiltInAtlasEntries();
+    }
+    return std::move(legacy.entries);
 }
 
 // The position (1..Count) of the entry whose prefix is exactly `prefix`, or 0.
@@ -91,21 +117,37 @@ FileWriteResult Refusal(std::string reason) {
     return {std::move(reason)};
 }
 
-// Brings the atlas up to its file as another copy of the program may have left it,
-// under the lock that the caller holds, so that one change is applied to the latest
-// entries. An atlas held in memory because its file could not be written keeps its
-// entries.
-void CatchUp(Atlas& atlas) {
-    std::error_code ec;
-    if (atlas.Count >= 0 && fs::exists(atlas.FilePath, ec))
-        ReloadAtlas(atlas);
-}
-
 // Holds `entries` as the atlas without a file behind it.
 void UseFromMemory(Atlas& atlas, std::vector<AtlasEntry> entries) {
     atlas.Count = static_cast<std::int32_t>(entries.size());
     atlas.Entries = std::move(entries);
     BuildAtlasIndexes(atlas);
+}
+
+// Brings the atlas up to its file as another copy of the program may have left it,
+// under the lock that the caller holds, so that one change is applied to the latest
+// entries. Without an atlas file the change is made to the legacy atlas beside it, read
+// again now, never to the built-in places standing in for a legacy atlas that could not
+// be read: the first file written would hide that atlas for good. The refusal when it
+// still cannot be read.
+std::optional<FileWriteResult> CatchUp(Atlas& atlas) {
+    std::error_code ec;
+    if (atlas.Count >= 0 && fs::exists(atlas.FilePath, ec)) {
+        ReloadAtlas(atlas);
+        return std::nullopt;
+    }
+    if (atlas.Count < 0)
+        return std::nullopt;
+    const fs::path folder = atlas.FilePath.parent_path();
+    std::string legacyError;
+    std::vector<AtlasEntry> first = FirstAtlasEntries(folder, {}, legacyError);
+    if (!legacyError.empty())
+        return Refusal("not created while the legacy atlas " +
+                       (folder / kLegacyAtlasFileName).string() + " cannot be read (" +
+                       legacyError + "): it would hide that atlas's places for good");
+    if (Exists(folder / kLegacyAtlasFileName))
+        UseFromMemory(atlas, std::move(first));
+    return std::nullopt;
 }
 
 // Reads the whole atlas file into the atlas: Count is the number of whole records,
@@ -162,19 +204,15 @@ void LoadAtlas(Atlas& atlas, const fs::path& directory,
                const std::function<void()>& processEvents) {
     FreeAtlas(atlas);
     atlas.FilePath = directory / kAtlasFileName;
-    const fs::path legacyPath = directory / kLegacyAtlasFileName;
     if (!Exists(atlas.FilePath)) {
-        std::optional<std::vector<AtlasEntry>> legacy;
-        if (Exists(legacyPath)) {
-            legacy = ImportLegacyAtlas(legacyPath, processEvents);
-            if (!legacy) {
-                // A legacy atlas we cannot read now: the built-in places for this run,
-                // and no file written, so that it is imported once it can be read.
-                UseFromMemory(atlas, BuiltInAtlasEntries());
-                return;
-            }
+        std::string legacyError;
+        std::vector<AtlasEntry> first = FirstAtlasEntries(directory, processEvents, legacyError);
+        if (!legacyError.empty()) {
+            // A legacy atlas we cannot read now: the built-in places for this run,
+            // and no file written, so that it is imported once it can be read.
+            UseFromMemory(atlas, std::move(first));
+            return;
         }
-        std::vector<AtlasEntry> first = legacy ? std::move(*legacy) : BuiltInAtlasEntries();
         FileLock lock(atlas.FilePath);
         if (Exists(atlas.FilePath)) {
             // Another copy of the program created it meanwhile.
@@ -190,6 +228,17 @@ void LoadAtlas(Atlas& atlas, const fs::path& directory,
         }
     }
     ReloadAtlas(atlas);
+}
+
+void ReadAtlasWithoutWriting(Atlas& atlas, const fs::path& directory) {
+    FreeAtlas(atlas);
+    atlas.FilePath = directory / kAtlasFileName;
+    if (Exists(atlas.FilePath)) {
+        ReloadAtlas(atlas);
+        return;
+    }
+    std::string legacyError;
+    UseFromMemory(atlas, FirstAtlasEntries(directory, {}, legacyError));
 }
 
 void ReloadAtlas(Atlas& atlas) {
@@ -208,7 +257,8 @@ bool ReloadAtlasIfChanged(Atlas& atlas) {
 
 FileWriteResult InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
     FileLock lock(atlas.FilePath);
-    CatchUp(atlas);
+    if (std::optional<FileWriteResult> refusal = CatchUp(atlas))
+        return *refusal;
     if (atlas.Count < 0)
         return Refusal("The atlas file is missing or damaged");
     if (atlas.Count >= kMaxAtlasEntries)
@@ -224,7 +274,8 @@ FileWriteResult InsertAtlasEntry(Atlas& atlas, const AtlasEntry& entry) {
 
 FileWriteResult DeleteAtlasEntry(Atlas& atlas, std::string_view prefix) {
     FileLock lock(atlas.FilePath);
-    CatchUp(atlas);
+    if (std::optional<FileWriteResult> refusal = CatchUp(atlas))
+        return *refusal;
     const std::size_t p = PositionOf(atlas, prefix);
     if (p == 0)
         return Refusal("The prefix " + std::string(prefix) + " is not in the atlas");
@@ -236,7 +287,8 @@ FileWriteResult DeleteAtlasEntry(Atlas& atlas, std::string_view prefix) {
 FileWriteResult ModifyAtlasEntry(Atlas& atlas, std::string_view oldPrefix,
                                  const AtlasEntry& entry) {
     FileLock lock(atlas.FilePath);
-    CatchUp(atlas);
+    if (std::optional<FileWriteResult> refusal = CatchUp(atlas))
+        return *refusal;
     const std::size_t old = PositionOf(atlas, oldPrefix);
     if (old == 0)
         return Refusal("The prefix " + std::string(oldPrefix) + " is not in the atlas");

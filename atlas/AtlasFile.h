@@ -25,6 +25,12 @@
 void LoadAtlas(Atlas& atlas, const std::filesystem::path& directory,
                const std::function<void()>& processEvents = {});
 
+/// The atlas of `directory` as LoadAtlas has it, read without writing or creating any
+/// file: the atlas file when there is one (same Count rules); otherwise the legacy atlas
+/// "QKT.ATL" imported into memory; otherwise, or when that cannot be read, the built-in
+/// places. For the commands that only look places up.
+void ReadAtlasWithoutWriting(Atlas& atlas, const std::filesystem::path& directory);
+
 /// Re-reads the file the atlas was loaded from (after a change). Same Count rules.
 void ReloadAtlas(Atlas& atlas);
 
@@ -39,6 +45,11 @@ bool ReloadAtlasIfChanged(Atlas& atlas);
 // command line beside the window, two scripts) are kept: each applies its one change to
 // the latest entries. The result's error says why a change was not made (the system's
 // reason when the write failed).
+
+// While there is no atlas file yet, a change is made to the legacy atlas "QKT.ATL" of the
+// folder, read again (it may have become readable since the atlas was loaded), and is
+// refused while that file is there but cannot be read: the atlas file written from the
+// built-in places standing in for it would hide its places for good.
 
 /// Adds `entry` at its place in prefix order, rewrites the file and reloads. Returns
 /// a failure, leaving both the file and the atlas as they were, when the write fails, the

@@ -19,7 +19,9 @@ struct ReportFileResult {
 
 /// Writes `text` to the report file at `path` through a temporary file and a rename,
 /// so a full disk or a failed write leaves the old file whole: Append first copies
-/// what the file holds into the temporary file. A failure reads
+/// what the file holds into the temporary file. What IsDirectOutput names ("-",
+/// /dev/stdout, a device, a FIFO) gets the text written into it, in every mode (see
+/// WriteOutputFile). A failure reads
 /// "Unable to write the report file: " + the reason.
 ReportFileResult WriteReportFile(const std::filesystem::path& path, std::string_view text,
                                  ReportFileMode mode);

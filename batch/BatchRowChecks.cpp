@@ -3,6 +3,7 @@
 #include "atlas/AtlasEntry.h"
 #include "atlas/ResolveTerminal.h"
 #include "core/Syntax.h"
+#include "core/Utf8Text.h"
 #include "settings/DefaultTerminal.h"
 
 namespace {
@@ -47,6 +48,8 @@ TerminalCheck CheckBatchTerminal(std::string_view cell, const std::string& lette
     check.terminal = resolved.terminal;
     // A grid locator names its terminal in the report.
     NameLocatorTerminal(check.terminal);
+    // DEFAULT brings the settings' name: control characters in it are shown as "?".
+    check.terminal.Name = WithoutControlCharacters(check.terminal.Name);
     return check;
 }
 

@@ -47,7 +47,8 @@ struct CellCheck {
 /// A terminal cell: "DEFAULT" (the settings' default terminal, refused when none is
 /// defined), a prefix of the atlas (looked up in upper case), or a grid locator
 /// (its centre, named by the locator). An empty cell is refused. `letter` ("A" or
-/// "B") names the terminal in the reason.
+/// "B") names the terminal in the reason. Control characters of the name (a default
+/// terminal's, from the settings) come back as "?".
 struct TerminalCheck {
     bool ok = false;
     Terminal terminal;

@@ -10,6 +10,7 @@
 #include "cli/SettingOverrides.h"
 #include "cli/SolarAuto.h"
 #include "core/FieldChecks.h"
+#include "core/OutputFile.h"
 #include "core/SystemDates.h"
 
 #include <algorithm>
@@ -26,13 +27,14 @@ namespace {
 constexpr const char* kBatchUsage =
     "usage: hopscope-cli batch run FILE.hbt [--out REPORT] [--append|--overwrite]\n"
     "                          [--format text|json] [OPTIONS]\n"
-    "       hopscope-cli batch show FILE.hbt [--format text|json]\n"
-    "       hopscope-cli batch new FILE.hbt [--force]\n"
+    "       hopscope-cli batch show FILE.hbt [--format text|json] [--data-dir DIR]\n"
+    "       hopscope-cli batch new FILE.hbt [--force] [--data-dir DIR]\n"
     "\n"
     "Batch tables (.hbt) of up to fifteen predictions, as the batch window keeps them.\n"
     "run   predicts every row and writes the reports, each followed by a dashed line, to\n"
     "      standard output or to REPORT (an existing REPORT needs --append or\n"
-    "      --overwrite); --format json gives each row's status and, for the rows that\n"
+    "      --overwrite; '-', /dev/stdout, a pipe or a device is written into as it\n"
+    "      is); --format json gives each row's status and, for the rows that\n"
     "      ran, the prediction as 'predict --format json' gives it. A row that cannot run\n"
     "      is reported with its reason and the command exits 1 after running the others;\n"
     "      rows without terminal B, date, solar and K index are left out.\n"
@@ -98,6 +100,7 @@ std::optional<Failure> ReadTable(const fs::path& file, BatchTable& table) {
 
 int New(ArgList& args) {
     const bool force = args.Flag("force");
+    args.Value("data-dir"); // as for show: a new table needs no data
     fs::path file;
     if (auto failure = TableFile(args, file))
         return Report(*failure);
@@ -114,6 +117,8 @@ int New(ArgList& args) {
 int Show(ArgList& args) {
     std::optional<Failure> failure;
     const std::optional<std::string> format = Format(args, failure);
+    // Taken as every batch command takes it; a table is listed as it is written.
+    args.Value("data-dir");
     fs::path file;
     if (!failure)
         failure = TableFile(args, file);
@@ -238,7 +243,7 @@ int Run(ArgList& args) {
     ReportFileMode mode = append ? ReportFileMode::Append
                                  : (overwrite ? ReportFileMode::Overwrite : ReportFileMode::Create);
     std::error_code ec;
-    if (out && mode == ReportFileMode::Create && fs::exists(*out, ec))
+    if (out && mode == ReportFileMode::Create && !IsDirectOutput(*out) && fs::exists(*out, ec))
         return Report({*out + " exists; give --append or --overwrite"});
 
     BatchTable table;

@@ -1,6 +1,8 @@
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandHelp.h"
 #include "cli/Commands.h"
+#include "cli/CoverageRun.h"
 #include "cli/IsoDate.h"
 #include "cli/MapFiles.h"
 #include "cli/RequestArgs.h"
@@ -25,54 +27,14 @@
 
 namespace {
 
-constexpr const char* kCoverageUsage =
-    "usage: hopscope-cli coverage (--a PREFIX|LOCATOR|DEFAULT | --a-lat LAT --a-lon LON)\n"
-    "                             --date YYYY-MM-DD --solar INDEX --freq MHZ\n"
-    "                             --utc HHMM|all [OPTIONS]\n"
-    "\n"
-    "One band's coverage of the world from one station: for every cell of a world grid\n"
-    "the short path to the cell's centre, with its MUF, mode, signal, S/N and\n"
-    "reliability, as an on-screen prediction to that centre shows them.\n"
-    "\n"
-    "  --a PREFIX|LOCATOR|DEFAULT  the station from the atlas, a grid square or the\n"
-    "                   default terminal of the settings\n"
-    "  --a-lat LAT --a-lon LON     the station by hand; longitudes are positive WEST\n"
-    "  --a-name NAME    the station's name (17 characters)\n"
-    "  --date YYYY-MM-DD  the day of the map (UTC)\n"
-    "  --utc HHMM|all   the UTC half hour holding that time, or all 48 half hours\n"
-    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410); auto\n"
-    "                   for the published figure of the day (see 'hopscope-cli solar')\n"
-    "  --k N            K index 0-9; -1 or absent for the average\n"
-    "  --freq MHZ       the frequency, 3.0-30.0; one of the list's frequencies runs\n"
-    "                   as that column of the prediction table, any other alone\n"
-    "  --grid DEG       cell size in whole degrees, 1-10 (default 2)\n"
-    "  --freqs, --constants, --min-angle, --bandwidth, --noise, --suppression,\n"
-    "  --show-zero, --hide-zero, --snr, --signal\n"
-    "                   the settings for this run, as for predict\n"
-    "  --format json|csv|png  JSON (default), CSV (utc,lat,lon,muf,mode,signal,snr,\n"
-    "                   reliability,class) or the map as the window draws it\n"
-    "  --out FILE       write to FILE instead of standard output; for PNG with\n"
-    "                   --utc all a folder, one coverage-HHMM.png per half hour\n"
-    "  --size N         the PNG's width in pixels, 101-8001 (default 1441)\n"
-    "  --kind rect|gc   rectangular or great-circle map (default rect)\n"
-    "  --show reliability|snr  colour the cells by reliability class or by S/N\n"
-    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
-
 ArgFailure Usage(const std::string& problem) {
     return {problem + "\n\n" + kCoverageUsage, 2};
 }
 
-struct CoverageRun {
-    CoverageRequest request;
-    std::string format = "json";
-    std::optional<std::string> out;
-    int pngWidth = 1441;
-    bool greatCircle = false;
-    CoverageShow show = CoverageShow::Reliability;
-    GeoPoint centre;
-};
+} // namespace
 
-std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, CoverageRun& run) {
+std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argList,
+                                          CoverageRun& run) {
     ArgList args(argList);
     const std::optional<std::string> dataDir = args.Value("data-dir");
     const std::optional<std::string> date = args.Value("date");
@@ -167,6 +129,8 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, Cover
     return std::nullopt;
 }
 
+namespace {
+
 std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& map) {
     const CoverageProjection projection{run.greatCircle, run.centre};
     const ImageSize size = CoverageImageSize(projection, run.pngWidth,
@@ -182,12 +146,9 @@ std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& 
     PixelBuffer image(size.width, size.height);
     const std::filesystem::path out = *run.out;
     const bool several = map.halfHours.size() > 1;
-    if (several) {
-        std::error_code ec;
-        std::filesystem::create_directories(out, ec);
-        if (!std::filesystem::is_directory(out, ec))
-            return "'" + *run.out + "' is not a folder and cannot be made one";
-    }
+    if (several)
+        if (std::optional<std::string> problem = MakePictureFolder(*run.out))
+            return problem;
     for (std::size_t k = 0; k < map.halfHours.size(); ++k) {
         CoveragePicture picture;
         picture.map = &map;
@@ -216,7 +177,7 @@ int RunCoverageCommand(const std::vector<std::string>& argList) {
         return 0;
     }
     CoverageRun run;
-    if (const std::optional<ArgFailure> failure = ReadRun(argList, run)) {
+    if (const std::optional<ArgFailure> failure = ReadCoverageRun(argList, run)) {
         ReportRefusal("coverage", failure->text);
         return failure->status;
     }

@@ -1,6 +1,7 @@
 #include "atlas/AtlasEntry.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandHelp.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
 #include "cli/MapFiles.h"
@@ -30,37 +31,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kFreqMapUsage =
-    "usage: hopscope-cli freqmap (--a PREFIX|LOCATOR|DEFAULT | --a-lat LAT --a-lon LON)\n"
-    "                            --date YYYY-MM-DD --utc HHMM|all --solar INDEX [OPTIONS]\n"
-    "\n"
-    "The frequency map of the world for one station: for every area, the short-path\n"
-    "MUF from the station to the area's centre and the highest listed frequency below\n"
-    "it.\n"
-    "\n"
-    "  --a PREFIX|LOCATOR|DEFAULT  the station from the atlas, a grid square or the\n"
-    "                   default terminal of the settings\n"
-    "  --a-lat LAT --a-lon LON     the station by hand; longitudes are positive WEST\n"
-    "  --a-name NAME    the station's name (up to 17 bytes)\n"
-    "  --date YYYY-MM-DD  the day of the map\n"
-    "  --utc HHMM|all   the UTC time of the map, or all 48 half hours of the day\n"
-    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410), or auto\n"
-    "                   for the published figure of the day (see 'hopscope-cli solar')\n"
-    "  --k N            K index 0-9; -1 or absent for the average\n"
-    "  --freqs 7.1,14.1,...  the frequencies to map (default: the settings' list; ''\n"
-    "                   or an empty list gives the built-in seven)\n"
-    "  --res low|high   57 or 877 areas (default: the settings' choice)\n"
-    "  --centre-lon LON the map's central meridian (default: the default terminal's\n"
-    "                   longitude, else the station's)\n"
-    "  --min-angle DEG  minimum radiation angle 0.0-45.0 (default: the settings')\n"
-    "  --format json|csv|png  one map as a JSON object, all maps as a JSON list, CSV\n"
-    "                   (utc,band,index,centreLat,centreLon,muf,class,label), or the\n"
-    "                   map as the window draws it\n"
-    "  --out FILE       write to FILE instead of standard output; for PNG with\n"
-    "                   --utc all a folder, one freqmap-HHMM.png per half hour\n"
-    "  --size N         the PNG's width in pixels, 101-8001 (default 1171)\n"
-    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
 ArgFailure Usage(const std::string& problem) {
     return {problem + "\n\n" + kFreqMapUsage, 2};
@@ -194,12 +164,9 @@ std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& 
     PixelBuffer image(size.right, size.bottom);
     image.SetFontPixelSize(std::max(size.right / 60, 8));
     const std::filesystem::path out = *run.out;
-    if (frames.size() > 1) {
-        std::error_code ec;
-        std::filesystem::create_directories(out, ec);
-        if (!std::filesystem::is_directory(out, ec))
-            return "'" + *run.out + "' is not a folder and cannot be made one";
-    }
+    if (frames.size() > 1)
+        if (std::optional<std::string> problem = MakePictureFolder(*run.out))
+            return problem;
     for (const FreqMapFrame& frame : frames) {
         FreqMapPicture picture;
         picture.cells = &cells;

@@ -2,6 +2,7 @@
 // place for the commands that draw, fetch solar data or use every core, and for any
 // command given "--solar auto" (cli/FullProgram.h). argv[1] is the command's name.
 #include "cli/Commands.h"
+#include "core/Version.h"
 
 #include <cstdio>
 #include <string>
@@ -34,8 +35,13 @@ int main(int argc, char** argv) {
         return RunPlannerCommand(args);
     if (command == "solar")
         return RunSolarCommand(args);
+    if (command == "--version") {
+        std::printf("hopscope-cli %s\n", kHopscopeVersion);
+        return 0;
+    }
+    const bool help = command == "--help" || command == "-h";
     std::fputs("usage: hopscope-cli-full COMMAND [OPTIONS]\n"
                "The whole command line of hopscope-cli; run it as 'hopscope-cli COMMAND'.\n",
-               stderr);
-    return 2;
+               help ? stdout : stderr);
+    return help ? 0 : 2;
 }

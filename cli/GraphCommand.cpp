@@ -1,5 +1,6 @@
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandHelp.h"
 #include "cli/Commands.h"
 #include "cli/PredictRun.h"
 #include "cli/SettingOverrides.h"
@@ -17,22 +18,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kGraphUsage =
-    "usage: hopscope-cli graph muf|signals TERMINAL-A TERMINAL-B --solar INDEX\n"
-    "                          --out FILE.png|FILE.svg|FILE.pdf [OPTIONS]\n"
-    "\n"
-    "The MUF graph or the signals graph of one path of a prediction, with the path's\n"
-    "header lines above it, saved as a picture.\n"
-    "\n"
-    "  --out FILE       the picture; its extension (.png, .svg, .pdf) names the format\n"
-    "  --size WxH       its size in pixels (PNG) or points (SVG, PDF); default 1200x900\n"
-    "  --path short|long  the path shown (default short)\n"
-    "  --snr | --signal   the signals graph shows signal-to-noise ratios or signal levels\n"
-    "                   (default: the settings)\n"
-    "Every option of 'hopscope-cli predict' that describes the prediction is taken as\n"
-    "well (terminals, --date, --solar, --k, time zone, frequencies and suppression,\n"
-    "--date-order, --data-dir); see 'hopscope-cli predict --help'.\n";
 
 constexpr int kMinSide = 200;
 constexpr int kMaxSide = 10000;
@@ -75,6 +60,7 @@ int RunGraphCommand(const std::vector<std::string>& argList) {
     ArgList args(std::vector<std::string>(argList.begin() + 1, argList.end()));
     const std::optional<std::string> out = args.Value("out");
     const std::optional<std::string> sizeText = args.Value("size");
+    const std::optional<std::string> formatText = args.Value("format");
     const std::optional<std::string> pathText = args.Value("path");
 
     PictureSize size;
@@ -100,9 +86,12 @@ int RunGraphCommand(const std::vector<std::string>& argList) {
     }
     if (!out)
         return UsageError("--out FILE is needed");
-    const std::optional<PictureFormat> format = PictureFormatOf(*out);
+    const std::optional<PictureFormat> format =
+        PictureFormatOf(formatText ? "picture." + Lower(*formatText) : *out);
     if (!format)
-        return UsageError("--out must name a .png, .svg or .pdf file");
+        return UsageError(formatText ? "--format must be png, svg or pdf"
+                                     : "--out must name a .png, .svg or .pdf file (or give "
+                                       "--format)");
 
     const PreparedPrediction prepared = PreparePrediction(run.inputs, run.settings);
     if (!prepared)

@@ -1,13 +1,14 @@
 #include "atlas/Atlas.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandHelp.h"
 #include "cli/Commands.h"
 #include "cli/IsoDate.h"
 #include "cli/RequestArgs.h"
 #include "cli/TerminalArgs.h"
 #include "core/Geometry.h"
 #include "core/Numeric.h"
-#include "core/ReplaceFile.h"
+#include "core/OutputFile.h"
 #include "core/Syntax.h"
 #include "core/TimeZone.h"
 #include "maps/BaseMaps.h"
@@ -19,33 +20,6 @@
 #include <string>
 
 namespace {
-
-constexpr const char* kMapUsage =
-    "usage: hopscope-cli map rect|gc [--centre-lat LAT --centre-lon LON | --centre PREFIX]\n"
-    "                         [--a PREFIX|LOCATOR|DEFAULT | --a-lat LAT --a-lon LON]\n"
-    "                         [--b PREFIX|LOCATOR|DEFAULT | --b-lat LAT --b-lon LON]\n"
-    "                         [--date YYYY-MM-DD] [--utc HHMM] [--night] [--grid] [--polar]\n"
-    "                         [--size N] [--data-dir DIR] --out FILE.png\n"
-    "\n"
-    "Draws the rectangular or the great-circle world map as a PNG picture, centred on\n"
-    "the default terminal of the settings unless a centre is given. The cached base\n"
-    "maps of the windowed program are neither read nor written.\n"
-    "\n"
-    "  --centre-lat LAT  the centre's latitude: [+/-]deg [min [sec]] [N/S]\n"
-    "  --centre-lon LON  the centre's longitude, positive WEST (11 E is -11)\n"
-    "  --centre PREFIX   the centre from the atlas, a grid locator or DEFAULT\n"
-    "  --a, --b ...      the terminals of a path to draw (short path red, long path\n"
-    "                    black); without --a, terminal A is the map centre\n"
-    "  --date DATE       the day of the sun's position (default: today, UTC)\n"
-    "  --utc HHMM        the time of the sun's position (default: now); with --date\n"
-    "                    or --utc the sun and the time are drawn\n"
-    "  --night           darken the night side (at the time above)\n"
-    "  --grid            the coordinate grid\n"
-    "  --polar           the polar-zone circles of the polar-path test\n"
-    "  --size N          the base map's width in pixels (default 355, 101-6001); the\n"
-    "                    outline is drawn afresh at that size\n"
-    "  --data-dir DIR    the folder of Hopscope.SAV and Hopscope.ATL\n"
-    "  --out FILE        the PNG file to write\n";
 
 int UsageError(const std::string& problem) {
     return ReportUsageError("map", problem, kMapUsage);
@@ -228,7 +202,7 @@ int RunMapCommand(const std::vector<std::string>& rawArgs) {
     }
     if (!png)
         return Refuse("the picture could not be encoded as PNG");
-    if (const FileWriteResult written = ReplaceFile(*out, *png); !written)
+    if (const FileWriteResult written = WriteOutputFile(*out, *png); !written)
         return Refuse("cannot write '" + *out + "': " + written.error);
     return 0;
 }

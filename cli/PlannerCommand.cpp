@@ -1,11 +1,14 @@
 #include "atlas/ResolveTerminal.h"
 #include "cli/ArgList.h"
 #include "cli/CommandErrors.h"
+#include "cli/CommandHelp.h"
 #include "cli/CommandOutput.h"
 #include "cli/Commands.h"
+#include "cli/PlannerRun.h"
 #include "cli/PredictRun.h"
 #include "cli/SettingOverrides.h"
 #include "core/Numeric.h"
+#include "core/Utf8Text.h"
 #include "planner/Planner.h"
 #include "planner/PlannerExport.h"
 #include "settings/DefaultTerminal.h"
@@ -17,37 +20,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kPlannerUsage =
-    "usage: hopscope-cli planner TERMINAL-A --solar INDEX [OPTIONS]\n"
-    "\n"
-    "From one station to every place of the atlas (or to the places --to names): per\n"
-    "place and frequency the reliabilities and signals of the 48 half hours, the half\n"
-    "hours that are open and the longest opening. Each place is the prediction the\n"
-    "on-screen prediction to it gives.\n"
-    "\n"
-    "Terminal A (as for predict):\n"
-    "  --a PREFIX|LOCATOR|DEFAULT  from the atlas, a grid square or the default terminal\n"
-    "  --a-lat LAT --a-lon LON     by hand (longitudes positive WEST)\n"
-    "  --a-name NAME    the station's place name\n"
-    "Planner:\n"
-    "  --to PREFIX,...  atlas prefixes and grid locators (default: the whole atlas)\n"
-    "  --threshold R    a half hour is open at reliability R or more (0-1, default 0.5)\n"
-    "                   and when its signal is not suppressed\n"
-    "  --path short|long|both      (default short)\n"
-    "  --date YYYY-MM-DD  the day (default: today, UTC)\n"
-    "  --solar INDEX    S + sunspot number (0-360) or F + 10.7 cm flux (60-410)\n"
-    "  --k N            K index 0-9; -1 or absent for the average\n"
-    "  --utc | --local | --tz-offset +HH:MM   times of the text output (default: settings)\n"
-    "Settings for this run only, as for predict:\n"
-    "  --freqs 3.6,7.1,...  --constants ...  --min-angle DEG  --bandwidth HZ\n"
-    "  --noise industrial|residential|rural|remote  --suppression 0|-10|-20|none\n"
-    "  --show-zero | --hide-zero   --snr | --signal\n"
-    "Output:\n"
-    "  --format text|csv|json  a strip per place and frequency (default), or the values;\n"
-    "                   csv and json give UTC half hours\n"
-    "  --date-order mdy|dmy|ymd  order of the text's date (default: the locale's)\n"
-    "  --data-dir DIR   the folder of Hopscope.SAV and Hopscope.ATL\n";
 
 int Refuse(const std::string& text) {
     return ReportRefusal("planner", text);
@@ -84,11 +56,7 @@ std::string Title(const PredictRun& run, const PlannerSetup& setup) {
 
 } // namespace
 
-int RunPlannerCommand(const std::vector<std::string>& argList) {
-    if (std::find(argList.begin(), argList.end(), "--help") != argList.end()) {
-        std::fputs(kPlannerUsage, stdout);
-        return 0;
-    }
+std::optional<ArgFailure> ReadPlannerRun(const std::vector<std::string>& argList, PlannerRun& out) {
     ArgList args(argList);
     const std::optional<std::string> to = args.Value("to");
     const std::optional<std::string> thresholdText = args.Value("threshold");
@@ -96,53 +64,64 @@ int RunPlannerCommand(const std::vector<std::string>& argList) {
     const bool pathGiven = std::any_of(argList.begin(), argList.end(), [](const std::string& a) {
         return a == "--path" || a.starts_with("--path=");
     });
-    std::string format = Lower(formatText.value_or("text"));
-    if (format != "text" && format != "csv" && format != "json")
-        return ReportUsageError("planner", "--format must be text, csv or json", kPlannerUsage);
-    PlannerSetup setup;
+    out.format = Lower(formatText.value_or("text"));
+    if (out.format != "text" && out.format != "csv" && out.format != "json")
+        return ArgFailure{"--format must be text, csv or json", 2};
+    PlannerSetup& setup = out.setup;
     if (thresholdText) {
         const std::optional<double> r = ParseDecimal(*thresholdText, false);
         if (!r || *r > 1.0)
-            return ReportUsageError("planner", "--threshold must be a reliability from 0 to 1",
-                                    kPlannerUsage);
+            return ArgFailure{"--threshold must be a reliability from 0 to 1", 2};
         setup.threshold = static_cast<float>(*r);
     }
     PredictRun run;
-    if (const std::optional<PredictFailure> failure = ReadPredictRun(args, run, false, true)) {
-        if (failure->usage)
-            return ReportUsageError("planner", failure->text, kPlannerUsage);
-        Refuse(failure->text);
-        return failure->status;
-    }
+    if (const std::optional<PredictFailure> failure = ReadPredictRun(args, run, false, true))
+        return ArgFailure{failure->text, failure->usage ? 2 : failure->status};
     setup.inputs = run.inputs;
     setup.settings = run.settings;
     setup.kinds = pathGiven ? run.kinds : std::vector<PathKind>{PathKind::Short};
     if (const std::optional<UserMessage> problem = CheckPlannerSetup(setup))
-        return Refuse(OneLineText(*problem));
+        return ArgFailure{OneLineText(*problem), 1};
 
-    std::vector<Terminal> places;
     if (to) {
         const TerminalSources sources{&run.atlas, DefinedDefaultTerminal(run.settings)};
         for (const std::string& prefix : SplitList(*to)) {
             const ResolvedTerminal place = ResolveTerminal({prefix, "", "", ""}, 'B', sources);
             if (!place)
-                return Refuse("--to '" + prefix + "': " + OneLineText(place.message));
-            places.push_back(place.terminal);
+                return ArgFailure{"--to '" + prefix + "': " + OneLineText(place.message), 1};
+            out.places.push_back(place.terminal);
+            Terminal& added = out.places.back();
+            added.Name = WithoutControlCharacters(added.Name); // DEFAULT's name
         }
-        if (places.empty())
-            return ReportUsageError("planner", "--to names no place", kPlannerUsage);
+        if (out.places.empty())
+            return ArgFailure{"--to names no place", 2};
     } else {
-        places = AtlasPlaces(run.atlas);
+        out.places = AtlasPlaces(run.atlas);
     }
+    out.title = Title(run, setup);
+    return std::nullopt;
+}
 
-    const PlannerResult result = ComputePlannerRows(setup, places);
+int RunPlannerCommand(const std::vector<std::string>& argList) {
+    if (std::find(argList.begin(), argList.end(), "--help") != argList.end()) {
+        std::fputs(kPlannerUsage, stdout);
+        return 0;
+    }
+    PlannerRun run;
+    if (const std::optional<ArgFailure> failure = ReadPlannerRun(argList, run)) {
+        if (failure->status == 2)
+            return ReportUsageError("planner", failure->text, kPlannerUsage);
+        Refuse(failure->text);
+        return failure->status;
+    }
+    const PlannerResult result = ComputePlannerRows(run.setup, run.places);
     std::string output;
-    if (format == "json")
-        output = PlannerJson(result, run.settings);
-    else if (format == "csv")
+    if (run.format == "json")
+        output = PlannerJson(result, run.setup.settings);
+    else if (run.format == "csv")
         output = PlannerCsv(result);
     else
-        output = PlannerText(result, Title(run, setup), run.inputs.zone);
+        output = PlannerText(result, run.title, run.setup.inputs.zone);
     if (!WriteStandardOutput(output))
         return Refuse("the output could not be written");
     return 0;

@@ -1,7 +1,6 @@
 #include "cli/RequestArgs.h"
 
 #include "atlas/AtlasFile.h"
-#include "atlas/BuiltInAtlas.h"
 #include "cli/IsoDate.h"
 #include "cli/SolarAuto.h"
 #include "core/DataDirectory.h"
@@ -133,12 +132,7 @@ std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& data
         return ArgFailure{dir.error, 1};
     data.directory = dir.directory;
     data.settings = ReadSettingsFile(SettingsFilePath(dir.directory)).settings;
-    std::error_code ec;
-    if (fs::exists(dir.directory / kAtlasFileName, ec)) {
-        LoadAtlas(data.atlas, dir.directory); // the file exists, so this only reads it
-    } else {
-        data.atlas = AtlasOf(BuiltInAtlasEntries());
-    }
+    ReadAtlasWithoutWriting(data.atlas, dir.directory);
     return std::nullopt;
 }
 

@@ -42,8 +42,8 @@ std::optional<ArgFailure> ApplyDateOptions(const std::optional<std::string>& ord
                                            DateConventions& dates);
 
 /// The data a command reads: the settings file (factory settings when there is none)
-/// and the atlas (the atlas file, or the built-in places when there is none), read
-/// without creating or changing any file.
+/// and the atlas (ReadAtlasWithoutWriting: the atlas file, or the legacy atlas QKT.ATL,
+/// or the built-in places), read without creating or changing any file.
 struct CommandData {
     std::filesystem::path directory;
     Settings settings;

@@ -2,6 +2,7 @@
 #include "cli/CommandErrors.h"
 #include "cli/Commands.h"
 #include "core/DataDirectory.h"
+#include "core/Utf8Text.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 
@@ -48,8 +49,21 @@ const char* SuppressionName(int threshold) {
     return threshold >= 0 && threshold < 4 ? names[threshold] : "?";
 }
 
+// The texts of a settings file are printed with their control characters as "?": a
+// damaged or hostile file never moves the cursor or clears the terminal.
+Settings Printable(Settings s) {
+    for (std::string* text : {&s.DefaultLatitudeText, &s.DefaultLongitudeText, &s.DefaultName,
+                              &s.NoiseBandwidthText, &s.MinRadiationAngleText})
+        *text = WithoutControlCharacters(*text);
+    for (FrequencyEntry& entry : s.Frequencies) {
+        entry.FrequencyText = WithoutControlCharacters(entry.FrequencyText);
+        entry.ConstantText = WithoutControlCharacters(entry.ConstantText);
+    }
+    return s;
+}
+
 void PrintSettings(const std::filesystem::path& file, const SettingsLoad& load) {
-    const Settings& s = load.settings;
+    const Settings s = Printable(load.settings);
     std::printf("Settings file:            %s (%s)\n", file.string().c_str(),
                 SourceText(load.source));
     if (s.DefaultDefined)

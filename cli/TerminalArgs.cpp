@@ -1,5 +1,6 @@
 #include "cli/TerminalArgs.h"
 
+#include "core/Utf8Text.h"
 #include "settings/DefaultTerminal.h"
 
 TerminalOptions TakeTerminalOptions(ArgList& args, std::string_view letter) {
@@ -51,5 +52,10 @@ TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas*
     result.terminal = resolved.terminal;
     if (options.name)
         result.terminal.Name = CutText(*options.name, kNameCapacity);
+    // A locator without a name goes by its locator, as in the windows and a batch run.
+    NameLocatorTerminal(result.terminal);
+    // The name is printed in every output: a control character from --a-name or from a
+    // damaged settings file is shown as "?", never acted on by a terminal.
+    result.terminal.Name = WithoutControlCharacters(result.terminal.Name);
     return result;
 }

@@ -33,6 +33,9 @@ struct TerminalArgs {
 
 /// The terminal of `options` as the prediction dialog would make it from the same
 /// texts (ResolveTerminal with the atlas and the settings). A --a-name given with a
-/// prefix, a locator or DEFAULT replaces the name those bring (cut to 17 characters).
+/// prefix, a locator or DEFAULT replaces the name those bring (cut to 17 characters); a
+/// locator left without a name takes the locator as its name (NameLocatorTerminal); and
+/// control characters of the name, from --a-name or the settings' default terminal, come
+/// out as "?" (WithoutControlCharacters).
 TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas* atlas,
                                     const Settings& settings);

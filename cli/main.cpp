@@ -1,7 +1,9 @@
+#include "cli/CommandHelp.h"
 #include "cli/Commands.h"
 #include "cli/FullProgram.h"
 #include "core/Version.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -37,6 +39,12 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    // The help of a command of the full program is answered here, at once.
+    if (const char* usage = FullCommandUsage(command);
+        usage && std::find(args.begin(), args.end(), "--help") != args.end()) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     // The commands that draw, fetch or use every core run in the full program, so that
     // the others start without loading cairo, libpng, libcurl, oneTBB and what they bring.
     if (NeedsFullProgram(command, args))

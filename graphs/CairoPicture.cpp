@@ -1,6 +1,6 @@
 #include "graphs/CairoPicture.h"
 
-#include "core/ReplaceFile.h"
+#include "core/OutputFile.h"
 
 #include <algorithm>
 #include <cairo-pdf.h>
@@ -191,7 +191,7 @@ PictureResult WriteCairoPicture(const std::filesystem::path& path, const Drawing
     const std::string bytes = RenderCairoPicture(drawing, format);
     if (bytes.empty())
         return {false, "the picture could not be drawn"};
-    if (const FileWriteResult written = ReplaceFile(path, bytes); !written)
+    if (const FileWriteResult written = WriteOutputFile(path, bytes); !written)
         return {false, "could not write the file " + path.string() + ": " + written.error};
     return {true, {}};
 }

@@ -33,7 +33,8 @@ struct PictureResult {
     std::string message;
 };
 
-/// Renders the drawing and writes it to `path` through a temporary file and a rename,
-/// so a failure leaves an existing file as it was.
+/// Renders the drawing and writes it to `path` through WriteOutputFile: a file through a
+/// temporary file and a rename, so a failure leaves an existing file as it was; "-",
+/// /dev/stdout, a pipe or a device written into as it is.
 PictureResult WriteCairoPicture(const std::filesystem::path& path, const Drawing& drawing,
                                 PictureFormat format);

@@ -214,12 +214,21 @@ bool BaseMapIsStale(const std::filesystem::path& dataDir, bool greatCircle,
     return !trailer || BaseMapBytesAreStale(trailer.bytes, settings);
 }
 
-bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& settings,
-                 const std::filesystem::path& dataDir) {
+FileWriteResult SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& settings,
+                            const std::filesystem::path& dataDir) {
+    const std::filesystem::path path = BaseMapPath(dataDir, greatCircle);
+    // A FIFO opened for writing would wait for a reader for ever, and a device would
+    // take the map: only a regular file is ever replaced.
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status))
+        return {"Is a directory"};
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return {"Not a regular file"};
     std::string bytes = EncodeBmp16(canvas);
     const auto trailer = BaseMapTrailer(settings);
     bytes.append(reinterpret_cast<const char*>(trailer.data()), trailer.size());
-    return ReplaceFile(BaseMapPath(dataDir, greatCircle), bytes).Ok();
+    return ReplaceFile(path, bytes);
 }
 
 std::optional<PixelBuffer> LoadBaseMap(const std::filesystem::path& dataDir, bool greatCircle) {
@@ -229,6 +238,14 @@ std::optional<PixelBuffer> LoadBaseMap(const std::filesystem::path& dataDir, boo
     if (!file || !HasOurLayout(file.bytes, file.fileSize, greatCircle))
         return std::nullopt;
     return DecodeBmp(file.bytes);
+}
+
+std::optional<PixelBuffer> CurrentBaseMap(const Settings& settings,
+                                          const std::filesystem::path& dataDir, bool greatCircle) {
+    if (!BaseMapIsStale(dataDir, greatCircle, settings))
+        if (std::optional<PixelBuffer> cached = LoadBaseMap(dataDir, greatCircle))
+            return cached;
+    return DrawBaseMapFor(settings, greatCircle);
 }
 
 BaseMapPlan PlanBaseMaps(const Settings& settings, const std::filesystem::path& dataDir) {
@@ -245,8 +262,13 @@ std::string BaseMapCaption(bool greatCircle) {
     return "Creating New " + BaseMapName(greatCircle);
 }
 
-std::string UnableToSaveText(bool greatCircle) {
-    return "Unable to save " + BaseMapName(greatCircle) + " to disk";
+std::string UnableToSaveText(bool greatCircle, const std::filesystem::path& file,
+                             const std::string& reason) {
+    const std::string text = "Unable to save " + BaseMapName(greatCircle) + " to disk";
+    if (reason.empty())
+        return text;
+    return text + "\r" + file.string() + ": " + reason +
+           "\rThe map is drawn in memory each time it is opened until it can be saved.";
 }
 
 std::optional<PixelBuffer> DrawBaseMapFor(const Settings& settings, bool greatCircle,

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ReplaceFile.h"
 #include "maps/BaseMaps.h"
 #include "maps/PixelBuffer.h"
 #include "settings/Settings.h"
@@ -51,14 +52,25 @@ std::filesystem::path BaseMapPath(const std::filesystem::path& dataDir, bool gre
 bool BaseMapIsStale(const std::filesystem::path& dataDir, bool greatCircle,
                     const Settings& settings);
 
-/// Writes the canvas as BMP plus trailer in one replacement of the file; false when
-/// that fails (the old file is then kept).
-[[nodiscard]] bool SaveBaseMap(const MapCanvas& canvas, bool greatCircle, const Settings& settings,
-                               const std::filesystem::path& dataDir);
+/// Writes the canvas as BMP plus trailer in one replacement of the file; the reason when
+/// that fails (the old file is then kept). Only a regular file (or a link to one) is
+/// replaced and only a missing one created: anything else in its place (a folder, a
+/// FIFO, a device) is never opened for writing and is refused ("Is a directory", "Not
+/// a regular file").
+[[nodiscard]] FileWriteResult SaveBaseMap(const MapCanvas& canvas, bool greatCircle,
+                                          const Settings& settings,
+                                          const std::filesystem::path& dataDir);
 
 /// Reads a base map file's bitmap; nullopt when it is missing, unreadable or not the
 /// bitmap this program writes for the map (see BaseMapIsStale).
 std::optional<PixelBuffer> LoadBaseMap(const std::filesystem::path& dataDir, bool greatCircle);
+
+/// The base map the map windows draw on: the cached file when it is current
+/// (BaseMapIsStale), otherwise drawn afresh in memory, as when the file could not be
+/// saved (a folder or a FIFO in its place, a folder that cannot be written). nullopt only
+/// without a usable default terminal.
+std::optional<PixelBuffer> CurrentBaseMap(const Settings& settings,
+                                          const std::filesystem::path& dataDir, bool greatCircle);
 
 /// What EnsureBaseMaps has to do: nothing without a default terminal; otherwise
 /// redraw each stale file.
@@ -76,8 +88,11 @@ std::string BaseMapName(bool greatCircle);
 /// "Creating New Rectangular Map".
 std::string BaseMapCaption(bool greatCircle);
 
-/// The message when a base map cannot be saved: "Unable to save " + name + " to disk".
-std::string UnableToSaveText(bool greatCircle);
+/// The message when a base map cannot be saved: "Unable to save " + name + " to disk";
+/// with a reason, then the file and the reason, and that the map windows draw the map in
+/// memory until it can be saved.
+std::string UnableToSaveText(bool greatCircle, const std::filesystem::path& file,
+                             const std::string& reason);
 
 /// Draws one base map for the settings' default terminal at its cached size; nullopt
 /// without a usable default terminal.

@@ -78,18 +78,15 @@ std::string MapCaption(MapKind kind) {
     return kind == MapKind::GreatCircle ? "Hopscope Great Circle Map" : "Hopscope Rectangular Map";
 }
 
-std::optional<std::string> MapUnavailableText(const Settings& settings,
-                                              const std::filesystem::path& dataDir, MapKind kind) {
+std::optional<std::string> MapUnavailableText(const Settings& settings, MapKind kind) {
     if (!settings.DefaultDefined)
         return std::string("The Hopscope maps will not be available until the default terminal "
                            "is defined.\rChoose Options from the Hopscope Main Menu Bar to define "
                            "the default terminal.");
-    const bool greatCircle = kind == MapKind::GreatCircle;
-    std::error_code ec;
-    if (!std::filesystem::exists(BaseMapPath(dataDir, greatCircle), ec) ||
-        BaseMapIsStale(dataDir, greatCircle, settings))
+    if (!BaseMapCentre(settings))
         return "Map file " +
-               std::string(greatCircle ? kGreatCircleMapFileName : kRectangularMapFileName) +
+               std::string(kind == MapKind::GreatCircle ? kGreatCircleMapFileName
+                                                        : kRectangularMapFileName) +
                " not found";
     return std::nullopt;
 }

@@ -20,10 +20,11 @@ enum class MapKind { Rectangular = 0, GreatCircle = 1 };
 /// "Hopscope Rectangular Map" or "Hopscope Great Circle Map".
 std::string MapCaption(MapKind kind);
 
-/// Why a map cannot be shown: no default terminal, or its base map missing or not drawn
-/// for the current default terminal. nullopt when it can.
-std::optional<std::string> MapUnavailableText(const Settings& settings,
-                                              const std::filesystem::path& dataDir, MapKind kind);
+/// Why a map cannot be shown: no default terminal, or one whose coordinates do not read
+/// as a place ("Map file ... not found": no base map can be drawn for it). nullopt when
+/// it can: a base map that is missing, stale or cannot be saved is drawn in memory
+/// (CurrentBaseMap).
+std::optional<std::string> MapUnavailableText(const Settings& settings, MapKind kind);
 
 /// Where everything goes in the display window (pixels).
 struct MapDisplayLayout {

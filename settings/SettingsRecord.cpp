@@ -170,7 +170,9 @@ std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRe
     Settings s;
     s.DefaultLatitudeText = r.Text(kOffDefaultLatitude, kDefaultLatitudeCapacity);
     s.DefaultLongitudeText = r.Text(kOffDefaultLongitude, kDefaultLongitudeCapacity);
-    s.DefaultName = r.Text(kOffDefaultName, kDefaultNameCapacity);
+    // The name is shown and printed everywhere: a damaged or hostile file's control
+    // characters come in as "?", never to act on a terminal (as the atlas's names).
+    s.DefaultName = WithoutControlCharacters(r.Text(kOffDefaultName, kDefaultNameCapacity));
     s.DefaultDefined = r.Bool(kOffDefaultDefined);
     s.NoiseEnvironment = r.I32(kOffNoiseEnvironment);
     s.NoiseBandwidthText = r.Text(kOffNoiseBandwidth, kNoiseBandwidthCapacity);

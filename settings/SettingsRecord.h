@@ -27,7 +27,8 @@ SettingsRecordBytes EncodeSettings(const Settings& settings);
 /// derived (a minimum angle outside 0..45° or not finite, a used frequency outside
 /// 3..30 MHz or one its `FrequencyText` does not give, a frequency term, absorption
 /// factor, noise or bandwidth term that is not a finite number). Such a record would
-/// make later computations read nonsense. Texts come back as UTF-8 (ToValidUtf8).
+/// make later computations read nonsense. Texts come back as UTF-8 (ToValidUtf8), and
+/// the default terminal's name with its control characters as "?".
 std::optional<Settings> DecodeSettings(std::span<const std::uint8_t, kSettingsRecordSize> bytes);
 
 /// Converts a record of the earlier 340-byte layout: its bytes 0-41 stay, 42-97 move to

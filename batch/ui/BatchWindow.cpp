@@ -196,6 +196,7 @@ void BatchWindow::buildMenu() {
     m_newAction = add("New1", "&New...", "Create a New Batch Table File");
     m_openAction = add("Open1", "&Open...", "Open Batch Table File");
     m_saveAction = add("Save", "&Save...", "Save Batch Table File");
+    m_saveAction->setShortcut(QKeySequence::Save);
     m_saveAsAction = add("SaveAs", "Save &As...", "");
     file->addSeparator();
     m_closeAction = add("Close1", "&Close", "");
@@ -204,6 +205,9 @@ void BatchWindow::buildMenu() {
     connect(m_saveAction, &QAction::triggered, this, &BatchWindow::SaveSpeedBtnClick);
     connect(m_saveAsAction, &QAction::triggered, this, &BatchWindow::SaveAsClick);
     connect(m_closeAction, &QAction::triggered, this, &BatchWindow::Close1Click);
+    // Ctrl+S works wherever the focus is in the window, the table's cells included.
+    m_saveAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_saveAction);
     layout()->setMenuBar(bar);
 }
 
@@ -306,7 +310,9 @@ bool BatchWindow::openFile(const QString& path) {
     const BatchFileRead read = ReadBatchTableFile(path.toStdString());
     if (!read.ok) {
         ShowMessage(this, MessageKind::Error,
-                    QStringLiteral("File I/O error.\r") + QString::fromStdString(read.error), true);
+                    QStringLiteral("File I/O error.\r%1: %2")
+                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.error)),
+                    true);
         return false;
     }
     BatchTable table = m_grid->table();
@@ -330,21 +336,28 @@ bool BatchWindow::SaveSpeedBtnClick() {
         return false;
     if (m_fileName == QLatin1String(kUntitled))
         return SaveAsClick();
+    return saveTo(m_fileName);
+}
+
+bool BatchWindow::saveTo(const QString& path) {
     const BatchTable table = m_grid->table();
     if (const std::string cut = BatchCutText(BatchCellsCutOnSave(table, m_readBytes));
         !cut.empty() && ShowMessage(this, MessageKind::Confirmation, QString::fromStdString(cut),
                                     false) != MessageAnswer::Yes)
         return false;
-    if (const FileWriteResult saved =
-            SaveBatchTableFile(m_fileName.toStdString(), table, m_readBytes);
+    if (const FileWriteResult saved = SaveBatchTableFile(path.toStdString(), table, m_readBytes);
         !saved) {
-        ShowMessage(
-            this, MessageKind::Information,
-            QStringLiteral("Unable to save batch file\r%1: %2")
-                .arg(QDir::toNativeSeparators(m_fileName), QString::fromStdString(saved.error)),
-            true);
+        ShowMessage(this, MessageKind::Information,
+                    QStringLiteral("Unable to save batch file\r%1: %2")
+                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.error)),
+                    true);
         return false;
     }
+    // Only a table that was saved takes the file's name: after a failed Save As the
+    // title still names the file the table belongs to.
+    const QFileInfo info(path);
+    m_folder = info.absolutePath();
+    setFileName(info.absoluteFilePath());
     setChanged(false);
     return true;
 }
@@ -361,9 +374,7 @@ bool BatchWindow::SaveAsClick() {
                   QStringLiteral("The file %1 is read-only.").arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    m_folder = info.absolutePath();
-    setFileName(info.absoluteFilePath());
-    return SaveSpeedBtnClick();
+    return saveTo(path);
 }
 
 void BatchWindow::Close1Click() {

@@ -90,6 +90,9 @@ private:
     void buildMenu();
     void sizeTable();
     void setFileName(const QString& path);
+    /// Saves the table to `path` (asking first when cells would be cut); on success the
+    /// table belongs to that file. False, with the message shown, when it was not saved.
+    bool saveTo(const QString& path);
     void setChanged(bool changed);
     /// With unsaved changes: Yes saves, No goes on, Cancel stops. True to go on.
     bool askToSaveChanges();

@@ -31,8 +31,14 @@ void EnsureBaseMaps(const AppState& state, StatusLine* statusLine, QWidget* pare
                 window.setProgress(done);
                 QApplication::processEvents();
             });
-        if (!map || !SaveBaseMap(*map, greatCircle, state.UserSettings, state.DataDirectory))
-            ShowInformation(parent, QString::fromStdString(UnableToSaveText(greatCircle)));
+        const std::filesystem::path file = BaseMapPath(state.DataDirectory, greatCircle);
+        if (!map)
+            ShowInformation(parent, QString::fromStdString(UnableToSaveText(greatCircle, {}, {})));
+        else if (const FileWriteResult saved =
+                     SaveBaseMap(*map, greatCircle, state.UserSettings, state.DataDirectory);
+                 !saved)
+            ShowInformation(
+                parent, QString::fromStdString(UnableToSaveText(greatCircle, file, saved.error)));
         status(caption);
     }
     window.hide();

@@ -21,16 +21,14 @@ void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppSta
     if (dialog.exec() != QDialog::Accepted)
         return;
 
-    std::optional<PixelBuffer> rectangular = LoadBaseMap(state.DataDirectory, false);
+    std::optional<PixelBuffer> rectangular =
+        CurrentBaseMap(state.UserSettings, state.DataDirectory, false);
+    std::optional<PixelBuffer> greatCircle =
+        CurrentBaseMap(state.UserSettings, state.DataDirectory, true);
     const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
-    if (!rectangular || !centre) {
+    if (!rectangular || !greatCircle || !centre) {
         ShowInformation(parent, QStringLiteral("Map file Hopscope.REC not found"));
         return;
-    }
-    std::optional<PixelBuffer> greatCircle = LoadBaseMap(state.DataDirectory, true);
-    if (!greatCircle) {
-        greatCircle.emplace(kGreatCircleBaseSize, kGreatCircleBaseSize);
-        DrawGreatCircleBaseMap(*greatCircle, *centre);
     }
     if (statusLine)
         statusLine->HideStatusLine();

@@ -21,7 +21,8 @@ void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppSt
     if (dialog.exec() != QDialog::Accepted)
         return;
 
-    std::optional<PixelBuffer> base = LoadBaseMap(state.DataDirectory, false);
+    std::optional<PixelBuffer> base =
+        CurrentBaseMap(state.UserSettings, state.DataDirectory, false);
     if (!base) {
         ShowInformation(parent, QStringLiteral("Map file Hopscope.REC not found"));
         return;

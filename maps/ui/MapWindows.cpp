@@ -31,8 +31,7 @@ std::string TimeNow(const AppState& state) {
 } // namespace
 
 bool CheckMapAvailable(QWidget* parent, const AppState& state, MapKind kind) {
-    const std::optional<std::string> why =
-        MapUnavailableText(state.UserSettings, state.DataDirectory, kind);
+    const std::optional<std::string> why = MapUnavailableText(state.UserSettings, kind);
     if (why)
         ShowInformation(parent, QString::fromStdString(*why));
     return !why;

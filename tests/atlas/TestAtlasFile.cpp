@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -374,6 +375,78 @@ TEST(LoadAtlas, AnUnreadableLegacyAtlasGivesTheBuiltInPlacesAndWritesNothing) {
     Atlas next;
     LoadAtlas(next, dir.Path());
     EXPECT_EQ(Prefixes(next), std::vector<std::string>{"HB"});
+}
+
+// With the legacy atlas unreadable (a folder in its place, or mode 000 for a user who
+// is not root), adding, modifying or deleting is refused with the reason and writes no
+// atlas file: one made from the built-in places would hide the legacy atlas's places for
+// good. Once it can be read, the change is made to its places.
+TEST(InsertAtlasEntry, IsRefusedWhileTheLegacyAtlasCannotBeRead) {
+    TempDir dir;
+    const std::filesystem::path legacy = dir / "QKT.ATL";
+    const std::string legacyBytes = LegacyHeader(1) + LegacyRecord("HB", "47", "-8", "Zurich");
+    struct Case {
+        const char* name;
+        std::function<bool()> makeUnreadable; // false when it cannot be made so here
+        const char* reason;
+    };
+    const std::vector<Case> cases = {
+        {"a folder", [&] { return std::filesystem::create_directory(legacy); }, "Is a directory"},
+        {"mode 000",
+         [&] {
+             WriteBytes(legacy, legacyBytes);
+             std::filesystem::permissions(legacy, std::filesystem::perms::none);
+             return ::geteuid() != 0; // root reads it all the same
+         },
+         "Permission denied"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(legacy);
+        if (!c.makeUnreadable())
+            continue;
+        Atlas atlas;
+        LoadAtlas(atlas, dir.Path());
+        ASSERT_EQ(atlas.Count, 371);
+        const FileWriteResult added = InsertAtlasEntry(atlas, MakeAtlasEntry("0X", "1", "2", "X"));
+        EXPECT_FALSE(added);
+        EXPECT_NE(added.error.find(legacy.string() + " cannot be read (" + c.reason + ")"),
+                  std::string::npos)
+            << added.error;
+        EXPECT_FALSE(DeleteAtlasEntry(atlas, "VE3"));
+        EXPECT_FALSE(ModifyAtlasEntry(atlas, "VE3", MakeAtlasEntry("VE3", "1", "2", "Y")));
+        EXPECT_FALSE(std::filesystem::exists(dir / "Hopscope.ATL"));
+        EXPECT_EQ(atlas.Count, 371); // the built-in places still shown
+
+        // Readable again: the same atlas in memory adds to the legacy atlas's places.
+        std::filesystem::remove_all(legacy);
+        WriteBytes(legacy, legacyBytes);
+        ASSERT_TRUE(InsertAtlasEntry(atlas, MakeAtlasEntry("0X", "1", "2", "X")));
+        EXPECT_EQ(Prefixes(atlas), (std::vector<std::string>{"0X", "HB"}));
+        std::filesystem::remove(dir / "Hopscope.ATL");
+    }
+}
+
+// The commands that only look places up read the atlas as the window loads it, into
+// memory: the atlas file, else the legacy atlas, else the built-in places.
+TEST(ReadAtlasWithoutWriting, ReadsTheLegacyAtlasIntoMemory) {
+    TempDir dir;
+    Atlas atlas;
+    ReadAtlasWithoutWriting(atlas, dir.Path());
+    EXPECT_EQ(atlas.Count, 371);
+    WriteBytes(dir / "QKT.ATL", LegacyHeader(2) + LegacyRecord("HB", "47", "-8", "Zurich") +
+                                    LegacyRecord("K", "1", "2", "Somewhere"));
+    ReadAtlasWithoutWriting(atlas, dir.Path());
+    EXPECT_EQ(Prefixes(atlas), (std::vector<std::string>{"HB", "K"}));
+    EXPECT_EQ(FindAtlasEntry(atlas, "HB")->Name(), "Zurich");
+    EXPECT_EQ(atlas.ByName.size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Hopscope.ATL"));
+    Atlas loaded;
+    LoadAtlas(loaded, dir.Path()); // the window: the same places, now in the file
+    EXPECT_EQ(Prefixes(loaded), Prefixes(atlas));
+    WriteBytes(dir / "Hopscope.ATL", AtlasFileBytes({MakeAtlasEntry("DL", "50", "-10", "D")}));
+    ReadAtlasWithoutWriting(atlas, dir.Path());
+    EXPECT_EQ(Prefixes(atlas), std::vector<std::string>{"DL"});
 }
 
 TEST(InsertAtlasEntry, TwoProgramsAddingAtOnceLoseNoEntry) {

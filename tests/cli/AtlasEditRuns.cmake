@@ -48,3 +48,8 @@ atlas_edit(atlas_delete_extra_option ARGS atlas delete W --name x --data-dir ${a
 atlas_edit(atlas_add_control_character ARGS atlas add --prefix Q1 --lat 1 --lon 1
   --name "Home\tTab" --data-dir ${atlas_edits}
   REFUSED 1 ERROR "A Name cannot hold control characters")
+
+# A data folder with only the legacy atlas QKT.ATL: read by every command, and never
+# shadowed by an atlas file made while it cannot be read.
+add_test(NAME cli_atlas_legacy_only COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/legacy-atlas.sh
+  $<TARGET_FILE:hopscope-cli> ${CMAKE_SOURCE_DIR}/tests)

@@ -45,6 +45,9 @@ batch_run(out_exists ARGS run ${batch_data}/two-rows.hbt --out ${batch_data}/fou
 # Listing and creating tables.
 batch_run(show_text ARGS show ${batch_data}/four-rows.hbt
   EXPECT "^Row A       B       Date     Solar  K  Path Notes\n1   DEFAULT VK      12/08/26 S100   3  B    Contest test\n.*\n4   DEFAULT QQ9 .*\n15  DEFAULT                            S\nexit=0\n$")
+# Every batch command takes --data-dir, as the others do.
+batch_run(show_with_data_dir ARGS show ${batch_data}/two-rows.hbt --data-dir ${batch_work}
+  EXPECT "^Row A       B       Date     Solar  K  Path Notes\n1   DEFAULT VK .*exit=0\n$")
 batch_run(show_json ARGS show ${batch_data}/two-rows.hbt --format json
   EXPECT "^\\{\"rows\": \\[\n \\{\"row\": 1, \"a\": \"DEFAULT\", \"b\": \"VK\", \"date\": \"12-08-26\", \"solar\": \"S100\", \"k\": \"\", \"path\": \"S\", \"notes\": \"two records only\"\\},\n \\{\"row\": 2, \"a\": \"JN58\".*\n \\{\"row\": 3, \"a\": \"\", \"b\": \"\", .*\\]\\}\nexit=0\n$")
 add_test(NAME cli_batch_new

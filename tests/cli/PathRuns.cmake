@@ -13,7 +13,7 @@ hopscope_cli_run(path_json_sun_texts ARGS path ${path_40n} --format json
   EXPECT "^\\{\"terminals\": \\[\\{\"latitudeDeg\": 40, \"longitudeDeg\": 0, \"sunrise\": \"0727 UTC\", \"sunset\": \"1640 UTC\", \"grayLineSunrise\": \" 31/211 deg\", \"grayLineSunset\": \"329/149 deg\"\\}")
 hopscope_cli_run(path_locators_header_lines
   ARGS path --a FN31 --a-name "New York" --b jn58 --date 2002-06-15 --solar S100 --k 05
-  EXPECT " TERMINAL A: 41\\.50 N  73\\.00 W  New York +Sunrise/Set: [0-9][0-9][0-9][0-9]/[0-9][0-9][0-9][0-9] UTC  Bearing to B: +[0-9.]+ deg\n TERMINAL B: 48\\.50 N  11\\.00 E  +Sunrise/Set: .*\n SSN: 100\\.0  Flux: 1[0-9][0-9]\\.[0-9]  K: 5 +Path Length: +6[0-9][0-9][0-9] km\n")
+  EXPECT " TERMINAL A: 41\\.50 N  73\\.00 W  New York +Sunrise/Set: [0-9][0-9][0-9][0-9]/[0-9][0-9][0-9][0-9] UTC  Bearing to B: +[0-9.]+ deg\n TERMINAL B: 48\\.50 N  11\\.00 E  JN58 +Sunrise/Set: .*\n SSN: 100\\.0  Flux: 1[0-9][0-9]\\.[0-9]  K: 5 +Path Length: +6[0-9][0-9][0-9] km\n")
 # A name cut to its 17 bytes on whole characters, and placed by characters.
 hopscope_cli_run(path_japanese_name_cut_on_whole_characters
   ARGS path --a FN31 --a-name "東京都港区六本木" --b JN58 --date 2002-06-15

@@ -10,6 +10,7 @@
 #include "cli/TerminalArgs.h"
 #include "core/Utf8Text.h"
 #include "settings/Settings.h"
+#include "tests/fuzz/FuzzArguments.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
@@ -46,13 +47,7 @@ void CheckTerminal(const TerminalOptions& options, bool validInput) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> words(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0)
-            words.emplace_back();
-        else
-            words.back() += static_cast<char>(data[i]);
-    }
+    std::vector<std::string> words = ArgumentsOf(data, size);
     const std::string raw(reinterpret_cast<const char*>(data), size);
     const bool validInput = ToValidUtf8(raw) == raw;
     ArgList args(words);

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "core/DataDirectory.h"
 #include "maps/BaseMapFile.h"
@@ -139,4 +143,67 @@ TEST_F(BaseMapFileTest, OnlyTheBitmapThisProgramWritesIsReadAnythingElseIsRedraw
     writeAs(good);
     std::filesystem::copy_file(file, dir / kGreatCircleMapFileName);
     EXPECT_TRUE(BaseMapIsStale(dir, true, london));
+}
+
+// Something other than a regular file in a base map's place (a FIFO, a folder, a copy of
+// the null device, all made here): stale, never opened for writing (a FIFO would wait
+// for a reader for ever), refused with the reason, left as it was, and the map drawn in
+// memory for the windows instead.
+TEST_F(BaseMapFileTest, AnythingButARegularFileIsStaleNeverWrittenAndDrawnInMemory) {
+    const Settings london = London();
+    const PixelBuffer blank(kRectangularBaseWidth, kRectangularBaseHeight);
+    const std::filesystem::path rect = dir / kRectangularMapFileName;
+    const std::filesystem::path gc = dir / kGreatCircleMapFileName;
+    ASSERT_EQ(::mkfifo(rect.c_str(), 0600), 0);
+    std::filesystem::create_directory(gc);
+    EXPECT_TRUE(PlanBaseMaps(london, dir).rectangular);
+    EXPECT_TRUE(PlanBaseMaps(london, dir).greatCircle);
+
+    auto saving =
+        std::async(std::launch::async, [&] { return SaveBaseMap(blank, false, london, dir); });
+    if (saving.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        // Opened for writing: let it go by reading the FIFO, and fail.
+        std::ifstream(rect, std::ios::binary).get();
+        FAIL() << "SaveBaseMap opened the FIFO for writing";
+    }
+    EXPECT_EQ(saving.get().error, "Not a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(rect));
+    EXPECT_EQ(SaveBaseMap(blank, true, london, dir).error, "Is a directory");
+    EXPECT_TRUE(std::filesystem::is_directory(gc));
+
+    const std::filesystem::path device = dir / "null";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        std::filesystem::remove(gc);
+        std::filesystem::rename(device, gc);
+        EXPECT_EQ(SaveBaseMap(blank, true, london, dir).error, "Not a regular file");
+        EXPECT_TRUE(std::filesystem::is_character_file(gc));
+    }
+
+    for (const bool greatCircle : {false, true}) {
+        const std::optional<PixelBuffer> drawn = CurrentBaseMap(london, dir, greatCircle);
+        ASSERT_TRUE(drawn);
+        EXPECT_EQ(drawn->Width(), greatCircle ? kGreatCircleBaseSize : kRectangularBaseWidth);
+        EXPECT_EQ(
+            drawn->PixelAt(drawn->Width() / 2, drawn->Height() / 2),
+            DrawBaseMapFor(london, greatCircle)->PixelAt(drawn->Width() / 2, drawn->Height() / 2));
+    }
+    EXPECT_FALSE(CurrentBaseMap(Settings{}, dir, false)); // no default terminal
+
+    EXPECT_EQ(UnableToSaveText(false, rect, "Not a regular file"),
+              "Unable to save Rectangular Map to disk\r" + rect.string() +
+                  ": Not a regular file\rThe map is drawn in memory each time it is opened until "
+                  "it can be saved.");
+    EXPECT_EQ(UnableToSaveText(true, {}, {}), "Unable to save Great Circle Map to disk");
+}
+
+TEST_F(BaseMapFileTest, ACurrentFileIsLoadedAStaleOneIsDrawnAfresh) {
+    const Settings london = London();
+    PixelBuffer marked(kRectangularBaseWidth, kRectangularBaseHeight);
+    DrawRectangularBaseMap(marked, 0.1);
+    marked.SetPixel(0, 0, 0xFF00FF); // magenta: no base map has it
+    ASSERT_TRUE(SaveBaseMap(marked, false, london, dir));
+    EXPECT_EQ(CurrentBaseMap(london, dir, false)->PixelAt(0, 0) & 0xFFFFFF, 0xFF00FFu);
+    Settings moved = london;
+    moved.DefaultLongitudeText = "10 E";
+    EXPECT_NE(CurrentBaseMap(moved, dir, false)->PixelAt(0, 0) & 0xFFFFFF, 0xFF00FFu);
 }

@@ -119,6 +119,14 @@ TEST(SettingsRecord, Latin1TextsOfOlderFilesAreReadAsUtf8) {
     EXPECT_EQ(DecodeSettings(bytes)->DefaultName, "Zürich");
 }
 
+TEST(SettingsRecord, ControlCharactersOfTheNameAreReadAsQuestionMarks) {
+    SettingsRecordBytes bytes = EncodeSettings(FactorySettings());
+    const std::string hostile = "\x1b[2J\x1b[31mHam\a"; // clear, turn red, ring
+    bytes[23] = static_cast<std::uint8_t>(hostile.size());
+    std::copy(hostile.begin(), hostile.end(), bytes.begin() + 24);
+    EXPECT_EQ(DecodeSettings(bytes)->DefaultName, "?[2J?[31mHam?");
+}
+
 namespace {
 
 struct Damage {

@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const Atlas& BuiltIn() {
@@ -68,6 +70,7 @@ private slots:
     void controlsAndNewTable();
     void keysOfTheTable();
     void savingAndOpening();
+    void failedSaveAsFifoAndCtrlS();
     void closingAsksAboutChanges();
     void runToReportFile();
     void runToPdfIsOneJob();
@@ -222,6 +225,48 @@ void TestBatchWindow::savingAndOpening() {
                                                  "directory")
                                       .arg(QDir::toNativeSeparators(dir.filePath("no/x.hbt"))));
     QVERIFY(form.changed());
+}
+
+// After a failed Save As the title and the file stay the table's own; a FIFO (made
+// here) is refused at once, named, never read (a read would wait for a writer for
+// ever); Ctrl+S saves from the table's cells.
+void TestBatchWindow::failedSaveAsFifoAndCtrlS() {
+    RecordingPresenter messages;
+    QTemporaryDir dir;
+    BatchWindow form(Input(dir.path()), nullptr);
+    form.show();
+    const QString path = dir.filePath(QStringLiteral("own.hbt"));
+    form.setSaveFileChooser([&](const QString&, const QString&) { return path; });
+    QVERIFY(form.SaveAsClick());
+    const QString caption = form.caption();
+
+    form.setSaveFileChooser(
+        [&](const QString&, const QString&) { return dir.filePath(QStringLiteral("no/x.hbt")); });
+    QVERIFY(!form.SaveAsClick());
+    QCOMPARE(form.fileName(), QFileInfo(path).absoluteFilePath());
+    QCOMPARE(form.caption(), caption);
+    QVERIFY(!form.windowTitle().contains(QStringLiteral("x.hbt")));
+
+    const QString fifo = dir.filePath(QStringLiteral("pipe.hbt"));
+    QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    messages.clear();
+    QVERIFY(!form.openFile(fifo));
+    QCOMPARE(messages.lastText(),
+             QStringLiteral("File I/O error.\n%1: not a file").arg(QDir::toNativeSeparators(fifo)));
+    QCOMPARE(form.caption(), caption);
+
+    // Ctrl+S with the focus in the table: saved, the changed mark gone.
+    auto* grid = form.findChild<BatchGrid*>(QStringLiteral("SG"));
+    grid->setCellText(3, BatchColumn::Notes, QStringLiteral("saved by Ctrl+S"));
+    QVERIFY(form.changed());
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!form.changed());
+    BatchTable saved;
+    PutBatchRecords(saved, ReadBatchTableFile(path.toStdString()).records);
+    QCOMPARE(saved.Rows[3].Notes, std::string("saved by Ctrl+S"));
 }
 
 void TestBatchWindow::closingAsksAboutChanges() {

@@ -19,6 +19,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fstream>
+#include <future>
+#include <limits>
+#include <sys/stat.h>
+#include <thread>
+
 namespace {
 
 AppState StateAt(const QTemporaryDir& dir, bool withDefault) {
@@ -83,10 +89,47 @@ private slots:
         state.DataDirectory = (std::filesystem::path(dir.path().toStdString()) / "missing");
         EnsureBaseMaps(state, nullptr, nullptr);
         QCOMPARE(messages.messages.size(), std::size_t(2));
+        QVERIFY(messages.messages[0].text.startsWith(
+            QStringLiteral("Unable to save Rectangular Map to disk\n")));
+        QVERIFY(messages.messages[1].text.startsWith(
+            QStringLiteral("Unable to save Great Circle Map to disk\n")));
+        QVERIFY(messages.messages[1].text.contains(QStringLiteral("Hopscope.GC: No such file")));
+    }
+
+    // A FIFO in the rectangular map's place and a folder in the great circle map's: the
+    // start goes on (nothing is opened for writing), each message names the file and
+    // the reason, both stay as they were, and the maps are still there in memory.
+    void reportsAFifoAndAFolderInTheMapsPlacesAndGoesOn() {
+        QTemporaryDir dir;
+        RecordingPresenter messages;
+        const AppState state = StateAt(dir, true);
+        const QString fifo = dir.filePath(kRectangularMapFileName);
+        QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        QVERIFY(QDir(dir.path()).mkdir(kGreatCircleMapFileName));
+        // Should the start open the FIFO for writing, it would wait for a reader for
+        // ever: a reader comes after 20 s, and the messages below then fail.
+        std::promise<void> finished;
+        std::thread reader([fifo, done = finished.get_future()] {
+            if (done.wait_for(std::chrono::seconds(20)) == std::future_status::ready)
+                return;
+            std::ifstream drain(fifo.toStdString(), std::ios::binary);
+            drain.ignore(std::numeric_limits<std::streamsize>::max());
+        });
+        EnsureBaseMaps(state, nullptr, nullptr);
+        finished.set_value();
+        reader.join();
+        QCOMPARE(messages.messages.size(), std::size_t(2));
         QCOMPARE(messages.messages[0].text,
-                 QStringLiteral("Unable to save Rectangular Map to disk"));
-        QCOMPARE(messages.messages[1].text,
-                 QStringLiteral("Unable to save Great Circle Map to disk"));
+                 QStringLiteral("Unable to save Rectangular Map to disk\n%1: Not a regular "
+                                "file\nThe map is drawn in memory each time it is opened until "
+                                "it can be saved.")
+                     .arg(fifo));
+        QVERIFY(messages.messages[1].text.contains(dir.filePath(kGreatCircleMapFileName) +
+                                                   QStringLiteral(": Is a directory")));
+        QVERIFY(std::filesystem::is_fifo(fifo.toStdString()));
+        QVERIFY(QFileInfo(dir.filePath(kGreatCircleMapFileName)).isDir());
+        QVERIFY(CurrentBaseMap(state.UserSettings, state.DataDirectory, false).has_value());
+        QVERIFY(CurrentBaseMap(state.UserSettings, state.DataDirectory, true).has_value());
     }
 
     void drawingWindowRefusesToCloseAndCountsPoints() {

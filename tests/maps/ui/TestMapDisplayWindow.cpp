@@ -107,7 +107,7 @@ private slots:
         QVERIFY(!timer->isActive());
     }
 
-    void mapItemsNeedADefaultTerminalAndTheBaseMap() {
+    void mapItemsNeedADefaultTerminal() {
         QTemporaryDir dir;
         RecordingPresenter messages;
         AppState state;
@@ -115,9 +115,11 @@ private slots:
         QVERIFY(!CheckMapAvailable(nullptr, state, MapKind::Rectangular));
         QVERIFY(messages.lastText().startsWith(
             QStringLiteral("The Hopscope maps will not be available until the default terminal")));
+        // Without the base map file (it could not be saved) the map is drawn in memory.
         state.UserSettings = Home();
-        QVERIFY(!CheckMapAvailable(nullptr, state, MapKind::GreatCircle));
-        QCOMPARE(messages.lastText(), QStringLiteral("Map file Hopscope.GC not found"));
+        messages.clear();
+        QVERIFY(CheckMapAvailable(nullptr, state, MapKind::GreatCircle));
+        QVERIFY(messages.messages.empty());
         Input(dir, MapKind::GreatCircle);
         QVERIFY(CheckMapAvailable(nullptr, state, MapKind::GreatCircle));
     }
