@@ -68,10 +68,10 @@ private slots:
         useServer(m_server + "/good");
         auto dialog = open();
         QVERIFY(clickAndWait(dialog.get()));
-        QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("S121.0"));
+        QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("F150.6"));
         QCOMPARE(text(dialog.get(), "KIndexEdit"), QString()); // not today: average
         QCOMPARE(m_status.hint,
-                 QStringLiteral("Smoothed sunspot number of March 2026, fetched just now"));
+                 QStringLiteral("Smoothed flux of March 2026 (148.9 at 1 AU), fetched just now"));
         QVERIFY(presenter.messages.empty());
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
@@ -86,9 +86,8 @@ private slots:
         QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("F150.0"));
         QCOMPARE(text(dialog.get(), "KIndexEdit"), QStringLiteral("5"));
         QCOMPARE(presenter.messages.size(), std::size_t(1));
-        QVERIFY(presenter.lastText().startsWith(QStringLiteral(
-            "No solar data for March 2026 (the daily solar flux could not be fetched: cannot "
-            "reach 127.0.0.1")));
+        QVERIFY(presenter.lastText().startsWith(
+            QStringLiteral("The solar data server could not be reached (cannot reach 127.0.0.1")));
         // The status line says it too (until the pointer's next hint replaces it).
         auto* button = dialog->findChild<SolarDataButton*>(QStringLiteral("SolarDataBtn"));
         QCOMPARE(button->lastStatus(), presenter.lastText());
@@ -102,7 +101,7 @@ private slots:
         auto* button = dialog->findChild<SolarDataButton*>(QStringLiteral("SolarDataBtn"));
         QSignalSpy finished(button, &SolarDataButton::finished);
         QVERIFY(finished.wait(20000));
-        QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("S121.0"));
+        QCOMPARE(text(dialog.get(), "SolarIndexEdit"), QStringLiteral("F150.6"));
         QVERIFY(WriteSolarPreferences(m_dataDir.path().toStdString(), {false, ""}));
     }
 
