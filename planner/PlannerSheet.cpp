@@ -14,11 +14,10 @@ std::vector<HourMark> HourRulerMarks(double widthPx, double labelWidthPx) {
             break;
         }
     }
-    // Too narrow even for "00" and "24" apart: "00" alone.
-    const bool endFits = widthPx >= 1.5 * labelWidthPx;
+    // The strip's end is the next day's 00: marked, never labelled.
     std::vector<HourMark> marks;
     for (int hour = 0; hour <= 24; ++hour)
-        marks.push_back({hour, hour * widthPx / 24.0, hour % step == 0 && (hour < 24 || endFits)});
+        marks.push_back({hour, hour * widthPx / 24.0, hour % step == 0 && hour < 24});
     return marks;
 }
 

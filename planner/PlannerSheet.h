@@ -15,9 +15,9 @@ struct HourMark {
     bool labelled = false;
 };
 
-/// A mark on every hour 0..24; labels ("00" … "24") every `step` hours, the smallest step
-/// of 1, 2, 3, 6, 12 or 24 at which labels `labelWidthPx` wide stay half a label apart
-/// ("00" alone when even "00" and "24" would touch).
+/// A mark on every hour 0..24; labels ("00" … "23") every `step` hours, the smallest step
+/// of 1, 2, 3, 6, 12 or 24 at which labels `labelWidthPx` wide stay half a label apart;
+/// the end (24) is not labelled.
 std::vector<HourMark> HourRulerMarks(double widthPx, double labelWidthPx);
 
 /// The line under the table: "371 rows" (or "1 of 371 rows shown" under a filter), the

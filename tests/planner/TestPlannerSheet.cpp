@@ -35,10 +35,10 @@ TEST_P(HourRuler, LabelsAsDenseAsTheyFitWithoutTouching) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, HourRuler,
-                         testing::Values(RulerCase{"narrow_strip", 100.0, 14.0, 6, 24},
-                                         RulerCase{"window_strip", 200.0, 14.0, 3, 24},
-                                         RulerCase{"wide_strip", 400.0, 14.0, 2, 24},
-                                         RulerCase{"very_wide", 2000.0, 14.0, 1, 24},
+                         testing::Values(RulerCase{"narrow_strip", 100.0, 14.0, 6, 18},
+                                         RulerCase{"window_strip", 200.0, 14.0, 3, 21},
+                                         RulerCase{"wide_strip", 400.0, 14.0, 2, 22},
+                                         RulerCase{"very_wide", 2000.0, 14.0, 1, 23},
                                          RulerCase{"tiny", 10.0, 14.0, 24, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
