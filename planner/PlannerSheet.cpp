@@ -1,7 +1,6 @@
 #include "planner/PlannerSheet.h"
 
 #include "core/Numeric.h"
-#include "core/PathText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -64,9 +63,10 @@ std::vector<std::string> PlannerPrintHeader(const PlannerSetup& setup, const std
                                             int page, int pages) {
     const Terminal& a = setup.inputs.terminalA;
     std::string station = "Hopscope Planner from ";
-    station += a.Name.empty() ? a.Prefix : a.Name + " (" + a.Prefix + ")";
-    station += "  " + FormatCoordinate(CoordinateKind::Latitude, a.LatitudeDeg) + " " +
-               FormatCoordinate(CoordinateKind::Longitude, a.LongitudeDeg);
+    const bool realPrefix = !a.Prefix.empty() && a.Prefix != "DEFAULT" && a.Prefix != "<Ins>";
+    station += a.Name.empty() ? a.Prefix : realPrefix ? a.Name + " (" + a.Prefix + ")" : a.Name;
+    // The coordinates as the user gave them (the window hands over the terminal's texts).
+    station += "  " + a.LatitudeText + " " + a.LongitudeText;
     const bool both = setup.kinds.size() > 1;
     const std::string paths = both                                    ? "both paths"
                               : setup.kinds.front() == PathKind::Long ? "long path"

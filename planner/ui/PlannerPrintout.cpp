@@ -35,7 +35,7 @@ PageGeometry LayOut(double pageHeight, int bands, const QFontMetricsF& metrics) 
     double x = 0.0;
     for (const char* text : widest) {
         g.columnLeft.push_back(x);
-        x += metrics.horizontalAdvance(QString::fromLatin1(text)) + 12.0;
+        x += metrics.horizontalAdvance(QString::fromLatin1(text)) + 18.0;
     }
     const double band = (kPageWidth - x) / std::max(bands, 1);
     for (int n = 0; n <= bands; ++n)

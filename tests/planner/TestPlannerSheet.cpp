@@ -74,8 +74,6 @@ TEST(PlannerSheet, FortyRowsAPageWithTheConditionsInTheHeader) {
 
     PlannerSetup setup;
     setup.inputs.terminalA = {"OE", "48.2", "-16.37", "Vienna"};
-    setup.inputs.terminalA.LatitudeDeg = 48.2;
-    setup.inputs.terminalA.LongitudeDeg = -16.37;
     setup.inputs.solarIndexText = "S120";
     setup.inputs.kIndexText = "";
     setup.inputs.zone.TimeZoneLabel = "UTC";
@@ -83,11 +81,13 @@ TEST(PlannerSheet, FortyRowsAPageWithTheConditionsInTheHeader) {
     setup.threshold = 0.5f;
     const std::vector<std::string> header = PlannerPrintHeader(setup, "12/21/2026", 2, 10);
     ASSERT_EQ(header.size(), 3u);
-    EXPECT_EQ(header[0].rfind("Hopscope Planner from Vienna (OE)", 0), 0u) << header[0];
+    EXPECT_EQ(header[0], "Hopscope Planner from Vienna (OE)  48.2 -16.37");
     for (const char* part : {"12/21/2026", "solar index S120", "K index average", "both paths",
                              "reliability 0.50", "0000 to 2400 UTC"})
         EXPECT_NE(header[1].find(part), std::string::npos) << part << " in " << header[1];
     EXPECT_EQ(header[2], "Page 2 of 10");
+    setup.inputs.terminalA.Prefix = "DEFAULT";
+    EXPECT_EQ(PlannerPrintHeader(setup, "x", 1, 1)[0], "Hopscope Planner from Vienna  48.2 -16.37");
     setup.kinds = {PathKind::Long};
     setup.inputs.kIndexText = "3";
     const std::string longOnly = PlannerPrintHeader(setup, "x", 1, 1)[1];
