@@ -13,6 +13,7 @@
 #include "core/Syntax.h"
 #include "coverage/Coverage.h"
 #include "coverage/CoverageRender.h"
+#include "coverage/CoverageSheet.h"
 #include "coverage/CoverageTexts.h"
 #include "maps/BaseMaps.h"
 #include "maps/PixelBuffer.h"
@@ -131,10 +132,19 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
 
 namespace {
 
+std::string IsoDateText(DateValue date) {
+    const CalendarDay day = CalendarFromDate(date);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
+    return text;
+}
+
 std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& map) {
     const CoverageProjection projection{run.greatCircle, run.centre};
-    const ImageSize size = CoverageImageSize(projection, run.pngWidth,
-                                             run.greatCircle ? run.pngWidth : run.pngWidth / 2);
+    // The sheet's margins around the map keep the picture --size wide.
+    const int mapWidth = run.pngWidth - 2 * kCoverageSheetMargin;
+    const ImageSize size =
+        CoverageImageSize(projection, mapWidth, run.greatCircle ? mapWidth : mapWidth / 2);
     PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
     if (run.greatCircle) {
         base = PixelBuffer(kGreatCircleBaseSize, kGreatCircleBaseSize);
@@ -161,9 +171,13 @@ std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& 
         picture.stationLabel = run.request.station.Name;
         image.SetFontPixelSize(std::max(size.height / 45, 10));
         RenderCoverageMap(image, base, picture);
+        const PixelBuffer sheet = DrawCoverageSheet(
+            image,
+            CoverageSheetTitle(map, IsoDateText(run.request.date), picture.timeText, run.show),
+            run.show);
         const std::filesystem::path file =
             several ? out / ("coverage-" + picture.timeText + ".png") : out;
-        if (std::optional<std::string> problem = WriteMapPng(image, file))
+        if (std::optional<std::string> problem = WriteMapPng(sheet, file))
             return problem;
     }
     return std::nullopt;

@@ -31,23 +31,20 @@ Rgb Scale(Rgb colour, int percent) {
     return part(16) | part(8) | part(0);
 }
 
-// A base-map pixel inside the cells' area: coastlines black; land and sea in the cell's
-// tint (sea a little darker) or, for a cell without tint, in neutral greys, so the
-// colours of the classes never mix with the map's own yellow and blue; the night side
-// (the map's colours ANDed down to their top bits) at 55 %. Grid and other pixels stay.
-Rgb CellPixel(std::uint32_t pixel, bool tinted, Rgb tint) {
+// A base-map pixel inside the cells' area: land, sea and coastline in the cell's colour
+// (closed cells in kClosedCellColour), the night side (the map's colours ANDed down to
+// their top bits) in its NightColour; the coastlines are stroked over them afterwards.
+// Grid and other pixels stay.
+Rgb CellPixel(std::uint32_t pixel, Rgb shown) {
     switch (pixel & 0xFFFFFF) {
     case kYellow:
-        return tinted ? tint : 0xB8B8B8;
     case kBlue:
-        return tinted ? Scale(tint, 80) : 0x8890A0;
-    case 0x808000:
-        return Scale(tinted ? tint : 0xB8B8B8, 55);
-    case 0x000080:
-        return Scale(tinted ? Scale(tint, 80) : 0x8890A0, 55);
     case kLime:
+        return shown;
+    case 0x808000:
+    case 0x000080:
     case 0x008000:
-        return kBlack;
+        return NightColour(shown);
     default:
         return pixel & 0xFFFFFF;
     }
@@ -156,6 +153,10 @@ Rgb ReliabilityColour(ReliabilityClass cls) {
     }
 }
 
+Rgb NightColour(Rgb dayColour) {
+    return Scale(dayColour, kNightBrightnessPercent);
+}
+
 Rgb SnrColour(double snrDb) {
     static constexpr std::array<Rgb, 5> kStops = {0x2040FF, 0x00D0FF, 0x00D040, 0xFFE000, 0xFF2000};
     const double t =
@@ -171,7 +172,8 @@ std::vector<LegendEntry> CoverageLegend(CoverageShow show) {
                 {ReliabilityColour(ReliabilityClass::B), "B  50 - 75%", true},
                 {ReliabilityColour(ReliabilityClass::C), "C  25 - 50%", true},
                 {ReliabilityColour(ReliabilityClass::D), "D  1 - 25%", true},
-                {kBlack, "closed", false}};
+                {kClosedCellColour, "closed", false},
+                {ReliabilityColour(ReliabilityClass::A), "night side darker", true, true}};
     std::vector<LegendEntry> legend;
     for (int db = static_cast<int>(kSnrScaleHighDb); db >= kSnrScaleLowDb; db -= 10) {
         std::string text = std::to_string(db) + " dB";
@@ -181,8 +183,13 @@ std::vector<LegendEntry> CoverageLegend(CoverageShow show) {
             text = "<= " + text;
         legend.push_back({SnrColour(db), text, true});
     }
-    legend.push_back({kBlack, "no mode", false});
+    legend.push_back({kClosedCellColour, "no mode", false});
+    legend.push_back({SnrColour(20.0), "night side darker", true, true});
     return legend;
+}
+
+Rgb LegendBoxColour(const LegendEntry& entry) {
+    return entry.tinted ? entry.colour : kClosedCellColour;
 }
 
 std::vector<CellTint> CellTints(const CoverageMap& map, int slotIndex, CoverageShow show) {
@@ -202,7 +209,28 @@ std::vector<CellTint> CellTints(const CoverageMap& map, int slotIndex, CoverageS
     return tints;
 }
 
-void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const CoveragePicture& p) {
+WorldFrame CoverageImageFrame(const CoverageProjection& projection, int width, int height) {
+    WorldFrame f;
+    f.greatCircle = projection.greatCircle;
+    f.centre = projection.centre;
+    if (projection.greatCircle) {
+        const double radius = GreatCircleDiscRadius(width);
+        f.left = width / 2 - radius + 0.5;
+        f.top = width / 2 - radius + 0.5;
+        f.width = f.height = 2.0 * radius;
+        f.outerLeft = f.outerTop = 0.0;
+        f.outerSize = width;
+        return f;
+    }
+    const MapRect r = RectOf(width, height);
+    f.left = f.outerLeft = r.left + 0.5;
+    f.top = f.outerTop = r.top + 0.5;
+    f.width = f.outerSize = r.right - r.left;
+    f.height = r.bottom - r.top;
+    return f;
+}
+
+void RenderCoverageMap(PixelBuffer& image, const PixelBuffer& base, const CoveragePicture& p) {
     const int w = image.Width();
     const int h = image.Height();
     const SubsolarPoint sun =
@@ -228,13 +256,16 @@ void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const Coverage
                               for (int x = 0; x < std::min(w, pixels.width); ++x) {
                                   const std::int32_t c = cellRow[x];
                                   if (c >= 0)
-                                      row[x] = 0xFF000000u |
-                                               CellPixel(row[x], tints[c].tinted, tints[c].colour);
+                                      row[x] = 0xFF000000u | CellPixel(row[x], tints[c].Shown());
                               }
                           }
                       });
 
-    // The grey line, the Sun, the station and the time on top.
+    // Smooth coastlines about a thousandth of the map wide, then the grey line, the Sun,
+    // the station and the time on top.
+    const WorldFrame frame = CoverageImageFrame(p.projection, w, h);
+    image.StrokeSmoothLines(CoastlinePolylines(frame, 0.5), kBlack,
+                            std::max(0.8, frame.width / 1000.0), frame);
     image.penColour = kGreyLine;
     const GeoPoint station{map.base.TerminalA.LatitudeDeg, map.base.TerminalA.LongitudeDeg};
     const int arm = std::max(3, w / 150);

@@ -8,6 +8,7 @@
 #include "maps/GeoPoint.h"
 #include "maps/MapCanvas.h"
 #include "maps/NightMask.h"
+#include "maps/VectorMap.h"
 
 class PixelBuffer;
 
@@ -57,6 +58,15 @@ bool PixelToPoint(const CoverageProjection& projection, int width, int height, i
 /// closed cells are not tinted (their colour is not used).
 Rgb ReliabilityColour(ReliabilityClass cls);
 
+/// The one grey of a cell without tint (closed, or no mode), over land and sea alike.
+inline constexpr Rgb kClosedCellColour = 0xB8B8B8;
+
+/// How bright the night side is, percent of the day colour.
+inline constexpr int kNightBrightnessPercent = 55;
+
+/// A cell colour as the night side shows it: every channel at kNightBrightnessPercent.
+Rgb NightColour(Rgb dayColour);
+
 /// The S/N scale's ends, dB: at or below the low end a cell is deep blue, at or above
 /// the high end red.
 inline constexpr double kSnrScaleLowDb = -10.0;
@@ -65,22 +75,30 @@ inline constexpr double kSnrScaleHighDb = 50.0;
 /// The colour of an S/N on the continuous scale (blue, cyan, green, yellow, red).
 Rgb SnrColour(double snrDb);
 
-/// One box of the legend.
+/// One box of the legend: its colour and, for the night row, the same colour darkened
+/// in its right half.
 struct LegendEntry {
     Rgb colour = 0;
     std::string text;
-    bool tinted = true; ///< false: the map shows through (closed cells)
+    bool tinted = true; ///< false: kClosedCellColour (closed cells, no mode)
+    bool night = false; ///< the row that shows how the night side looks
 };
 
 /// The legend of the colouring: the classes "A  75 - 100%" … "closed", or the S/N scale
-/// from the high end down in 10 dB steps and "no mode".
+/// from the high end down in 10 dB steps and "no mode"; then the night row, "night side
+/// darker", a box of the first colour half at day and half at night brightness.
 std::vector<LegendEntry> CoverageLegend(CoverageShow show);
+
+/// The colour a legend entry's box shows (its day half for the night row).
+Rgb LegendBoxColour(const LegendEntry& entry);
 
 /// A cell's colour at one half hour: its class's or its S/N's, or none (closed, no
 /// mode).
 struct CellTint {
     Rgb colour = 0;
     bool tinted = false;
+    /// What the map shows by day: the colour, or kClosedCellColour without tint.
+    Rgb Shown() const { return tinted ? colour : kClosedCellColour; }
 };
 
 /// Every cell's tint at index `slotIndex` of map.halfHours, coloured by `show`.
@@ -101,8 +119,13 @@ struct CoveragePicture {
 
 /// Draws one frame over the whole image (odd sizes, those of `pixels`): the base map
 /// (rectangular or great-circle, `base` drawn for the projection's centre) with its
-/// night side darkened and its grid; within the map land and sea take the colour of
-/// their cell (neutral grey for a closed cell) and the coastlines are black; then the
-/// grey line (the terminator in light grey), the Sun, terminal A as a lime-green plus
-/// sign with its label, and the time label.
-void RenderCoverageMap(MapCanvas& image, const PixelBuffer& base, const CoveragePicture& picture);
+/// night side darkened and its grid; within the map land and sea alike take the colour
+/// of their cell (kClosedCellColour without tint), NightColour on the night side, and
+/// the coastlines are black, stroked smooth through MapCanvas::StrokeSmoothLines; then
+/// the grey line (the terminator in light grey), the Sun, terminal A as a lime-green
+/// plus sign with its label, and the time label.
+void RenderCoverageMap(PixelBuffer& image, const PixelBuffer& base, const CoveragePicture& picture);
+
+/// The frame in which the coastlines of an image of RenderCoverageMap lie (pixel
+/// centres at whole numbers + 0.5).
+WorldFrame CoverageImageFrame(const CoverageProjection& projection, int width, int height);

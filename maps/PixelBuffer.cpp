@@ -109,6 +109,39 @@ void PixelBuffer::DrawText(int x, int y, std::string_view text, Rgb ink, Rgb pap
             Row(row)[col] |= 0xFF000000u;
 }
 
+void PixelBuffer::StrokeSmoothLines(const std::vector<MapPolyline>& lines, Rgb colour, double width,
+                                    const WorldFrame& clip) {
+    cairo_surface_mark_dirty(m_surface);
+    cairo_t* cr = cairo_create(m_surface);
+    if (clip.greatCircle)
+        cairo_arc(cr, clip.CentreX(), clip.CentreY(), clip.DiscRadius(), 0.0, 2.0 * M_PI);
+    else
+        cairo_rectangle(cr, clip.left - 0.5, clip.top - 0.5, clip.width + 1.0, clip.height + 1.0);
+    cairo_clip(cr);
+    SetSource(cr, colour);
+    cairo_set_line_width(cr, width);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (const MapPolyline& line : lines) {
+        if (line.empty())
+            continue;
+        cairo_move_to(cr, line[0].x, line[0].y);
+        for (std::size_t i = 1; i < line.size(); ++i)
+            cairo_line_to(cr, line[i].x, line[i].y);
+        if (line.size() == 1)
+            cairo_line_to(cr, line[0].x, line[0].y);
+        cairo_stroke(cr);
+    }
+    cairo_destroy(cr);
+    cairo_surface_flush(m_surface);
+    // cairo leaves the unused top byte as it likes; the canvas keeps it opaque.
+    for (int y = 0; y < m_height; ++y) {
+        std::uint32_t* row = Row(y);
+        for (int x = 0; x < m_width; ++x)
+            row[x] |= 0xFF000000u;
+    }
+}
+
 std::optional<std::string> PixelBuffer::EncodePng() const {
     // Maps are large flat areas: fast compression gives nearly the smallest file.
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "maps/MapCanvas.h"
+#include "maps/VectorMap.h"
 
 struct _cairo_surface;
 
@@ -31,6 +32,12 @@ public:
     TextExtent MeasureText(std::string_view text) override;
     void DrawText(int x, int y, std::string_view text, Rgb ink, Rgb paper) override;
     void SetFontPixelSize(int pixels) override { m_fontPixels = pixels; }
+
+    /// Strokes `lines` (pixel coordinates, a pixel's centre at whole numbers + 0.5)
+    /// antialiased in `colour`, `width` pixels wide with round joins, clipped to the map
+    /// of `clip` (its box, or its disc for a great-circle frame).
+    void StrokeSmoothLines(const std::vector<MapPolyline>& lines, Rgb colour, double width,
+                           const WorldFrame& clip);
 
     /// The picture as a PNG file's bytes; nullopt when cairo cannot encode it.
     std::optional<std::string> EncodePng() const;

@@ -16,9 +16,13 @@
 
 namespace {
 
-constexpr int kTintAlpha = 217;  // 85 %: land and sea still tell apart under the tint
-constexpr int kNightAlpha = 115; // black at 45 %: the night side at 55 % brightness
-const QColor kClosedColour(0xB8, 0xB8, 0xB8, 190);
+// Black over the night side, so that it shows at kNightBrightnessPercent.
+constexpr int kNightAlpha = (100 - kNightBrightnessPercent) * 255 / 100;
+// A picture on paper or in a file gets its cells as an image of about this many device
+// pixels per logical pixel (and at most kMaxCellImageWidth wide) under the vector
+// coastlines: small files, and no seams between neighbouring cells.
+constexpr double kCellImageScale = 2.0;
+constexpr int kMaxCellImageWidth = 4000;
 const QColor kGreyLine(0xD0, 0xD0, 0xD0);
 const QColor kLime(0, 255, 0);
 
@@ -101,12 +105,10 @@ CellShapes& CellShapesFor(const WorldFrame& f, const CoverageGrid& grid, double 
     return cache.front();
 }
 
+// Opaque, the same colour over land and sea as in the legend and the command line's
+// pictures; the coastlines drawn over the cells tell land from sea.
 QColor CellColour(const CellTint& tint) {
-    if (!tint.tinted)
-        return kClosedColour;
-    QColor colour = QColor::fromRgb(static_cast<QRgb>(tint.colour));
-    colour.setAlpha(kTintAlpha);
-    return colour;
+    return QColor::fromRgb(static_cast<QRgb>(tint.Shown()));
 }
 
 // The index image of a raster target of `size` device pixels: the cells' polygons filled
@@ -153,35 +155,44 @@ void PaintCellLayer(QPainter& painter, CellShapes& shapes, const std::vector<Cel
     painter.drawImage(QPointF(0, 0), layer);
 }
 
-void PaintCells(QPainter& painter, const WorldFrame& f, const CoverageFrame& frame) {
-    const CoverageMap& map = *frame.map;
-    const double dpr = std::max(1.0, painter.device()->devicePixelRatioF());
-    CellShapes& shapes = CellShapesFor(f, map.grid, 1.0 / dpr);
-    const std::vector<CellTint> tints = CellTints(map, frame.slotIndex, frame.show);
-    if (painter.device()->devType() == QInternal::Image && painter.transform().isIdentity()) {
-        PaintCellLayer(painter, shapes, tints);
-        return;
+// On paper and in files: the cells drawn into an image at a few device pixels per
+// logical pixel, laid over the map as one picture.
+void PaintCellImage(QPainter& painter, const WorldFrame& f, const CoverageFrame& frame,
+                    const std::vector<CellTint>& tints) {
+    const QRectF box = f.greatCircle ? QRectF(f.outerLeft, f.outerTop, f.outerSize, f.outerSize)
+                                     : QRectF(f.left, f.top, f.width, f.height);
+    const double scale = std::min(kCellImageScale, kMaxCellImageWidth / std::max(box.width(), 1.0));
+    // The frame moved to the image's origin, in the image's logical pixels.
+    WorldFrame shifted = f;
+    shifted.left -= box.left();
+    shifted.top -= box.top();
+    shifted.outerLeft -= box.left();
+    shifted.outerTop -= box.top();
+    QImage image(std::max(1, static_cast<int>(std::ceil(box.width() * scale))),
+                 std::max(1, static_cast<int>(std::ceil(box.height() * scale))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    {
+        QPainter imagePainter(&image);
+        CellShapes& shapes = CellShapesFor(shifted, frame.map->grid, 1.0 / scale);
+        PaintCellLayer(imagePainter, shapes, tints);
     }
     painter.save();
-    // Neighbouring cells share their edges: filled without smoothing they tile the map
-    // with neither seams nor overlaps.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    QRgb last = 0;
-    bool first = true;
-    for (std::size_t i = 0; i < shapes.polygons.size(); ++i) {
-        const QColor colour = CellColour(tints[static_cast<std::size_t>(shapes.cellOf[i])]);
-        if (first || colour.rgba() != last) {
-            painter.setBrush(colour);
-            last = colour.rgba();
-            first = false;
-        }
-        painter.drawPolygon(shapes.polygons[i]);
-    }
-    if (shapes.antipodeCell >= 0)
-        painter.fillPath(shapes.antipodeBand,
-                         CellColour(tints[static_cast<std::size_t>(shapes.antipodeCell)]));
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(box, image);
     painter.restore();
+}
+
+void PaintCells(QPainter& painter, const WorldFrame& f, const CoverageFrame& frame) {
+    const CoverageMap& map = *frame.map;
+    const std::vector<CellTint> tints = CellTints(map, frame.slotIndex, frame.show);
+    if (painter.device()->devType() == QInternal::Image && painter.transform().isIdentity()) {
+        const double dpr = std::max(1.0, painter.device()->devicePixelRatioF());
+        PaintCellLayer(painter, CellShapesFor(f, map.grid, 1.0 / dpr), tints);
+        return;
+    }
+    PaintCellImage(painter, f, frame, tints);
 }
 
 SubsolarPoint SunOf(const CoverageFrame& frame) {
@@ -246,6 +257,7 @@ WorldMapScene CoverageScene(const CoverageFrame& frame) {
     scene.timeLabel = frame.timeLabel;
     scene.polarZones = false;
     scene.coastColour = Qt::black;
+    scene.surround = frame.surround;
     // The scene's own night side ANDs the colours down to their top bits, which would
     // make classes B and C alike; the cells' underlay darkens them itself.
     scene.night = false;
@@ -289,36 +301,75 @@ void PaintCoverageLegend(QPainter& painter, QPointF topLeft, CoverageShow show, 
     for (std::size_t i = 0; i < legend.size(); ++i) {
         const QRectF box(topLeft.x() + 2.0, topLeft.y() + 2.0 + row * static_cast<double>(i),
                          row - 4.0, row - 4.0);
-        painter.setBrush(legend[i].tinted ? QColor::fromRgb(static_cast<QRgb>(legend[i].colour))
-                                          : QColor(0xB8B8B8));
+        const Rgb day = LegendBoxColour(legend[i]);
+        painter.setBrush(QColor::fromRgb(static_cast<QRgb>(day)));
         painter.drawRect(box);
+        if (legend[i].night) {
+            painter.setBrush(QColor::fromRgb(static_cast<QRgb>(NightColour(day))));
+            painter.drawRect(QRectF(box.center().x(), box.top(), box.width() / 2.0, box.height()));
+        }
         painter.drawText(QRectF(box.right() + 6.0, box.top() - 2.0, 170.0 - row, row),
                          Qt::AlignVCenter, QString::fromStdString(legend[i].text));
     }
     painter.restore();
 }
 
-QSizeF CoveragePictureSize(QSizeF mapSize, CoverageShow show, const QFont& font) {
-    const QSizeF legend = CoverageLegendSize(show, font);
-    const double title = QFontMetricsF(font).height() + 8.0;
-    return {mapSize.width() + legend.width() + 16.0,
-            std::max(mapSize.height(), legend.height()) + title};
+QSizeF CoverageMapSize(QSizeF available, bool greatCircle) {
+    const double w = std::max(available.width(), 3.0);
+    const double h = std::max(available.height(), 3.0);
+    if (greatCircle) {
+        const double side = std::min(w, h);
+        return {side, side};
+    }
+    // Twice as wide as high inside the one-pixel frame around the map.
+    const double inner = std::min(w - 2.0, 2.0 * (h - 2.0));
+    return {inner + 2.0, inner / 2.0 + 2.0};
 }
 
-void PaintCoveragePicture(QPainter& painter, const QString& title, QSizeF mapSize,
+namespace {
+
+double TitleHeight(const QString& title, double width, const QFont& font) {
+    const QRectF bounds = QFontMetricsF(font).boundingRect(
+        QRectF(0.0, 0.0, std::max(width - 8.0, 20.0), 1.0e6), Qt::TextWordWrap, title);
+    return bounds.height() + 8.0;
+}
+
+} // namespace
+
+QSizeF CoveragePictureSize(const QString& title, QSizeF available, const CoverageFrame& frame) {
+    const QSizeF map = CoverageMapSize(available, frame.greatCircle);
+    const QSizeF legend = CoverageLegendSize(frame.show, frame.font);
+    const double width = map.width() + legend.width() + 16.0;
+    return {width, std::max(map.height(), legend.height()) + TitleHeight(title, width, frame.font)};
+}
+
+void PaintCoveragePicture(QPainter& painter, const QString& title, QSizeF available,
                           const CoverageFrame& frame) {
-    const QSizeF size = CoveragePictureSize(mapSize, frame.show, frame.font);
-    const double titleHeight = QFontMetricsF(frame.font).height() + 8.0;
+    const QSizeF size = CoveragePictureSize(title, available, frame);
+    const QSizeF mapSize = CoverageMapSize(available, frame.greatCircle);
+    const double titleHeight = TitleHeight(title, size.width(), frame.font);
+    CoverageFrame onPaper = frame;
+    onPaper.surround = Qt::white;
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
-    painter.setFont(frame.font);
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(4.0, 0.0, size.width() - 8.0, titleHeight), Qt::AlignVCenter, title);
     painter.save();
     painter.translate(0.0, titleHeight);
     painter.setClipRect(QRectF(QPointF(0, 0), mapSize));
-    PaintWorldMapOn(painter, mapSize.width(), mapSize.height(), CoverageScene(frame));
+    PaintWorldMapOn(painter, mapSize.width(), mapSize.height(), CoverageScene(onPaper));
     painter.restore();
+    // White over all but the map: an SVG reader that does not clip would otherwise show
+    // the land beyond the map's edges.
+    painter.fillRect(QRectF(0.0, 0.0, size.width(), titleHeight), Qt::white);
+    painter.fillRect(QRectF(mapSize.width(), titleHeight, size.width() - mapSize.width(),
+                            size.height() - titleHeight),
+                     Qt::white);
+    painter.fillRect(QRectF(0.0, titleHeight + mapSize.height(), mapSize.width(),
+                            size.height() - titleHeight - mapSize.height()),
+                     Qt::white);
+    painter.setFont(frame.font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(4.0, 4.0, size.width() - 8.0, titleHeight - 4.0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, title);
     PaintCoverageLegend(painter, QPointF(mapSize.width() + 8.0, titleHeight), frame.show,
                         frame.font);
     painter.restore();

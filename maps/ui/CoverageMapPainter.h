@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPointF>
 #include <QSizeF>
@@ -27,6 +28,7 @@ struct CoverageFrame {
     DateValue utDate = 0.0; ///< the UT day of the frame (the Sun and the night side)
     QString timeLabel;      ///< TimeLabelText(...)
     QFont font;
+    QColor surround = Qt::black; ///< beside a rectangular map, around the disc
 };
 
 /// The scene of the frame: cells and night side in the underlay (tinted cells at 85 %,
@@ -42,11 +44,17 @@ int CoverageCellAtPixel(const WorldFrame& frame, const CoverageGrid& grid, doubl
 QSizeF CoverageLegendSize(CoverageShow show, const QFont& font);
 void PaintCoverageLegend(QPainter& painter, QPointF topLeft, CoverageShow show, const QFont& font);
 
-/// The size of a saved or printed picture: the title row over the map of `mapSize`,
-/// the legend beside it.
-QSizeF CoveragePictureSize(QSizeF mapSize, CoverageShow show, const QFont& font);
+/// The largest map of the projection in `available` without bars beside it: a square
+/// for the great-circle map, twice as wide as high (inside its one-pixel frame) for the
+/// rectangular one.
+QSizeF CoverageMapSize(QSizeF available, bool greatCircle);
 
-/// Draws the title, the map (as vectors: SVG and PDF get real coastlines) and the legend
-/// on a white ground over (0, 0)..CoveragePictureSize.
-void PaintCoveragePicture(QPainter& painter, const QString& title, QSizeF mapSize,
+/// The size of a saved or printed picture: the title (wrapped to the width) over the map
+/// of CoverageMapSize(available), the legend beside it.
+QSizeF CoveragePictureSize(const QString& title, QSizeF available, const CoverageFrame& frame);
+
+/// Draws the title, the map (as vectors with its cells as one image under them: SVG and
+/// PDF get real coastlines) and the legend on a white ground over
+/// (0, 0)..CoveragePictureSize.
+void PaintCoveragePicture(QPainter& painter, const QString& title, QSizeF available,
                           const CoverageFrame& frame);

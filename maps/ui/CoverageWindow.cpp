@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -66,6 +67,7 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("TitleLbl"));
+    m_title->setWordWrap(true); // a long title takes two lines rather than widening the window
     m_mapImage = new QLabel(this);
     m_mapImage->setObjectName(QStringLiteral("MapImage"));
     m_mapImage->setAlignment(Qt::AlignCenter);
@@ -131,11 +133,13 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
     side->addWidget(m_showBox);
     side->addWidget(m_legend);
     side->addWidget(m_readout, 1);
-    for (QWidget* w : {static_cast<QWidget*>(now), static_cast<QWidget*>(newDate),
-                       static_cast<QWidget*>(newTime), static_cast<QWidget*>(m_autoUpdate),
-                       static_cast<QWidget*>(m_autoUpdatingLbl), static_cast<QWidget*>(save),
-                       static_cast<QWidget*>(print), static_cast<QWidget*>(close)})
-        side->addWidget(w);
+    side->addWidget(m_autoUpdatingLbl);
+    // The buttons in two rows under the map, so that the legend keeps its whole height
+    // in a small window.
+    auto* buttons = new QGridLayout;
+    QWidget* const order[] = {now, newDate, newTime, m_autoUpdate, save, print, close};
+    for (int i = 0; i < 7; ++i)
+        buttons->addWidget(order[i], i / 4, i % 4);
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(m_play);
     timeRow->addWidget(m_slider, 1);
@@ -144,6 +148,7 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
     mapColumn->addWidget(m_title);
     mapColumn->addWidget(m_mapImage, 1);
     mapColumn->addLayout(timeRow);
+    mapColumn->addLayout(buttons);
     auto* body = new QHBoxLayout;
     body->addLayout(mapColumn, 1);
     body->addWidget(sidePanel);
@@ -248,6 +253,7 @@ CoverageFrame CoverageWindow::coverageFrame() const {
     frame.timeLabel = Q(TimeLabelText(FormatHHMM(m_halfHour / 48.0 - m_input.zone.UtcOffset),
                                       m_input.zone.TimeZoneLabel));
     frame.font = font();
+    frame.surround = palette().color(QPalette::Window);
     return frame;
 }
 
@@ -278,6 +284,7 @@ void CoverageWindow::drawLegend() {
     PaintCoverageLegend(painter, QPointF(0, 0), m_show, font());
     painter.end();
     m_legend->setPixmap(pixmap);
+    m_legend->setMinimumSize(size.toSize());
 }
 
 void CoverageWindow::setHalfHour(int halfHour) {
@@ -419,12 +426,16 @@ bool CoverageWindow::askModally(QDialog& form) {
     return accepted;
 }
 
+QString CoverageWindow::pictureTitle() const {
+    return m_title->text() + QStringLiteral("  ") + m_timeLbl->text();
+}
+
 QSizeF CoverageWindow::pictureSize() const {
-    return CoveragePictureSize(QSizeF(m_mapImage->size()), m_show, font());
+    return CoveragePictureSize(pictureTitle(), QSizeF(m_mapImage->size()), coverageFrame());
 }
 
 void CoverageWindow::paintPicture(QPainter& painter) const {
-    PaintCoveragePicture(painter, m_title->text(), QSizeF(m_mapImage->size()), coverageFrame());
+    PaintCoveragePicture(painter, pictureTitle(), QSizeF(m_mapImage->size()), coverageFrame());
 }
 
 QString CoverageWindow::savePicture(const QString& path) const {

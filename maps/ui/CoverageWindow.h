@@ -101,6 +101,8 @@ private:
     /// The shown frame's drawing (empty map when none is shown).
     CoverageFrame coverageFrame() const;
     QSizeF pictureSize() const;
+    /// The title row with the time: the saved picture's and the printout's title.
+    QString pictureTitle() const;
     void paintPicture(QPainter& painter) const;
 
     CoverageDisplayInput m_input;

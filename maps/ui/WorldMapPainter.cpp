@@ -63,15 +63,16 @@ void ClipToMap(QPainter& painter, const WorldFrame& f) {
         painter.setClipRect(QRectF(f.left, f.top, f.width, f.height));
 }
 
-// Black around the great-circle disc.
-void BlackSurround(QPainter& painter, const WorldFrame& f, double w, double h) {
+// The surround colour around the great-circle disc.
+void FillSurround(QPainter& painter, const WorldFrame& f, double w, double h,
+                  const QColor& colour) {
     if (!f.greatCircle)
         return;
     QPainterPath outside;
     outside.setFillRule(Qt::OddEvenFill);
     outside.addRect(QRectF(0, 0, w, h));
     outside.addEllipse(QPointF(f.CentreX(), f.CentreY()), f.DiscRadius(), f.DiscRadius());
-    painter.fillPath(outside, Qt::black);
+    painter.fillPath(outside, colour);
 }
 
 // How far apart the points of a coastline may be, in logical pixels: under a device
@@ -90,6 +91,7 @@ double CurveTolerance(double dpr) {
 struct WorldLayerKey {
     bool greatCircle;
     double lat, lon, w, h, dpr;
+    QRgb surround;
     bool operator==(const WorldLayerKey&) const = default;
 };
 
@@ -99,14 +101,16 @@ struct WorldLayer {
     QPainterPath coastlines; ///< logical pixels
 };
 
-const WorldLayer& WorldLayerFor(const WorldFrame& f, QSize deviceSize, double dpr) {
+const WorldLayer& WorldLayerFor(const WorldFrame& f, QSize deviceSize, double dpr,
+                                const QColor& surround) {
     static std::list<WorldLayer> cache;
     const WorldLayerKey key{f.greatCircle,
                             f.centre.lat,
                             f.centre.lon,
                             double(deviceSize.width()),
                             double(deviceSize.height()),
-                            dpr};
+                            dpr,
+                            surround.rgba()};
     for (auto it = cache.begin(); it != cache.end(); ++it)
         if (it->key == key) {
             cache.splice(cache.begin(), cache, it);
@@ -114,7 +118,7 @@ const WorldLayer& WorldLayerFor(const WorldFrame& f, QSize deviceSize, double dp
         }
     WorldLayer layer{key, QImage(deviceSize, QImage::Format_RGB32), {}};
     layer.fill.setDevicePixelRatio(dpr);
-    layer.fill.fill(Qt::black);
+    layer.fill.fill(surround);
     const double tolerance = Tolerance(dpr);
     {
         QPainter p(&layer.fill);
@@ -297,7 +301,7 @@ void PaintOverWorld(QPainter& painter, const WorldFrame& f, double w, double h,
     ClipToMap(painter, f);
     if (scene.underlay) {
         scene.underlay(painter, f);
-        BlackSurround(painter, f, w, h);
+        FillSurround(painter, f, w, h, scene.surround);
     }
     painter.setBrush(Qt::NoBrush);
     // On the screen a cosmetic pen one device pixel wide takes the painter's fast line
@@ -387,7 +391,7 @@ WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene) {
     const double w = image.width() / dpr;
     const double h = image.height() / dpr;
     const WorldFrame f = SceneFrame(scene, w, h);
-    const WorldLayer& world = WorldLayerFor(f, image.size(), dpr);
+    const WorldLayer& world = WorldLayerFor(f, image.size(), dpr, scene.surround);
     QPainter painter(&image);
     painter.drawImage(QPointF(0, 0), world.fill);
     PaintOverWorld(painter, f, w, h, scene, world.coastlines, CurveTolerance(dpr), true);
@@ -399,7 +403,7 @@ WorldFrame PaintWorldMapOn(QPainter& painter, double w, double h, const WorldMap
     constexpr double kTolerance = 0.25;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRectF(0, 0, w, h), Qt::black);
+    painter.fillRect(QRectF(0, 0, w, h), scene.surround);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kSeaColour);
     painter.drawPath(MapArea(f));

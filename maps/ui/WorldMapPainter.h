@@ -38,6 +38,7 @@ struct WorldMapScene {
     QString timeLabel;             ///< TimeLabelText(...); empty for none
     QFont font;                    ///< the time label's and the terminals' font
     QColor coastColour{0, 255, 0}; ///< the coastlines' colour
+    QColor surround{0, 0, 0};      ///< outside the map (letterbox bars, beyond the disc)
     /// Drawn over land and sea, under the coastlines and the night side (cells of a
     /// coverage map, for example).
     MapLayerPainter underlay;
@@ -50,7 +51,8 @@ WorldFrame SceneFrame(const WorldMapScene& scene, double w, double h);
 
 /// Draws the scene over the whole of `image` (any size; its devicePixelRatio sets how
 /// many device pixels a logical pixel has, and the picture is drawn at device
-/// resolution). Outside the map (letterbox bars, beyond the disc) is black. Returns the
+/// resolution). Outside the map (letterbox bars, beyond the disc) is the scene's
+/// surround colour (black unless the scene says otherwise). Returns the
 /// frame in logical pixels. The land and sea of the last four sizes are kept, so a new
 /// time or date at the same size redraws only what changed; call from the UI thread.
 WorldFrame PaintWorldMap(QImage& image, const WorldMapScene& scene);

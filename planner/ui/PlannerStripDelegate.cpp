@@ -1,27 +1,9 @@
 #include "planner/ui/PlannerStripDelegate.h"
 
+#include "planner/ui/PlannerStripPainter.h"
 #include "planner/ui/PlannerTableModel.h"
 
 #include <QPainter>
-
-namespace {
-
-QColor ClassColour(char letter) {
-    switch (letter) {
-    case 'A':
-        return {0, 150, 60};
-    case 'B':
-        return {120, 200, 60};
-    case 'C':
-        return {240, 210, 60};
-    case 'D':
-        return {240, 140, 60};
-    default:
-        return {228, 228, 228};
-    }
-}
-
-} // namespace
 
 void PlannerStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
@@ -30,30 +12,22 @@ void PlannerStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    const QString text = strip.toString();
-    const QRectF area = QRectF(option.rect).adjusted(1, 2, -1, -2);
+    const QRectF area = StripArea(option.rect);
     const double cell = area.width() / 48.0;
     painter->save();
     if (option.state & QStyle::State_Selected)
         painter->fillRect(option.rect, option.palette.highlight());
-    for (int k = 0; k < text.size() && k < 48; ++k) {
-        const QChar c = text.at(k);
-        QColor colour = ClassColour(c.toUpper().toLatin1());
-        if (c.isLower())
-            colour = colour.lighter(160);
-        painter->fillRect(QRectF(area.left() + k * cell, area.top(), cell, area.height()), colour);
-    }
-    // Hour ticks every six hours, and now.
-    painter->setPen(QPen(QColor(255, 255, 255), 1));
-    for (int k = 12; k < 48; k += 12)
-        painter->drawLine(QPointF(area.left() + k * cell, area.top()),
-                          QPointF(area.left() + k * cell, area.bottom()));
+    PaintPlannerStrip(*painter, area, strip.toString());
     if (m_now >= 0) {
         painter->setPen(QPen(QColor(220, 0, 0), 2));
         const double x = area.left() + (m_now + 0.5) * cell;
         painter->drawLine(QPointF(x, option.rect.top()), QPointF(x, option.rect.bottom()));
     }
     painter->restore();
+}
+
+QRectF PlannerStripDelegate::StripArea(const QRect& cell) {
+    return QRectF(cell).adjusted(1, 2, -1, -2);
 }
 
 QSize PlannerStripDelegate::sizeHint(const QStyleOptionViewItem& option,

@@ -16,6 +16,9 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    /// Where the strip lies in a cell of the table (the header's ruler lies over it).
+    static QRectF StripArea(const QRect& cell);
+
 private:
     int m_now = -1;
 };

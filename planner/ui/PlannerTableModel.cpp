@@ -1,8 +1,11 @@
 #include "planner/ui/PlannerTableModel.h"
 
 #include "planner/PlannerExport.h"
+#include "planner/PlannerSheet.h"
 #include "planner/PlannerView.h"
 #include "widgets/QtText.h"
+
+#include <QColor>
 
 PlannerTableModel::PlannerTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -61,6 +64,12 @@ QVariant PlannerTableModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     }
+    if (column == kPlannerBestNowColumn && OpenAt(row, m_utcSlotNow)) {
+        if (role == Qt::BackgroundRole)
+            return QColor(170, 230, 170);
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("Open now");
+    }
     if (role == Qt::DisplayRole)
         return Q(PlannerCellText(row, column, m_utcSlotNow));
     if (role == Qt::TextAlignmentRole && column >= kPlannerDistanceColumn)
@@ -71,6 +80,8 @@ QVariant PlannerTableModel::data(const QModelIndex& index, int role) const {
 QVariant PlannerTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::TextAlignmentRole && section >= kPlannerBandColumn)
+        return QVariant(Qt::AlignHCenter | Qt::AlignTop); // the hour ruler lies below
     if (role == Qt::ToolTipRole && section >= kPlannerBandColumn)
         return QStringLiteral("0000 to 2400 %1, a column per half hour; the red line is now")
             .arg(Q(m_zone.TimeZoneLabel));

@@ -2,7 +2,10 @@
 
 #include "core/Syntax.h"
 #include "planner/PlannerExport.h"
+#include "planner/PlannerSheet.h"
 #include "planner/PlannerView.h"
+#include "planner/ui/PlannerHeaderView.h"
+#include "planner/ui/PlannerPrintout.h"
 #include "planner/ui/PlannerStripDelegate.h"
 #include "planner/ui/PlannerTableModel.h"
 #include "widgets/DayAndIndexFields.h"
@@ -31,9 +34,9 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTableView>
-#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -100,7 +103,11 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     m_strips = new PlannerStripDelegate(this);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("PlannerGrid"));
+    m_header = new PlannerHeaderView(m_table);
+    m_table->setHorizontalHeader(m_header);
     m_table->setModel(m_proxy);
+    m_table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_table->viewport()->installEventFilter(this);
     m_table->setItemDelegate(m_strips);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(kPlannerDistanceColumn, Qt::AscendingOrder);
@@ -161,7 +168,10 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(save, &QPushButton::clicked, this, &PlannerWindow::SaveCsvBtnClick);
     connect(print, &QPushButton::clicked, this, &PlannerWindow::PrintBtnClick);
-    connect(m_filter, &QLineEdit::textChanged, m_proxy, &PlannerSortProxy::setTextFilter);
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_proxy->setTextFilter(text);
+        showSummary();
+    });
     connect(m_table, &QTableView::doubleClicked, this, &PlannerWindow::RowDoubleClick);
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     connect(f9, &QShortcut::activated, this, &PlannerWindow::OKBtnClick);
@@ -272,9 +282,7 @@ void PlannerWindow::OKBtnClick() {
         m_table->setColumnWidth(column,
                                 metrics.horizontalAdvance(QString::fromLatin1(widest[column])) +
                                     Scaled(this, 14));
-    for (int n = 0; n < setup.settings.FrequencyCount; ++n)
-        m_table->horizontalHeader()->setSectionResizeMode(kPlannerBandColumn + n,
-                                                          QHeaderView::Stretch);
+    fitBandColumns();
 
     std::vector<Terminal> places =
         m_input.atlas ? AtlasPlaces(*m_input.atlas) : std::vector<Terminal>{};
@@ -310,18 +318,37 @@ void PlannerWindow::addChunk(std::vector<PlannerRow> rows, std::vector<PlannerSk
 
 void PlannerWindow::finishComputation() {
     setComputing(false);
-    QString text = QStringLiteral("%1 rows; strips 0000 to 2400 %2, the red line is now")
-                       .arg(m_model->rowCount())
-                       .arg(Q(m_input.zone.TimeZoneLabel));
-    if (m_cancel)
-        text += QStringLiteral(" (cancelled)");
-    if (!m_skipped.empty()) {
-        text += QStringLiteral("; no path to");
-        for (const PlannerSkip& skip : m_skipped)
-            text += QStringLiteral(" ") + Q(skip.place.Prefix);
-    }
-    m_summary->setText(text);
+    m_cancelled = m_cancel;
+    m_finished = true;
+    showSummary();
     emit computationDone();
+}
+
+void PlannerWindow::showSummary() {
+    if (!m_finished)
+        return;
+    m_summary->setText(Q(PlannerSummaryText(m_proxy->rowCount(), m_model->rowCount(),
+                                            m_input.zone.TimeZoneLabel, m_cancelled, m_skipped)));
+}
+
+void PlannerWindow::fitBandColumns() {
+    const int bands = m_model->columnCount() - kPlannerBandColumn;
+    if (bands <= 0)
+        return;
+    int placeWidth = 0;
+    for (int column = 0; column < kPlannerBandColumn; ++column)
+        placeWidth += m_table->columnWidth(column);
+    // The strips share the width left; below their smallest the table scrolls sideways.
+    const int share = (m_table->viewport()->width() - placeWidth) / bands;
+    const int width = std::max(share, m_header->bandColumnMinimum());
+    for (int n = 0; n < bands; ++n)
+        m_table->setColumnWidth(kPlannerBandColumn + n, width);
+}
+
+bool PlannerWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize)
+        fitBandColumns();
+    return QDialog::eventFilter(watched, event);
 }
 
 void PlannerWindow::StopBtnClick() {
@@ -338,11 +365,12 @@ void PlannerWindow::RowDoubleClick(const QModelIndex& index) {
 }
 
 void PlannerWindow::SaveCsvBtnClick() {
-    const QString path =
+    const QString chosen =
         QFileDialog::getSaveFileName(this, QStringLiteral("Save as CSV"), QString(),
                                      QStringLiteral("CSV file (*.csv);;Any file (*)"));
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return;
+    const QString path = QString::fromStdString(WithCsvExtension(chosen.toStdString()));
     PlannerResult shown;
     shown.rows = m_proxy->shownRows();
     const std::string text = PlannerCsv(shown);
@@ -360,15 +388,17 @@ void PlannerWindow::PrintBtnClick() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PlannerResult shown;
-    shown.rows = m_proxy->shownRows();
-    const Terminal& a = m_setup.inputs.terminalA;
-    const std::string title = "Hopscope Planner from " + (a.Name.empty() ? a.Prefix : a.Name) +
-                              " for " + FormatDateText(true, m_setup.inputs.date, m_input.dates);
-    QTextDocument document;
-    QFont font(QStringLiteral("Courier New"), 8);
-    font.setStyleHint(QFont::Monospace);
-    document.setDefaultFont(font);
-    document.setPlainText(Q(PlannerText(shown, title, m_setup.inputs.zone)));
-    document.print(&printer);
+    if (!printTo(printer))
+        ShowError(this, QStringLiteral("The planner could not be printed."));
+}
+
+bool PlannerWindow::printTo(QPagedPaintDevice& device) const {
+    PlannerPrintJob job;
+    job.setup = m_setup;
+    job.dateText = FormatDateText(true, m_setup.inputs.date, m_input.dates);
+    job.rows = m_proxy->shownRows();
+    job.bandTexts = FrequencyTexts(m_setup.settings);
+    job.utcOffsetDays = m_input.zone.utc ? 0.0 : m_input.zone.UtcOffset;
+    job.utcSlotNow = m_model->utcSlotNow();
+    return PrintPlanner(device, job);
 }

@@ -14,6 +14,7 @@
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QPagedPaintDevice;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -23,6 +24,7 @@ class DateEdit;
 class KIndexEdit;
 class SolarIndexEdit;
 class TerminalGroup;
+class PlannerHeaderView;
 class PlannerSortProxy;
 class PlannerStripDelegate;
 class PlannerTableModel;
@@ -61,6 +63,8 @@ public:
     /// True while a computation runs.
     bool computing() const;
     const PlannerTableModel* model() const { return m_model; }
+    /// The rows shown, printed on `device` (PrintPlanner); false when it cannot be.
+    bool printTo(QPagedPaintDevice& device) const;
 
 signals:
     /// A computation has ended (completed or cancelled).
@@ -70,6 +74,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     /// Escape stops a running computation; otherwise it closes the window.
     void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OKBtnClick();
@@ -81,6 +86,10 @@ private:
     void finishComputation();
     void stopAndWait();
     void setComputing(bool on);
+    /// The status line under the table: the rows shown of all, after a run.
+    void showSummary();
+    /// The band columns share the width the place columns leave, down to their smallest.
+    void fitBandColumns();
 
     PlannerWindowInput m_input;
     StatusLine* m_statusLine;
@@ -90,6 +99,8 @@ private:
     std::atomic<bool> m_cancel{false};
     QFuture<void> m_future;
     int m_placeCount = 0;
+    bool m_finished = false;
+    bool m_cancelled = false;
 
     TerminalGroup* m_terminal;
     SolarDataButton* m_solarData;
@@ -107,4 +118,5 @@ private:
     PlannerTableModel* m_model;
     PlannerSortProxy* m_proxy;
     PlannerStripDelegate* m_strips;
+    PlannerHeaderView* m_header;
 };

@@ -92,8 +92,8 @@ TEST(CoverageRender, ColoursAndLegend) {
     EXPECT_EQ(SnrColour(-40.0), SnrColour(kSnrScaleLowDb));
     EXPECT_EQ(SnrColour(90.0), SnrColour(kSnrScaleHighDb));
     EXPECT_NE(SnrColour(10.0), SnrColour(20.0));
-    EXPECT_EQ(CoverageLegend(CoverageShow::Reliability).size(), 5u);
-    EXPECT_EQ(CoverageLegend(CoverageShow::Snr).back().text, "no mode");
+    EXPECT_EQ(CoverageLegend(CoverageShow::Reliability).size(), 6u);
+    EXPECT_EQ(CoverageLegend(CoverageShow::Snr).end()[-2].text, "no mode");
     EXPECT_NE(ReliabilityColour(ReliabilityClass::A), ReliabilityColour(ReliabilityClass::D));
 }
 

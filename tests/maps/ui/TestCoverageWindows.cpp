@@ -132,14 +132,27 @@ private slots:
             QCOMPARE(form->savePicture(path), QString());
             QVERIFY(QFileInfo(path).size() > 1000);
         }
-        // SVG holds the map as vectors (a path per cell), not as a picture of it.
+        if (qEnvironmentVariableIsSet("HOPSCOPE_KEEP_PICTURES"))
+            for (const char* name : {"map.png", "map.svg", "map.pdf"})
+                QFile::copy(dir.filePath(QString::fromLatin1(name)),
+                            qEnvironmentVariable("HOPSCOPE_KEEP_PICTURES") + QLatin1String("/") +
+                                QString::fromLatin1(name));
+        // SVG holds the cells as one picture under the coastlines as vectors: no seams
+        // between cells, and small files.
         QFile svg(dir.filePath(QStringLiteral("map.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         const QByteArray text = svg.readAll();
-        QVERIFY(!text.contains("<image"));
-        QVERIFY(text.count("<path") > 300);
+        QCOMPARE(text.count("<image"), 1);
+        QVERIFY(text.count("<path") >= 3); // land, coastlines, night side
+        QVERIFY2(text.size() < 2'000'000, QByteArray::number(text.size()));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("map.pdf"))).size() < 2'000'000);
         QImage png(dir.filePath(QStringLiteral("map.png")));
         QVERIFY(png.width() > form->frame().width()); // the legend is beside the map
+        // On white, with no black bars beside the map: the corners are white, and the
+        // map's left and right edges (below the title, at half height) are not black.
+        QCOMPARE(png.pixel(0, png.height() - 1), qRgb(255, 255, 255));
+        QCOMPARE(png.pixel(png.width() - 1, 0), qRgb(255, 255, 255));
+        QVERIFY(png.pixelColor(2, png.height() / 2) != QColor(Qt::black));
         QVERIFY(!form->savePicture(dir.filePath(QStringLiteral("no/such/dir/map.png"))).isEmpty());
     }
 };

@@ -11,10 +11,14 @@
 #include "widgets/EntryFields.h"
 
 #include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace predictiontest;
@@ -76,6 +80,9 @@ private slots:
 
         window.findChild<QLineEdit*>("FilterEdit")->setText("island");
         QVERIFY(shown->rowCount() > 5 && shown->rowCount() < 60);
+        // The status line counts the rows the filter shows, of all.
+        QCOMPARE(window.findChild<QLabel*>("SummaryLabel")->text().section(';', 0, 0),
+                 QStringLiteral("%1 of %2 rows shown").arg(shown->rowCount()).arg(places - 1));
         for (int r = 0; r < shown->rowCount(); ++r)
             QVERIFY(shown->index(r, kPlannerNameColumn)
                         .data()
@@ -89,6 +96,55 @@ private slots:
         QCOMPARE(QString::fromStdString(opened[0].terminalB.Prefix), prefix);
         QCOMPARE(opened[0].terminalA.Prefix, std::string("W1"));
         QCOMPARE(opened[0].solarIndexText, std::string("S120.0"));
+    }
+
+    // Each band column is wide enough for its frequency and its ruler, "open now" is
+    // marked where a band is open at the current half hour, and the printout takes a
+    // page per forty rows.
+    void readableColumnsOpenNowAndPrintout() {
+        PlannerWindow window(input(), &m_status);
+        window.resize(640, 480);
+        window.show();
+        QSignalSpy done(&window, &PlannerWindow::computationDone);
+        QTest::mouseClick(window.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+        QVERIFY(done.wait(60000));
+        auto* table = window.findChild<QTableView*>("PlannerGrid");
+        const QAbstractItemModel* shown = table->model();
+        const QFontMetrics metrics = table->horizontalHeader()->fontMetrics();
+        for (int c = kPlannerBandColumn; c < shown->columnCount(); ++c) {
+            const QString title = shown->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(table->columnWidth(c) >= metrics.horizontalAdvance(title) + 8,
+                     qPrintable(title));
+            QVERIFY(table->columnWidth(c) >= 2 * 48);
+        }
+        // Marked exactly where a band of the row is open at the current half hour.
+        const PlannerTableModel* model = window.model();
+        int marked = 0;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            const QModelIndex best = model->index(r, kPlannerBestNowColumn);
+            const bool open = best.data(Qt::BackgroundRole).isValid();
+            bool anyOpen = false;
+            for (const PlannerBand& band : model->rows()[static_cast<std::size_t>(r)].bands)
+                anyOpen = anyOpen || band.open[static_cast<std::size_t>(model->utcSlotNow())];
+            QCOMPARE(open, anyOpen);
+            marked += open;
+        }
+        QVERIFY(marked > 0 && marked < shown->rowCount());
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("planner.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QVERIFY(window.printTo(printer));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString bytes = QString::fromLatin1(file.readAll());
+        const int pages = static_cast<int>(bytes.count(QRegularExpression("/Type\\s*/Page[^s]")));
+        QCOMPARE(pages, (shown->rowCount() + 39) / 40);
+        if (qEnvironmentVariableIsSet("HOPSCOPE_KEEP_PRINTOUT"))
+            QFile::copy(pdf, qEnvironmentVariable("HOPSCOPE_KEEP_PRINTOUT"));
     }
 
     void refusesABadSolarIndexAndCancels() {
