@@ -38,6 +38,12 @@ std::vector<int> HalfHoursOfText(const std::string& text) {
 
 namespace {
 
+// The station as the headers name it: its name, else its atlas prefix or locator.
+std::string StationLabel(const Terminal& a) {
+    const std::string& label = a.Name.empty() && a.Prefix != kManualPrefix ? a.Prefix : a.Name;
+    return WithoutControlCharacters(label);
+}
+
 std::string Rounded(double v) {
     return FormatFixed(RoundHalfEven(v), 0, 0);
 }
@@ -275,7 +281,7 @@ std::vector<std::pair<std::string, std::string>> CoverageHeaderFacts(const Cover
     const Terminal& a = map.base.TerminalA;
     std::vector<std::pair<std::string, std::string>> facts = {
         {"engine", map.IsP533() ? "p533" : "classic"},
-        {"station", a.Name.empty() ? a.Prefix : a.Name},
+        {"station", StationLabel(a)},
         {"station_lat", FormatFixed(a.LatitudeDeg, 0, 2)},
         {"station_lon", FormatFixed(a.LongitudeDeg, 0, 2)},
         {"date", IsoDateText(map.base.Date)},

@@ -12,6 +12,12 @@
 
 namespace {
 
+// The station as the headers name it: its name, else its atlas prefix or locator.
+std::string StationLabel(const Terminal& a) {
+    const std::string& label = a.Name.empty() && a.Prefix != kManualPrefix ? a.Prefix : a.Name;
+    return WithoutControlCharacters(label);
+}
+
 const char* KindName(PathKind kind) {
     return kind == PathKind::Short ? "short" : "long";
 }
@@ -43,7 +49,7 @@ PlannerFacts PlannerHeaderFacts(const PlannerSetup& setup) {
     const bool p533 = setup.engine.IsP533();
     PlannerFacts facts = {
         {"engine", p533 ? "p533" : "classic"},
-        {"station", WithoutControlCharacters(a.Name.empty() ? a.Prefix : a.Name)},
+        {"station", StationLabel(a)},
         {"station_lat", FormatFixed(a.LatitudeDeg, 0, 2)},
         {"station_lon", FormatFixed(a.LongitudeDeg, 0, 2)},
         {"date", IsoDateText(setup.inputs.date)},
