@@ -1,6 +1,5 @@
 #include "coverage/Coverage.h"
 
-#include "atlas/ResolveTerminal.h"
 #include "core/Constants.h"
 #include "core/Numeric.h"
 #include "report/NoiseLevel.h"
