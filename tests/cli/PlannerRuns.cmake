@@ -18,7 +18,7 @@ hopscope_cli_run(planner_json
 # The whole built-in atlas: one CSV line per place and frequency after the header.
 hopscope_cli_run(planner_csv_atlas
   ARGS planner ${planner_fixed} --a W1 --solar F150 --freqs 14.1 --format csv --threshold 0.9
-  EXPECT "^# engine: classic\r?\n# station: Boston, Mass.\r?\n([^\n]*\n)*prefix,name,path,km,bearing_deg,frequency_mhz,open_hours,longest_from,longest_to,r0000,[^\n]*,r2330\r?\n1A0,S.M.O. of Malta,short,[0-9]+,[0-9.]+,14.1,")
+  EXPECT "^# engine: classic\r?\n# station: Boston, Mass.\r?\n.*\nprefix,name,path,km,bearing_deg,frequency_mhz,open_hours,longest_from,longest_to,r0000,[^\n]*,r2330\r?\n1A0,S.M.O. of Malta,short,[0-9]+,[0-9.]+,14.1,")
 hopscope_cli_run(planner_refuses_terminal_b
   ARGS planner ${planner_fixed} --a G --b W1 --solar S120 REFUSED 2 ERROR "there is no terminal B")
 hopscope_cli_run(planner_refuses_unknown_place
