@@ -176,14 +176,14 @@ std::vector<LegendEntry> CoverageLegend(CoverageShow show) {
                 {ReliabilityColour(ReliabilityClass::A), "night side darker", true, true}};
     std::vector<LegendEntry> legend;
     for (int db = static_cast<int>(kSnrScaleHighDb); db >= kSnrScaleLowDb; db -= 10) {
-        std::string text = std::to_string(db) + " dB";
+        std::string text = std::to_string(db) + " dB-Hz";
         if (db == kSnrScaleHighDb)
             text = ">= " + text;
         else if (db == kSnrScaleLowDb)
             text = "<= " + text;
         legend.push_back({SnrColour(db), text, true});
     }
-    legend.push_back({kClosedCellColour, "no mode", false});
+    legend.push_back({kClosedCellColour, "closed", false});
     legend.push_back({SnrColour(20.0), "night side darker", true, true});
     return legend;
 }
@@ -202,7 +202,9 @@ std::vector<CellTint> CellTints(const CoverageMap& map, int slotIndex, CoverageS
             t.tinted = cls != ReliabilityClass::Closed;
             t.colour = ReliabilityColour(cls);
         } else {
-            t.tinted = v.HasMode();
+            // A cell closed by its MUF probability (above the MUF) or its signal has no
+            // usable S/N, however high the figure.
+            t.tinted = ReliabilityClassOf(v, map.suppressionLevelDb) != ReliabilityClass::Closed;
             t.colour = SnrColour(v.snrDb);
         }
     }

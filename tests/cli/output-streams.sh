@@ -39,7 +39,7 @@ echo "old line" >"$work/app.log"
 "$cli" $coverage $data --format csv --out /dev/stdout >>"$work/app.log" ||
     failed "coverage --out /dev/stdout >> app.log exited $?"
 [ "$(head -n 1 "$work/app.log")" = "old line" ] || failed "the log lost its old line"
-[ "$(sed -n 2p "$work/app.log" | cut -c 1-8)" = "utc,lat," ] ||
+[ "$(sed -n 2p "$work/app.log" | cut -c 1-17)" = "# engine: classic" ] ||
     failed "the CSV table does not follow the log's old line"
 [ "$(wc -l <"$work/app.log")" -gt 600 ] || failed "the CSV table is not whole in the log"
 
