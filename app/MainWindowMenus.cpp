@@ -17,9 +17,11 @@
 #include "maps/ui/GreatCirclePrintDialog.h"
 #include "maps/ui/MapWindows.h"
 #include "planner/ui/PlannerWindow.h"
+#include "prediction/CircuitChartRun.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/PredictionResultsWindow.h"
 #include "settings/SettingsFile.h"
+#include "settings/StationSettings.h"
 #include "settings/ui/OptionsDialog.h"
 #include "solar/SolarPreferences.h"
 #include "widgets/HelpContext.h"
@@ -48,6 +50,9 @@ void MainWindow::buildMenus() {
     addItem(predictions, QStringLiteral("Batch1"), QStringLiteral("&Batch..."), QString());
     addItem(predictions, QStringLiteral("Planner1"), QStringLiteral("P&lanner..."),
             QStringLiteral("Which frequency opens to which atlas place, and when"));
+    addItem(predictions, QStringLiteral("CircuitChart1"), QStringLiteral("Circuit &Chart..."),
+            QStringLiteral("How reliable one circuit is for your station and mode, hour by "
+                           "hour and frequency by frequency"));
 
     QMenu* maps =
         addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
@@ -121,6 +126,7 @@ void MainWindow::buildMenus() {
                               });
     });
     setMenuHandler(QStringLiteral("Planner1"), [this] { PlannerClick(); });
+    setMenuHandler(QStringLiteral("CircuitChart1"), [this] { CircuitChartClick(); });
     for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
                                         std::pair{"GreatCircleMap1", MapKind::GreatCircle}}) {
         const MapKind kind = mapKind; // clang 14 cannot capture a structured binding
@@ -205,6 +211,18 @@ void MainWindow::PlannerClick() {
         });
     planner.exec();
     RestoreMainWindow();
+}
+
+void MainWindow::CircuitChartClick() {
+    const StationSettingsRead station = ReadStationSettings(m_state.DataDirectory);
+    if (station.status == StationReadStatus::Damaged)
+        ShowError(this, QString::fromStdString(station.message));
+    CircuitChartInput input;
+    const std::string patternError =
+        ApplyStationSettings(station.settings, m_state.DataDirectory, input);
+    if (!patternError.empty())
+        ShowError(this, QString::fromStdString(patternError));
+    RunCircuitChart(this, this, m_state, dialogServices(), input);
 }
 
 AtlasPicker MainWindow::atlasPicker() {

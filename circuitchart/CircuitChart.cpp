@@ -57,6 +57,51 @@ std::vector<std::string> TitleLines(const CircuitChartInput& input, const Circui
 
 } // namespace
 
+std::string ApplyStationSettings(const StationSettings& station,
+                                 const std::filesystem::path& dataDir, CircuitChartInput& input) {
+    static constexpr p533::NoiseCategory kCategories[] = {
+        p533::NoiseCategory::City,       p533::NoiseCategory::Residential,
+        p533::NoiseCategory::Rural,      p533::NoiseCategory::QuietRural,
+        p533::NoiseCategory::Quiet,      p533::NoiseCategory::Noisy};
+    p533::CircuitRequest& c = input.circuit;
+    c.transmitPowerDbkW = station.PowerDbkW();
+    c.bandwidthHz = station.BandwidthHz();
+    c.requiredSnrDb = station.RequiredSnrDb();
+    c.requiredReliabilityPercent = station.requiredReliabilityPercent;
+    c.manMadeNoise = {};
+    std::string noiseText;
+    if (station.noise == StationNoise::Level) {
+        c.manMadeNoise.levelDbw = station.noiseLevelDbw;
+        noiseText = "noise " + FormatFixed(station.noiseLevelDbw, 0, 0) + " dBW/Hz";
+    } else {
+        c.manMadeNoise.category = kCategories[static_cast<int>(station.noise)];
+        noiseText = std::string(StationNoiseName(station.noise)) + " noise";
+    }
+    std::string error;
+    const auto antenna = [&](const StationAntenna& a, p533::Antenna& out) {
+        out = {};
+        out.gainDbi = a.patternFile.empty() ? a.gainDbi : 0.0;
+        if (a.patternFile.empty())
+            return FormatFixed(a.gainDbi, 0, 1) + " dBi";
+        const p533::PatternRead read = p533::ReadAntennaPatternFile(PatternFilePath(dataDir, a));
+        if (!read.pattern) {
+            error = read.error;
+            return std::string("0.0 dBi");
+        }
+        out.pattern = read.pattern;
+        return std::filesystem::path(a.patternFile).filename().string();
+    };
+    const std::string tx = antenna(station.txAntenna, c.transmitAntenna);
+    const std::string rx = antenna(station.rxAntenna, c.receiveAntenna);
+    const double watts = station.powerW;
+    input.labels.stationText = FormatFixed(watts, 0, watts < 10.0 ? 1 : 0) + " W, TX " + tx +
+                               ", RX " + rx + ", " + noiseText;
+    input.labels.modeText = std::string(ModePresetOf(station.mode).name) + ": " +
+                            FormatFixed(station.BandwidthHz(), 0, 0) + " Hz, S/N " +
+                            FormatFixed(station.RequiredSnrDb(), 0, 1) + " dB";
+    return error;
+}
+
 std::string FillCircuitFromPrediction(const PredictionRequest& request,
                                       const std::string& solarText, CircuitChartInput& input) {
     static const char* const kMonths[] = {"January", "February", "March",     "April",

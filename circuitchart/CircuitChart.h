@@ -2,6 +2,7 @@
 
 #include "engine/Propagation.h"
 #include "p533/CircuitPrediction.h"
+#include "settings/StationSettings.h"
 
 #include <array>
 #include <memory>
@@ -70,6 +71,14 @@ struct CircuitChart {
     double bandwidthHz = 0.0;
     std::vector<std::string> titleLines; ///< engine and circuit; station and mode; month and sun
 };
+
+/// The station and mode of the settings into the chart's circuit (power, antennas with
+/// their pattern files read from `dataDir`, man-made noise, bandwidth, required S/N
+/// and reliability) and its labels ("100 W, TX 0.0 dBi, RX 0.0 dBi, residential noise";
+/// "SSB: 2700 Hz, S/N 10 dB"). A pattern file that does not read gives its message
+/// (naming the file) and leaves that antenna isotropic at 0 dBi.
+std::string ApplyStationSettings(const StationSettings& station,
+                                 const std::filesystem::path& dataDir, CircuitChartInput& input);
 
 /// The circuit of a prepared classic request: terminal A transmits to terminal B, the
 /// request's month, and its sunspot number as the R12 (the P.533 maps take 0..311: a
