@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <numbers>
 
 namespace {
 
@@ -59,47 +60,26 @@ std::vector<std::string> TitleLines(const CircuitChartInput& input, const Circui
 
 std::string ApplyStationSettings(const StationSettings& station,
                                  const std::filesystem::path& dataDir, CircuitChartInput& input) {
-    static constexpr p533::NoiseCategory kCategories[] = {
-        p533::NoiseCategory::City,       p533::NoiseCategory::Residential,
-        p533::NoiseCategory::Rural,      p533::NoiseCategory::QuietRural,
-        p533::NoiseCategory::Quiet,      p533::NoiseCategory::Noisy};
-    p533::CircuitRequest& c = input.circuit;
-    c.transmitPowerDbkW = station.PowerDbkW();
-    c.bandwidthHz = station.BandwidthHz();
-    c.requiredSnrDb = station.RequiredSnrDb();
-    c.requiredReliabilityPercent = station.requiredReliabilityPercent;
-    c.manMadeNoise = {};
-    std::string noiseText;
-    if (station.noise == StationNoise::Level) {
-        c.manMadeNoise.levelDbw = station.noiseLevelDbw;
-        noiseText = "noise " + FormatFixed(station.noiseLevelDbw, 0, 0) + " dBW/Hz";
-    } else {
-        c.manMadeNoise.category = kCategories[static_cast<int>(station.noise)];
-        noiseText = std::string(StationNoiseName(station.noise)) + " noise";
-    }
-    std::string error;
-    const auto antenna = [&](const StationAntenna& a, p533::Antenna& out) {
-        out = {};
-        out.gainDbi = a.patternFile.empty() ? a.gainDbi : 0.0;
-        if (a.patternFile.empty())
-            return FormatFixed(a.gainDbi, 0, 1) + " dBi";
-        const p533::PatternRead read = p533::ReadAntennaPatternFile(PatternFilePath(dataDir, a));
-        if (!read.pattern) {
-            error = read.error;
-            return std::string("0.0 dBi");
-        }
-        out.pattern = read.pattern;
-        return std::filesystem::path(a.patternFile).filename().string();
+    const StationCircuit made =
+        MakeStationCircuit(station, dataDir, input.circuit.minElevationDeg);
+    input.circuit = made.request;
+    const auto antennaText = [](const StationAntenna& a, const p533::Antenna& used) {
+        return used.pattern ? std::filesystem::path(a.patternFile).filename().string()
+                            : FormatFixed(used.gainDbi, 0, 1) + " dBi";
     };
-    const std::string tx = antenna(station.txAntenna, c.transmitAntenna);
-    const std::string rx = antenna(station.rxAntenna, c.receiveAntenna);
+    const std::string noiseText =
+        station.noise == StationNoise::Level
+            ? "noise " + FormatFixed(station.noiseLevelDbw, 0, 0) + " dBW/Hz"
+            : std::string(StationNoiseName(station.noise)) + " noise";
     const double watts = station.powerW;
-    input.labels.stationText = FormatFixed(watts, 0, watts < 10.0 ? 1 : 0) + " W, TX " + tx +
-                               ", RX " + rx + ", " + noiseText;
+    input.labels.stationText =
+        FormatFixed(watts, 0, watts < 10.0 ? 1 : 0) + " W, TX " +
+        antennaText(station.txAntenna, input.circuit.transmitAntenna) + ", RX " +
+        antennaText(station.rxAntenna, input.circuit.receiveAntenna) + ", " + noiseText;
     input.labels.modeText = std::string(ModePresetOf(station.mode).name) + ": " +
                             FormatFixed(station.BandwidthHz(), 0, 0) + " Hz, S/N " +
                             FormatFixed(station.RequiredSnrDb(), 0, 1) + " dB";
-    return error;
+    return made.error;
 }
 
 std::string FillCircuitFromPrediction(const PredictionRequest& request,
@@ -115,6 +95,7 @@ std::string FillCircuitFromPrediction(const PredictionRequest& request,
     c.transmitter = {request.TerminalA.LatitudeDeg, -request.TerminalA.LongitudeDeg};
     c.receiver = {request.TerminalB.LatitudeDeg, -request.TerminalB.LongitudeDeg};
     c.month = day.month;
+    c.minElevationDeg = std::clamp(request.MinElevationRad * 180.0 / std::numbers::pi, 0.0, 30.0);
     c.r12 = std::max(0.0, static_cast<double>(request.Ssn));
     const auto name = [](const Terminal& t) { return t.Name.empty() ? t.Prefix : t.Name; };
     input.labels.fromName = name(request.TerminalA);
@@ -230,19 +211,11 @@ std::shared_ptr<const p533::PredictionData> SharedPredictionData(std::string& er
     static std::mutex mutex;
     static std::shared_ptr<const p533::PredictionData> shared;
     const std::lock_guard lock(mutex);
-    if (shared)
-        return shared;
-    const std::filesystem::path folder = p533::FindDataFolder();
-    if (folder.empty()) {
-        error = "The P.533 data files are not installed (share/hopscope/p533 beside the "
-                "program's folder, or p533 in it).";
-        return nullptr;
+    if (!shared) {
+        P533DataRead read = LoadP533Data();
+        shared = std::move(read.data);
+        if (!shared)
+            error = read.error;
     }
-    p533::DataLoad load = p533::LoadPredictionData(folder);
-    if (!load.data) {
-        error = load.error;
-        return nullptr;
-    }
-    shared = load.data;
     return shared;
 }

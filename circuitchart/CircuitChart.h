@@ -3,6 +3,7 @@
 #include "engine/Propagation.h"
 #include "p533/CircuitPrediction.h"
 #include "settings/StationSettings.h"
+#include "station/StationCircuit.h"
 
 #include <array>
 #include <memory>
@@ -72,16 +73,17 @@ struct CircuitChart {
     std::vector<std::string> titleLines; ///< engine and circuit; station and mode; month and sun
 };
 
-/// The station and mode of the settings into the chart's circuit (power, antennas with
-/// their pattern files read from `dataDir`, man-made noise, bandwidth, required S/N
-/// and reliability) and its labels ("100 W, TX 0.0 dBi, RX 0.0 dBi, residential noise";
-/// "SSB: 2700 Hz, S/N 10 dB"). A pattern file that does not read gives its message
-/// (naming the file) and leaves that antenna isotropic at 0 dBi.
+/// The station and mode of the settings into the chart's circuit (MakeStationCircuit:
+/// power, antennas with their pattern files read from `dataDir`, man-made noise,
+/// bandwidth, required S/N and reliability) and its labels ("100 W, TX 0.0 dBi, RX
+/// 0.0 dBi, residential noise"; "SSB: 2700 Hz, S/N 10.0 dB"). A pattern file that does
+/// not read gives its message (naming the file) and leaves that antenna isotropic.
+/// Call before FillCircuitFromPrediction, which fills the places.
 std::string ApplyStationSettings(const StationSettings& station,
                                  const std::filesystem::path& dataDir, CircuitChartInput& input);
 
 /// The circuit of a prepared classic request: terminal A transmits to terminal B, the
-/// request's month, and its sunspot number as the R12 (the P.533 maps take 0..311: a
+/// request's month and minimum elevation (0..30°), and its sunspot number as the R12 (the P.533 maps take 0..311: a
 /// larger number gives the refusal's text in `error`). The labels name the terminals
 /// (their names, else their prefixes), the month ("December 2026") and `solarText`.
 /// The station and mode stay as in `circuit`.
@@ -109,7 +111,7 @@ std::string ChartCellReadout(const CircuitChart& chart, int column, int row);
 /// it, classic_muf_mhz), LF line ends; a level that does not exist is an empty field.
 std::string CircuitChartCsv(const CircuitChart& chart);
 
-/// The P.533 engine's data, read once from FindDataFolder() and shared by every chart
+/// The P.533 engine's data, read once (LoadP533Data) and shared by every chart
 /// and thread afterwards; null with the reason in `error` when the files are missing or
 /// damaged (the next call tries again).
 std::shared_ptr<const p533::PredictionData> SharedPredictionData(std::string& error);

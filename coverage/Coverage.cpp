@@ -90,7 +90,70 @@ struct CellTerminals {
     std::vector<double> latDeg, lonDeg;
 };
 
+// The P.533 values of every cell, in parallel over the cells.
+void ComputeP533Cells(const CoverageRequest& request, CoverageMap& map,
+                      const std::atomic<bool>* cancel, std::atomic<bool>& stopped) {
+    const EngineChoice& engine = request.engine;
+    p533::CircuitRequest base = engine.station;
+    base.transmitter = {map.base.TerminalA.LatitudeDeg, -map.base.TerminalA.LongitudeDeg};
+    base.longPath = false;
+    base.month = CalendarFromDate(request.date).month;
+    base.r12 = map.r12;
+    base.frequenciesMHz = {ParseDecimal(request.band.text, false).value_or(request.band.freqMHz)};
+    base.hoursUtc.clear();
+    for (int j : map.halfHours)
+        base.hoursUtc.push_back(P533HourOfHalfHour(j));
+    map.p533Station = base;
+    const std::size_t perCell = map.halfHours.size();
+    map.p533Values.assign(map.values.size(), P533CellValue{});
+    const int cells = map.grid.CellCount();
+    tbb::parallel_for(tbb::blocked_range<int>(0, cells, 8), [&](const tbb::blocked_range<int>& r) {
+        p533::CircuitRequest circuit = base;
+        for (int cell = r.begin(); cell != r.end(); ++cell) {
+            if (cancel && cancel->load(std::memory_order_relaxed)) {
+                stopped = true;
+                return;
+            }
+            if (!map.hasPath[cell])
+                continue;
+            circuit.receiver = {CellCentreLat(map.grid, cell / map.grid.cols),
+                                -CellCentreLon(map.grid, cell % map.grid.cols)};
+            const p533::CircuitResult result = p533::PredictCircuit(*engine.data, circuit);
+            if (!result.error.empty() || result.hours.size() != perCell)
+                continue;
+            for (std::size_t k = 0; k < perCell; ++k) {
+                const p533::HourResult& hour = result.hours[k];
+                const p533::FrequencyResult& f = hour.frequencies.front();
+                const std::size_t at = static_cast<std::size_t>(cell) * perCell + k;
+                P533CellValue& p = map.p533Values[at];
+                p.reliabilityPercent = f.reliabilityPercent;
+                p.snrDb = f.snrDb;
+                p.snrAtReliabilityDb = f.snrAtReliabilityDb;
+                p.fieldDbu = f.fieldDbu;
+                p.powerDbw = f.powerDbw;
+                p.basicMufMHz = hour.basicMufMHz;
+                p.opMufMHz = hour.opMufMHz;
+                std::copy_n(f.modeName.begin(), std::min<std::size_t>(f.modeName.size(), 7),
+                            p.mode.begin());
+                CoverageValue& v = map.values[at];
+                v.mufMHz = static_cast<float>(hour.basicMufMHz);
+                v.reliability = static_cast<float>(f.reliabilityPercent / 100.0);
+                v.signalDb = p.HasMode() ? static_cast<float>(f.fieldDbu) : kNoModeSignal;
+                v.snrDb = p.HasMode() ? static_cast<float>(f.snrDb) : 0.0f;
+            }
+        }
+    });
+}
+
 } // namespace
+
+std::vector<int> CoverageDayHalfHours(PredictionEngine engine) {
+    std::vector<int> halfHours;
+    const int step = engine == PredictionEngine::P533 ? 2 : 1;
+    for (int j = 0; j < kHalfHours; j += step)
+        halfHours.push_back(j);
+    return halfHours;
+}
 
 CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bool>* cancel) {
     CoverageMap map;
@@ -115,6 +178,21 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
     }
     map.base = prepared.request;
     map.base.FrequencyCount = std::min(map.base.FrequencyCount, request.band.slot + 1);
+    if (request.engine.IsP533()) {
+        if (!request.engine.data) {
+            map.message = ErrorMessage("The P.533 data files are not loaded");
+            return map;
+        }
+        const SunspotNumberRead r12 =
+            P533SunspotNumber(request.solarIndexText, request.date, request.zone);
+        if (!r12.error.empty()) {
+            map.message = ErrorMessage("The solar index " + r12.error);
+            return map;
+        }
+        map.r12 = r12.r12;
+        map.engine = PredictionEngine::P533;
+        map.suppressionLevelDb = kNoSuppressionDb;
+    }
 
     const int cells = map.grid.CellCount();
     const std::size_t perCell = map.halfHours.size();
@@ -155,6 +233,8 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
             MarkPolarPaths(cellRequest.TerminalA, cellRequest.TerminalB, cellRequest.ShortPath,
                            cellRequest.LongPath);
             map.hasPath[cell] = 1;
+            if (map.IsP533())
+                continue;
             ComputeSlotAt(cellRequest, PathKind::Short, slot, map.halfHours, path);
             for (std::size_t k = 0; k < perCell; ++k) {
                 const int j = map.halfHours[k];
@@ -170,6 +250,8 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
             }
         }
     });
+    if (map.IsP533() && !stopped)
+        ComputeP533Cells(request, map, cancel, stopped);
     map.complete = !stopped;
     map.ok = true;
     return map;

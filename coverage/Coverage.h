@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <optional>
 #include <string>
@@ -13,11 +14,14 @@
 #include "coverage/CoverageGrid.h"
 #include "engine/Propagation.h"
 #include "settings/Settings.h"
+#include "station/StationCircuit.h"
 
 // One band's coverage of the world from one station: for every cell of a world grid
 // and each asked half hour, the short path from the station to the cell's centre with
 // its MUF, mode, signal, S/N and reliability, exactly as an on-screen prediction from
-// the station to that centre would show them.
+// the station to that centre would show them. With the P.533 engine each cell is that
+// engine's circuit from the station to the centre for the station and mode, as
+// "predict --engine p533" gives it.
 
 /// The frequency of a coverage map and the frequency list it runs with. A frequency
 /// of the user's list (slot n) runs with the list's slots 0..n, since a slot's mode can
@@ -51,6 +55,27 @@ struct CoverageRequest {
     CoverageBand band;
     int cellDeg = kDefaultCellDeg; ///< 1..10
     std::vector<int> halfHours;    ///< UTC half hours 0..47 to compute, in this order
+    /// The engine; with P.533 its data and the station's part of each circuit. The
+    /// P.533 engine computes half hour j at 0.5·j h UTC (0 as 24); a whole day of it
+    /// steps by hours (CoverageDayHalfHours).
+    EngineChoice engine;
+};
+
+/// The half hours of a whole day for an engine: 0..47 (classic), the 24 whole hours
+/// 0, 2, …, 46 (P.533).
+std::vector<int> CoverageDayHalfHours(PredictionEngine engine);
+
+/// One cell at one instant by the P.533 engine (the path's values at the frequency).
+struct P533CellValue {
+    double reliabilityPercent = 0.0; ///< basic circuit reliability, 0..100
+    double snrDb = p533::kNoValue;   ///< median S/N in the mode's bandwidth
+    double snrAtReliabilityDb = p533::kNoValue;
+    double fieldDbu = p533::kNoValue; ///< field strength, dB(1 µV/m)
+    double powerDbw = p533::kNoValue; ///< median received power
+    double basicMufMHz = 0.0;         ///< the path's basic MUF; 0: no mode
+    double opMufMHz = 0.0;            ///< operational MUF
+    std::array<char, 8> mode{};       ///< "2F2", "1E"; empty without a mode
+    bool HasMode() const { return fieldDbu != p533::kNoValue; }
 };
 
 /// One cell at one half hour.
@@ -80,16 +105,30 @@ struct CoverageMap {
     std::vector<std::uint8_t> hasPath;
     std::vector<CoverageValue> values; ///< [cell · halfHours.size() + k]
     bool complete = false;             ///< false when the computation was cancelled
+    PredictionEngine engine = PredictionEngine::Classic;
+    /// P.533 only, indexed as values: the engine's own numbers. values then holds
+    /// mufMHz = basic MUF, signalDb = field strength dB(1 µV/m) (kNoModeSignal without a
+    /// mode), snrDb, reliability = circuit reliability / 100; suppressionLevelDb is
+    /// kNoSuppressionDb.
+    std::vector<P533CellValue> p533Values;
+    double r12 = 0.0;                 ///< P.533 only: the sunspot number used
+    p533::CircuitRequest p533Station; ///< P.533 only: the station's part of each circuit
 
     const CoverageValue& At(int cell, int k) const {
         return values[static_cast<std::size_t>(cell) * halfHours.size() + k];
     }
+    const P533CellValue& P533At(int cell, int k) const {
+        return p533Values[static_cast<std::size_t>(cell) * halfHours.size() + k];
+    }
+    bool IsP533() const { return engine == PredictionEngine::P533; }
 };
 
 /// Computes the map: every cell's path as PreparePrediction would build it for terminal
 /// B = CellTerminal(centre) and ComputeSlotAt's short path for the band at the half hours, in
 /// parallel over the cells (oneTBB; the result does not depend on the thread count).
-/// Stops early, with complete false, when `cancel` becomes true.
+/// With P.533: p533::PredictCircuit from the station to the centre (latitude, east
+/// longitude) for the band's frequency at the half hours' instants, R12 from the solar
+/// index. Stops early, with complete false, when `cancel` becomes true.
 CoverageMap ComputeCoverage(const CoverageRequest& request,
                             const std::atomic<bool>* cancel = nullptr);
 

@@ -3,6 +3,7 @@
 #include "atlas/AtlasEntry.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "core/Numeric.h"
 #include "core/Syntax.h"
 #include "report/NoiseLevel.h"
 #include "report/PredictionExport.h"
@@ -20,7 +21,67 @@ namespace {
 struct Shared {
     TableRules rules;
     std::vector<std::string> freqTexts;
+    p533::CircuitRequest circuit; ///< P.533: all but the receiver and the path
 };
+
+// The P.533 band of frequency n: hour h of the result (1..24) fills half hours 2h and
+// 2h + 1 modulo 48.
+PlannerBand MakeP533Band(const p533::CircuitResult& result, int n, const Shared& shared) {
+    PlannerBand band;
+    band.freqMHz = static_cast<float>(shared.circuit.frequenciesMHz[n]);
+    band.freqText = n < static_cast<int>(shared.freqTexts.size()) ? shared.freqTexts[n] : "";
+    const double required = shared.circuit.requiredReliabilityPercent;
+    for (const p533::HourResult& hour : result.hours) {
+        const p533::FrequencyResult& f = hour.frequencies[n];
+        const bool mode = f.fieldDbu != p533::kNoValue;
+        const int first = (2 * static_cast<int>(hour.hourUtc)) % kHalfHours;
+        for (int j : {first, first + 1}) {
+            band.reliability[j] = static_cast<float>(f.reliabilityPercent / 100.0);
+            band.signal[j] = mode ? static_cast<float>(f.fieldDbu) : kNoModeSignal;
+            band.powerDbw[j] = static_cast<float>(f.powerDbw);
+            band.snr[j] =
+                mode ? static_cast<float>(f.snrDb) : std::numeric_limits<float>::quiet_NaN();
+            band.shown[j] = mode && AvailabilityLetter(band.reliability[j]) != ' ';
+            band.letter[j] = band.shown[j] ? AvailabilityLetter(band.reliability[j]) : ' ';
+            band.open[j] = mode && f.reliabilityPercent >= required;
+            band.openCount += band.open[j] ? 1 : 0;
+        }
+    }
+    band.longest = LongestOpening(band.open);
+    return band;
+}
+
+// The P.533 rows of one place.
+void ComputeP533Place(const PlannerSetup& setup, const Shared& shared, const Terminal& place,
+                      std::vector<PlannerRow>& rows, std::optional<PlannerSkip>& skip) {
+    Terminal b = place;
+    if (const CheckResult check = DeriveTerminalCoordinates(b); !check) {
+        skip = PlannerSkip{place, OneLineText(check.message)};
+        return;
+    }
+    p533::CircuitRequest circuit = shared.circuit;
+    circuit.receiver = {b.LatitudeDeg, -b.LongitudeDeg};
+    for (PathKind kind : setup.kinds) {
+        circuit.longPath = kind == PathKind::Long;
+        const p533::CircuitResult result = p533::PredictCircuit(*setup.engine.data, circuit);
+        if (!result.error.empty()) {
+            skip = PlannerSkip{place, result.error};
+            return;
+        }
+        PlannerRow row;
+        row.place = place;
+        row.kind = kind;
+        row.distanceKm = result.distanceKm;
+        row.bearingDeg = result.txBearingDeg;
+        for (const p533::HourResult& hour : result.hours) {
+            const int first = (2 * static_cast<int>(hour.hourUtc)) % kHalfHours;
+            row.muf[first] = row.muf[first + 1] = static_cast<float>(hour.basicMufMHz);
+        }
+        for (std::size_t n = 0; n < circuit.frequenciesMHz.size(); ++n)
+            row.bands.push_back(MakeP533Band(result, static_cast<int>(n), shared));
+        rows.push_back(std::move(row));
+    }
+}
 
 PlannerBand MakeBand(const PathResult& path, int n, const PredictionRequest& request,
                      const Shared& shared, float threshold) {
@@ -39,7 +100,7 @@ PlannerBand MakeBand(const PathResult& path, int n, const PredictionRequest& req
         const bool shown = CellShown(signal, reliability, shared.rules);
         band.shown[j] = shown;
         band.letter[j] = shown ? AvailabilityLetter(reliability) : ' ';
-        band.open[j] = shown && reliability >= threshold;
+        band.open[j] = shown && reliability >= threshold && signal >= kOpenSignalFloorDb;
         band.openCount += band.open[j] ? 1 : 0;
     }
     band.longest = LongestOpening(band.open);
@@ -49,6 +110,10 @@ PlannerBand MakeBand(const PathResult& path, int n, const PredictionRequest& req
 /// The rows of one place, or the reason it has none.
 void ComputePlace(const PlannerSetup& setup, const Shared& shared, const Terminal& place,
                   std::vector<PlannerRow>& rows, std::optional<PlannerSkip>& skip) {
+    if (setup.engine.IsP533()) {
+        ComputeP533Place(setup, shared, place, rows, skip);
+        return;
+    }
     PredictionInputs inputs = setup.inputs;
     inputs.terminalB = place;
     const PreparedPrediction prepared = PreparePrediction(inputs, setup.settings);
@@ -102,6 +167,14 @@ std::optional<UserMessage> CheckPlannerSetup(const PlannerSetup& setup) {
     const SolarPosition sun = ComputeSolarPosition(setup.inputs.date, setup.inputs.zone);
     if (!ConvertSolarIndex(setup.inputs.solarIndexText, sun))
         return ErrorMessage("You must enter a solar flux or sunspot number");
+    if (setup.engine.IsP533()) {
+        if (!setup.engine.data)
+            return ErrorMessage("The P.533 data files are not loaded");
+        const SunspotNumberRead r12 =
+            P533SunspotNumber(setup.inputs.solarIndexText, setup.inputs.date, setup.inputs.zone);
+        if (!r12.error.empty())
+            return ErrorMessage("The solar index " + r12.error);
+    }
     return std::nullopt;
 }
 
@@ -109,6 +182,8 @@ PlannerResult ComputePlannerRows(const PlannerSetup& setup, std::span<const Term
     Shared shared;
     shared.rules = TableRulesOf(setup.settings, true);
     shared.freqTexts = FrequencyTexts(setup.settings);
+    if (setup.engine.IsP533())
+        shared.circuit = PlannerCircuit(setup);
     // Each place writes only its own slot, so the order and the numbers do not depend
     // on how the pool shares the places out.
     std::vector<std::vector<PlannerRow>> rows(places.size());
@@ -145,6 +220,23 @@ PlannerResult ComputePlanner(const PlannerSetup& setup, std::span<const Terminal
         }
     }
     return all;
+}
+
+p533::CircuitRequest PlannerCircuit(const PlannerSetup& setup) {
+    p533::CircuitRequest circuit = setup.engine.station;
+    Terminal a = setup.inputs.terminalA;
+    DeriveTerminalCoordinates(a);
+    circuit.transmitter = {a.LatitudeDeg, -a.LongitudeDeg};
+    circuit.month = CalendarFromDate(setup.inputs.date).month;
+    circuit.r12 =
+        P533SunspotNumber(setup.inputs.solarIndexText, setup.inputs.date, setup.inputs.zone).r12;
+    circuit.hoursUtc.clear();
+    for (int h = 1; h <= 24; ++h)
+        circuit.hoursUtc.push_back(h);
+    circuit.frequenciesMHz.clear();
+    for (const std::string& f : FrequencyTexts(setup.settings))
+        circuit.frequenciesMHz.push_back(ParseDecimal(f, false).value_or(0.0));
+    return circuit;
 }
 
 int BestBandAt(const PlannerRow& row, int slot) {
