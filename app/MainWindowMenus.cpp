@@ -24,6 +24,7 @@
 #include "settings/StationSettings.h"
 #include "settings/ui/OptionsDialog.h"
 #include "solar/SolarPreferences.h"
+#include "station/P533Offer.h"
 #include "widgets/HelpContext.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowScale.h"
@@ -189,12 +190,19 @@ void MainWindow::buildMenus() {
 void MainWindow::PlannerClick() {
     HideMenus();
     HideStatusLine();
-    PlannerWindowInput input{PreviousPredictionInputs(m_state),
-                             m_state.UserSettings,
-                             &m_state.PlaceAtlas,
-                             m_state.Dates,
-                             m_state.TimeZone,
-                             ReadSystemClock()};
+    PlannerWindowInput input;
+    input.previous = PreviousPredictionInputs(m_state);
+    input.settings = m_state.UserSettings;
+    input.atlas = &m_state.PlaceAtlas;
+    input.dates = m_state.Dates;
+    input.zone = m_state.TimeZone;
+    input.clock = ReadSystemClock();
+    const StationSettingsRead station = ReadStationSettings(m_state.DataDirectory);
+    if (station.status == StationReadStatus::Damaged)
+        ShowError(this, QString::fromStdString(station.message));
+    input.p533 = OfferP533(station.settings, m_state.DataDirectory,
+                           m_state.UserSettings.MinRadiationAngleDeg);
+    input.startEngine = station.settings.startEngine;
     PlannerWindow planner(std::move(input), this, this);
     planner.setAtlasPicker(atlasPicker());
     planner.setSolarDataSource(PublishedSolarData(m_state.DataDirectory));

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 #include <numbers>
 
 namespace {
@@ -48,8 +47,8 @@ std::vector<std::string> TitleLines(const CircuitChartInput& input, const Circui
     const CircuitChartLabels& l = input.labels;
     const std::string rows =
         input.amateurBands ? "amateur bands 3.5-28 MHz" : "your frequencies (MHz)";
-    return {"P.533 circuit reliability, " + PathName(chart.longPath) + ": " + l.fromName +
-                " to " + l.toName + " (" + FormatFixed(chart.distanceKm, 0, 0) + " km)",
+    return {"P.533 circuit reliability, " + PathName(chart.longPath) + ": " + l.fromName + " to " +
+                l.toName + " (" + FormatFixed(chart.distanceKm, 0, 0) + " km)",
             "Station: " + l.stationText + "   Mode: " + l.modeText + "   Required: " +
                 FormatFixed(chart.requiredReliabilityPercent, 0, 0) + " % of days",
             l.dateText + "   Solar index " + l.solarText + " (R12 " +
@@ -60,8 +59,7 @@ std::vector<std::string> TitleLines(const CircuitChartInput& input, const Circui
 
 std::string ApplyStationSettings(const StationSettings& station,
                                  const std::filesystem::path& dataDir, CircuitChartInput& input) {
-    const StationCircuit made =
-        MakeStationCircuit(station, dataDir, input.circuit.minElevationDeg);
+    const StationCircuit made = MakeStationCircuit(station, dataDir, input.circuit.minElevationDeg);
     input.circuit = made.request;
     const auto antennaText = [](const StationAntenna& a, const p533::Antenna& used) {
         return used.pattern ? std::filesystem::path(a.patternFile).filename().string()
@@ -84,9 +82,9 @@ std::string ApplyStationSettings(const StationSettings& station,
 
 std::string FillCircuitFromPrediction(const PredictionRequest& request,
                                       const std::string& solarText, CircuitChartInput& input) {
-    static const char* const kMonths[] = {"January", "February", "March",     "April",
-                                          "May",     "June",     "July",      "August",
-                                          "September", "October", "November", "December"};
+    static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
     if (request.Ssn > kMaxR12)
         return "The P.533 maps take sunspot numbers of 0 to 311: the solar index " + solarText +
                " gives " + FormatFixed(request.Ssn, 0, 0) + ".";
@@ -100,16 +98,16 @@ std::string FillCircuitFromPrediction(const PredictionRequest& request,
     const auto name = [](const Terminal& t) { return t.Name.empty() ? t.Prefix : t.Name; };
     input.labels.fromName = name(request.TerminalA);
     input.labels.toName = name(request.TerminalB);
-    input.labels.dateText = std::string(kMonths[std::clamp(day.month, 1, 12) - 1]) + " " +
-                            std::to_string(day.year);
+    input.labels.dateText =
+        std::string(kMonths[std::clamp(day.month, 1, 12) - 1]) + " " + std::to_string(day.year);
     input.labels.solarText = solarText;
     return {};
 }
 
 const std::vector<AmateurBand>& AmateurBands() {
     static const std::vector<AmateurBand> bands = {
-        {"80 m", 3.6},   {"40 m", 7.1},   {"30 m", 10.12}, {"20 m", 14.1},
-        {"17 m", 18.1},  {"15 m", 21.2},  {"12 m", 24.93}, {"10 m", 28.5},
+        {"80 m", 3.6},  {"40 m", 7.1},  {"30 m", 10.12}, {"20 m", 14.1},
+        {"17 m", 18.1}, {"15 m", 21.2}, {"12 m", 24.93}, {"10 m", 28.5},
     };
     return bands;
 }
@@ -195,27 +193,13 @@ std::string CircuitChartCsv(const CircuitChart& chart) {
         for (std::size_t i = 0; i < chart.freqsMHz.size() && i < chart.cells[c].size(); ++i) {
             const ChartCell& cell = chart.cells[c][i];
             csv += std::to_string(c) + "," + FormatFixed(chart.freqsMHz[i], 0, 3) + "," +
-                   CsvField(chart.rowLabels[i]) + "," +
-                   FormatFixed(cell.reliabilityPercent, 0, 1) + "," + Level(cell.snrDb, 1) + "," +
-                   Level(cell.snrAtReliabilityDb, 1) + "," + Level(cell.fieldDbu, 1) + "," +
-                   Level(cell.powerDbw, 1) + "," + CsvField(cell.modeName) + "," +
-                   FormatFixed(chart.opMufMHz[c], 0, 2);
+                   CsvField(chart.rowLabels[i]) + "," + FormatFixed(cell.reliabilityPercent, 0, 1) +
+                   "," + Level(cell.snrDb, 1) + "," + Level(cell.snrAtReliabilityDb, 1) + "," +
+                   Level(cell.fieldDbu, 1) + "," + Level(cell.powerDbw, 1) + "," +
+                   CsvField(cell.modeName) + "," + FormatFixed(chart.opMufMHz[c], 0, 2);
             if (chart.hasClassicMuf)
                 csv += "," + FormatFixed(chart.classicMufMHz[2 * c], 0, 2);
             csv += "\n";
         }
     return csv;
-}
-
-std::shared_ptr<const p533::PredictionData> SharedPredictionData(std::string& error) {
-    static std::mutex mutex;
-    static std::shared_ptr<const p533::PredictionData> shared;
-    const std::lock_guard lock(mutex);
-    if (!shared) {
-        P533DataRead read = LoadP533Data();
-        shared = std::move(read.data);
-        if (!shared)
-            error = read.error;
-    }
-    return shared;
 }

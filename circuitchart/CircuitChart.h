@@ -3,6 +3,7 @@
 #include "engine/Propagation.h"
 #include "p533/CircuitPrediction.h"
 #include "settings/StationSettings.h"
+#include "station/P533Offer.h"
 #include "station/StationCircuit.h"
 
 #include <array>
@@ -83,10 +84,10 @@ std::string ApplyStationSettings(const StationSettings& station,
                                  const std::filesystem::path& dataDir, CircuitChartInput& input);
 
 /// The circuit of a prepared classic request: terminal A transmits to terminal B, the
-/// request's month and minimum elevation (0..30°), and its sunspot number as the R12 (the P.533 maps take 0..311: a
-/// larger number gives the refusal's text in `error`). The labels name the terminals
-/// (their names, else their prefixes), the month ("December 2026") and `solarText`.
-/// The station and mode stay as in `circuit`.
+/// request's month and minimum elevation (0..30°), and its sunspot number as the R12 (the P.533
+/// maps take 0..311: a larger number gives the refusal's text in `error`). The labels name the
+/// terminals (their names, else their prefixes), the month ("December 2026") and `solarText`. The
+/// station and mode stay as in `circuit`.
 std::string FillCircuitFromPrediction(const PredictionRequest& request,
                                       const std::string& solarText, CircuitChartInput& input);
 
@@ -110,8 +111,3 @@ std::string ChartCellReadout(const CircuitChart& chart, int column, int row);
 /// snr_at_reliability_db, field_dbu, power_dbw, mode, opmuf_mhz and, when the chart has
 /// it, classic_muf_mhz), LF line ends; a level that does not exist is an empty field.
 std::string CircuitChartCsv(const CircuitChart& chart);
-
-/// The P.533 engine's data, read once (LoadP533Data) and shared by every chart
-/// and thread afterwards; null with the reason in `error` when the files are missing or
-/// damaged (the next call tries again).
-std::shared_ptr<const p533::PredictionData> SharedPredictionData(std::string& error);

@@ -1,6 +1,7 @@
 #include "circuitchart/CircuitChartDrawing.h"
 
 #include "core/Numeric.h"
+#include "core/ReliabilityScale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,20 +13,21 @@ constexpr Rgb kClassicMufColour{30, 80, 220};
 constexpr Rgb kOpenOutline{20, 20, 20};
 constexpr double kRowLabelGap = 0.6; // em between the row labels and the grid
 
-struct ColourStop {
-    double percent;
-    Rgb colour;
-};
-constexpr ColourStop kStops[] = {{0, {225, 225, 225}},
-                                 {1, {215, 48, 39}},
-                                 {35, {252, 141, 89}},
-                                 {60, {254, 224, 139}},
-                                 {80, {145, 207, 96}},
-                                 {100, {26, 152, 80}}};
-
-std::uint8_t Mix(std::uint8_t a, std::uint8_t b, double t) {
-    return static_cast<std::uint8_t>(std::lround(a + (b - a) * t));
+// An outlined rectangle.
+RectItem Outline(double x, double y, double w, double h, Rgb colour, double width = 1.0) {
+    RectItem rect;
+    rect.x = x;
+    rect.y = y;
+    rect.w = w;
+    rect.h = h;
+    rect.outlined = true;
+    rect.outline = colour;
+    rect.outlineWidth = width;
+    return rect;
 }
+
+// A cell with no reliability at all.
+constexpr Rgb kClosedGrey{225, 225, 225};
 
 FontStyle Font(const ChartLayout& layout, bool bold = false, double scale = 1.0) {
     return {FontFace::Sans, bold, layout.fontPixels * scale};
@@ -38,8 +40,8 @@ std::string Percent(double value) {
 // The widest text of the legend column, so the layout leaves it room.
 double LegendWidth(const CircuitChart& chart, const FontStyle& font, const TextMeasure& measure) {
     double widest = measure.width("Circuit reliability", {font.face, true, font.pixelSize});
-    for (const char* text : {"Operational MUF", "Classic MUF", "100 %", "Reliability",
-                             "at least required"})
+    for (const char* text :
+         {"Operational MUF", "Classic MUF", "100 %", "Reliability", "at least required"})
         widest = std::max(widest, measure.width(text, font) + 3.0 * font.pixelSize);
     (void)chart;
     return widest + font.pixelSize;
@@ -82,29 +84,23 @@ void DrawCells(Drawing& drawing, const CircuitChart& chart, const ChartLayout& l
     for (int c = 0; c < kChartHours; ++c)
         for (int i = 0; i < layout.rows && i < static_cast<int>(chart.cells[c].size()); ++i)
             if (chart.cells[c][i].reliabilityPercent >= chart.requiredReliabilityPercent) {
-                RectItem open;
-                open.x = layout.left + c * layout.cellWidth + pen / 2;
-                open.y = layout.bottom - (i + 1) * layout.cellHeight + pen / 2;
-                open.w = layout.cellWidth - pen;
-                open.h = layout.cellHeight - pen;
-                open.outlined = true;
-                open.outline = kOpenOutline;
-                open.outlineWidth = pen;
-                drawing.items.emplace_back(open);
+                drawing.items.emplace_back(
+                    Outline(layout.left + c * layout.cellWidth + pen / 2,
+                            layout.bottom - (i + 1) * layout.cellHeight + pen / 2,
+                            layout.cellWidth - pen, layout.cellHeight - pen, kOpenOutline, pen));
             }
 }
 
 void DrawAxes(Drawing& drawing, const CircuitChart& chart, const ChartLayout& layout) {
-    RectItem frame{layout.left, layout.top, layout.right - layout.left, layout.bottom - layout.top};
-    frame.outlined = true;
-    frame.outline = kBlack;
-    drawing.items.emplace_back(frame);
+    drawing.items.emplace_back(Outline(layout.left, layout.top, layout.right - layout.left,
+                                       layout.bottom - layout.top, kBlack));
     const FontStyle font = Font(layout);
     for (int c = 0; c < kChartHours; c += 2) {
         const double x = layout.left + (c + 0.5) * layout.cellWidth;
         drawing.Line(x, layout.bottom, x, layout.bottom + layout.fontPixels * 0.3, kBlack);
-        drawing.Text(x, layout.bottom + layout.fontPixels * 0.4, (c < 10 ? "0" : "") +
-                     std::to_string(c), font, kBlack, HAlign::Centre, VAlign::Top);
+        drawing.Text(x, layout.bottom + layout.fontPixels * 0.4,
+                     (c < 10 ? "0" : "") + std::to_string(c), font, kBlack, HAlign::Centre,
+                     VAlign::Top);
     }
     drawing.Text((layout.left + layout.right) / 2, layout.bottom + layout.lineHeight * 1.5,
                  "Hour (UTC)", font, kBlack, HAlign::Centre, VAlign::Top);
@@ -164,10 +160,7 @@ void DrawLegend(Drawing& drawing, const CircuitChart& chart, const ChartLayout& 
         band.fill = ReliabilityColour((s + 0.5) * 100.0 / kSteps);
         drawing.items.emplace_back(band);
     }
-    RectItem outline{x, y, barWidth, barHeight};
-    outline.outlined = true;
-    outline.outline = kBlack;
-    drawing.items.emplace_back(outline);
+    drawing.items.emplace_back(Outline(x, y, barWidth, barHeight, kBlack));
     for (int p = 0; p <= 100; p += 20) {
         const double ty = y + barHeight * (1.0 - p / 100.0);
         drawing.Line(x + barWidth, ty, x + barWidth + em * 0.4, ty, kBlack);
@@ -175,12 +168,9 @@ void DrawLegend(Drawing& drawing, const CircuitChart& chart, const ChartLayout& 
                      HAlign::Left, VAlign::Middle);
     }
     y += barHeight + layout.lineHeight;
-    RectItem open{x, y, barWidth, layout.lineHeight};
+    RectItem open = Outline(x, y, barWidth, layout.lineHeight, kOpenOutline, std::max(1.5, em / 6));
     open.filled = true;
     open.fill = ReliabilityColour(chart.requiredReliabilityPercent);
-    open.outlined = true;
-    open.outline = kOpenOutline;
-    open.outlineWidth = std::max(1.5, em / 6);
     drawing.items.emplace_back(open);
     drawing.Text(x + barWidth + em * 0.6, y + layout.lineHeight / 2,
                  "at least " + Percent(chart.requiredReliabilityPercent) + " %", Font(layout),
@@ -224,16 +214,10 @@ ChartLayout LayoutCircuitChart(const CircuitChart& chart, double width, double h
 }
 
 Rgb ReliabilityColour(double percent) {
-    const double p = std::clamp(percent, 0.0, 100.0);
-    for (std::size_t i = 1; i < std::size(kStops); ++i)
-        if (p <= kStops[i].percent) {
-            const ColourStop& a = kStops[i - 1];
-            const ColourStop& b = kStops[i];
-            const double t = (p - a.percent) / (b.percent - a.percent);
-            return {Mix(a.colour.r, b.colour.r, t), Mix(a.colour.g, b.colour.g, t),
-                    Mix(a.colour.b, b.colour.b, t)};
-        }
-    return kStops[std::size(kStops) - 1].colour;
+    if (!(percent > 0.0))
+        return kClosedGrey;
+    const ScaleColour c = ReliabilityScaleColour(percent);
+    return {c.r, c.g, c.b};
 }
 
 double ChartFrequencyY(const CircuitChart& chart, const ChartLayout& layout, double freqMHz) {
@@ -283,8 +267,8 @@ std::optional<ChartCellIndex> ChartCellAt(const ChartLayout& layout, double x, d
     if (layout.rows <= 0 || x < layout.left || x >= layout.right || y < layout.top ||
         y >= layout.bottom)
         return std::nullopt;
-    const int column = std::clamp(static_cast<int>((x - layout.left) / layout.cellWidth), 0,
-                                  kChartHours - 1);
+    const int column =
+        std::clamp(static_cast<int>((x - layout.left) / layout.cellWidth), 0, kChartHours - 1);
     const int fromTop = static_cast<int>((y - layout.top) / layout.cellHeight);
     return ChartCellIndex{column, std::clamp(layout.rows - 1 - fromTop, 0, layout.rows - 1)};
 }

@@ -26,8 +26,8 @@ struct ChartLayout {
 ChartLayout LayoutCircuitChart(const CircuitChart& chart, double width, double height,
                                const TextMeasure& measure);
 
-/// The colour of a circuit reliability of 0..100 % (clamped): light grey at 0, then red
-/// through yellow to green at 100, continuously.
+/// The colour of a circuit reliability of 0..100 %: light grey at 0 (and below), else
+/// ReliabilityScaleColour.
 Rgb ReliabilityColour(double percent);
 
 /// The y (pixels) of a frequency on the grid's frequency axis: piecewise linear

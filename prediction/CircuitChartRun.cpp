@@ -35,8 +35,8 @@ void RunCircuitChart(QWidget* mainWindow, StatusLine* statusLine, AppState& stat
             if (const std::optional<double> mhz = ParseDecimal(text, false))
                 chart.chart.userFrequenciesMHz.push_back(*mhz);
         chart.chart.amateurBands = chart.chart.userFrequenciesMHz.empty();
-        const std::string refused =
-            FillCircuitFromPrediction(dialog.request(), dialog.inputs().solarIndexText, chart.chart);
+        const std::string refused = FillCircuitFromPrediction(
+            dialog.request(), dialog.inputs().solarIndexText, chart.chart);
         if (!refused.empty()) {
             ShowError(mainWindow, Q(refused));
         } else {

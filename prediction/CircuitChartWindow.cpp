@@ -114,7 +114,7 @@ void CircuitChartWindow::buildControls() {
 void CircuitChartWindow::recompute() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string error;
-    const auto data = SharedPredictionData(error);
+    const auto data = SharedP533Data(error);
     if (data) {
         m_chart = ComputeCircuitChart(*data, m_input.chart, m_longPath);
     } else {
@@ -127,8 +127,9 @@ void CircuitChartWindow::recompute() {
         m_chart.hasClassicMuf = true;
     }
     QApplication::restoreOverrideCursor();
-    setWindowTitle(QStringLiteral("Hopscope Circuit Chart: %1")
-                       .arg(m_longPath ? QStringLiteral("Long Path") : QStringLiteral("Short Path")));
+    setWindowTitle(
+        QStringLiteral("Hopscope Circuit Chart: %1")
+            .arg(m_longPath ? QStringLiteral("Long Path") : QStringLiteral("Short Path")));
     m_pathToggle->setText(m_longPath ? QStringLiteral("Show Short &Path")
                                      : QStringLiteral("Show Long &Path"));
     const bool ok = m_chart.error.empty();
@@ -160,8 +161,8 @@ QString CircuitChartWindow::readout() const {
 }
 
 void CircuitChartWindow::enableControls(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pathToggle, m_closeButton, m_rows,
-                                                      m_classicMuf})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_pathToggle, m_closeButton, m_rows, m_classicMuf})
         w->setEnabled(enabled);
     m_print->setEnabled(enabled);
     m_save->setEnabled(enabled);
@@ -187,8 +188,9 @@ void CircuitChartWindow::Print1Click() {
                                      });
     setBusy(false);
     if (!ok && printer.printerState() != QPrinter::Aborted)
-        ShowError(this, QStringLiteral(
-                            "The circuit chart could not be printed: the print job did not start."));
+        ShowError(
+            this,
+            QStringLiteral("The circuit chart could not be printed: the print job did not start."));
 }
 
 void CircuitChartWindow::SavePicture1Click() {
@@ -210,9 +212,9 @@ bool CircuitChartWindow::savePictureTo(const QString& path) {
 }
 
 void CircuitChartWindow::SaveCsv1Click() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save as CSV"), m_printDirectory,
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save as CSV"), m_printDirectory,
+                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     m_printDirectory = QFileInfo(path).absolutePath();
@@ -227,7 +229,7 @@ bool CircuitChartWindow::saveCsvTo(const QString& path) {
                         static_cast<qint64>(csv.size()) &&
                     file.commit();
     if (!ok)
-        ShowError(this, QStringLiteral("Could not write the file %1:\r%2")
-                            .arg(path, file.errorString()));
+        ShowError(this,
+                  QStringLiteral("Could not write the file %1:\r%2").arg(path, file.errorString()));
     return ok;
 }

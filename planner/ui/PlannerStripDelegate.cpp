@@ -1,5 +1,6 @@
 #include "planner/ui/PlannerStripDelegate.h"
 
+#include "core/ReliabilityScale.h"
 #include "planner/ui/PlannerTableModel.h"
 
 #include <QPainter>
@@ -23,6 +24,11 @@ QColor ClassColour(char letter) {
 
 } // namespace
 
+QColor ScaleQColor(double percent) {
+    const ScaleColour c = ReliabilityScaleColour(percent);
+    return {c.r, c.g, c.b};
+}
+
 void PlannerStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
     const QVariant strip = index.data(PlannerTableModel::StripRole);
@@ -31,6 +37,7 @@ void PlannerStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         return;
     }
     const QString text = strip.toString();
+    const QVariantList reliability = index.data(PlannerTableModel::ReliabilityRole).toList();
     const QRectF area = QRectF(option.rect).adjusted(1, 2, -1, -2);
     const double cell = area.width() / 48.0;
     painter->save();
@@ -39,6 +46,11 @@ void PlannerStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     for (int k = 0; k < text.size() && k < 48; ++k) {
         const QChar c = text.at(k);
         QColor colour = ClassColour(c.toUpper().toLatin1());
+        // A P.533 strip: the circuit reliability on the continuous scale.
+        if (k < reliability.size() && reliability[k].toFloat() >= 0.5f)
+            colour = ScaleQColor(reliability[k].toFloat());
+        else if (k < reliability.size())
+            colour = ClassColour(' ');
         if (c.isLower())
             colour = colour.lighter(160);
         painter->fillRect(QRectF(area.left() + k * cell, area.top(), cell, area.height()), colour);

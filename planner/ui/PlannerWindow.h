@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "core/TimeZone.h"
 #include "planner/Planner.h"
+#include "station/P533Offer.h"
 #include "widgets/AtlasPicker.h"
 #include "widgets/SolarDataButton.h"
 
@@ -36,6 +37,10 @@ struct PlannerWindowInput {
     DateConventions dates;
     TimeZoneState zone;
     ClockReading clock; ///< "now" for the current half hour
+    /// The P.533 engine offered beside the classic one (OfferP533), and the engine the
+    /// window starts with.
+    P533Offer p533;
+    PredictionEngine startEngine = PredictionEngine::Classic;
 };
 
 /// Opens the on-screen prediction (results window) of one row of the planner, showing
@@ -43,8 +48,9 @@ struct PlannerWindowInput {
 using PlannerPredictionOpener =
     std::function<void(QWidget* parent, const PredictionInputs&, PathKind)>;
 
-/// "Hopscope Planner": terminal A, date, solar and K index, path kind and threshold;
-/// OK computes the planner to every atlas place on a worker thread, rows appearing as
+/// "Hopscope Planner": terminal A, date, solar and K index, path kind, engine and
+/// threshold (the classic MUF probability; with P.533 the station's required circuit
+/// reliability); OK computes the planner to every atlas place on a worker thread, rows appearing as
 /// they come (progress bar, Cancel). One row per place and path, a strip per band;
 /// sort by a column header, filter by text, double-click for the on-screen
 /// prediction, Save as CSV, Print.
@@ -61,6 +67,8 @@ public:
     /// True while a computation runs.
     bool computing() const;
     const PlannerTableModel* model() const { return m_model; }
+    PredictionEngine engine() const;
+    void setEngine(PredictionEngine engine);
 
 signals:
     /// A computation has ended (completed or cancelled).
@@ -81,6 +89,7 @@ private:
     void finishComputation();
     void stopAndWait();
     void setComputing(bool on);
+    void showLegend();
 
     PlannerWindowInput m_input;
     StatusLine* m_statusLine;
@@ -98,6 +107,8 @@ private:
     KIndexEdit* m_kIndex;
     QComboBox* m_path;
     QDoubleSpinBox* m_threshold;
+    QComboBox* m_engine;
+    QLabel* m_legend;
     QPushButton* m_ok;
     QPushButton* m_stop;
     QLineEdit* m_filter;

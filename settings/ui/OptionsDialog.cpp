@@ -5,9 +5,9 @@
 #include "settings/OptionsPages.h"
 #include "settings/ui/OptionsControls.h"
 #include "settings/ui/StationPage.h"
-#include "widgets/MessageBoxes.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/StatusLine.h"
@@ -155,8 +155,7 @@ void OptionsDialog::focusFirstControl(int page) {
         m_minRadAngleEdit->setFocus(Qt::OtherFocusReason);
         break;
     case StationPg:
-        m_stationPage->setFocus(Qt::OtherFocusReason);
-        m_stationPage->focusNextChild();
+        m_stationPage->focusFirstField();
         break;
     case PrefsPage:
         (m_ssnRadioBtn->isChecked() ? m_ssnRadioBtn : m_sfRadioBtn)->setFocus(Qt::OtherFocusReason);

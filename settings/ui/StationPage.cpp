@@ -16,7 +16,7 @@
 namespace {
 
 // The noise choices in StationNoise's order.
-const char* const kNoiseTexts[] = {"City",  "Residential", "Rural",          "Quiet rural",
+const char* const kNoiseTexts[] = {"City",  "Residential", "Rural",         "Quiet rural",
                                    "Quiet", "Noisy",       "Level (dBW/Hz)"};
 
 QDoubleSpinBox* MakeSpin(QWidget* parent, const QString& name, double low, double high,
@@ -68,19 +68,18 @@ StationPage::StationPage(QWidget* parent) : QWidget(parent) {
         modes << QString::fromLatin1(preset.name);
     m_mode = MakeCombo(this, QStringLiteral("ModeComboBox"), modes,
                        QStringLiteral("The mode of operation: its bandwidth and required S/N"));
-    m_bandwidth = MakeSpin(this, QStringLiteral("BandwidthEdit"), kMinBandwidthHz,
-                           kMaxBandwidthHz, 0, QStringLiteral(" Hz"),
+    m_bandwidth = MakeSpin(this, QStringLiteral("BandwidthEdit"), kMinBandwidthHz, kMaxBandwidthHz,
+                           0, QStringLiteral(" Hz"),
                            QStringLiteral("The receiver bandwidth the S/N is measured in"));
-    m_snr = MakeSpin(this, QStringLiteral("RequiredSnrEdit"), kMinRequiredSnrDb, kMaxRequiredSnrDb,
-                     1, QStringLiteral(" dB"),
-                     QStringLiteral("The S/N the mode needs in its bandwidth"));
+    m_snr =
+        MakeSpin(this, QStringLiteral("RequiredSnrEdit"), kMinRequiredSnrDb, kMaxRequiredSnrDb, 1,
+                 QStringLiteral(" dB"), QStringLiteral("The S/N the mode needs in its bandwidth"));
     m_modeSource = new QLabel(this);
     m_modeSource->setObjectName(QStringLiteral("ModeSourceLabel"));
     m_modeSource->setWordWrap(true);
-    m_reliability =
-        MakeSpin(this, QStringLiteral("ReliabilityEdit"), kMinRequiredReliability,
-                 kMaxRequiredReliability, 0, QStringLiteral(" % of days"),
-                 QStringLiteral("How often a circuit must work to count as open"));
+    m_reliability = MakeSpin(this, QStringLiteral("ReliabilityEdit"), kMinRequiredReliability,
+                             kMaxRequiredReliability, 0, QStringLiteral(" % of days"),
+                             QStringLiteral("How often a circuit must work to count as open"));
     m_engine = MakeCombo(this, QStringLiteral("EngineComboBox"),
                          {QStringLiteral("Classic"), QStringLiteral("P.533")},
                          QStringLiteral("The engine the coverage map and the planner start with"));
@@ -132,8 +131,8 @@ StationPage::StationPage(QWidget* parent) : QWidget(parent) {
     mg->setColumnStretch(6, 1);
 
     auto* engine = new QHBoxLayout;
-    engine->addWidget(Buddy(QStringLiteral("Maps and planner start with the &engine"), m_engine,
-                            this));
+    engine->addWidget(
+        Buddy(QStringLiteral("Maps and planner start with the &engine"), m_engine, this));
     engine->addWidget(m_engine);
     engine->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -169,8 +168,8 @@ StationPage::AntennaFields StationPage::makeAntenna(const QString& prefix, const
 }
 
 void StationPage::browse(const AntennaFields& fields) {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Antenna Pattern"),
-                                                      m_dataDir);
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Antenna Pattern"), m_dataDir);
     if (!path.isEmpty())
         fields.file->setText(path);
 }
@@ -234,7 +233,8 @@ StationSettings StationPage::station() const {
     s.customBandwidthHz = m_customBandwidthHz;
     s.customSnrDb = m_customSnrDb;
     s.requiredReliabilityPercent = m_reliability->value();
-    s.startEngine = m_engine->currentIndex() == 1 ? PredictionEngine::P533 : PredictionEngine::Classic;
+    s.startEngine =
+        m_engine->currentIndex() == 1 ? PredictionEngine::P533 : PredictionEngine::Classic;
     return s;
 }
 
@@ -248,4 +248,8 @@ QString StationPage::checkForSave() {
     if (!problem.empty())
         m_power->setFocus(Qt::OtherFocusReason);
     return Q(problem);
+}
+
+void StationPage::focusFirstField() {
+    m_power->setFocus(Qt::OtherFocusReason);
 }

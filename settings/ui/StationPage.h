@@ -28,6 +28,8 @@ public:
     /// The first value out of its limits as a sentence, with the focus put on its
     /// field; empty when all are fine.
     QString checkForSave();
+    /// Puts the focus on the page's first field, the transmit power.
+    void focusFirstField();
 
 private:
     struct AntennaFields {

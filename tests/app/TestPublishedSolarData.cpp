@@ -30,7 +30,7 @@ private:
 
     std::unique_ptr<PredictionDialog> open() {
         PredictionDialogInput input;
-        input.settings = StationSettings(true);
+        input.settings = TestSettings(true);
         input.previous.terminalA = DefaultTerminal(input.settings);
         input.previous.date = DateFromCalendar(2026, 3, 15);
         input.previous.solarIndexText = "F150.0";

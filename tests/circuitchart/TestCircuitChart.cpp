@@ -15,7 +15,7 @@ namespace {
 
 const p533::PredictionData& Data() {
     std::string error;
-    static const auto data = SharedPredictionData(error);
+    static const auto data = SharedP533Data(error);
     EXPECT_TRUE(data) << error;
     return *data;
 }

@@ -64,10 +64,9 @@ TEST_P(FrequencyAxis, PutsEachRowFrequencyMidRowAndRisesWithFrequency) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FrequencyAxis,
-                         testing::Values(AxisRow{"One", {14.1}},
-                                         AxisRow{"Two", {7.1, 14.1}},
-                                         AxisRow{"Bands", {3.6, 7.1, 10.12, 14.1, 18.1, 21.2,
-                                                           24.93, 28.5}}),
+                         testing::Values(AxisRow{"One", {14.1}}, AxisRow{"Two", {7.1, 14.1}},
+                                         AxisRow{"Bands",
+                                                 {3.6, 7.1, 10.12, 14.1, 18.1, 21.2, 24.93, 28.5}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellUnderPointer, FindsEveryCellByItsMiddleAndNothingOutside) {
@@ -101,7 +100,8 @@ bool Has(const std::vector<std::string>& texts, const std::string& text) {
 TEST(ChartPage, CarriesTitleLegendAndTheClassicMufOnlyWhenShown) {
     CircuitChart chart = SmallChart({7.1, 14.1});
     for (const double width : {400.0, 1600.0, 4000.0}) {
-        const Drawing page = CircuitChartDrawing(chart, width, width * 0.7, ApproximateTextMeasure());
+        const Drawing page =
+            CircuitChartDrawing(chart, width, width * 0.7, ApproximateTextMeasure());
         const std::vector<std::string> texts = Texts(page);
         for (const std::string& line : chart.titleLines)
             EXPECT_TRUE(Has(texts, line)) << line << " at " << width;
@@ -117,8 +117,8 @@ TEST(ChartPage, CarriesTitleLegendAndTheClassicMufOnlyWhenShown) {
     }
     chart.hasClassicMuf = true;
     chart.classicMufMHz.fill(12.0);
-    EXPECT_TRUE(Has(Texts(CircuitChartDrawing(chart, 1200, 800, ApproximateTextMeasure())),
-                    "Classic MUF"));
+    EXPECT_TRUE(
+        Has(Texts(CircuitChartDrawing(chart, 1200, 800, ApproximateTextMeasure())), "Classic MUF"));
 }
 
 TEST(ChartPage, OfAnErrorShowsTheErrorAlone) {

@@ -22,7 +22,7 @@ inline DateConventions UsDates() {
 }
 
 /// Factory settings, with the default terminal W1AW (41.71 N 72.73 W) when asked.
-inline Settings StationSettings(bool withDefault) {
+inline Settings TestSettings(bool withDefault) {
     Settings settings = FactorySettings();
     if (withDefault) {
         settings.DefaultLatitudeText = "41.71";

@@ -1,8 +1,8 @@
 // The circuit chart window on a real circuit: the path toggle, the rows, the classic
 // MUF, the readout under the pointer, and the pictures and CSV it saves.
 
-#include "prediction/CircuitChartWindow.h"
 #include "prediction/ChildWindowParts.h"
+#include "prediction/CircuitChartWindow.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 
@@ -20,15 +20,18 @@ namespace {
 /// W1AW to Tokyo on 8 December 2026, an FT8 station of 5 W.
 CircuitChartWindowInput RealInput() {
     CircuitChartWindowInput input;
-    const Settings settings = predictiontest::StationSettings(true);
+    const Settings settings = predictiontest::TestSettings(true);
     input.classic = predictiontest::RequestTo(settings, "PM95");
     ::StationSettings station;
     station.mode = StationMode::FT8;
     station.powerW = 5.0;
-    [&] { QCOMPARE(QString::fromStdString(ApplyStationSettings(station, {}, input.chart)), QString()); }();
     [&] {
-        QCOMPARE(QString::fromStdString(FillCircuitFromPrediction(input.classic, "F150.0", input.chart)),
-                 QString());
+        QCOMPARE(QString::fromStdString(ApplyStationSettings(station, {}, input.chart)), QString());
+    }();
+    [&] {
+        QCOMPARE(
+            QString::fromStdString(FillCircuitFromPrediction(input.classic, "F150.0", input.chart)),
+            QString());
     }();
     input.chart.userFrequenciesMHz = {7.1, 14.1, 21.2};
     return input;
@@ -81,8 +84,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* view = window.findChild<DrawingView*>(QStringLiteral("Image1"));
-        const ChartLayout layout = LayoutCircuitChart(window.chart(), view->width(),
-                                                      view->height(), ApproximateTextMeasure());
+        const ChartLayout layout = LayoutCircuitChart(window.chart(), view->width(), view->height(),
+                                                      ApproximateTextMeasure());
         // Hour 13, the top row (21.2 MHz): the middle of the cell in any font's layout
         // is close to it, so aim with the window's own layout through a click.
         const QPoint inside(qRound(layout.left + 13.5 * layout.cellWidth),

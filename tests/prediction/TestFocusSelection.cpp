@@ -23,7 +23,7 @@ private:
     // previous prediction.
     std::unique_ptr<PredictionDialog> open() {
         PredictionDialogInput input;
-        input.settings = StationSettings(true);
+        input.settings = TestSettings(true);
         input.previous.terminalA = DefaultTerminal(input.settings);
         const LocatorResult b = GridLocatorToCoordinates("FN31", false);
         input.previous.terminalB.Prefix = "FN31";

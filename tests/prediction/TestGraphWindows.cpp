@@ -29,7 +29,7 @@ namespace {
 /// A real prediction from W1AW to Tokyo.
 PredictionResultsInput RealInput() {
     PredictionResultsInput input;
-    input.settings = StationSettings(true);
+    input.settings = TestSettings(true);
     input.dates = UsDates();
     input.request = RequestTo(input.settings, "PM95");
     input.result = Predict(input.request);

@@ -22,7 +22,7 @@ private:
 
     std::unique_ptr<PredictionDialog> open(bool withDefault, PredictionInputs previous = {}) {
         PredictionDialogInput input;
-        input.settings = StationSettings(withDefault);
+        input.settings = TestSettings(withDefault);
         if (withDefault && previous.terminalA.Prefix.empty())
             previous.terminalA = DefaultTerminal(input.settings);
         previous.date = DateFromCalendar(2026, 12, 8);
@@ -68,7 +68,7 @@ private slots:
     void terminalBEqualToAIsClearedOnOpening() {
         RecordingPresenter presenter;
         PredictionInputs previous;
-        previous.terminalA = DefaultTerminal(StationSettings(true));
+        previous.terminalA = DefaultTerminal(TestSettings(true));
         previous.terminalB = previous.terminalA;
         previous.terminalB.Prefix = "<Ins>";
         auto dialog = open(true, previous);

@@ -32,7 +32,7 @@ constexpr float kFrequencies[] = {3.6f, 7.1f, 14.1f, 21.2f, 28.3f};
 /// path holds one example per frequency, slot 12 a marker for the time-zone test.
 PredictionResultsInput SyntheticInput(double utcOffsetDays = 0.0) {
     PredictionResultsInput input;
-    input.settings = StationSettings(true);
+    input.settings = TestSettings(true);
     input.settings.ShowZeroAvailability = true; // zero availabilities shown as a blank letter
     input.dates = UsDates();
     input.request.Date = DateFromCalendar(2026, 12, 8);
@@ -73,7 +73,7 @@ PredictionResultsInput SyntheticInput(double utcOffsetDays = 0.0) {
 /// A real prediction from W1AW to Tokyo.
 PredictionResultsInput RealInput() {
     PredictionResultsInput input;
-    input.settings = StationSettings(true);
+    input.settings = TestSettings(true);
     input.dates = UsDates();
     input.request = RequestTo(input.settings, "PM95");
     input.result = Predict(input.request);

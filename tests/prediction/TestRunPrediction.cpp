@@ -43,7 +43,7 @@ QPushButton* Button(QWidget* window, const char* name) {
 AppState StationState() {
     AppState state;
     state.Dates = UsDates();
-    state.UserSettings = StationSettings(true);
+    state.UserSettings = TestSettings(true);
     state.PlaceAtlas = BuiltInTestAtlas();
     state.TimeZone.PredictionDate = DateFromCalendar(2026, 12, 8);
     state.Prediction.TerminalA = DefaultTerminal(state.UserSettings);
@@ -70,7 +70,7 @@ class TestRunPrediction : public QObject {
 
 private slots:
     void runReachesAllStepsThenWaitsForShow() {
-        const PredictionRequest request = RequestTo(StationSettings(true), "JN58");
+        const PredictionRequest request = RequestTo(TestSettings(true), "JN58");
         FakeStatusLine status;
         int progressAtReady = -1;
         bool cancelHidden = false;
@@ -100,7 +100,7 @@ private slots:
     }
 
     void escapeOnCancelStopsTheRun() {
-        const PredictionRequest request = RequestTo(StationSettings(true), "JN58");
+        const PredictionRequest request = RequestTo(TestSettings(true), "JN58");
         QString caption;
         Repeatedly([&caption] {
             auto* form = TopLevel<ProgressWindow>();
@@ -185,7 +185,7 @@ private slots:
     }
 
     void pathInformationInBothModes() {
-        const PredictionRequest request = RequestTo(StationSettings(true), "JN58");
+        const PredictionRequest request = RequestTo(TestSettings(true), "JN58");
         PathInfoPanel panel(request, UsDates(), false);
         panel.show();
         QVERIFY(!panel.findChild<QPushButton*>());

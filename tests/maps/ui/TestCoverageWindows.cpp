@@ -38,7 +38,7 @@ private:
     FakeStatusLine m_status;
 
     std::unique_ptr<CoverageWindow> display(const std::string& freq) {
-        const Settings settings = StationSettings(true);
+        const Settings settings = TestSettings(true);
         CoverageDisplayInput input;
         input.request.map.station = {"F", "48.85N", "2.35E", "Paris"};
         input.request.map.date = DateFromCalendar(2026, 12, 8);
@@ -66,7 +66,7 @@ private slots:
     void dialogChecksTheFrequency() {
         RecordingPresenter presenter;
         FreqMapDialogInput input;
-        input.settings = StationSettings(true);
+        input.settings = TestSettings(true);
         input.previous.station = DefaultTerminal(input.settings);
         input.previous.date = DateFromCalendar(2026, 12, 8);
         input.previous.solarIndexText = "F150.0";

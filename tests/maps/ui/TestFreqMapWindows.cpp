@@ -71,7 +71,7 @@ private slots:
     void dialogStartsFromThePredictionAndChecksOk() {
         RecordingPresenter presenter;
         FreqMapDialogInput input;
-        input.settings = StationSettings(true);
+        input.settings = TestSettings(true);
         input.previous.station = DefaultTerminal(input.settings);
         input.previous.date = DateFromCalendar(2026, 12, 8);
         input.previous.solarIndexText = "F150.0";
@@ -106,7 +106,7 @@ private slots:
     }
 
     void legendClickThenRestoreAll() {
-        auto form = display(StationSettings(true));
+        auto form = display(TestSettings(true));
         auto* info = form->findChild<QLabel*>("InfoImage");
         auto* showAll = form->findChild<QPushButton*>("ShowAllBtn");
         auto* clickBox = form->findChild<QLabel*>("ClickBoxLbl");
@@ -142,7 +142,7 @@ private slots:
     }
 
     void clickOnTheMapTellsTheAreasFrequency() {
-        auto form = display(StationSettings(true));
+        auto form = display(TestSettings(true));
         auto* map = form->findChild<QLabel*>("MapImage");
         const FreqMapComputed& c = form->computed();
         const std::size_t n = c.cells.size() / 2; // the equator's middle area
@@ -157,7 +157,7 @@ private slots:
     }
 
     void autoUpdateFollowsTheClockUntilNow() {
-        auto form = display(StationSettings(true));
+        auto form = display(TestSettings(true));
         auto* label = form->findChild<QLabel*>("AutoUpdatingLbl");
         auto* timer = form->findChild<QTimer*>("Timer1");
         QCOMPARE(timer->interval(), 3 * 60000);
@@ -183,7 +183,7 @@ private slots:
         state.Dates = UsDates();
         state.PlaceAtlas = m_atlas;
         QVERIFY(!FrequencyMapAvailable(nullptr, state)); // no default terminal
-        state.UserSettings = StationSettings(true);
+        state.UserSettings = TestSettings(true);
         // No Hopscope.REC (it could not be saved): the map is drawn in memory.
         QVERIFY(FrequencyMapAvailable(nullptr, state));
 
