@@ -1,7 +1,10 @@
 // Coverage maps on the 2° grid (16,200 cells) from 40.5° N 75.25° W at 14.1 MHz,
-// 15 March 2026, SSN 120: one half hour, and the whole day of 48 half hours.
+// 15 March 2026, SSN 120: one half hour, and the whole day of 48 half hours; with the
+// P.533 engine (100 W SSB station, isotropic antennas) one hour and the day's 24 hours.
 
 #include <benchmark/benchmark.h>
+
+#include <stdexcept>
 
 #include "coverage/Coverage.h"
 #include "coverage/CoverageRender.h"
@@ -23,6 +26,36 @@ CoverageRequest BenchRequest(std::vector<int> halfHours) {
     r.cellDeg = 2;
     r.halfHours = std::move(halfHours);
     return r;
+}
+
+CoverageRequest P533Request(std::vector<int> halfHours) {
+    static const p533::DataLoad load =
+        p533::LoadPredictionData(std::filesystem::path(HOPSCOPE_SOURCE_DIR) / "p533" / "data");
+    if (!load.data)
+        throw std::runtime_error(load.error);
+    CoverageRequest r = BenchRequest(std::move(halfHours));
+    r.engine.engine = PredictionEngine::P533;
+    r.engine.data = load.data;
+    r.engine.station.transmitPowerDbkW = -10.0;
+    r.engine.station.bandwidthHz = 2700.0;
+    r.engine.station.requiredSnrDb = 10.0;
+    return r;
+}
+
+void BM_P533CoverageOneHour(benchmark::State& state) {
+    const CoverageRequest request = P533Request({30});
+    for (auto _ : state) {
+        CoverageMap map = ComputeCoverage(request);
+        benchmark::DoNotOptimize(map);
+    }
+}
+
+void BM_P533CoverageWholeDay(benchmark::State& state) {
+    const CoverageRequest request = P533Request(CoverageDayHalfHours(PredictionEngine::P533));
+    for (auto _ : state) {
+        CoverageMap map = ComputeCoverage(request);
+        benchmark::DoNotOptimize(map);
+    }
 }
 
 void BM_CoverageOneHalfHour(benchmark::State& state) {
@@ -89,6 +122,14 @@ BENCHMARK(BM_CoverageOneHalfHour)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 BENCHMARK(BM_CoverageWholeDay)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_P533CoverageOneHour)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_P533CoverageWholeDay)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();

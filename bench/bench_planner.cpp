@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 // The planner from one station to the 371 places of the built-in atlas with ten
 // frequencies, on the program's thread pool (all cores). The CPU column is the
 // whole process's time, all threads: on a busy machine real time / CPU time shows the
@@ -47,6 +49,24 @@ void BM_PlannerAtlasBothPaths(benchmark::State& state) {
     RunPlanner(state, {PathKind::Short, PathKind::Long});
 }
 
+// The same with the P.533 engine: 371 places × 10 frequencies × 24 hours.
+void BM_P533PlannerAtlasShortPath(benchmark::State& state) {
+    static const p533::DataLoad load =
+        p533::LoadPredictionData(std::filesystem::path(HOPSCOPE_SOURCE_DIR) / "p533" / "data");
+    if (!load.data)
+        throw std::runtime_error(load.error);
+    PlannerSetup setup = TenBandSetup({PathKind::Short});
+    setup.engine.engine = PredictionEngine::P533;
+    setup.engine.data = load.data;
+    setup.engine.station.transmitPowerDbkW = -10.0;
+    setup.engine.station.bandwidthHz = 2700.0;
+    setup.engine.station.requiredSnrDb = 10.0;
+    const std::vector<Terminal> places = BuiltInPlaces();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputePlannerRows(setup, places));
+    state.counters["places"] = static_cast<double>(places.size());
+}
+
 // The window's first rows: its first chunk of 16 places, short path.
 void BM_PlannerFirstChunk(benchmark::State& state) {
     const PlannerSetup setup = TenBandSetup({PathKind::Short});
@@ -63,6 +83,10 @@ BENCHMARK(BM_PlannerAtlasShortPath)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 BENCHMARK(BM_PlannerAtlasBothPaths)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_P533PlannerAtlasShortPath)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();

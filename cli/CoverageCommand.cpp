@@ -36,6 +36,13 @@ ArgFailure Usage(const std::string& problem) {
 std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argList,
                                           CoverageRun& run) {
     ArgList args(argList);
+    const std::optional<std::string> engine = args.Value("engine");
+    const bool p533 = engine && Lower(*engine) == "p533";
+    if (engine && !p533 && Lower(*engine) != "classic")
+        return Usage("--engine must be classic or p533");
+    // The P.533 station options, before the classic settings' --bandwidth, --noise and
+    // --min-angle, which they replace.
+    const P533StationArgs stationArgs = p533 ? TakeP533StationArgs(args) : P533StationArgs{};
     const std::optional<std::string> dataDir = args.Value("data-dir");
     const std::optional<std::string> date = args.Value("date");
     const std::optional<std::string> utc = args.Value("utc");
@@ -48,6 +55,7 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
     const std::optional<std::string> size = args.Value("size");
     const std::optional<std::string> kind = args.Value("kind");
     const std::optional<std::string> show = args.Value("show");
+    const std::optional<std::string> fields = args.Value("fields");
     const SettingOverrides overrides = TakeOverrides(args);
     const TerminalOptions station = TakeTerminalOptions(args, "a");
     if (const auto problem = args.Problem())
@@ -62,6 +70,8 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
         return Usage("give the time of the map with --utc HHMM or --utc all");
     if (!freq)
         return Usage("give the frequency with --freq MHZ");
+    if (p533 && kIndex)
+        return Usage("--k has no meaning for the P.533 engine");
     if (const auto problem =
             ReadMapOutputOptions(format, size, run.out.has_value(), run.format, run.pngWidth))
         return Usage(*problem);
@@ -77,19 +87,33 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
             return Usage("--show must be reliability or snr");
         run.show = s == "snr" ? CoverageShow::Snr : CoverageShow::Reliability;
     }
+    const PredictionEngine engineKind = p533 ? PredictionEngine::P533 : PredictionEngine::Classic;
+    run.fields = CoverageFieldsOf(engineKind);
+    if (fields) {
+        if (run.format == "png")
+            return Usage("--fields is for JSON and CSV");
+        CoverageFieldsRead read = ReadCoverageFields(Lower(*fields), engineKind);
+        if (!read.error.empty())
+            return Usage("--fields: " + read.error);
+        run.fields = std::move(read.fields);
+    }
     if (grid) {
         const std::optional<int> g = ParseInteger(*grid);
         if (!g || *g < kMinCellDeg || *g > kMaxCellDeg)
             return Usage("--grid must be a whole number of degrees from 1 to 10");
         run.request.cellDeg = *g;
     }
-    run.request.halfHours = HalfHoursOfText(Lower(*utc));
+    run.request.halfHours =
+        Lower(*utc) == "all" ? CoverageDayHalfHours(engineKind) : HalfHoursOfText(Lower(*utc));
     if (run.request.halfHours.empty())
         return ArgFailure{"--utc '" + *utc + "': a time HHMM from 0000 to 2359, or all", 1};
     const std::optional<DateValue> day = ParseIsoDate(*date);
     if (!day)
         return ArgFailure{"--date '" + *date + "': Invalid date (YYYY-MM-DD, 1901 to 2099)", 1};
     run.request.date = *day;
+    if (p533)
+        if (auto failure = ReadP533StationNumbers(stationArgs, run.station))
+            return failure;
 
     CommandData data;
     if (auto failure = ReadCommandData(dataDir, data))
@@ -101,6 +125,11 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
     if (!band)
         return ArgFailure{"--freq '" + *freq + "': a frequency from 3.0 to 30.0 MHz", 1};
     run.request.band = *band;
+    if (p533) {
+        if (auto failure = ReadP533StationFiles(stationArgs, settings, run.station))
+            return failure;
+        run.request.engine = {PredictionEngine::P533, nullptr, run.station.request};
+    }
 
     const TerminalArgs resolved = ResolveTerminalOptions(station, &data.atlas, settings);
     if (!resolved.ok)
@@ -181,6 +210,12 @@ int RunCoverageCommand(const std::vector<std::string>& argList) {
         ReportRefusal("coverage", failure->text);
         return failure->status;
     }
+    if (run.request.engine.IsP533()) {
+        const P533DataRead load = LoadP533Data();
+        if (!load.data)
+            return ReportRefusal("coverage", load.error);
+        run.request.engine.data = load.data;
+    }
     const CoverageMap map = ComputeCoverage(run.request);
     if (!map.ok)
         return ReportRefusal("coverage", OneLineText(map.message));
@@ -189,7 +224,8 @@ int RunCoverageCommand(const std::vector<std::string>& argList) {
             return ReportRefusal("coverage", *problem);
         return 0;
     }
-    const std::string output = run.format == "csv" ? CoverageCsv(map) : CoverageJson(map) + "\n";
+    const std::string output =
+        run.format == "csv" ? CoverageCsv(map, run.fields) : CoverageJson(map, run.fields) + "\n";
     if (const std::optional<std::string> problem = WriteMapOutput(output, run.out))
         return ReportRefusal("coverage", *problem);
     return 0;

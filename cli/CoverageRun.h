@@ -1,8 +1,10 @@
 #pragma once
 
+#include "cli/P533Predict.h"
 #include "cli/SettingOverrides.h"
 #include "coverage/Coverage.h"
 #include "coverage/CoverageRender.h"
+#include "coverage/CoverageTexts.h"
 #include "maps/GeoPoint.h"
 
 #include <optional>
@@ -17,7 +19,9 @@ struct CoverageRun {
     int pngWidth = 1441; ///< 101..8001
     bool greatCircle = false;
     CoverageShow show = CoverageShow::Reliability;
-    GeoPoint centre; ///< the map's centre: the default terminal, else the station
+    GeoPoint centre;                   ///< the map's centre: the default terminal, else the station
+    P533Station station;               ///< --engine p533: the station options and their names
+    std::vector<CoverageField> fields; ///< of JSON and CSV: --fields, or all of the engine's
 };
 
 /// Reads the arguments of "hopscope-cli coverage" (after its name) and the data folder's

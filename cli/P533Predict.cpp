@@ -10,6 +10,8 @@
 #include "core/UserMessage.h"
 #include "engine/Propagation.h"
 #include "report/PredictionSetup.h"
+#include "settings/StationSettings.h"
+#include "station/StationCircuit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,7 +54,7 @@ constexpr NoiseName kNoiseNames[] = {
 };
 
 std::optional<ArgFailure> ReadNoise(const std::optional<std::string>& text, const Settings& s,
-                                    P533Run& run) {
+                                    P533Station& run) {
     static const char* const kSettingsNames[] = {"industrial", "residential", "rural", "remote"};
     const std::string name =
         text ? Lower(*text) : kSettingsNames[std::clamp(s.NoiseEnvironment, 0, 3)];
@@ -99,41 +101,89 @@ std::optional<ArgFailure> ReadPattern(const std::optional<std::string>& file, co
     return std::nullopt;
 }
 
-// R12 on the scale of the maps from the solar index text of the inputs.
-std::optional<ArgFailure> ReadSunspotNumber(const PredictionInputs& inputs, P533Run& run) {
-    const SolarPosition sun = ComputeSolarPosition(inputs.date, inputs.zone);
-    const std::optional<SolarIndexValues> values = ConvertSolarIndex(inputs.solarIndexText, sun);
-    if (!values)
-        return ArgFailure{"--solar: the solar index '" + inputs.solarIndexText + "' cannot be read",
-                          1};
-    // A fetched figure comes on the original scale already (solar/ converts a published
-    // sunspot number), and a flux converts to it.
-    const double r12 = values->Ssn;
-    if (r12 > 311.0)
-        return ArgFailure{"--solar '" + inputs.solarIndexText +
-                              "': the P.533 maps take sunspot numbers of 0 to 311",
-                          1};
-    run.request.r12 = r12;
-    run.solarText = inputs.solarIndexText;
+} // namespace
+
+P533StationArgs TakeP533StationArgs(ArgList& args) {
+    P533StationArgs a;
+    a.bandwidth = args.Value("bandwidth");
+    a.noise = args.Value("noise");
+    a.minAngle = args.Value("min-angle");
+    a.power = args.Value("power");
+    a.txGain = args.Value("tx-gain");
+    a.rxGain = args.Value("rx-gain");
+    a.txAntenna = args.Value("tx-antenna");
+    a.rxAntenna = args.Value("rx-antenna");
+    a.snr = args.Value("snr-required");
+    a.reliability = args.Value("reliability-required");
+    a.mode = args.Value("mode");
+    a.reference = args.Flag("reference-compatible");
+    return a;
+}
+
+std::optional<ArgFailure> ReadP533StationNumbers(const P533StationArgs& a, P533Station& station) {
+    p533::CircuitRequest& r = station.request;
+    if (auto failure = ReadNumber(a.power, "power", 0.001, 10e6, "W", station.powerW))
+        return failure;
+    r.transmitPowerDbkW = 10.0 * std::log10(station.powerW / 1000.0);
+    if (a.mode) {
+        const std::optional<StationMode> mode = StationModeOf(*a.mode);
+        if (!mode || *mode == StationMode::Custom)
+            return Usage("--mode must be CW, SSB, AM, RTTY, FT8, FT4 or WSPR");
+        r.bandwidthHz = ModePresetOf(*mode).bandwidthHz;
+        r.requiredSnrDb = ModePresetOf(*mode).requiredSnrDb;
+        station.modeBandwidth = true;
+    }
+    if (auto failure = ReadNumber(a.snr, "snr-required", -100, 100, "dB", r.requiredSnrDb))
+        return failure;
+    if (auto failure = ReadNumber(a.reliability, "reliability-required", 1, 99, "%",
+                                  r.requiredReliabilityPercent))
+        return failure;
+    if (auto failure = ReadNumber(a.minAngle, "min-angle", 0, 30, "degrees", r.minElevationDeg))
+        return failure;
+    if (auto failure =
+            ReadGain(a.txGain, a.txAntenna, "tx", r.transmitAntenna, station.txAntennaName))
+        return failure;
+    if (auto failure =
+            ReadGain(a.rxGain, a.rxAntenna, "rx", r.receiveAntenna, station.rxAntennaName))
+        return failure;
+    if (a.reference)
+        r.options = p533::Options::ReferenceCompatible();
     return std::nullopt;
 }
 
-} // namespace
+std::optional<ArgFailure> ReadP533StationFiles(const P533StationArgs& a, const Settings& settings,
+                                               P533Station& station) {
+    p533::CircuitRequest& r = station.request;
+    if (auto failure = ReadNoise(a.noise, settings, station))
+        return failure;
+    if (a.bandwidth || !station.modeBandwidth) {
+        const std::string bandwidthText = a.bandwidth.value_or(settings.NoiseBandwidthText);
+        if (auto failure = ReadNumber(bandwidthText, "bandwidth", 1, 1e6, "Hz", r.bandwidthHz))
+            return failure;
+    }
+    if (auto failure = ReadPattern(a.txAntenna, "tx", r.transmitAntenna, station.txAntennaName))
+        return failure;
+    if (auto failure = ReadPattern(a.rxAntenna, "rx", r.receiveAntenna, station.rxAntennaName))
+        return failure;
+    return std::nullopt;
+}
+
+std::optional<ArgFailure> ReadP533SunspotNumber(const PredictionInputs& inputs, double& r12) {
+    const SunspotNumberRead read =
+        P533SunspotNumber(inputs.solarIndexText, inputs.date, inputs.zone);
+    if (read.unreadable)
+        return ArgFailure{"--solar: " + read.error, 1};
+    if (!read.error.empty())
+        return ArgFailure{"--solar '" + inputs.solarIndexText + "': " + read.error, 1};
+    r12 = read.r12;
+    return std::nullopt;
+}
 
 std::optional<ArgFailure> ReadP533Run(ArgList& args, P533Run& run) {
     RequestArgs request = TakeRequestArgs(args);
     const std::optional<std::string> path = args.Value("path"), format = args.Value("format");
     const std::optional<std::string> month = args.Value("month"), freqs = args.Value("freqs");
-    const std::optional<std::string> bandwidth = args.Value("bandwidth");
-    const std::optional<std::string> noise = args.Value("noise");
-    const std::optional<std::string> minAngle = args.Value("min-angle");
-    const std::optional<std::string> power = args.Value("power");
-    const std::optional<std::string> txGain = args.Value("tx-gain"), rxGain = args.Value("rx-gain");
-    const std::optional<std::string> txAntenna = args.Value("tx-antenna");
-    const std::optional<std::string> rxAntenna = args.Value("rx-antenna");
-    const std::optional<std::string> snr = args.Value("snr-required");
-    const std::optional<std::string> reliability = args.Value("reliability-required");
-    const bool reference = args.Flag("reference-compatible");
+    const P533StationArgs station = TakeP533StationArgs(args);
     if (const auto problem = args.Problem())
         return Usage(*problem);
     if (!args.Positionals().empty())
@@ -160,22 +210,8 @@ std::optional<ArgFailure> ReadP533Run(ArgList& args, P533Run& run) {
         return failure;
     if (month && monthValue != std::trunc(monthValue))
         return ArgFailure{"--month '" + *month + "': a month 1 to 12 expected", 1};
-    if (auto failure = ReadNumber(power, "power", 0.001, 10e6, "W", run.powerW))
+    if (auto failure = ReadP533StationNumbers(station, run))
         return failure;
-    r.transmitPowerDbkW = 10.0 * std::log10(run.powerW / 1000.0);
-    if (auto failure = ReadNumber(snr, "snr-required", -100, 100, "dB", r.requiredSnrDb))
-        return failure;
-    if (auto failure = ReadNumber(reliability, "reliability-required", 1, 99, "%",
-                                  r.requiredReliabilityPercent))
-        return failure;
-    if (auto failure = ReadNumber(minAngle, "min-angle", 0, 30, "degrees", r.minElevationDeg))
-        return failure;
-    if (auto failure = ReadGain(txGain, txAntenna, "tx", r.transmitAntenna, run.txAntennaName))
-        return failure;
-    if (auto failure = ReadGain(rxGain, rxAntenna, "rx", r.receiveAntenna, run.rxAntennaName))
-        return failure;
-    if (reference)
-        r.options = p533::Options::ReferenceCompatible();
     if (auto failure = CheckRequestArgs(request))
         return failure;
 
@@ -186,14 +222,7 @@ std::optional<ArgFailure> ReadP533Run(ArgList& args, P533Run& run) {
     overrides.freqs = freqs;
     if (auto failure = ApplyOverrides(overrides, data.settings))
         return failure;
-    if (auto failure = ReadNoise(noise, data.settings, run))
-        return failure;
-    const std::string bandwidthText = bandwidth.value_or(data.settings.NoiseBandwidthText);
-    if (auto failure = ReadNumber(bandwidthText, "bandwidth", 1, 1e6, "Hz", r.bandwidthHz))
-        return failure;
-    if (auto failure = ReadPattern(txAntenna, "tx", r.transmitAntenna, run.txAntennaName))
-        return failure;
-    if (auto failure = ReadPattern(rxAntenna, "rx", r.receiveAntenna, run.rxAntennaName))
+    if (auto failure = ReadP533StationFiles(station, data.settings, run))
         return failure;
 
     run.solarFetched = IsSolarAuto(request.solar);
@@ -208,8 +237,9 @@ std::optional<ArgFailure> ReadP533Run(ArgList& args, P533Run& run) {
     }
     run.year = day.year;
     r.month = day.month;
-    if (auto failure = ReadSunspotNumber(inputs, run))
+    if (auto failure = ReadP533SunspotNumber(inputs, r.r12))
         return failure;
+    run.solarText = inputs.solarIndexText;
     run.terminalA = inputs.terminalA;
     run.terminalB = inputs.terminalB;
     for (Terminal* t : {&run.terminalA, &run.terminalB})
@@ -229,11 +259,7 @@ int RunP533Predict(ArgList& args, const char* usage) {
     if (const std::optional<ArgFailure> failure = ReadP533Run(args, run))
         return failure->status == 2 ? ReportUsageError(kCommand, failure->text, usage)
                                     : ReportRefusal(kCommand, failure->text);
-    const std::filesystem::path folder = p533::FindDataFolder();
-    if (folder.empty())
-        return ReportRefusal(kCommand, "the P.533 data files are not installed (share/hopscope/"
-                                       "p533 beside the program's folder, or p533 in it)");
-    const p533::DataLoad load = p533::LoadPredictionData(folder);
+    const P533DataRead load = LoadP533Data();
     if (!load.data)
         return ReportRefusal(kCommand, load.error);
     const p533::CircuitResult result = p533::PredictCircuit(*load.data, run.request);

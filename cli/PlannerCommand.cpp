@@ -4,6 +4,7 @@
 #include "cli/CommandHelp.h"
 #include "cli/CommandOutput.h"
 #include "cli/Commands.h"
+#include "cli/P533Predict.h"
 #include "cli/PlannerRun.h"
 #include "cli/PredictRun.h"
 #include "cli/SettingOverrides.h"
@@ -41,7 +42,16 @@ std::vector<std::string> SplitList(const std::string& text) {
     return items;
 }
 
-std::string Title(const PredictRun& run, const PlannerSetup& setup) {
+// The station and mode of a P.533 run as the outputs' headers give them.
+std::string StationText(const P533Station& station) {
+    const p533::CircuitRequest& r = station.request;
+    return FormatFixed(station.powerW, 0, station.powerW < 10 ? 1 : 0) + " W, antennas " +
+           station.txAntennaName + " / " + station.rxAntennaName + ", noise " + station.noiseName +
+           ", " + FormatFixed(r.bandwidthHz, 0, 0) + " Hz bandwidth, S/N " +
+           FormatFixed(r.requiredSnrDb, 0, 1) + " dB required";
+}
+
+std::string Title(const PredictRun& run, const PlannerSetup& setup, const PlannerRun& out) {
     const Terminal& a = run.inputs.terminalA;
     std::string paths;
     for (PathKind kind : setup.kinds)
@@ -49,15 +59,28 @@ std::string Title(const PredictRun& run, const PlannerSetup& setup) {
                  (kind == PathKind::Short ? "short" : "long");
     return "Planner from " + (a.Name.empty() ? a.Prefix : a.Name) + " (" + a.LatitudeText + " " +
            a.LongitudeText + ") for " + FormatDateText(true, run.inputs.date, run.dates) +
-           ", solar index " + run.inputs.solarIndexText + ", K " +
-           (run.inputs.kIndexText.empty() ? "average" : run.inputs.kIndexText) + ", " + paths +
-           " path, open at reliability " + FormatFixed(setup.threshold, 0, 2) + " or more";
+           ", solar index " + run.inputs.solarIndexText +
+           (setup.engine.IsP533()
+                ? ", P.533 engine, " + StationText(out.station) + ", " + paths +
+                      " path, open at circuit reliability " +
+                      FormatFixed(out.station.request.requiredReliabilityPercent, 0, 0) +
+                      " % or more"
+                : ", K " + (run.inputs.kIndexText.empty() ? "average" : run.inputs.kIndexText) +
+                      ", " + paths + " path, open at MUF probability " +
+                      FormatFixed(setup.threshold, 0, 2) + " or more");
 }
 
 } // namespace
 
 std::optional<ArgFailure> ReadPlannerRun(const std::vector<std::string>& argList, PlannerRun& out) {
     ArgList args(argList);
+    const std::optional<std::string> engine = args.Value("engine");
+    const bool p533 = engine && Lower(*engine) == "p533";
+    if (engine && !p533 && Lower(*engine) != "classic")
+        return ArgFailure{"--engine must be classic or p533", 2};
+    // The P.533 station options, before the classic settings' --bandwidth, --noise and
+    // --min-angle, which they replace.
+    const P533StationArgs stationArgs = p533 ? TakeP533StationArgs(args) : P533StationArgs{};
     const std::optional<std::string> to = args.Value("to");
     const std::optional<std::string> thresholdText = args.Value("threshold");
     const std::optional<std::string> formatText = args.Value("format");
@@ -68,6 +91,14 @@ std::optional<ArgFailure> ReadPlannerRun(const std::vector<std::string>& argList
     if (out.format != "text" && out.format != "csv" && out.format != "json")
         return ArgFailure{"--format must be text, csv or json", 2};
     PlannerSetup& setup = out.setup;
+    if (p533 && thresholdText)
+        return ArgFailure{"--threshold is the classic engine's; with --engine p533 a slot is "
+                          "open at --reliability-required",
+                          2};
+    if (p533) {
+        if (auto failure = ReadP533StationNumbers(stationArgs, out.station))
+            return ArgFailure{failure->text, failure->status};
+    }
     if (thresholdText) {
         const std::optional<double> r = ParseDecimal(*thresholdText, false);
         if (!r || *r > 1.0)
@@ -80,7 +111,14 @@ std::optional<ArgFailure> ReadPlannerRun(const std::vector<std::string>& argList
     setup.inputs = run.inputs;
     setup.settings = run.settings;
     setup.kinds = pathGiven ? run.kinds : std::vector<PathKind>{PathKind::Short};
-    if (const std::optional<UserMessage> problem = CheckPlannerSetup(setup))
+    if (p533) {
+        if (run.inputs.kIndexText != "" && run.inputs.kIndexText != "-1")
+            return ArgFailure{"--k has no meaning for the P.533 engine", 2};
+        if (auto failure = ReadP533StationFiles(stationArgs, run.settings, out.station))
+            return failure;
+        setup.engine = {PredictionEngine::P533, nullptr, out.station.request};
+    }
+    if (const std::optional<UserMessage> problem = CheckPlannerSetup(setup, false))
         return ArgFailure{OneLineText(*problem), 1};
 
     if (to) {
@@ -98,7 +136,7 @@ std::optional<ArgFailure> ReadPlannerRun(const std::vector<std::string>& argList
     } else {
         out.places = AtlasPlaces(run.atlas);
     }
-    out.title = Title(run, setup);
+    out.title = Title(run, setup, out);
     return std::nullopt;
 }
 
@@ -114,12 +152,19 @@ int RunPlannerCommand(const std::vector<std::string>& argList) {
         Refuse(failure->text);
         return failure->status;
     }
+    if (run.setup.engine.IsP533()) {
+        const P533DataRead load = LoadP533Data();
+        if (!load.data)
+            return Refuse(load.error);
+        run.setup.engine.data = load.data;
+    }
     const PlannerResult result = ComputePlannerRows(run.setup, run.places);
     std::string output;
     if (run.format == "json")
-        output = PlannerJson(result, run.setup.settings);
+        output = PlannerJson(result, run.setup.settings, PlannerHeaderFacts(run.setup),
+                             run.setup.engine.IsP533());
     else if (run.format == "csv")
-        output = PlannerCsv(result);
+        output = PlannerCsv(result, PlannerHeaderFacts(run.setup));
     else
         output = PlannerText(result, run.title, run.setup.inputs.zone);
     if (!WriteStandardOutput(output))

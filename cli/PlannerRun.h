@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/P533Predict.h"
 #include "cli/SettingOverrides.h"
 #include "core/Terminal.h"
 #include "planner/Planner.h"
@@ -13,6 +14,7 @@ struct PlannerRun {
     std::vector<Terminal> places; ///< the --to places, or every atlas place
     std::string format = "text";  ///< text, csv or json
     std::string title;            ///< the text output's first line
+    P533Station station;          ///< --engine p533: the station options and their names
 };
 
 /// Reads the arguments of "hopscope-cli planner" (after its name) and the data folder's

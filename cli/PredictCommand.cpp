@@ -81,6 +81,8 @@ constexpr const char* kPredictUsage =
     "  --bandwidth HZ   receiver bandwidth (default: the settings')\n"
     "  --min-angle DEG  lowest elevation of a mode (default 3)\n"
     "  --snr-required dB  the S/N the service needs (default 10)\n"
+    "  --mode CW|SSB|AM|RTTY|FT8|FT4|WSPR  the mode's bandwidth and required S/N\n"
+    "                   (FT8: -21 dB in 2500 Hz; --bandwidth, --snr-required win)\n"
     "  --reliability-required %  share of the days for the S/N exceeded (default 90)\n"
     "  --reference-compatible  the reference program's conventions instead of the\n"
     "                   Recommendation's reading where they differ\n"

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -171,4 +172,11 @@ std::string FormatDateText(bool fourDigitYear, DateValue date, const DateConvent
         break;
     }
     return year + sep + month + sep + dd;
+}
+
+std::string IsoDateText(DateValue date) {
+    const CalendarDay day = CalendarFromDate(date);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
+    return text;
 }

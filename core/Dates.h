@@ -66,6 +66,9 @@ DateValue DateFromCalendar(int year, int month, int day);
 /// The calendar date of a DateValue (its whole days).
 CalendarDay CalendarFromDate(DateValue date);
 
+/// The calendar date of a DateValue as "YYYY-MM-DD" (ISO 8601).
+std::string IsoDateText(DateValue date);
+
 /// True when the text is exactly 8 characters whose characters 1-2, 4-5 and 7-8
 /// are two-digit numbers in the conventions' order forming a real calendar date
 /// (two-digit year rule; rejects month 13, 30 February and the like). Characters

@@ -95,7 +95,9 @@ void ComputeP533Cells(const CoverageRequest& request, CoverageMap& map,
                       const std::atomic<bool>* cancel, std::atomic<bool>& stopped) {
     const EngineChoice& engine = request.engine;
     p533::CircuitRequest base = engine.station;
-    base.transmitter = {map.base.TerminalA.LatitudeDeg, -map.base.TerminalA.LongitudeDeg};
+    Terminal station = request.station;
+    DeriveTerminalCoordinates(station); // as typed, before any pole snapping of the request
+    base.transmitter = {station.LatitudeDeg, -station.LongitudeDeg};
     base.longPath = false;
     base.month = CalendarFromDate(request.date).month;
     base.r12 = map.r12;
@@ -159,6 +161,7 @@ CoverageMap ComputeCoverage(const CoverageRequest& request, const std::atomic<bo
     CoverageMap map;
     map.grid = MakeCoverageGrid(request.cellDeg);
     map.band = request.band;
+    map.solarIndexText = request.solarIndexText;
     for (int j : request.halfHours)
         if (j >= 0 && j < kHalfHours)
             map.halfHours.push_back(j);

@@ -111,6 +111,7 @@ struct CoverageMap {
     /// mode), snrDb, reliability = circuit reliability / 100; suppressionLevelDb is
     /// kNoSuppressionDb.
     std::vector<P533CellValue> p533Values;
+    std::string solarIndexText;       ///< as asked ("S100.0", "F150.0")
     double r12 = 0.0;                 ///< P.533 only: the sunspot number used
     p533::CircuitRequest p533Station; ///< P.533 only: the station's part of each circuit
 

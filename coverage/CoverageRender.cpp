@@ -188,14 +188,14 @@ std::vector<LegendEntry> CoverageLegend(CoverageShow show) {
                 {kBlack, "closed", false}};
     std::vector<LegendEntry> legend;
     for (int db = static_cast<int>(kSnrScaleHighDb); db >= kSnrScaleLowDb; db -= 10) {
-        std::string text = std::to_string(db) + " dB";
+        std::string text = std::to_string(db) + " dB-Hz";
         if (db == kSnrScaleHighDb)
             text = ">= " + text;
         else if (db == kSnrScaleLowDb)
             text = "<= " + text;
         legend.push_back({SnrColour(db), text, true});
     }
-    legend.push_back({kBlack, "no mode", false});
+    legend.push_back({kBlack, "closed", false});
     return legend;
 }
 
@@ -212,7 +212,9 @@ std::vector<CellTint> CellTints(const CoverageMap& map, int slotIndex, CoverageS
             t.tinted = cls != ReliabilityClass::Closed;
             t.colour = ReliabilityColour(cls);
         } else {
-            t.tinted = v.HasMode();
+            // A cell closed by its MUF probability (above the MUF) or its signal has no
+            // usable S/N, however high the figure.
+            t.tinted = ReliabilityClassOf(v, map.suppressionLevelDb) != ReliabilityClass::Closed;
             t.colour = SnrColour(v.snrDb);
         }
     }

@@ -55,6 +55,10 @@ PlannerBand MakeP533Band(const p533::CircuitResult& result, int n, const Shared&
 void ComputeP533Place(const PlannerSetup& setup, const Shared& shared, const Terminal& place,
                       std::vector<PlannerRow>& rows, std::optional<PlannerSkip>& skip) {
     Terminal b = place;
+    if (!setup.engine.data) {
+        skip = PlannerSkip{place, "The P.533 data files are not loaded"};
+        return;
+    }
     if (const CheckResult check = DeriveTerminalCoordinates(b); !check) {
         skip = PlannerSkip{place, OneLineText(check.message)};
         return;
@@ -160,7 +164,7 @@ std::vector<Terminal> AtlasPlaces(const Atlas& atlas) {
     return places;
 }
 
-std::optional<UserMessage> CheckPlannerSetup(const PlannerSetup& setup) {
+std::optional<UserMessage> CheckPlannerSetup(const PlannerSetup& setup, bool needData) {
     Terminal station = setup.inputs.terminalA;
     if (const CheckResult coordinates = DeriveTerminalCoordinates(station); !coordinates)
         return coordinates.message;
@@ -168,7 +172,7 @@ std::optional<UserMessage> CheckPlannerSetup(const PlannerSetup& setup) {
     if (!ConvertSolarIndex(setup.inputs.solarIndexText, sun))
         return ErrorMessage("You must enter a solar flux or sunspot number");
     if (setup.engine.IsP533()) {
-        if (!setup.engine.data)
+        if (needData && !setup.engine.data)
             return ErrorMessage("The P.533 data files are not loaded");
         const SunspotNumberRead r12 =
             P533SunspotNumber(setup.inputs.solarIndexText, setup.inputs.date, setup.inputs.zone);

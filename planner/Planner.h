@@ -96,8 +96,9 @@ struct PlannerResult {
 std::vector<Terminal> AtlasPlaces(const Atlas& atlas);
 
 /// Checks what all places share before any is computed: terminal A's coordinates and
-/// the solar index. The message says what to correct; nothing when all is well.
-std::optional<UserMessage> CheckPlannerSetup(const PlannerSetup& setup);
+/// the solar index (with P.533: within the maps' range, and the data loaded unless
+/// `needData` is false). The message says what to correct; nothing when all is well.
+std::optional<UserMessage> CheckPlannerSetup(const PlannerSetup& setup, bool needData = true);
 
 /// The rows of `places` (each place's paths in setup.kinds order), computed on the
 /// program's thread pool place by place. Each place is PreparePrediction with it as

@@ -1,6 +1,9 @@
 #include "planner/PlannerExport.h"
 
+#include "core/Dates.h"
 #include "core/Numeric.h"
+#include "core/Syntax.h"
+#include "core/Utf8Text.h"
 #include "planner/PlannerView.h"
 #include "text/CsvText.h"
 #include "text/JsonText.h"
@@ -34,8 +37,71 @@ std::string DisplayedSlotTime(int slot, double utcOffsetDays) {
     return SlotTime(((slot - h) % kHalfHours + 2 * kHalfHours) % kHalfHours);
 }
 
-std::string PlannerJson(const PlannerResult& result, const Settings& settings) {
-    std::string out = "{\"freqs\": [";
+PlannerFacts PlannerHeaderFacts(const PlannerSetup& setup) {
+    Terminal a = setup.inputs.terminalA;
+    DeriveTerminalCoordinates(a);
+    const bool p533 = setup.engine.IsP533();
+    PlannerFacts facts = {
+        {"engine", p533 ? "p533" : "classic"},
+        {"station", WithoutControlCharacters(a.Name.empty() ? a.Prefix : a.Name)},
+        {"station_lat", FormatFixed(a.LatitudeDeg, 0, 2)},
+        {"station_lon", FormatFixed(a.LongitudeDeg, 0, 2)},
+        {"date", IsoDateText(setup.inputs.date)},
+        {"solar_index", setup.inputs.solarIndexText},
+        {"value", p533 ? "circuit reliability (fraction of days, 0..1)" : "MUF probability (0..1)"},
+    };
+    if (p533) {
+        const p533::CircuitRequest circuit = PlannerCircuit(setup);
+        const double powerW = 1000.0 * std::pow(10.0, circuit.transmitPowerDbkW / 10.0);
+        const auto antenna = [](const p533::Antenna& x) {
+            return x.pattern ? "pattern " + WithoutControlCharacters(x.pattern->title)
+                             : FormatFixed(x.gainDbi, 0, 1) + " dBi";
+        };
+        facts.insert(
+            facts.end(),
+            {{"open", "circuit reliability " +
+                          FormatFixed(circuit.requiredReliabilityPercent, 0, 0) + " % or more"},
+             {"hours", "whole hours UTC, each filling its two half hours"},
+             {"r12", FormatFixed(circuit.r12, 0, 1)},
+             {"power_w", FormatFixed(powerW, 0, powerW < 10 ? 3 : 1)},
+             {"tx_antenna", antenna(circuit.transmitAntenna)},
+             {"rx_antenna", antenna(circuit.receiveAntenna)},
+             {"bandwidth_hz", FormatFixed(circuit.bandwidthHz, 0, 0)},
+             {"required_snr_db", FormatFixed(circuit.requiredSnrDb, 0, 1)},
+             {"snr_unit", "dB in " + FormatFixed(circuit.bandwidthHz, 0, 0) + " Hz"}});
+    } else {
+        const Settings& s = setup.settings;
+        static constexpr const char* kNoise[] = {"industrial", "residential", "rural", "remote"};
+        const int k = KIndexFromText(setup.inputs.kIndexText);
+        facts.insert(
+            facts.end(),
+            {{"open", "MUF probability " + FormatFixed(setup.threshold, 0, 2) +
+                          " or more with the signal shown and at least " +
+                          FormatFixed(kOpenSignalFloorDb, 0, 0) + " dB"},
+             {"k", k < 0 ? std::string("average") : std::to_string(k)},
+             {"min_angle_deg", s.MinRadiationAngleText},
+             {"noise", kNoise[std::clamp(s.NoiseEnvironment, 0, 3)]},
+             {"noise_bandwidth_hz", s.NoiseBandwidthText},
+             {"suppression_db", s.SuppressionLevelDb == kNoSuppressionDb
+                                    ? std::string("none")
+                                    : std::to_string(s.SuppressionLevelDb)},
+             {"snr_unit", s.NoiseBandwidthText == "1" ? std::string("dB-Hz")
+                                                      : "dB in " + s.NoiseBandwidthText + " Hz"}});
+    }
+    return facts;
+}
+
+std::string PlannerJson(const PlannerResult& result, const Settings& settings,
+                        const PlannerFacts& facts, bool p533) {
+    std::string out = "{";
+    if (!facts.empty()) {
+        out += "\"header\": {";
+        for (std::size_t i = 0; i < facts.size(); ++i)
+            out +=
+                (i ? ", " : "") + JsonString(facts[i].first) + ": " + JsonString(facts[i].second);
+        out += "},\n ";
+    }
+    out += "\"freqs\": [";
     for (int n = 0; n < settings.FrequencyCount; ++n)
         out += (n ? ", " : "") + JsonNumber(settings.FrequencyMHz[n]);
     out += "],\n \"rows\": [";
@@ -52,14 +118,20 @@ std::string PlannerJson(const PlannerResult& result, const Settings& settings) {
         for (const PlannerBand& band : row.bands) {
             out += firstBand ? "\n   " : ",\n   ";
             firstBand = false;
-            out += "{\"freq\": " + JsonNumber(band.freqMHz) + ", \"reliability\": [";
+            out += "{\"freq\": " + JsonNumber(band.freqMHz) +
+                   (p533 ? ", \"circuit_reliability\": [" : ", \"muf_probability\": [");
             for (int j = 0; j < kHalfHours; ++j)
                 out += (j ? ", " : "") + JsonNumber(band.reliability[j]);
-            out += "], \"signal\": [";
-            for (int j = 0; j < kHalfHours; ++j)
-                out += (j ? ", " : "") + (band.signal[j] == kNoModeSignal
-                                              ? std::string("null")
-                                              : JsonNumber(band.signal[j]));
+            const auto values = [&](const char* key, const std::array<float, kHalfHours>& v) {
+                out += std::string("], \"") + key + "\": [";
+                for (int j = 0; j < kHalfHours; ++j)
+                    out += (j ? ", " : "") + (band.signal[j] == kNoModeSignal ? std::string("null")
+                                                                              : JsonNumber(v[j]));
+            };
+            values(p533 ? "field" : "signal", band.signal);
+            if (p533)
+                values("power", band.powerDbw);
+            values("snr", band.snr);
             out += "], \"open\": [";
             bool firstOpen = true;
             for (int j = 0; j < kHalfHours; ++j)
@@ -75,9 +147,12 @@ std::string PlannerJson(const PlannerResult& result, const Settings& settings) {
     return out;
 }
 
-std::string PlannerCsv(const PlannerResult& result) {
-    std::string out = "prefix,name,path,km,bearing_deg,frequency_mhz,open_hours,longest_from,"
-                      "longest_to";
+std::string PlannerCsv(const PlannerResult& result, const PlannerFacts& facts) {
+    std::string out;
+    for (const auto& [name, value] : facts)
+        out += "# " + name + ": " + value + "\r\n";
+    out += "prefix,name,path,km,bearing_deg,frequency_mhz,open_hours,longest_from,"
+           "longest_to";
     for (int j = 0; j < kHalfHours; ++j)
         out += ",r" + SlotTime(j);
     out += "\r\n";
@@ -93,7 +168,7 @@ std::string PlannerCsv(const PlannerResult& result) {
             else
                 out += ",";
             for (int j = 0; j < kHalfHours; ++j)
-                out += "," + JsonNumber(band.reliability[j]);
+                out += "," + FormatFixed(band.reliability[j], 0, 2);
             out += "\r\n";
         }
     }

@@ -9,6 +9,7 @@
 #include "maps/MapCompose.h"
 #include "maps/RectMap.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -49,13 +50,117 @@ TEST(CoverageTexts, ReadoutOfTheStationsCellAndOfAFarCell) {
     EXPECT_EQ(lines[1], "Distance 0 km");
     EXPECT_EQ(lines[2], "Bearing none (no path)");
     EXPECT_EQ(lines[4], "Mode none");
-    EXPECT_EQ(lines[7], "Reliability 0.00 (closed)");
+    EXPECT_EQ(lines[7], "MUF probability 0.00 (closed)");
     // 5 N 45 W: 40° of arc away, about 4450 km, to the south-west.
     const int far = CellRowAt(map.grid, 5) * map.grid.cols + CellColAt(map.grid, 45);
     const std::vector<std::string> farLines = CoverageReadout(map, far, 0);
     EXPECT_EQ(farLines[0], "Cell  5.00 N   45.00 W");
     EXPECT_NE(farLines[2].find("Bearing 2"), std::string::npos);
     EXPECT_NE(farLines[3].find(" MHz"), std::string::npos);
+}
+
+// A cell suppressed by the signal threshold says so; a cell without a mode or below the
+// lowest class is closed in the S/N view too (never coloured as a fine S/N).
+TEST(CoverageTexts, SuppressedAndClosedCells) {
+    Settings settings = FactorySettings();
+    settings.SuppressionThreshold = 0; // 0 dB: many weak cells are suppressed
+    DeriveSettings(settings);
+    CoverageRequest r;
+    r.station = {"<Ins>", "45", "5", "Station"};
+    r.date = DateFromCalendar(2026, 12, 21);
+    r.solarIndexText = "S100";
+    r.band = CoverageBandOf(settings, "14.1").value();
+    r.cellDeg = 5;
+    r.halfHours = {9}; // 0430, night over Europe: 14.1 MHz above the MUF nearby
+    const CoverageMap map = ComputeCoverage(r);
+    ASSERT_TRUE(map.ok);
+    const std::vector<CellTint> snr = CellTints(map, 0, CoverageShow::Snr);
+    const std::vector<CellTint> reliability = CellTints(map, 0, CoverageShow::Reliability);
+    int suppressed = 0, closedWithMode = 0;
+    for (int c = 0; c < map.grid.CellCount(); ++c) {
+        const CoverageValue& v = map.At(c, 0);
+        EXPECT_EQ(snr[c].tinted, reliability[c].tinted) << c;
+        const std::string last = CoverageReadout(map, c, 0).back();
+        if (v.HasMode() && v.signalDb < map.suppressionLevelDb) {
+            ++suppressed;
+            EXPECT_NE(last.find("(below the signal threshold)"), std::string::npos) << last;
+        } else {
+            EXPECT_EQ(last.find("below"), std::string::npos) << last;
+        }
+        closedWithMode += v.HasMode() && !snr[c].tinted ? 1 : 0;
+    }
+    EXPECT_GT(suppressed, 0);
+    EXPECT_GT(closedWithMode, 0);
+    // The S/N is in the settings' noise bandwidth: 1 Hz by default.
+    for (int c = 0; c < map.grid.CellCount(); ++c)
+        if (map.At(c, 0).HasMode()) {
+            EXPECT_NE(CoverageReadout(map, c, 0)[6].find(" dB-Hz"), std::string::npos);
+            break;
+        }
+}
+
+struct FieldsCase {
+    const char* name;
+    std::string list;
+    PredictionEngine engine;
+    std::vector<CoverageField> fields; ///< empty: refused
+};
+
+class CoverageFieldsTest : public ::testing::TestWithParam<FieldsCase> {};
+
+TEST_P(CoverageFieldsTest, ReadsTheList) {
+    const CoverageFieldsRead read = ReadCoverageFields(GetParam().list, GetParam().engine);
+    EXPECT_EQ(read.fields, GetParam().fields);
+    EXPECT_EQ(read.error.empty(), !GetParam().fields.empty()) << read.error;
+}
+
+using F = CoverageField;
+INSTANTIATE_TEST_SUITE_P(
+    Lists, CoverageFieldsTest,
+    ::testing::Values(
+        FieldsCase{
+            "Classic", "muf,muf_probability", PredictionEngine::Classic, {F::Muf, F::Probability}},
+        FieldsCase{"Repeated", "snr,snr,class", PredictionEngine::Classic, {F::Snr, F::Class}},
+        FieldsCase{"P533",
+                   "circuit_reliability,field,power",
+                   PredictionEngine::P533,
+                   {F::Reliability, F::Field, F::Power}},
+        FieldsCase{"SignalIsClassic", "signal", PredictionEngine::P533, {}},
+        FieldsCase{"FieldIsP533", "field", PredictionEngine::Classic, {}},
+        FieldsCase{"Empty", "", PredictionEngine::Classic, {}},
+        FieldsCase{"EmptyItem", "muf,", PredictionEngine::Classic, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CoverageTexts, FilesCarryAHeaderAndTheChosenFields) {
+    const CoverageMap map = TenDegreeNoon();
+    const std::string json = CoverageJson(map, {F::Muf, F::Probability});
+    EXPECT_EQ(json.rfind("{\"header\": {\"engine\": \"classic\", \"station\": \"Station\", "
+                         "\"station_lat\": \"45.00\", \"station_lon\": \"5.00\", \"date\": "
+                         "\"2026-06-21\", \"solar_index\": \"S100\", \"freq_mhz\": \"14.1\", "
+                         "\"grid_deg\": \"10\", \"value\": \"MUF probability\"",
+                         0),
+              0u)
+        << json.substr(0, 400);
+    EXPECT_NE(json.find("\"slots\": [{\"muf\": "), std::string::npos);
+    EXPECT_EQ(json.find("\"mode\""), std::string::npos);
+    const std::string csv = CoverageCsv(map, {F::Mode, F::Class});
+    EXPECT_EQ(csv.rfind("# engine: classic\r\n", 0), 0u);
+    const std::size_t header = csv.find("utc,lat,lon,mode,class\r\n");
+    ASSERT_NE(header, std::string::npos);
+    EXPECT_EQ(csv.find("\n#", header), std::string::npos); // comments only at the top
+    // Every cell once per half hour.
+    EXPECT_EQ(std::count(csv.begin() + static_cast<long>(header), csv.end(), '\n'),
+              1 + map.grid.CellCount());
+}
+
+TEST(CoverageTexts, DayHalfHoursOfEachEngine) {
+    EXPECT_EQ(CoverageDayHalfHours(PredictionEngine::Classic).size(), 48u);
+    const std::vector<int> hours = CoverageDayHalfHours(PredictionEngine::P533);
+    ASSERT_EQ(hours.size(), 24u);
+    EXPECT_EQ(hours.front(), 0);
+    EXPECT_EQ(hours.back(), 46);
+    EXPECT_EQ(P533HourOfHalfHour(0), 24.0);
+    EXPECT_EQ(P533HourOfHalfHour(9), 4.5);
 }
 
 // A pixel's point is where the projection puts that point back, to the pixel.
@@ -93,7 +198,8 @@ TEST(CoverageRender, ColoursAndLegend) {
     EXPECT_EQ(SnrColour(90.0), SnrColour(kSnrScaleHighDb));
     EXPECT_NE(SnrColour(10.0), SnrColour(20.0));
     EXPECT_EQ(CoverageLegend(CoverageShow::Reliability).size(), 5u);
-    EXPECT_EQ(CoverageLegend(CoverageShow::Snr).back().text, "no mode");
+    EXPECT_EQ(CoverageLegend(CoverageShow::Snr).back().text, "closed");
+    EXPECT_EQ(CoverageLegend(CoverageShow::Snr).front().text, ">= 50 dB-Hz");
     EXPECT_NE(ReliabilityColour(ReliabilityClass::A), ReliabilityColour(ReliabilityClass::D));
 }
 

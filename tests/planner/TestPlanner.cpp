@@ -95,11 +95,73 @@ TEST(Planner, RowsEqualOnScreenPredictions) {
                         EXPECT_EQ(std::stoi(cell.substr(0, 4)), static_cast<int>(shown));
                         EXPECT_EQ(cell.back(), band.letter[j]);
                     }
-                    EXPECT_EQ(band.open[j], !cell.empty() && band.reliability[j] >= 0.5f);
+                    EXPECT_EQ(band.open[j], !cell.empty() && band.reliability[j] >= 0.5f &&
+                                                band.signal[j] >= kOpenSignalFloorDb);
                 }
             }
         }
     }
+}
+
+// Without suppression the table shows signals far below anything a station hears
+// (−475 dB with a reliability of 1 on long polar paths): such a slot is shown, but it
+// is not open, and the files do not list it as open.
+TEST(Planner, HopelessSignalsAreNeverOpen) {
+    PlannerSetup setup = MunichSetup({PathKind::Short, PathKind::Long});
+    setup.settings.SuppressionThreshold = 3; // "No suppression"
+    DeriveSettings(setup.settings);
+    ASSERT_EQ(setup.settings.SuppressionLevelDb, kNoSuppressionDb);
+    const std::vector<Terminal> places = AtlasPlaces(BuiltIn());
+    const PlannerResult result = ComputePlannerRows(setup, places);
+    int hopeless = 0;
+    for (const PlannerRow& row : result.rows)
+        for (const PlannerBand& band : row.bands)
+            for (int j = 0; j < kHalfHours; ++j) {
+                if (band.open[j]) {
+                    EXPECT_GE(band.signal[j], kOpenSignalFloorDb);
+                }
+                if (band.shown[j] && band.reliability[j] >= setup.threshold &&
+                    band.signal[j] < kOpenSignalFloorDb) {
+                    ++hopeless;
+                    EXPECT_FALSE(band.open[j]);
+                }
+            }
+    EXPECT_GT(hopeless, 0); // the case occurs with these settings
+    // The files' "open" lists follow band.open.
+    const std::string json = PlannerJson(result, setup.settings);
+    std::size_t listed = 0;
+    for (std::size_t at = json.find("\"open\": ["); at != std::string::npos;
+         at = json.find("\"open\": [", at + 1))
+        for (std::size_t i = at + 9; json[i] != ']'; ++i)
+            listed += json[i] == '"' ? 1 : 0;
+    int open = 0;
+    for (const PlannerRow& row : result.rows)
+        for (const PlannerBand& band : row.bands)
+            open += band.openCount;
+    EXPECT_EQ(listed, 2u * static_cast<std::size_t>(open));
+}
+
+TEST(PlannerExport, HeadersSayWhatTheNumbersAre) {
+    PlannerSetup setup = MunichSetup({PathKind::Short});
+    const PlannerFacts facts = PlannerHeaderFacts(setup);
+    const std::vector<Terminal> places = AtlasPlaces(BuiltIn());
+    const PlannerResult result = ComputePlannerRows(setup, std::span(places.data(), 2));
+    const std::string csv = PlannerCsv(result, facts);
+    EXPECT_EQ(csv.rfind("# engine: classic\r\n# station: Munich\r\n# station_lat: 48.10\r\n"
+                        "# station_lon: -11.60\r\n# date: 2026-03-21\r\n# solar_index: S120.0\r\n"
+                        "# value: MUF probability (0..1)\r\n",
+                        0),
+              0u)
+        << csv.substr(0, 300);
+    // Values with two decimals, never the float's eight digits.
+    const std::string firstRow = csv.substr(csv.find("\r\n", csv.find("prefix,")) + 2);
+    const std::string line = firstRow.substr(0, firstRow.find("\r\n"));
+    const std::string last = line.substr(line.rfind(',') + 1);
+    EXPECT_EQ(last.size(), 4u) << line;
+    const std::string json = PlannerJson(result, setup.settings, facts);
+    EXPECT_EQ(json.rfind("{\"header\": {\"engine\": \"classic\"", 0), 0u);
+    EXPECT_NE(json.find("\"muf_probability\": ["), std::string::npos);
+    EXPECT_NE(json.find("\"snr\": ["), std::string::npos);
 }
 
 TEST(Planner, IndependentOfThreadCountAndChunks) {
