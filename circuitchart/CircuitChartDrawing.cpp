@@ -75,9 +75,11 @@ void DrawCells(Drawing& drawing, const CircuitChart& chart, const ChartLayout& l
             cell.outlined = true;
             cell.outline = kWhite;
             drawing.items.emplace_back(cell);
-            if (numbers && r >= 0.5)
-                drawing.Text(cell.x + cell.w / 2, cell.y + cell.h / 2, Percent(r), small, kBlack,
-                             HAlign::Centre, VAlign::Middle);
+            // Whole percent cut down, so that a cell short of the required reliability
+            // never reads as reaching it.
+            if (numbers && r >= 1.0)
+                drawing.Text(cell.x + cell.w / 2, cell.y + cell.h / 2, Percent(std::floor(r)),
+                             small, kBlack, HAlign::Centre, VAlign::Middle);
         }
     // The open cells outlined over their neighbours.
     const double pen = std::max(1.5, layout.fontPixels / 6);

@@ -133,6 +133,7 @@ void CircuitChartWindow::recompute() {
     m_pathToggle->setText(m_longPath ? QStringLiteral("Show Short &Path")
                                      : QStringLiteral("Show Long &Path"));
     const bool ok = m_chart.error.empty();
+    m_readout->setText(QStringLiteral("Point at a cell to read its values."));
     m_print->setEnabled(ok);
     m_save->setEnabled(ok);
     m_saveCsv->setEnabled(ok);

@@ -43,6 +43,7 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& it
 QLabel* Buddy(const QString& text, QWidget* field, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(field);
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred); // never cut short
     return label;
 }
 
