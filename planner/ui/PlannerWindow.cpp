@@ -335,10 +335,15 @@ void PlannerWindow::setEngine(PredictionEngine engine) {
     m_engine->blockSignals(true);
     m_engine->setCurrentIndex(p533 ? 1 : 0);
     m_engine->blockSignals(false);
-    // With P.533 a slot is open at the station's required reliability.
-    m_threshold->setEnabled(!p533);
-    if (p533)
+    // With P.533 a slot is open at the station's required reliability; the classic
+    // threshold comes back with the classic engine.
+    if (p533 && m_threshold->isEnabled()) {
+        m_classicThreshold = m_threshold->value();
         m_threshold->setValue(m_input.p533.choice.station.requiredReliabilityPercent / 100.0);
+    } else if (!p533 && !m_threshold->isEnabled()) {
+        m_threshold->setValue(m_classicThreshold);
+    }
+    m_threshold->setEnabled(!p533);
     showLegend();
 }
 
@@ -346,8 +351,7 @@ void PlannerWindow::showLegend() {
     const bool p533 = engine() == PredictionEngine::P533;
     if (!p533) {
         m_legend->setPixmap(QPixmap());
-        m_legend->setText(QStringLiteral(
-            "MUF probability by half hours: A green, B, C, D orange; pale below the threshold"));
+        m_legend->setText(QStringLiteral("MUF probability classes A-D by half hours"));
         return;
     }
     // The continuous scale of the circuit reliability, with its ends named.
@@ -356,7 +360,7 @@ void PlannerWindow::showLegend() {
     const QString high =
         QStringLiteral("100 %; pale below %1 %")
             .arg(m_input.p533.choice.station.requiredReliabilityPercent, 0, 'f', 0);
-    const int bar = Scaled(this, 120);
+    const int bar = Scaled(this, 80);
     const int gap = Scaled(this, 6);
     QPixmap pixmap(metrics.horizontalAdvance(low) + metrics.horizontalAdvance(high) + bar + 4 * gap,
                    metrics.height() + 4);

@@ -109,6 +109,7 @@ private:
     QDoubleSpinBox* m_threshold;
     QComboBox* m_engine;
     QLabel* m_legend;
+    double m_classicThreshold = 0.5; ///< the classic threshold while P.533 runs
     QPushButton* m_ok;
     QPushButton* m_stop;
     QLineEdit* m_filter;
