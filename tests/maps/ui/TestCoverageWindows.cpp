@@ -113,7 +113,7 @@ private slots:
         auto* map = form->findChild<QLabel*>("MapImage");
         QTest::mouseClick(map, Qt::LeftButton, {}, map->rect().center());
         QVERIFY(form->readoutText().contains(QStringLiteral("MUF ")));
-        QVERIFY(form->readoutText().contains(QStringLiteral("Reliability ")));
+        QVERIFY(form->readoutText().contains(QStringLiteral("MUF probability ")));
 
         // Both projections draw at the map's own size.
         form->setGreatCircle(true);
