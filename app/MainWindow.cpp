@@ -18,6 +18,7 @@
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/PredictionResultsWindow.h"
 #include "settings/SettingsFile.h"
+#include "settings/StationSettings.h"
 #include "settings/ui/OptionsDialog.h"
 #include "solar/SolarPreferences.h"
 #include "widgets/HelpContext.h"
@@ -299,9 +300,21 @@ void MainWindow::OptionsClick() {
         OptionsDialog options(m_state.UserSettings, m_lastOptionsPage, this, this);
         SolarPreferences solar = ReadSolarPreferences(m_state.DataDirectory);
         options.setSolarFillOnOpen(solar.fillOnOpen);
+        const StationSettingsRead station = ReadStationSettings(m_state.DataDirectory);
+        if (station.status == StationReadStatus::Damaged)
+            ShowError(this, QString::fromStdString(station.message));
+        options.setStationSettings(station.settings,
+                                   QString::fromStdString(m_state.DataDirectory.string()));
         if (options.exec() == QDialog::Accepted) {
             solar.fillOnOpen = options.solarFillOnOpen();
             WriteSolarPreferences(m_state.DataDirectory, solar); // silent, as the settings
+            // The station file is written only when the page changed something, so a
+            // damaged file the user was told about stays for them to look at.
+            if (options.stationSettings() != station.settings)
+                if (const StationSettingsWrite written =
+                        WriteStationSettings(m_state.DataDirectory, options.stationSettings());
+                    !written)
+                    ShowError(this, QString::fromStdString(written.error));
             const FileWriteResult saved =
                 SaveOptions(m_state, options.settings(), ReadSystemClock());
             if (!saved)

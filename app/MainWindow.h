@@ -85,6 +85,7 @@ public slots:
     void FileExitClick();
     void OptionsClick();
     void PlannerClick();
+    void CircuitChartClick();
     void Contents1Click();
     void SearchforHelpOn1Click();
     void HowtoUseHelp1Click();

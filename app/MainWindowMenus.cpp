@@ -17,11 +17,14 @@
 #include "maps/ui/GreatCirclePrintDialog.h"
 #include "maps/ui/MapWindows.h"
 #include "planner/ui/PlannerWindow.h"
+#include "prediction/CircuitChartRun.h"
 #include "prediction/OnScreenPrediction.h"
 #include "prediction/PredictionResultsWindow.h"
 #include "settings/SettingsFile.h"
+#include "settings/StationSettings.h"
 #include "settings/ui/OptionsDialog.h"
 #include "solar/SolarPreferences.h"
+#include "station/P533Offer.h"
 #include "widgets/HelpContext.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowScale.h"
@@ -48,6 +51,9 @@ void MainWindow::buildMenus() {
     addItem(predictions, QStringLiteral("Batch1"), QStringLiteral("&Batch..."), QString());
     addItem(predictions, QStringLiteral("Planner1"), QStringLiteral("P&lanner..."),
             QStringLiteral("Which frequency opens to which atlas place, and when"));
+    addItem(predictions, QStringLiteral("CircuitChart1"), QStringLiteral("Circuit &Chart..."),
+            QStringLiteral("How reliable one circuit is for your station and mode, hour by "
+                           "hour and frequency by frequency"));
 
     QMenu* maps =
         addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
@@ -121,6 +127,7 @@ void MainWindow::buildMenus() {
                               });
     });
     setMenuHandler(QStringLiteral("Planner1"), [this] { PlannerClick(); });
+    setMenuHandler(QStringLiteral("CircuitChart1"), [this] { CircuitChartClick(); });
     for (const auto& [item, mapKind] : {std::pair{"RectangularMap1", MapKind::Rectangular},
                                         std::pair{"GreatCircleMap1", MapKind::GreatCircle}}) {
         const MapKind kind = mapKind; // clang 14 cannot capture a structured binding
@@ -183,12 +190,19 @@ void MainWindow::buildMenus() {
 void MainWindow::PlannerClick() {
     HideMenus();
     HideStatusLine();
-    PlannerWindowInput input{PreviousPredictionInputs(m_state),
-                             m_state.UserSettings,
-                             &m_state.PlaceAtlas,
-                             m_state.Dates,
-                             m_state.TimeZone,
-                             ReadSystemClock()};
+    PlannerWindowInput input;
+    input.previous = PreviousPredictionInputs(m_state);
+    input.settings = m_state.UserSettings;
+    input.atlas = &m_state.PlaceAtlas;
+    input.dates = m_state.Dates;
+    input.zone = m_state.TimeZone;
+    input.clock = ReadSystemClock();
+    const StationSettingsRead station = ReadStationSettings(m_state.DataDirectory);
+    if (station.status == StationReadStatus::Damaged)
+        ShowError(this, QString::fromStdString(station.message));
+    input.p533 = OfferP533(station.settings, m_state.DataDirectory,
+                           m_state.UserSettings.MinRadiationAngleDeg);
+    input.startEngine = station.settings.startEngine;
     PlannerWindow planner(std::move(input), this, this);
     planner.setAtlasPicker(atlasPicker());
     planner.setSolarDataSource(PublishedSolarData(m_state.DataDirectory));
@@ -205,6 +219,18 @@ void MainWindow::PlannerClick() {
         });
     planner.exec();
     RestoreMainWindow();
+}
+
+void MainWindow::CircuitChartClick() {
+    const StationSettingsRead station = ReadStationSettings(m_state.DataDirectory);
+    if (station.status == StationReadStatus::Damaged)
+        ShowError(this, QString::fromStdString(station.message));
+    CircuitChartInput input;
+    const std::string patternError =
+        ApplyStationSettings(station.settings, m_state.DataDirectory, input);
+    if (!patternError.empty())
+        ShowError(this, QString::fromStdString(patternError));
+    RunCircuitChart(this, this, m_state, dialogServices(), input);
 }
 
 AtlasPicker MainWindow::atlasPicker() {

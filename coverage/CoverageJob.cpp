@@ -10,9 +10,7 @@ CoverageDayJob::CoverageDayJob(CoverageRequest request, int firstHalfHour, Deliv
         deliver(first, false);
         if (!first->ok)
             return;
-        request.halfHours.clear();
-        for (int j = 0; j < kHalfHours; ++j)
-            request.halfHours.push_back(j);
+        request.halfHours = CoverageDayHalfHours(request.engine.engine);
         auto day = std::make_shared<const CoverageMap>(ComputeCoverage(request, &m_cancel));
         if (!m_cancel && day->complete)
             deliver(day, true);

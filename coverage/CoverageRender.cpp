@@ -2,6 +2,7 @@
 
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "core/ReliabilityScale.h"
 #include "maps/AzimuthalMap.h"
 #include "maps/MapCompose.h"
 #include "maps/MapOverlays.h"
@@ -166,7 +167,20 @@ Rgb SnrColour(double snrDb) {
     return Lerp(kStops[i], kStops[i + 1], t - static_cast<double>(i));
 }
 
+Rgb CircuitReliabilityColour(double percent) {
+    const ScaleColour c = ReliabilityScaleColour(percent);
+    return (Rgb{c.r} << 16) | (Rgb{c.g} << 8) | Rgb{c.b};
+}
+
 std::vector<LegendEntry> CoverageLegend(CoverageShow show) {
+    if (show == CoverageShow::CircuitReliability) {
+        std::vector<LegendEntry> legend;
+        for (int percent = 100; percent >= 10; percent -= 10)
+            legend.push_back({CircuitReliabilityColour(percent), std::to_string(percent) + " %"});
+        legend.push_back({CircuitReliabilityColour(1), "1 %"});
+        legend.push_back({kBlack, "closed", false});
+        return legend;
+    }
     if (show == CoverageShow::Reliability)
         return {{ReliabilityColour(ReliabilityClass::A), "A  75 - 100%", true},
                 {ReliabilityColour(ReliabilityClass::B), "B  50 - 75%", true},
@@ -197,7 +211,10 @@ std::vector<CellTint> CellTints(const CoverageMap& map, int slotIndex, CoverageS
     for (int c = 0; c < map.grid.CellCount(); ++c) {
         const CoverageValue& v = map.At(c, slotIndex);
         CellTint& t = tints[static_cast<std::size_t>(c)];
-        if (show == CoverageShow::Reliability) {
+        if (show == CoverageShow::CircuitReliability) {
+            t.tinted = v.reliability >= 0.005f;
+            t.colour = CircuitReliabilityColour(100.0 * v.reliability);
+        } else if (show == CoverageShow::Reliability) {
             const ReliabilityClass cls = ReliabilityClassOf(v, map.suppressionLevelDb);
             t.tinted = cls != ReliabilityClass::Closed;
             t.colour = ReliabilityColour(cls);

@@ -16,8 +16,9 @@ class PixelBuffer;
 // cell tinted by its reliability class or its S/N, the grey line, the Sun and the
 // station. All drawing of the coverage map happens in RenderCoverageMap.
 
-/// What the cells are coloured by.
-enum class CoverageShow { Reliability = 0, Snr = 1 };
+/// What the cells are coloured by: the classic MUF probability's class, the S/N, or the
+/// P.533 circuit reliability on a continuous scale.
+enum class CoverageShow { Reliability = 0, Snr = 1, CircuitReliability = 2 };
 
 /// The projection and its centre: the rectangular map around the central meridian
 /// `centre.lon`, or the great-circle (azimuthal equidistant) map around `centre`.
@@ -75,6 +76,10 @@ inline constexpr double kSnrScaleHighDb = 50.0;
 /// The colour of an S/N on the continuous scale (blue, cyan, green, yellow, red).
 Rgb SnrColour(double snrDb);
 
+/// The colour of a P.533 circuit reliability (percent, 1..100) on the continuous scale
+/// of ReliabilityScaleColour; a cell below 0.5 % is closed and not tinted.
+Rgb CircuitReliabilityColour(double percent);
+
 /// One box of the legend: its colour and, for the night row, the same colour darkened
 /// in its right half.
 struct LegendEntry {
@@ -84,8 +89,9 @@ struct LegendEntry {
     bool night = false; ///< the row that shows how the night side looks
 };
 
-/// The legend of the colouring: the classes "A  75 - 100%" … "closed", or the S/N scale
-/// from the high end down in 10 dB steps and "no mode"; then the night row, "night side
+/// The legend of the colouring: the classes "A  75 - 100%" … "closed", the S/N scale
+/// from the high end down in 10 dB steps and "closed", or the circuit reliability from
+/// "100 %" down in 10 % steps to "1 %" and "closed"; then the night row, "night side
 /// darker", a box of the first colour half at day and half at night brightness.
 std::vector<LegendEntry> CoverageLegend(CoverageShow show);
 

@@ -31,6 +31,16 @@ std::string StripText(const PlannerBand& band, double utcOffsetDays) {
     return strip;
 }
 
+std::vector<float> StripReliability(const PlannerBand& band, double utcOffsetDays) {
+    std::vector<float> strip(kHalfHours, -1.0f);
+    for (int k = 0; k < kHalfHours; ++k) {
+        const int j = DisplayedSlot(k, utcOffsetDays);
+        if (band.shown[j])
+            strip[k] = 100.0f * band.reliability[j];
+    }
+    return strip;
+}
+
 int DisplayedHalfHour(double utcNowDays, double utcOffsetDays) {
     const double shown = utcNowDays - utcOffsetDays;
     return SlotOfUtcHours((shown - std::floor(shown)) * 24.0);

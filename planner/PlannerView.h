@@ -24,6 +24,11 @@ enum PlannerColumn {
 /// but below the threshold, "." where nothing is shown.
 std::string StripText(const PlannerBand& band, double utcOffsetDays);
 
+/// The 48 half hours of a band in displayed time, as StripText orders them: the
+/// reliability in percent (0..100) where the cell is shown, −1 where nothing is shown.
+/// The planner's strips colour a P.533 band by it on a continuous scale.
+std::vector<float> StripReliability(const PlannerBand& band, double utcOffsetDays);
+
 /// The displayed half hour (0..47) of the UTC instant utcNowDays (a day number with
 /// fraction) when displayed times are UTC − utcOffsetDays.
 int DisplayedHalfHour(double utcNowDays, double utcOffsetDays);

@@ -44,6 +44,11 @@ void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
+void DrawingView::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
 void DrawingView::leaveEvent(QEvent* event) {
     emit pressedOrLeft();
     QWidget::leaveEvent(event);

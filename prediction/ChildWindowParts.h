@@ -27,12 +27,15 @@ signals:
     void leftReleased(QPointF position);
     /// A mouse button went down, or the pointer left the view.
     void pressedOrLeft();
+    /// The pointer moved to `position` (only while mouse tracking is on).
+    void moved(QPointF position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

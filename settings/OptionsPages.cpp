@@ -5,5 +5,5 @@ int StartingOptionsPage(const Settings& settings, int lastPage) {
         return 0;
     if (settings.FrequencyCount == 0)
         return 1;
-    return lastPage >= 0 && lastPage <= 3 ? lastPage : 0;
+    return lastPage >= 0 && lastPage <= 4 ? lastPage : 0;
 }

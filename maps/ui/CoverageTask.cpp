@@ -6,6 +6,8 @@
 #include "maps/ui/CoverageDialog.h"
 #include "maps/ui/CoverageWindow.h"
 #include "maps/ui/MapWindows.h"
+#include "settings/StationSettings.h"
+#include "station/P533Offer.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/StatusLine.h"
 
@@ -41,6 +43,12 @@ void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppSta
     view.greatCircleBase = std::make_shared<const PixelBuffer>(std::move(*greatCircle));
     view.centre = *centre;
     view.clock = [] { return ReadSystemClock(); };
+    const StationSettingsRead station = ReadStationSettings(state.DataDirectory);
+    if (station.status == StationReadStatus::Damaged)
+        ShowError(parent, QString::fromStdString(station.message));
+    view.p533 =
+        OfferP533(station.settings, state.DataDirectory, state.UserSettings.MinRadiationAngleDeg);
+    view.startEngine = station.settings.startEngine;
     CoverageWindow display(std::move(view), parent);
     display.exec();
 }

@@ -27,6 +27,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -86,11 +87,27 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
     m_kind->addItems({QStringLiteral("Rectangular"), QStringLiteral("Great Circle")});
     m_showBox = new QComboBox(this);
     m_showBox->setObjectName(QStringLiteral("ShowComboBox"));
-    m_showBox->addItems({QStringLiteral("Reliability"), QStringLiteral("S/N")});
+    m_showBox->addItems({QStringLiteral("MUF probability"), QStringLiteral("S/N")});
+    m_engineBox = new QComboBox(this);
+    m_engineBox->setObjectName(QStringLiteral("EngineComboBox"));
+    m_engineBox->addItems({QStringLiteral("Classic"), QStringLiteral("P.533")});
+    m_engineBox->setStatusTip(QStringLiteral(
+        "Classic: the chance the ionosphere supports the frequency (MUF probability); "
+        "P.533: the circuit reliability for your station and mode"));
+    if (!m_input.p533.choice.data) {
+        m_engineBox->setItemData(1, false, Qt::UserRole - 1); // the item is off
+        m_engineBox->setItemData(1, Q(m_input.p533.problem), Qt::ToolTipRole);
+    }
+    m_stepLbl = new QLabel(this);
+    m_stepLbl->setObjectName(QStringLiteral("DayStepLbl"));
+    m_stepLbl->setWordWrap(true);
     connect(m_kind, &QComboBox::currentIndexChanged, this,
             [this](int i) { setGreatCircle(i == 1); });
     connect(m_showBox, &QComboBox::currentIndexChanged, this,
             [this](int i) { setShow(i == 1 ? CoverageShow::Snr : CoverageShow::Reliability); });
+    connect(m_engineBox, &QComboBox::currentIndexChanged, this, [this](int i) {
+        setEngine(i == 1 ? PredictionEngine::P533 : PredictionEngine::Classic);
+    });
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("TimeSlider"));
     m_slider->setRange(0, kHalfHours - 1);
@@ -127,6 +144,9 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
         fontMetrics().horizontalAdvance(QStringLiteral("Cell 00.00 N  000.00 W")) + 24);
     auto* side = new QVBoxLayout(sidePanel);
     side->setContentsMargins(0, 0, 0, 0);
+    side->addWidget(new QLabel(QStringLiteral("Engine"), this));
+    side->addWidget(m_engineBox);
+    side->addWidget(m_stepLbl);
     side->addWidget(new QLabel(QStringLiteral("Projection"), this));
     side->addWidget(m_kind);
     side->addWidget(new QLabel(QStringLiteral("Colour by"), this));
@@ -167,11 +187,50 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
     connect(m_playTimer, &QTimer::timeout, this, &CoverageWindow::playStep);
 
     m_slider->setValue(m_halfHour);
-    drawLegend();
-    if (!band)
+    const bool p533 =
+        m_input.startEngine == PredictionEngine::P533 && m_input.p533.choice.data != nullptr;
+    if (!band) {
+        setEngine(PredictionEngine::Classic);
         m_statusBar->showMessage(QStringLiteral("Not a frequency: ") + Q(m_input.request.freqText));
-    else
+    } else {
+        if (p533)
+            m_engineBox->setCurrentIndex(1); // computes
+        else
+            setEngine(PredictionEngine::Classic);
+    }
+}
+
+void CoverageWindow::setEngine(PredictionEngine engine) {
+    const bool p533 = engine == PredictionEngine::P533 && m_input.p533.choice.data;
+    m_request.engine = p533 ? m_input.p533.choice : EngineChoice{};
+    m_engineBox->blockSignals(true);
+    m_engineBox->setCurrentIndex(p533 ? 1 : 0);
+    m_engineBox->blockSignals(false);
+    m_showBox->setItemText(0, p533 ? QStringLiteral("Circuit reliability")
+                                   : QStringLiteral("MUF probability"));
+    m_stepLbl->setText(p533 ? QStringLiteral("P.533: the day in steps of an hour")
+                            : QStringLiteral("Classic: the day in steps of half an hour"));
+    m_slider->setSingleStep(dayStep());
+    m_slider->setPageStep(2 * dayStep());
+    m_halfHour -= m_halfHour % dayStep();
+    m_slider->blockSignals(true);
+    m_slider->setValue(m_halfHour);
+    m_slider->blockSignals(false);
+    if (p533 && !m_input.p533.problem.empty())
+        m_statusBar->showMessage(Q(m_input.p533.problem));
+    drawLegend();
+    if (m_request.band.freqMHz > 0.0f)
         startComputing();
+}
+
+int CoverageWindow::dayStep() const {
+    return m_request.engine.IsP533() ? 2 : 1;
+}
+
+CoverageShow CoverageWindow::cellShow() const {
+    return m_show == CoverageShow::Reliability && m_request.engine.IsP533()
+               ? CoverageShow::CircuitReliability
+               : m_show;
 }
 
 CoverageWindow::~CoverageWindow() {
@@ -191,8 +250,12 @@ const CoverageMap* CoverageWindow::shownMap() const {
 }
 
 int CoverageWindow::shownIndex() const {
-    if (m_day)
-        return m_halfHour;
+    if (m_day) {
+        // The last computed half hour at or before the one shown.
+        const std::vector<int>& computed = m_day->halfHours;
+        const auto after = std::upper_bound(computed.begin(), computed.end(), m_halfHour);
+        return after == computed.begin() ? 0 : static_cast<int>(after - computed.begin()) - 1;
+    }
     return shownMap() ? 0 : -1;
 }
 
@@ -246,7 +309,7 @@ CoverageFrame CoverageWindow::coverageFrame() const {
     CoverageFrame frame;
     frame.map = shownMap();
     frame.slotIndex = shownIndex();
-    frame.show = m_show;
+    frame.show = cellShow();
     frame.greatCircle = m_greatCircle;
     frame.centre = m_input.centre;
     frame.utDate = m_date;
@@ -277,11 +340,11 @@ void CoverageWindow::drawFrame() {
 }
 
 void CoverageWindow::drawLegend() {
-    const QSizeF size = CoverageLegendSize(m_show, font());
+    const QSizeF size = CoverageLegendSize(cellShow(), font());
     QPixmap pixmap(size.toSize());
     pixmap.fill(palette().color(QPalette::Window));
     QPainter painter(&pixmap);
-    PaintCoverageLegend(painter, QPointF(0, 0), m_show, font());
+    PaintCoverageLegend(painter, QPointF(0, 0), cellShow(), font());
     painter.end();
     m_legend->setPixmap(pixmap);
     m_legend->setMinimumSize(size.toSize());
@@ -289,6 +352,7 @@ void CoverageWindow::drawLegend() {
 
 void CoverageWindow::setHalfHour(int halfHour) {
     m_halfHour = std::clamp(halfHour, 0, kHalfHours - 1);
+    m_halfHour -= m_halfHour % dayStep();
     if (m_slider->value() != m_halfHour)
         m_slider->setValue(m_halfHour); // comes back here once, with the same value
     drawFrame();
@@ -341,6 +405,7 @@ void CoverageWindow::setNow() {
     const ClockReading clock = m_input.clock ? m_input.clock() : ReadSystemClock();
     const MapClock now = MapNow(clock, m_input.settings, m_input.zone);
     m_halfHour = UtcHalfHourOf(MapTimeHours(now.timeText).value_or(0.0), m_input.zone.UtcOffset);
+    m_halfHour -= m_halfHour % dayStep();
     m_slider->blockSignals(true);
     m_slider->setValue(m_halfHour);
     m_slider->blockSignals(false);
@@ -364,7 +429,7 @@ void CoverageWindow::stopPlay() {
 
 void CoverageWindow::playStep() {
     if (m_day)
-        setHalfHour((m_halfHour + 1) % kHalfHours);
+        setHalfHour((m_halfHour + dayStep()) % kHalfHours);
 }
 
 void CoverageWindow::PlayBtnClick() {

@@ -9,6 +9,7 @@
 #include "maps/ui/CoverageDialog.h"
 #include "maps/ui/CoverageMapPainter.h"
 #include "settings/Settings.h"
+#include "station/P533Offer.h"
 
 #include <QDialog>
 #include <QImage>
@@ -39,13 +40,19 @@ struct CoverageDisplayInput {
     GeoPoint centre; ///< the base maps' centre (the default terminal)
     int cellDeg = kDefaultCellDeg;
     std::function<ClockReading()> clock;
+    /// The P.533 engine offered beside the classic one (OfferP533), and the engine the
+    /// window starts with.
+    P533Offer p533;
+    PredictionEngine startEngine = PredictionEngine::Classic;
 };
 
-/// "Hopscope Coverage Map": one frequency's reliability class or S/N from the station
-/// to every cell of the world, rectangular or great-circle, with the night side, the
-/// grey line, the Sun and the station. The slider steps through the day's 48 half
-/// hours (computed once in the background), Play runs through them; Now, New Date, New
-/// Time and Auto Update as on the other maps; a click on a cell shows its values.
+/// "Hopscope Coverage Map": one frequency's MUF probability class or S/N from the
+/// station to every cell of the world, rectangular or great-circle, with the night
+/// side, the grey line, the Sun and the station; with the P.533 engine the circuit
+/// reliability for the station and mode (continuous scale) or the S/N. The slider steps
+/// through the day (computed once in the background: 48 half hours with the classic
+/// engine, 24 hours with P.533), Play runs through it; Now, New Date, New Time and Auto
+/// Update as on the other maps; a click on a cell shows its values.
 class CoverageWindow : public QDialog {
     Q_OBJECT
 public:
@@ -66,6 +73,8 @@ public:
     void setHalfHour(int halfHour);
     void setGreatCircle(bool greatCircle);
     void setShow(CoverageShow show);
+    void setEngine(PredictionEngine engine);
+    PredictionEngine engine() const { return m_request.engine.engine; }
     /// Saves the map with its legend as PNG, SVG or PDF (by the extension); empty text
     /// on success, else the message.
     QString savePicture(const QString& path) const;
@@ -98,6 +107,11 @@ private:
     bool askModally(QDialog& form);
     /// The index of the shown half hour in the map shown, or −1.
     int shownIndex() const;
+    /// What the cells are coloured by: the chosen colouring, the reliability being the
+    /// circuit reliability with P.533.
+    CoverageShow cellShow() const;
+    /// Half hours a step of the day moves: 2 with P.533 (whole hours), else 1.
+    int dayStep() const;
     /// The shown frame's drawing (empty map when none is shown).
     CoverageFrame coverageFrame() const;
     QSizeF pictureSize() const;
@@ -129,6 +143,8 @@ private:
     QSlider* m_slider;
     QComboBox* m_kind;
     QComboBox* m_showBox;
+    QComboBox* m_engineBox;
+    QLabel* m_stepLbl;
     QPushButton* m_play;
     QPushButton* m_autoUpdate;
     QStatusBar* m_statusBar;

@@ -12,12 +12,13 @@ void PlannerStripDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
+    const QVariantList reliability = index.data(PlannerTableModel::ReliabilityRole).toList();
     const QRectF area = StripArea(option.rect);
     const double cell = area.width() / 48.0;
     painter->save();
     if (option.state & QStyle::State_Selected)
         painter->fillRect(option.rect, option.palette.highlight());
-    PaintPlannerStrip(*painter, area, strip.toString());
+    PaintPlannerStrip(*painter, area, strip.toString(), reliability);
     if (m_now >= 0) {
         painter->setPen(QPen(QColor(220, 0, 0), 2));
         const double x = area.left() + (m_now + 0.5) * cell;

@@ -3,8 +3,9 @@
 #include <QStyledItemDelegate>
 
 /// Paints a band's 48 half hours (the model's strip text, StripText) as a row of
-/// cells coloured by availability class, pale where below the threshold, grey where
-/// nothing is shown, with the current half hour marked by a red line.
+/// cells coloured by availability class (a P.533 band: by its circuit reliability on
+/// the continuous scale), pale where below the threshold, grey where nothing is shown,
+/// with the current half hour marked by a red line.
 class PlannerStripDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:

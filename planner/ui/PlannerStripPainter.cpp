@@ -1,5 +1,6 @@
 #include "planner/ui/PlannerStripPainter.h"
 
+#include "core/ReliabilityScale.h"
 #include "planner/PlannerSheet.h"
 
 #include <QFontMetricsF>
@@ -26,11 +27,20 @@ QColor ClassColour(char letter) {
 
 } // namespace
 
-void PaintPlannerStrip(QPainter& painter, const QRectF& area, const QString& strip) {
+QColor ScaleQColor(double percent) {
+    const ScaleColour c = ReliabilityScaleColour(percent);
+    return {c.r, c.g, c.b};
+}
+
+void PaintPlannerStrip(QPainter& painter, const QRectF& area, const QString& strip,
+                       const QVariantList& reliability) {
     const double cell = area.width() / 48.0;
     for (int k = 0; k < strip.size() && k < 48; ++k) {
         const QChar c = strip.at(k);
         QColor colour = ClassColour(c.toUpper().toLatin1());
+        if (k < reliability.size())
+            colour = reliability[k].toFloat() >= 0.5f ? ScaleQColor(reliability[k].toFloat())
+                                                      : ClassColour(' ');
         if (c.isLower())
             colour = colour.lighter(160);
         painter.fillRect(QRectF(area.left() + k * cell, area.top(), cell, area.height()), colour);

@@ -10,8 +10,9 @@
 PlannerTableModel::PlannerTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void PlannerTableModel::reset(std::vector<std::string> bandTexts, const TimeZoneState& zone,
-                              int utcSlotNow) {
+                              int utcSlotNow, PredictionEngine engine) {
     beginResetModel();
+    m_engine = engine;
     m_rows.clear();
     m_bandTexts = std::move(bandTexts);
     m_zone = zone;
@@ -50,6 +51,12 @@ QVariant PlannerTableModel::data(const QModelIndex& index, int role) const {
         const PlannerBand& band = row.bands[n];
         if (role == StripRole)
             return Q(StripText(band, offset));
+        if (role == ReliabilityRole && m_engine == PredictionEngine::P533) {
+            QVariantList strip;
+            for (float percent : StripReliability(band, offset))
+                strip.append(percent);
+            return strip;
+        }
         if (role == Qt::ToolTipRole) {
             QString tip = QStringLiteral("%1 MHz: open %2 h")
                               .arg(Q(band.freqText))
@@ -82,6 +89,11 @@ QVariant PlannerTableModel::headerData(int section, Qt::Orientation orientation,
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::TextAlignmentRole && section >= kPlannerBandColumn)
         return QVariant(Qt::AlignHCenter | Qt::AlignTop); // the hour ruler lies below
+    if (role == Qt::ToolTipRole && section == kPlannerBestNowColumn)
+        return m_engine == PredictionEngine::P533
+                   ? QStringLiteral("The open band with the highest circuit reliability now")
+                   : QStringLiteral("The open band with the highest MUF probability now (the "
+                                    "chance the ionosphere supports it)");
     if (role == Qt::ToolTipRole && section >= kPlannerBandColumn)
         return QStringLiteral("0000 to 2400 %1, a column per half hour; the red line is now")
             .arg(Q(m_zone.TimeZoneLabel));

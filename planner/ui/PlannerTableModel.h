@@ -14,12 +14,16 @@ class PlannerTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int StripRole = Qt::UserRole + 1;
+    /// A P.533 run's strip as a list of 48 reliabilities (StripReliability); invalid for
+    /// a classic run, whose strips are coloured by class.
+    static constexpr int ReliabilityRole = Qt::UserRole + 2;
 
     explicit PlannerTableModel(QObject* parent = nullptr);
 
     /// Empties the table for a new run: the band headers, the time zone of the strips
     /// and "now" (the UTC half hour for the best band now).
-    void reset(std::vector<std::string> bandTexts, const TimeZoneState& zone, int utcSlotNow);
+    void reset(std::vector<std::string> bandTexts, const TimeZoneState& zone, int utcSlotNow,
+               PredictionEngine engine = PredictionEngine::Classic);
     void appendRows(std::vector<PlannerRow> rows);
     const std::vector<PlannerRow>& rows() const { return m_rows; }
     int utcSlotNow() const { return m_utcSlotNow; }
@@ -34,6 +38,7 @@ private:
     std::vector<std::string> m_bandTexts;
     TimeZoneState m_zone;
     int m_utcSlotNow = 0;
+    PredictionEngine m_engine = PredictionEngine::Classic;
 };
 
 /// Sorts the planner's rows by PlannerLess and keeps those PlannerRowMatches the filter.

@@ -26,6 +26,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -84,7 +86,22 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     m_threshold->setDecimals(2);
     m_threshold->setValue(0.5);
     m_threshold->setStatusTip(QStringLiteral(
-        "A half hour is open at this reliability or more, when its signal is shown"));
+        "A half hour is open at this MUF probability or more, when its signal is shown"));
+    m_engine = new QComboBox(this);
+    m_engine->setObjectName(QStringLiteral("EngineComboBox"));
+    m_engine->addItems({QStringLiteral("Classic"), QStringLiteral("P.533")});
+    m_engine->setStatusTip(QStringLiteral(
+        "Classic: the MUF probability, half hour by half hour; P.533: the circuit reliability "
+        "for your station and mode, hour by hour"));
+    if (!m_input.p533.choice.data) {
+        m_engine->setItemData(1, false, Qt::UserRole - 1); // the item is off
+        m_engine->setItemData(1, Q(m_input.p533.problem), Qt::ToolTipRole);
+    }
+    m_legend = new QLabel(this);
+    m_legend->setObjectName(QStringLiteral("LegendLbl"));
+    connect(m_engine, &QComboBox::currentIndexChanged, this, [this](int i) {
+        setEngine(i == 1 ? PredictionEngine::P533 : PredictionEngine::Classic);
+    });
     m_ok = Button(this, "OKBtn", "OK (F9)", "Plan the paths to every place of the atlas");
     m_stop = Button(this, "CancelBtn", "Cancel", "Stop the computation; the rows so far stay");
     m_stop->setEnabled(false);
@@ -138,6 +155,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     values->addWidget(m_solarData);
     values->addSpacing(10);
     labelled(values, QStringLiteral("P&ath"), m_path);
+    labelled(values, QStringLiteral("&Engine"), m_engine);
     labelled(values, QStringLiteral("&Threshold"), m_threshold);
     values->addStretch();
     values->addWidget(m_ok);
@@ -147,6 +165,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     m_filter->setMinimumWidth(Scaled(this, 160));
     tableBar->addWidget(m_progress, 1);
     tableBar->addWidget(m_summary, 1);
+    tableBar->addWidget(m_legend);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -181,6 +200,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
         m_terminal->setTerminal(previous.terminalA);
     SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
                         previous.solarIndexText, previous.kIndexText);
+    setEngine(m_input.startEngine);
     TrackFocusHints(this, m_statusLine);
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -261,6 +281,11 @@ void PlannerWindow::OKBtnClick() {
     if (path != 0)
         setup.kinds.push_back(PathKind::Long);
     setup.threshold = static_cast<float>(m_threshold->value());
+    if (engine() == PredictionEngine::P533) {
+        setup.engine = m_input.p533.choice;
+        if (!m_input.p533.problem.empty() && m_statusLine)
+            m_statusLine->SetStatusHint(Q(m_input.p533.problem));
+    }
     if (const std::optional<UserMessage> problem = CheckPlannerSetup(setup)) {
         ShowUserMessage(this, *problem);
         m_terminal->prefixEdit()->refocus();
@@ -273,7 +298,8 @@ void PlannerWindow::OKBtnClick() {
     const int utcSlot = SlotOfUtcHours((utcNow - std::floor(utcNow)) * 24.0);
     const double offset = m_input.zone.utc ? 0.0 : m_input.zone.UtcOffset;
     m_strips->setNowHalfHour(DisplayedHalfHour(utcNow, offset));
-    m_model->reset(FrequencyTexts(setup.settings), m_input.zone, utcSlot);
+    m_model->reset(FrequencyTexts(setup.settings), m_input.zone, utcSlot, setup.engine.engine);
+    showLegend();
     // The place columns fit their texts; the strips share the rest of the width.
     const QFontMetrics metrics = m_table->fontMetrics();
     const char* const widest[] = {"WWWWWWW", "Mmmmmmmmmmmmmmmmm", "200000", "Bearing00",
@@ -306,6 +332,62 @@ void PlannerWindow::OKBtnClick() {
             });
         QMetaObject::invokeMethod(this, &PlannerWindow::finishComputation, Qt::QueuedConnection);
     });
+}
+
+PredictionEngine PlannerWindow::engine() const {
+    return m_engine->currentIndex() == 1 ? PredictionEngine::P533 : PredictionEngine::Classic;
+}
+
+void PlannerWindow::setEngine(PredictionEngine engine) {
+    const bool p533 = engine == PredictionEngine::P533 && m_input.p533.choice.data;
+    m_engine->blockSignals(true);
+    m_engine->setCurrentIndex(p533 ? 1 : 0);
+    m_engine->blockSignals(false);
+    // With P.533 a slot is open at the station's required reliability; the classic
+    // threshold comes back with the classic engine.
+    if (p533 && m_threshold->isEnabled()) {
+        m_classicThreshold = m_threshold->value();
+        m_threshold->setValue(m_input.p533.choice.station.requiredReliabilityPercent / 100.0);
+    } else if (!p533 && !m_threshold->isEnabled()) {
+        m_threshold->setValue(m_classicThreshold);
+    }
+    m_threshold->setEnabled(!p533);
+    showLegend();
+}
+
+void PlannerWindow::showLegend() {
+    const bool p533 = engine() == PredictionEngine::P533;
+    if (!p533) {
+        m_legend->setPixmap(QPixmap());
+        m_legend->setText(QStringLiteral("MUF probability classes A-D by half hours"));
+        return;
+    }
+    // The continuous scale of the circuit reliability, with its ends named.
+    const QFontMetrics metrics = fontMetrics();
+    const QString low = QStringLiteral("Circuit reliability by hours: 1 %");
+    const QString high =
+        QStringLiteral("100 %; pale below %1 %")
+            .arg(m_input.p533.choice.station.requiredReliabilityPercent, 0, 'f', 0);
+    const int bar = Scaled(this, 80);
+    const int gap = Scaled(this, 6);
+    QPixmap pixmap(metrics.horizontalAdvance(low) + metrics.horizontalAdvance(high) + bar + 4 * gap,
+                   metrics.height() + 4);
+    pixmap.fill(palette().color(QPalette::Window));
+    QPainter painter(&pixmap);
+    painter.setPen(palette().color(QPalette::WindowText));
+    int x = 0;
+    painter.drawText(x, metrics.ascent() + 2, low);
+    x += metrics.horizontalAdvance(low) + gap;
+    for (int i = 0; i < bar; ++i) {
+        painter.setPen(ScaleQColor(1.0 + 99.0 * i / (bar - 1)));
+        painter.drawLine(x + i, 2, x + i, pixmap.height() - 2);
+    }
+    x += bar + gap;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(x, metrics.ascent() + 2, high);
+    painter.end();
+    m_legend->setText(QString());
+    m_legend->setPixmap(pixmap);
 }
 
 void PlannerWindow::addChunk(std::vector<PlannerRow> rows, std::vector<PlannerSkip> skipped,

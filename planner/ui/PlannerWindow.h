@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "core/TimeZone.h"
 #include "planner/Planner.h"
+#include "station/P533Offer.h"
 #include "widgets/AtlasPicker.h"
 #include "widgets/SolarDataButton.h"
 
@@ -38,6 +39,10 @@ struct PlannerWindowInput {
     DateConventions dates;
     TimeZoneState zone;
     ClockReading clock; ///< "now" for the current half hour
+    /// The P.533 engine offered beside the classic one (OfferP533), and the engine the
+    /// window starts with.
+    P533Offer p533;
+    PredictionEngine startEngine = PredictionEngine::Classic;
 };
 
 /// Opens the on-screen prediction (results window) of one row of the planner, showing
@@ -45,8 +50,9 @@ struct PlannerWindowInput {
 using PlannerPredictionOpener =
     std::function<void(QWidget* parent, const PredictionInputs&, PathKind)>;
 
-/// "Hopscope Planner": terminal A, date, solar and K index, path kind and threshold;
-/// OK computes the planner to every atlas place on a worker thread, rows appearing as
+/// "Hopscope Planner": terminal A, date, solar and K index, path kind, engine and
+/// threshold (the classic MUF probability; with P.533 the station's required circuit
+/// reliability); OK computes the planner to every atlas place on a worker thread, rows appearing as
 /// they come (progress bar, Cancel). One row per place and path, a strip per band;
 /// sort by a column header, filter by text, double-click for the on-screen
 /// prediction, Save as CSV, Print.
@@ -65,6 +71,8 @@ public:
     const PlannerTableModel* model() const { return m_model; }
     /// The rows shown, printed on `device` (PrintPlanner); false when it cannot be.
     bool printTo(QPagedPaintDevice& device) const;
+    PredictionEngine engine() const;
+    void setEngine(PredictionEngine engine);
 
 signals:
     /// A computation has ended (completed or cancelled).
@@ -90,6 +98,7 @@ private:
     void showSummary();
     /// The band columns share the width the place columns leave, down to their smallest.
     void fitBandColumns();
+    void showLegend();
 
     PlannerWindowInput m_input;
     StatusLine* m_statusLine;
@@ -109,6 +118,9 @@ private:
     KIndexEdit* m_kIndex;
     QComboBox* m_path;
     QDoubleSpinBox* m_threshold;
+    QComboBox* m_engine;
+    QLabel* m_legend;
+    double m_classicThreshold = 0.5; ///< the classic threshold while P.533 runs
     QPushButton* m_ok;
     QPushButton* m_stop;
     QLineEdit* m_filter;

@@ -4,8 +4,10 @@
 #include "core/Terminal.h"
 #include "settings/OptionsPages.h"
 #include "settings/ui/OptionsControls.h"
+#include "settings/ui/StationPage.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/StatusLine.h"
@@ -30,7 +32,7 @@ namespace {
 
 // The help pages F1 opens here.
 constexpr int kOptionsHelpContext = 21;
-constexpr int kOptionsPageHelpContexts[] = {22, 23, 24, 25};
+constexpr int kOptionsPageHelpContexts[] = {22, 23, 24, 25, 27};
 
 } // namespace
 
@@ -62,6 +64,8 @@ OptionsDialog::OptionsDialog(const Settings& settings, int lastPage, StatusLine*
     m_notebook->addTab(buildFrequencyPage(), QStringLiteral("Frequencies and Constants"));
     m_notebook->addTab(buildParamsPage(), QStringLiteral("Prediction Parameters"));
     m_notebook->addTab(buildPrefsPage(), QStringLiteral("User Preferences"));
+    m_stationPage = new StationPage(m_notebook);
+    m_notebook->addTab(m_stationPage, QStringLiteral("Station"));
     for (int page = 0; page < m_notebook->count(); ++page)
         SetHelpContext(m_notebook->widget(page), kOptionsPageHelpContexts[page]);
     m_notebook->tabBar()->installEventFilter(this);
@@ -149,6 +153,9 @@ void OptionsDialog::focusFirstControl(int page) {
         break;
     case ParamsPage:
         m_minRadAngleEdit->setFocus(Qt::OtherFocusReason);
+        break;
+    case StationPg:
+        m_stationPage->focusFirstField();
         break;
     case PrefsPage:
         (m_ssnRadioBtn->isChecked() ? m_ssnRadioBtn : m_sfRadioBtn)->setFocus(Qt::OtherFocusReason);
@@ -279,7 +286,21 @@ bool OptionsDialog::validateForSave() {
             return false;
         }
     }
+    if (const QString problem = m_stationPage->checkForSave(); !problem.isEmpty()) {
+        m_notebook->setCurrentWidget(m_stationPage);
+        ShowError(this, problem);
+        return false;
+    }
     return true;
+}
+
+void OptionsDialog::setStationSettings(const StationSettings& station, const QString& dataDir) {
+    m_stationPage->setStation(station);
+    m_stationPage->setDataDir(dataDir);
+}
+
+StationSettings OptionsDialog::stationSettings() const {
+    return m_stationPage->station();
 }
 
 void OptionsDialog::SaveBtnClick() {

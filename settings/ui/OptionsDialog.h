@@ -2,6 +2,7 @@
 
 #include "settings/FrequencyRows.h"
 #include "settings/Settings.h"
+#include "settings/StationSettings.h"
 
 #include <QDialog>
 
@@ -12,6 +13,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class StationPage;
 class StatusLine;
 class ValidatedEdit;
 class IntegerEdit;
@@ -23,8 +25,8 @@ class RealEdit;
 class UpDown;
 class WordEdit;
 
-/// "Hopscope Options": the editor of the settings, on four pages (default terminal,
-/// frequencies and constants, prediction parameters, user preferences). It edits a
+/// "Hopscope Options": the editor of the settings, on five pages (default terminal,
+/// frequencies and constants, prediction parameters, user preferences, station). It edits a
 /// copy: settings() gives the edited settings after "Save My Settings and Exit"
 /// (exec() returns Accepted); Cancel, Escape or the close box give Rejected and the
 /// caller keeps its settings.
@@ -32,7 +34,7 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     /// The page indexes of OptionsNotebook (as StartingOptionsPage numbers them).
-    enum Page { TermPage = 0, FFParamsPage = 1, ParamsPage = 2, PrefsPage = 3 };
+    enum Page { TermPage = 0, FFParamsPage = 1, ParamsPage = 2, PrefsPage = 3, StationPg = 4 };
 
     /// `lastPage` is the page shown when the window was last closed in this run (−1
     /// at the first opening); `statusLine` (may be null) shows the controls' hints.
@@ -45,6 +47,10 @@ public:
     /// dialog with solar index fields opens (off unless the user turns it on).
     void setSolarFillOnOpen(bool on);
     bool solarFillOnOpen() const;
+    /// The station and mode, kept in a file of their own, edited on the Station page;
+    /// `dataDir` is where a pattern file's relative name is looked for.
+    void setStationSettings(const StationSettings& station, const QString& dataDir);
+    StationSettings stationSettings() const;
     /// The page shown now, to be handed to the next opening.
     int lastPage() const { return m_lastPage; }
 
@@ -139,6 +145,8 @@ private:
     QRadioButton* m_sfRadioBtn = nullptr;
     QPushButton* m_restorePrefsBtn = nullptr;
     QCheckBox* m_solarFillCheckBox = nullptr;
+    // Station and mode.
+    StationPage* m_stationPage = nullptr;
     // Below the pages.
     QPushButton* m_saveBtn = nullptr;
     QPushButton* m_cancelBtn = nullptr;

@@ -203,6 +203,31 @@ TEST(CoverageRender, ColoursAndLegend) {
     EXPECT_NE(ReliabilityColour(ReliabilityClass::A), ReliabilityColour(ReliabilityClass::D));
 }
 
+TEST(CoverageRender, CircuitReliabilityOnAContinuousScale) {
+    const std::vector<LegendEntry> legend = CoverageLegend(CoverageShow::CircuitReliability);
+    ASSERT_EQ(legend.size(), 12u);
+    EXPECT_EQ(legend.front().text, "100 %");
+    EXPECT_EQ(legend[10].text, "1 %");
+    EXPECT_FALSE(legend.back().tinted); // closed: the map shows through
+    for (std::size_t i = 1; i + 1 < legend.size(); ++i)
+        EXPECT_NE(legend[i].colour, legend[i - 1].colour) << legend[i].text;
+
+    CoverageMap map;
+    map.grid = MakeCoverageGrid(10);
+    map.halfHours = {0, 2};
+    map.values.resize(static_cast<std::size_t>(map.grid.CellCount()) * 2);
+    map.values[1].reliability = 0.003f; // cell 0 at hour 2: below half a percent
+    map.values[2].reliability = 0.42f;  // cell 1 at hour 0
+    map.values[3].reliability = 1.0f;
+    const std::vector<CellTint> hour0 = CellTints(map, 0, CoverageShow::CircuitReliability);
+    const std::vector<CellTint> hour2 = CellTints(map, 1, CoverageShow::CircuitReliability);
+    EXPECT_FALSE(hour0[0].tinted);
+    EXPECT_FALSE(hour2[0].tinted);
+    EXPECT_TRUE(hour0[1].tinted);
+    EXPECT_EQ(hour0[1].colour, CircuitReliabilityColour(42.0));
+    EXPECT_EQ(hour2[1].colour, CircuitReliabilityColour(100.0));
+}
+
 TEST(CoverageTexts, LocalTimeFallsInItsUtcHalfHour) {
     EXPECT_EQ(UtcHalfHourOf(12.0, 0.0), 24);
     EXPECT_EQ(UtcHalfHourOf(23.99, 0.0), 47);

@@ -246,6 +246,13 @@ TEST(PlannerView, StripsFilterAndSortKeys) {
     // Local time 6 h behind UTC: UTC 0000 shows at displayed 1800 (half hour 36).
     EXPECT_EQ(StripText(band, 0.25).substr(36, 2), "Ac");
     EXPECT_EQ(DisplayedHalfHour(100.5, 0.25), 12); // UTC 1200 is local 0600
+    // The reliabilities behind a P.533 strip, in the same displayed order.
+    band.reliability[1] = 0.25f;
+    const std::vector<float> percent = StripReliability(band, 0.25);
+    ASSERT_EQ(percent.size(), 48u);
+    EXPECT_EQ(percent[36], 100.0f);
+    EXPECT_EQ(percent[37], 25.0f);
+    EXPECT_EQ(std::count(percent.begin(), percent.end(), -1.0f), 46); // nothing shown
 
     PlannerRow a, b;
     a.place.Prefix = "VK";

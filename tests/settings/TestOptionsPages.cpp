@@ -13,5 +13,6 @@ TEST(OptionsPages, OptionsOpenOnThePageThatNeedsAttention) {
     settings.FrequencyCount = 2;
     EXPECT_EQ(StartingOptionsPage(settings, 3), 3);
     EXPECT_EQ(StartingOptionsPage(settings, -1), 0); // first opening
-    EXPECT_EQ(StartingOptionsPage(settings, 4), 0);
+    EXPECT_EQ(StartingOptionsPage(settings, 4), 4);  // the station page
+    EXPECT_EQ(StartingOptionsPage(settings, 5), 0);
 }

@@ -37,7 +37,7 @@ private:
     Atlas m_atlas = BuiltInTestAtlas();
     FakeStatusLine m_status;
 
-    std::unique_ptr<CoverageWindow> display(const std::string& freq) {
+    std::unique_ptr<CoverageWindow> display(const std::string& freq, bool p533 = false) {
         const Settings settings = TestSettings(true);
         CoverageDisplayInput input;
         input.request.map.station = {"F", "48.85N", "2.35E", "Paris"};
@@ -54,6 +54,10 @@ private:
         input.centre = {41.71, 72.73};
         input.cellDeg = 10; // 648 cells keep the test quick
         input.clock = NoonOf8December;
+        if (p533) {
+            input.p533 = OfferP533(::StationSettings{}, {}, 1.5);
+            input.startEngine = PredictionEngine::P533;
+        }
         auto form = std::make_unique<CoverageWindow>(std::move(input));
         form->resize(1000, 640);
         form->show();
@@ -120,6 +124,32 @@ private slots:
         // 40..50 N, 70..80 W.
         QVERIFY2(form->readoutText().startsWith(QStringLiteral("Cell 45.00 N   75.00 W")),
                  qPrintable(form->readoutText()));
+    }
+
+    // P.533: the day by hours, the cells coloured by circuit reliability; back to the
+    // classic engine, the half hours and the MUF probability.
+    void engineChoiceStepsAndColours() {
+        auto form = display("14.1", true);
+        form->waitForDay();
+        QCOMPARE(form->engine(), PredictionEngine::P533);
+        QVERIFY(form->shownMap() && form->shownMap()->IsP533());
+        QCOMPARE(form->shownMap()->halfHours.size(), std::size_t{24});
+        auto* show = form->findChild<QComboBox*>("ShowComboBox");
+        QCOMPARE(show->itemText(0), QStringLiteral("Circuit reliability"));
+        QVERIFY(form->findChild<QLabel*>("DayStepLbl")->text().contains("an hour"));
+        form->setHalfHour(27);
+        QCOMPARE(form->halfHour(), 26); // 1300 UTC
+        const int cell = form->shownMap()->grid.CellCount() / 2;
+        QCOMPARE(form->shownMap()->At(cell, 13).reliability,
+                 static_cast<float>(form->shownMap()->P533At(cell, 13).reliabilityPercent / 100));
+
+        form->findChild<QComboBox*>("EngineComboBox")->setCurrentIndex(0);
+        form->waitForDay();
+        QCOMPARE(form->engine(), PredictionEngine::Classic);
+        QCOMPARE(form->shownMap()->halfHours.size(), std::size_t{48});
+        QCOMPARE(show->itemText(0), QStringLiteral("MUF probability"));
+        form->setHalfHour(27);
+        QCOMPARE(form->halfHour(), 27);
     }
 
     void savesPngSvgAndPdf() {

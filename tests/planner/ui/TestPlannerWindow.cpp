@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 using namespace predictiontest;
 
@@ -145,6 +146,45 @@ private slots:
         QCOMPARE(pages, (shown->rowCount() + 39) / 40);
         if (qEnvironmentVariableIsSet("HOPSCOPE_KEEP_PRINTOUT"))
             QFile::copy(pdf, qEnvironmentVariable("HOPSCOPE_KEEP_PRINTOUT"));
+    }
+
+    // With P.533 the strips carry the circuit reliability, a slot is open at the
+    // station's required reliability (the threshold follows it and comes back after),
+    // and the two half hours of an hour are alike.
+    void p533EngineOpensAtTheRequiredReliability() {
+        PlannerWindowInput in = input();
+        ::StationSettings station;
+        station.mode = StationMode::FT8;
+        station.requiredReliabilityPercent = 70.0;
+        in.p533 = OfferP533(station, {}, 1.5);
+        QVERIFY2(in.p533.choice.data, in.p533.problem.c_str());
+        in.startEngine = PredictionEngine::P533;
+        PlannerWindow window(in, &m_status);
+        window.show();
+        auto* threshold = window.findChild<QDoubleSpinBox*>("ThresholdSpin");
+        QCOMPARE(window.engine(), PredictionEngine::P533);
+        QVERIFY(!threshold->isEnabled());
+        QCOMPARE(threshold->value(), 0.70);
+        QSignalSpy done(&window, &PlannerWindow::computationDone);
+        QTest::mouseClick(window.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+        QVERIFY(done.wait(120000));
+        QVERIFY(window.model()->rowCount() > 300);
+        int open = 0;
+        for (const PlannerRow& row : window.model()->rows())
+            for (const PlannerBand& band : row.bands)
+                for (int j = 0; j < kHalfHours; ++j) {
+                    if (std::abs(band.reliability[j] - 0.70f) > 1e-5f) // not on the edge
+                        QCOMPARE(band.open[j], band.shown[j] && band.reliability[j] >= 0.70f);
+                    QCOMPARE(band.reliability[j], band.reliability[j ^ 1]);
+                    open += band.open[j];
+                }
+        QVERIFY(open > 0);
+        const QModelIndex strip = window.model()->index(0, kPlannerBandColumn);
+        QCOMPARE(strip.data(PlannerTableModel::ReliabilityRole).toList().size(), kHalfHours);
+
+        window.setEngine(PredictionEngine::Classic);
+        QVERIFY(threshold->isEnabled());
+        QCOMPARE(threshold->value(), 0.5);
     }
 
     void refusesABadSolarIndexAndCancels() {
