@@ -102,7 +102,7 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
         return ArgFailure{"--freq '" + *freq + "': a frequency from 3.0 to 30.0 MHz", 1};
     run.request.band = *band;
 
-    const TerminalArgs resolved = ResolveTerminalOptions(station, &data.atlas, settings);
+    const TerminalArgs resolved = ResolveCommandTerminal(station, data, &settings);
     if (!resolved.ok)
         return ArgFailure{resolved.problem, 1};
     run.request.station = resolved.terminal;
