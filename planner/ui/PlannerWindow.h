@@ -11,6 +11,7 @@
 #include <atomic>
 #include <functional>
 
+struct CountryFileLoad;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -36,6 +37,8 @@ struct PlannerWindowInput {
     DateConventions dates;
     TimeZoneState zone;
     ClockReading clock; ///< "now" for the current half hour
+    /// The country file that places callsigns; not owned, may be null.
+    const CountryFileLoad* countries = nullptr;
 };
 
 /// Opens the on-screen prediction (results window) of one row of the planner, showing

@@ -6,9 +6,9 @@ file(MAKE_DIRECTORY ${calls_fresh})
 file(WRITE ${calls_damaged}/cty.dat "Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n    DL,\n")
 
 hopscope_cli_run(calls_note ARGS path --a DL1ABC --b VK2XYZ/P --data-dir ${calls_fresh}
-  EXPECT "hopscope-cli: --a DL1ABC . Fed\\. Rep\\. of Germany \\(DL\\)")
+  EXPECT "hopscope-cli: --a DL1ABC [^ ]+ Fed\\. Rep\\. of Germany \\(DL\\)")
 hopscope_cli_run(calls_suffix_note ARGS path --a DL1ABC --b VK2XYZ/P --data-dir ${calls_fresh}
-  EXPECT "hopscope-cli: --b VK2XYZ/P . Australia \\(VK\\)")
+  EXPECT "hopscope-cli: --b VK2XYZ/P [^ ]+ Australia \\(VK\\)")
 hopscope_cli_run(calls_place ARGS path --a dl1abc --b JA1 --data-dir ${calls_fresh}
   EXPECT "Terminal A: 51\\.00 N  10\\.00 E  DL1ABC")
 hopscope_cli_run(calls_prefix_named_by_country ARGS path --a G --b ZS6 --data-dir ${calls_fresh}
