@@ -49,9 +49,9 @@ void MainWindow::buildMenus() {
     addItem(predictions, QStringLiteral("Planner1"), QStringLiteral("P&lanner..."),
             QStringLiteral("Which frequency opens to which atlas place, and when"));
 
-    QMenu* maps =
-        addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
-                QStringLiteral("Display the Frequency, Rectangular or Great Circle Map"), 14);
+    QMenu* maps = addMenu(
+        nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
+        QStringLiteral("Display the Frequency, Coverage, Rectangular or Great Circle Map"), 14);
     addItem(maps, QStringLiteral("FrequencyMap1"), QStringLiteral("&Frequency Map..."),
             QStringLiteral(
                 "Map display showing suggested frequencies to different areas of the world"));
@@ -188,7 +188,8 @@ void MainWindow::PlannerClick() {
                              &m_state.PlaceAtlas,
                              m_state.Dates,
                              m_state.TimeZone,
-                             ReadSystemClock()};
+                             ReadSystemClock(),
+                             &m_state.Countries};
     PlannerWindow planner(std::move(input), this, this);
     planner.setAtlasPicker(atlasPicker());
     planner.setSolarDataSource(PublishedSolarData(m_state.DataDirectory));
