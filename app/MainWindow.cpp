@@ -299,8 +299,13 @@ void MainWindow::OptionsClick() {
         OptionsDialog options(m_state.UserSettings, m_lastOptionsPage, this, this);
         SolarPreferences solar = ReadSolarPreferences(m_state.DataDirectory);
         options.setSolarFillOnOpen(solar.fillOnOpen);
+        options.setSolarServer(QString::fromStdString(solar.baseUrl));
+        options.setSolarServerCheck([](const QString& text) {
+            return QString::fromStdString(CheckSolarServerAddress(text.toStdString()).error);
+        });
         if (options.exec() == QDialog::Accepted) {
             solar.fillOnOpen = options.solarFillOnOpen();
+            solar.baseUrl = CheckSolarServerAddress(options.solarServer().toStdString()).address;
             WriteSolarPreferences(m_state.DataDirectory, solar); // silent, as the settings
             const FileWriteResult saved =
                 SaveOptions(m_state, options.settings(), ReadSystemClock());

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -45,6 +47,13 @@ public:
     /// dialog with solar index fields opens (off unless the user turns it on).
     void setSolarFillOnOpen(bool on);
     bool solarFillOnOpen() const;
+    /// The server of the published solar data, kept with that choice ("" for the
+    /// default server), in the field "SolarServerEdit" of the preferences page. Save
+    /// hands the text to `check`, when one is set, and refuses it with the message
+    /// `check` returns unless that is empty.
+    void setSolarServer(const QString& address);
+    QString solarServer() const;
+    void setSolarServerCheck(std::function<QString(const QString&)> check);
     /// The page shown now, to be handed to the next opening.
     int lastPage() const { return m_lastPage; }
 
@@ -139,6 +148,8 @@ private:
     QRadioButton* m_sfRadioBtn = nullptr;
     QPushButton* m_restorePrefsBtn = nullptr;
     QCheckBox* m_solarFillCheckBox = nullptr;
+    ValidatedEdit* m_solarServerEdit = nullptr;
+    std::function<QString(const QString&)> m_solarServerCheck;
     // Below the pages.
     QPushButton* m_saveBtn = nullptr;
     QPushButton* m_cancelBtn = nullptr;
