@@ -300,6 +300,10 @@ void MainWindow::OptionsClick() {
         OptionsDialog options(m_state.UserSettings, m_lastOptionsPage, this, this);
         SolarPreferences solar = ReadSolarPreferences(m_state.DataDirectory);
         options.setSolarFillOnOpen(solar.fillOnOpen);
+        options.setSolarServer(QString::fromStdString(solar.baseUrl));
+        options.setSolarServerCheck([](const QString& text) {
+            return QString::fromStdString(CheckSolarServerAddress(text.toStdString()).error);
+        });
         const StationSettingsRead station = ReadStationSettings(m_state.DataDirectory);
         if (station.status == StationReadStatus::Damaged)
             ShowError(this, QString::fromStdString(station.message));
@@ -307,6 +311,7 @@ void MainWindow::OptionsClick() {
                                    QString::fromStdString(m_state.DataDirectory.string()));
         if (options.exec() == QDialog::Accepted) {
             solar.fillOnOpen = options.solarFillOnOpen();
+            solar.baseUrl = CheckSolarServerAddress(options.solarServer().toStdString()).address;
             WriteSolarPreferences(m_state.DataDirectory, solar); // silent, as the settings
             // The station file is written only when the page changed something, so a
             // damaged file the user was told about stays for them to look at.

@@ -55,9 +55,9 @@ void MainWindow::buildMenus() {
             QStringLiteral("How reliable one circuit is for your station and mode, hour by "
                            "hour and frequency by frequency"));
 
-    QMenu* maps =
-        addMenu(nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
-                QStringLiteral("Display the Frequency, Rectangular or Great Circle Map"), 14);
+    QMenu* maps = addMenu(
+        nullptr, QStringLiteral("Maps"), QStringLiteral("&Maps"),
+        QStringLiteral("Display the Frequency, Coverage, Rectangular or Great Circle Map"), 14);
     addItem(maps, QStringLiteral("FrequencyMap1"), QStringLiteral("&Frequency Map..."),
             QStringLiteral(
                 "Map display showing suggested frequencies to different areas of the world"));
@@ -203,6 +203,7 @@ void MainWindow::PlannerClick() {
     input.p533 = OfferP533(station.settings, m_state.DataDirectory,
                            m_state.UserSettings.MinRadiationAngleDeg);
     input.startEngine = station.settings.startEngine;
+    input.countries = &m_state.Countries;
     PlannerWindow planner(std::move(input), this, this);
     planner.setAtlasPicker(atlasPicker());
     planner.setSolarDataSource(PublishedSolarData(m_state.DataDirectory));

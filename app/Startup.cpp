@@ -2,6 +2,8 @@
 
 #include "appstate/AppState.h"
 #include "atlas/AtlasFile.h"
+#include "atlas/CountryFile.h"
+#include "core/DataDirectory.h"
 #include "core/ReplaceFile.h"
 #include "settings/DefaultTerminal.h"
 #include "settings/SettingsFile.h"
@@ -44,6 +46,7 @@ void LoadAppState(AppState& state, const std::filesystem::path& dataDir,
     state.TimeZone = SetTimeZone(state.UserSettings.UseUtc, clock);
     ApplyStartupDefaultTerminal(state.UserSettings, state.Prediction.TerminalA);
     LoadAtlas(state.PlaceAtlas, dataDir, [] { QCoreApplication::processEvents(); });
+    state.Countries = LoadCountryFile(dataDir, CountryFileCandidates(ProgramDirectory()));
 }
 
 FileWriteResult SaveAppStateAtExit(AppState& state) {

@@ -5,6 +5,7 @@
 // a window takes what it needs from here (or a copy) and gives its result back.
 
 #include "atlas/Atlas.h"
+#include "atlas/CountryFile.h"
 #include "core/Dates.h"
 #include "core/Terminal.h"
 #include "core/TimeZone.h"
@@ -39,6 +40,8 @@ struct AppState {
     TimeZoneState TimeZone;
     /// The atlas; changed only by the atlas windows.
     Atlas PlaceAtlas;
+    /// The country file that places callsigns the atlas lacks; read at start-up.
+    CountryFileLoad Countries;
     /// The current prediction.
     PredictionRecord Prediction;
 };

@@ -17,18 +17,21 @@ std::string Upper(std::string_view text) {
 } // namespace
 
 CheckResult CheckPrefixField(std::string_view text, const Atlas* atlas, bool canBeLocator,
-                             bool mustFindInAtlas) {
+                             bool mustFindInAtlas, const CountryFile* countries) {
     const std::string upper = Upper(text);
     if (!mustFindInAtlas)
         return IsValidPrefix(upper, true);
     CheckResult result;
     result.ok = upper == "DEFAULT" || text == "<Ins>" ||
                 (atlas && FindAtlasEntry(*atlas, upper).has_value()) ||
-                (canBeLocator && GridLocatorToCoordinates(upper, false).ok);
+                (canBeLocator && GridLocatorToCoordinates(upper, false).ok) ||
+                (canBeLocator && countries && MatchCallsign(*countries, upper).has_value());
     if (!result.ok) {
-        result.message = ErrorMessage(canBeLocator ? std::string(text) + " not found in atlas\r" +
-                                                         "and not a valid grid locator"
-                                                   : std::string(text) + " not found in atlas");
+        const char* const tail =
+            countries ? "and not a valid grid locator or callsign" : "and not a valid grid locator";
+        result.message =
+            ErrorMessage(canBeLocator ? std::string(text) + " not found in atlas\r" + tail
+                                      : std::string(text) + " not found in atlas");
     }
     return result;
 }

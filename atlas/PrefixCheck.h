@@ -1,6 +1,7 @@
 #pragma once
 
 #include "atlas/Atlas.h"
+#include "atlas/CountryFile.h"
 #include "core/UserMessage.h"
 
 #include <string_view>
@@ -10,6 +11,8 @@
 /// With it: "DEFAULT", "<Ins>" (as typed), a prefix FindAtlasEntry finds, or, with
 /// `canBeLocator`, a valid grid locator; otherwise the text as typed followed by
 /// " not found in atlas\r" "and not a valid grid locator" (with `canBeLocator`) or by
-/// " not found in atlas". A null atlas finds nothing.
+/// " not found in atlas". A null atlas finds nothing. With a country file (and
+/// `canBeLocator`) a callsign or prefix MatchCallsign finds passes too, and the message
+/// ends "and not a valid grid locator or callsign".
 CheckResult CheckPrefixField(std::string_view text, const Atlas* atlas, bool canBeLocator,
-                             bool mustFindInAtlas);
+                             bool mustFindInAtlas, const CountryFile* countries = nullptr);

@@ -44,6 +44,22 @@ std::vector<std::string> PrefixSearchLines(const Atlas& atlas, PrefixSearchMode 
     return SortedAtlasLines(atlas, mode, &PrefixSearchLine);
 }
 
+std::vector<std::string> NameSearchLines(const Atlas& atlas, std::string_view text) {
+    const auto upper = [](std::string value) {
+        for (char& c : value)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        return value;
+    };
+    const std::string wanted = upper(TrimBlanks(text));
+    std::vector<std::string> lines = PrefixSearchLines(atlas, PrefixSearchMode::ByName);
+    std::erase_if(lines, [&](const std::string& line) {
+        return upper(PrefixSearchField(line, PrefixSearchMode::ByName)).find(wanted) ==
+               std::string::npos;
+    });
+    return lines;
+}
+
 std::vector<std::string> SortedAtlasLines(const Atlas& atlas, PrefixSearchMode mode,
                                           std::string (*lineOf)(const AtlasEntry&,
                                                                 PrefixSearchMode)) {

@@ -43,6 +43,11 @@ std::vector<std::string> SortedAtlasLines(const Atlas& atlas, PrefixSearchMode m
 std::optional<std::size_t> IncrementalSearch(const std::vector<std::string>& lines,
                                              std::string_view text);
 
+/// The lines of the list by name (PrefixSearchLines, in its order) whose name contains
+/// `text`, ignoring the case of ASCII letters and the blanks around `text`. Every line
+/// for an empty text.
+std::vector<std::string> NameSearchLines(const Atlas& atlas, std::string_view text);
+
 /// The first field of a line, spaces around it removed: the prefix (columns 2..7) by
 /// prefix, the name (columns 2..18) by name. This is what a click copies into the
 /// search field.

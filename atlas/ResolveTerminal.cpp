@@ -3,6 +3,7 @@
 #include "atlas/AtlasEntry.h"
 #include "atlas/PrefixCheck.h"
 #include "core/FieldChecks.h"
+#include "core/Numeric.h"
 #include "core/Syntax.h"
 
 #include <algorithm>
@@ -85,7 +86,27 @@ std::optional<ResolvedTerminal> FromLocator(const std::string& prefix, const Ter
     return Resolved(prefix, centre.latitudeText, centre.longitudeText, "");
 }
 
-constexpr LookUp kLookUps[] = {FromDefault, FromAtlas, FromLocator};
+std::optional<ResolvedTerminal> FromCountryFile(const std::string& prefix,
+                                                const TerminalSources& sources) {
+    if (!sources.countries)
+        return std::nullopt;
+    const std::optional<CallsignMatch> match = MatchCallsign(*sources.countries, prefix);
+    if (!match)
+        return std::nullopt;
+    const Country& country = sources.countries->countries[match->country];
+    // "DL", "JA1", "ZS6": a prefix, named by its entity; "DL1ABC": a station's call.
+    const bool barePrefix =
+        !match->exactCall && (match->call.find_first_of("0123456789") == std::string::npos ||
+                              std::isdigit(static_cast<unsigned char>(match->call.back())));
+    ResolvedTerminal result =
+        Resolved(match->call.size() <= kPrefixCapacity ? match->call : match->matched,
+                 FormatFixed(match->latitudeDeg, 0, 2), FormatFixed(match->longitudeDeg, 0, 2),
+                 barePrefix ? country.name : match->call);
+    result.matchText = CallsignMatchText(*sources.countries, *match);
+    return result;
+}
+
+constexpr LookUp kLookUps[] = {FromDefault, FromAtlas, FromLocator, FromCountryFile};
 
 } // namespace
 
@@ -112,8 +133,9 @@ ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter,
     for (const LookUp lookUp : kLookUps)
         if (std::optional<ResolvedTerminal> found = lookUp(prefix, sources))
             return *std::move(found);
-    return Refused(TerminalProblem::PrefixUnknown,
-                   CheckPrefixField(typed.prefix, sources.atlas, true, true).message);
+    return Refused(
+        TerminalProblem::PrefixUnknown,
+        CheckPrefixField(typed.prefix, sources.atlas, true, true, sources.countries).message);
 }
 
 void NameLocatorTerminal(Terminal& terminal) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "atlas/Atlas.h"
+#include "atlas/CountryFile.h"
 #include "core/Terminal.h"
 #include "core/UserMessage.h"
 
@@ -10,7 +11,7 @@
 /// What the user typed for one terminal: the four fields of a terminal group of the
 /// prediction dialog, or the terminal options of the command line.
 struct TerminalTexts {
-    std::string prefix;    ///< an atlas prefix, a grid locator, "DEFAULT" or "<Ins>"
+    std::string prefix;    ///< an atlas prefix, a grid locator, a callsign, "DEFAULT" or "<Ins>"
     std::string latitude;  ///< read only when `prefix` is "<Ins>"
     std::string longitude; ///< read only when `prefix` is "<Ins>"
     std::string name;      ///< read only when `prefix` is "<Ins>"; may be blank
@@ -20,7 +21,7 @@ struct TerminalTexts {
 enum class TerminalProblem {
     None,
     PrefixMissing,    ///< the prefix is empty
-    PrefixUnknown,    ///< not in the atlas and not a grid locator
+    PrefixUnknown,    ///< not in the atlas, not a grid locator and no callsign
     DefaultUndefined, ///< "DEFAULT" while the settings define no default terminal
     Latitude,         ///< the latitude text does not read as a latitude
     Longitude,        ///< the longitude text does not read as a longitude
@@ -32,6 +33,8 @@ struct ResolvedTerminal {
     Terminal terminal; ///< when ok: the four texts (and the reals of a default terminal)
     TerminalProblem problem = TerminalProblem::None; ///< when not ok
     UserMessage message;                             ///< when not ok: what to show
+    /// When the country file gave the terminal: "DL1ABC → Fed. Rep. of Germany (DL)".
+    std::string matchText;
     explicit operator bool() const { return ok; }
 };
 
@@ -45,6 +48,8 @@ struct TerminalSources {
     /// What "DEFAULT" stands for (DefinedDefaultTerminal of the settings); nothing when
     /// no default terminal is defined.
     std::optional<Terminal> defaultTerminal;
+    /// Callsigns and prefixes the atlas does not know; null resolves none.
+    const CountryFile* countries = nullptr;
 };
 
 /// Turns what the user typed for terminal `letter` ('A' or 'B') into a terminal,
@@ -60,7 +65,12 @@ struct TerminalSources {
 ///   with the information message that says how to define it;
 /// - a prefix of the atlas: that prefix with the entry's latitude, longitude and name;
 /// - a grid locator: the locator with the texts of its centre and an empty name;
-/// - anything else: refused, "... not found in atlas" "and not a valid grid locator".
+/// - a callsign or prefix of the country file (MatchCallsign): the entity's position
+///   (or the prefix's own), as prefix the call when it fits kPrefixCapacity and the
+///   matched prefix otherwise, as name the call, or the entity's name for a prefix (no
+///   digit, or a digit at its end: "DL", "JA1"); `matchText` says what matched;
+/// - anything else: refused, "... not found in atlas" "and not a valid grid locator"
+///   (with a country file: "... not a valid grid locator or callsign").
 /// Every text is cut to its capacity. Nothing is read or written.
 ResolvedTerminal ResolveTerminal(const TerminalTexts& typed, char letter,
                                  const TerminalSources& sources);

@@ -34,7 +34,8 @@ constexpr const char* kAtlasUsage =
     "                   prefix, name, latitude and longitude (north and WEST positive)\n"
     "  list             every entry as a 28-character line of the prefix search list,\n"
     "                   by prefix, or with --by-name by name\n"
-    "  search TEXT      the line the prefix search selects when TEXT is typed\n"
+    "  search TEXT      the line the prefix search selects when TEXT is typed; with\n"
+    "                   --by-name every line whose name contains TEXT (any case)\n"
     "  add              adds a place; the prefix must not be in use\n"
     "  modify PREFIX    changes the place PREFIX: only the texts given change\n"
     "  delete PREFIX    removes the place PREFIX\n"
@@ -94,6 +95,14 @@ int List(const Atlas& atlas, PrefixSearchMode mode) {
 int Search(const Atlas& atlas, PrefixSearchMode mode, const std::string& text) {
     if (const AtlasStatusResult status = AtlasStatus(atlas, 0); !status.message.IsEmpty())
         return Refuse(status.message);
+    if (mode == PrefixSearchMode::ByName) {
+        const std::vector<std::string> found = NameSearchLines(atlas, text);
+        if (found.empty())
+            return ReportRefusal("atlas", "no name in the atlas contains '" + text + "'");
+        for (const std::string& line : found)
+            std::printf("%s\n", line.c_str());
+        return 0;
+    }
     const std::vector<std::string> lines = PrefixSearchLines(atlas, mode);
     const std::optional<std::size_t> selected = IncrementalSearch(lines, text);
     if (!selected)

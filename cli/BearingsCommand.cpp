@@ -119,7 +119,7 @@ int RunBearingsCommand(const std::vector<std::string>& rawArgs) {
         return failure->status == 2 ? UsageError(failure->text) : Refuse(failure->text);
     if (const AtlasStatusResult status = AtlasStatus(data.atlas, 0); !status.message.IsEmpty())
         return Refuse(OneLineText(status.message));
-    TerminalArgs point = ResolveTerminalOptions(from, &data.atlas, data.settings);
+    TerminalArgs point = ResolveCommandTerminal(from, data);
     if (!point.ok)
         return Refuse(point.problem);
     if (const CheckResult derived = DeriveTerminalCoordinates(point.terminal); !derived)

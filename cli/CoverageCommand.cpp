@@ -132,7 +132,7 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
         run.request.engine = {PredictionEngine::P533, nullptr, run.station.request};
     }
 
-    const TerminalArgs resolved = ResolveTerminalOptions(station, &data.atlas, settings);
+    const TerminalArgs resolved = ResolveCommandTerminal(station, data, &settings);
     if (!resolved.ok)
         return ArgFailure{resolved.problem, 1};
     run.request.station = resolved.terminal;

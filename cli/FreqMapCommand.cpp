@@ -18,6 +18,7 @@
 #include "maps/FreqMapCells.h"
 #include "maps/FreqMapExport.h"
 #include "maps/FreqMapRender.h"
+#include "maps/FreqMapTexts.h"
 #include "maps/FreqMapValues.h"
 #include "maps/PixelBuffer.h"
 #include "settings/SettingsFile.h"
@@ -86,7 +87,7 @@ std::optional<ArgFailure> ReadRun(const std::vector<std::string>& argList, FreqM
     if (auto failure = ApplyOverrides(overrides, run.settings))
         return failure->status == 2 ? Usage(failure->text) : *failure;
 
-    const TerminalArgs resolved = ResolveTerminalOptions(station, &data.atlas, run.settings);
+    const TerminalArgs resolved = ResolveCommandTerminal(station, data, &run.settings);
     if (!resolved.ok)
         return ArgFailure{resolved.problem, 1};
     run.station = resolved.terminal;
@@ -206,6 +207,8 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
         return ReportRefusal("freqmap", "You must enter a solar flux or sunspot number");
 
     const FreqMapSlots slots = MakeFreqMapSlots(run.settings);
+    if (const std::string note = FreqMapLeftOutNote(slots); !note.empty())
+        std::fprintf(stderr, "hopscope-cli freqmap: %s\n", note.c_str());
     const PixelRect image = PngImage(run.pngWidth);
     const std::vector<FreqMapCell> cells =
         FreqMapLayout(run.resolution, FreqMapArea(image.right, image.bottom), run.centreLonDeg);

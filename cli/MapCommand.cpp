@@ -115,9 +115,9 @@ int RunMapCommand(const std::vector<std::string>& rawArgs) {
     const Settings& settings = data.settings;
     const Atlas& atlas = data.atlas;
     TerminalArgs a, b;
-    if (hasA && !(a = ResolveTerminalOptions(aOptions, &atlas, settings)).ok)
+    if (hasA && !(a = ResolveCommandTerminal(aOptions, data)).ok)
         return Refuse(a.problem);
-    if (hasB && !(b = ResolveTerminalOptions(bOptions, &atlas, settings)).ok)
+    if (hasB && !(b = ResolveCommandTerminal(bOptions, data)).ok)
         return Refuse(b.problem);
 
     std::optional<GeoPoint> centre;

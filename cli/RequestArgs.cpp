@@ -10,6 +10,7 @@
 #include "settings/SettingsFile.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace fs = std::filesystem;
 
@@ -136,6 +137,29 @@ std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& data
     return std::nullopt;
 }
 
+TerminalArgs ResolveCommandTerminal(const TerminalOptions& options, const CommandData& data,
+                                    const Settings* settings) {
+    const Settings& used = settings ? *settings : data.settings;
+    TerminalArgs read = ResolveTerminalOptions(options, &data.atlas, used);
+    if (read.ok || read.problemKind != TerminalProblem::PrefixUnknown)
+        return read;
+    if (!data.countries) {
+        data.countries = LoadCountryFile(data.directory, CountryFileCandidates(ProgramDirectory()));
+        if (data.countries->Ok() && !data.countries->warning.empty())
+            std::fprintf(stderr, "hopscope-cli: %s (%s used instead)\n",
+                         data.countries->warning.c_str(), data.countries->path.string().c_str());
+    }
+    if (!data.countries->Ok()) {
+        read.problem += " (" + data.countries->error + ")";
+        return read;
+    }
+    read = ResolveTerminalOptions(options, &data.atlas, used, &data.countries->file);
+    if (read.ok)
+        std::fprintf(stderr, "hopscope-cli: --%s %s\n", options.letter.c_str(),
+                     read.matchText.c_str());
+    return read;
+}
+
 std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const CommandData& data,
                                                 bool solarRequired, PredictionInputs& inputs) {
     // CheckRequestArgs has normally passed already; a caller that skipped it is
@@ -144,8 +168,7 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
         return failure;
     Terminal* const terminals[2] = {&inputs.terminalA, &inputs.terminalB};
     for (int i = 0; i < 2; ++i) {
-        const TerminalArgs read =
-            ResolveTerminalOptions(args.terminals[i], &data.atlas, data.settings);
+        const TerminalArgs read = ResolveCommandTerminal(args.terminals[i], data);
         if (!read.ok)
             return ArgFailure{read.problem, 1};
         *terminals[i] = read.terminal;

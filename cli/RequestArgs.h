@@ -48,11 +48,23 @@ struct CommandData {
     std::filesystem::path directory;
     Settings settings;
     Atlas atlas;
+    /// The country file, read when a terminal first needs it (ResolveCommandTerminal).
+    mutable std::optional<CountryFileLoad> countries;
 };
 
 /// Reads the data of the folder --data-dir names (or of the usual data folder).
 std::optional<ArgFailure> ReadCommandData(const std::optional<std::string>& dataDir,
                                           CommandData& data);
+
+/// Terminal `options` resolved against the data: the atlas, the default terminal, a
+/// grid locator, and only then the country file (read once, from the data folder or
+/// the program's copy), so that a callsign or a prefix the atlas lacks is found by its
+/// country. What a callsign matched goes to standard error ("hopscope-cli: --a DL1ABC
+/// → Fed. Rep. of Germany (DL)"), as does a user's country file that could not be
+/// read; a country file that is missing altogether adds its reason to the refusal.
+/// `settings` (what DEFAULT stands for) are the data's own unless given.
+TerminalArgs ResolveCommandTerminal(const TerminalOptions& options, const CommandData& data,
+                                    const Settings* settings = nullptr);
 
 /// The inputs of a prediction from the options and the data: both terminals
 /// resolved as the prediction dialog resolves them, the time zone (--utc, --local,

@@ -31,12 +31,13 @@ TerminalOptions TakeTerminalOptions(ArgList& args, std::string_view letter) {
 }
 
 TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas* atlas,
-                                    const Settings& settings) {
+                                    const Settings& settings, const CountryFile* countries) {
     TerminalArgs result;
     const char letter = options.letter == "a" ? 'A' : 'B';
-    const ResolvedTerminal resolved =
-        ResolveTerminal(options.typed, letter, {atlas, DefinedDefaultTerminal(settings)});
+    const ResolvedTerminal resolved = ResolveTerminal(
+        options.typed, letter, {atlas, DefinedDefaultTerminal(settings), countries});
     if (!resolved) {
+        result.problemKind = resolved.problem;
         std::string head = "--" + options.letter + " '" + options.given + "': ";
         if (resolved.problem == TerminalProblem::Latitude)
             head = "--" + options.letter + "-lat '" + options.typed.latitude + "': ";
@@ -50,6 +51,7 @@ TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas*
     }
     result.ok = true;
     result.terminal = resolved.terminal;
+    result.matchText = resolved.matchText;
     if (options.name)
         result.terminal.Name = CutText(*options.name, kNameCapacity);
     // A locator without a name goes by its locator, as in the windows and a batch run.

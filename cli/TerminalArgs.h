@@ -29,6 +29,8 @@ struct TerminalArgs {
     bool ok = false;
     Terminal terminal;   ///< the four texts; the reals are left for ComputePathGeometry
     std::string problem; ///< on failure: "--a-lat '91': Please enter ..." for standard error
+    TerminalProblem problemKind = TerminalProblem::None; ///< on failure: which field
+    std::string matchText; ///< a callsign's country: "DL1ABC → Fed. Rep. of Germany (DL)"
 };
 
 /// The terminal of `options` as the prediction dialog would make it from the same
@@ -36,6 +38,8 @@ struct TerminalArgs {
 /// prefix, a locator or DEFAULT replaces the name those bring (cut to 17 characters); a
 /// locator left without a name takes the locator as its name (NameLocatorTerminal); and
 /// control characters of the name, from --a-name or the settings' default terminal, come
-/// out as "?" (WithoutControlCharacters).
+/// out as "?" (WithoutControlCharacters). With `countries`, a callsign or prefix the
+/// atlas does not know is looked up there too.
 TerminalArgs ResolveTerminalOptions(const TerminalOptions& options, const Atlas* atlas,
-                                    const Settings& settings);
+                                    const Settings& settings,
+                                    const CountryFile* countries = nullptr);

@@ -69,6 +69,10 @@ install(FILES ${packaging}/copyright ${generated}/changelog.gz DESTINATION ${cli
 # The P.533 engine's coefficient files and tables, read-only (p533/CircuitPrediction.h).
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/p533/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/hopscope/p533
         COMPONENT cli)
+# The country file that places callsigns (atlas/CountryFile.h); a newer one in the data
+# folder is read instead. A portable folder keeps its copy beside the program.
+install(FILES ${PROJECT_SOURCE_DIR}/atlas/data/cty.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/hopscope
+        COMPONENT cli)
 
 set(CPACK_PACKAGE_NAME hopscope)
 set(CPACK_PACKAGE_VENDOR "The Hopscope developers")

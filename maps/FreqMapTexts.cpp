@@ -37,6 +37,19 @@ std::array<std::string, 2> FreqMapTopText(const FreqMapSlots& slots) {
             "available frequency that is less than the short-path MUF to that area"};
 }
 
+std::string FreqMapLeftOutNote(const FreqMapSlots& slots) {
+    const std::size_t left = slots.leftOut.size();
+    if (left == 0)
+        return {};
+    std::string list;
+    for (std::size_t i = 0; i < left; ++i)
+        list += (i == 0 ? "" : i + 1 == left ? " and " : ", ") + slots.leftOut[i];
+    return "The map shows " + std::to_string(slots.count()) + " frequencies: " + list +
+           " MHz (the first " + std::to_string(left) + " of your " +
+           std::to_string(left + slots.texts.size()) + ") " + (left == 1 ? "is" : "are") +
+           " left out";
+}
+
 std::string FreqMapLegendTitle(const FreqMapSlots& slots) {
     return SingleUserFrequency(slots) ? "Frequency in MHz" : "Available Frequencies (MHz)";
 }

@@ -23,6 +23,11 @@ inline constexpr const char* kFreqMapClickHint =
 /// highest available frequency.
 std::array<std::string, 2> FreqMapTopText(const FreqMapSlots& slots);
 
+/// Nothing when every frequency of the user's list is on the map; otherwise what was
+/// left out: "The map shows 7 frequencies: 1.8 and 3.5 MHz (the first 2 of your 9) are
+/// left out".
+std::string FreqMapLeftOutNote(const FreqMapSlots& slots);
+
 /// The legend's title: "Frequency in MHz" for a single user frequency, else
 /// "Available Frequencies (MHz)".
 std::string FreqMapLegendTitle(const FreqMapSlots& slots);

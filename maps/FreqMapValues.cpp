@@ -24,6 +24,8 @@ FreqMapSlots MakeFreqMapSlots(const Settings& settings) {
         slots.fromUserList = true;
         for (int k = n - 1; k >= std::max(0, n - kMostSlots); --k)
             slots.texts.push_back(settings.Frequencies[k].FrequencyText);
+        for (int k = 0; k < n - kMostSlots; ++k)
+            slots.leftOut.push_back(settings.Frequencies[k].FrequencyText);
     } else {
         slots.texts.assign(std::begin(kBuiltInFrequencies), std::end(kBuiltInFrequencies));
     }

@@ -20,6 +20,9 @@ struct FreqMapSlots {
     std::vector<float> mhz;         ///< the same as numbers
     /// The frequencies came from the user's list (not the built-in one).
     bool fromUserList = false;
+    /// The user's frequencies the map has no room for (the first ones of the list, in
+    /// its order): a map shows at most seven.
+    std::vector<std::string> leftOut;
     /// Classes 1..count() are the slots; count() + 1 is "no listed frequency".
     int count() const { return static_cast<int>(texts.size()); }
     int classCount() const { return count() + 1; }
@@ -27,7 +30,8 @@ struct FreqMapSlots {
 
 /// The slots of the settings' frequency list: its last min(N, 7) entries in reverse
 /// order (so the highest frequency first when the list is ascending), or the built-in
-/// list 28.3, 21.2, 18.1, 14.1, 10.1, 7.1, 3.5 when the user's list is empty.
+/// list 28.3, 21.2, 18.1, 14.1, 10.1, 7.1, 3.5 when the user's list is empty. The
+/// entries before those seven go into `leftOut`.
 FreqMapSlots MakeFreqMapSlots(const Settings& settings);
 
 /// The class of a MUF (MHz): the first slot whose frequency is not above it (1-based),

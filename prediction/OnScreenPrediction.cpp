@@ -39,7 +39,7 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
         statusLine->HideMenus();
 
     PredictionDialogInput input{PreviousPredictionInputs(state), state.UserSettings,
-                                &state.PlaceAtlas, state.Dates};
+                                &state.PlaceAtlas, state.Dates, &state.Countries};
     PredictionDialog dialog(std::move(input), statusLine, mainWindow);
     dialog.setAtlasPicker(services.atlasPicker);
     dialog.setSolarDataSource(services.solarData);

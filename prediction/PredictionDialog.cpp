@@ -46,6 +46,8 @@ void PredictionDialog::FormCreate() {
         m_groups[i] = new TerminalGroup(i == 0 ? 'A' : 'B',
                                         i == 0 ? QStringLiteral("A") : QStringLiteral("B"),
                                         m_input.settings, m_input.atlas, m_statusLine, this);
+    for (TerminalGroup* group : m_groups)
+        group->setCountryFile(m_input.countries);
 
     const DayAndIndexFields dayFields =
         MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
@@ -93,6 +95,7 @@ void PredictionDialog::FormCreate() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(values);
+    layout->addWidget(m_solarData->sourceLabel());
     layout->addLayout(buttons);
 
     // Tab order: group A, group B, date, solar index, K index, OK, Cancel.

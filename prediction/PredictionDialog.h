@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <memory>
 
+struct CountryFileLoad;
 class QPushButton;
 class StatusLine;
 class DateEdit;
@@ -27,6 +28,8 @@ struct PredictionDialogInput {
     Settings settings; ///< default terminal, solar index kind, frequencies
     const Atlas* atlas = nullptr;
     DateConventions dates;
+    /// The country file that places callsigns; not owned, may be null.
+    const CountryFileLoad* countries = nullptr;
 };
 
 /// "Hopscope Propagation Prediction": the two terminals (each the default terminal,

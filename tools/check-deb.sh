@@ -62,7 +62,7 @@ version=""
 if check_package hopscope-cli /usr/bin/hopscope-cli /usr/bin/hopscope-cli-full \
     /usr/share/man/man1/hopscope-cli.1.gz /usr/share/man/man1/hopscope-cli-full.1.gz \
     /usr/share/doc/hopscope-cli/copyright /usr/share/doc/hopscope-cli/changelog.gz \
-    /usr/share/hopscope/p533/COEFF01W.txt; then
+    /usr/share/hopscope/p533/COEFF01W.txt /usr/share/hopscope/cty.dat; then
     version=$(dpkg-deb -f "$deb" Version)
     cli=$("$out/hopscope-cli/usr/bin/hopscope-cli" --version)
     [ "$cli" = "hopscope-cli $version" ] ||

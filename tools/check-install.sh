@@ -25,6 +25,7 @@ need share/man/man1/hopscope-cli-full.1.gz
 need share/doc/hopscope-cli/copyright
 need share/doc/hopscope-cli/changelog.gz
 need share/hopscope/p533/COEFF01W.txt
+need share/hopscope/cty.dat
 if [ -e "$build/app/hopscope" ]; then
     need bin/hopscope
     need share/man/man1/hopscope.1.gz
@@ -78,6 +79,9 @@ HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" atlas find G >/dev/null |
 # The P.533 engine finds its data in share/hopscope/p533 of the install.
 HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" predict --engine p533 --a G --b VK \
     --solar S80 --date 2026-03-15 >/dev/null || { echo "installed predict --engine p533 failed"; status=1; }
+# A callsign is placed by the installed country file.
+HOME="$home" XDG_DATA_HOME="" "$root/bin/hopscope-cli" predict --a DL1ABC --b VK2XYZ/P \
+    --solar F150 >/dev/null 2>&1 || { echo "installed hopscope-cli does not read cty.dat"; status=1; }
 if [ -n "$(ls -A "$home")" ]; then
     echo "a reading command created files:"; find "$home"; status=1
 fi

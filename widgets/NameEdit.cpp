@@ -4,7 +4,9 @@
 #include "widgets/QtText.h"
 
 NameEdit::NameEdit(QWidget* parent) : ValidatedEdit(parent) {
+    // A name is stored in 17 bytes: typing stops there, not in the middle of a letter.
     setMaxChars(17);
+    setMaxCharsAreBytes(true);
 }
 
 bool NameEdit::Validate() {

@@ -12,6 +12,6 @@ PrefixEdit::PrefixEdit(QWidget* parent) : ValidatedEdit(parent) {
 
 bool PrefixEdit::Validate() {
     const CheckResult check =
-        CheckPrefixField(S(text()), m_atlas, m_canBeLocator, m_mustFindInAtlas);
+        CheckPrefixField(S(text()), m_atlas, m_canBeLocator, m_mustFindInAtlas, m_countries);
     return check.ok ? true : refuse(check.message);
 }

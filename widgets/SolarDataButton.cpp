@@ -4,6 +4,7 @@
 #include "widgets/StatusLine.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QShortcut>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrent>
@@ -17,8 +18,12 @@ const QString kBusyText = QStringLiteral("Cancel So&lar Data");
 
 SolarDataButton::SolarDataButton(SolarDataTargets targets, StatusLine* statusLine, QWidget* parent)
     : QPushButton(kIdleText, parent), m_targets(std::move(targets)), m_statusLine(statusLine),
-      m_watcher(new QFutureWatcher<SolarDataFetch>(this)) {
+      m_watcher(new QFutureWatcher<SolarDataFetch>(this)), m_sourceLabel(new QLabel(parent)) {
     setObjectName(QStringLiteral("SolarDataBtn"));
+    m_sourceLabel->setObjectName(QStringLiteral("SolarDataLabel"));
+    m_sourceLabel->setWordWrap(true);
+    m_sourceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_sourceLabel->hide();
     setEnabled(false);
     setAutoDefault(false);
     setStatusTip(QStringLiteral(
@@ -47,7 +52,12 @@ void SolarDataButton::fillIfChosen() {
     // Quietly nothing when the dialog opens without a valid date.
     if (m_source.fetch && m_source.fillOnOpen && m_source.fillOnOpen() && m_targets.date &&
         m_targets.date())
-        QTimer::singleShot(0, this, &SolarDataButton::start);
+        QTimer::singleShot(0, this, [this] {
+            if (m_busy)
+                return;
+            start();
+            m_startedOnOpen = m_busy;
+        });
 }
 
 void SolarDataButton::toggle() {
@@ -68,6 +78,7 @@ void SolarDataButton::start() {
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     auto cancel = m_cancel; // the task keeps the flag alive
     m_busy = true;
+    m_startedOnOpen = false;
     setText(kBusyText);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     showStatus(QStringLiteral("Fetching solar data..."));
@@ -87,7 +98,10 @@ void SolarDataButton::done() {
     }
     if (!found.filled) {
         // The box first: closing it moves the focus, which would replace the status.
-        ShowError(window(), QString::fromStdString(found.error));
+        // A dialog that has just opened says it in its label only: the user may well
+        // type the figures without the network.
+        if (!m_startedOnOpen)
+            ShowError(window(), QString::fromStdString(found.error));
         showStatus(QString::fromStdString(found.error));
         emit finished(false);
         return;
@@ -102,6 +116,8 @@ void SolarDataButton::done() {
 void SolarDataButton::showStatus(const QString& text) {
     m_lastStatus = text;
     setToolTip(text);
+    m_sourceLabel->setText(text);
+    m_sourceLabel->setVisible(!text.isEmpty());
     if (m_statusLine)
         m_statusLine->SetStatusHint(text);
 }

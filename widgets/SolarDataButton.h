@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+class QLabel;
 class StatusLine;
 
 /// What the "Solar Data" button of a dialog works on: how to read the dialog's date
@@ -47,7 +48,11 @@ struct SolarDataSource {
 /// and K index for the dialog's date on a worker thread and fills the dialog's fields
 /// with them, saying in the status line where they came from. While it works the
 /// cursor is busy and the button reads "Cancel Solar Data"; a click (or F6) then
-/// cancels. A failure shows the message and leaves the fields as they were. Closing
+/// cancels. A failure shows the message and leaves the fields as they were; a fetch
+/// the dialog started by itself on opening (fillIfChosen) shows it in the dialog only,
+/// never in a box the user must close first. Where the figures came from, or why there
+/// are none, stays in the label sourceLabel() (objectName "SolarDataLabel"), which
+/// the dialog places under its solar fields. Closing
 /// the dialog cancels a fetch under way and waits for the thread to stop. Until it is
 /// given a source that can fetch, the button is off.
 class SolarDataButton : public QPushButton {
@@ -67,6 +72,8 @@ public:
     bool busy() const { return m_busy; }
     /// The status text of the last fetch (also shown in the status line).
     QString lastStatus() const { return m_lastStatus; }
+    /// The label that keeps the last fetch's status in sight; empty until a fetch.
+    QLabel* sourceLabel() const { return m_sourceLabel; }
 
 signals:
     /// A fetch ended: `filled` when the fields got figures.
@@ -83,5 +90,7 @@ private:
     QFutureWatcher<SolarDataFetch>* m_watcher;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_busy = false;
+    bool m_startedOnOpen = false; ///< the fetch under way was started by fillIfChosen
+    QLabel* m_sourceLabel;
     QString m_lastStatus;
 };

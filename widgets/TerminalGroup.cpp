@@ -1,6 +1,7 @@
 #include "widgets/TerminalGroup.h"
 
 #include "atlas/Atlas.h"
+#include "atlas/AtlasEntry.h"
 #include "settings/DefaultTerminal.h"
 #include "widgets/EntryFields.h"
 #include "widgets/MessageBoxes.h"
@@ -101,6 +102,27 @@ void TerminalGroup::buildControls(const QString& namePrefix) {
     grid->addWidget(m_longitude, 3, 1);
     grid->addWidget(label(QStringLiteral("NameLabel"), QStringLiteral("Name")), 4, 0);
     grid->addWidget(m_name, 4, 1);
+    m_match = label(QStringLiteral("MatchLabel"), QString());
+    m_match->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(m_match, 5, 0, 1, 2);
+    connect(m_prefix, &QLineEdit::textChanged, m_match, &QLabel::clear);
+}
+
+void TerminalGroup::setCountryFile(const CountryFileLoad* countries) {
+    m_countries = countries;
+    m_prefix->setCountryFile(countries && countries->Ok() ? &countries->file : nullptr);
+    if (countries) {
+        m_prefix->setMaxLength(kCallsignFieldLength);
+        m_prefix->setMaxChars(kCallsignFieldLength);
+    }
+}
+
+void TerminalGroup::showMatch(const ResolvedTerminal& resolved, const std::string& typedPrefix) {
+    // A callsign stays in the field as typed (the record keeps what fits), so that OK
+    // finds the same place again.
+    if (!resolved.matchText.empty())
+        m_prefix->setText(Q(AtlasUpperCase(typedPrefix)));
+    m_match->setText(Q(resolved.matchText));
 }
 
 QList<ValidatedEdit*> TerminalGroup::fields() const {
@@ -159,7 +181,8 @@ void TerminalGroup::fieldExit(ValidatedEdit* field, QWidget* target) {
 }
 
 TerminalSources TerminalGroup::sources() const {
-    return {m_atlas, DefinedDefaultTerminal(m_settings)};
+    return {m_atlas, DefinedDefaultTerminal(m_settings),
+            m_countries && m_countries->Ok() ? &m_countries->file : nullptr};
 }
 
 void TerminalGroup::fillFromPrefix() {
@@ -169,8 +192,10 @@ void TerminalGroup::fillFromPrefix() {
     const ResolvedTerminal resolved = ResolveTerminal(typed, m_letter, sources());
     if (resolved.problem == TerminalProblem::DefaultUndefined)
         refuseMissingDefault();
-    else if (resolved)
+    else if (resolved) {
         setTerminal(resolved.terminal);
+        showMatch(resolved, typed.prefix);
+    }
 }
 
 void TerminalGroup::refuseMissingDefault() {
@@ -239,14 +264,22 @@ void TerminalGroup::SelectBtnClick() {
 }
 
 std::optional<Terminal> TerminalGroup::resolveForOk() {
-    const ResolvedTerminal resolved = ResolveTerminal(typedTexts(), m_letter, sources());
+    const TerminalTexts typed = typedTexts();
+    const ResolvedTerminal resolved = ResolveTerminal(typed, m_letter, sources());
     if (!resolved) {
         if (resolved.problem == TerminalProblem::DefaultUndefined) {
             refuseMissingDefault();
             m_prefix->refocus();
             return std::nullopt;
         }
-        ShowUserMessage(this, resolved.message);
+        UserMessage message = resolved.message;
+        // Why no callsign could be looked up, when the country file could not be read.
+        if (resolved.problem == TerminalProblem::PrefixUnknown && m_countries) {
+            const std::string& why = m_countries->Ok() ? m_countries->warning : m_countries->error;
+            if (!why.empty())
+                message.text += "\r" + why;
+        }
+        ShowUserMessage(this, message);
         if (resolved.problem == TerminalProblem::Latitude)
             m_latitude->refocus();
         else if (resolved.problem == TerminalProblem::Longitude)
@@ -256,6 +289,7 @@ std::optional<Terminal> TerminalGroup::resolveForOk() {
         return std::nullopt;
     }
     setTerminal(resolved.terminal);
+    showMatch(resolved, typed.prefix);
     // A grid locator names its terminal in Path Information and the map titles.
     Terminal terminal = resolved.terminal;
     NameLocatorTerminal(terminal);

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <optional>
 
+class QLabel;
 class QPushButton;
 class StatusLine;
 class ValidatedEdit;
@@ -24,7 +25,9 @@ struct Atlas;
 /// "Use &Default", "Select from &Atlas" and "Enter &Manually". Enter in the prefix
 /// field takes an empty field as "DEFAULT" and moves on, Insert types by hand, F7 takes
 /// the default terminal, F8 opens the atlas search; leaving the prefix fills the group
-/// by ResolveTerminal (the default terminal, the atlas or the locator's centre). The
+/// by ResolveTerminal (the default terminal, the atlas, the locator's centre or, with a
+/// country file, a callsign's country, which the label `namePrefix` + "MatchLabel"
+/// under the fields then names: "DL1ABC → Fed. Rep. of Germany (DL)"). The
 /// latitude, longitude and name are open exactly while the prefix reads "<Ins>".
 /// The box's objectName is "Term" + letter + "GroupBox"; its fields' and buttons' are
 /// `namePrefix` + "PfxEdit", "LatEdit", "LonEdit", "NameEdit", "DefaultBtn",
@@ -37,6 +40,10 @@ public:
 
     /// Opens the atlas search for "Select from &Atlas"; without one the button stays off.
     void setAtlasPicker(AtlasPicker picker);
+    /// The country file behind the atlas (not owned, may be null): the prefix field then
+    /// takes callsigns of up to kCallsignFieldLength characters. A load that failed
+    /// resolves no callsign, and its reason is added to the refusal of an unknown one.
+    void setCountryFile(const CountryFileLoad* countries);
     /// The buttons act for the group that has the focus: a dialog of two groups makes
     /// one active at a time; a dialog of one leaves it active.
     void setActive(bool active);
@@ -65,6 +72,7 @@ private:
     void buildControls(const QString& namePrefix);
     void fieldExit(ValidatedEdit* field, QWidget* target);
     TerminalSources sources() const;
+    void showMatch(const ResolvedTerminal& resolved, const std::string& typedPrefix);
     void fillFromPrefix();
     void refuseMissingDefault();
     void updateFieldEnabling();
@@ -77,6 +85,8 @@ private:
     char m_letter;
     Settings m_settings;
     const Atlas* m_atlas;
+    const CountryFileLoad* m_countries = nullptr;
+    QLabel* m_match = nullptr;
     StatusLine* m_statusLine;
     AtlasPicker m_picker;
     bool m_active = true;
@@ -88,6 +98,9 @@ private:
     QPushButton* m_selectBtn = nullptr;
     QPushButton* m_manualBtn = nullptr;
 };
+
+/// The longest callsign the prefix field takes, such as "DL/G3ABC/QRP".
+inline constexpr int kCallsignFieldLength = 13;
 
 /// Makes Tab go through the fields of `groups` in turn and then through `rest`, in
 /// that order.

@@ -36,8 +36,9 @@ public:
         }
         // Past the limit only edits that shorten the text go through (a longer text
         // the window set can still be cut down).
-        if (m_edit->maxChars() > 0 && kept.size() > m_edit->maxChars() &&
-            kept.size() >= m_edit->textLengthBeforeInput())
+        const int length = m_edit->limitedLength(kept);
+        if (m_edit->maxChars() > 0 && length > m_edit->maxChars() &&
+            length >= m_edit->textLengthBeforeInput())
             return Invalid;
         input = kept;
         pos = qBound(0, newPos, static_cast<int>(input.size()));
@@ -59,7 +60,7 @@ class UserInputScope {
 public:
     explicit UserInputScope(ValidatedEdit* edit) : m_edit(edit) {
         if (m_edit->m_userInput++ == 0)
-            m_edit->m_lengthBefore = static_cast<int>(m_edit->text().size());
+            m_edit->m_lengthBefore = m_edit->limitedLength(m_edit->text());
     }
     ~UserInputScope() { --m_edit->m_userInput; }
     UserInputScope(const UserInputScope&) = delete;

@@ -44,6 +44,14 @@ public:
     /// sets are not cut, so "DEFAULT" fits a 6-character prefix field.
     int maxChars() const { return m_maxChars; }
     void setMaxChars(int count) { m_maxChars = count; }
+    /// true: maxChars counts the bytes of the text in UTF-8, as a file stores it, so
+    /// that a name in another script stops where it would be cut (default false).
+    bool maxCharsAreBytes() const { return m_maxCharsAreBytes; }
+    void setMaxCharsAreBytes(bool on) { m_maxCharsAreBytes = on; }
+    /// The length maxChars limits: characters, or UTF-8 bytes.
+    int limitedLength(const QString& text) const {
+        return static_cast<int>(m_maxCharsAreBytes ? text.toUtf8().size() : text.size());
+    }
     /// True while a user's keystroke, paste or drop is being applied: only then is the
     /// text filtered.
     bool userInput() const { return m_userInput > 0; }
@@ -108,6 +116,7 @@ private:
     QString m_allowed;
     CharCase m_charCase = CharCase::Normal;
     int m_maxChars = 0;
+    bool m_maxCharsAreBytes = false;
     int m_userInput = 0;
     int m_lengthBefore = 0;
 

@@ -179,6 +179,7 @@ void BatchWindow::buildControls() {
         bottom->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(m_solarData->sourceLabel());
     layout->addWidget(m_grid);
     layout->addLayout(bottom);
 }

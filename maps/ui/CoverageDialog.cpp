@@ -41,6 +41,7 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
 
     m_terminal =
         new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
+    m_terminal->setCountryFile(m_input.countries);
     const DayAndIndexFields dayFields =
         MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
     m_date = dayFields.date;
@@ -103,6 +104,7 @@ CoverageDialog::CoverageDialog(FreqMapDialogInput input, StatusLine* statusLine,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_terminal);
     layout->addLayout(values);
+    layout->addWidget(m_solarData->sourceLabel());
     layout->addLayout(buttons);
 
     SetTabChain({m_terminal}, {m_date, m_solar, m_kIndex, m_freq, m_time, m_ok, cancel});

@@ -36,6 +36,7 @@ FreqMapDialogInput FreqMapDialogInputOf(const AppState& state) {
     input.previous.kIndexText = state.Prediction.KIndexText;
     input.settings = state.UserSettings;
     input.atlas = &state.PlaceAtlas;
+    input.countries = &state.Countries;
     input.dates = state.Dates;
     input.zone = state.TimeZone;
     input.clock = ReadSystemClock();
@@ -51,6 +52,7 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
 
     m_terminal =
         new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
+    m_terminal->setCountryFile(m_input.countries);
     const DayAndIndexFields dayFields =
         MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
     m_date = dayFields.date;
@@ -106,6 +108,7 @@ FreqMapDialog::FreqMapDialog(FreqMapDialogInput input, StatusLine* statusLine, Q
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_terminal);
     layout->addLayout(values);
+    layout->addWidget(m_solarData->sourceLabel());
     layout->addLayout(timeRow);
     layout->addLayout(buttons);
 

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+struct CountryFileLoad;
 class QLabel;
 class QPushButton;
 class StatusLine;
@@ -29,6 +30,8 @@ struct FreqMapDialogInput {
     DateConventions dates;
     TimeZoneState zone;
     ClockReading clock; ///< "now" for the time field
+    /// The country file that places callsigns; not owned, may be null.
+    const CountryFileLoad* countries = nullptr;
 };
 
 /// The dialog's start from the program's state: the current prediction's terminal A,

@@ -214,7 +214,10 @@ void FreqMapWindow::redraw(bool info, bool top, bool map) {
         drawTop();
     if (map)
         drawMap();
-    setStatus(QString::fromLatin1(kFreqMapClickHint), QString::fromLatin1(kPressF1ForHelp));
+    // Frequencies the map has no room for are named until the user moves on.
+    const std::string leftOut = FreqMapLeftOutNote(m_computed.freqSlots);
+    setStatus(leftOut.empty() ? QString::fromLatin1(kFreqMapClickHint) : Q(leftOut),
+              QString::fromLatin1(kPressF1ForHelp));
 }
 
 void FreqMapWindow::drawTop() {

@@ -41,6 +41,8 @@ void MapDialog::FormCreate() {
         m_groups[i] =
             new TerminalGroup(i == 0 ? 'A' : 'B', QString(QLatin1Char(i == 0 ? 'A' : 'B')),
                               m_input.settings, m_input.atlas, m_statusLine, this);
+    for (TerminalGroup* group : m_groups)
+        group->setCountryFile(m_input.countries);
     m_date = new DateEdit(this);
     m_date->setObjectName(QStringLiteral("DateEdit"));
     m_date->setDateConventions(m_input.dates);

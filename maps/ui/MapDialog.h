@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+struct CountryFileLoad;
 class QPushButton;
 class StatusLine;
 class DateEdit;
@@ -26,6 +27,8 @@ struct MapDialogInput {
     const Atlas* atlas = nullptr;
     DateConventions dates;
     std::string timeText; ///< the starting time, "hhmm"
+    /// The country file that places callsigns; not owned, may be null.
+    const CountryFileLoad* countries = nullptr;
 };
 
 /// The map dialog: terminals A and B, the date and the time of a map of either kind.

@@ -39,8 +39,12 @@ bool CheckMapAvailable(QWidget* parent, const AppState& state, MapKind kind) {
 
 void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, MapKind kind,
                 const AtlasPicker& picker) {
-    MapDialogInput input{PreviousPredictionInputs(state), state.UserSettings, &state.PlaceAtlas,
-                         state.Dates, TimeNow(state)};
+    MapDialogInput input{PreviousPredictionInputs(state),
+                         state.UserSettings,
+                         &state.PlaceAtlas,
+                         state.Dates,
+                         TimeNow(state),
+                         &state.Countries};
     MapDialog dialog(kind, std::move(input), statusLine, mainWindow);
     dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted)

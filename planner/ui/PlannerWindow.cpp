@@ -69,6 +69,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
 
     m_terminal =
         new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
+    m_terminal->setCountryFile(m_input.countries);
     const DayAndIndexFields dayFields =
         MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
     m_date = dayFields.date;
@@ -174,6 +175,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_terminal);
     layout->addLayout(values);
+    layout->addWidget(m_solarData->sourceLabel());
     layout->addLayout(tableBar);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 
+struct CountryFileLoad;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -43,6 +44,8 @@ struct PlannerWindowInput {
     /// window starts with.
     P533Offer p533;
     PredictionEngine startEngine = PredictionEngine::Classic;
+    /// The country file that places callsigns; not owned, may be null.
+    const CountryFileLoad* countries = nullptr;
 };
 
 /// Opens the on-screen prediction (results window) of one row of the planner, showing

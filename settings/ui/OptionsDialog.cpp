@@ -70,10 +70,10 @@ OptionsDialog::OptionsDialog(const Settings& settings, int lastPage, StatusLine*
         SetHelpContext(m_notebook->widget(page), kOptionsPageHelpContexts[page]);
     m_notebook->tabBar()->installEventFilter(this);
     m_notebook->installEventFilter(this);
-    // The name is asked first, then the coordinates.
-    QWidget::setTabOrder(m_nameEdit, m_latEdit);
+    // Tab follows the page from the top: the locator, the coordinates, the name.
+    QWidget::setTabOrder(m_locatorEdit, m_latEdit);
     QWidget::setTabOrder(m_latEdit, m_lonEdit);
-    QWidget::setTabOrder(m_lonEdit, m_locatorEdit);
+    QWidget::setTabOrder(m_lonEdit, m_nameEdit);
 
     m_saveBtn = MakeButton(
         QStringLiteral("SaveBtn"), QStringLiteral("Save My Settings and Exit"),
@@ -143,7 +143,7 @@ Settings OptionsDialog::settings() const {
 void OptionsDialog::focusFirstControl(int page) {
     switch (page) {
     case TermPage:
-        m_nameEdit->setFocus(Qt::OtherFocusReason);
+        m_locatorEdit->setFocus(Qt::OtherFocusReason);
         break;
     case FFParamsPage:
         if (m_rows.count() >= kFrequencySlots)
@@ -283,6 +283,13 @@ bool OptionsDialog::validateForSave() {
     for (ValidatedEdit* field : fields) {
         if (!field->Validate()) {
             focusField(field);
+            return false;
+        }
+    }
+    if (m_solarServerCheck) {
+        if (const QString problem = m_solarServerCheck(solarServer()); !problem.isEmpty()) {
+            ShowError(this, problem);
+            focusField(m_solarServerEdit);
             return false;
         }
     }

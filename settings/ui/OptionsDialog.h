@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -51,6 +53,13 @@ public:
     /// `dataDir` is where a pattern file's relative name is looked for.
     void setStationSettings(const StationSettings& station, const QString& dataDir);
     StationSettings stationSettings() const;
+    /// The server of the published solar data, kept with that choice ("" for the
+    /// default server), in the field "SolarServerEdit" of the preferences page. Save
+    /// hands the text to `check`, when one is set, and refuses it with the message
+    /// `check` returns unless that is empty.
+    void setSolarServer(const QString& address);
+    QString solarServer() const;
+    void setSolarServerCheck(std::function<QString(const QString&)> check);
     /// The page shown now, to be handed to the next opening.
     int lastPage() const { return m_lastPage; }
 
@@ -147,6 +156,8 @@ private:
     QCheckBox* m_solarFillCheckBox = nullptr;
     // Station and mode.
     StationPage* m_stationPage = nullptr;
+    ValidatedEdit* m_solarServerEdit = nullptr;
+    std::function<QString(const QString&)> m_solarServerCheck;
     // Below the pages.
     QPushButton* m_saveBtn = nullptr;
     QPushButton* m_cancelBtn = nullptr;

@@ -108,6 +108,18 @@ QWidget* OptionsDialog::buildPrefsPage() {
     m_solarFillCheckBox->setStatusTip(QStringLiteral(
         "Fetch the published solar index and K index for the date whenever a dialog opens"));
 
+    m_solarServerEdit = MakeEdit<ValidatedEdit>(
+        QStringLiteral("SolarServerEdit"),
+        QStringLiteral("The server of the published solar data: an http:// or https:// address, "
+                       "or empty for the usual one"),
+        page);
+    m_solarServerEdit->setPlaceholderText(QStringLiteral("https://services.swpc.noaa.gov"));
+    auto* server = new QHBoxLayout;
+    auto* serverLabel = new QLabel(QStringLiteral("Solar data &server"), page);
+    serverLabel->setBuddy(m_solarServerEdit);
+    server->addWidget(serverLabel);
+    server->addWidget(m_solarServerEdit, 1);
+
     auto* grid = new QGridLayout;
     grid->addWidget(m_sigDisplayGroup, 0, 0);
     grid->addWidget(m_timeDisplayGroup, 0, 1);
@@ -115,6 +127,7 @@ QWidget* OptionsDialog::buildPrefsPage() {
     grid->addWidget(m_freqMapResGroup, 1, 1);
     grid->addWidget(m_primarySolarGroup, 2, 0);
     grid->addWidget(m_solarFillCheckBox, 2, 1);
+    grid->addLayout(server, 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(page);
@@ -143,4 +156,16 @@ void OptionsDialog::setSolarFillOnOpen(bool on) {
 
 bool OptionsDialog::solarFillOnOpen() const {
     return m_solarFillCheckBox->isChecked();
+}
+
+void OptionsDialog::setSolarServer(const QString& address) {
+    m_solarServerEdit->setText(address);
+}
+
+QString OptionsDialog::solarServer() const {
+    return m_solarServerEdit->text().trimmed();
+}
+
+void OptionsDialog::setSolarServerCheck(std::function<QString(const QString&)> check) {
+    m_solarServerCheck = std::move(check);
 }

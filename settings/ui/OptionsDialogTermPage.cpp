@@ -30,7 +30,8 @@ QWidget* OptionsDialog::buildTermPage() {
     m_nameEdit =
         MakeEdit<NameEdit>(QStringLiteral("NameEdit"),
                            QStringLiteral("Enter a callsign, city name, or other identifier "
-                                          "(maximum 17 characters including spaces)"),
+                                          "(maximum 17 bytes including spaces: 17 plain "
+                                          "letters, fewer accented or other ones)"),
                            group);
     // A grid locator as the default terminal, as the dialogs and the batch table take:
     // its square's centre fills the coordinates (and the name when there is none).
@@ -55,10 +56,29 @@ QWidget* OptionsDialog::buildTermPage() {
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setHorizontalSpacing(Scaled(this, 12));
     form->setVerticalSpacing(Scaled(this, 10));
+    // A user who knows only the locator gives it first: it fills the rest.
+    form->addRow(QStringLiteral("Grid Locator"), m_locatorEdit);
     form->addRow(QStringLiteral("Latitude"), m_latEdit);
     form->addRow(QStringLiteral("Longitude"), m_lonEdit);
     form->addRow(QStringLiteral("Terminal Name"), m_nameEdit);
-    form->addRow(QStringLiteral("Grid Locator"), m_locatorEdit);
+    // The default terminal is optional: an empty field may be left for later (Save
+    // checks the three together); a text typed into one is checked on leaving it.
+    for (ValidatedEdit* field :
+         {static_cast<ValidatedEdit*>(m_latEdit), static_cast<ValidatedEdit*>(m_lonEdit),
+          static_cast<ValidatedEdit*>(m_nameEdit)}) {
+        field->setAllowExitHandler(true);
+        connect(field, &ValidatedEdit::exitRequested, this, [field](QWidget* target) {
+            if (ValidatedEdit::IsCancelTarget(target) || field->text().trimmed().isEmpty())
+                return;
+            bool valid = true;
+            {
+                const ValidatedEdit::SuspendExitChecks suspend;
+                valid = field->Validate();
+            }
+            if (!valid)
+                field->refocus();
+        });
+    }
 
     auto* layout = new QVBoxLayout(page);
     auto* row = new QHBoxLayout;

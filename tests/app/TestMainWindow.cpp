@@ -110,7 +110,7 @@ private slots:
             QCOMPARE(item->text(), caption);
         }
         QCOMPARE(form.menuItem("Maps")->statusTip(),
-                 QString("Display the Frequency, Rectangular or Great Circle Map"));
+                 QString("Display the Frequency, Coverage, Rectangular or Great Circle Map"));
         QCOMPARE(form.menuItem("PrintGreatCircleBearings1")->statusTip(),
                  form.menuItem("PrintGreatCircleBearings")->statusTip());
         QVERIFY(form.menuItem("OnScreen1")->statusTip().isEmpty());

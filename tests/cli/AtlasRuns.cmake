@@ -32,7 +32,12 @@ hopscope_cli_run(atlas_search_ve3 ARGS atlas search ve3 --data-dir ${atlas_fresh
 hopscope_cli_run(atlas_search_next_after_absent ARGS atlas search VE0 --data-dir ${atlas_fresh} EXPECT "^ VE1      Halifax")
 hopscope_cli_run(atlas_search_past_the_end ARGS atlas search ZZ --data-dir ${atlas_fresh} EXPECT "^ ZS8      P\\.E\\.")
 hopscope_cli_run(atlas_search_name_any_case ARGS atlas search vietnam --by-name --data-dir ${atlas_fresh}
-  EXPECT "^ Vietnam             3W     \n$")
+  EXPECT "^ Vietnam             3W     \n Vietnam             XV     \n$")
+# By name, every place whose name contains the text, never the nearest other name.
+hopscope_cli_run(atlas_search_name_contains ARGS atlas search ontario --by-name --data-dir ${atlas_fresh}
+  EXPECT "^( [^\n]*Ontario[^\n]*\n)+$")
+hopscope_cli_run(atlas_search_name_none ARGS atlas search tokyo --by-name --data-dir ${atlas_fresh}
+  REFUSED 1 ERROR "^hopscope-cli atlas: no name in the atlas contains 'tokyo'$")
 hopscope_cli_run(atlas_search_empty ARGS atlas search VE --data-dir ${atlas_empty}
   REFUSED 1 ERROR "The atlas is empty")
 

@@ -37,10 +37,10 @@ hopscope_cli_run(path_latitude_out_of_range ARGS path --a-lat 91 --a-lon 0 --b F
   REFUSED 1 ERROR "--a-lat '91': Please enter a latitude between -90 and \\+90 degrees")
 hopscope_cli_run(path_sign_and_letter ARGS path --a-lat "+40 N" --a-lon 0 --b FN31
   REFUSED 1 ERROR "--a-lat '\\+40 N': Invalid syntax")
-hopscope_cli_run(path_bad_locator ARGS path --a FN3 --b JN58
-  REFUSED 1 ERROR "--a 'FN3': FN3 not found in atlas and not a valid grid locator$")
-hopscope_cli_run(path_unknown_prefix_with_data_dir ARGS path --a ZZ9 --b G --data-dir ${path_empty}
-  REFUSED 1 ERROR "--a 'ZZ9': ZZ9 not found in atlas")
+hopscope_cli_run(path_bad_locator ARGS path --a QN3 --b JN58
+  REFUSED 1 ERROR "--a 'QN3': QN3 not found in atlas and not a valid grid locator or callsign$")
+hopscope_cli_run(path_unknown_prefix_with_data_dir ARGS path --a QZ9 --b G --data-dir ${path_empty}
+  REFUSED 1 ERROR "--a 'QZ9': QZ9 not found in atlas")
 hopscope_cli_run(path_default_undefined ARGS path --a DEFAULT --b G --data-dir ${path_empty}
   REFUSED 1 ERROR "--a 'DEFAULT': The default terminal is not available until it is defined")
 set(indeterminate "The path between the specified terminals is indeterminate")

@@ -56,8 +56,8 @@ hopscope_cli_run(predict_locator_and_prefix
 set(refused ${fixed} --a G --b W1)
 hopscope_cli_run(predict_default_undefined ARGS predict ${fixed} --a DEFAULT --b W1 --solar S100
   REFUSED 1 ERROR "^hopscope-cli predict: --a 'DEFAULT': The default terminal is not available until it is defined\\. Choose Options")
-hopscope_cli_run(predict_unknown_prefix ARGS predict ${fixed} --a zzzz --b W1 --solar S100
-  REFUSED 1 ERROR "--a 'zzzz': zzzz not found in atlas and not a valid grid locator$")
+hopscope_cli_run(predict_unknown_prefix ARGS predict ${fixed} --a qzzz --b W1 --solar S100
+  REFUSED 1 ERROR "--a 'qzzz': qzzz not found in atlas and not a valid grid locator or callsign$")
 hopscope_cli_run(predict_empty_prefix ARGS predict ${fixed} --a= --b W1 --solar S100
   REFUSED 1 ERROR "Terminal A is missing: enter the prefix")
 hopscope_cli_run(predict_indeterminate ARGS predict ${fixed} --a G --b G --solar S100

@@ -97,6 +97,19 @@ TEST(FreqMapSlots, UserListReversedOrBuiltIn) {
         {"3.5", "5.3", "7.0", "10.1", "14.0", "18.1", "21.0", "24.9", "28.0", "29.9"}));
     EXPECT_EQ(ten.texts,
               (std::vector<std::string>{"29.9", "28.0", "24.9", "21.0", "18.1", "14.0", "10.1"}));
+    // The three the map has no room for are named, in the list's order; seven or fewer
+    // leave nothing out.
+    EXPECT_EQ(ten.leftOut, (std::vector<std::string>{"3.5", "5.3", "7.0"}));
+    EXPECT_EQ(FreqMapLeftOutNote(ten), "The map shows 7 frequencies: 3.5, 5.3 and 7.0 MHz (the "
+                                       "first 3 of your 10) are left out");
+    const FreqMapSlots eight = MakeFreqMapSlots(
+        WithFrequencies({"1.8", "3.5", "7.0", "10.1", "14.0", "18.1", "21.0", "24.9"}));
+    EXPECT_EQ(FreqMapLeftOutNote(eight),
+              "The map shows 7 frequencies: 1.8 MHz (the first 1 of your 8) is left out");
+    EXPECT_EQ(FreqMapLeftOutNote(builtIn), "");
+    EXPECT_EQ(FreqMapLeftOutNote(MakeFreqMapSlots(
+                  WithFrequencies({"3.5", "7.0", "10.1", "14.0", "18.1", "21.0", "24.9"}))),
+              "");
     const FreqMapSlots one = MakeFreqMapSlots(WithFrequencies({"14.1"}));
     EXPECT_EQ(FreqMapLegendTitle(one), "Frequency in MHz");
     EXPECT_EQ(FreqMapTopText(one)[0],

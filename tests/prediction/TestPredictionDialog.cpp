@@ -2,11 +2,14 @@
 // F9 do, which buttons are live, and what OK refuses and accepts.
 
 #include "prediction/PredictionDialog.h"
+
+#include "atlas/CountryFile.h"
 #include "tests/prediction/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/EntryFields.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -19,8 +22,19 @@ class TestPredictionDialog : public QObject {
 private:
     Atlas m_atlas = BuiltInTestAtlas();
     FakeStatusLine m_status;
+    CountryFileLoad m_countries = [] {
+        CountryFileLoad load;
+        load.file = ParseCountryFile("Fed. Rep. of Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n"
+                                     "    DA,DL;\n"
+                                     "Australia: 30: 59: OC: -23.70: -132.33: -10.0: VK:\n"
+                                     "    VK;\n",
+                                     "cty.dat")
+                        .file;
+        return load;
+    }();
 
-    std::unique_ptr<PredictionDialog> open(bool withDefault, PredictionInputs previous = {}) {
+    std::unique_ptr<PredictionDialog> open(bool withDefault, PredictionInputs previous = {},
+                                           const CountryFileLoad* countries = nullptr) {
         PredictionDialogInput input;
         input.settings = TestSettings(withDefault);
         if (withDefault && previous.terminalA.Prefix.empty())
@@ -31,6 +45,7 @@ private:
         input.previous = previous;
         input.atlas = &m_atlas;
         input.dates = UsDates();
+        input.countries = countries;
         auto dialog = std::make_unique<PredictionDialog>(input, &m_status);
         dialog->setAtlasPicker([](QWidget*) { return std::optional<std::string>("VE3"); });
         dialog->show();
@@ -137,6 +152,38 @@ private slots:
         QCOMPARE(text(dialog.get(), "BLatEdit"),
                  QString::fromStdString(FindAtlasEntry(m_atlas, "VE3")->Latitude()));
         QVERIFY(field<QLineEdit>(dialog.get(), "DateEdit")->hasFocus());
+    }
+
+    // A callsign the atlas lacks is placed by its country, and the group says so.
+    void callsignFilledFromTheCountryFile() {
+        RecordingPresenter presenter;
+        auto dialog = open(true, {}, &m_countries);
+        auto* b = field<QLineEdit>(dialog.get(), "BPfxEdit");
+        auto* match = field<QLabel>(dialog.get(), "BMatchLabel");
+        b->setFocus();
+        QTest::keyClicks(b, QStringLiteral("dl1abc"));
+        QTest::keyClick(b, Qt::Key_Return);
+        QVERIFY2(presenter.messages.empty(), qPrintable(presenter.lastText()));
+        QCOMPARE(text(dialog.get(), "BLatEdit"), QStringLiteral("51.00"));
+        QCOMPARE(text(dialog.get(), "BLonEdit"), QStringLiteral("-10.00"));
+        QCOMPARE(text(dialog.get(), "BNameEdit"), QStringLiteral("DL1ABC"));
+        QCOMPARE(match->text(), QString::fromUtf8("DL1ABC → Fed. Rep. of Germany (DL)"));
+        // Longer than the record's prefix: the call stays in the field and names the place.
+        b->setFocus();
+        QTest::keyClicks(b, QStringLiteral("VK2XYZ/P"));
+        QTest::keyClick(b, Qt::Key_Return);
+        QCOMPARE(b->text(), QStringLiteral("VK2XYZ/P"));
+        QCOMPARE(text(dialog.get(), "BNameEdit"), QStringLiteral("VK2XYZ/P"));
+        QCOMPARE(match->text(), QString::fromUtf8("VK2XYZ/P → Australia (VK)"));
+        field<QLineEdit>(dialog.get(), "SolarIndexEdit")->setText(QStringLiteral("S100"));
+        field<QPushButton>(dialog.get(), "OKBtn")->click();
+        QVERIFY2(presenter.messages.empty(), qPrintable(presenter.lastText()));
+        QCOMPARE(QString::fromStdString(dialog->request().TerminalB.Name),
+                 QStringLiteral("VK2XYZ/P"));
+        // Typing over the prefix clears what the label said.
+        b->setFocus();
+        QTest::keyClicks(b, QStringLiteral("Q"));
+        QCOMPARE(match->text(), QString());
     }
 
     void unknownPrefixKeepsTheFocus() {

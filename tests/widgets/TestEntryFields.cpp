@@ -154,6 +154,29 @@ private slots:
         QCOMPARE(edit.maxChars(), 17);
     }
 
+    // A name is stored in 17 bytes of UTF-8: typing stops where the stored name would
+    // be cut, so a Cyrillic name keeps every letter the field shows.
+    void nameFieldCountsBytes() {
+        const struct {
+            QString typed, kept;
+        } rows[] = {
+            {QStringLiteral("Toronto, Ontario, Canada"), QStringLiteral("Toronto, Ontario,")},
+            {QString::fromUtf8("Москва Россия"), QString::fromUtf8("Москва Ро")}, // 17 bytes
+            {QString::fromUtf8("Kraków Małopolska"), QString::fromUtf8("Kraków Małopols")},
+        };
+        for (const auto& row : rows) {
+            RecordingPresenter presenter;
+            FieldWindow window(new NameEdit);
+            // Typed key by key (QTest::keyClicks takes Latin-1 only).
+            for (const QChar c : row.typed) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(window.field, &press);
+            }
+            QCOMPARE(window.field->text(), row.kept);
+            QVERIFY(window.field->text().toUtf8().size() <= 17);
+        }
+    }
+
     void realFieldShowsItsRoundedValueOrSelectsTheRefusedText() {
         // The rounding and range rules themselves: tests/core/TestFieldChecks.cpp.
         RecordingPresenter presenter;

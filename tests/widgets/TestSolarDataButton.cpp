@@ -10,6 +10,7 @@
 #include "widgets/SolarDataButton.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 #include <atomic>
@@ -124,6 +125,32 @@ private slots:
             QCOMPARE(window.fields.solar->text(),
                      chosen ? QStringLiteral("S99.0") : QStringLiteral("F150.0"));
         }
+    }
+
+    // Offline, a dialog that fetches on opening says so in its label, with no box to
+    // close first; the same failure from a click still shows its box. The label keeps
+    // the source of figures that came in sight after the status line moves on.
+    void aFailureAtTheOpeningStaysInTheDialog() {
+        RecordingPresenter presenter;
+        Window window(&m_status, "03/15/26");
+        SolarDataFetch none;
+        none.error = "The solar data server could not be reached";
+        window.button->setSource(Answering(none, true));
+        QSignalSpy finished(window.button, &SolarDataButton::finished);
+        window.button->fillIfChosen();
+        QVERIFY(finished.wait(20000));
+        QVERIFY(presenter.messages.empty());
+        QLabel* label = window.dialog->findChild<QLabel*>("SolarDataLabel");
+        QVERIFY(label && label == window.button->sourceLabel());
+        QCOMPARE(label->text(), QString::fromStdString(none.error));
+        QVERIFY(!label->isHidden());
+        QVERIFY(!window.clickAndWait());
+        QCOMPARE(presenter.messages.size(), std::size_t(1));
+
+        window.button->setSource(Answering(Figures("F141.0", "3", "Daily flux of 14 Mar 2026")));
+        QVERIFY(window.clickAndWait());
+        m_status.hint.clear();
+        QCOMPARE(label->text(), QStringLiteral("Daily flux of 14 Mar 2026"));
     }
 
     void closingDuringAFetchCancelsIt() {

@@ -92,12 +92,46 @@ private slots:
         QCOMPARE(window.form.settings().DefaultLongitudeText, std::string("-11.00"));
     }
 
+    // At the first start a user who knows only the locator types it first; Tab then
+    // goes down the page, through empty fields without a word, and a field with a
+    // wrong text still keeps the focus with its message.
+    void theLocatorFirstAndNoFocusTrap() {
+        RecordingPresenter presenter;
+        OptionsWindow window(FactorySettings(), OptionsDialog::TermPage);
+        auto* locator = window.find<ValidatedEdit>("LocatorEdit");
+        auto* lat = window.find<LatitudeEdit>("LatEdit");
+        auto* lon = window.find<LongitudeEdit>("LonEdit");
+        auto* name = window.find<NameEdit>("NameEdit");
+        QVERIFY(locator->hasFocus());
+        QTest::keyClick(locator, Qt::Key_Tab);
+        QVERIFY(lat->hasFocus());
+        QTest::keyClick(lat, Qt::Key_Tab);
+        QVERIFY(lon->hasFocus());
+        QTest::keyClick(lon, Qt::Key_Tab);
+        QVERIFY(name->hasFocus());
+        QVERIFY(presenter.messages.empty());
+        // The layout's order, top to bottom, is the Tab order.
+        QVERIFY(locator->y() < lat->y() && lat->y() < lon->y() && lon->y() < name->y());
+
+        locator->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(locator, "jo31");
+        QTest::keyClick(locator, Qt::Key_Tab);
+        QCOMPARE(lat->text(), QString("51.50"));
+        QCOMPARE(lon->text(), QString("-7.00"));
+        QCOMPARE(name->text(), QString("JO31"));
+        QVERIFY(lat->hasFocus());
+        lat->setText("95");
+        QTest::keyClick(lat, Qt::Key_Tab);
+        QVERIFY(lat->hasFocus());
+        QCOMPARE(presenter.messages.size(), std::size_t(1));
+    }
+
     void opensOnThePageThatNeedsAttention() {
         {
             OptionsWindow window(FactorySettings(), OptionsDialog::PrefsPage);
             QCOMPARE(window.find<QTabWidget>("OptionsNotebook")->currentIndex(),
                      int(OptionsDialog::TermPage));
-            QVERIFY(window.find<NameEdit>("NameEdit")->hasFocus());
+            QVERIFY(window.find<ValidatedEdit>("LocatorEdit")->hasFocus());
             QCOMPARE(HelpContextOf(QApplication::focusWidget()), 22);
         }
         {
