@@ -2,7 +2,7 @@
 // F9 do, which buttons are live, and what OK refuses and accepts.
 
 #include "prediction/PredictionDialog.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/EntryFields.h"
