@@ -5,7 +5,7 @@
 #include "app/PublishedSolarData.h"
 #include "prediction/PredictionDialog.h"
 #include "solar/SolarPreferences.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/SolarDataButton.h"

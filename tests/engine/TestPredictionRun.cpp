@@ -1,4 +1,4 @@
-// The prediction run as a whole: invariants over many paths, progress and cancel,
+// The prediction run as a whole: invariants over many paths, progress,
 // the corners of the valid inputs, and that sharing work between the frequencies
 // of a half hour never changes a result.
 
@@ -13,7 +13,6 @@
 #include "core/Core.h"
 #include "engine/PathMuf.h"
 #include "engine/Propagation.h"
-#include "report/PredictionHeaders.h"
 #include "tests/engine/EngineTestSupport.h"
 
 namespace {
@@ -172,46 +171,6 @@ TEST(PredictionRun, ProgressReachesExactly96) {
 }
 
 // With the header lines of report/, which a cancelled path must not get.
-TEST(PredictionRun, CancelKeepsWhatWasFilled) {
-    RequestPlan plan;
-    plan.latB = "35";
-    plan.lonB = "-139";
-    plan.freqs = {7.0, 14.0};
-    const PredictionRequest request = MakeRequest(plan);
-    const PredictionResult full = Predict(request);
-
-    // Cancel during the long path, after its 12th half hour.
-    const PredictionResult r = Predict(request, [](int steps) { return steps < kHalfHours + 12; });
-    EXPECT_FALSE(r.Completed);
-    EXPECT_EQ(r.StepsDone, kHalfHours + 12);
-    // The short path is complete, header lines and combined reliabilities included.
-    EXPECT_EQ(r.Paths[0].Signal, full.Paths[0].Signal);
-    EXPECT_EQ(r.Paths[0].Reliability, full.Paths[0].Reliability);
-    EXPECT_EQ(r.Paths[0].HeaderLines, full.Paths[0].HeaderLines);
-    // The long path is filled up to the cancel and empty after it; its
-    // reliabilities were never combined and no header lines were built.
-    const PathResult& lp = r.Paths[1];
-    for (int j = 0; j < kHalfHours; ++j) {
-        if (j < 12) {
-            EXPECT_EQ(lp.Muf[j], full.Paths[1].Muf[j]);
-            EXPECT_EQ(lp.Signal[j], full.Paths[1].Signal[j]);
-        } else {
-            EXPECT_EQ(lp.Muf[j], 0.0f);
-            EXPECT_EQ(lp.Signal[j][0], 0.0f);
-        }
-        EXPECT_EQ(lp.Reliability[j][0], 0.0f);
-    }
-    EXPECT_TRUE(lp.HeaderLines[0].empty());
-
-    // Cancel at the first frequency step: only the first cell is filled.
-    const PredictionResult first = Predict(request, [](int) { return false; });
-    EXPECT_FALSE(first.Completed);
-    EXPECT_EQ(first.StepsDone, 0);
-    EXPECT_EQ(first.Paths[0].Signal[0][0], full.Paths[0].Signal[0][0]);
-    EXPECT_EQ(first.Paths[0].Signal[0][1], 0.0f);
-    EXPECT_TRUE(first.Paths[0].HeaderLines[0].empty());
-}
-
 TEST(PredictionRun, CornersOfTheValidInputs) {
     // Poles (exact and snapped), the date line, ±360° of longitude, the equator;
     // sunspot numbers 0 and 360; K indices average, 0 and 9; frequencies 3 and 30

@@ -2,7 +2,7 @@
 // user types replaces the old text instead of being added to it.
 
 #include "prediction/PredictionDialog.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 

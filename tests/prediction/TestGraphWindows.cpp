@@ -8,7 +8,7 @@
 #include "prediction/SignalGraphWindow.h"
 #include "report/PredictionHeaders.h"
 #include "report/PredictionReport.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/AppendOrOverwriteQuestion.h"
 

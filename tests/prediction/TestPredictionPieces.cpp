@@ -3,7 +3,7 @@
 
 #include "prediction/ReportPrinting.h"
 #include "prediction/TextReportFile.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

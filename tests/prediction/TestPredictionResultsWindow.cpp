@@ -6,7 +6,7 @@
 #include "prediction/PredictionResultsWindow.h"
 #include "report/PredictionHeaders.h"
 #include "report/PredictionReport.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/AppendOrOverwriteQuestion.h"
 

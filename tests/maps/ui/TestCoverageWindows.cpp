@@ -7,7 +7,7 @@
 #include "maps/PixelBuffer.h"
 #include "maps/ui/CoverageDialog.h"
 #include "maps/ui/CoverageWindow.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 

@@ -10,7 +10,7 @@
 #include "maps/ui/FreqMapTask.h"
 #include "maps/ui/FreqMapWindow.h"
 #include "settings/SettingsFile.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/EntryFields.h"
