@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRectF>
-#include <QColor>
 #include <QString>
 #include <QVariantList>
 

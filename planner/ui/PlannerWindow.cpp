@@ -7,6 +7,7 @@
 #include "planner/ui/PlannerHeaderView.h"
 #include "planner/ui/PlannerPrintout.h"
 #include "planner/ui/PlannerStripDelegate.h"
+#include "planner/ui/PlannerStripPainter.h"
 #include "planner/ui/PlannerTableModel.h"
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"

@@ -5,8 +5,8 @@
 #include "app/PublishedSolarData.h"
 #include "prediction/PredictionDialog.h"
 #include "solar/SolarPreferences.h"
-#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/SolarDataButton.h"
 

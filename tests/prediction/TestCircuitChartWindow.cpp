@@ -3,7 +3,7 @@
 
 #include "prediction/ChildWindowParts.h"
 #include "prediction/CircuitChartWindow.h"
-#include "tests/prediction/PredictionTestSupport.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // user types replaces the old text instead of being added to it.
 
 #include "prediction/PredictionDialog.h"
-#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 
 #include <QLineEdit>

@@ -4,8 +4,8 @@
 #include "prediction/PredictionDialog.h"
 
 #include "atlas/CountryFile.h"
-#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/EntryFields.h"
 

@@ -8,8 +8,8 @@
 #include "prediction/PredictionResultsWindow.h"
 #include "prediction/ProgressWindow.h"
 #include "prediction/RunPrediction.h"
-#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/AppendOrOverwriteQuestion.h"
 

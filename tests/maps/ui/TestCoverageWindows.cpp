@@ -7,8 +7,8 @@
 #include "maps/PixelBuffer.h"
 #include "maps/ui/CoverageDialog.h"
 #include "maps/ui/CoverageWindow.h"
-#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 
 #include <QComboBox>

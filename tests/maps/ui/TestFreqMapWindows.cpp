@@ -10,8 +10,8 @@
 #include "maps/ui/FreqMapTask.h"
 #include "maps/ui/FreqMapWindow.h"
 #include "settings/SettingsFile.h"
-#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/EntryFields.h"
 

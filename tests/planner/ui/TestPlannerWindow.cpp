@@ -5,8 +5,8 @@
 #include "planner/PlannerView.h"
 #include "planner/ui/PlannerTableModel.h"
 #include "planner/ui/PlannerWindow.h"
-#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/FakeStatusLine.h"
+#include "tests/widgets/PredictionTestSupport.h"
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/EntryFields.h"
 
