@@ -119,4 +119,11 @@ This package holds the windowed program: the prediction table and its graphs,
 world maps with the night side and the grey line, frequency and coverage maps,
 a planner of band openings, batch predictions, an atlas of call-sign prefixes
 and printed tables of great-circle bearings, with help in every window.")
+if(NOT TARGET hopscope)
+  # Without the windows there is one component, and CPack makes one package of it
+  # under the package's own name: the command line's.
+  set(CPACK_PACKAGE_NAME hopscope-cli)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS ${CPACK_DEBIAN_CLI_PACKAGE_DEPENDS})
+  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_CLI_DESCRIPTION}")
+endif()
 include(CPack)
