@@ -316,3 +316,8 @@ void OptionsDialog::SaveBtnClick() {
     if (validateForSave())
         accept();
 }
+
+OptionsDialog::~OptionsDialog() {
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}

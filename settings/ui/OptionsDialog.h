@@ -42,6 +42,9 @@ public:
     /// at the first opening); `statusLine` (may be null) shows the controls' hints.
     OptionsDialog(const Settings& settings, int lastPage, StatusLine* statusLine,
                   QWidget* parent = nullptr);
+    /// Hiding in QDialog's destructor takes the focus out of a field; the fields' handlers
+    /// are cut off first, so that none runs on the half-destroyed dialog.
+    ~OptionsDialog() override;
 
     /// The settings as edited: the original ones with every control written back.
     Settings settings() const;
