@@ -188,7 +188,7 @@ void BatchWindow::buildMenu() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    const auto add = [this, file](const char* name, const char* caption, const char* hint) {
+    const auto add = [file](const char* name, const char* caption, const char* hint) {
         QAction* action = file->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setStatusTip(QString::fromLatin1(hint));
