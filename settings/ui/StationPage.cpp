@@ -45,6 +45,12 @@ QLabel* Buddy(const QString& text, QWidget* field, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(field);
     label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred); // never cut short
+    // A little room after the text: the last letter of a label ending in a round glyph
+    // ("Transmit antenna") is otherwise clipped by the field beside it.
+    QString plain = text;
+    plain.remove(QLatin1Char('&'));
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(plain) +
+                           label->fontMetrics().averageCharWidth());
     return label;
 }
 
