@@ -24,7 +24,8 @@ std::vector<std::string> FreqMapSheetTitle(const FreqMapSheetFacts& facts,
     const std::string k = facts.kIndexText.empty() ? std::string("average") : facts.kIndexText;
     return {"Frequency map (classic engine)   " + from + "   solar " + facts.solarIndexText +
                 "   K " + k,
-            facts.dateText + "   " + facts.utcText + " UTC   " + FreqMapLegendTitle(slots)};
+            facts.dateText + "   " + facts.utcText + " " + facts.zoneLabel + "   " +
+                FreqMapLegendTitle(slots)};
 }
 
 PixelBuffer DrawFreqMapSheet(const PixelBuffer& mapImage, const std::vector<std::string>& title,

@@ -13,14 +13,15 @@
 /// What a kept frequency map's title says.
 struct FreqMapSheetFacts {
     Terminal station;
-    std::string dateText;       ///< as the reader writes dates ("2026-12-21")
-    std::string utcText;        ///< "1200"
-    std::string solarIndexText; ///< "S100", "F150.0"
-    std::string kIndexText;     ///< "" for the average
+    std::string dateText;          ///< as the reader writes dates ("2026-12-21")
+    std::string utcText;           ///< "1200"
+    std::string zoneLabel = "UTC"; ///< the zone of utcText
+    std::string solarIndexText;    ///< "S100", "F150.0"
+    std::string kIndexText;        ///< "" for the average
 };
 
 /// The title rows: "Frequency map (classic engine)   From <name> (<lat> <lon>)   solar
-/// <index>   K <k or average>", then "<date>   <HHMM> UTC   " + the legend's title.
+/// <index>   K <k or average>", then "<date>   <HHMM> <zone>   " + the legend's title.
 std::vector<std::string> FreqMapSheetTitle(const FreqMapSheetFacts& facts,
                                            const FreqMapSlots& slots);
 
