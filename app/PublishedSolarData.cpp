@@ -25,6 +25,7 @@ SolarDataSource PublishedSolarData(const std::filesystem::path& dataDir) {
         fetched.solarText = figure.solarText;
         fetched.kText = figure.kText;
         fetched.summary = SolarFigureStatus(figure, std::chrono::system_clock::now());
+        fetched.record = SolarFigureRecord(figure);
         return fetched;
     };
     return source;

@@ -161,13 +161,6 @@ std::optional<ArgFailure> ReadCoverageRun(const std::vector<std::string>& argLis
 
 namespace {
 
-std::string IsoDateText(DateValue date) {
-    const CalendarDay day = CalendarFromDate(date);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
-    return text;
-}
-
 std::optional<std::string> WritePngs(const CoverageRun& run, const CoverageMap& map) {
     const CoverageProjection projection{run.greatCircle, run.centre};
     // The sheet's margins around the map keep the picture --size wide.

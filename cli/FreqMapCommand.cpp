@@ -18,8 +18,10 @@
 #include "maps/FreqMapCells.h"
 #include "maps/FreqMapExport.h"
 #include "maps/FreqMapRender.h"
+#include "maps/FreqMapSheet.h"
 #include "maps/FreqMapTexts.h"
 #include "maps/FreqMapValues.h"
+#include "maps/MapSheet.h"
 #include "maps/PixelBuffer.h"
 #include "settings/SettingsFile.h"
 
@@ -155,13 +157,24 @@ PixelRect PngImage(int width) {
     return {0, 0, w, h};
 }
 
-/// Each frame as a PNG: one file, or freqmap-HHMM.png in the folder for several.
+/// The map's width in a picture: a PNG keeps its sheet's margins inside --size.
+int MapWidth(const FreqMapRun& run) {
+    return run.format == "png" ? run.pngWidth - 2 * kMapSheetMargin : run.pngWidth;
+}
+
+/// Each frame as a PNG, with its title and legend: one file, or freqmap-HHMM.png in the
+/// folder for several.
 std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& slots,
                                      const std::vector<FreqMapCell>& cells,
                                      const std::vector<FreqMapFrame>& frames) {
     PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
     DrawRectangularBaseMap(base, run.centreLonDeg);
-    const PixelRect size = PngImage(run.pngWidth);
+    const PixelRect size = PngImage(MapWidth(run));
+    FreqMapSheetFacts facts;
+    facts.station = run.station;
+    facts.dateText = IsoDateText(run.date);
+    facts.solarIndexText = run.solarIndexText;
+    facts.kIndexText = run.kIndexText;
     PixelBuffer image(size.right, size.bottom);
     image.SetFontPixelSize(std::max(size.right / 60, 8));
     const std::filesystem::path out = *run.out;
@@ -181,9 +194,11 @@ std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& 
         picture.markerArm =
             std::max(static_cast<int>(std::lround(size.right * 0.007 * 1024 / 625)), 2);
         RenderFreqMap(image, base, picture);
+        facts.utcText = frame.utcText;
+        const PixelBuffer sheet = DrawFreqMapSheet(image, FreqMapSheetTitle(facts, slots), slots);
         const std::filesystem::path file =
             frames.size() > 1 ? out / ("freqmap-" + frame.utcText + ".png") : out;
-        if (std::optional<std::string> problem = WriteMapPng(image, file))
+        if (std::optional<std::string> problem = WriteMapPng(sheet, file))
             return problem;
     }
     return std::nullopt;
@@ -209,7 +224,7 @@ int RunFreqMapCommand(const std::vector<std::string>& argList) {
     const FreqMapSlots slots = MakeFreqMapSlots(run.settings);
     if (const std::string note = FreqMapLeftOutNote(slots); !note.empty())
         std::fprintf(stderr, "hopscope-cli freqmap: %s\n", note.c_str());
-    const PixelRect image = PngImage(run.pngWidth);
+    const PixelRect image = PngImage(MapWidth(run));
     const std::vector<FreqMapCell> cells =
         FreqMapLayout(run.resolution, FreqMapArea(image.right, image.bottom), run.centreLonDeg);
     const StationConditions conditions = MakeStationConditions(

@@ -182,7 +182,7 @@ std::string TextReport(const PredictRun& run, const PredictionResult& result) {
     std::string text;
     for (PathKind kind : run.kinds)
         text += SavedReportText(result, kind, run.settings, run.inputs.zone, dateText,
-                                !run.settings.ShowSnr);
+                                !run.settings.ShowSnr, run.inputs.solarSource);
     return text;
 }
 

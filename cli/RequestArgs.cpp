@@ -181,7 +181,8 @@ std::optional<ArgFailure> BuildPredictionInputs(const RequestArgs& args, const C
 
     std::optional<std::string> autoK;
     if (IsSolarAuto(args.solar)) {
-        if (auto failure = TakeSolarAuto(data.directory, inputs.date, inputs.solarIndexText, autoK))
+        if (auto failure = TakeSolarAuto(data.directory, inputs.date, inputs.solarIndexText, autoK,
+                                         &inputs.solarSource))
             return failure;
     } else if (args.solar) {
         if (auto failure =

@@ -33,12 +33,15 @@ void UseSolarFigureNote(const SolarFigure& figure) {
 }
 
 std::optional<ArgFailure> TakeSolarAuto(const std::filesystem::path& dataDir, DateValue date,
-                                        std::string& solarText, std::optional<std::string>& kText) {
+                                        std::string& solarText, std::optional<std::string>& kText,
+                                        std::string* source) {
     SolarFigure figure;
     if (auto failure = FetchSolarFigure("solar", dataDir, date, false, figure))
         return failure;
     solarText = figure.solarText;
     kText = figure.kText;
+    if (source)
+        *source = SolarFigureRecord(figure);
     UseSolarFigureNote(figure);
     return std::nullopt;
 }

@@ -26,6 +26,8 @@ std::optional<ArgFailure> FetchSolarFigure(const char* command,
 void UseSolarFigureNote(const SolarFigure& figure);
 
 /// --solar auto for a command that takes one solar index: the figure of `date` into
-/// `solarText` and its K index into `kText`, and the note of UseSolarFigureNote.
+/// `solarText` and its K index into `kText`, and the note of UseSolarFigureNote; where it
+/// came from into `*source` when given (SolarFigureRecord).
 std::optional<ArgFailure> TakeSolarAuto(const std::filesystem::path& dataDir, DateValue date,
-                                        std::string& solarText, std::optional<std::string>& kText);
+                                        std::string& solarText, std::optional<std::string>& kText,
+                                        std::string* source = nullptr);

@@ -17,7 +17,7 @@ std::optional<ArgFailure> FetchSolarFigure(const char*, const std::filesystem::p
 void UseSolarFigureNote(const SolarFigure&) {}
 
 std::optional<ArgFailure> TakeSolarAuto(const std::filesystem::path& dataDir, DateValue date,
-                                        std::string&, std::optional<std::string>&) {
+                                        std::string&, std::optional<std::string>&, std::string*) {
     SolarFigure figure;
     return FetchSolarFigure("solar", dataDir, date, false, figure);
 }

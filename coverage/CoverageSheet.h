@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "coverage/CoverageRender.h"
+#include "maps/MapSheet.h"
 #include "maps/PixelBuffer.h"
 
 // A coverage picture to keep: the title over the map and the legend under it, on white.
 // The command line's PNG files are drawn here.
 
 /// The white margin around the sheet's parts, pixels.
-inline constexpr int kCoverageSheetMargin = 6;
+inline constexpr int kCoverageSheetMargin = kMapSheetMargin;
 
 /// The title rows of a kept picture: CoverageTitle (station, frequency, solar index and
 /// K), then "<date>  <HHMM> UTC  colour by reliability" (or "S/N").
@@ -18,21 +19,9 @@ std::vector<std::string> CoverageSheetTitle(const CoverageMap& map, const std::s
                                             const std::string& utcText, CoverageShow show);
 
 /// Where the parts of a sheet lie, pixels.
-struct CoverageSheetLayout {
-    int width = 0;
-    int height = 0;
-    int fontPixels = 11;
-    int lineHeight = 0;
-    std::vector<std::string> titleLines; ///< the title wrapped to the width
-    PixelBox map;                        ///< where the map image goes
-    std::vector<PixelBox> legendBoxes;   ///< one colour box per legend entry
-};
+using CoverageSheetLayout = MapSheetLayout;
 
-/// The layout of a sheet around a map image of mapWidth × mapHeight: a margin, the
-/// title rows (wrapped at spaces to the width), the map, then the legend entries in
-/// rows as many as fit side by side. The sheet is the map's width plus the margins,
-/// wider only when a legend entry is wider than the map. The font grows with the map: its width /
-/// 60, from 11 to 20 pixels. `measure` gives a text's width in pixels at that size.
+/// LayOutMapSheet with the legend entries' texts.
 CoverageSheetLayout LayOutCoverageSheet(int mapWidth, int mapHeight,
                                         const std::vector<std::string>& title,
                                         const std::vector<LegendEntry>& legend,

@@ -36,6 +36,35 @@ std::string DbLabel(double value) {
     return std::to_string(static_cast<int>(Nearest(value)));
 }
 
+// The legend's rows below "Frequencies": one a frequency, a gap of 1.5 rows down to
+// "Availabilities", one an availability class.
+double LegendRowsBelowTop(int frequencies, int availabilities) {
+    return frequencies + availabilities + 1.5;
+}
+
+// Widens the legend (taking the width from the graph) until its headings, and its widest
+// row text with a short stroke of colour, fit, and closes its rows up until the last one ends
+// inside the area; a legend that cannot fit even at one line a row keeps that pitch.
+void FitLegend(SignalGraphModel& model, const SignalGraphData& data, const FontStyle& font,
+               const TextMeasure& measure) {
+    SignalAreas& a = model.areas;
+    const double lh = measure.height(font);
+    const double needed = std::ceil(
+        std::max({measure.width("000.0 MHz", font) + 2.5 * lh,
+                  measure.width("Availabilities", font), measure.width("Frequencies", font)}));
+    if (a.legendWidth < needed) {
+        const double more = std::min(needed - a.legendWidth, std::max(0.0, a.graphWidth - 1));
+        a.legendWidth += more;
+        a.graphX += more;
+        a.graphWidth -= more;
+    }
+    const int frequencies = static_cast<int>(model.points.series.size());
+    const int availabilities = data.rules.showZeroAvailability ? 5 : 4;
+    const double room = a.height - Nearest(kTopFraction * a.height) - lh;
+    const double rows = LegendRowsBelowTop(frequencies, availabilities);
+    model.legendPitch = std::max(lh, std::min(Nearest(1.5 * lh), std::floor(room / rows)));
+}
+
 } // namespace
 
 SignalAreas SignalAreasFor(double width, double top, double bottom) {
@@ -45,7 +74,7 @@ SignalAreas SignalAreasFor(double width, double top, double bottom) {
     areas.legendX = m;
     areas.legendWidth = std::max(1.0, l - m);
     areas.graphX = 2 * m + l;
-    areas.graphWidth = std::max(1.0, width - l - 3 * m - areas.graphX);
+    areas.graphWidth = std::max(1.0, width - m - areas.graphX);
     areas.top = top;
     areas.height = std::max(1.0, bottom - top);
     return areas;
@@ -65,17 +94,18 @@ SignalGraphModel BuildSignalGraph(const SignalGraphData& data, const SignalAreas
     model.title = path + (data.rules.showSignalLevels ? "SIGNAL LEVELS IN dB ABOVE 0.5 µV"
                                                       : "SIGNAL-TO-NOISE RATIOS IN dB");
 
-    const double areaH = areas.height;
-    const double areaW = areas.graphWidth;
+    FitLegend(model, data, font, measure);
+    const double areaH = model.areas.height;
+    const double areaW = model.areas.graphWidth;
     const double gh = std::max(1.0, Nearest(kHeightFraction * areaH));
     const double graphTop = Nearest(kTopFraction * areaH);
     TimeFrame& f = model.frame;
     f.tick = std::floor(gh / 100);
     const double labelWidth = measure.width("-995", font);
     f.cx = std::max(1.0, std::trunc((areaW - 2 * labelWidth - 4 * f.tick) / kHalfHours));
-    f.left = areas.graphX + std::floor((areaW - kHalfHours * f.cx) / 2);
+    f.left = model.areas.graphX + std::floor((areaW - kHalfHours * f.cx) / 2);
     f.right = f.left + kHalfHours * f.cx;
-    f.top = areas.top + graphTop;
+    f.top = model.areas.top + graphTop;
     f.bottom = f.top + gh;
     model.graphHeight = gh;
 
@@ -132,7 +162,7 @@ void DrawLegend(Drawing& drawing, const SignalGraphModel& model, const GraphStyl
     const SignalAreas& a = model.areas;
     const FontStyle& font = style.font;
     const double lh = measure.height(font);
-    const double pitch = Nearest(1.5 * lh);
+    const double pitch = model.legendPitch;
     const double lineEnd = a.legendX + a.legendWidth - measure.width("000.0 MHz", font);
     const double right = a.legendX + a.legendWidth;
     const double centre = a.legendX + a.legendWidth / 2;

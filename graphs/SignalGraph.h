@@ -80,7 +80,8 @@ SignalScale ComputeSignalScale(double minDb, double maxDb);
 
 /// The legend's and the graph's areas of a window or page `width` wide between y = `top`
 /// and `bottom`: m = 0.03·width and L = 0.14833·width (rounded); the legend spans
-/// x = m..L, the graph x = 2m + L .. width − L − 3m.
+/// x = m..L, the graph x = 2m + L .. width − m. BuildSignalGraph widens the legend when
+/// its texts need more room.
 struct SignalAreas {
     double legendX = 0, legendWidth = 0;
     double graphX = 0, graphWidth = 0;
@@ -123,6 +124,7 @@ struct SignalGraphModel {
     std::vector<AxisLabel> dbLabels;   ///< 8 labels, y of the value
     std::vector<AxisLabel> hourLabels; ///< x
     std::vector<LegendRow> frequencyRows, availabilityRows;
+    double legendPitch = 0; ///< pixels from one legend row to the next
     FontStyle markerFont;
     bool Drawn() const { return message.empty(); }
 };

@@ -68,8 +68,12 @@ void RunOnScreenPrediction(QWidget* mainWindow, StatusLine* statusLine, AppState
     if (result.Completed) {
         if (statusLine)
             statusLine->HideStatusLine();
-        PredictionResultsInput view{request, result, state.UserSettings, state.Dates,
-                                    Q(state.DataDirectory.string())};
+        PredictionResultsInput view{request,
+                                    result,
+                                    state.UserSettings,
+                                    state.Dates,
+                                    Q(state.DataDirectory.string()),
+                                    dialog.inputs().solarSource};
         PredictionResultsWindow results(std::move(view), mainWindow);
         HandInPredictionWindows(results);
         if (prepareResults)
@@ -90,8 +94,9 @@ void ShowPredictionResults(QWidget* parent, AppState& state, const PredictionInp
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PredictionResult result = Predict(prepared.request);
     QApplication::restoreOverrideCursor();
-    PredictionResultsInput view{prepared.request, result, state.UserSettings, state.Dates,
-                                Q(state.DataDirectory.string())};
+    PredictionResultsInput view{
+        prepared.request,  result, state.UserSettings, state.Dates, Q(state.DataDirectory.string()),
+        inputs.solarSource};
     PredictionResultsWindow results(std::move(view), parent);
     HandInPredictionWindows(results);
     if (prepareResults)

@@ -167,6 +167,7 @@ void PredictionDialog::OKBtnClick() {
     inputs.date = ParseDateText(S(m_date->text()), m_input.dates).value_or(m_input.previous.date);
     inputs.solarIndexText = CutText(S(m_solar->text()), 6);
     inputs.kIndexText = CutText(S(m_kIndex->text()), 2);
+    inputs.solarSource = S(m_solarData->sourceOf(m_solar->text()));
     inputs.zone = m_input.previous.zone;
     inputs.zone.PredictionDate = inputs.date;
 

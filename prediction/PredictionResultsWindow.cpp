@@ -130,7 +130,10 @@ void PredictionResultsWindow::fitFont() {
     m_grid->horizontalHeader()->setFont(font);
     const QFontMetrics metrics(font);
     m_grid->verticalHeader()->setDefaultSectionSize(qRound(1.1 * metrics.height()));
-    m_headerList->setFixedHeight(3 * (metrics.height() + 2) + 2 * m_headerList->frameWidth() + 4);
+    // The three header lines and, for a fetched solar figure, the lines of its source.
+    const int lines = 3 + static_cast<int>(SolarSourceLines(m_input.solarSource).size());
+    m_headerList->setFixedHeight(lines * (metrics.height() + 2) + 2 * m_headerList->frameWidth() +
+                                 4);
 }
 
 void PredictionResultsWindow::layoutColumns() {
@@ -208,6 +211,8 @@ void PredictionResultsWindow::Rebuild() {
 
     m_headerList->clear();
     for (const std::string& line : path.HeaderLines)
+        m_headerList->addItem(Q(line));
+    for (const std::string& line : SolarSourceLines(m_input.solarSource))
         m_headerList->addItem(Q(line));
     m_headerDelegate->setPolar(path.Geometry.IsPolar);
     m_headerList->viewport()->update();
@@ -357,8 +362,11 @@ void PredictionResultsWindow::SigDisplayToggleBtnClick() {
 std::vector<std::string> PredictionResultsWindow::reportLines() const {
     const PathResult& path = m_input.result.Paths[static_cast<int>(m_pathKind)];
     const std::string dateText = FormatDateText(true, m_input.request.Date, m_input.dates);
-    return PredictionReportLines(m_table, path.HeaderLines, path.Geometry.IsPolar, m_pathKind,
-                                 dateText, ReportStyle::ResultsWindow);
+    std::vector<std::string> lines =
+        PredictionReportLines(m_table, path.HeaderLines, path.Geometry.IsPolar, m_pathKind,
+                              dateText, ReportStyle::ResultsWindow);
+    AddSolarSourceLines(lines, m_input.solarSource);
+    return lines;
 }
 
 void PredictionResultsWindow::setBusy(bool busy) {
@@ -404,9 +412,10 @@ bool PredictionResultsWindow::saveReportTo(const QString& path) {
         return false;
     m_printDirectory = QFileInfo(path).absolutePath();
     setBusy(true);
-    const std::string text = SavedReportText(
-        m_input.result, m_pathKind, m_input.settings, m_input.request.Zone,
-        FormatDateText(true, m_input.request.Date, m_input.dates), m_showSignalLevels);
+    const std::string text =
+        SavedReportText(m_input.result, m_pathKind, m_input.settings, m_input.request.Zone,
+                        FormatDateText(true, m_input.request.Date, m_input.dates),
+                        m_showSignalLevels, m_input.solarSource);
     const TextWriteResult written =
         WriteTextReport(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), *mode);
     setBusy(false);

@@ -32,6 +32,8 @@ struct PredictionResultsInput {
     Settings settings;
     DateConventions dates;
     QString printDirectory;
+    /// Where a fetched solar index came from (SolarFigureRecord); empty when typed.
+    std::string solarSource;
 };
 
 /// Opens a window about the shown prediction from the results window's menus: the

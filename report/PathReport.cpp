@@ -35,7 +35,9 @@ std::vector<std::string> PathReportLines(const PredictionResult& result, PathKin
 
 std::string SavedReportText(const PredictionResult& result, PathKind kind, const Settings& settings,
                             const TimeZoneState& zone, const std::string& dateText,
-                            bool showSignalLevels) {
-    return JoinReportLines(ReportLines(result, kind, settings, zone, dateText,
-                                       ReportStyle::ResultsWindow, showSignalLevels));
+                            bool showSignalLevels, const std::string& solarSource) {
+    std::vector<std::string> lines = ReportLines(result, kind, settings, zone, dateText,
+                                                 ReportStyle::ResultsWindow, showSignalLevels);
+    AddSolarSourceLines(lines, solarSource);
+    return JoinReportLines(lines);
 }

@@ -26,7 +26,8 @@ std::vector<std::string> PathReportLines(const PredictionResult& result, PathKin
 /// The text the results window's "Save as Text" writes for one path, and what
 /// "hopscope-cli predict --format text" writes: the report in the results window's
 /// style (it ends with the footer), signal levels when `showSignalLevels`, otherwise
-/// signal-to-noise ratios, each line followed by CR LF.
+/// signal-to-noise ratios, each line followed by CR LF. A fetched solar figure's
+/// `solarSource` follows the header lines (AddSolarSourceLines).
 std::string SavedReportText(const PredictionResult& result, PathKind kind, const Settings& settings,
                             const TimeZoneState& zone, const std::string& dateText,
-                            bool showSignalLevels);
+                            bool showSignalLevels, const std::string& solarSource = {});

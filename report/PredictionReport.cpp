@@ -1,5 +1,6 @@
 #include "report/PredictionReport.h"
 
+#include "core/Utf8Text.h"
 #include "text/TextColumns.h"
 
 std::string PredictionCaption(PathKind kind, const std::string& dateText) {
@@ -64,6 +65,46 @@ std::vector<std::string> PredictionReportLines(const PredictionTable& table,
     if (style == ReportStyle::BatchFile)
         lines.push_back(std::string(kReportWidth, '-'));
     return lines;
+}
+
+std::vector<std::string> SolarSourceLines(const std::string& source) {
+    std::vector<std::string> lines;
+    if (source.empty())
+        return lines;
+    const std::string lead = " Solar data: ";
+    const std::string indent(lead.size(), ' ');
+    std::string line = lead;
+    bool lineHasWord = false;
+    std::size_t at = 0;
+    while (at < source.size()) {
+        const std::size_t start = source.find_first_not_of(' ', at);
+        if (start == std::string::npos)
+            break;
+        std::size_t end = source.find(' ', start);
+        if (end == std::string::npos)
+            end = source.size();
+        const std::string word = source.substr(start, end - start);
+        if (lineHasWord && Utf8Length(line) + 1 + Utf8Length(word) > kReportWidth) {
+            lines.push_back(line);
+            line = indent;
+            lineHasWord = false;
+        }
+        line += (lineHasWord ? " " : "") + word;
+        lineHasWord = true;
+        at = end;
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+void AddSolarSourceLines(std::vector<std::string>& lines, const std::string& source) {
+    // The header lines are lines 3 to 5: an empty line, the caption and an empty line
+    // come first.
+    constexpr std::ptrdiff_t kBelowHeaderLines = 6;
+    if (source.empty() || lines.size() < static_cast<std::size_t>(kBelowHeaderLines))
+        return;
+    const std::vector<std::string> more = SolarSourceLines(source);
+    lines.insert(lines.begin() + kBelowHeaderLines, more.begin(), more.end());
 }
 
 std::string JoinReportLines(const std::vector<std::string>& lines) {

@@ -48,5 +48,15 @@ std::vector<std::string> PredictionReportLines(const PredictionTable& table,
                                                PathKind kind, const std::string& dateText,
                                                ReportStyle style);
 
+/// The lines that say where a fetched solar figure came from, to follow the header
+/// lines: " Solar data: " + `source`, wrapped at spaces to the report's width with the
+/// continuation lines indented under the source. None when `source` is empty (a figure
+/// typed by hand).
+std::vector<std::string> SolarSourceLines(const std::string& source);
+
+/// `lines` of PredictionReportLines with SolarSourceLines(source) after the three
+/// header lines; unchanged when `source` is empty.
+void AddSolarSourceLines(std::vector<std::string>& lines, const std::string& source);
+
 /// The lines joined with CR LF after each one, as text reports are written.
 std::string JoinReportLines(const std::vector<std::string>& lines);

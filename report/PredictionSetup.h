@@ -29,6 +29,8 @@ struct PredictionInputs {
     std::string solarIndexText;
     std::string kIndexText;
     TimeZoneState zone;
+    /// Where a fetched solar index came from (SolarFigureRecord); empty when typed.
+    std::string solarSource;
 };
 
 /// A request ready to run, or the message that refuses it.

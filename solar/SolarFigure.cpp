@@ -271,6 +271,20 @@ std::string SolarFigureSummary(const SolarFigure& figure,
     return SolarFigureSource(figure) + ", fetched " + AgeText(figure.fetchedAt, now);
 }
 
+std::string SolarFigureRecord(const SolarFigure& figure) {
+    const auto minutes = std::chrono::floor<std::chrono::minutes>(figure.fetchedAt);
+    const CalendarDay day = UtcDayOf(minutes);
+    const auto sinceMidnight = minutes - std::chrono::floor<std::chrono::days>(minutes);
+    const long minuteOfDay = static_cast<long>(sinceMidnight.count());
+    char stamp[40];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02ld:%02ld UTC", day.year, day.month,
+                  day.day, minuteOfDay / 60, minuteOfDay % 60);
+    std::string text = SolarFigureSource(figure) + ", fetched " + stamp;
+    for (const std::string& note : figure.notes)
+        text += " (" + note + ")";
+    return text;
+}
+
 std::string SolarFigureStatus(const SolarFigure& figure,
                               std::chrono::system_clock::time_point now) {
     std::string text = SolarFigureSummary(figure, now);

@@ -126,6 +126,10 @@ std::string SolarFigureSource(const SolarFigure& figure);
 std::string SolarFigureSummary(const SolarFigure& figure,
                                std::chrono::system_clock::time_point now);
 
+/// Where a figure came from as a kept report says it, without a time that goes stale:
+/// SolarFigureSource, ", fetched 2026-12-09 16:20 UTC", then each note in brackets.
+std::string SolarFigureRecord(const SolarFigure& figure);
+
 /// SolarFigureSummary followed by each of the figure's notes in brackets: what a window
 /// or the command line shows, so that nothing that went wrong goes unsaid.
 std::string SolarFigureStatus(const SolarFigure& figure, std::chrono::system_clock::time_point now);

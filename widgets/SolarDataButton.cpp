@@ -106,11 +106,18 @@ void SolarDataButton::done() {
         emit finished(false);
         return;
     }
+    m_filledSolarText = QString::fromStdString(found.solarText);
+    m_filledRecord = QString::fromStdString(found.record);
     if (m_targets.fill)
-        m_targets.fill(QString::fromStdString(found.solarText),
-                       QString::fromStdString(found.kText));
+        m_targets.fill(m_filledSolarText, QString::fromStdString(found.kText));
     showStatus(QString::fromStdString(found.summary));
     emit finished(true);
+}
+
+QString SolarDataButton::sourceOf(const QString& solarText) const {
+    if (m_filledSolarText.isEmpty() || solarText.trimmed() != m_filledSolarText.trimmed())
+        return {};
+    return m_filledRecord;
 }
 
 void SolarDataButton::showStatus(const QString& text) {

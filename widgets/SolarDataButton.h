@@ -31,6 +31,7 @@ struct SolarDataFetch {
     std::string solarText;  ///< the solar index field's text ("S121.0", "F135.0")
     std::string kText;      ///< the K index field's text ("" for the average)
     std::string summary;    ///< where the figures came from, for the status line
+    std::string record;     ///< where they came from, for the results' header lines
 };
 
 /// Where the button gets its figures. The program hands one to every window that
@@ -72,6 +73,10 @@ public:
     bool busy() const { return m_busy; }
     /// The status text of the last fetch (also shown in the status line).
     QString lastStatus() const { return m_lastStatus; }
+    /// Where the solar index `solarText` came from when it is the figure the last fetch
+    /// put into the field (the record of SolarDataFetch); empty for any other text, such
+    /// as a figure the user typed or changed.
+    QString sourceOf(const QString& solarText) const;
     /// The label that keeps the last fetch's status in sight; empty until a fetch.
     QLabel* sourceLabel() const { return m_sourceLabel; }
 
@@ -93,4 +98,6 @@ private:
     bool m_startedOnOpen = false; ///< the fetch under way was started by fillIfChosen
     QLabel* m_sourceLabel;
     QString m_lastStatus;
+    QString m_filledSolarText; ///< the solar index text of the last fetch that filled
+    QString m_filledRecord;    ///< and where it came from
 };

@@ -347,7 +347,10 @@ void CoverageWindow::drawLegend() {
     PaintCoverageLegend(painter, QPointF(0, 0), cellShow(), font());
     painter.end();
     m_legend->setPixmap(pixmap);
-    m_legend->setMinimumSize(size.toSize());
+    // Fixed, not only a minimum: a readout of many lines under it must never take rows
+    // off the legend's top (a squeezed label centres its picture and cuts both ends).
+    m_legend->setFixedSize(size.toSize());
+    m_legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void CoverageWindow::setHalfHour(int halfHour) {

@@ -3,10 +3,13 @@
 #include "core/Numeric.h"
 #include "core/PathText.h"
 #include "maps/FreqMapRender.h"
+#include "maps/FreqMapSheet.h"
 #include "maps/FreqMapTexts.h"
 #include "maps/ui/AutoUpdateClock.h"
+#include "maps/ui/MapPictureFile.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
 #include "widgets/QtText.h"
@@ -84,6 +87,9 @@ FreqMapWindow::FreqMapWindow(FreqMapDisplayInput input, QWidget* parent)
     m_newTime = button(QStringLiteral("NewTimeBtn"), QStringLiteral("New &Time..."));
     m_autoUpdate = button(QStringLiteral("AutoUpdateBtn"), QStringLiteral("&Auto Update"));
     m_close = button(QStringLiteral("CloseBtn"), QStringLiteral("&Close"));
+    m_savePicture = button(QStringLiteral("SavePictureBtn"), QStringLiteral("&Save Picture..."));
+    m_savePicture->setStatusTip(QStringLiteral("Save the map as a PNG, SVG or PDF picture"));
+    connect(m_savePicture, &QPushButton::clicked, this, &FreqMapWindow::SavePictureBtnClick);
     connect(m_showAll, &QPushButton::clicked, this, &FreqMapWindow::ShowAllBtnClick);
     connect(m_now, &QPushButton::clicked, this, &FreqMapWindow::NowBtnClick);
     connect(m_newDate, &QPushButton::clicked, this, &FreqMapWindow::NewDateBtnClick);
@@ -191,6 +197,9 @@ void FreqMapWindow::layOutAndDraw() {
     const int left = (g.map.left - autoWidth - c - w) / 2;
     m_autoUpdate->setGeometry(left, row3, autoWidth, buttonHeight);
     m_close->setGeometry(left + autoWidth + c, row3, w, buttonHeight);
+    const int saveWidth = m_savePicture->sizeHint().width();
+    m_savePicture->setGeometry((g.map.left - saveWidth) / 2, row3 + Round(1.5 * buttonHeight),
+                               saveWidth, buttonHeight);
     redraw(true, true, true);
 }
 
@@ -301,6 +310,48 @@ void FreqMapWindow::drawMap() {
     PaintFreqMapPicture(image, picture, font());
     m_drawnMap = image;
     m_mapImage->setPixmap(QPixmap::fromImage(m_drawnMap));
+}
+
+QImage FreqMapWindow::picture() const {
+    FreqMapSheetFacts facts;
+    facts.station = m_input.request.station;
+    facts.dateText = FormatDateText(true, m_time.date, m_input.dates);
+    facts.utcText = m_time.timeText;
+    facts.zoneLabel = m_input.zone.TimeZoneLabel;
+    facts.solarIndexText = m_input.request.solarIndexText;
+    facts.kIndexText = m_input.request.kIndexText;
+    const std::vector<std::string> title = FreqMapSheetTitle(facts, m_computed.freqSlots);
+    const QPixmap info = m_info->pixmap();
+    const QSizeF infoSize = info.deviceIndependentSize();
+    const QSizeF mapSize = m_drawnMap.deviceIndependentSize();
+    const QFontMetrics metrics(font());
+    const int margin = 6;
+    const int titleHeight = static_cast<int>(title.size()) * metrics.height() + margin;
+    const QSize size(Round(infoSize.width() + mapSize.width()) + 2 * margin,
+                     titleHeight + Round(std::max(infoSize.height(), mapSize.height())) +
+                         2 * margin);
+    const double dpr = m_drawnMap.devicePixelRatio();
+    QImage sheet(size * dpr, QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(dpr);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    painter.setFont(font());
+    painter.setPen(Qt::black);
+    for (std::size_t i = 0; i < title.size(); ++i)
+        painter.drawText(margin, margin + static_cast<int>(i) * metrics.height() + metrics.ascent(),
+                         Q(title[i]));
+    painter.drawPixmap(QPointF(margin, margin + titleHeight), info);
+    painter.drawImage(QPointF(margin + infoSize.width(), margin + titleHeight), m_drawnMap);
+    return sheet;
+}
+
+void FreqMapWindow::SavePictureBtnClick() {
+    static QString directory;
+    const QString path = AskMapPictureFile(this, directory);
+    if (path.isEmpty())
+        return;
+    if (const QString problem = SaveMapPicture(path, picture()); !problem.isEmpty())
+        ShowError(this, problem);
 }
 
 void FreqMapWindow::mapClicked(QPoint at) {

@@ -49,6 +49,9 @@ public:
     int selectedClass() const { return m_selectedClass; }
     bool autoUpdating() const;
     const FreqMapComputed& computed() const { return m_computed; }
+    /// The picture "Save Picture" writes: the title rows (FreqMapSheetTitle) over the
+    /// info panel with its legend and the map, as the window shows them.
+    QImage picture() const;
     const std::vector<LegendBox>& legendBoxes() const { return m_boxes; }
     QString statusText(int panel) const;
     /// The area readout shown after a click on the map; empty when none is shown.
@@ -61,6 +64,7 @@ public slots:
     void NewDateBtnClick();
     void NewTimeBtnClick();
     void AutoUpdateBtnClick();
+    void SavePictureBtnClick();
     void ShowAllBtnClick();
     void Timer1Timer();
 
@@ -110,6 +114,7 @@ private:
     QPushButton* m_newTime;
     QPushButton* m_autoUpdate;
     QPushButton* m_close;
+    QPushButton* m_savePicture;
     QStatusBar* m_statusBar;
     QLabel* m_panel0;
     QLabel* m_panel1;

@@ -15,6 +15,16 @@ namespace {
 // Every page is laid out on this many logical units across, whatever the paper.
 constexpr double kPageWidth = 1400.0;
 
+// A P.533 band's reliability per half hour, for the continuous scale the window uses;
+// empty for the classic engine, whose strips go by their class letters.
+QVariantList StripReliabilityList(const PlannerPrintJob& job, const PlannerBand& band) {
+    QVariantList list;
+    if (job.setup.engine.IsP533())
+        for (float percent : StripReliability(band, job.utcOffsetDays))
+            list.append(percent);
+    return list;
+}
+
 struct PageGeometry {
     double height = 0.0;
     double headerBottom = 0.0;
@@ -102,9 +112,9 @@ void PaintPage(QPainter& painter, const PlannerPrintJob& job, const PageGeometry
             const int c = kPlannerBandColumn + n;
             const QRectF strip(g.columnLeft[c] + 2.0, top + 1.0,
                                g.columnLeft[c + 1] - g.columnLeft[c] - 4.0, g.rowHeight - 2.0);
-            PaintPlannerStrip(
-                painter, strip,
-                Q(StripText(row.bands[static_cast<std::size_t>(n)], job.utcOffsetDays)));
+            const PlannerBand& band = row.bands[static_cast<std::size_t>(n)];
+            PaintPlannerStrip(painter, strip, Q(StripText(band, job.utcOffsetDays)),
+                              StripReliabilityList(job, band));
         }
     }
 }

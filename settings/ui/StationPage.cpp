@@ -1,5 +1,6 @@
 #include "settings/ui/StationPage.h"
 
+#include "settings/ui/PowerSpinBox.h"
 #include "widgets/QtText.h"
 
 #include <QComboBox>
@@ -44,6 +45,12 @@ QLabel* Buddy(const QString& text, QWidget* field, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(field);
     label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred); // never cut short
+    // A little room after the text: the last letter of a label ending in a round glyph
+    // ("Transmit antenna") is otherwise clipped by the field beside it.
+    QString plain = text;
+    plain.remove(QLatin1Char('&'));
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(plain) +
+                           label->fontMetrics().averageCharWidth());
     return label;
 }
 
@@ -51,8 +58,12 @@ QLabel* Buddy(const QString& text, QWidget* field, QWidget* parent) {
 
 StationPage::StationPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StationPage"));
-    m_power = MakeSpin(this, QStringLiteral("PowerEdit"), kMinPowerW, kMaxPowerW, 3,
-                       QStringLiteral(" W"), QStringLiteral("The transmitter's output power"));
+    m_power = new PowerSpinBox(this);
+    m_power->setObjectName(QStringLiteral("PowerEdit"));
+    m_power->setRange(kMinPowerW, kMaxPowerW);
+    m_power->setSuffix(QStringLiteral(" W"));
+    m_power->setStatusTip(QStringLiteral("The transmitter's output power"));
+    m_power->setKeyboardTracking(false);
     m_tx = makeAntenna(QStringLiteral("Tx"), QStringLiteral("transmitting"));
     m_rx = makeAntenna(QStringLiteral("Rx"), QStringLiteral("receiving"));
 

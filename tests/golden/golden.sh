@@ -21,7 +21,8 @@
 #
 # In standard output the paths of the working folder and of the tests read @WORK@ and
 # @TESTS@, so that a command that names its data folder gives the same text anywhere,
-# and the time a solar file was fetched reads @FETCHED@.
+# and the time a solar file was fetched reads @FETCHED@ (also in a report's "Solar data"
+# line).
 #
 # A request that fetches solar data ("solar", or "--solar auto") runs beside the local
 # server of tests/solar (with-solar-server.sh), which serves the recorded files of
@@ -176,7 +177,8 @@ while read -r name args; do
     else
         sed -e "s|$work_pattern|@WORK@|g" -e "s|$tests_pattern|@TESTS@|g" \
             -e 's/^Fetched:\( *\)[0-9T:-]*Z$/Fetched:\1@FETCHED@/' \
-            -e 's/"fetched": "[0-9T:-]*Z"/"fetched": "@FETCHED@"/' stdout >text
+            -e 's/"fetched": "[0-9T:-]*Z"/"fetched": "@FETCHED@"/' \
+            -e 's/, fetched [0-9-]* [0-9:]* UTC/, fetched @FETCHED@/' stdout >text
         settle "$name" text
     fi
 done <"$dir/requests.txt"

@@ -134,6 +134,71 @@ TEST(SignalGraph, LabelsMeetTheirGridLinesAndTheLegendFollowsTheRules) {
     EXPECT_EQ(snr.availabilityRows.back().letter, "0");
 }
 
+// Every text the legend draws lies inside the legend's area, left of the graph's
+// labels and above the area's bottom; and the graph's frame and its right labels
+// reach across to the right margin instead of leaving a third of the width empty.
+struct LegendFitCase {
+    const char* name;
+    double width, height, fontPixels;
+    int frequencies;
+    bool keepZero;
+};
+
+class SignalLegendFit : public testing::TestWithParam<LegendFitCase> {};
+
+TEST_P(SignalLegendFit, LegendInsideItsAreaAndGraphAcrossTheWidth) {
+    const LegendFitCase& c = GetParam();
+    Fixture f;
+    f.data.frequencyCount = c.frequencies;
+    f.data.frequencyTexts.clear();
+    for (int n = 0; n < c.frequencies; ++n) {
+        f.data.frequencyMHz[n] = 3.6f + 2.5f * static_cast<float>(n);
+        f.data.frequencyTexts.push_back(n == 0 ? "3.6" : std::to_string(4 + 3 * n) + ".1");
+        for (int j = 0; j < kHalfHours; ++j) {
+            f.path.Signal[j][n] = static_cast<float>(j + n);
+            f.path.Reliability[j][n] = 0.2f;
+        }
+    }
+    f.data.rules = Rules(true, -10, c.keepZero);
+    const TextMeasure measure = ApproximateTextMeasure();
+    const FontStyle font{FontFace::Sans, true, c.fontPixels};
+    const SignalGraphModel model =
+        BuildSignalGraph(f.data, SignalAreasFor(c.width, 0, c.height), font, measure);
+    ASSERT_TRUE(model.Drawn());
+    Drawing drawing;
+    DrawSignalGraph(drawing, model, ScreenGraphStyle(c.fontPixels), measure);
+
+    const double lh = measure.height(font);
+    const double legendRight = model.areas.legendX + model.areas.legendWidth;
+    double lowest = 0;
+    for (const DrawItem& item : drawing.items) {
+        const auto* text = std::get_if<TextItem>(&item);
+        if (!text || text->x > legendRight + 0.5)
+            continue; // the graph's own texts
+        const double w = measure.width(text->text, text->font);
+        const double left = text->hAlign == HAlign::Right    ? text->x - w
+                            : text->hAlign == HAlign::Centre ? text->x - w / 2
+                                                             : text->x;
+        EXPECT_GE(left, model.areas.legendX - 0.5) << text->text;
+        if (text->vAlign == VAlign::Top)
+            lowest = std::max(lowest, text->y + lh);
+    }
+    EXPECT_LE(lowest, c.height) << "the last legend row is cut";
+    EXPECT_LT(legendRight, model.frame.left - measure.width("-995", font));
+    const double m = std::round(0.03 * c.width);
+    EXPECT_LE(model.frame.right + 2 * model.frame.tick + measure.width("-995", font), c.width);
+    EXPECT_GT(model.frame.right, c.width - m - 3 * measure.width("-995", font) - model.frame.cx)
+        << "the graph leaves the right of the area empty";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, SignalLegendFit,
+    testing::Values(LegendFitCase{"Picture600x450", 600, 450, 11, 5, false},
+                    LegendFitCase{"Svg400x300TenFrequencies", 400, 300, 9, 10, true},
+                    LegendFitCase{"Window1216x560TenFrequencies", 1216, 560, 17, 10, true},
+                    LegendFitCase{"NarrowWindow700x420", 700, 420, 17, 7, false}),
+    [](const testing::TestParamInfo<LegendFitCase>& info) { return info.param.name; });
+
 TEST(SignalGraph, NothingToShowGivesTheReason) {
     Fixture f;
     const SignalAreas areas = SignalAreasFor(1000, 0, 600);

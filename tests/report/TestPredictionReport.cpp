@@ -64,6 +64,40 @@ TEST(PredictionReport, CaptionAndPolarLine) {
               "short" + std::string(36, ' ') + "THIS IS A POLAR PATH");
 }
 
+TEST(PredictionReport, SolarSourceFollowsTheHeaderLinesOnlyWhenFetched) {
+    const PathResult p = FilledPath();
+    const PredictionTable t = TableWith(p, 5);
+    const std::vector<std::string> plain = PredictionReportLines(
+        t, SampleHeaders(), false, PathKind::Short, "12/08/2026", ReportStyle::ResultsWindow);
+    std::vector<std::string> typed = plain;
+    AddSolarSourceLines(typed, "");
+    EXPECT_EQ(typed, plain) << "a figure typed by hand adds nothing";
+
+    std::vector<std::string> fetched = plain;
+    AddSolarSourceLines(fetched, "Daily flux of 8 Dec 2026, fetched 2026-12-08 22:00 UTC");
+    ASSERT_EQ(fetched.size(), plain.size() + 1);
+    EXPECT_EQ(fetched[5], plain[5]);
+    EXPECT_EQ(fetched[6], " Solar data: Daily flux of 8 Dec 2026, fetched 2026-12-08 22:00 UTC");
+    EXPECT_EQ(fetched[7], plain[6]);
+
+    // A long source wraps at spaces within the report's width, the rest indented
+    // under the first word; a multi-byte "×" counts as one column.
+    const std::string longSource =
+        "Predicted sunspot number of June 2027 \u00d7 0.6 (88.4 on the 2015 scale), fetched "
+        "2026-12-08 22:00 UTC (the network could not be reached; cached figures of 7 Dec 2026 "
+        "were used)";
+    const std::vector<std::string> wrapped = SolarSourceLines(longSource);
+    ASSERT_EQ(wrapped.size(), 2u);
+    std::string joined;
+    for (const std::string& line : wrapped) {
+        EXPECT_LE(Utf8Length(line), 101u) << line;
+        joined += line.substr(13) + " ";
+    }
+    EXPECT_EQ(wrapped[1].substr(0, 13), std::string(13, ' '));
+    EXPECT_EQ(joined, longSource + " ");
+    EXPECT_TRUE(SolarSourceLines("").empty());
+}
+
 TEST(PredictionReport, TenFrequencyLayout) {
     const PathResult p = FilledPath();
     const PredictionTable t = TableWith(p, 10);

@@ -92,6 +92,23 @@ TEST(SolarFigure, SummarySaysWhereTheFiguresComeFrom) {
               "fetched 2 days ago");
 }
 
+TEST(SolarFigure, RecordKeepsTheFetchTimeAndTheNotes) {
+    // A kept report cannot say "10 min ago": it names the UTC minute of the fetch.
+    SolarFigure predicted;
+    predicted.basis = SolarBasis::Predicted;
+    predicted.published = 131.9;
+    predicted.figureDay = {2027, 6, 1};
+    predicted.fetchedAt = sys_days{2026y / 12 / 31} + 23h + 59min + 59s;
+    predicted.notes = {"the network could not be reached; cached figures used"};
+    EXPECT_EQ(SolarFigureRecord(predicted),
+              "Predicted flux of June 2027, fetched 2026-12-31 23:59 UTC "
+              "(the network could not be reached; cached figures used)");
+    predicted.fetchedAt = sys_days{2027y / 1 / 1} + 5min;
+    predicted.notes.clear();
+    EXPECT_EQ(SolarFigureRecord(predicted),
+              "Predicted flux of June 2027, fetched 2027-01-01 00:05 UTC");
+}
+
 TEST(SolarTables, TheOfficialDailyValueIsTheNoonReading) {
     const auto marked = ParseDailyFlux(R"([
         {"time_tag":"2026-12-07T22:00:00","flux":152.0,"reporting_schedule":"Afternoon"},

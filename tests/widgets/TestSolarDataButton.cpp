@@ -153,6 +153,24 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("Daily flux of 14 Mar 2026"));
     }
 
+    // The source of the figure goes with the prediction only while the field still
+    // holds the fetched figure: a typed or changed figure has none.
+    void theSourceFollowsOnlyTheFetchedFigure() {
+        Window window(&m_status, "03/15/26");
+        QCOMPARE(window.button->sourceOf(QStringLiteral("F150.0")), QString());
+        SolarDataFetch fetched = Figures("F141.0", "3", "Daily flux of 14 Mar 2026");
+        fetched.record = "Daily flux of 14 Mar 2026, fetched 2026-03-15 08:00 UTC";
+        window.button->setSource(Answering(fetched));
+        QVERIFY(window.clickAndWait());
+        const QString shown = window.fields.solar->text();
+        QCOMPARE(shown, QStringLiteral("F141.0"));
+        QCOMPARE(window.button->sourceOf(shown), QString::fromStdString(fetched.record));
+        QCOMPARE(window.button->sourceOf(QStringLiteral(" F141.0 ")),
+                 QString::fromStdString(fetched.record));
+        QCOMPARE(window.button->sourceOf(QStringLiteral("F141.5")), QString());
+        QCOMPARE(window.button->sourceOf(QString()), QString());
+    }
+
     void closingDuringAFetchCancelsIt() {
         RecordingPresenter presenter;
         auto window = std::make_unique<Window>(&m_status, "03/15/26");

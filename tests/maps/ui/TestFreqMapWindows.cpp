@@ -141,6 +141,30 @@ private slots:
         QCOMPARE(form->selectedClass(), 0);
     }
 
+    // The saved picture holds the map and the legend panel as shown, pixel for pixel,
+    // under the title rows; the picture is written in the format its name asks for.
+    void savedPictureCarriesTitleLegendAndMap() {
+        auto form = display(TestSettings(true));
+        QVERIFY(form->findChild<QPushButton*>("SavePictureBtn"));
+        const QImage map = form->findChild<QLabel*>("MapImage")->pixmap().toImage();
+        const QImage info = form->findChild<QLabel*>("InfoImage")->pixmap().toImage();
+        const QImage sheet = form->picture().convertToFormat(QImage::Format_RGB32);
+        const int titleBottom = sheet.height() - std::max(map.height(), info.height()) - 6;
+        QVERIFY(titleBottom > 2 * form->fontMetrics().height());
+        QCOMPARE(sheet.width(), info.width() + map.width() + 12);
+        for (int y = 0; y < map.height(); y += 7)
+            for (int x = 0; x < map.width(); x += 7)
+                QCOMPARE(sheet.pixel(6 + info.width() + x, titleBottom + y), map.pixel(x, y));
+        for (int y = 0; y < info.height(); y += 11)
+            for (int x = 0; x < info.width(); x += 11)
+                QCOMPARE(sheet.pixel(6 + x, titleBottom + y), info.pixel(x, y));
+        bool ink = false; // the title rows are written in black
+        for (int y = 6; y < titleBottom && !ink; ++y)
+            for (int x = 6; x < sheet.width() / 2 && !ink; ++x)
+                ink = sheet.pixel(x, y) == qRgb(0, 0, 0);
+        QVERIFY(ink);
+    }
+
     void clickOnTheMapTellsTheAreasFrequency() {
         auto form = display(TestSettings(true));
         auto* map = form->findChild<QLabel*>("MapImage");
