@@ -12,7 +12,7 @@
 #include "engine/ELayer.h"
 #include "engine/PathLosses.h"
 #include "engine/PathMuf.h"
-#include "engine/PredictionRecord.h"
+#include "engine/PredictionRequest.h"
 
 // The candidate geometries of the mode search: for each count nh of half-units a path
 // splits into, the hop elevation, slant lengths and the points where the layers and

@@ -13,7 +13,7 @@
 #include "engine/ELayer.h"
 #include "engine/PathLosses.h"
 #include "engine/PathMuf.h"
-#include "engine/PredictionRecord.h"
+#include "engine/PredictionRequest.h"
 
 // The search for the strongest propagation mode of each frequency: candidate
 // sequences of E hops (two half-units) and F hops (four half-units) that fit the
