@@ -14,7 +14,6 @@ namespace {
 
 const QColor kLandColour(255, 255, 0);
 const QColor kSeaColour(0, 0, 255);
-const QColor kCoastColour(0, 255, 0);
 const QColor kGridColour(128, 128, 128);
 
 QPolygonF ToPolygon(const MapPolyline& line) {
