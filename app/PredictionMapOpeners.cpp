@@ -1,5 +1,6 @@
 #include "app/PredictionMapOpeners.h"
 
+#include "maps/PathMapRequest.h"
 #include "maps/ui/MapWindows.h"
 #include "prediction/PredictionResultsWindow.h"
 
@@ -10,7 +11,7 @@ void SetPredictionMapOpeners(PredictionResultsWindow& results, const AppState& s
         results.setWindowOpener(
             QLatin1String(item),
             [&state, kind](QWidget* parent, const PredictionResultsInput& input, PathKind, bool) {
-                ShowPredictionMap(parent, state, input.request, kind);
+                ShowPredictionMap(parent, state, PathMapRequestOf(input.request), kind);
             });
     }
 }

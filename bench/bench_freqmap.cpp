@@ -7,10 +7,10 @@
 
 #include "core/Core.h"
 #include "engine/Propagation.h"
+#include "freqmap/FreqMapCells.h"
+#include "freqmap/FreqMapRender.h"
+#include "freqmap/FreqMapValues.h"
 #include "maps/BaseMaps.h"
-#include "maps/FreqMapCells.h"
-#include "maps/FreqMapRender.h"
-#include "maps/FreqMapValues.h"
 #include "maps/PixelBuffer.h"
 
 namespace {

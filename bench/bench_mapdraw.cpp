@@ -7,9 +7,9 @@
 #include "core/Dates.h"
 #include "core/Geometry.h"
 #include "coverage/CoverageGrid.h"
+#include "coverage/ui/CoverageMapPainter.h"
 #include "maps/MapOverlays.h"
 #include "maps/VectorMap.h"
-#include "maps/ui/CoverageMapPainter.h"
 #include "maps/ui/WorldMapPainter.h"
 
 // Drawing a whole map picture at the window's size, 1920 × 1080: land, sea, coastlines,

@@ -7,7 +7,7 @@
 #include "core/Terminal.h"
 #include "engine/ELayer.h"
 #include "engine/F2Layer.h"
-#include "engine/PredictionRecord.h"
+#include "engine/PredictionRequest.h"
 
 // One path's hop geometry, its control points, the path MUF of a half hour and
 // the probability that each frequency is supported. Radians, longitudes WEST

@@ -10,7 +10,7 @@
 #include "core/Geometry.h"
 #include "core/SolarPosition.h"
 #include "core/Terminal.h"
-#include "engine/PredictionRecord.h"
+#include "engine/PredictionRequest.h"
 #include "engine/SolarEphemeris.h"
 
 // The propagation engine as the rest of the program sees it: a whole prediction for a

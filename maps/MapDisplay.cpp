@@ -9,6 +9,7 @@
 #include "core/Numeric.h"
 #include "core/PathText.h"
 #include "core/Syntax.h"
+#include "engine/Propagation.h"
 #include "maps/BaseMapFile.h"
 #include "maps/MapCompose.h"
 
@@ -190,6 +191,10 @@ std::optional<double> MapTimeHours(const std::string& timeText) {
 
 SubsolarPoint MapSubsolarPoint(DateValue localDate, double localHours, const TimeZoneState& zone) {
     return SubsolarPointAt(localDate, localHours + 24.0 * zone.UtcOffset);
+}
+
+SolarPosition MapDaySun(DateValue localDate, const TimeZoneState& zone) {
+    return ComputeSolarPosition(localDate, zone);
 }
 
 MapClock MapNow(const ClockReading& clock, const Settings& settings, const TimeZoneState& zone) {

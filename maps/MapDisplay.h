@@ -83,6 +83,10 @@ std::optional<double> MapTimeHours(const std::string& timeText);
 /// UtcOffset (UT), so a local evening past UTC midnight falls on the next UTC day.
 SubsolarPoint MapSubsolarPoint(DateValue localDate, double localHours, const TimeZoneState& zone);
 
+/// The Sun of a map date in the user's time zone (sunrise and sunset of the side panel):
+/// the classic engine's solar position of that day.
+SolarPosition MapDaySun(DateValue localDate, const TimeZoneState& zone);
+
 /// "Now" for the map: the date (the UT date when UseUtc is set and a default terminal is
 /// defined, else the local date) and the four-digit time of UT now − UtcOffset.
 struct MapClock {

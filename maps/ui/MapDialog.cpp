@@ -150,6 +150,6 @@ void MapDialog::OKBtnClick() {
         m_groups[0]->prefixEdit()->refocus();
         return;
     }
-    m_request = prepared.request;
+    m_request = PathMapRequestOf(prepared.request);
     accept();
 }

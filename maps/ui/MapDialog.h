@@ -2,6 +2,7 @@
 
 #include "core/Dates.h"
 #include "maps/MapDisplay.h"
+#include "maps/PathMapRequest.h"
 #include "report/PredictionSetup.h"
 #include "settings/Settings.h"
 #include "widgets/AtlasPicker.h"
@@ -42,8 +43,8 @@ public:
     ~MapDialog() override;
 
     void setAtlasPicker(const AtlasPicker& picker);
-    /// After OK: the two paths, the date and the Sun of the map (no solar numbers).
-    const PredictionRequest& request() const { return m_request; }
+    /// After OK: the two terminals, both paths and the date of the map.
+    const PathMapRequest& request() const { return m_request; }
     /// The four-digit time after OK.
     std::string mapTimeText() const;
     ValidatedEdit* rememberedField() const;
@@ -62,5 +63,5 @@ private:
     TimeEdit* m_time = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
-    PredictionRequest m_request;
+    PathMapRequest m_request;
 };

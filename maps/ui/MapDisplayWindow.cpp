@@ -15,7 +15,6 @@
 #include <cmath>
 
 #include "core/Numeric.h"
-#include "engine/Propagation.h"
 #include "maps/BaseMapFile.h"
 #include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/WorldMapPainter.h"
@@ -164,7 +163,7 @@ void MapDisplayWindow::drawSidePanel() {
     // centring on 37 keeps their last letters off the map.
     const int x0 =
         std::max(0, (image.width() - metrics.horizontalAdvance(QString(37, QLatin1Char('X')))) / 2);
-    const SolarPosition sun = ComputeSolarPosition(m_input.date, m_input.zone);
+    const SolarPosition sun = MapDaySun(m_input.date, m_input.zone);
     for (const PanelRow& row : SidePanelRows({m_input.paths, sun, m_input.zone})) {
         const int y = row.row * m_layout.lineUnit + metrics.ascent();
         std::string plain = row.text;

@@ -8,14 +8,12 @@
 
 namespace {
 
-MapDisplayInput DisplayInput(const AppState& state, MapKind kind, const Terminal& a,
-                             const Terminal& b, const PathGeometry& shortPath,
-                             const PathGeometry& longPath, DateValue date,
+MapDisplayInput DisplayInput(const AppState& state, MapKind kind, const PathMapRequest& request,
                              const std::string& timeText) {
     MapDisplayInput input;
     input.kind = kind;
-    input.paths = {a, b, shortPath, longPath};
-    input.date = date;
+    input.paths = request.paths;
+    input.date = request.date;
     input.timeText = timeText;
     input.zone = state.TimeZone;
     input.settings = state.UserSettings;
@@ -49,28 +47,22 @@ void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, Ma
     dialog.setAtlasPicker(picker);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const PredictionRequest& request = dialog.request();
+    const PathMapRequest& request = dialog.request();
     PredictionRecord& record = state.Prediction;
-    record.TerminalA = request.TerminalA;
-    record.TerminalB = request.TerminalB;
-    record.ShortPath = request.ShortPath;
-    record.LongPath = request.LongPath;
-    record.DateText = FormatDateText(false, request.Date, state.Dates);
-    state.TimeZone.PredictionDate = request.Date;
-    MapDisplayWindow display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
-                                          request.ShortPath, request.LongPath, request.Date,
-                                          dialog.mapTimeText()),
-                             mainWindow);
+    record.TerminalA = request.paths.a;
+    record.TerminalB = request.paths.b;
+    record.ShortPath = request.paths.shortPath;
+    record.LongPath = request.paths.longPath;
+    record.DateText = FormatDateText(false, request.date, state.Dates);
+    state.TimeZone.PredictionDate = request.date;
+    MapDisplayWindow display(DisplayInput(state, kind, request, dialog.mapTimeText()), mainWindow);
     display.exec();
 }
 
-void ShowPredictionMap(QWidget* parent, const AppState& state, const PredictionRequest& request,
+void ShowPredictionMap(QWidget* parent, const AppState& state, const PathMapRequest& request,
                        MapKind kind) {
     if (!CheckMapAvailable(parent, state, kind))
         return;
-    MapDisplayWindow display(DisplayInput(state, kind, request.TerminalA, request.TerminalB,
-                                          request.ShortPath, request.LongPath, request.Date,
-                                          TimeNow(state)),
-                             parent);
+    MapDisplayWindow display(DisplayInput(state, kind, request, TimeNow(state)), parent);
     display.exec();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Propagation.h"
 #include "maps/MapDisplay.h"
+#include "maps/PathMapRequest.h"
 #include "widgets/AtlasPicker.h"
 
 struct AppState;
@@ -19,5 +19,5 @@ void RunPathMap(QWidget* mainWindow, StatusLine* statusLine, AppState& state, Ma
 
 /// The results window's map items: the display of the shown prediction's path at the
 /// present time of day, after the same availability check.
-void ShowPredictionMap(QWidget* parent, const AppState& state, const PredictionRequest& request,
+void ShowPredictionMap(QWidget* parent, const AppState& state, const PathMapRequest& request,
                        MapKind kind);

@@ -9,8 +9,6 @@
 #include <list>
 
 #include "core/Constants.h"
-#include "maps/FreqMapRender.h"
-#include "maps/FreqMapTexts.h"
 
 namespace {
 
@@ -274,6 +272,19 @@ void DarkenNight(QPainter& painter, const WorldFrame& f, SubsolarPoint sun, doub
 
 } // namespace
 
+void DrawCoastlines(QPainter& painter, const WorldFrame& f, double devicePixelRatio) {
+    StrokeLines(painter, CoastlinePolylines(f, Tolerance(devicePixelRatio)));
+}
+
+void DrawSunMarks(QPainter& painter, const WorldFrame& f, SubsolarPoint sun, double radius) {
+    DrawSuns(painter, f, sun, radius);
+}
+
+void DrawMapTimeLabel(QPainter& painter, const WorldFrame& f, const QString& label,
+                      const QFont& font) {
+    DrawTimeLabel(painter, f, label, font);
+}
+
 WorldFrame SceneFrame(const WorldMapScene& scene, double w, double h) {
     WorldFrame f = FitWorldFrame(scene.greatCircle, scene.centre, w, h);
     if (!scene.greatCircle) {
@@ -423,76 +434,4 @@ QImage RenderWorldMap(int w, int h, double devicePixelRatio, const WorldMapScene
     image.setDevicePixelRatio(dpr);
     PaintWorldMap(image, scene);
     return image;
-}
-
-void PaintFreqMapPicture(QImage& image, const FreqMapPicture& p, const QFont& font) {
-    const double dpr = image.devicePixelRatio();
-    const double w = image.width() / dpr;
-    const double h = image.height() / dpr;
-    const PixelRect area =
-        FreqMapArea(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
-    image.fill(Qt::black);
-    // The cells' dot patterns, one dot per device pixel as on the screen's grid.
-    if (p.cells && p.classes && p.freqSlots) {
-        const std::size_t count = std::min(p.cells->size(), p.classes->size());
-        for (std::size_t n = 0; n < count; ++n) {
-            const int klass = (*p.classes)[n];
-            if (p.selectedClass != 0 && p.selectedClass != klass)
-                continue;
-            const int pattern = FreqMapPatternOf(*p.freqSlots, klass);
-            if (pattern == 8)
-                continue;
-            const PixelRect r = (*p.cells)[n].rect;
-            const int top = static_cast<int>(std::lround(std::max(r.top, area.top) * dpr));
-            const int bottom = static_cast<int>(std::lround(std::min(r.bottom, area.bottom) * dpr));
-            const int left = static_cast<int>(std::lround(std::max(r.left, area.left) * dpr));
-            const int right = static_cast<int>(std::lround(std::min(r.right, area.right) * dpr));
-            const int ox = static_cast<int>(std::lround(area.left * dpr));
-            const int oy = static_cast<int>(std::lround(area.top * dpr));
-            for (int y = top; y < bottom; ++y) {
-                auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = left; x < right; ++x)
-                    if (FreqMapPatternLit(pattern, x - ox, y - oy))
-                        row[x] = qRgb(0, 255, 255);
-            }
-        }
-    }
-    WorldFrame f;
-    f.centre = {0.0, p.centreLonDeg};
-    f.left = area.left;
-    f.top = area.top;
-    f.width = area.right - area.left;
-    f.height = area.bottom - area.top;
-    f.outerLeft = f.left;
-    f.outerTop = f.top;
-    f.outerSize = f.width;
-    QPainter painter(&image);
-    painter.setClipRect(QRectF(f.left, f.top, f.width, f.height));
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, std::max(1.0, f.width / 1200.0)));
-    StrokeLines(painter, CoastlinePolylines(f, Tolerance(dpr)));
-    // The station's plus sign, and its copy one map width away.
-    const ProjectedPoint a = ProjectToFrame(f, p.station);
-    const double arm = p.markerArm;
-    const double bar = std::max(1.0, 2.0 * (p.markerArm / 3) + 1.0);
-    for (const double shift : {0.0, a.at.x > f.CentreX() ? -f.width : f.width}) {
-        const QPointF c(a.at.x + shift, a.at.y);
-        painter.fillRect(QRectF(c.x() - bar / 2.0, c.y() - arm, bar, 2.0 * arm), QColor(0, 255, 0));
-        painter.fillRect(QRectF(c.x() - arm, c.y() - bar / 2.0, 2.0 * arm, bar), QColor(0, 255, 0));
-    }
-    DrawSuns(painter, f, p.sun, std::max(4.0, w / 47.0));
-    painter.setClipping(false);
-    DrawTimeLabel(painter, f, QString::fromStdString(TimeLabelText(p.timeText, p.zoneLabel)), font);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::red, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(0, 0, w - 1.0, h - 1.0));
-}
-
-QImage FreqMapPatternImage(int pattern, int w) {
-    QImage box(std::max(w, 1), std::max(w, 1), QImage::Format_RGB32);
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x)
-            box.setPixel(x, y, FreqMapPatternLit(pattern, x, y) ? 0xFF00FFFFu : 0xFF000000u);
-    return box;
 }

@@ -7,8 +7,9 @@
 #include <functional>
 #include <optional>
 
-#include "maps/FreqMapRender.h"
+#include "maps/GeoPoint.h"
 #include "maps/MapOverlays.h"
+#include "maps/NightMask.h"
 #include "maps/VectorMap.h"
 
 class QPainter;
@@ -16,7 +17,7 @@ class QPainter;
 // The world map drawn sharp at any size: land, sea and coastlines as vectors projected
 // at the target's own pixel size, with the night side, grid, polar zones, Sun, paths,
 // terminals and time label on top, in the colours of the base maps. The map windows,
-// the frequency map and any other world picture draw through here.
+// the station maps and any other world picture draw through here.
 
 /// A drawing step of the caller's, in the painter's logical pixels, with the frame the
 /// map lies in (project places with ProjectToFrame / ProjectChain, find the place under
@@ -65,13 +66,14 @@ WorldFrame PaintWorldMapOn(QPainter& painter, double w, double h, const WorldMap
 /// An image of logical size w × h at `devicePixelRatio` with the scene drawn on it.
 QImage RenderWorldMap(int w, int h, double devicePixelRatio, const WorldMapScene& scene);
 
-/// The frequency map at the image's resolution: black, each cell of a shown class
-/// filled with its dot pattern (cyan, per device pixel), the coastlines in white over
-/// them, the station's lime-green plus sign (arms `markerArm` logical pixels, again one
-/// map width away), the Sun's star, the time label and the red frame. The cells are in
-/// the image's logical pixels and lie over (1, 1, w − 1, h − 1).
-void PaintFreqMapPicture(QImage& image, const FreqMapPicture& picture, const QFont& font);
+/// Strokes the coastlines of the frame with the painter's pen, their points closer than a
+/// device pixel at `devicePixelRatio`.
+void DrawCoastlines(QPainter& painter, const WorldFrame& f, double devicePixelRatio);
 
-/// A frequency-map dot pattern as a w × w image: cyan where lit, black elsewhere, the
-/// pattern repeated from the corner (the legend's boxes).
-QImage FreqMapPatternImage(int pattern, int w);
+/// The Sun's star (radius in logical pixels) where the Sun stands overhead, with its copy
+/// one map width away on the rectangular map, or the long way round at the disc's rim.
+void DrawSunMarks(QPainter& painter, const WorldFrame& f, SubsolarPoint sun, double radius);
+
+/// The time label, white on black, at the map's bottom right corner.
+void DrawMapTimeLabel(QPainter& painter, const WorldFrame& f, const QString& label,
+                      const QFont& font);

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/Core.h"
-#include "engine/PredictionRecord.h"
+#include "engine/PredictionRequest.h"
 #include "engine/SolarEphemeris.h"
 
 struct RequestPlan {

@@ -10,16 +10,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Atlas atlas;
     const std::size_t count = size / AtlasEntry::kSize;
-    atlas.Entries.resize(count);
+    std::vector<AtlasEntry> entries(count);
     for (std::size_t i = 0; i < count; ++i)
-        std::copy_n(data + i * AtlasEntry::kSize, AtlasEntry::kSize,
-                    atlas.Entries[i].bytes.begin());
-    atlas.Count = static_cast<std::int32_t>(count);
-    BuildAtlasIndexes(atlas);
+        std::copy_n(data + i * AtlasEntry::kSize, AtlasEntry::kSize, entries[i].bytes.begin());
+    const Atlas atlas = AtlasOf(std::move(entries));
     FUZZ_CHECK(atlas.ByName.size() == count && atlas.ByPrefix.size() == count);
 
     // ByName holds every entry once, in the atlas order of names.

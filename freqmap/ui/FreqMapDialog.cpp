@@ -1,0 +1,155 @@
+#include "freqmap/ui/FreqMapDialog.h"
+
+#include "core/Geometry.h"
+#include "core/Numeric.h"
+#include "core/Syntax.h"
+#include "widgets/DayAndIndexFields.h"
+#include "widgets/EntryFields.h"
+#include "widgets/HelpContext.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
+#include "widgets/SolarDataButton.h"
+#include "widgets/StatusLine.h"
+#include "widgets/TerminalGroup.h"
+#include "widgets/WindowScale.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+// The help page F1 opens here.
+constexpr int kFreqMapDialogHelpContext = 83;
+
+} // namespace
+
+FreqMapDialog::FreqMapDialog(StationMapInput input, StatusLine* statusLine, QWidget* parent)
+    : QDialog(parent), m_input(std::move(input)), m_statusLine(statusLine) {
+    setObjectName(QStringLiteral("TFreqMapDialogForm"));
+    setWindowTitle(QStringLiteral("Hopscope Frequency Map"));
+    SetHelpContext(this, kFreqMapDialogHelpContext);
+    ScaleWindow(this);
+
+    m_terminal =
+        new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
+    m_terminal->setCountryFile(m_input.countries);
+    const DayAndIndexFields dayFields =
+        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
+    m_date = dayFields.date;
+    m_solar = dayFields.solar;
+    m_kIndex = dayFields.kIndex;
+    m_time = new TimeEdit(this);
+    m_time->setObjectName(QStringLiteral("TimeEdit"));
+    m_time->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
+    m_time->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                          Scaled(this, 12));
+    m_zoneLabel = new QLabel(Q(m_input.zone.TimeZoneLabel), this);
+    m_zoneLabel->setObjectName(QStringLiteral("ULTLabel"));
+    m_ok = new QPushButton(QStringLiteral("OK (F9)"), this);
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setStatusTip(QStringLiteral("Display the map"));
+    m_ok->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, &FreqMapDialog::OKBtnClick);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setAutoDefault(false);
+    ValidatedEdit::MarkAsCancelButton(cancel);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_terminal, &TerminalGroup::groupDone, this,
+            [this] { m_date->setFocus(Qt::OtherFocusReason); });
+    connect(m_terminal, &TerminalGroup::focusBack, this,
+            [this] { m_terminal->prefixEdit()->setFocus(Qt::OtherFocusReason); });
+
+    auto row = [this](QHBoxLayout* layout, const QString& name, const QString& text,
+                      QWidget* field) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setBuddy(field);
+        layout->addWidget(label);
+        layout->addWidget(field);
+        layout->addSpacing(12);
+    };
+    auto* values = new QHBoxLayout;
+    row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date);
+    row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar);
+    row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex);
+    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
+    values->addWidget(m_solarData);
+    values->addStretch();
+    auto* timeRow = new QHBoxLayout;
+    row(timeRow, QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time);
+    timeRow->addWidget(m_zoneLabel);
+    timeRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_terminal);
+    layout->addLayout(values);
+    layout->addWidget(m_solarData->sourceLabel());
+    layout->addLayout(timeRow);
+    layout->addLayout(buttons);
+
+    SetTabChain({m_terminal}, {m_date, m_solar, m_kIndex, m_time, m_ok, cancel});
+    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    connect(f9, &QShortcut::activated, this, [this] {
+        m_ok->setFocus(Qt::OtherFocusReason);
+        OKBtnClick();
+    });
+
+    // The fields start from the current prediction; the time is the clock's, as shown.
+    const StationMapRequest& previous = m_input.previous;
+    if (m_input.settings.DefaultDefined)
+        m_terminal->setTerminal(previous.station);
+    SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
+                        previous.solarIndexText, previous.kIndexText);
+    const double shown = m_input.clock.utcNow - m_input.zone.UtcOffset;
+    m_time->setText(Q(FormatHHMM(shown - std::floor(shown))));
+    TrackFocusHints(this, m_statusLine);
+
+    adjustSize();
+    CentreOnScreen(this, 0.3);
+    m_terminal->prefixEdit()->setFocus();
+}
+
+void FreqMapDialog::setSolarDataSource(const SolarDataSource& source) {
+    m_solarData->setSource(source);
+    m_solarData->fillIfChosen();
+}
+
+void FreqMapDialog::setAtlasPicker(const AtlasPicker& picker) {
+    m_terminal->setAtlasPicker(picker);
+}
+
+void FreqMapDialog::OKBtnClick() {
+    const std::optional<Terminal> station = m_terminal->resolveForOk();
+    if (!station)
+        return;
+    for (ValidatedEdit* field :
+         std::initializer_list<ValidatedEdit*>{m_date, m_solar, m_kIndex, m_time}) {
+        if (!field->Validate()) {
+            field->refocus();
+            return;
+        }
+    }
+    StationMapRequest request;
+    request.station = *station;
+    if (const CheckResult parsed = DeriveTerminalCoordinates(request.station); !parsed) {
+        ShowUserMessage(this, parsed.message);
+        m_terminal->prefixEdit()->refocus();
+        return;
+    }
+    request.date =
+        ParseDateText(m_date->text().toStdString(), m_input.dates).value_or(m_input.previous.date);
+    request.timeText = m_time->text().toStdString();
+    request.solarIndexText = CutText(m_solar->text().toStdString(), 6);
+    request.kIndexText = CutText(m_kIndex->text().toStdString(), 2);
+    m_request = request;
+    accept();
+}
