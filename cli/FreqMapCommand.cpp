@@ -20,7 +20,6 @@
 #include "freqmap/FreqMapSheet.h"
 #include "freqmap/FreqMapTexts.h"
 #include "freqmap/FreqMapValues.h"
-#include "maps/BaseMaps.h"
 #include "maps/MapSheet.h"
 #include "maps/PixelBuffer.h"
 #include "settings/SettingsFile.h"
@@ -167,8 +166,6 @@ int MapWidth(const FreqMapRun& run) {
 std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& slots,
                                      const std::vector<FreqMapCell>& cells,
                                      const std::vector<FreqMapFrame>& frames) {
-    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
-    DrawRectangularBaseMap(base, run.centreLonDeg);
     const PixelRect size = PngImage(MapWidth(run));
     FreqMapSheetFacts facts;
     facts.station = run.station;
@@ -193,7 +190,7 @@ std::optional<std::string> WritePngs(const FreqMapRun& run, const FreqMapSlots& 
         // The window's marker is 0.007 of the window's width, the map 625/1024 of it.
         picture.markerArm =
             std::max(static_cast<int>(std::lround(size.right * 0.007 * 1024 / 625)), 2);
-        RenderFreqMap(image, base, picture);
+        RenderFreqMap(image, picture);
         facts.utcText = frame.utcText;
         const PixelBuffer sheet = DrawFreqMapSheet(image, FreqMapSheetTitle(facts, slots), slots);
         const std::filesystem::path file =

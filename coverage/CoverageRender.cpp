@@ -241,12 +241,7 @@ WorldFrame CoverageImageFrame(const CoverageProjection& projection, int width, i
         f.outerSize = width;
         return f;
     }
-    const MapRect r = RectOf(width, height);
-    f.left = f.outerLeft = r.left + 0.5;
-    f.top = f.outerTop = r.top + 0.5;
-    f.width = f.outerSize = r.right - r.left;
-    f.height = r.bottom - r.top;
-    return f;
+    return RectMapFrame(RectOf(width, height), projection.centre.lon);
 }
 
 void RenderCoverageMap(PixelBuffer& image, const PixelBuffer& base, const CoveragePicture& p) {

@@ -5,6 +5,7 @@
 #include "freqmap/FreqMapTexts.h"
 #include "maps/MapCanvas.h"
 #include "maps/MapOverlays.h"
+#include "maps/PixelBuffer.h"
 #include "maps/RectMap.h"
 
 namespace {
@@ -12,23 +13,12 @@ namespace {
 constexpr Rgb kCyan = 0x00FFFF;
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
-// The base map's coastlines in white on black, over the area.
-void CoastlinesOnBlack(MapCanvas& image, const MapCanvas& baseMap, PixelRect area) {
-    image.CopyFrom(baseMap, {area.left, area.top, area.right, area.bottom});
-    for (int y = area.top; y < area.bottom; ++y) {
-        std::uint32_t* row = image.Row(y);
-        for (int x = area.left; x < area.right; ++x)
-            row[x] = kOpaque | ((row[x] & 0xFFFFFFu) == kLime ? kWhite : kBlack);
-    }
-}
-
-// One cell's pattern; coastline pixels stay white (the coastlines lie over the patterns).
+// One cell's pattern over the area.
 void FillCell(MapCanvas& image, PixelRect rect, PixelRect area, int pattern) {
     for (int y = std::max(rect.top, area.top); y < std::min(rect.bottom, area.bottom); ++y) {
         std::uint32_t* row = image.Row(y);
         for (int x = std::max(rect.left, area.left); x < std::min(rect.right, area.right); ++x)
-            if ((row[x] & 0xFFFFFFu) != kWhite &&
-                FreqMapPatternLit(pattern, x - area.left, y - area.top))
+            if (FreqMapPatternLit(pattern, x - area.left, y - area.top))
                 row[x] = kOpaque | kCyan;
     }
 }
@@ -45,12 +35,11 @@ PixelRect FreqMapArea(int width, int height) {
     return {1, 1, std::max(width - 1, 1), std::max(height - 1, 1)};
 }
 
-void RenderFreqMap(MapCanvas& image, const MapCanvas& baseMap, const FreqMapPicture& p) {
+void RenderFreqMap(PixelBuffer& image, const FreqMapPicture& p) {
     const int width = image.Width();
     const int height = image.Height();
     const PixelRect area = FreqMapArea(width, height);
     image.Fill(kBlack);
-    CoastlinesOnBlack(image, baseMap, area);
 
     if (p.cells && p.classes && p.freqSlots) {
         const std::size_t count = std::min(p.cells->size(), p.classes->size());
@@ -66,6 +55,10 @@ void RenderFreqMap(MapCanvas& image, const MapCanvas& baseMap, const FreqMapPict
 
     // The drawing rectangle of the projections: the area's first and last pixels.
     const MapRect rect{area.left, area.top, area.right - 1, area.bottom - 1};
+    // The coastlines smooth over the cells, as wide as on the screen's map.
+    const WorldFrame frame = RectMapFrame(rect, p.centreLonDeg);
+    image.StrokeSmoothLines(CoastlinePolylines(frame, 0.5), kWhite,
+                            std::max(1.0, frame.width / 1200.0), frame);
     const int span = rect.right - rect.left;
     const int middle = (rect.left + rect.right) / 2;
     const int ax = RectMapX(rect, p.station.lon, p.centreLonDeg);

@@ -8,10 +8,10 @@
 #include "maps/GeoPoint.h"
 #include "maps/NightMask.h"
 
-class MapCanvas;
+class PixelBuffer;
 
-// The frequency map's picture: each cell's dot pattern on black under white coastlines,
-// the station's marker, the Sun and the time, in a red frame.
+// The frequency map's picture: each cell's dot pattern on black under smooth white
+// coastlines, the station's marker, the Sun and the time, in a red frame.
 
 /// The cells' area of a map image of width × height: inside the one-pixel frame,
 /// (1, 1) to (width − 1, height − 1) exclusive.
@@ -31,10 +31,10 @@ struct FreqMapPicture {
     int markerArm = 7; ///< f: half the length of the marker's arms, pixels
 };
 
-/// Draws the picture over the whole image (odd width and height): the rectangular base
-/// map scaled into the area, its coastlines kept as white and everything else black;
-/// each cell of a shown class filled with its pattern (cyan on black, coastlines stay
-/// white); the station's lime-green plus sign of arms f and width 2·(f div 3) + 1 with
-/// its copy one map width away; the Sun's star and its copy; the time label at the
-/// bottom right; a red frame around the image.
-void RenderFreqMap(MapCanvas& image, const MapCanvas& baseMap, const FreqMapPicture& picture);
+/// Draws the picture over the whole image (odd width and height): black; each cell of a
+/// shown class filled with its pattern (cyan on black); the world's coastlines stroked
+/// white and antialiased over the cells at the image's size; the station's lime-green
+/// plus sign of arms f and width 2·(f div 3) + 1 with its copy one map width away; the
+/// Sun's star and its copy; the time label at the bottom right; a red frame around the
+/// image.
+void RenderFreqMap(PixelBuffer& image, const FreqMapPicture& picture);

@@ -38,3 +38,13 @@ void RectMapPlot(PixelPoint& last, bool draw, double lat, double lon, double cen
     }
     last = {x, y};
 }
+
+WorldFrame RectMapFrame(MapRect rect, double centreLon) {
+    WorldFrame f;
+    f.centre = {0.0, centreLon};
+    f.left = f.outerLeft = rect.left + 0.5;
+    f.top = f.outerTop = rect.top + 0.5;
+    f.width = f.outerSize = rect.right - rect.left;
+    f.height = rect.bottom - rect.top;
+    return f;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "maps/MapCanvas.h"
+#include "maps/VectorMap.h"
 
 /// The drawing rectangle of a rectangular map: left, top, right, bottom pixels, all
 /// inside the map. right − left and bottom − top must be even, so the central meridian
@@ -28,3 +29,7 @@ int RectMapX(MapRect rect, double lon, double centreLon);
 /// nearer side edge and one entering from the other side; the end pixel is always set.
 void RectMapPlot(PixelPoint& last, bool draw, double lat, double lon, double centreLon,
                  MapCanvas& canvas, MapRect rect);
+
+/// The vector frame of the map drawn in `rect`, pixel centres at whole numbers + 0.5, so
+/// that ProjectToFrame puts a place on the centre of the pixel RectMapX and RectMapY give.
+WorldFrame RectMapFrame(MapRect rect, double centreLon);

@@ -9,12 +9,17 @@
 #include "maps/VectorMap.h"
 #include "maps/ui/WorldMapPainter.h"
 
-void PaintFreqMapPicture(QImage& image, const FreqMapPicture& p, const QFont& font) {
+namespace {
+
+PixelRect AreaOf(double w, double h) {
+    return FreqMapArea(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
+}
+
+} // namespace
+
+void PaintFreqMapCells(QImage& image, const FreqMapPicture& p) {
     const double dpr = image.devicePixelRatio();
-    const double w = image.width() / dpr;
-    const double h = image.height() / dpr;
-    const PixelRect area =
-        FreqMapArea(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
+    const PixelRect area = AreaOf(image.width() / dpr, image.height() / dpr);
     image.fill(Qt::black);
     // The cells' dot patterns, one dot per device pixel as on the screen's grid.
     if (p.cells && p.classes && p.freqSlots) {
@@ -41,6 +46,12 @@ void PaintFreqMapPicture(QImage& image, const FreqMapPicture& p, const QFont& fo
             }
         }
     }
+}
+
+void PaintFreqMapOverlay(QPainter& painter, double w, double h, double dpr, const FreqMapPicture& p,
+                         const QFont& font) {
+    const PixelRect area = AreaOf(w, h);
+    painter.save();
     WorldFrame f;
     f.centre = {0.0, p.centreLonDeg};
     f.left = area.left;
@@ -50,7 +61,6 @@ void PaintFreqMapPicture(QImage& image, const FreqMapPicture& p, const QFont& fo
     f.outerLeft = f.left;
     f.outerTop = f.top;
     f.outerSize = f.width;
-    QPainter painter(&image);
     painter.setClipRect(QRectF(f.left, f.top, f.width, f.height));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::white, std::max(1.0, f.width / 1200.0)));
@@ -72,6 +82,14 @@ void PaintFreqMapPicture(QImage& image, const FreqMapPicture& p, const QFont& fo
     painter.setPen(QPen(Qt::red, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(0, 0, w - 1.0, h - 1.0));
+    painter.restore();
+}
+
+void PaintFreqMapPicture(QImage& image, const FreqMapPicture& picture, const QFont& font) {
+    PaintFreqMapCells(image, picture);
+    const double dpr = image.devicePixelRatio();
+    QPainter painter(&image);
+    PaintFreqMapOverlay(painter, image.width() / dpr, image.height() / dpr, dpr, picture, font);
 }
 
 QImage FreqMapPatternImage(int pattern, int w) {

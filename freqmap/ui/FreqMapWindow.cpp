@@ -33,6 +33,9 @@
 
 namespace {
 
+// The white margin around a saved picture's parts, pixels.
+constexpr int kSheetMargin = 6;
+
 // The help page F1 opens here.
 constexpr int kFreqMapDisplayHelpContext = 84;
 
@@ -292,11 +295,7 @@ void FreqMapWindow::drawInfo() {
     m_info->setPixmap(pixmap);
 }
 
-void FreqMapWindow::drawMap() {
-    // At the label's own size and the screen's pixel density; time in the window's font.
-    const double dpr = devicePixelRatioF();
-    QImage image(QSize(m_mapImage->width(), m_mapImage->height()) * dpr, QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
+FreqMapPicture FreqMapWindow::mapPicture() const {
     FreqMapPicture picture;
     picture.cells = &m_computed.cells;
     picture.classes = &m_computed.classes;
@@ -308,12 +307,20 @@ void FreqMapWindow::drawMap() {
     picture.timeText = m_time.timeText;
     picture.zoneLabel = m_input.zone.TimeZoneLabel;
     picture.markerArm = std::max(Round(this->width() * 0.007), 2);
-    PaintFreqMapPicture(image, picture, font());
+    return picture;
+}
+
+void FreqMapWindow::drawMap() {
+    // At the label's own size and the screen's pixel density; time in the window's font.
+    const double dpr = devicePixelRatioF();
+    QImage image(QSize(m_mapImage->width(), m_mapImage->height()) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    PaintFreqMapPicture(image, mapPicture(), font());
     m_drawnMap = image;
     m_mapImage->setPixmap(QPixmap::fromImage(m_drawnMap));
 }
 
-QImage FreqMapWindow::picture() const {
+std::vector<std::string> FreqMapWindow::pictureTitle() const {
     FreqMapSheetFacts facts;
     facts.station = m_input.request.station;
     facts.dateText = FormatDateText(true, m_time.date, m_input.dates);
@@ -321,29 +328,62 @@ QImage FreqMapWindow::picture() const {
     facts.zoneLabel = m_input.zone.TimeZoneLabel;
     facts.solarIndexText = m_input.request.solarIndexText;
     facts.kIndexText = m_input.request.kIndexText;
-    const std::vector<std::string> title = FreqMapSheetTitle(facts, m_computed.freqSlots);
-    const QPixmap info = m_info->pixmap();
-    const QSizeF infoSize = info.deviceIndependentSize();
+    return FreqMapSheetTitle(facts, m_computed.freqSlots);
+}
+
+QSizeF FreqMapWindow::pictureSize() const {
+    const QSizeF infoSize = m_info->pixmap().deviceIndependentSize();
     const QSizeF mapSize = m_drawnMap.deviceIndependentSize();
+    const int titleHeight =
+        static_cast<int>(pictureTitle().size()) * QFontMetrics(font()).height() + kSheetMargin;
+    return QSize(Round(infoSize.width() + mapSize.width()) + 2 * kSheetMargin,
+                 titleHeight + Round(std::max(infoSize.height(), mapSize.height())) +
+                     2 * kSheetMargin);
+}
+
+void FreqMapWindow::paintPicture(QPainter& painter) const {
+    const std::vector<std::string> title = pictureTitle();
+    const QPixmap info = m_info->pixmap();
     const QFontMetrics metrics(font());
-    const int margin = 6;
-    const int titleHeight = static_cast<int>(title.size()) * metrics.height() + margin;
-    const QSize size(Round(infoSize.width() + mapSize.width()) + 2 * margin,
-                     titleHeight + Round(std::max(infoSize.height(), mapSize.height())) +
-                         2 * margin);
-    const double dpr = m_drawnMap.devicePixelRatio();
-    QImage sheet(size * dpr, QImage::Format_RGB32);
-    sheet.setDevicePixelRatio(dpr);
-    sheet.fill(Qt::white);
-    QPainter painter(&sheet);
+    const int titleHeight = static_cast<int>(title.size()) * metrics.height() + kSheetMargin;
+    painter.fillRect(QRectF(QPointF(0, 0), pictureSize()), Qt::white);
     painter.setFont(font());
     painter.setPen(Qt::black);
     for (std::size_t i = 0; i < title.size(); ++i)
-        painter.drawText(margin, margin + static_cast<int>(i) * metrics.height() + metrics.ascent(),
+        painter.drawText(kSheetMargin,
+                         kSheetMargin + static_cast<int>(i) * metrics.height() + metrics.ascent(),
                          Q(title[i]));
-    painter.drawPixmap(QPointF(margin, margin + titleHeight), info);
-    painter.drawImage(QPointF(margin + infoSize.width(), margin + titleHeight), m_drawnMap);
+    painter.drawPixmap(QPointF(kSheetMargin, kSheetMargin + titleHeight), info);
+    // The map's cells as an image under its coastlines and marks, which a drawing for
+    // SVG or PDF keeps as vectors.
+    const QPointF mapAt(kSheetMargin + info.deviceIndependentSize().width(),
+                        kSheetMargin + titleHeight);
+    const double dpr = m_drawnMap.devicePixelRatio();
+    const QSizeF mapSize = m_drawnMap.deviceIndependentSize();
+    const FreqMapPicture picture = mapPicture();
+    QImage cells(m_drawnMap.size(), QImage::Format_RGB32);
+    cells.setDevicePixelRatio(dpr);
+    PaintFreqMapCells(cells, picture);
+    painter.drawImage(mapAt, cells);
+    painter.save();
+    painter.translate(mapAt);
+    PaintFreqMapOverlay(painter, mapSize.width(), mapSize.height(), dpr, picture, font());
+    painter.restore();
+}
+
+QImage FreqMapWindow::picture() const {
+    const double dpr = m_drawnMap.devicePixelRatio();
+    QImage sheet(pictureSize().toSize() * dpr, QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(dpr);
+    QPainter painter(&sheet);
+    paintPicture(painter);
     return sheet;
+}
+
+QString FreqMapWindow::savePicture(const QString& path) const {
+    if (m_drawnMap.isNull())
+        return SaveMapPicture(path, QImage());
+    return SaveMapDrawing(path, pictureSize(), [this](QPainter& p) { paintPicture(p); });
 }
 
 void FreqMapWindow::SavePictureBtnClick() {
@@ -351,7 +391,7 @@ void FreqMapWindow::SavePictureBtnClick() {
     const QString path = AskMapPictureFile(this, directory);
     if (path.isEmpty())
         return;
-    if (const QString problem = SaveMapPicture(path, picture()); !problem.isEmpty())
+    if (const QString problem = savePicture(path); !problem.isEmpty())
         ShowError(this, problem);
 }
 

@@ -3,17 +3,22 @@
 #include "core/Dates.h"
 #include "core/TimeZone.h"
 #include "freqmap/FreqMapGeometry.h"
+#include "freqmap/FreqMapRender.h"
 #include "freqmap/FreqMapSession.h"
 #include "maps/MapDisplay.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
 #include <QImage>
+#include <QSizeF>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class PixelBuffer;
 class QLabel;
+class QPainter;
 class QPushButton;
 class QStatusBar;
 class AutoUpdateClock;
@@ -52,6 +57,10 @@ public:
     /// The picture "Save Picture" writes: the title rows (FreqMapSheetTitle) over the
     /// info panel with its legend and the map, as the window shows them.
     QImage picture() const;
+    /// Writes that picture as PNG, SVG or PDF (by the name's extension); SVG and PDF
+    /// keep the map's coastlines and marks as vectors. An empty text on success, else
+    /// the message.
+    QString savePicture(const QString& path) const;
     const std::vector<LegendBox>& legendBoxes() const { return m_boxes; }
     QString statusText(int panel) const;
     /// The area readout shown after a click on the map; empty when none is shown.
@@ -82,6 +91,11 @@ private:
     void drawInfo();
     void drawTop();
     void drawMap();
+    /// What the map shows now.
+    FreqMapPicture mapPicture() const;
+    std::vector<std::string> pictureTitle() const;
+    QSizeF pictureSize() const;
+    void paintPicture(QPainter& painter) const;
     void setNow();
     /// Runs a New Date or New Time window; true when it was confirmed.
     bool askModally(QDialog& form);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/Core.h"
@@ -12,8 +13,9 @@
 #include "freqmap/FreqMapRender.h"
 #include "freqmap/FreqMapSession.h"
 #include "freqmap/FreqMapTexts.h"
-#include "maps/BaseMaps.h"
 #include "maps/PixelBuffer.h"
+#include "maps/RectMap.h"
+#include "maps/VectorMap.h"
 #include "tests/engine/EngineTestSupport.h"
 
 namespace {
@@ -263,9 +265,7 @@ TEST(FreqMapInstant, LocalTimeBecomesUtAcrossMidnight) {
     EXPECT_FALSE(MapInstantOf({day, "2400"}, 0.0));
 }
 
-TEST(FreqMapRender, PatternsUnderWhiteCoastsInARedFrame) {
-    PixelBuffer base(kRectangularBaseWidth, kRectangularBaseHeight);
-    DrawRectangularBaseMap(base, 0.0);
+TEST(FreqMapRender, PatternsUnderSmoothWhiteCoastsInARedFrame) {
     PixelBuffer image(201, 151);
     const auto cells = FreqMapLayout(FreqMapResolution::Low, FreqMapArea(201, 151), 0.0);
     const FreqMapSlots slots = MakeFreqMapSlots(WithFrequencies({"7.1", "14.1"}));
@@ -277,20 +277,83 @@ TEST(FreqMapRender, PatternsUnderWhiteCoastsInARedFrame) {
     picture.freqSlots = &slots;
     picture.sun = {-80.0, 0.0};
     picture.station = {0.0, 0.0};
-    RenderFreqMap(image, base, picture);
+    RenderFreqMap(image, picture);
     EXPECT_EQ(image.PixelAt(0, 0), kRed);
     EXPECT_EQ(image.PixelAt(200, 75), kRed);
-    int white = 0, cyan = 0;
+    // Over solid cyan a coast shows as red light; antialiased, most of it partly.
+    int coast = 0, partial = 0, cyan = 0;
     for (int y = 60; y < 90; ++y)
         for (int x = 1; x < 200; ++x) {
-            white += image.PixelAt(x, y) == kWhite;
+            const Rgb red = image.PixelAt(x, y) >> 16;
+            coast += red > 0;
+            partial += red > 0 && red < 0xFF;
             cyan += image.PixelAt(x, y) == 0x00FFFF;
         }
-    EXPECT_GT(white, 20); // coastlines
+    EXPECT_GT(coast, 20);
+    EXPECT_GT(partial, coast / 2);
     EXPECT_GT(cyan, 2000);
     EXPECT_EQ(image.PixelAt(100, 75), kLime); // the station's marker on the map's centre
     // Only class 2 shown: the solid cells stay black.
     picture.selectedClass = 2;
-    RenderFreqMap(image, base, picture);
+    RenderFreqMap(image, picture);
     EXPECT_NE(image.PixelAt(cells[30].rect.left + 3, cells[30].rect.top + 3), 0x00FFFFu);
+}
+
+// The coasts follow the central meridian and the picture's size: every point of the
+// world outline lies on a lit pixel or beside one, and no pixel far from it is lit.
+TEST(FreqMapRender, CoastsLieOnTheOutlineAtAnySize) {
+    struct Case {
+        int width, height;
+        double centreLon;
+    };
+    constexpr int kClear = 40; // rows clear of the Sun, the marker and the time label
+    for (const Case c : {Case{201, 151, 0.0}, Case{601, 451, 100.0}, Case{1171, 879, -75.0}}) {
+        SCOPED_TRACE(c.width);
+        PixelBuffer image(c.width, c.height);
+        FreqMapPicture picture;
+        picture.centreLonDeg = c.centreLon;
+        picture.station = {89.0, c.centreLon}; // the marker out of the way, at the top
+        picture.sun = {-89.0, c.centreLon + 180.0};
+        RenderFreqMap(image, picture);
+        const PixelRect area = FreqMapArea(c.width, c.height);
+        const WorldFrame frame =
+            RectMapFrame({area.left, area.top, area.right - 1, area.bottom - 1}, c.centreLon);
+        int points = 0, dark = 0;
+        std::vector<bool> near(static_cast<std::size_t>(c.width) * c.height, false);
+        const auto markNear = [&](double px, double py) {
+            const int x = static_cast<int>(std::floor(px));
+            const int y = static_cast<int>(std::floor(py));
+            for (int v = std::max(y - 2, 0); v <= std::min(y + 2, c.height - 1); ++v)
+                for (int u = std::max(x - 2, 0); u <= std::min(x + 2, c.width - 1); ++u)
+                    near[static_cast<std::size_t>(v) * c.width + u] = true;
+        };
+        for (const MapPolyline& line : CoastlinePolylines(frame, 0.5))
+            for (std::size_t i = 0; i < line.size(); ++i) {
+                const MapPointF at = line[i];
+                const MapPointF next = line[std::min(i + 1, line.size() - 1)];
+                const double steps = std::ceil(std::hypot(next.x - at.x, next.y - at.y) * 2);
+                for (double k = 0; k <= steps; ++k)
+                    markNear(at.x + (next.x - at.x) * k / std::max(steps, 1.0),
+                             at.y + (next.y - at.y) * k / std::max(steps, 1.0));
+                const int x = static_cast<int>(std::floor(at.x));
+                const int y = static_cast<int>(std::floor(at.y));
+                if (x < area.left + 2 || x >= area.right - 2 || y < area.top + kClear ||
+                    y >= area.bottom - kClear)
+                    continue;
+                ++points;
+                Rgb light = 0; // of the pixel and its neighbours: the stroke's spread
+                for (int v = y - 1; v <= y + 1; ++v)
+                    for (int u = x - 1; u <= x + 1; ++u)
+                        light = std::max(light, image.PixelAt(u, v) & 0xFF);
+                dark += light < 0x40;
+            }
+        EXPECT_GT(points, 1000);
+        EXPECT_EQ(dark, 0);
+        int stray = 0;
+        for (int y = area.top + kClear; y < area.bottom - kClear; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                stray += !near[static_cast<std::size_t>(y) * c.width + x] &&
+                         image.PixelAt(x, y) != kBlack;
+        EXPECT_EQ(stray, 0);
+    }
 }

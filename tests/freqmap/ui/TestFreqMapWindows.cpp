@@ -15,6 +15,7 @@
 #include "tests/widgets/RecordingPresenter.h"
 #include "widgets/EntryFields.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -163,6 +164,31 @@ private slots:
             for (int x = 6; x < sheet.width() / 2 && !ink; ++x)
                 ink = sheet.pixel(x, y) == qRgb(0, 0, 0);
         QVERIFY(ink);
+    }
+
+    // Each kind of file holds the whole picture: PNG the very pixels of picture(), SVG
+    // the coastlines as white vector strokes over the cells' image, PDF a document.
+    void savedFilesKeepThePictureAndItsVectorCoasts() {
+        auto form = display(TestSettings(true));
+        QTemporaryDir dir;
+        for (const char* name : {"map.png", "map.svg", "map.pdf"})
+            QCOMPARE(form->savePicture(dir.filePath(name)), QString());
+        const QImage png(dir.filePath("map.png"));
+        const QImage shown = form->picture();
+        QCOMPARE(png.size(), shown.size());
+        QCOMPARE(png.convertToFormat(QImage::Format_RGB32), shown);
+        QFile svgFile(dir.filePath("map.svg"));
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        const QByteArray svg = svgFile.readAll();
+        QCOMPARE(svg.count("<image"), 2); // the legend panel and the cells
+        const qsizetype image = svg.lastIndexOf("<image");
+        const qsizetype coast = svg.indexOf("stroke=\"#ffffff\"", image);
+        QVERIFY(coast > image);
+        QVERIFY(svg.indexOf("<path", coast) > coast);
+        QVERIFY(svg.count("<path") > 10);
+        QFile pdf(dir.filePath("map.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
     }
 
     void clickOnTheMapTellsTheAreasFrequency() {
