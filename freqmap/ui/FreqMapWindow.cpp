@@ -346,16 +346,9 @@ void FreqMapWindow::paintPicture(QPainter& painter) const {
     const QPixmap info = m_info->pixmap();
     const QFontMetrics metrics(font());
     const int titleHeight = static_cast<int>(title.size()) * metrics.height() + kSheetMargin;
-    painter.fillRect(QRectF(QPointF(0, 0), pictureSize()), Qt::white);
-    painter.setFont(font());
-    painter.setPen(Qt::black);
-    for (std::size_t i = 0; i < title.size(); ++i)
-        painter.drawText(kSheetMargin,
-                         kSheetMargin + static_cast<int>(i) * metrics.height() + metrics.ascent(),
-                         Q(title[i]));
-    painter.drawPixmap(QPointF(kSheetMargin, kSheetMargin + titleHeight), info);
-    // The map's cells as an image under its coastlines and marks, which a drawing for
-    // SVG or PDF keeps as vectors.
+    const QSizeF size = pictureSize();
+    // The map first: its cells as an image under its coastlines and marks, which a
+    // drawing for SVG or PDF keeps as vectors.
     const QPointF mapAt(kSheetMargin + info.deviceIndependentSize().width(),
                         kSheetMargin + titleHeight);
     const double dpr = m_drawnMap.devicePixelRatio();
@@ -369,6 +362,21 @@ void FreqMapWindow::paintPicture(QPainter& painter) const {
     painter.translate(mapAt);
     PaintFreqMapOverlay(painter, mapSize.width(), mapSize.height(), dpr, picture, font());
     painter.restore();
+    // Then white around it, which hides what SVG (it has no clipping) would show of the
+    // coastlines' copies beyond the map's edges, and the title and the legend panel.
+    const QRectF map(mapAt, mapSize);
+    painter.fillRect(QRectF(0, 0, size.width(), map.top()), Qt::white);
+    painter.fillRect(QRectF(0, map.bottom(), size.width(), size.height() - map.bottom()),
+                     Qt::white);
+    painter.fillRect(QRectF(0, 0, map.left(), size.height()), Qt::white);
+    painter.fillRect(QRectF(map.right(), 0, size.width() - map.right(), size.height()), Qt::white);
+    painter.setFont(font());
+    painter.setPen(Qt::black);
+    for (std::size_t i = 0; i < title.size(); ++i)
+        painter.drawText(kSheetMargin,
+                         kSheetMargin + static_cast<int>(i) * metrics.height() + metrics.ascent(),
+                         Q(title[i]));
+    painter.drawPixmap(QPointF(kSheetMargin, kSheetMargin + titleHeight), info);
 }
 
 QImage FreqMapWindow::picture() const {
