@@ -39,14 +39,8 @@ CoverageDialog::CoverageDialog(StationMapInput input, StatusLine* statusLine, QW
     SetHelpContext(this, kCoverageDialogHelpContext);
     ScaleWindow(this);
 
-    m_terminal =
-        new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
-    m_terminal->setCountryFile(m_input.countries);
-    const DayAndIndexFields dayFields =
-        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
-    m_date = dayFields.date;
-    m_solar = dayFields.solar;
-    m_kIndex = dayFields.kIndex;
+    m_fields = MakeStationDayFields(
+        this, {&m_input.settings, m_input.atlas, m_input.countries, m_input.dates}, statusLine);
     m_freq = new QComboBox(this);
     m_freq->setObjectName(QStringLiteral("FreqComboBox"));
     m_freq->setEditable(true);
@@ -73,15 +67,11 @@ CoverageDialog::CoverageDialog(StationMapInput input, StatusLine* statusLine, QW
     cancel->setAutoDefault(false);
     ValidatedEdit::MarkAsCancelButton(cancel);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_terminal, &TerminalGroup::groupDone, this,
-            [this] { m_date->setFocus(Qt::OtherFocusReason); });
-    connect(m_terminal, &TerminalGroup::focusBack, this,
-            [this] { m_terminal->prefixEdit()->setFocus(Qt::OtherFocusReason); });
 
     auto* values = new QGridLayout;
-    const std::pair<QString, QWidget*> fields[] = {{QStringLiteral("Date"), m_date},
-                                                   {QStringLiteral("Solar Index"), m_solar},
-                                                   {QStringLiteral("K Index"), m_kIndex},
+    const std::pair<QString, QWidget*> fields[] = {{QStringLiteral("Date"), m_fields.date},
+                                                   {QStringLiteral("Solar Index"), m_fields.solar},
+                                                   {QStringLiteral("K Index"), m_fields.kIndex},
                                                    {QStringLiteral("Frequency (MHz)"), m_freq},
                                                    {QStringLiteral("Time"), m_time}};
     int row = 0;
@@ -93,8 +83,8 @@ CoverageDialog::CoverageDialog(StationMapInput input, StatusLine* statusLine, QW
         ++row;
     }
     values->addWidget(zoneLabel, row - 1, 2);
-    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, statusLine, this);
-    values->addWidget(m_solarData, 1, 2); // beside the solar index
+    MakeStationSolarDataButton(m_fields, m_input.dates, statusLine, this);
+    values->addWidget(m_fields.solarData, 1, 2); // beside the solar index
     values->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -102,12 +92,13 @@ CoverageDialog::CoverageDialog(StationMapInput input, StatusLine* statusLine, QW
     buttons->addWidget(cancel);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_terminal);
+    layout->addWidget(m_fields.terminal);
     layout->addLayout(values);
-    layout->addWidget(m_solarData->sourceLabel());
+    layout->addWidget(m_fields.solarData->sourceLabel());
     layout->addLayout(buttons);
 
-    SetTabChain({m_terminal}, {m_date, m_solar, m_kIndex, m_freq, m_time, m_ok, cancel});
+    SetTabChain({m_fields.terminal},
+                {m_fields.date, m_fields.solar, m_fields.kIndex, m_freq, m_time, m_ok, cancel});
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     connect(f9, &QShortcut::activated, this, [this] {
         m_ok->setFocus(Qt::OtherFocusReason);
@@ -116,37 +107,31 @@ CoverageDialog::CoverageDialog(StationMapInput input, StatusLine* statusLine, QW
 
     const StationMapRequest& previous = m_input.previous;
     if (m_input.settings.DefaultDefined)
-        m_terminal->setTerminal(previous.station);
-    SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
-                        previous.solarIndexText, previous.kIndexText);
+        m_fields.terminal->setTerminal(previous.station);
+    SetDayAndIndexTexts(m_fields.day(), previous.date, m_input.dates, previous.solarIndexText,
+                        previous.kIndexText);
     const double shown = m_input.clock.utcNow - m_input.zone.UtcOffset;
     m_time->setText(Q(FormatHHMM(shown - std::floor(shown))));
     TrackFocusHints(this, statusLine);
 
     adjustSize();
     CentreOnScreen(this, 0.3);
-    m_terminal->prefixEdit()->setFocus();
+    m_fields.terminal->prefixEdit()->setFocus();
 }
 
 void CoverageDialog::setSolarDataSource(const SolarDataSource& source) {
-    m_solarData->setSource(source);
-    m_solarData->fillIfChosen();
+    SetStationDaySolarSource(m_fields, source);
 }
 
 void CoverageDialog::setAtlasPicker(const AtlasPicker& picker) {
-    m_terminal->setAtlasPicker(picker);
+    SetStationDayAtlasPicker(m_fields, picker);
 }
 
 void CoverageDialog::OKBtnClick() {
-    const std::optional<Terminal> station = m_terminal->resolveForOk();
-    if (!station)
+    const std::optional<StationDayValues> values =
+        ReadStationDayFields(m_fields, m_input.dates, m_input.previous.date);
+    if (!values)
         return;
-    for (ValidatedEdit* field : std::initializer_list<ValidatedEdit*>{m_date, m_solar, m_kIndex}) {
-        if (!field->Validate()) {
-            field->refocus();
-            return;
-        }
-    }
     const std::string freqText = m_freq->currentText().trimmed().toStdString();
     if (!CoverageBandOf(m_input.settings, freqText)) {
         ShowError(this, QStringLiteral("Enter a frequency from 3.0 to 30.0 MHz"));
@@ -158,18 +143,17 @@ void CoverageDialog::OKBtnClick() {
         return;
     }
     CoverageDialogResult result;
-    result.map.station = *station;
+    result.map.station = values->station;
     Terminal derived = result.map.station;
     if (const CheckResult parsed = DeriveTerminalCoordinates(derived); !parsed) {
         ShowUserMessage(this, parsed.message);
-        m_terminal->prefixEdit()->refocus();
+        m_fields.terminal->prefixEdit()->refocus();
         return;
     }
-    result.map.date =
-        ParseDateText(m_date->text().toStdString(), m_input.dates).value_or(m_input.previous.date);
+    result.map.date = values->date;
     result.map.timeText = m_time->text().toStdString();
-    result.map.solarIndexText = CutText(m_solar->text().toStdString(), 6);
-    result.map.kIndexText = CutText(m_kIndex->text().toStdString(), 2);
+    result.map.solarIndexText = values->solarIndexText;
+    result.map.kIndexText = values->kIndexText;
     result.freqText = freqText;
     m_result = result;
     accept();

@@ -5,6 +5,7 @@
 
 #include "widgets/AtlasPicker.h"
 #include "widgets/SolarDataButton.h"
+#include "widgets/StationDayFields.h"
 
 #include <QDialog>
 
@@ -12,10 +13,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class StatusLine;
-class TerminalGroup;
-class DateEdit;
-class KIndexEdit;
-class SolarIndexEdit;
 class TimeEdit;
 
 /// What the coverage-map dialog gives: the station, date, time and indices as the
@@ -44,11 +41,7 @@ public slots:
 
 private:
     StationMapInput m_input;
-    TerminalGroup* m_terminal;
-    SolarDataButton* m_solarData;
-    DateEdit* m_date;
-    SolarIndexEdit* m_solar;
-    KIndexEdit* m_kIndex;
+    StationDayFields m_fields;
     QComboBox* m_freq;
     TimeEdit* m_time;
     QPushButton* m_ok;

@@ -6,6 +6,7 @@
 #include "maps/BaseMapFile.h"
 #include "maps/BaseMaps.h"
 #include "maps/ui/MapWindows.h"
+#include "maps/ui/StationMapRun.h"
 #include "settings/StationSettings.h"
 #include "station/P533Offer.h"
 #include "widgets/MessageBoxes.h"
@@ -17,38 +18,32 @@ bool CoverageMapAvailable(QWidget* parent, const AppState& state) {
 
 void RunCoverageMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
                            const DialogServices& services) {
-    CoverageDialog dialog(StationMapInputOf(state), statusLine, parent);
-    dialog.setAtlasPicker(services.atlasPicker);
-    dialog.setSolarDataSource(services.solarData);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-
-    std::optional<PixelBuffer> rectangular =
-        CurrentBaseMap(state.UserSettings, state.DataDirectory, false);
-    std::optional<PixelBuffer> greatCircle =
-        CurrentBaseMap(state.UserSettings, state.DataDirectory, true);
-    const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
-    if (!rectangular || !greatCircle || !centre) {
-        ShowInformation(parent, QStringLiteral("Map file Hopscope.REC not found"));
-        return;
-    }
-    if (statusLine)
-        statusLine->HideStatusLine();
-    CoverageDisplayInput view;
-    view.request = dialog.result();
-    view.settings = state.UserSettings;
-    view.dates = state.Dates;
-    view.zone = state.TimeZone;
-    view.rectangularBase = std::make_shared<const PixelBuffer>(std::move(*rectangular));
-    view.greatCircleBase = std::make_shared<const PixelBuffer>(std::move(*greatCircle));
-    view.centre = *centre;
-    view.clock = [] { return ReadSystemClock(); };
-    const StationSettingsRead station = ReadStationSettings(state.DataDirectory);
-    if (station.status == StationReadStatus::Damaged)
-        ShowError(parent, QString::fromStdString(station.message));
-    view.p533 =
-        OfferP533(station.settings, state.DataDirectory, state.UserSettings.MinRadiationAngleDeg);
-    view.startEngine = station.settings.startEngine;
-    CoverageWindow display(std::move(view), parent);
-    display.exec();
+    RunStationMap<CoverageDialog>(
+        parent, statusLine, state, services, [&](const CoverageDialog& dialog) {
+            std::optional<PixelBuffer> rectangular =
+                CurrentBaseMap(state.UserSettings, state.DataDirectory, false);
+            std::optional<PixelBuffer> greatCircle =
+                CurrentBaseMap(state.UserSettings, state.DataDirectory, true);
+            const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
+            if (!rectangular || !greatCircle || !centre) {
+                ShowMapFileMissing(parent);
+                return;
+            }
+            if (statusLine)
+                statusLine->HideStatusLine();
+            CoverageDisplayInput view;
+            view.request = dialog.result();
+            FillStationMapView(view, state);
+            view.rectangularBase = std::make_shared<const PixelBuffer>(std::move(*rectangular));
+            view.greatCircleBase = std::make_shared<const PixelBuffer>(std::move(*greatCircle));
+            view.centre = *centre;
+            const StationSettingsRead station = ReadStationSettings(state.DataDirectory);
+            if (station.status == StationReadStatus::Damaged)
+                ShowError(parent, QString::fromStdString(station.message));
+            view.p533 = OfferP533(station.settings, state.DataDirectory,
+                                  state.UserSettings.MinRadiationAngleDeg);
+            view.startEngine = station.settings.startEngine;
+            CoverageWindow display(std::move(view), parent);
+            display.exec();
+        });
 }

@@ -34,14 +34,8 @@ FreqMapDialog::FreqMapDialog(StationMapInput input, StatusLine* statusLine, QWid
     SetHelpContext(this, kFreqMapDialogHelpContext);
     ScaleWindow(this);
 
-    m_terminal =
-        new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
-    m_terminal->setCountryFile(m_input.countries);
-    const DayAndIndexFields dayFields =
-        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
-    m_date = dayFields.date;
-    m_solar = dayFields.solar;
-    m_kIndex = dayFields.kIndex;
+    m_fields = MakeStationDayFields(
+        this, {&m_input.settings, m_input.atlas, m_input.countries, m_input.dates}, statusLine);
     m_time = new TimeEdit(this);
     m_time->setObjectName(QStringLiteral("TimeEdit"));
     m_time->setStatusTip(QStringLiteral("Enter a four-digit time between 0000 and 2359"));
@@ -59,10 +53,6 @@ FreqMapDialog::FreqMapDialog(StationMapInput input, StatusLine* statusLine, QWid
     cancel->setAutoDefault(false);
     ValidatedEdit::MarkAsCancelButton(cancel);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_terminal, &TerminalGroup::groupDone, this,
-            [this] { m_date->setFocus(Qt::OtherFocusReason); });
-    connect(m_terminal, &TerminalGroup::focusBack, this,
-            [this] { m_terminal->prefixEdit()->setFocus(Qt::OtherFocusReason); });
 
     auto row = [this](QHBoxLayout* layout, const QString& name, const QString& text,
                       QWidget* field) {
@@ -74,11 +64,11 @@ FreqMapDialog::FreqMapDialog(StationMapInput input, StatusLine* statusLine, QWid
         layout->addSpacing(12);
     };
     auto* values = new QHBoxLayout;
-    row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_date);
-    row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_solar);
-    row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_kIndex);
-    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
-    values->addWidget(m_solarData);
+    row(values, QStringLiteral("DateLabel"), QStringLiteral("Date"), m_fields.date);
+    row(values, QStringLiteral("SolarIndexLabel"), QStringLiteral("Solar Index"), m_fields.solar);
+    row(values, QStringLiteral("KIndexLabel"), QStringLiteral("K Index"), m_fields.kIndex);
+    MakeStationSolarDataButton(m_fields, m_input.dates, m_statusLine, this);
+    values->addWidget(m_fields.solarData);
     values->addStretch();
     auto* timeRow = new QHBoxLayout;
     row(timeRow, QStringLiteral("TimeLabel"), QStringLiteral("Time"), m_time);
@@ -90,13 +80,14 @@ FreqMapDialog::FreqMapDialog(StationMapInput input, StatusLine* statusLine, QWid
     buttons->addWidget(cancel);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_terminal);
+    layout->addWidget(m_fields.terminal);
     layout->addLayout(values);
-    layout->addWidget(m_solarData->sourceLabel());
+    layout->addWidget(m_fields.solarData->sourceLabel());
     layout->addLayout(timeRow);
     layout->addLayout(buttons);
 
-    SetTabChain({m_terminal}, {m_date, m_solar, m_kIndex, m_time, m_ok, cancel});
+    SetTabChain({m_fields.terminal},
+                {m_fields.date, m_fields.solar, m_fields.kIndex, m_time, m_ok, cancel});
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     connect(f9, &QShortcut::activated, this, [this] {
         m_ok->setFocus(Qt::OtherFocusReason);
@@ -106,50 +97,46 @@ FreqMapDialog::FreqMapDialog(StationMapInput input, StatusLine* statusLine, QWid
     // The fields start from the current prediction; the time is the clock's, as shown.
     const StationMapRequest& previous = m_input.previous;
     if (m_input.settings.DefaultDefined)
-        m_terminal->setTerminal(previous.station);
-    SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
-                        previous.solarIndexText, previous.kIndexText);
+        m_fields.terminal->setTerminal(previous.station);
+    SetDayAndIndexTexts(m_fields.day(), previous.date, m_input.dates, previous.solarIndexText,
+                        previous.kIndexText);
     const double shown = m_input.clock.utcNow - m_input.zone.UtcOffset;
     m_time->setText(Q(FormatHHMM(shown - std::floor(shown))));
     TrackFocusHints(this, m_statusLine);
 
     adjustSize();
     CentreOnScreen(this, 0.3);
-    m_terminal->prefixEdit()->setFocus();
+    m_fields.terminal->prefixEdit()->setFocus();
 }
 
 void FreqMapDialog::setSolarDataSource(const SolarDataSource& source) {
-    m_solarData->setSource(source);
-    m_solarData->fillIfChosen();
+    SetStationDaySolarSource(m_fields, source);
 }
 
 void FreqMapDialog::setAtlasPicker(const AtlasPicker& picker) {
-    m_terminal->setAtlasPicker(picker);
+    SetStationDayAtlasPicker(m_fields, picker);
 }
 
 void FreqMapDialog::OKBtnClick() {
-    const std::optional<Terminal> station = m_terminal->resolveForOk();
-    if (!station)
+    const std::optional<StationDayValues> values =
+        ReadStationDayFields(m_fields, m_input.dates, m_input.previous.date);
+    if (!values)
         return;
-    for (ValidatedEdit* field :
-         std::initializer_list<ValidatedEdit*>{m_date, m_solar, m_kIndex, m_time}) {
-        if (!field->Validate()) {
-            field->refocus();
-            return;
-        }
+    if (!m_time->Validate()) {
+        m_time->refocus();
+        return;
     }
     StationMapRequest request;
-    request.station = *station;
+    request.station = values->station;
     if (const CheckResult parsed = DeriveTerminalCoordinates(request.station); !parsed) {
         ShowUserMessage(this, parsed.message);
-        m_terminal->prefixEdit()->refocus();
+        m_fields.terminal->prefixEdit()->refocus();
         return;
     }
-    request.date =
-        ParseDateText(m_date->text().toStdString(), m_input.dates).value_or(m_input.previous.date);
+    request.date = values->date;
     request.timeText = m_time->text().toStdString();
-    request.solarIndexText = CutText(m_solar->text().toStdString(), 6);
-    request.kIndexText = CutText(m_kIndex->text().toStdString(), 2);
+    request.solarIndexText = values->solarIndexText;
+    request.kIndexText = values->kIndexText;
     m_request = request;
     accept();
 }

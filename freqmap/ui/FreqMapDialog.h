@@ -4,17 +4,14 @@
 #include "maps/ui/StationMapInput.h"
 #include "widgets/AtlasPicker.h"
 #include "widgets/SolarDataButton.h"
+#include "widgets/StationDayFields.h"
 
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 class StatusLine;
-class DateEdit;
-class KIndexEdit;
-class SolarIndexEdit;
 class TimeEdit;
-class TerminalGroup;
 
 /// "Hopscope Frequency Map": the station (terminal A), the date, the solar and K
 /// indices and the time of the map. OK checks every field (the first invalid one keeps
@@ -36,11 +33,7 @@ public slots:
 private:
     StationMapInput m_input;
     StatusLine* m_statusLine;
-    TerminalGroup* m_terminal;
-    SolarDataButton* m_solarData;
-    DateEdit* m_date;
-    SolarIndexEdit* m_solar;
-    KIndexEdit* m_kIndex;
+    StationDayFields m_fields;
     TimeEdit* m_time;
     QLabel* m_zoneLabel;
     QPushButton* m_ok;

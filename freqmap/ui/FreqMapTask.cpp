@@ -6,7 +6,7 @@
 #include "maps/BaseMapFile.h"
 #include "maps/BaseMaps.h"
 #include "maps/ui/MapWindows.h"
-#include "widgets/MessageBoxes.h"
+#include "maps/ui/StationMapRun.h"
 #include "widgets/StatusLine.h"
 
 bool FrequencyMapAvailable(QWidget* parent, const AppState& state) {
@@ -15,29 +15,23 @@ bool FrequencyMapAvailable(QWidget* parent, const AppState& state) {
 
 void RunFrequencyMapWindows(QWidget* parent, StatusLine* statusLine, const AppState& state,
                             const DialogServices& services) {
-    FreqMapDialog dialog(StationMapInputOf(state), statusLine, parent);
-    dialog.setAtlasPicker(services.atlasPicker);
-    dialog.setSolarDataSource(services.solarData);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-
-    std::optional<PixelBuffer> base =
-        CurrentBaseMap(state.UserSettings, state.DataDirectory, false);
-    if (!base) {
-        ShowInformation(parent, QStringLiteral("Map file Hopscope.REC not found"));
-        return;
-    }
-    if (statusLine)
-        statusLine->HideStatusLine();
-    FreqMapDisplayInput view;
-    view.request = dialog.request();
-    view.settings = state.UserSettings;
-    view.dates = state.Dates;
-    view.zone = state.TimeZone;
-    view.baseMap = std::make_shared<const PixelBuffer>(std::move(*base));
-    const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
-    view.centreLonDeg = centre ? centre->lon : view.request.station.LongitudeDeg;
-    view.clock = [] { return ReadSystemClock(); };
-    FreqMapWindow display(std::move(view), parent);
-    display.exec();
+    RunStationMap<FreqMapDialog>(
+        parent, statusLine, state, services, [&](const FreqMapDialog& dialog) {
+            std::optional<PixelBuffer> base =
+                CurrentBaseMap(state.UserSettings, state.DataDirectory, false);
+            if (!base) {
+                ShowMapFileMissing(parent);
+                return;
+            }
+            if (statusLine)
+                statusLine->HideStatusLine();
+            FreqMapDisplayInput view;
+            view.request = dialog.request();
+            FillStationMapView(view, state);
+            view.baseMap = std::make_shared<const PixelBuffer>(std::move(*base));
+            const std::optional<GeoPoint> centre = BaseMapCentre(state.UserSettings);
+            view.centreLonDeg = centre ? centre->lon : view.request.station.LongitudeDeg;
+            FreqMapWindow display(std::move(view), parent);
+            display.exec();
+        });
 }

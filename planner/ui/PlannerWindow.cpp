@@ -68,14 +68,8 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     SetHelpContext(this, kPlannerHelpContext);
     ScaleWindow(this);
 
-    m_terminal =
-        new TerminalGroup('A', QString(), m_input.settings, m_input.atlas, statusLine, this);
-    m_terminal->setCountryFile(m_input.countries);
-    const DayAndIndexFields dayFields =
-        MakeDayAndIndexFields(this, m_input.dates, m_input.settings.SunspotPrimary);
-    m_date = dayFields.date;
-    m_solar = dayFields.solar;
-    m_kIndex = dayFields.kIndex;
+    m_fields = MakeStationDayFields(
+        this, {&m_input.settings, m_input.atlas, m_input.countries, m_input.dates}, statusLine);
     m_path = new QComboBox(this);
     m_path->setObjectName(QStringLiteral("PathKindCombo"));
     m_path->addItems(
@@ -150,11 +144,11 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
         layout->addSpacing(10);
     };
     auto* values = new QHBoxLayout;
-    labelled(values, QStringLiteral("&Date"), m_date);
-    labelled(values, QStringLiteral("Solar &Index"), m_solar);
-    labelled(values, QStringLiteral("&K Index"), m_kIndex);
-    m_solarData = MakeSolarDataButton(dayFields, m_input.dates, m_statusLine, this);
-    values->addWidget(m_solarData);
+    labelled(values, QStringLiteral("&Date"), m_fields.date);
+    labelled(values, QStringLiteral("Solar &Index"), m_fields.solar);
+    labelled(values, QStringLiteral("&K Index"), m_fields.kIndex);
+    MakeStationSolarDataButton(m_fields, m_input.dates, m_statusLine, this);
+    values->addWidget(m_fields.solarData);
     values->addSpacing(10);
     labelled(values, QStringLiteral("P&ath"), m_path);
     labelled(values, QStringLiteral("&Engine"), m_engine);
@@ -174,17 +168,13 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     buttons->addWidget(print);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_terminal);
+    layout->addWidget(m_fields.terminal);
     layout->addLayout(values);
-    layout->addWidget(m_solarData->sourceLabel());
+    layout->addWidget(m_fields.solarData->sourceLabel());
     layout->addLayout(tableBar);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
 
-    connect(m_terminal, &TerminalGroup::focusBack, this,
-            [this] { m_terminal->prefixEdit()->setFocus(Qt::OtherFocusReason); });
-    connect(m_terminal, &TerminalGroup::groupDone, this,
-            [this] { m_date->setFocus(Qt::OtherFocusReason); });
     connect(m_ok, &QPushButton::clicked, this, &PlannerWindow::OKBtnClick);
     connect(m_stop, &QPushButton::clicked, this, &PlannerWindow::StopBtnClick);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -200,9 +190,9 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
 
     const PredictionInputs& previous = m_input.previous;
     if (m_input.settings.DefaultDefined || !previous.terminalA.Prefix.empty())
-        m_terminal->setTerminal(previous.terminalA);
-    SetDayAndIndexTexts({m_date, m_solar, m_kIndex}, previous.date, m_input.dates,
-                        previous.solarIndexText, previous.kIndexText);
+        m_fields.terminal->setTerminal(previous.terminalA);
+    SetDayAndIndexTexts(m_fields.day(), previous.date, m_input.dates, previous.solarIndexText,
+                        previous.kIndexText);
     setEngine(m_input.startEngine);
     TrackFocusHints(this, m_statusLine);
     if (const QScreen* screen = this->screen()) {
@@ -210,7 +200,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
         resize(area.width() * 9 / 10, area.height() * 17 / 20);
     }
     CentreOnScreen(this, 0.5);
-    m_terminal->prefixEdit()->setFocus();
+    m_fields.terminal->prefixEdit()->setFocus();
 }
 
 PlannerWindow::~PlannerWindow() {
@@ -218,12 +208,11 @@ PlannerWindow::~PlannerWindow() {
 }
 
 void PlannerWindow::setSolarDataSource(const SolarDataSource& source) {
-    m_solarData->setSource(source);
-    m_solarData->fillIfChosen();
+    SetStationDaySolarSource(m_fields, source);
 }
 
 void PlannerWindow::setAtlasPicker(const AtlasPicker& picker) {
-    m_terminal->setAtlasPicker(picker);
+    SetStationDayAtlasPicker(m_fields, picker);
 }
 
 bool PlannerWindow::computing() const {
@@ -259,21 +248,15 @@ void PlannerWindow::setComputing(bool on) {
 void PlannerWindow::OKBtnClick() {
     if (computing())
         return;
-    const std::optional<Terminal> station = m_terminal->resolveForOk();
-    if (!station)
+    const std::optional<StationDayValues> values =
+        ReadStationDayFields(m_fields, m_input.dates, m_input.previous.date);
+    if (!values)
         return;
-    for (ValidatedEdit* field : std::initializer_list<ValidatedEdit*>{m_date, m_solar, m_kIndex}) {
-        if (!field->Validate()) {
-            field->refocus();
-            return;
-        }
-    }
     PlannerSetup setup;
-    setup.inputs.terminalA = *station;
-    setup.inputs.date =
-        ParseDateText(m_date->text().toStdString(), m_input.dates).value_or(m_input.previous.date);
-    setup.inputs.solarIndexText = CutText(m_solar->text().toStdString(), 6);
-    setup.inputs.kIndexText = CutText(m_kIndex->text().toStdString(), 2);
+    setup.inputs.terminalA = values->station;
+    setup.inputs.date = values->date;
+    setup.inputs.solarIndexText = values->solarIndexText;
+    setup.inputs.kIndexText = values->kIndexText;
     setup.inputs.zone = m_input.zone;
     setup.inputs.zone.PredictionDate = setup.inputs.date;
     setup.settings = m_input.settings;
@@ -291,7 +274,7 @@ void PlannerWindow::OKBtnClick() {
     }
     if (const std::optional<UserMessage> problem = CheckPlannerSetup(setup)) {
         ShowUserMessage(this, *problem);
-        m_terminal->prefixEdit()->refocus();
+        m_fields.terminal->prefixEdit()->refocus();
         return;
     }
     m_setup = setup;

@@ -6,6 +6,7 @@
 #include "station/P533Offer.h"
 #include "widgets/AtlasPicker.h"
 #include "widgets/SolarDataButton.h"
+#include "widgets/StationDayFields.h"
 
 #include <QDialog>
 #include <QFuture>
@@ -22,10 +23,6 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class StatusLine;
-class DateEdit;
-class KIndexEdit;
-class SolarIndexEdit;
-class TerminalGroup;
 class PlannerHeaderView;
 class PlannerSortProxy;
 class PlannerStripDelegate;
@@ -114,11 +111,7 @@ private:
     bool m_finished = false;
     bool m_cancelled = false;
 
-    TerminalGroup* m_terminal;
-    SolarDataButton* m_solarData;
-    DateEdit* m_date;
-    SolarIndexEdit* m_solar;
-    KIndexEdit* m_kIndex;
+    StationDayFields m_fields;
     QComboBox* m_path;
     QDoubleSpinBox* m_threshold;
     QComboBox* m_engine;
