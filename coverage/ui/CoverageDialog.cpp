@@ -1,7 +1,6 @@
 #include "coverage/ui/CoverageDialog.h"
 
 #include "core/Geometry.h"
-#include "core/Numeric.h"
 #include "core/Syntax.h"
 #include "coverage/Coverage.h"
 #include "report/PredictionSetup.h"
@@ -23,7 +22,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
@@ -105,13 +103,7 @@ CoverageDialog::CoverageDialog(StationMapInput input, StatusLine* statusLine, QW
         OKBtnClick();
     });
 
-    const StationMapRequest& previous = m_input.previous;
-    if (m_input.settings.DefaultDefined)
-        m_fields.terminal->setTerminal(previous.station);
-    SetDayAndIndexTexts(m_fields.day(), previous.date, m_input.dates, previous.solarIndexText,
-                        previous.kIndexText);
-    const double shown = m_input.clock.utcNow - m_input.zone.UtcOffset;
-    m_time->setText(Q(FormatHHMM(shown - std::floor(shown))));
+    FillStationMapFields(m_fields, m_time, m_input);
     TrackFocusHints(this, statusLine);
 
     adjustSize();

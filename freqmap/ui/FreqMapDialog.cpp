@@ -1,7 +1,6 @@
 #include "freqmap/ui/FreqMapDialog.h"
 
 #include "core/Geometry.h"
-#include "core/Numeric.h"
 #include "core/Syntax.h"
 #include "widgets/DayAndIndexFields.h"
 #include "widgets/EntryFields.h"
@@ -18,7 +17,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
@@ -95,13 +93,7 @@ FreqMapDialog::FreqMapDialog(StationMapInput input, StatusLine* statusLine, QWid
     });
 
     // The fields start from the current prediction; the time is the clock's, as shown.
-    const StationMapRequest& previous = m_input.previous;
-    if (m_input.settings.DefaultDefined)
-        m_fields.terminal->setTerminal(previous.station);
-    SetDayAndIndexTexts(m_fields.day(), previous.date, m_input.dates, previous.solarIndexText,
-                        previous.kIndexText);
-    const double shown = m_input.clock.utcNow - m_input.zone.UtcOffset;
-    m_time->setText(Q(FormatHHMM(shown - std::floor(shown))));
+    FillStationMapFields(m_fields, m_time, m_input);
     TrackFocusHints(this, m_statusLine);
 
     adjustSize();
