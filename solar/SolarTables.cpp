@@ -9,9 +9,13 @@
 
 namespace {
 
+/// Exactly `count` decimal digits at `at`: no sign, no space ("-4" is not an hour).
 std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t count) {
     if (at + count > text.size())
         return std::nullopt;
+    for (std::size_t i = at; i < at + count; ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data() + at, text.data() + at + count, value);
     if (ec != std::errc() || end != text.data() + at + count)

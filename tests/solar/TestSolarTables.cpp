@@ -32,7 +32,9 @@ TEST(SolarTables, KpIsReadInBothPublishedShapes) {
 TEST(SolarTables, DamagedOrEmptyTextIsRefused) {
     for (const char* text : {"", "[{\"time_tag\":\"2026-12-08T20:00:00\",\"flux\":15",
                              "<html>Service unavailable</html>", "{\"flux\":150}", "[]",
-                             "[{\"time_tag\":\"2026-13-08T20:00:00\",\"flux\":150}]"}) {
+                             "[{\"time_tag\":\"2026-13-08T20:00:00\",\"flux\":150}]",
+                             "[{\"time_tag\":\"2026-12-08 -4:00\",\"flux\":150}]",
+                             "[{\"time_tag\":\"2026-12-08T20:-5:00\",\"flux\":150}]"}) {
         EXPECT_FALSE(ParseDailyFlux(text).Ok()) << text;
         EXPECT_FALSE(CheckSolarFileText(SolarFile::DailyFlux, text).empty()) << text;
     }
