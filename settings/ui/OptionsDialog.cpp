@@ -1,29 +1,23 @@
 #include "settings/ui/OptionsDialog.h"
 
-#include "core/FieldChecks.h"
-#include "core/Terminal.h"
 #include "settings/OptionsPages.h"
+#include "settings/ui/FrequencyPage.h"
 #include "settings/ui/OptionsControls.h"
+#include "settings/ui/PredictionParamsPage.h"
+#include "settings/ui/PreferencesPage.h"
 #include "settings/ui/StationPage.h"
-#include "widgets/EntryFields.h"
+#include "settings/ui/TerminalPage.h"
 #include "widgets/HelpContext.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/QtText.h"
-#include "widgets/RadioGroup.h"
 #include "widgets/StatusLine.h"
-#include "widgets/UpDown.h"
+#include "widgets/ValidatedEdit.h"
 #include "widgets/WindowScale.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -36,18 +30,7 @@ constexpr int kOptionsPageHelpContexts[] = {22, 23, 24, 25, 27};
 
 } // namespace
 
-// The window as a whole: its pages, the buttons below them, moving between pages,
-// the keys, and saving. Each page is built in OptionsDialog<Page>.cpp.
-
 using namespace optionsform;
-
-namespace {
-
-std::string Cut(const QString& text, std::size_t capacity) {
-    return CutText(S(text), capacity);
-}
-
-} // namespace
 
 OptionsDialog::OptionsDialog(const Settings& settings, int lastPage, StatusLine* statusLine,
                              QWidget* parent)
@@ -58,22 +41,24 @@ OptionsDialog::OptionsDialog(const Settings& settings, int lastPage, StatusLine*
     SetHelpContext(this, kOptionsHelpContext);
     ScaleWindow(this);
 
+    // The pages are made inside the notebook, so that they measure with the window's
+    // scaled font.
     m_notebook = new QTabWidget(this);
     m_notebook->setObjectName(QStringLiteral("OptionsNotebook"));
-    m_notebook->addTab(buildTermPage(), QStringLiteral("Default Terminal"));
-    m_notebook->addTab(buildFrequencyPage(), QStringLiteral("Frequencies and Constants"));
-    m_notebook->addTab(buildParamsPage(), QStringLiteral("Prediction Parameters"));
-    m_notebook->addTab(buildPrefsPage(), QStringLiteral("User Preferences"));
+    m_terminalPage = new TerminalPage(m_notebook);
+    m_frequencyPage = new FrequencyPage(m_notebook);
+    m_paramsPage = new PredictionParamsPage(m_notebook);
+    m_prefsPage = new PreferencesPage(m_notebook);
     m_stationPage = new StationPage(m_notebook);
+    m_notebook->addTab(m_terminalPage, QStringLiteral("Default Terminal"));
+    m_notebook->addTab(m_frequencyPage, QStringLiteral("Frequencies and Constants"));
+    m_notebook->addTab(m_paramsPage, QStringLiteral("Prediction Parameters"));
+    m_notebook->addTab(m_prefsPage, QStringLiteral("User Preferences"));
     m_notebook->addTab(m_stationPage, QStringLiteral("Station"));
     for (int page = 0; page < m_notebook->count(); ++page)
         SetHelpContext(m_notebook->widget(page), kOptionsPageHelpContexts[page]);
     m_notebook->tabBar()->installEventFilter(this);
     m_notebook->installEventFilter(this);
-    // Tab follows the page from the top: the locator, the coordinates, the name.
-    QWidget::setTabOrder(m_locatorEdit, m_latEdit);
-    QWidget::setTabOrder(m_latEdit, m_lonEdit);
-    QWidget::setTabOrder(m_lonEdit, m_nameEdit);
 
     m_saveBtn = MakeButton(
         QStringLiteral("SaveBtn"), QStringLiteral("Save My Settings and Exit"),
@@ -84,8 +69,15 @@ OptionsDialog::OptionsDialog(const Settings& settings, int lastPage, StatusLine*
         QStringLiteral("Cancel any changes or current actions and return to Hopscope Main Menu"),
         this);
     ValidatedEdit::MarkAsCancelButton(m_cancelBtn);
-    connect(m_saveBtn, &QPushButton::clicked, this, &OptionsDialog::SaveBtnClick);
+    connect(m_saveBtn, &QPushButton::clicked, this, &OptionsDialog::save);
     connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // While a frequency is added or a constant modified, that is finished first.
+    connect(m_frequencyPage, &FrequencyPage::editingChanged, this, [this](bool editing) {
+        m_saveBtn->setEnabled(!editing);
+        m_cancelBtn->setEnabled(!editing);
+    });
+    connect(m_frequencyPage, &FrequencyPage::listFilled, this,
+            [this] { m_saveBtn->setFocus(Qt::OtherFocusReason); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -97,11 +89,10 @@ OptionsDialog::OptionsDialog(const Settings& settings, int lastPage, StatusLine*
     layout->addWidget(m_notebook);
     layout->addLayout(buttons);
 
-    loadTerminal(settings);
-    loadFrequencies(settings);
-    loadParams(settings);
-    loadPrefs(settings);
-    setFrequencyMode(FrequencyMode::Idle);
+    m_terminalPage->load(settings);
+    m_frequencyPage->load(settings);
+    m_paramsPage->load(settings);
+    m_prefsPage->load(settings);
 
     m_lastPage = StartingOptionsPage(m_original, lastPage);
     m_notebook->setCurrentIndex(m_lastPage);
@@ -109,6 +100,11 @@ OptionsDialog::OptionsDialog(const Settings& settings, int lastPage, StatusLine*
 
     TrackFocusHints(this, statusLine);
     placeOnScreen();
+}
+
+OptionsDialog::~OptionsDialog() {
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
 }
 
 void OptionsDialog::placeOnScreen() {
@@ -121,21 +117,40 @@ void OptionsDialog::placeOnScreen() {
 
 Settings OptionsDialog::settings() const {
     Settings s = m_original;
-    s.DefaultLatitudeText = Cut(m_latEdit->text(), kDefaultLatitudeCapacity);
-    s.DefaultLongitudeText = Cut(m_lonEdit->text(), kDefaultLongitudeCapacity);
-    s.DefaultName = Cut(m_nameEdit->text(), kDefaultNameCapacity);
-    WriteFrequencyRows(m_rows, s);
-    s.MinRadiationAngleText = Cut(m_minRadAngleEdit->text().trimmed(), kMinRadiationAngleCapacity);
-    s.NoiseBandwidthText = Cut(m_noiseBWEdit->text().trimmed(), kNoiseBandwidthCapacity);
-    s.SuppressionThreshold = qMax(0, m_thresholdGroup->itemIndex());
-    s.NoiseEnvironment = qMax(0, m_noiseGroup->itemIndex());
-    s.ShowZeroAvailability = !m_suppressionCheckBox->isChecked();
-    s.SunspotPrimary = m_ssnRadioBtn->isChecked();
-    s.UseUtc = m_timeDisplayGroup->itemIndex() != 1;
-    s.ShowSnr = m_sigDisplayGroup->itemIndex() == 1;
-    s.HighResFreqMap = m_freqMapResGroup->itemIndex() == 1;
-    s.MapUpdateMinutes = static_cast<std::int16_t>(m_minutesUpDown->position());
+    m_terminalPage->writeTo(s);
+    m_frequencyPage->writeTo(s);
+    m_paramsPage->writeTo(s);
+    m_prefsPage->writeTo(s);
     return s;
+}
+
+void OptionsDialog::setSolarFillOnOpen(bool on) {
+    m_prefsPage->setSolarFillOnOpen(on);
+}
+
+bool OptionsDialog::solarFillOnOpen() const {
+    return m_prefsPage->solarFillOnOpen();
+}
+
+void OptionsDialog::setStationSettings(const StationSettings& station, const QString& dataDir) {
+    m_stationPage->setStation(station);
+    m_stationPage->setDataDir(dataDir);
+}
+
+StationSettings OptionsDialog::stationSettings() const {
+    return m_stationPage->station();
+}
+
+void OptionsDialog::setSolarServer(const QString& address) {
+    m_prefsPage->setSolarServer(address);
+}
+
+QString OptionsDialog::solarServer() const {
+    return m_prefsPage->solarServer();
+}
+
+void OptionsDialog::setSolarServerCheck(std::function<QString(const QString&)> check) {
+    m_prefsPage->setSolarServerCheck(std::move(check));
 }
 
 // ---------------------------------------------------------------- pages and focus
@@ -143,22 +158,19 @@ Settings OptionsDialog::settings() const {
 void OptionsDialog::focusFirstControl(int page) {
     switch (page) {
     case TermPage:
-        m_locatorEdit->setFocus(Qt::OtherFocusReason);
+        m_terminalPage->focusFirstField();
         break;
     case FFParamsPage:
-        if (m_rows.count() >= kFrequencySlots)
-            m_freqList->setFocus(Qt::OtherFocusReason);
-        else
-            m_addFreqBtn->setFocus(Qt::OtherFocusReason);
+        m_frequencyPage->focusFirstField();
         break;
     case ParamsPage:
-        m_minRadAngleEdit->setFocus(Qt::OtherFocusReason);
+        m_paramsPage->focusFirstField();
+        break;
+    case PrefsPage:
+        m_prefsPage->focusFirstField();
         break;
     case StationPg:
         m_stationPage->focusFirstField();
-        break;
-    case PrefsPage:
-        (m_ssnRadioBtn->isChecked() ? m_ssnRadioBtn : m_sfRadioBtn)->setFocus(Qt::OtherFocusReason);
         break;
     default:
         break;
@@ -175,13 +187,7 @@ void OptionsDialog::showEvent(QShowEvent* event) {
 
 bool OptionsDialog::pageLeaveAllowed() {
     // The page may not change while its number field holds a value it refuses.
-    auto* focused = qobject_cast<ValidatedEdit*>(QApplication::focusWidget());
-    if (focused != m_minutesEdit && focused != m_noiseBWEdit && focused != m_minRadAngleEdit)
-        return true;
-    if (focused->Validate())
-        return true;
-    focused->setFocus(Qt::OtherFocusReason);
-    return false;
+    return m_paramsPage->leaveAllowed() && m_prefsPage->leaveAllowed();
 }
 
 void OptionsDialog::pageChanged(int page) {
@@ -216,47 +222,16 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
                               key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
         if (pageKey && !pageLeaveAllowed())
             return true;
-    } else if ((watched == m_freqList || watched == m_fudgeList) &&
-               event->type() == QEvent::KeyPress) {
-        // Typed characters do not search the lists.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->text().isEmpty() && key->text().at(0).isPrint())
-            return true;
-    } else if (watched == m_suppressionCheckBox && event->type() == QEvent::KeyPress) {
-        if (IsEnter(static_cast<QKeyEvent*>(event))) {
-            m_suppressionCheckBox->toggle();
-            return true;
-        }
-    } else if (watched == m_minutesLabel && event->type() == QEvent::MouseButtonPress) {
-        m_minutesEdit->setFocus(Qt::MouseFocusReason);
-        return true;
-    } else if (watched == m_primarySolarGroup && event->type() == QEvent::MouseButtonPress) {
-        // A click in the group picks the radio button of the half that was clicked.
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (at.x() >= m_ssnRadioBtn->x() && at.y() >= m_ssnRadioBtn->y()) {
-            const int middle =
-                (m_ssnRadioBtn->geometry().bottom() + m_sfRadioBtn->geometry().top()) / 2;
-            QRadioButton* chosen = at.y() <= middle ? m_ssnRadioBtn : m_sfRadioBtn;
-            chosen->setChecked(true);
-            chosen->setFocus(Qt::MouseFocusReason);
-            return true;
-        }
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void OptionsDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        QWidget* focused = QApplication::focusWidget();
-        if (focused == m_newFreqEdit) {
-            NewFreqCancelBtnClick();
-            return;
-        }
-        if (focused == m_constantEdit) {
-            ModifyConstantCancelBtnClick();
-            return;
-        }
-        reject();
+        // Escape in the field of a frequency being added or a constant being modified
+        // ends only that.
+        if (!m_frequencyPage->cancelEditIn(QApplication::focusWidget()))
+            reject();
         return;
     }
     // Enter that no control took does not press a button of the page.
@@ -268,30 +243,16 @@ void OptionsDialog::keyPressEvent(QKeyEvent* event) {
 // ---------------------------------------------------------------- saving
 
 bool OptionsDialog::validateForSave() {
-    // A default terminal is optional, but once any of its texts is given all three
-    // must be right; the number fields must always be right. Nothing malformed is
-    // ever written to the settings file.
-    std::vector<ValidatedEdit*> fields;
-    const bool terminalGiven = !m_latEdit->text().trimmed().isEmpty() ||
-                               !m_lonEdit->text().trimmed().isEmpty() ||
-                               !m_nameEdit->text().trimmed().isEmpty();
-    if (terminalGiven)
-        fields = {m_latEdit, m_lonEdit, m_nameEdit};
-    fields.push_back(m_minRadAngleEdit);
-    fields.push_back(m_noiseBWEdit);
-    fields.push_back(m_minutesEdit);
-    for (ValidatedEdit* field : fields) {
-        if (!field->Validate()) {
-            focusField(field);
-            return false;
-        }
-    }
-    if (m_solarServerCheck) {
-        if (const QString problem = m_solarServerCheck(solarServer()); !problem.isEmpty()) {
-            ShowError(this, problem);
-            focusField(m_solarServerEdit);
-            return false;
-        }
+    // Nothing malformed is ever written to the settings file: the pages are checked
+    // in their order, and the first field refused is shown.
+    ValidatedEdit* refused = m_terminalPage->refusedField();
+    if (!refused)
+        refused = m_paramsPage->refusedField();
+    if (!refused)
+        refused = m_prefsPage->refusedField();
+    if (refused) {
+        focusField(refused);
+        return false;
     }
     if (const QString problem = m_stationPage->checkForSave(); !problem.isEmpty()) {
         m_notebook->setCurrentWidget(m_stationPage);
@@ -301,23 +262,9 @@ bool OptionsDialog::validateForSave() {
     return true;
 }
 
-void OptionsDialog::setStationSettings(const StationSettings& station, const QString& dataDir) {
-    m_stationPage->setStation(station);
-    m_stationPage->setDataDir(dataDir);
-}
-
-StationSettings OptionsDialog::stationSettings() const {
-    return m_stationPage->station();
-}
-
-void OptionsDialog::SaveBtnClick() {
-    if (m_mode != FrequencyMode::Idle)
+void OptionsDialog::save() {
+    if (m_frequencyPage->editing())
         return;
     if (validateForSave())
         accept();
-}
-
-OptionsDialog::~OptionsDialog() {
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "settings/FrequencyRows.h"
 #include "settings/Settings.h"
 #include "settings/StationSettings.h"
 
@@ -8,30 +7,21 @@
 
 #include <functional>
 
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QListWidget;
+class FrequencyPage;
+class PredictionParamsPage;
+class PreferencesPage;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class StationPage;
 class StatusLine;
-class ValidatedEdit;
-class IntegerEdit;
-class LatitudeEdit;
-class LongitudeEdit;
-class NameEdit;
-class RadioGroup;
-class RealEdit;
-class UpDown;
-class WordEdit;
+class TerminalPage;
 
 /// "Hopscope Options": the editor of the settings, on five pages (default terminal,
 /// frequencies and constants, prediction parameters, user preferences, station). It edits a
 /// copy: settings() gives the edited settings after "Save My Settings and Exit"
 /// (exec() returns Accepted); Cancel, Escape or the close box give Rejected and the
-/// caller keeps its settings.
+/// caller keeps its settings. The window holds the pages, moves between them and saves;
+/// each page is a widget of its own.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -72,96 +62,25 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    enum class FrequencyMode { Idle, Adding, Modifying };
-
-    QWidget* buildTermPage();
-    QWidget* buildFrequencyPage();
-    QWidget* buildParamsPage();
-    QWidget* buildPrefsPage();
     void placeOnScreen();
-
-    void loadTerminal(const Settings& settings);
-    void loadFrequencies(const Settings& settings);
-    void loadParams(const Settings& settings);
-    void loadPrefs(const Settings& settings);
-
     void focusFirstControl(int page);
     bool pageLeaveAllowed();
     void pageChanged(int page);
     void focusField(QWidget* field);
-
-    void showRows(int selected);
-    void setFrequencyMode(FrequencyMode mode);
-    void selectRow(int row);
-    int selectedRow() const;
-    void AddFreqBtnClick();
-    void NewFreqAddBtnClick();
-    void NewFreqCancelBtnClick();
-    void DeleteFreqBtnClick();
-    void ModifyConstantBtnClick();
-    void ModifyConstantModifyBtnClick();
-    void ModifyConstantCancelBtnClick();
-    void RestoreFactoryFAndFBtnClick();
-    void RestoreFactoryPredParamsBtnClick();
-    void RestoreFactoryPreferencesBtnClick();
-    void SaveBtnClick();
+    void save();
     bool validateForSave();
-    /// Fills the latitude and longitude (and an empty name) from the grid locator
-    /// typed; false, after saying so, when it is no locator.
-    bool applyLocator();
 
     Settings m_original;
-    FrequencyRows m_rows;
-    FrequencyMode m_mode = FrequencyMode::Idle;
     int m_lastPage = 0;
     bool m_firstShow = true;
     bool m_focusingField = false;
 
     QTabWidget* m_notebook = nullptr;
-    // Default terminal.
-    LatitudeEdit* m_latEdit = nullptr;
-    LongitudeEdit* m_lonEdit = nullptr;
-    NameEdit* m_nameEdit = nullptr;
-    ValidatedEdit* m_locatorEdit = nullptr;
-    // Frequencies and constants.
-    QListWidget* m_freqList = nullptr;
-    QListWidget* m_fudgeList = nullptr;
-    QPushButton* m_deleteFreqBtn = nullptr;
-    QPushButton* m_addFreqBtn = nullptr;
-    QLabel* m_enterNewFreqLabel = nullptr;
-    RealEdit* m_newFreqEdit = nullptr;
-    QPushButton* m_newFreqAddBtn = nullptr;
-    QPushButton* m_newFreqCancelBtn = nullptr;
-    QPushButton* m_modifyConstantBtn = nullptr;
-    QLabel* m_editConstantLabel = nullptr;
-    RealEdit* m_constantEdit = nullptr;
-    QPushButton* m_modifyBtn = nullptr;
-    QPushButton* m_modifyCancelBtn = nullptr;
-    QPushButton* m_restoreFAndFBtn = nullptr;
-    // Prediction parameters.
-    RealEdit* m_minRadAngleEdit = nullptr;
-    IntegerEdit* m_noiseBWEdit = nullptr;
-    RadioGroup* m_thresholdGroup = nullptr;
-    RadioGroup* m_noiseGroup = nullptr;
-    QCheckBox* m_suppressionCheckBox = nullptr;
-    QPushButton* m_restorePredParamsBtn = nullptr;
-    // User preferences.
-    RadioGroup* m_sigDisplayGroup = nullptr;
-    RadioGroup* m_timeDisplayGroup = nullptr;
-    WordEdit* m_minutesEdit = nullptr;
-    UpDown* m_minutesUpDown = nullptr;
-    QLabel* m_minutesLabel = nullptr;
-    RadioGroup* m_freqMapResGroup = nullptr;
-    QGroupBox* m_primarySolarGroup = nullptr;
-    QRadioButton* m_ssnRadioBtn = nullptr;
-    QRadioButton* m_sfRadioBtn = nullptr;
-    QPushButton* m_restorePrefsBtn = nullptr;
-    QCheckBox* m_solarFillCheckBox = nullptr;
-    // Station and mode.
+    TerminalPage* m_terminalPage = nullptr;
+    FrequencyPage* m_frequencyPage = nullptr;
+    PredictionParamsPage* m_paramsPage = nullptr;
+    PreferencesPage* m_prefsPage = nullptr;
     StationPage* m_stationPage = nullptr;
-    ValidatedEdit* m_solarServerEdit = nullptr;
-    std::function<QString(const QString&)> m_solarServerCheck;
-    // Below the pages.
     QPushButton* m_saveBtn = nullptr;
     QPushButton* m_cancelBtn = nullptr;
 };

@@ -1,6 +1,7 @@
-#include "settings/ui/OptionsDialog.h"
+#include "settings/ui/TerminalPage.h"
 
 #include "core/Syntax.h"
+#include "core/Terminal.h"
 #include "settings/ui/OptionsControls.h"
 #include "widgets/EntryFields.h"
 #include "widgets/MessageBoxes.h"
@@ -12,14 +13,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-// The "Default Terminal" page: the default terminal's name and coordinates.
-
 using namespace optionsform;
 
-QWidget* OptionsDialog::buildTermPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TermPage"));
-    auto* group = new QGroupBox(QStringLiteral("Default Terminal Settings"), page);
+TerminalPage::TerminalPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TermPage"));
+    auto* group = new QGroupBox(QStringLiteral("Default Terminal Settings"), this);
     group->setObjectName(QStringLiteral("DefaultTermGroupBox"));
     m_latEdit = MakeEdit<LatitudeEdit>(
         QStringLiteral("LatEdit"),
@@ -61,8 +59,12 @@ QWidget* OptionsDialog::buildTermPage() {
     form->addRow(QStringLiteral("Latitude"), m_latEdit);
     form->addRow(QStringLiteral("Longitude"), m_lonEdit);
     form->addRow(QStringLiteral("Terminal Name"), m_nameEdit);
-    // The default terminal is optional: an empty field may be left for later (Save
-    // checks the three together); a text typed into one is checked on leaving it.
+    // Tab follows the page from the top: the locator, the coordinates, the name.
+    QWidget::setTabOrder(m_locatorEdit, m_latEdit);
+    QWidget::setTabOrder(m_latEdit, m_lonEdit);
+    QWidget::setTabOrder(m_lonEdit, m_nameEdit);
+    // An empty field may be left for later (Save checks the three together); a text
+    // typed into one is checked on leaving it.
     for (ValidatedEdit* field :
          {static_cast<ValidatedEdit*>(m_latEdit), static_cast<ValidatedEdit*>(m_lonEdit),
           static_cast<ValidatedEdit*>(m_nameEdit)}) {
@@ -80,7 +82,7 @@ QWidget* OptionsDialog::buildTermPage() {
         });
     }
 
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(group);
@@ -88,22 +90,40 @@ QWidget* OptionsDialog::buildTermPage() {
     layout->addStretch();
     layout->addLayout(row);
     layout->addStretch();
-    return page;
 }
 
-void OptionsDialog::loadTerminal(const Settings& settings) {
+void TerminalPage::load(const Settings& settings) {
     m_latEdit->setText(Q(settings.DefaultLatitudeText));
     m_lonEdit->setText(Q(settings.DefaultLongitudeText));
     m_nameEdit->setText(Q(settings.DefaultName));
     m_locatorEdit->clear();
 }
 
-bool OptionsDialog::applyLocator() {
+void TerminalPage::writeTo(Settings& settings) const {
+    settings.DefaultLatitudeText = CutField(m_latEdit->text(), kDefaultLatitudeCapacity);
+    settings.DefaultLongitudeText = CutField(m_lonEdit->text(), kDefaultLongitudeCapacity);
+    settings.DefaultName = CutField(m_nameEdit->text(), kDefaultNameCapacity);
+}
+
+ValidatedEdit* TerminalPage::refusedField() {
+    const bool given = !m_latEdit->text().trimmed().isEmpty() ||
+                       !m_lonEdit->text().trimmed().isEmpty() ||
+                       !m_nameEdit->text().trimmed().isEmpty();
+    if (!given)
+        return nullptr;
+    return FirstRefused({m_latEdit, m_lonEdit, m_nameEdit});
+}
+
+void TerminalPage::focusFirstField() {
+    m_locatorEdit->setFocus(Qt::OtherFocusReason);
+}
+
+bool TerminalPage::applyLocator() {
     const LocatorResult centre = GridLocatorToCoordinates(S(m_locatorEdit->text()), true);
     if (!centre) {
-        ShowUserMessage(this, centre.message.IsEmpty()
-                                  ? ErrorMessage("You have not entered a valid grid locator")
-                                  : centre.message);
+        ShowUserMessage(window(), centre.message.IsEmpty()
+                                      ? ErrorMessage("You have not entered a valid grid locator")
+                                      : centre.message);
         return false;
     }
     m_latEdit->setText(Q(centre.latitudeText));

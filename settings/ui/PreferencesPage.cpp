@@ -1,7 +1,8 @@
-#include "settings/ui/OptionsDialog.h"
+#include "settings/ui/PreferencesPage.h"
 
 #include "settings/ui/OptionsControls.h"
 #include "widgets/EntryFields.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/UpDown.h"
 #include "widgets/WindowScale.h"
@@ -11,31 +12,28 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-// The "User Preferences" page: signal display, time display, map update interval,
-// frequency map resolution and primary solar index.
-
 using namespace optionsform;
 
-QWidget* OptionsDialog::buildPrefsPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("PrefsPage"));
+PreferencesPage::PreferencesPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PrefsPage"));
     m_sigDisplayGroup =
         new RadioGroup(QStringLiteral("Primary Signal Display"),
-                       {QStringLiteral("Signal Levels"), QStringLiteral("S/N Ratios")}, 1, page);
+                       {QStringLiteral("Signal Levels"), QStringLiteral("S/N Ratios")}, 1, this);
     m_sigDisplayGroup->setObjectName(QStringLiteral("SigDisplayRadioGroup"));
     m_sigDisplayGroup->setStatusTip(
         QStringLiteral("Select your preferred mode for display of signal predictions"));
     m_timeDisplayGroup = new RadioGroup(QStringLiteral("Time Display"),
-                                        {QStringLiteral("UTC"), QStringLiteral("ULT")}, 1, page);
+                                        {QStringLiteral("UTC"), QStringLiteral("ULT")}, 1, this);
     m_timeDisplayGroup->setObjectName(QStringLiteral("TimeDisplayRadioGroup"));
     m_timeDisplayGroup->setStatusTip(QStringLiteral(
         "Select your preferred time zone (UTC or local) for time entry and display"));
 
-    auto* interval = new QGroupBox(QStringLiteral("Map Auto Update Interval"), page);
+    auto* interval = new QGroupBox(QStringLiteral("Map Auto Update Interval"), this);
     interval->setObjectName(QStringLiteral("UpgradeIntervalGroupBox"));
     const QString minutesHint =
         QStringLiteral("In Auto Update mode, the maps will be redrawn at the interval you specify");
@@ -75,12 +73,12 @@ QWidget* OptionsDialog::buildPrefsPage() {
 
     m_freqMapResGroup = new RadioGroup(
         QStringLiteral("Frequency Map Resolution"),
-        {QStringLiteral("Low (57 areas)"), QStringLiteral("High (877 areas)")}, 1, page);
+        {QStringLiteral("Low (57 areas)"), QStringLiteral("High (877 areas)")}, 1, this);
     m_freqMapResGroup->setObjectName(QStringLiteral("FreqMapResRadioGroup"));
     m_freqMapResGroup->setStatusTip(
         QStringLiteral("The Frequency Map will be displayed at the resolution you specify"));
 
-    m_primarySolarGroup = new QGroupBox(QStringLiteral("Primary Solar Index"), page);
+    m_primarySolarGroup = new QGroupBox(QStringLiteral("Primary Solar Index"), this);
     m_primarySolarGroup->setObjectName(QStringLiteral("PrimarySolarGroup"));
     m_primarySolarGroup->setStatusTip(
         QStringLiteral("Select the solar index you expect to use most often"));
@@ -93,17 +91,16 @@ QWidget* OptionsDialog::buildPrefsPage() {
     solarLayout->addWidget(m_sfRadioBtn);
     m_primarySolarGroup->installEventFilter(this);
 
-    m_restorePrefsBtn = MakeButton(
+    m_restoreBtn = MakeButton(
         QStringLiteral("RestoreFactoryPreferencesBtn"),
         QStringLiteral("&Restore Factory Preferences"),
         QStringLiteral("Press to cause all preferences to revert to their original settings"),
-        page);
-    ValidatedEdit::MarkAsCancelButton(m_restorePrefsBtn);
-    connect(m_restorePrefsBtn, &QPushButton::clicked, this,
-            &OptionsDialog::RestoreFactoryPreferencesBtnClick);
+        this);
+    ValidatedEdit::MarkAsCancelButton(m_restoreBtn);
+    connect(m_restoreBtn, &QPushButton::clicked, this, [this] { load(FactorySettings()); });
 
     m_solarFillCheckBox =
-        new QCheckBox(QStringLiteral("Fill in solar data when a dialog opens"), page);
+        new QCheckBox(QStringLiteral("Fill in solar data when a dialog opens"), this);
     m_solarFillCheckBox->setObjectName(QStringLiteral("SolarFillOnOpenCheckBox"));
     m_solarFillCheckBox->setStatusTip(QStringLiteral(
         "Fetch the published solar index and K index for the date whenever a dialog opens"));
@@ -112,10 +109,10 @@ QWidget* OptionsDialog::buildPrefsPage() {
         QStringLiteral("SolarServerEdit"),
         QStringLiteral("The server of the published solar data: an http:// or https:// address, "
                        "or empty for the usual one"),
-        page);
+        this);
     m_solarServerEdit->setPlaceholderText(QStringLiteral("https://services.swpc.noaa.gov"));
     auto* server = new QHBoxLayout;
-    auto* serverLabel = new QLabel(QStringLiteral("Solar data &server"), page);
+    auto* serverLabel = new QLabel(QStringLiteral("Solar data &server"), this);
     serverLabel->setBuddy(m_solarServerEdit);
     server->addWidget(serverLabel);
     server->addWidget(m_solarServerEdit, 1);
@@ -130,14 +127,13 @@ QWidget* OptionsDialog::buildPrefsPage() {
     grid->addLayout(server, 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addWidget(m_restorePrefsBtn, 0, Qt::AlignHCenter);
-    return page;
+    layout->addWidget(m_restoreBtn, 0, Qt::AlignHCenter);
 }
 
-void OptionsDialog::loadPrefs(const Settings& settings) {
+void PreferencesPage::load(const Settings& settings) {
     m_sigDisplayGroup->setItemIndex(settings.ShowSnr ? 1 : 0);
     m_timeDisplayGroup->setItemIndex(settings.UseUtc ? 0 : 1);
     m_minutesUpDown->setPosition(settings.MapUpdateMinutes);
@@ -146,26 +142,72 @@ void OptionsDialog::loadPrefs(const Settings& settings) {
     (settings.SunspotPrimary ? m_ssnRadioBtn : m_sfRadioBtn)->setChecked(true);
 }
 
-void OptionsDialog::RestoreFactoryPreferencesBtnClick() {
-    loadPrefs(FactorySettings());
+void PreferencesPage::writeTo(Settings& settings) const {
+    settings.SunspotPrimary = m_ssnRadioBtn->isChecked();
+    settings.UseUtc = m_timeDisplayGroup->itemIndex() != 1;
+    settings.ShowSnr = m_sigDisplayGroup->itemIndex() == 1;
+    settings.HighResFreqMap = m_freqMapResGroup->itemIndex() == 1;
+    settings.MapUpdateMinutes = static_cast<std::int16_t>(m_minutesUpDown->position());
 }
 
-void OptionsDialog::setSolarFillOnOpen(bool on) {
+ValidatedEdit* PreferencesPage::refusedField() {
+    if (ValidatedEdit* refused = FirstRefused({m_minutesEdit}))
+        return refused;
+    if (m_solarServerCheck) {
+        if (const QString problem = m_solarServerCheck(solarServer()); !problem.isEmpty()) {
+            ShowError(window(), problem);
+            return m_solarServerEdit;
+        }
+    }
+    return nullptr;
+}
+
+bool PreferencesPage::leaveAllowed() {
+    return FocusedNumberAccepted({m_minutesEdit});
+}
+
+void PreferencesPage::focusFirstField() {
+    (m_ssnRadioBtn->isChecked() ? m_ssnRadioBtn : m_sfRadioBtn)->setFocus(Qt::OtherFocusReason);
+}
+
+void PreferencesPage::setSolarFillOnOpen(bool on) {
     m_solarFillCheckBox->setChecked(on);
 }
 
-bool OptionsDialog::solarFillOnOpen() const {
+bool PreferencesPage::solarFillOnOpen() const {
     return m_solarFillCheckBox->isChecked();
 }
 
-void OptionsDialog::setSolarServer(const QString& address) {
+void PreferencesPage::setSolarServer(const QString& address) {
     m_solarServerEdit->setText(address);
 }
 
-QString OptionsDialog::solarServer() const {
+QString PreferencesPage::solarServer() const {
     return m_solarServerEdit->text().trimmed();
 }
 
-void OptionsDialog::setSolarServerCheck(std::function<QString(const QString&)> check) {
+void PreferencesPage::setSolarServerCheck(std::function<QString(const QString&)> check) {
     m_solarServerCheck = std::move(check);
+}
+
+bool PreferencesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress)
+        return QWidget::eventFilter(watched, event);
+    if (watched == m_minutesLabel) {
+        m_minutesEdit->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
+    if (watched == m_primarySolarGroup) {
+        // A click in the group picks the radio button of the half that was clicked.
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (at.x() >= m_ssnRadioBtn->x() && at.y() >= m_ssnRadioBtn->y()) {
+            const int middle =
+                (m_ssnRadioBtn->geometry().bottom() + m_sfRadioBtn->geometry().top()) / 2;
+            QRadioButton* chosen = at.y() <= middle ? m_ssnRadioBtn : m_sfRadioBtn;
+            chosen->setChecked(true);
+            chosen->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,5 @@
-#include "settings/ui/OptionsDialog.h"
+#include "settings/ui/FrequencyPage.h"
 
-#include "settings/FrequencyRows.h"
 #include "settings/ui/OptionsControls.h"
 #include "widgets/EntryFields.h"
 #include "widgets/MessageBoxes.h"
@@ -10,19 +9,16 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-// The "Frequencies and Constants" page: the frequency list, each frequency's additive
-// signal level constant, and adding, deleting and modifying them.
-
 using namespace optionsform;
 
-QWidget* OptionsDialog::buildFrequencyPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("FFParamsPage"));
+FrequencyPage::FrequencyPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("FFParamsPage"));
 
     QFont listFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     listFont.setPointSizeF(font().pointSizeF());
@@ -43,7 +39,7 @@ QWidget* OptionsDialog::buildFrequencyPage() {
         return list;
     };
 
-    auto* freqGroup = new QGroupBox(QStringLiteral("Frequencies (MHz)"), page);
+    auto* freqGroup = new QGroupBox(QStringLiteral("Frequencies (MHz)"), this);
     freqGroup->setObjectName(QStringLiteral("FreqGroupBox"));
     m_freqList = makeList(QStringLiteral("FreqListBox"),
                           QStringLiteral("Select a frequency you want to delete"), freqGroup);
@@ -87,7 +83,7 @@ QWidget* OptionsDialog::buildFrequencyPage() {
     freqLayout->addWidget(m_freqList, 0, Qt::AlignTop);
     freqLayout->addLayout(freqButtons);
 
-    auto* fudgeGroup = new QGroupBox(QStringLiteral("Additive Signal Level Constants (dB)"), page);
+    auto* fudgeGroup = new QGroupBox(QStringLiteral("Additive Signal Level Constants (dB)"), this);
     fudgeGroup->setObjectName(QStringLiteral("FudgeGroupBox"));
     m_fudgeList = makeList(QStringLiteral("FudgeListBox"),
                            QStringLiteral("Select a constant you want to modify"), fudgeGroup);
@@ -136,45 +132,42 @@ QWidget* OptionsDialog::buildFrequencyPage() {
         w->setSizePolicy(policy);
     }
 
-    m_restoreFAndFBtn = MakeButton(
+    m_restoreBtn = MakeButton(
         QStringLiteral("RestoreFactoryFAndFBtn"),
         QStringLiteral("&Restore Factory Frequencies and Constants"),
         QStringLiteral(
             "Press to cause all frequencies and constants to revert to their original settings"),
-        page);
+        this);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(freqGroup);
     groups->addWidget(fudgeGroup);
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
-    layout->addWidget(m_restoreFAndFBtn, 0, Qt::AlignHCenter);
+    layout->addWidget(m_restoreBtn, 0, Qt::AlignHCenter);
 
-    connect(m_freqList, &QListWidget::currentRowChanged, this, &OptionsDialog::selectRow);
-    connect(m_fudgeList, &QListWidget::currentRowChanged, this, &OptionsDialog::selectRow);
-    connect(m_addFreqBtn, &QPushButton::clicked, this, &OptionsDialog::AddFreqBtnClick);
-    connect(m_newFreqAddBtn, &QPushButton::clicked, this, &OptionsDialog::NewFreqAddBtnClick);
+    connect(m_freqList, &QListWidget::currentRowChanged, this, &FrequencyPage::selectRow);
+    connect(m_fudgeList, &QListWidget::currentRowChanged, this, &FrequencyPage::selectRow);
+    connect(m_addFreqBtn, &QPushButton::clicked, this, &FrequencyPage::startAdding);
+    connect(m_newFreqAddBtn, &QPushButton::clicked, this, &FrequencyPage::addTypedFrequency);
     // Enter in the field adds the frequency at once, as the Add button does.
     m_newFreqEdit->setEnterToTab(false);
-    connect(m_newFreqEdit, &QLineEdit::returnPressed, this, &OptionsDialog::NewFreqAddBtnClick);
-    connect(m_newFreqCancelBtn, &QPushButton::clicked, this, &OptionsDialog::NewFreqCancelBtnClick);
-    connect(m_deleteFreqBtn, &QPushButton::clicked, this, &OptionsDialog::DeleteFreqBtnClick);
-    connect(m_modifyConstantBtn, &QPushButton::clicked, this,
-            &OptionsDialog::ModifyConstantBtnClick);
-    connect(m_modifyBtn, &QPushButton::clicked, this, &OptionsDialog::ModifyConstantModifyBtnClick);
-    connect(m_modifyCancelBtn, &QPushButton::clicked, this,
-            &OptionsDialog::ModifyConstantCancelBtnClick);
-    connect(m_restoreFAndFBtn, &QPushButton::clicked, this,
-            &OptionsDialog::RestoreFactoryFAndFBtnClick);
-    return page;
+    connect(m_newFreqEdit, &QLineEdit::returnPressed, this, &FrequencyPage::addTypedFrequency);
+    connect(m_newFreqCancelBtn, &QPushButton::clicked, this, &FrequencyPage::cancelAdding);
+    connect(m_deleteFreqBtn, &QPushButton::clicked, this, &FrequencyPage::deleteSelected);
+    connect(m_modifyConstantBtn, &QPushButton::clicked, this, &FrequencyPage::startModifying);
+    connect(m_modifyBtn, &QPushButton::clicked, this, &FrequencyPage::applyModifiedConstant);
+    connect(m_modifyCancelBtn, &QPushButton::clicked, this, &FrequencyPage::cancelModifying);
+    connect(m_restoreBtn, &QPushButton::clicked, this, &FrequencyPage::restoreFactoryRows);
 }
 
-void OptionsDialog::loadFrequencies(const Settings& settings) {
+void FrequencyPage::load(const Settings& settings) {
     m_rows = RowsFromSettings(settings);
     showRows(m_rows.count() > 0 ? 0 : -1);
+    setMode(Mode::Idle);
 }
 
-void OptionsDialog::showRows(int selected) {
+void FrequencyPage::showRows(int selected) {
     const QSignalBlocker blockFreq(m_freqList);
     const QSignalBlocker blockFudge(m_fudgeList);
     m_freqList->clear();
@@ -188,7 +181,7 @@ void OptionsDialog::showRows(int selected) {
     selectRow(selected);
 }
 
-void OptionsDialog::selectRow(int row) {
+void FrequencyPage::selectRow(int row) {
     // The two lists always show the same row selected.
     const QSignalBlocker blockFreq(m_freqList);
     const QSignalBlocker blockFudge(m_fudgeList);
@@ -197,23 +190,21 @@ void OptionsDialog::selectRow(int row) {
     m_deleteFreqBtn->setText(Q(DeleteButtonCaption(m_rows, row)));
 }
 
-int OptionsDialog::selectedRow() const {
+int FrequencyPage::selectedRow() const {
     return m_freqList->currentRow();
 }
 
-void OptionsDialog::setFrequencyMode(FrequencyMode mode) {
+void FrequencyPage::setMode(Mode mode) {
     m_mode = mode;
-    const bool idle = mode == FrequencyMode::Idle;
-    const bool adding = mode == FrequencyMode::Adding;
-    const bool modifying = mode == FrequencyMode::Modifying;
+    const bool idle = mode == Mode::Idle;
+    const bool adding = mode == Mode::Adding;
+    const bool modifying = mode == Mode::Modifying;
     m_freqList->setEnabled(idle);
     m_fudgeList->setEnabled(idle);
     m_addFreqBtn->setEnabled(idle && m_rows.count() < kFrequencySlots);
     m_deleteFreqBtn->setEnabled(idle && m_rows.count() > 0);
     m_modifyConstantBtn->setEnabled(idle && m_rows.count() > 0);
-    m_restoreFAndFBtn->setEnabled(idle);
-    m_saveBtn->setEnabled(idle);
-    m_cancelBtn->setEnabled(idle);
+    m_restoreBtn->setEnabled(idle);
     for (QWidget* w : std::initializer_list<QWidget*>{m_enterNewFreqLabel, m_newFreqEdit,
                                                       m_newFreqAddBtn, m_newFreqCancelBtn})
         w->setVisible(adding);
@@ -221,60 +212,61 @@ void OptionsDialog::setFrequencyMode(FrequencyMode mode) {
                                                       m_modifyBtn, m_modifyCancelBtn})
         w->setVisible(modifying);
     m_deleteFreqBtn->setText(Q(DeleteButtonCaption(m_rows, selectedRow())));
+    emit editingChanged(!idle);
 }
 
-void OptionsDialog::AddFreqBtnClick() {
+void FrequencyPage::startAdding() {
     m_newFreqEdit->clear();
-    setFrequencyMode(FrequencyMode::Adding);
+    setMode(Mode::Adding);
     m_newFreqEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsDialog::NewFreqAddBtnClick() {
+void FrequencyPage::addTypedFrequency() {
     if (!m_newFreqEdit->Validate()) {
         m_newFreqEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
     const AddedRow added = AddFrequencyRow(m_rows, S(m_newFreqEdit->text().trimmed()));
     if (!added.ok) {
-        ShowUserMessage(this, added.message);
+        ShowUserMessage(window(), added.message);
         m_newFreqEdit->setFocus(Qt::OtherFocusReason);
         m_newFreqEdit->selectAll();
         return;
     }
     showRows(added.row);
-    setFrequencyMode(FrequencyMode::Idle);
+    setMode(Mode::Idle);
     if (m_rows.count() >= kFrequencySlots)
-        m_saveBtn->setFocus(Qt::OtherFocusReason);
+        emit listFilled();
     else
         m_addFreqBtn->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsDialog::NewFreqCancelBtnClick() {
-    setFrequencyMode(FrequencyMode::Idle);
+void FrequencyPage::cancelAdding() {
+    setMode(Mode::Idle);
     if (m_addFreqBtn->isEnabled())
         m_addFreqBtn->setFocus(Qt::OtherFocusReason);
     else
         m_freqList->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsDialog::DeleteFreqBtnClick() {
+void FrequencyPage::deleteSelected() {
     const int next = DeleteFrequencyRow(m_rows, selectedRow());
     showRows(next);
-    setFrequencyMode(FrequencyMode::Idle);
+    setMode(Mode::Idle);
     m_addFreqBtn->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsDialog::ModifyConstantBtnClick() {
+void FrequencyPage::startModifying() {
     const int row = selectedRow();
     if (row < 0 || row >= m_rows.count())
         return;
     m_constantEdit->setText(Q(m_rows.constants[row]));
-    setFrequencyMode(FrequencyMode::Modifying);
+    setMode(Mode::Modifying);
     m_constantEdit->setFocus(Qt::OtherFocusReason);
     m_constantEdit->selectAll();
 }
 
-void OptionsDialog::ModifyConstantModifyBtnClick() {
+void FrequencyPage::applyModifiedConstant() {
     if (!m_constantEdit->Validate()) {
         m_constantEdit->setFocus(Qt::OtherFocusReason);
         return;
@@ -283,17 +275,50 @@ void OptionsDialog::ModifyConstantModifyBtnClick() {
     if (row >= 0 && row < m_rows.count())
         m_rows.constants[row] = S(m_constantEdit->text().trimmed());
     showRows(row);
-    setFrequencyMode(FrequencyMode::Idle);
+    setMode(Mode::Idle);
     m_fudgeList->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsDialog::ModifyConstantCancelBtnClick() {
-    setFrequencyMode(FrequencyMode::Idle);
+void FrequencyPage::cancelModifying() {
+    setMode(Mode::Idle);
     m_fudgeList->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsDialog::RestoreFactoryFAndFBtnClick() {
+void FrequencyPage::restoreFactoryRows() {
     m_rows = RowsFromSettings(FactorySettings());
     showRows(0);
-    setFrequencyMode(FrequencyMode::Idle);
+    setMode(Mode::Idle);
+}
+
+void FrequencyPage::writeTo(Settings& settings) const {
+    WriteFrequencyRows(m_rows, settings);
+}
+
+bool FrequencyPage::cancelEditIn(const QWidget* focused) {
+    if (focused == m_newFreqEdit) {
+        cancelAdding();
+        return true;
+    }
+    if (focused == m_constantEdit) {
+        cancelModifying();
+        return true;
+    }
+    return false;
+}
+
+void FrequencyPage::focusFirstField() {
+    if (m_rows.count() >= kFrequencySlots)
+        m_freqList->setFocus(Qt::OtherFocusReason);
+    else
+        m_addFreqBtn->setFocus(Qt::OtherFocusReason);
+}
+
+bool FrequencyPage::eventFilter(QObject* watched, QEvent* event) {
+    // Typed characters do not search the lists.
+    if ((watched == m_freqList || watched == m_fudgeList) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint())
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

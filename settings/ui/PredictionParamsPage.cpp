@@ -1,4 +1,4 @@
-#include "settings/ui/OptionsDialog.h"
+#include "settings/ui/PredictionParamsPage.h"
 
 #include "settings/ui/OptionsControls.h"
 #include "widgets/EntryFields.h"
@@ -13,19 +13,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-// The "Prediction Parameters" page: minimum radiation angle, noise bandwidth,
-// suppression threshold, noise environment and zero-availability suppression.
-
 using namespace optionsform;
 
-QWidget* OptionsDialog::buildParamsPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("ParamsPage"));
+PredictionParamsPage::PredictionParamsPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ParamsPage"));
     m_minRadAngleEdit = MakeEdit<RealEdit>(
         QStringLiteral("MinRadAngleEdit"),
         QStringLiteral(
             "Enter the minimum antenna radiation angle to be used in calculating predictions"),
-        page);
+        this);
     m_minRadAngleEdit->setMaxChars(4);
     m_minRadAngleEdit->setPrecision(1);
     m_minRadAngleEdit->setMinValue(0.0);
@@ -34,7 +30,7 @@ QWidget* OptionsDialog::buildParamsPage() {
         QStringLiteral("NoiseBWEdit"),
         QStringLiteral(
             "Enter the noise bandwidth to be used in calculating signal-to-noise ratios"),
-        page);
+        this);
     m_noiseBWEdit->setMaxChars(5);
     m_noiseBWEdit->setMinValue(1);
     m_noiseBWEdit->setMaxValue(20000);
@@ -46,58 +42,56 @@ QWidget* OptionsDialog::buildParamsPage() {
     m_thresholdGroup = new RadioGroup(QStringLiteral("Signal Level Suppression Threshold"),
                                       {QStringLiteral(" 0 dB"), QStringLiteral("-10 dB"),
                                        QStringLiteral("-20 dB"), QStringLiteral("No suppression")},
-                                      2, page);
+                                      2, this);
     m_thresholdGroup->setObjectName(QStringLiteral("SuppressionThresholdRadioGroup"));
     m_thresholdGroup->setStatusTip(QStringLiteral(
         "Signal levels below the level you specify will be suppressed (not reported)"));
     m_noiseGroup = new RadioGroup(QStringLiteral("Man-Made Noise Environment"),
                                   {QStringLiteral("Industrial"), QStringLiteral("Residential"),
                                    QStringLiteral("Rural"), QStringLiteral("Remote")},
-                                  2, page);
+                                  2, this);
     m_noiseGroup->setObjectName(QStringLiteral("NoiseEnvironmentRadioGroup"));
     m_noiseGroup->setStatusTip(QStringLiteral(
         "The environment you select will be used in calculating signal-to-noise ratios"));
     m_suppressionCheckBox =
-        new QCheckBox(QStringLiteral("Suppress Zero-Availability Predictions"), page);
+        new QCheckBox(QStringLiteral("Suppress Zero-Availability Predictions"), this);
     m_suppressionCheckBox->setObjectName(QStringLiteral("SuppressionCheckBox"));
     m_suppressionCheckBox->setStatusTip(QStringLiteral(
         "When checked, predictions are not shown if the predicted availability is zero"));
     m_suppressionCheckBox->installEventFilter(this);
-    m_restorePredParamsBtn = MakeButton(
+    m_restoreBtn = MakeButton(
         QStringLiteral("RestoreFactoryPredParamsBtn"),
         QStringLiteral("&Restore Factory Prediction Parameters"),
         QStringLiteral(
             "Press to cause all prediction parameters to revert to their original settings"),
-        page);
-    ValidatedEdit::MarkAsCancelButton(m_restorePredParamsBtn);
-    connect(m_restorePredParamsBtn, &QPushButton::clicked, this,
-            &OptionsDialog::RestoreFactoryPredParamsBtnClick);
+        this);
+    ValidatedEdit::MarkAsCancelButton(m_restoreBtn);
+    connect(m_restoreBtn, &QPushButton::clicked, this, [this] { load(FactorySettings()); });
 
     auto* entries = new QGridLayout;
     entries->setHorizontalSpacing(Scaled(this, 8));
-    entries->addWidget(new QLabel(QStringLiteral("Minimum Radiation Angle"), page), 0, 0,
+    entries->addWidget(new QLabel(QStringLiteral("Minimum Radiation Angle"), this), 0, 0,
                        Qt::AlignRight);
     entries->addWidget(m_minRadAngleEdit, 0, 1);
-    entries->addWidget(new QLabel(QStringLiteral("deg"), page), 0, 2);
-    entries->addWidget(new QLabel(QStringLiteral("Noise Bandwidth"), page), 1, 0, Qt::AlignRight);
+    entries->addWidget(new QLabel(QStringLiteral("deg"), this), 0, 2);
+    entries->addWidget(new QLabel(QStringLiteral("Noise Bandwidth"), this), 1, 0, Qt::AlignRight);
     entries->addWidget(m_noiseBWEdit, 1, 1);
-    entries->addWidget(new QLabel(QStringLiteral("Hz"), page), 1, 2);
+    entries->addWidget(new QLabel(QStringLiteral("Hz"), this), 1, 2);
     entries->setColumnStretch(3, 1);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(m_thresholdGroup);
     groups->addWidget(m_noiseGroup);
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(entries);
     layout->addSpacing(Scaled(this, 6));
     layout->addLayout(groups);
     layout->addWidget(m_suppressionCheckBox, 0, Qt::AlignHCenter);
     layout->addStretch();
-    layout->addWidget(m_restorePredParamsBtn, 0, Qt::AlignHCenter);
-    return page;
+    layout->addWidget(m_restoreBtn, 0, Qt::AlignHCenter);
 }
 
-void OptionsDialog::loadParams(const Settings& settings) {
+void PredictionParamsPage::load(const Settings& settings) {
     m_minRadAngleEdit->setText(Q(settings.MinRadiationAngleText));
     m_noiseBWEdit->setText(Q(settings.NoiseBandwidthText));
     m_thresholdGroup->setItemIndex(settings.SuppressionThreshold);
@@ -105,6 +99,34 @@ void OptionsDialog::loadParams(const Settings& settings) {
     m_suppressionCheckBox->setChecked(!settings.ShowZeroAvailability);
 }
 
-void OptionsDialog::RestoreFactoryPredParamsBtnClick() {
-    loadParams(FactorySettings());
+void PredictionParamsPage::writeTo(Settings& settings) const {
+    settings.MinRadiationAngleText =
+        CutField(m_minRadAngleEdit->text().trimmed(), kMinRadiationAngleCapacity);
+    settings.NoiseBandwidthText =
+        CutField(m_noiseBWEdit->text().trimmed(), kNoiseBandwidthCapacity);
+    settings.SuppressionThreshold = qMax(0, m_thresholdGroup->itemIndex());
+    settings.NoiseEnvironment = qMax(0, m_noiseGroup->itemIndex());
+    settings.ShowZeroAvailability = !m_suppressionCheckBox->isChecked();
+}
+
+ValidatedEdit* PredictionParamsPage::refusedField() {
+    return FirstRefused({m_minRadAngleEdit, m_noiseBWEdit});
+}
+
+bool PredictionParamsPage::leaveAllowed() {
+    return FocusedNumberAccepted({m_minRadAngleEdit, m_noiseBWEdit});
+}
+
+void PredictionParamsPage::focusFirstField() {
+    m_minRadAngleEdit->setFocus(Qt::OtherFocusReason);
+}
+
+bool PredictionParamsPage::eventFilter(QObject* watched, QEvent* event) {
+    // Enter toggles the check box, as Space does.
+    if (watched == m_suppressionCheckBox && event->type() == QEvent::KeyPress &&
+        IsEnter(static_cast<QKeyEvent*>(event))) {
+        m_suppressionCheckBox->toggle();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
