@@ -45,7 +45,9 @@ void CentreOnScreen(QWidget* window, double verticalFraction) {
         return;
     const QRect area = screen->geometry();
     const QSize size = window->size().expandedTo(window->sizeHint());
-    const int x = area.x() + (area.width() - size.width()) / 2;
+    // A window wider than the screen keeps its left edge, with the title and the first
+    // fields, on the screen.
+    const int x = area.x() + qMax(0, (area.width() - size.width()) / 2);
     const int y = area.y() + qMax(0, qRound((area.height() - size.height()) * verticalFraction));
     window->move(x, y);
 }

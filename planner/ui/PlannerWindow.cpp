@@ -149,13 +149,16 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     labelled(values, QStringLiteral("&K Index"), m_fields.kIndex);
     MakeStationSolarDataButton(m_fields, m_input.dates, m_statusLine, this);
     values->addWidget(m_fields.solarData);
-    values->addSpacing(10);
-    labelled(values, QStringLiteral("P&ath"), m_path);
-    labelled(values, QStringLiteral("&Engine"), m_engine);
-    labelled(values, QStringLiteral("&Threshold"), m_threshold);
     values->addStretch();
-    values->addWidget(m_ok);
-    values->addWidget(m_stop);
+    // The choices of the run go on a row of their own, so that the window fits a
+    // 1280-pixel screen.
+    auto* choices = new QHBoxLayout;
+    labelled(choices, QStringLiteral("P&ath"), m_path);
+    labelled(choices, QStringLiteral("&Engine"), m_engine);
+    labelled(choices, QStringLiteral("&Threshold"), m_threshold);
+    choices->addStretch();
+    choices->addWidget(m_ok);
+    choices->addWidget(m_stop);
     auto* tableBar = new QHBoxLayout;
     labelled(tableBar, QStringLiteral("&Filter"), m_filter);
     m_filter->setMinimumWidth(Scaled(this, 160));
@@ -171,6 +174,7 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     layout->addWidget(m_fields.terminal);
     layout->addLayout(values);
     layout->addWidget(m_fields.solarData->sourceLabel());
+    layout->addLayout(choices);
     layout->addLayout(tableBar);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -104,6 +105,8 @@ private slots:
     // page per forty rows.
     void readableColumnsOpenNowAndPrintout() {
         PlannerWindow window(input(), &m_status);
+        // Its fields fit the screen: none is cut off at the window's edge.
+        QVERIFY(window.minimumSizeHint().width() <= window.screen()->availableGeometry().width());
         window.resize(640, 480);
         window.show();
         QSignalSpy done(&window, &PlannerWindow::computationDone);
