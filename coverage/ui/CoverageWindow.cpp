@@ -7,6 +7,7 @@
 #include "maps/ui/AutoUpdateClock.h"
 #include "maps/ui/MapPictureFile.h"
 #include "maps/ui/WorldMapPainter.h"
+#include "widgets/EngineBox.h"
 #include "widgets/HelpContext.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/NewDateDialog.h"
@@ -88,16 +89,12 @@ CoverageWindow::CoverageWindow(CoverageDisplayInput input, QWidget* parent)
     m_showBox = new QComboBox(this);
     m_showBox->setObjectName(QStringLiteral("ShowComboBox"));
     m_showBox->addItems({QStringLiteral("MUF probability"), QStringLiteral("S/N")});
-    m_engineBox = new QComboBox(this);
-    m_engineBox->setObjectName(QStringLiteral("EngineComboBox"));
-    m_engineBox->addItems({QStringLiteral("Classic"), QStringLiteral("P.533")});
-    m_engineBox->setStatusTip(QStringLiteral(
-        "Classic: the chance the ionosphere supports the frequency (MUF probability); "
-        "P.533: the circuit reliability for your station and mode"));
-    if (!m_input.p533.choice.data) {
-        m_engineBox->setItemData(1, false, Qt::UserRole - 1); // the item is off
-        m_engineBox->setItemData(1, Q(m_input.p533.problem), Qt::ToolTipRole);
-    }
+    m_engineBox = MakeEngineBox(
+        this,
+        QStringLiteral(
+            "Classic: the chance the ionosphere supports the frequency (MUF probability); "
+            "P.533: the circuit reliability for your station and mode"),
+        m_input.p533.choice.data != nullptr, Q(m_input.p533.problem));
     m_stepLbl = new QLabel(this);
     m_stepLbl->setObjectName(QStringLiteral("DayStepLbl"));
     m_stepLbl->setWordWrap(true);
@@ -514,11 +511,8 @@ QString CoverageWindow::savePicture(const QString& path) const {
 
 void CoverageWindow::SavePictureBtnClick() {
     static QString directory;
-    const QString path = AskMapPictureFile(this, directory);
-    if (path.isEmpty())
-        return;
-    if (const QString problem = savePicture(path); !problem.isEmpty())
-        ShowError(this, problem);
+    AskAndSaveMapPicture(this, directory,
+                         [this](const QString& path) { return savePicture(path); });
 }
 
 bool CoverageWindow::printTo(QPrinter& printer) const {

@@ -10,7 +10,6 @@
 #include "maps/ui/MapPictureFile.h"
 #include "maps/ui/WorldMapPainter.h"
 #include "widgets/HelpContext.h"
-#include "widgets/MessageBoxes.h"
 #include "widgets/NewDateDialog.h"
 #include "widgets/NewTimeDialog.h"
 #include "widgets/QtText.h"
@@ -396,11 +395,8 @@ QString FreqMapWindow::savePicture(const QString& path) const {
 
 void FreqMapWindow::SavePictureBtnClick() {
     static QString directory;
-    const QString path = AskMapPictureFile(this, directory);
-    if (path.isEmpty())
-        return;
-    if (const QString problem = savePicture(path); !problem.isEmpty())
-        ShowError(this, problem);
+    AskAndSaveMapPicture(this, directory,
+                         [this](const QString& path) { return savePicture(path); });
 }
 
 void FreqMapWindow::mapClicked(QPoint at) {

@@ -1,5 +1,7 @@
 #include "maps/ui/MapPictureFile.h"
 
+#include "widgets/MessageBoxes.h"
+
 #include <algorithm>
 
 #include <QFileDialog>
@@ -10,13 +12,16 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-QString AskMapPictureFile(QWidget* parent, QString& directory) {
+void AskAndSaveMapPicture(QWidget* parent, QString& directory,
+                          const std::function<QString(const QString& path)>& save) {
     const QString path = QFileDialog::getSaveFileName(
         parent, QStringLiteral("Save Picture"), directory,
         QStringLiteral("PNG picture (*.png);;SVG picture (*.svg);;PDF document (*.pdf)"));
-    if (!path.isEmpty())
-        directory = QFileInfo(path).absolutePath();
-    return path;
+    if (path.isEmpty())
+        return;
+    directory = QFileInfo(path).absolutePath();
+    if (const QString problem = save(path); !problem.isEmpty())
+        ShowError(parent, problem);
 }
 
 QString SaveMapPicture(const QString& path, const QImage& picture) {

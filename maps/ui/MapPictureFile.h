@@ -9,9 +9,11 @@ class QPainter;
 class QPrinter;
 class QWidget;
 
-/// Asks for a picture file (PNG, SVG or PDF) in `directory`; an empty text when the
-/// user cancelled. `directory` becomes the chosen file's folder.
-QString AskMapPictureFile(QWidget* parent, QString& directory);
+/// Asks for a picture file (PNG, SVG or PDF) in `directory`, which becomes the chosen
+/// file's folder, and writes it with `save`, which returns an empty text or the message
+/// that says what failed; that message is shown. Nothing happens when the user cancels.
+void AskAndSaveMapPicture(QWidget* parent, QString& directory,
+                          const std::function<QString(const QString& path)>& save);
 
 /// Writes a finished map picture as PNG, SVG or PDF, chosen by the file's extension,
 /// through a temporary file that replaces `path` only when all was written. Returns an

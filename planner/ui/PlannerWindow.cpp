@@ -10,6 +10,7 @@
 #include "planner/ui/PlannerStripPainter.h"
 #include "planner/ui/PlannerTableModel.h"
 #include "widgets/DayAndIndexFields.h"
+#include "widgets/EngineBox.h"
 #include "widgets/EntryFields.h"
 #include "widgets/HelpContext.h"
 #include "widgets/MessageBoxes.h"
@@ -83,16 +84,11 @@ PlannerWindow::PlannerWindow(PlannerWindowInput input, StatusLine* statusLine, Q
     m_threshold->setValue(0.5);
     m_threshold->setStatusTip(QStringLiteral(
         "A half hour is open at this MUF probability or more, when its signal is shown"));
-    m_engine = new QComboBox(this);
-    m_engine->setObjectName(QStringLiteral("EngineComboBox"));
-    m_engine->addItems({QStringLiteral("Classic"), QStringLiteral("P.533")});
-    m_engine->setStatusTip(QStringLiteral(
-        "Classic: the MUF probability, half hour by half hour; P.533: the circuit reliability "
-        "for your station and mode, hour by hour"));
-    if (!m_input.p533.choice.data) {
-        m_engine->setItemData(1, false, Qt::UserRole - 1); // the item is off
-        m_engine->setItemData(1, Q(m_input.p533.problem), Qt::ToolTipRole);
-    }
+    m_engine = MakeEngineBox(
+        this,
+        QStringLiteral("Classic: the MUF probability, half hour by half hour; P.533: the circuit "
+                       "reliability for your station and mode, hour by hour"),
+        m_input.p533.choice.data != nullptr, Q(m_input.p533.problem));
     m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("LegendLbl"));
     connect(m_engine, &QComboBox::currentIndexChanged, this, [this](int i) {
